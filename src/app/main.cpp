@@ -1,0 +1,28 @@
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "ui/mainwindow/frmLumarik.h"
+#include "ui/shell/AppContext.h"
+#include "ui/shell/Prompter.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Lumarik"));
+    QApplication::setApplicationName(QStringLiteral("Lumarik"));
+
+    // The whole program speaks German, Qt's own dialogs included.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTranslator);
+    }
+
+    lumarik::QtPrompter prompter;
+    lumarik::AppContext context{QApplication::applicationDirPath(), &prompter};
+    lumarik::frmLumarik window(context);
+    prompter.SetParent(&window);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,75 @@
+// Typed numbers: the strict conversion of a box's text, the acceptance rule that also takes a
+// number followed by a unit or cleans a text, the equality test of committed values, and the
+// locale-independent number reader and writer of the settings file.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+namespace lumarik {
+
+// The strict conversion: optional blanks around, an optional sign, digits with at most one
+// decimal separator (decimalSep or the point, both accepted) and at least one digit, then an
+// optional exponent (e or E, optional sign, digits). No thousands separators. Nothing when the
+// text is anything else or its value lies beyond the range of double; a value below the
+// smallest double reads as zero. A decimalSep that is a digit, sign or 'e' is ignored.
+std::optional<double> ParseNumber(std::string_view text, char decimalSep);
+
+enum class NumberSource {
+    kDirect,         // the text converted strictly
+    kLeadingNumber,  // the number the text begins with ("12 mm", "1e3mm")
+    kCleaned,        // the text with everything but digits, '.', ',', '+', '-' removed
+};
+
+struct AcceptedNumber {
+    double value = 0.0;
+    NumberSource source = NumberSource::kDirect;
+    // What the box should show now, when it differs from what was typed: the leading number
+    // ("1e3" for "1e3mm") or the cleaned text ("12" for "mm12").
+    std::optional<std::string> rewrite;
+};
+
+// Accepts a box's text:
+//   1. a text that converts strictly is taken as it is;
+//   2. a text that begins (after blanks) with a number followed by anything else takes that
+//      number, its exponent included ("1e3mm" is 1000, "1e" is 1; with '.' as separator
+//      "1,5" is 1);
+//   3. any other text is cleaned (every character except 0-9 . , + - removed: "mm12" gives
+//      12) and accepted when the cleaned text converts strictly.
+// Nothing when none applies ("abc", "", "-"), and nothing for a number beyond the range of
+// double: "1e400" is rejected rather than cleaned into 1400.
+std::optional<AcceptedNumber> AcceptNumber(std::string_view text, char decimalSep);
+
+// Absolute tolerance under which two committed values count as the same.
+constexpr double kSameValueTolerance = 1e-7;
+
+// Both zero, or both non-zero and at most kSameValueTolerance apart (absolute, not relative).
+// A zero and a non-zero value are never the same, however close.
+bool SameValue(double a, double b);
+
+// The settings-file number reader: the longest number at the start of the text, after blanks,
+// with a point as decimal separator and an optional complete exponent; the rest is ignored
+// ("12.5|" is 12.5, "1e" is 1). A text without a leading number reads as 0 ("", "abc", ".").
+// A number beyond the range of double reads as an infinity of its sign, which the caller must
+// not store (check std::isfinite); this is the only non-finite result.
+double ValNumber(std::string_view text);
+
+// The settings-file number writer: the general number text with a point (100, 0.025, 632.8,
+// -1E+20; see GeneralNumberText), with 7 significant digits for a float and 15 for a double,
+// as the file has always held them. Where those digits would not read back (through ValNumber)
+// to the very same value, as many more digits as needed are written (8 or 9 for a float, 16 or
+// 17 for a double), so saving and loading never changes a value; a float's text never reads
+// back above FLT_MAX. NaN and infinities are written as "NaN", "Inf", "-Inf".
+std::string NumberText(double value);
+std::string NumberText(float value);
+
+// Integers are written with all their digits.
+template <typename Int,
+          std::enable_if_t<std::is_integral_v<Int> && !std::is_same_v<Int, bool>, int> = 0>
+std::string NumberText(Int value) {
+    return std::to_string(value);
+}
+
+}  // namespace lumarik

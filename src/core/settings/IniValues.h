@@ -1,0 +1,44 @@
+// The forms in which values are stored in the settings file: Booleans, integers, "|"-joined
+// field lists and the variable record. Numbers themselves use NumberText and ValNumber, so
+// the file always carries a decimal point whatever the user's locale.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/model/CVarType.h"
+
+namespace lumarik {
+
+constexpr char kFieldSeparator = '|';
+
+// "true", "wahr" and "vrai" in any letter case, blanks around them ignored, are true; every
+// other text is false ("1" included), as files of the German and French versions hold them.
+bool IniBool(std::string_view text);
+std::string IniBoolText(bool value);  // "True" / "False"
+
+// Reads like Windows' profile integer: leading blanks, an optional sign, decimal digits; the
+// rest of the text is ignored ("12abc" is 12). No digits give 0; values beyond the range of
+// int are clamped to it.
+int IniInt(std::string_view text);
+
+// Splits at '|' into at most maxParts parts (0: no limit); the last part keeps the rest of
+// the text, separators included. An empty text has no parts.
+std::vector<std::string> SplitFields(std::string_view text, std::size_t maxParts = 0);
+
+// A variable record as seven fields, each followed by '|':
+//   parameter number | value | value defined | upper limit defined | upper limit |
+//   lower limit defined | lower limit
+// e.g. "0|100|True|True|110|True|90|" (internal units).
+std::string RecordText(const CVarType& record);
+
+// Nothing for a record that cannot be restored: fewer than seven fields (an empty seventh
+// counts as missing; the last '|' may be left out), a parameter number that is not an
+// integer within int16, or a number that does not fit a float. A number field that holds no
+// number reads as 0, as the number reader takes it.
+std::optional<CVarType> ParseRecord(std::string_view text);
+
+}  // namespace lumarik

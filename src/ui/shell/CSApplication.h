@@ -1,0 +1,63 @@
+// The program's identity (title, version, directories), the settings-file
+// location, window placement and the error report. A user creates a fresh
+// instance, calls one operation and drops it; it keeps no state of its own.
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QVector>
+#include <vector>
+
+#include "core/settings/INICode.h"
+#include "ui/shell/AppContext.h"
+
+class QWidget;
+
+namespace lumarik {
+
+// Window geometry is stored in twips: 1 device-independent pixel = 15 twips.
+constexpr int kTwipsPerPixel = 15;
+
+// Where a window goes, in twips. `screens` are the available desktop areas of
+// every screen (the first is the primary one); `stored` is the saved
+// "Top|Left|Height|Width" text. For a window that is not resizable,
+// `fixedSize` (width, height) is kept and only the position is taken.
+QRect PlaceWindow(const QString& stored, int defaultWidth, int defaultHeight,
+                  const QVector<QRect>& screens, bool resizable, QSize fixedSize = {});
+
+class CSApplication {
+public:
+    explicit CSApplication(const AppContext& context) : m_context(context) {}
+
+    QString Title() const;
+    QString Version() const;
+    QString TitleVer() const;
+    QString TitleVerShort() const;
+    QString Comment() const;
+    // The program directory, always ending in a separator.
+    QString Path() const;
+    QString HelpFile() const;
+
+    // Lumarik.INI in the program directory when it exists there or the
+    // directory is writable, otherwise in the per-user configuration directory.
+    QString SettingsFilePath() const;
+    INICode Settings() const;
+    // Writes settings and tells the user when the save failed; returns success.
+    bool WriteSetting(const std::string& section, const std::string& key,
+                      const std::string& value) const;
+    bool WriteSettings(const std::vector<IniEntry>& entries) const;
+
+    void FormPosnSave(QWidget* frm, bool bMain = true) const;
+    void FormPosnGet(QWidget* frm, int defaultWidth, int defaultHeight) const;
+
+    // Appends an entry to ERROR.LOG (beside the settings file) and shows the message.
+    void ErrorDisplay(const QString& sUserMsg, const QString& sInternalMsg,
+                      int iInternalCode) const;
+
+private:
+    bool ReportSave(const SaveResult& result) const;
+
+    const AppContext& m_context;
+};
+
+}  // namespace lumarik

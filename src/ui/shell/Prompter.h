@@ -1,0 +1,47 @@
+// Every message box, question and input box of the program goes through a
+// Prompter, so that tests can answer them with a scripted fake.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace lumarik {
+
+enum class PromptIcon { None, Information, Exclamation, Question, Critical };
+enum class PromptAnswer { Yes, No, Cancel };
+
+inline const QString kProgramTitle = QStringLiteral("Lumarik");
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    // A message with an OK button.
+    virtual void Message(const QString& text, PromptIcon icon = PromptIcon::Exclamation,
+                         const QString& title = kProgramTitle) = 0;
+    // A Yes/No question, with a Cancel button when withCancel is true.
+    virtual PromptAnswer Question(const QString& text, bool withCancel = false,
+                                  const QString& title = kProgramTitle) = 0;
+    // An input box; nothing when the user cancels.
+    virtual std::optional<QString> Input(const QString& prompt, const QString& title,
+                                         const QString& defaultAnswer) = 0;
+};
+
+// Shows real dialogs with German button texts.
+class QtPrompter : public Prompter {
+public:
+    explicit QtPrompter(QWidget* parent = nullptr) : m_parent(parent) {}
+    void SetParent(QWidget* parent) { m_parent = parent; }
+
+    void Message(const QString& text, PromptIcon icon, const QString& title) override;
+    PromptAnswer Question(const QString& text, bool withCancel, const QString& title) override;
+    std::optional<QString> Input(const QString& prompt, const QString& title,
+                                 const QString& defaultAnswer) override;
+
+private:
+    QWidget* m_parent;
+};
+
+}  // namespace lumarik

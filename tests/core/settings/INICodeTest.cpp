@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <fstream>
+#include <set>
+
+#include "core/settings/INICode.h"
+#include "core/settings/TextEncoding.h"
+
+namespace lumarik {
+namespace {
+
+namespace fs = std::filesystem;
+
+class INICodeTest : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string name = (fs::temp_directory_path() / "lumarik-settings-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(name.data()), nullptr);
+        m_dir = name;
+        m_file = m_dir / "Lumarik.INI";
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(m_dir, ec);
+    }
+
+    static void Put(const fs::path& file, std::string_view bytes) {
+        std::ofstream(file, std::ios::binary) << bytes;
+    }
+    static std::string Contents(const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::set<fs::path> Entries() const {
+        std::set<fs::path> names;
+        for (const auto& entry : fs::directory_iterator(m_dir)) {
+            names.insert(entry.path().filename());
+        }
+        return names;
+    }
+
+    fs::path m_dir;
+    fs::path m_file;
+};
+
+TEST_F(INICodeTest, ReadStringGivesTheProfileString) {
+    const std::string a250(250, 'a'), ae300 = [] {
+        std::string s;
+        for (int i = 0; i < 300; ++i) s += "ä";
+        return s;
+    }();
+    const struct {
+        std::string value;  // written as "[S]\nk=<value>"
+        std::string_view defaultValue;
+        std::string expected;
+    } cases[] = {
+        {"  a b  ", "d", "a b"},
+        {"", "d", "d"},
+        {"   ", "d", "d"},
+        {a250, "d", a250.substr(0, 199)},
+        {ae300, "d", ae300.substr(0, 2 * 199)},
+        {std::string(198, 'a') + "€x", "d", std::string(198, 'a') + "€"},
+        {std::string("a\0b\0\0", 5), "d", "a b"},
+        {std::string("\0\0", 2), "d", "d"},
+        {"x=y", "d", "x=y"},
+        {"Gr\xFC\xDF", "d", "Grüß"},  // an old Windows-1252 file
+    };
+    for (const auto& c : cases) {
+        Put(m_file, "[S]\nk=" + c.value + "\n");
+        EXPECT_EQ(INICode(m_file).ReadString("s", "K", c.defaultValue), c.expected)
+            << testing::PrintToString(c.value);
+    }
+    EXPECT_EQ(INICode(m_file).ReadString("S", "missing", a250), a250.substr(0, 199));
+    EXPECT_EQ(INICode(m_dir / "none.ini").ReadString("S", "k", "d"), "d");
+    EXPECT_EQ(INICode(m_dir / "none.ini").ReadInt("S", "k"), 0);
+}
+
+TEST_F(INICodeTest, ReadsAreNotCached) {
+    const INICode ini(m_file);
+    Put(m_file, "[Options]\nSliderDefaultPercent=95\n");
+    EXPECT_EQ(ini.ReadInt("options", "sliderdefaultpercent"), 95);
+    Put(m_file, "[Options]\nSliderDefaultPercent=5x\n");
+    EXPECT_EQ(ini.ReadInt("Options", "SliderDefaultPercent"), 5);
+}
+
+TEST_F(INICodeTest, SavesKeepEverythingElse) {
+    Put(m_file,
+        "; kept\r\n[Options]\r\nUnitType = 0\r\nHandMade=yes\r\n\r\n[Foreign]\r\nx=1\r\nnote\r\n");
+    const INICode ini(m_file);
+    ASSERT_TRUE(ini.WriteString("OPTIONS", "unittype", "1").ok);
+    ASSERT_TRUE(ini.WriteStrings({{"Options", "DrawPoints", "True"},
+                                  {"LastValues", "VarTypeNos", "1"},
+                                  {"LastValues", "VarTypeVal1", "0|100|True|True|110|True|90|"}})
+                    .ok);
+    EXPECT_EQ(Contents(m_file),
+              "; kept\n[Options]\nUnitType = 1\nHandMade=yes\nDrawPoints=True\n\n[Foreign]\nx=1\n"
+              "note\n\n[LastValues]\nVarTypeNos=1\nVarTypeVal1=0|100|True|True|110|True|90|\n");
+    EXPECT_EQ(Entries(), std::set<fs::path>{"Lumarik.INI"});
+}
+
+TEST_F(INICodeTest, OldFileIsResavedAsUtf8) {
+    Put(m_file,
+        "[Symbols]\nVergr\xF6\xDF"
+        "erung: =\x84x\x93\n");
+    const INICode ini(m_file);
+    EXPECT_EQ(ini.ReadString("Symbols", "Vergrößerung:", ""), "„x“");
+    ASSERT_TRUE(ini.WriteString("Symbols", "f", "ä").ok);
+    EXPECT_EQ(Contents(m_file), "[Symbols]\nVergrößerung: =„x“\nf=ä\n");
+}
+
+TEST_F(INICodeTest, DamagedFileReadsWhatItCanAndStaysUsable) {
+    std::string bytes = "orphan=1\n";
+    std::uint32_t state = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        state = state * 1103515245u + 12345u;
+        bytes += static_cast<char>((state >> 16) & 0xFF);
+    }
+    bytes += "\n[Options]\nno equals\nUnitType=3\nHuge=" + std::string(5'000'000, 'y') + "\n";
+    Put(m_file, bytes);
+    const INICode ini(m_file);
+    EXPECT_EQ(ini.ReadInt("Options", "UnitType"), 3);
+    EXPECT_EQ(ini.ReadString("Options", "Huge", ""), std::string(199, 'y'));
+    EXPECT_EQ(ini.ReadString("Options", "orphan", "d"), "d");
+    ASSERT_TRUE(ini.WriteString("Options", "UnitType", "4").ok);
+    EXPECT_EQ(ini.ReadInt("Options", "UnitType"), 4);
+    EXPECT_EQ(ini.ReadString("Options", "Huge", ""), std::string(199, 'y'));
+    EXPECT_TRUE(IsValidUtf8(Contents(m_file)));
+}
+
+TEST_F(INICodeTest, CreatesFileAndFolderAndKeepsPermissions) {
+    const INICode fresh(m_dir / "a" / "b" / "Lumarik.INI");
+    ASSERT_TRUE(fresh.WriteString("S", "k", "v").ok);
+    EXPECT_EQ(fresh.ReadString("S", "k", ""), "v");
+
+    Put(m_file, "[S]\n");
+    fs::permissions(m_file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(INICode(m_file).WriteString("S", "k", "v").ok);
+    EXPECT_EQ(fs::status(m_file).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    fs::create_symlink(m_file, m_dir / "link.ini");
+    ASSERT_TRUE(INICode(m_dir / "link.ini").WriteString("S", "k", "w").ok);
+    EXPECT_TRUE(fs::is_symlink(m_dir / "link.ini"));
+    EXPECT_EQ(INICode(m_file).ReadString("S", "k", ""), "w");
+}
+
+// Each way of failing must be reported, leave the old file as it was and no temporary file.
+struct FailureCase {
+    const char* name;
+    bool needsPermissionBits;                  // root and similar rights ignore them
+    fs::path (*prepare)(const fs::path& dir);  // returns the settings path to save to
+};
+
+class FailedSaveTest : public INICodeTest, public testing::WithParamInterface<FailureCase> {};
+
+TEST_P(FailedSaveTest, IsReportedAndChangesNothing) {
+    const std::string old = "[S]\nk=old\n";
+    Put(m_file, old);
+    const std::set<fs::path> before = Entries();
+    const fs::path target = GetParam().prepare(m_dir);
+    if (GetParam().needsPermissionBits && ::access(target.c_str(), R_OK) == 0 &&
+        IsDirectoryWritable(m_dir)) {
+        GTEST_SKIP() << "permission bits do not bind this user";
+    }
+    const SaveResult result = INICode(target).WriteString("S", "k", "new");
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.error.empty());
+    fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_EQ(Entries(), before);
+    if (fs::is_regular_file(m_file)) {
+        fs::permissions(m_file, fs::perms::owner_read | fs::perms::owner_write);
+        EXPECT_EQ(Contents(m_file), old);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, FailedSaveTest,
+    testing::Values(FailureCase{"TargetIsAFolder", false,
+                                [](const fs::path& dir) {
+                                    fs::remove(dir / "Lumarik.INI");
+                                    fs::create_directory(dir / "Lumarik.INI");
+                                    return dir / "Lumarik.INI";
+                                }},
+                    FailureCase{"FolderIsAFile", false,
+                                [](const fs::path& dir) { return dir / "Lumarik.INI" / "x.ini"; }},
+                    FailureCase{"UnreadableFile", true,
+                                [](const fs::path& dir) {
+                                    fs::permissions(dir / "Lumarik.INI", fs::perms::none);
+                                    return dir / "Lumarik.INI";
+                                }},
+                    FailureCase{"ReadOnlyFolder", true,
+                                [](const fs::path& dir) {
+                                    fs::permissions(dir,
+                                                    fs::perms::owner_read | fs::perms::owner_exec);
+                                    return dir / "Lumarik.INI";
+                                }}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+
+TEST_F(INICodeTest, WriteFailureMidwayKeepsTheOldFile) {
+    const std::string old = "[S]\nk=old\n";
+    Put(m_file, old);
+    // A file size limit makes the write of the temporary file fail even for an administrator.
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    void (*const oldHandler)(int) = ::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const SaveResult result = INICode(m_file).WriteString("S", "k", std::string(10000, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find(std::generic_category().message(EFBIG)), std::string::npos)
+        << result.error;
+    EXPECT_EQ(Contents(m_file), old);
+    EXPECT_EQ(Entries(), std::set<fs::path>{"Lumarik.INI"});
+}
+
+TEST_F(INICodeTest, TellsWritableFolders) {
+    EXPECT_TRUE(IsDirectoryWritable(m_dir));
+    EXPECT_FALSE(IsDirectoryWritable(m_dir / "missing"));
+    Put(m_file, "");
+    EXPECT_FALSE(IsDirectoryWritable(m_file));
+    EXPECT_EQ(Entries(), std::set<fs::path>{"Lumarik.INI"});
+}
+
+}  // namespace
+}  // namespace lumarik

@@ -1,0 +1,52 @@
+// A scripted Prompter for widget tests: records every box the program shows
+// and answers questions and input boxes from queues the test fills.
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "ui/shell/Prompter.h"
+
+namespace lumarik::test {
+
+struct ShownPrompt {
+    enum class Kind { Message, Question, Input } kind;
+    QString text;
+    QString title;
+    PromptIcon icon = PromptIcon::None;
+    QString defaultAnswer;  // input boxes
+    bool withCancel = false;  // questions
+};
+
+class FakePrompter : public Prompter {
+public:
+    void Message(const QString& text, PromptIcon icon, const QString& title) override;
+    PromptAnswer Question(const QString& text, bool withCancel, const QString& title) override;
+    std::optional<QString> Input(const QString& prompt, const QString& title,
+                                 const QString& defaultAnswer) override;
+
+    void AnswerQuestion(PromptAnswer answer) { m_questionAnswers.push_back(answer); }
+    // std::nullopt stands for Cancel.
+    void AnswerInput(const std::optional<QString>& answer) {
+        m_inputAnswers.push_back({answer.has_value(), answer.value_or(QString())});
+    }
+
+    const std::vector<ShownPrompt>& Shown() const { return m_shown; }
+    std::vector<QString> MessageTexts() const;
+    // True when every scripted answer has been used.
+    bool AllAnswersUsed() const { return m_questionAnswers.empty() && m_inputAnswers.empty(); }
+    void Clear() { m_shown.clear(); }
+
+private:
+    std::vector<ShownPrompt> m_shown;
+    std::deque<PromptAnswer> m_questionAnswers;
+    struct InputAnswer {
+        bool given;
+        QString text;
+    };
+    std::deque<InputAnswer> m_inputAnswers;
+};
+
+}  // namespace lumarik::test

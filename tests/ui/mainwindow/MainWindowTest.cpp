@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "support/TestEnvironment.h"
+#include "ui/mainwindow/frmLumarik.h"
+#include "ui/shell/CSApplication.h"
+
+namespace lumarik {
+namespace {
+
+using test::TestEnvironment;
+
+TEST(MainWindowTest, CaptionAndEndButton) {
+    TestEnvironment env;
+    frmLumarik window(env.Context());
+    window.show();
+    EXPECT_EQ(window.windowTitle(), "Vendrel: Linsensystem Lumarik 1.0.0");
+    auto* end = window.findChild<QPushButton*>("comEnd");
+    ASSERT_NE(end, nullptr);
+    EXPECT_EQ(end->text(), "&Ende");
+    QTest::mouseClick(end, Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST(MainWindowTest, PlaceAndSizeSurviveARestart) {
+    TestEnvironment env;
+    QRect placed;
+    {
+        frmLumarik window(env.Context());
+        window.show();
+        window.move(40, 30);
+        window.resize(700, 500);
+        placed = QRect(window.pos(), window.size());
+        window.close();
+    }
+    const QString ini = env.ReadFile("Lumarik.INI");
+    EXPECT_TRUE(ini.contains("[FormPositions]")) << ini.toStdString();
+    EXPECT_TRUE(ini.contains(QString("FormPosn_frmLumarik=%1|%2|%3|%4")
+                                 .arg(placed.top() * 15)
+                                 .arg(placed.left() * 15)
+                                 .arg(placed.height() * 15)
+                                 .arg(placed.width() * 15)))
+        << ini.toStdString();
+
+    frmLumarik again(env.Context());
+    again.show();
+    EXPECT_EQ(QRect(again.pos(), again.size()), placed);
+    EXPECT_TRUE(env.prompter.Shown().empty());
+}
+
+TEST(MainWindowTest, FirstStartOpensCentredAtTheDefaultSize) {
+    TestEnvironment env;
+    frmLumarik window(env.Context());
+    const QRect area = window.screen()->availableGeometry();
+    const QSize expected(std::min(820, static_cast<int>(area.width() * 0.9 + 0.5)),
+                         std::min(560, static_cast<int>(area.height() * 0.9 + 0.5)));
+    EXPECT_LE(std::abs(window.width() - expected.width()), 1);
+    EXPECT_LE(std::abs(window.height() - expected.height()), 1);
+    EXPECT_TRUE(area.contains(QRect(window.pos(), window.size())));
+}
+
+}  // namespace
+}  // namespace lumarik

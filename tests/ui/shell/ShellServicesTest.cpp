@@ -1,0 +1,165 @@
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QLineEdit>
+#include <QScreen>
+
+#include "support/TestEnvironment.h"
+#include "ui/shell/CDebugLog.h"
+#include "ui/shell/CSApplication.h"
+#include "ui/shell/CSWindow.h"
+
+namespace lumarik {
+namespace {
+
+using test::ShownPrompt;
+using test::TestEnvironment;
+
+TEST(CSApplicationTest, Identity) {
+    TestEnvironment env;
+    const CSApplication app(env.Context());
+    EXPECT_EQ(app.Title(), "Lumarik");
+    EXPECT_EQ(app.Version(), "1.0.0");
+    EXPECT_EQ(app.TitleVer(), "Lumarik 1.0.0");
+    EXPECT_EQ(app.TitleVerShort(), "Lumarik 1.0");
+    EXPECT_EQ(app.Comment(),
+              QString::fromUtf8("Paraxiale Vorauslegung von Linsen- und Spiegelsystemen und "
+                                "Gaußschen Strahlen"));
+    EXPECT_TRUE(app.Path().endsWith('/'));
+    EXPECT_TRUE(app.HelpFile().startsWith(app.Path()));
+}
+
+TEST(CSApplicationTest, SettingsFileLivesInAWritableProgramDirectory) {
+    TestEnvironment env;
+    const CSApplication app(env.Context());
+    EXPECT_EQ(app.SettingsFilePath(), QDir(env.ProgramDir()).filePath("Lumarik.INI"));
+    ASSERT_TRUE(app.WriteSetting("Options", "UnitType", "1"));
+    EXPECT_EQ(app.Settings().ReadInt("Options", "UnitType"), 1);
+    EXPECT_TRUE(env.prompter.Shown().empty());
+}
+
+TEST(CSApplicationTest, UnwritableProgramDirectoryFallsBackToTheUserDirectory) {
+    TestEnvironment env;
+    // A "directory" below a regular file can never be written, not even by root.
+    env.WriteFile("plain-file", "x");
+    AppContext context{env.FilePath("plain-file/program"), &env.prompter};
+    const CSApplication app(context);
+    const QString path = app.SettingsFilePath();
+    EXPECT_FALSE(path.startsWith(env.ProgramDir())) << path.toStdString();
+    EXPECT_TRUE(path.endsWith("/Lumarik.INI"));
+}
+
+TEST(CSApplicationTest, FailedSaveIsToldToTheUser) {
+    TestEnvironment env;
+    // The settings "file" is a directory: the file exists, but cannot be replaced.
+    ASSERT_TRUE(QDir(env.ProgramDir()).mkdir("Lumarik.INI"));
+    const CSApplication app(env.Context());
+    EXPECT_FALSE(app.WriteSetting("Options", "UnitType", "1"));
+    ASSERT_EQ(env.prompter.Shown().size(), 1u);
+    const ShownPrompt& shown = env.prompter.Shown().front();
+    EXPECT_EQ(shown.kind, ShownPrompt::Kind::Message);
+    EXPECT_EQ(shown.icon, PromptIcon::Exclamation);
+    EXPECT_EQ(shown.title, "Lumarik");
+    EXPECT_TRUE(shown.text.startsWith("Die Einstellungen konnten nicht gespeichert werden: "));
+    EXPECT_GT(shown.text.size(),
+              QString("Die Einstellungen konnten nicht gespeichert werden: ").size());
+}
+
+TEST(CSApplicationTest, ErrorDisplayLogsAndShows) {
+    TestEnvironment env;
+    const CSApplication app(env.Context());
+    app.ErrorDisplay("Etwas ging schief", "internal detail", 42);
+    app.ErrorDisplay("Noch einmal", "second", 7);
+    const QString log = env.ReadFile("ERROR.LOG");
+    EXPECT_TRUE(log.contains("Etwas ging schief\n  Error: [42]: internal detail\n"));
+    EXPECT_TRUE(log.contains("Noch einmal\n  Error: [7]: second\n"));
+    ASSERT_EQ(env.prompter.MessageTexts().size(), 2u);
+    EXPECT_EQ(env.prompter.Shown()[0].icon, PromptIcon::Exclamation);
+    EXPECT_EQ(env.prompter.Shown()[0].title, "Lumarik");
+}
+
+TEST(CDebugLogTest, AppendsQuotedLinesAndClears) {
+    TestEnvironment env;
+    CDebugLog log(env.ProgramDir());
+    log.WriteToLog("erste Zeile");
+    log.WriteToLog("zweite");
+    EXPECT_EQ(env.ReadFile("Debug.Log"), "\"erste Zeile\"\n\"zweite\"\n");
+    log.LogClear();
+    EXPECT_FALSE(QFile::exists(log.FilePath()));
+    log.LogClear();  // clearing a missing log is fine
+}
+
+TEST(CSWindowTest, ClipboardCommandsWorkOnTheFocusedTextBox) {
+    QWidget window;
+    auto* box = new QLineEdit(&window);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    box->setFocus();
+    QApplication::processEvents();
+    if (QApplication::focusWidget() != box) GTEST_SKIP() << "no focus on this platform";
+
+    CSWindow shell;
+    box->setText("100mm");
+    box->setSelection(0, 3);
+    ASSERT_TRUE(shell.EditCut());
+    EXPECT_EQ(box->text(), "mm");
+    EXPECT_EQ(QApplication::clipboard()->text(), "100");
+    box->setCursorPosition(2);
+    ASSERT_TRUE(shell.EditPaste());
+    EXPECT_EQ(box->text(), "mm100");
+    box->selectAll();
+    ASSERT_TRUE(shell.EditCopy());
+    EXPECT_EQ(QApplication::clipboard()->text(), "mm100");
+
+    box->clearFocus();
+    window.setFocus();
+    QApplication::processEvents();
+    EXPECT_FALSE(shell.EditCopy());
+}
+
+TEST(CSWindowTest, CenterAndAtMouseKeepTheWindowOnTheScreen) {
+    QWidget dialog;
+    dialog.resize(200, 100);
+    dialog.show();
+    CSWindow shell;
+    shell.Center(&dialog);
+    const QRect area = dialog.screen()->availableGeometry();
+    const QRect frame = dialog.frameGeometry();
+    EXPECT_NEAR(frame.center().x(), area.center().x(), 2);
+    EXPECT_NEAR(frame.center().y(), area.center().y(), 2);
+    shell.AtMouse(&dialog, area.right() + 500, area.bottom() + 500);
+    EXPECT_TRUE(area.contains(dialog.frameGeometry()));
+    shell.TopLeft(&dialog);
+    EXPECT_EQ(dialog.frameGeometry().topLeft(), area.topLeft());
+}
+
+TEST(FakePrompterTest, RecordsAndAnswersInTurn) {
+    test::FakePrompter prompter;
+    prompter.AnswerQuestion(PromptAnswer::Cancel);
+    prompter.AnswerInput(QString("-250"));
+    prompter.AnswerInput(std::nullopt);
+
+    prompter.Message("Hinweis", PromptIcon::Exclamation, "Lumarik");
+    EXPECT_EQ(prompter.Question("Speichern?", true, "Lumarik"), PromptAnswer::Cancel);
+    EXPECT_EQ(prompter.Input("Wert?", "Titel", "-1"), std::optional<QString>("-250"));
+    EXPECT_EQ(prompter.Input("Wert?", "Titel", "-1"), std::nullopt);
+    EXPECT_TRUE(prompter.AllAnswersUsed());
+
+    ASSERT_EQ(prompter.Shown().size(), 4u);
+    EXPECT_TRUE(prompter.Shown()[1].withCancel);
+    EXPECT_EQ(prompter.Shown()[2].defaultAnswer, "-1");
+    EXPECT_EQ(prompter.MessageTexts(), std::vector<QString>{"Hinweis"});
+}
+
+TEST(FakePrompterTest, AnUnscriptedQuestionFailsTheTest) {
+    test::FakePrompter prompter;
+    EXPECT_NONFATAL_FAILURE(prompter.Question("Speichern?", true, "Lumarik"),
+                            "unexpected question");
+    EXPECT_NONFATAL_FAILURE(prompter.Input("Wert?", "Titel", ""), "unexpected input box");
+}
+
+}  // namespace
+}  // namespace lumarik
