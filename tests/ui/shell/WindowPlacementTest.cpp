@@ -13,6 +13,8 @@ struct PlacementCase {
     QRect expected;
 };
 
+void PrintTo(const PlacementCase& c, std::ostream* os) { *os << c.name; }
+
 class PlaceMainWindow : public ::testing::TestWithParam<PlacementCase> {};
 
 TEST_P(PlaceMainWindow, OnOneScreen) {
