@@ -4,7 +4,7 @@ set -euo pipefail
 source "$(dirname "$0")/scripts/common.sh"
 
 lumarik_ensure_packages "${LUMARIK_BUILD_PACKAGES[@]}"
-lumarik_build "$LUMARIK_ROOT/build" -DCMAKE_BUILD_TYPE=Release
+lumarik_build "$LUMARIK_ROOT/build" lumarik -DCMAKE_BUILD_TYPE=Release
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     echo "No display found. To run Lumarik without a screen, start it in a virtual one:" >&2

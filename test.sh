@@ -9,11 +9,11 @@ lumarik_ensure_packages "${LUMARIK_BUILD_PACKAGES[@]}"
 
 if [ "${1:-}" = "--sanitize" ]; then
     dir="$LUMARIK_ROOT/build-sanitize"
-    lumarik_build "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMARIK_SANITIZE=ON -DLUMARIK_BENCH=OFF
+    lumarik_build "$dir" all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMARIK_SANITIZE=ON -DLUMARIK_BENCH=OFF
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
 else
     dir="$LUMARIK_ROOT/build"
-    lumarik_build "$dir" -DCMAKE_BUILD_TYPE=Release
+    lumarik_build "$dir" all -DCMAKE_BUILD_TYPE=Release
 fi
 cd "$dir"
 ctest --output-on-failure -j "$(nproc)"

@@ -44,10 +44,10 @@ lumarik_ensure_packages() {
     }
 }
 
-# lumarik_build BUILD_DIR [cmake options...]
+# lumarik_build BUILD_DIR TARGET [cmake options...]
 lumarik_build() {
-    local dir="$1"
-    shift
+    local dir="$1" target="$2"
+    shift 2
     cmake -S "$LUMARIK_ROOT" -B "$dir" -G Ninja "$@" >/dev/null || exit 1
-    cmake --build "$dir" || exit 1
+    cmake --build "$dir" --target "$target" || exit 1
 }
