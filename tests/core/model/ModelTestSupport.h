@@ -1,0 +1,135 @@
+// Shared helpers of the model tests: a recording diagnostics sink, a way to put a chosen set
+// of parameters with values into a LumarikCode, and an independent double-precision model of
+// the thin lens that the solver results are compared with.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/model/Calc.h"
+#include "core/model/LumarikCode.h"
+#include "core/model/ModelDiagnostics.h"
+
+namespace lumarik::test {
+
+class RecordingDiagnostics : public ModelDiagnostics {
+public:
+    void Report(const std::string& text) override { reports.push_back(text); }
+    std::vector<std::string> reports;
+};
+
+struct Given {
+    int number;
+    float value;
+};
+
+// Chooses the parameters without carry-over and gives them their values (internal units).
+inline void Choose(LumarikCode& code, std::initializer_list<Given> given) {
+    for (const Given& g : given) {
+        ASSERT_TRUE(code.AddVar(g.number, true)) << "parameter " << g.number;
+        const int position = code.Selected().PositionOf(g.number);
+        code.Selected().SetVarValue(position, g.value);
+        code.Selected().SetVarValDef(position, true);
+    }
+}
+
+struct Optics {
+    bool advanced = false;
+    bool mirror = false;
+    float n = 1.0f;
+    float nPrime = 1.0f;
+    float d = 0.0f;
+
+    double Rho() const {
+        if (mirror) return -1.0;
+        return advanced ? static_cast<double>(n) / nPrime : 1.0;
+    }
+    double D() const { return advanced && !mirror ? d : 0.0; }
+    void ApplyTo(LumarikCode& code) const {
+        code.Constants().SetMirrorMode(mirror);
+        code.Constants().SetAdvancedOptions(advanced);
+        code.Constants().SetN(n);
+        code.Constants().SetNPrime(nPrime);
+        code.Constants().SetD(d);
+    }
+};
+
+// Every value of a solved system, indexed like the value table.
+using Reference = std::array<double, kValueCount>;
+
+inline constexpr std::array<int, 10> kSolvedNumbers = {0, 1, 2, 3, 4, 5, 6, 7, 8, 20};
+
+// The system of focal length fp with the object at a, from one field value (number 5..8),
+// straight from 1/f' = 1/a' - ρ/a and tan w' = ρ·tan w.
+inline Reference ReferenceSystem(const Optics& optics, double fp, double a, int field,
+                                 double fieldValue) {
+    const double rho = optics.Rho();
+    Reference r{};
+    r[kParFocal] = fp;
+    r[kParObjectFocal] = -rho * fp;
+    r[kParObjectDist] = a;
+    r[kParImageDist] = 1.0 / (1.0 / fp + rho / a);
+    const double ap = r[kParImageDist];
+    r[kParMagnification] = rho * ap / a;
+    r[kParTrack] = -a + optics.D() + ap;
+    double w = 0.0;
+    double wp = 0.0;
+    switch (field) {
+        case kParObjectHeight:
+            w = std::atan(fieldValue / a);
+            wp = std::atan(rho * std::tan(w));
+            break;
+        case kParObjectAngle:
+            w = fieldValue;
+            wp = std::atan(rho * std::tan(w));
+            break;
+        case kParImageHeight:
+            wp = std::atan(fieldValue / ap);
+            w = std::atan(std::tan(wp) / rho);
+            break;
+        default:
+            wp = fieldValue;
+            w = std::atan(std::tan(wp) / rho);
+            break;
+    }
+    r[kParObjectAngle] = w;
+    r[kParImageAngle] = wp;
+    r[kParObjectHeight] = a * std::tan(w);
+    r[kParImageHeight] = ap * std::tan(wp);
+    return r;
+}
+
+// The object distance that f' and t give: with a' = t + a - d the imaging equation becomes
+// a² + (t - d - f' + ρ·f')·a + ρ·f'·(t - d) = 0. A real object takes the root farther from the
+// element, otherwise the larger root is taken.
+inline double ObjectDistanceFromFocalAndTrack(const Optics& optics, double fp, double t) {
+    const double rho = optics.Rho();
+    const double p = t - optics.D() - fp + rho * fp;
+    const double q = rho * fp * (t - optics.D());
+    const double root = std::sqrt(std::max(0.0, p * p - 4.0 * q));
+    const double a1 = (-p - root) / 2.0;
+    const double a2 = (-p + root) / 2.0;
+    return a1 < 0.0 ? a1 : a2;
+}
+
+inline ::testing::AssertionResult Near(double actual, double expected, double relative) {
+    const double tolerance = relative * std::fabs(expected) + 1e-9;
+    if (std::fabs(actual - expected) <= tolerance) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << actual << " differs from " << expected << " by more than " << tolerance;
+}
+
+inline const char* ShortName(int number) {
+    static constexpr std::array<const char*, kSelectableCount> kNames = {"f", "a", "a_", "m", "t",
+                                                                         "u", "w", "u_", "w_"};
+    return number == kParObjectFocal ? "fo" : kNames[static_cast<std::size_t>(number)];
+}
+
+}  // namespace lumarik::test

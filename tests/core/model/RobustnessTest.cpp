@@ -1,0 +1,92 @@
+// Whatever values and constants are given, a solve returns, leaves only finite numbers in the
+// tables, the memory and the value texts, and shows a failure as the no-solution state.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <random>
+#include <string>
+
+#include "ModelTestSupport.h"
+
+namespace lumarik::test {
+namespace {
+
+constexpr std::array<float, 12> kAwkward = {0.0f,     -0.0f,  1e-30f,     -1e-30f,
+                                            1e30f,    -1e30f, kInfinity,  3.4e38f,
+                                            -3.4e38f, 1.0f,   1.5707964f, 1e-45f};
+
+bool AllFinite(const LumarikCode& code) {
+    bool finite = std::isfinite(code.MtfCutOff());
+    for (float v : code.Values()) finite = finite && std::isfinite(v);
+    for (int k = 0; k < kApertureCount; ++k) {
+        finite = finite && std::isfinite(code.ApertureValue(k)) &&
+                 std::isfinite(code.ApertureMemory(k).sVarValue);
+    }
+    for (int i = 0; i < kCardinalCount; ++i)
+        finite = finite && std::isfinite(code.CardinalPoint(i));
+    for (int n = 0; n < kSelectableCount; ++n)
+        finite = finite && std::isfinite(code.Memory(n).sVarValue);
+    return finite;
+}
+
+bool TextsAreNumbers(const LumarikCode& code) {
+    for (int number : kSolvedNumbers) {
+        const std::string text = code.ValueText(number, code.Value(number));
+        for (const char* bad : {"nan", "NaN", "inf", "Inf"}) {
+            if (text.find(bad) != std::string::npos) return false;
+        }
+    }
+    return true;
+}
+
+TEST(Robustness, EverySelectionWithRandomValuesAndConstants) {
+    std::mt19937 engine(20240611u);
+    const auto chance = [&](double p) { return std::bernoulli_distribution(p)(engine); };
+    const auto awkward = [&] {
+        return kAwkward[std::uniform_int_distribution<std::size_t>(0, kAwkward.size() - 1)(engine)];
+    };
+    // A quarter awkward values, the rest spread over 1e-6 .. 1e6 with either sign.
+    const auto value = [&] {
+        if (chance(0.25)) return awkward();
+        const float v =
+            static_cast<float>(std::pow(10.0, std::uniform_real_distribution<>(-6, 6)(engine)));
+        return chance(0.5) ? v : -v;
+    };
+    const auto index = [&] {
+        return chance(0.2) ? awkward() : std::uniform_real_distribution<float>(1, 3)(engine);
+    };
+
+    const auto sets = AdmissibleSelections();
+    int solved = 0;
+    LumarikCode code;
+    for (int run = 0; run < 100000; ++run) {
+        if (run % 7 == 0) code = LumarikCode();
+        code.Selected().Clear();
+        code.Constants().SetAdvancedOptions(chance(0.5));
+        code.Constants().SetMirrorMode(chance(0.3));
+        code.Constants().SetN(index());
+        code.Constants().SetNPrime(index());
+        code.Constants().SetD(value());
+        const auto& set = sets[static_cast<std::size_t>(run) % sets.size()];
+        for (int number : set) Choose(code, {{number, value()}});
+        code.SetObjectAtInfinity(code.Selected().Contains(kParObjectDist) && chance(0.2));
+
+        const ResultsView view = code.Refresh(code.Solve(chance(0.5)), false);
+
+        ASSERT_TRUE(AllFinite(code)) << "run " << run;
+        ASSERT_EQ(view.ok, !code.NoSolution()) << "run " << run;
+        ASSERT_EQ(view.showNoSolution, !view.ok);
+        ASSERT_EQ(view.drawSystem, view.ok);
+        if (run % 10 == 0) {
+            ASSERT_TRUE(TextsAreNumbers(code)) << "run " << run;
+        }
+        solved += view.ok ? 1 : 0;
+    }
+    // Both outcomes must occur often for the property to mean anything.
+    EXPECT_GT(solved, 10000);
+    EXPECT_LT(solved, 99000);
+}
+
+}  // namespace
+}  // namespace lumarik::test
