@@ -2,11 +2,98 @@
 #pragma once
 
 #include <QString>
+#include <array>
 
 namespace lumarik::texts {
 
 inline const QString kCaptionMaker = QStringLiteral("Vendrel");
-inline const QString kCaptionProduct = QStringLiteral(": Linsensystem Lumarik ");
+inline const QString kCaptionStartUp = QStringLiteral(": Linsensystem Lumarik ");
+
+// Selection frames and boxes.
+inline const QString kFrameDistances = QStringLiteral("&Abstände:");
+inline const QString kFrameField = QStringLiteral("Feld:");
+inline const QString kFrameAperture = QStringLiteral("&Apertur [optional]");
+inline const QString kObjectAtInfinity = QStringLiteral("[Objektweite unendlich]");
+
+// Value rows.
+inline const QString kNotDefined = QStringLiteral("-- Nicht definiert --");
+inline const QString kAtInfinity = QStringLiteral("In Unendlich");
+inline const QString kLowerLimitPlaceholder = QStringLiteral("Unterer Grenzwert");
+inline const QString kUpperLimitPlaceholder = QStringLiteral("Oberer Grenzwert");
+inline const QString kUpperBelowLower =
+    QStringLiteral("Oberer Grenzwert muß größer als unterer Grenzwert sein!");
+inline const QString kUpperBelowValue =
+    QStringLiteral("Oberer Grenzwert muß größer als aktueller Wert sein!");
+inline const QString kLowerAboveUpper =
+    QStringLiteral("Unterer Grenzwert muß kleiner als Oberer Grenzwert sein! ");
+inline const QString kLowerAboveValue =
+    QStringLiteral("Unterer Grenzwert muß kleiner als aktueller Wert sein! ");
+inline const QString kRealObjectNegative = QStringLiteral(
+    "Entsprechend der üblichen Vorzeichenkonvention ist der Abstand eines realen Objekts "
+    "negativ! \n\n");
+inline const QString kRealObjectLimitNegative = QStringLiteral(
+    "Entsprechend der üblichen Vorzeichenkonvention ist der Abstand eines realen Objekts "
+    "negativ. Deshalb muss der Grenzwert ebenfalls negativ sein! \n\n");
+inline const QString kObjectDistanceTitle = QStringLiteral("Entfernung Objekt-erste Linsenfläche");
+inline const QString kApertureTitle = QStringLiteral("Aperturwerte");
+inline const QString kFNumberPositive =
+    QStringLiteral("Die Blendenzahl ist immer positiv [gewöhnlich > 1]\n\n");
+inline const QString kApertureValuePositive = QStringLiteral(" Aperturwerte müssen positiv sein!\n\n");
+inline const QString kFNumberAboveOne = QStringLiteral("Blendenzahl ist immer größer als 1! \n\n");
+inline const QString kApertureLowerPositive = QStringLiteral("Aperturwerte müssen positiv sein!\n\n");
+inline const QString kNABelowIndex =
+    QStringLiteral("Die numerische Apertur muss kleiner als die Brechzahl sein!\n\n");
+
+// Accessible names of the row boxes ("%1" is the row number 1..3).
+inline const QString kAccValue = QStringLiteral("Wert %1");
+inline const QString kAccLower = QStringLiteral("Unterer Grenzwert %1");
+inline const QString kAccUpper = QStringLiteral("Oberer Grenzwert %1");
+inline const QString kAccSlider = QStringLiteral("Regler %1");
+inline const QString kAccApValue = QStringLiteral("Apertur Wert");
+inline const QString kAccApLower = QStringLiteral("Apertur unterer Grenzwert");
+inline const QString kAccApUpper = QStringLiteral("Apertur oberer Grenzwert");
+inline const QString kAccApSlider = QStringLiteral("Apertur Regler");
+inline const QString kAccResultNames = QStringLiteral("Ergebnisnamen");
+inline const QString kAccResultValues = QStringLiteral("Ergebniswerte");
+inline const QString kAccDrawing = QStringLiteral("Zeichnung");
+
+// Options page.
+inline const QString kTabOptions = QStringLiteral("Optionen");
+inline const QString kTabAdvanced = QStringLiteral("Erweitert");
+inline const QString kLens = QStringLiteral("Linsensystem");
+inline const QString kMirror = QStringLiteral("Spiegelsystem");
+inline const QString kAdvOpt = QStringLiteral("Aktivierung der erweiterten Optionen --->");
+inline const QString kAllowVirtualObj = QStringLiteral("Positive (virtuelle) Objektweite erlaubt");
+inline const QString kHideRemoteConjug =
+    QStringLiteral("Große Abstände nicht darstellen [bei großer Vergrößerung]");
+inline const QString kDrawParaxPoints = QStringLiteral("Brenn-, Haupt- && Knoten-Punkte darstellen");
+inline const QString kOptionConstructionRays = QStringLiteral("Konstruktionsstrahlen anzeigen");
+inline const QString kOptionShowExtra = QStringLiteral("Extrainformationen anzeigen");
+inline const std::array<QString, 4> kAdvLabels = {
+    QStringLiteral("Entfernung zwischen den Hauptebenen:"),
+    QStringLiteral("Brechungsindex im Objektraum:"), QStringLiteral("Brechungsindex im Bildraum:"),
+    QStringLiteral("Wellenlänge [für Beugungsbetrachtung]")};
+inline const std::array<QString, 4> kAdvDefaults = {
+    QStringLiteral("[standard = 0.0mm]"), QStringLiteral("[standard = 1.0]"),
+    QStringLiteral("[standard = 1.0]"), QStringLiteral("[standard = 546.1nm]")};
+inline const QString kAdvNote = QStringLiteral("[Diese Optionen können in einigen Fällen nützlich sein.] ");
+inline const QString kAdvDefaultButton = QStringLiteral("Standard");
+inline const QString kUserImageHeight = QStringLiteral("Benutzerdefinierte Bildhöhe");
+
+// Extra information: depth of field.
+inline const QString kTabDepthOfField = QStringLiteral("Schärfentiefe");
+inline const QString kDepthOfFieldTitle = QStringLiteral("Schärfentiefeauswertung");
+inline const QString kCircleOfConfusion = QStringLiteral("Unschärfekreis");
+inline const QString kCofCCustom = QStringLiteral("Benutzerdefiniert");
+inline const QString kCofCAiry = QStringLiteral("kleinster physikalisch moeglicher Wert");
+
+// Buttons.
+inline const QString kUndo = QStringLiteral("&Rückgängig");
+inline const QString kUndoTip = QStringLiteral("Rückgängig: letzte Handlung");
+inline const QString kRecall = QStringLiteral("&Wiederholen");
+inline const QString kRecallTip = QStringLiteral("Laden des zuletzt gespeicherten Systems");
+inline const QString kClear = QStringLiteral("&Löschen");
+inline const QString kClearTip = QStringLiteral("Löschen des aktuellen Systems");
 inline const QString kEnd = QStringLiteral("&Ende");
 
 }  // namespace lumarik::texts

@@ -1,48 +1,405 @@
 #include "ui/mainwindow/frmLumarik.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
-#include <QHBoxLayout>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QScrollBar>
+#include <QTabWidget>
 
+#include "core/format/NumberInput.h"
+#include "core/model/Calc.h"
+#include "core/model/ModelTexts.h"
+#include "core/model/ValueEntry.h"
 #include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/shell/CSApplication.h"
+#include "ui/shell/Prompter.h"
 
 namespace lumarik {
 namespace {
+
 constexpr int kDefaultWidthTwips = 12300;
 constexpr int kDefaultHeightTwips = 8400;
+const char* const kShownText = "lumarikShownText";
+
+// Holds the update guard for one handler and releases it on every way out.
+class GuardScope {
+public:
+    explicit GuardScope(int& guard) : m_guard(guard) { m_guard = 1; }
+    ~GuardScope() { m_guard = 0; }
+    GuardScope(const GuardScope&) = delete;
+    GuardScope& operator=(const GuardScope&) = delete;
+
+private:
+    int& m_guard;
+};
+
+// Writes a box and remembers what the program wrote, so that leaving the box unchanged
+// does not read a rounded display text back as a new value.
+void WriteBox(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    box->setProperty(kShownText, text);
+}
+
+bool UnchangedSinceWritten(const QLineEdit* box) {
+    return box->text() == box->property(kShownText).toString();
+}
+
+QString FromStd(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+QString ColourStyle(std::uint32_t rgb) {
+    return QStringLiteral("background-color: rgb(%1, %2, %3);")
+        .arg(rgb & 0xFF)
+        .arg((rgb >> 8) & 0xFF)
+        .arg((rgb >> 16) & 0xFF);
+}
+
+char UserDecimalSeparator() {
+    const QString sep = QLocale::system().decimalPoint();
+    return sep.size() == 1 && sep[0].unicode() < 128 ? static_cast<char>(sep[0].unicode()) : '.';
+}
+
 }  // namespace
 
 frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("frmLumarik"));
     setWindowIcon(QIcon(QStringLiteral(":/lumarik/lumarik.png")));
-
-    m_comEnd = new QPushButton(texts::kEnd, this);
-    m_comEnd->setObjectName(QStringLiteral("comEnd"));
-    m_comEnd->setAccessibleName(QStringLiteral("Ende"));
+    m_model.SetDiagnostics(this);
+    m_model.SetDecimalSeparator(UserDecimalSeparator());
+    BuildControls();
     connect(m_comEnd, &QPushButton::clicked, this, &QWidget::close);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_comEnd);
-    auto* layout = new QVBoxLayout(this);
-    layout->addStretch(1);
-    layout->addLayout(buttons);
-
     Load();
 }
 
+frmLumarik::~frmLumarik() { m_model.SetDiagnostics(nullptr); }
+
+void frmLumarik::Report(const std::string& text) {
+    if (m_context.prompter) m_context.prompter->Message(QString::fromStdString(text), PromptIcon::None);
+}
+
 void frmLumarik::Load() {
+    GuardScope guard(m_updateGuard);
     const CSApplication app(m_context);
-    setWindowTitle(texts::kCaptionMaker + texts::kCaptionProduct + app.Version());
+    const INICode settings = app.Settings();
+    m_model.Catalogue().RebuildSymbols(settings.ReadInt("Options", "UnitType") == kSymbolsUser
+                                           ? kSymbolsUser
+                                           : kSymbolsStandard,
+                                       SymbolsFromIni(settings));
+    m_model.SetSliderDefaultPercent(settings.ReadInt("Options", "SliderDefaultPercent"));
+    setWindowTitle(texts::kCaptionMaker + texts::kCaptionStartUp + app.Version());
+    RunSelectionCycle(true, true, true);
     app.FormPosnGet(this, kDefaultWidthTwips, kDefaultHeightTwips);
 }
 
 void frmLumarik::closeEvent(QCloseEvent* event) {
     CSApplication(m_context).FormPosnSave(this, true);
     event->accept();
+}
+
+// ---- selection ----------------------------------------------------------------------------
+
+void frmLumarik::SelectParameter(int k) {
+    QCheckBox* box = m_chkVarType[k];
+    if (m_updateGuard != 0) {
+        box->setChecked(m_model.Selected().Contains(k));
+        return;
+    }
+    GuardScope guard(m_updateGuard);
+    const SelectionResult result = m_model.SelectParameter(k, box->isChecked());
+    if (result.outcome != SelectOutcome::kAccepted) {
+        box->setChecked(false);
+        if (result.outcome == SelectOutcome::kRefused && m_context.prompter) {
+            m_context.prompter->Message(FromStd(result.message), PromptIcon::Exclamation);
+        }
+        return;
+    }
+    RunSelectionCycle(false, false, true);
+}
+
+void frmLumarik::SelectAperture(int k) {
+    QCheckBox* box = m_chkVarTypeAp[k];
+    if (m_updateGuard != 0) {
+        box->setChecked(m_model.Apertures().Contains(k));
+        return;
+    }
+    GuardScope guard(m_updateGuard);
+    const SelectionResult result = m_model.SelectAperture(k, box->isChecked());
+    if (result.outcome != SelectOutcome::kAccepted) {
+        box->setChecked(false);
+        return;
+    }
+    ShowRow(kApertureRow);
+    ShowResults(m_model.ApertureCycle());
+}
+
+void frmLumarik::ObjectAtInfinityClicked() {
+    if (m_updateGuard != 0) {
+        m_chkObjAtInfinity->setChecked(m_model.ObjectAtInfinity());
+        return;
+    }
+    GuardScope guard(m_updateGuard);
+    if (m_model.ObjectAtInfinityChanged(m_chkObjAtInfinity->isChecked())) SyncBoxes();
+    RunSelectionCycle(false, false, true);
+}
+
+void frmLumarik::RunSelectionCycle(bool syncBoxes, bool continuity, bool listingOption) {
+    if (syncBoxes) SyncBoxes();
+    const CycleResult result = m_model.SelectionCycle(continuity, listingOption);
+    ApplyEnables(result.enables);
+    RebuildRows();
+    ShowResults(result.view);
+}
+
+void frmLumarik::SyncBoxes() {
+    for (int k = 0; k < kSelectableCount; ++k) {
+        m_chkVarType[k]->setChecked(m_model.Selected().Contains(k));
+    }
+    for (int k = 0; k < kSelectableApertureCount; ++k) {
+        m_chkVarTypeAp[k]->setChecked(m_model.Apertures().Contains(k));
+    }
+}
+
+void frmLumarik::ApplyEnables(const EnableRules& rules) {
+    m_chkObjAtInfinity->setEnabled(rules.objectAtInfinityEnabled);
+    m_chkObjAtInfinity->setChecked(rules.objectAtInfinityChecked);
+    for (int k = 0; k < kSelectableCount; ++k) m_chkVarType[k]->setEnabled(rules.parameterEnabled[k]);
+    for (int k = 0; k < kSelectableApertureCount; ++k) {
+        m_chkVarTypeAp[k]->setEnabled(rules.apertureEnabled[k]);
+    }
+}
+
+// ---- value rows ---------------------------------------------------------------------------
+
+VarCollection& frmLumarik::RowCollection(int row) {
+    return row == kApertureRow ? m_model.Apertures() : m_model.Selected();
+}
+
+bool frmLumarik::RowHasRecord(int row) { return RowCollection(row).Count() >= RowPosition(row); }
+
+float frmLumarik::RowFactor(int row) {
+    const int number = RowCollection(row).VarType(RowPosition(row));
+    return row == kApertureRow ? m_model.Catalogue().ApertureUnitFactor(number)
+                               : m_model.Catalogue().UnitFactor(number);
+}
+
+QString frmLumarik::DisplayText(int row, float internal) {
+    const int number = RowCollection(row).VarType(RowPosition(row));
+    return QString::fromStdString(row == kApertureRow ? m_model.ApertureValueText(number, internal)
+                                                      : m_model.ValueText(number, internal));
+}
+
+void frmLumarik::RebuildRows() {
+    for (int row = 0; row <= kApertureRow; ++row) ShowRow(row);
+}
+
+void frmLumarik::ShowRow(int row) {
+    ValueRowWidgets& w = Row(row);
+    if (!RowHasRecord(row)) {
+        w.caption->setText(QString());
+        w.sliderCaption->setText(QString());
+        WriteBox(w.value, texts::kNotDefined);
+        WriteBox(w.lower, texts::kLowerLimitPlaceholder);
+        WriteBox(w.upper, texts::kUpperLimitPlaceholder);
+        for (QWidget* c : {static_cast<QWidget*>(w.value), w.slider}) c->setEnabled(false);
+        return;
+    }
+    const CVarType& record = RowCollection(row).Item(RowPosition(row));
+    const QString label =
+        row == kApertureRow
+            ? FromStd(m_model.Catalogue().ApertureName(record.nVarType))
+            : QString::fromStdString(m_model.Catalogue().Label(record.nVarType));
+    w.caption->setText(label);
+    w.sliderCaption->setText(label);
+    const bool atInfinity = row != kApertureRow && record.nVarType == kParObjectDist &&
+                            record.bVarValDef && record.sVarValue == kInfinity;
+    if (atInfinity) {
+        WriteBox(w.value, texts::kAtInfinity);
+    } else {
+        WriteBox(w.value, record.bVarValDef ? DisplayText(row, record.sVarValue) : QString());
+    }
+    w.value->setEnabled(!atInfinity);
+    w.slider->setEnabled(!atInfinity);
+    ShowLimits(row);
+    SetSliderPosition(row);
+}
+
+void frmLumarik::ShowLimits(int row) {
+    ValueRowWidgets& w = Row(row);
+    const CVarType& record = RowCollection(row).Item(RowPosition(row));
+    WriteBox(w.lower, record.bLimLowDef ? DisplayText(row, record.sLimLow)
+                                        : texts::kLowerLimitPlaceholder);
+    WriteBox(w.upper, record.bLimHihDef ? DisplayText(row, record.sLimHih)
+                                        : texts::kUpperLimitPlaceholder);
+}
+
+void frmLumarik::SetSliderPosition(int row) {
+    QScrollBar* bar = Row(row).bar;
+    const std::optional<int> position = SliderPosition(RowCollection(row).Item(RowPosition(row)),
+                                                       bar->minimum(), bar->maximum());
+    if (!position) return;
+    m_sliderPositioning = true;
+    bar->setValue(*position);
+    m_sliderPositioning = false;
+}
+
+void frmLumarik::CommitValue(int row) {
+    if (m_updateGuard != 0 || !RowHasRecord(row)) return;
+    QLineEdit* box = Row(row).value;
+    if (UnchangedSinceWritten(box)) return;
+    GuardScope guard(m_updateGuard);
+    VarCollection& records = RowCollection(row);
+    const int position = RowPosition(row);
+    const CVarType stored = records.Item(position);
+    const float factor = RowFactor(row);
+    const char sep = m_model.DecimalSeparator();
+    const std::optional<AcceptedNumber> accepted = AcceptNumber(box->text().toStdString(), sep);
+    if (!accepted || !FitsSingle(accepted->value * factor)) {
+        WriteBox(box, stored.bVarValDef ? DisplayText(row, stored.sVarValue) : QString());
+        return;
+    }
+    double x = accepted->value;
+    if (stored.bVarValDef && SameValue(x * factor, stored.sVarValue)) {
+        WriteBox(box, DisplayText(row, stored.sVarValue));
+        return;
+    }
+    if (row != kApertureRow && stored.nVarType == kParObjectDist && x > 0 && !m_options.positiveObj) {
+        x = AskNegativeDistance(texts::kRealObjectNegative, x);
+    }
+    CVarType record = stored;
+    const float value = static_cast<float>(x * factor);
+    const bool limitsChanged = ExtendLimits(record, value, m_model.LimitMargin());
+    record.sVarValue = value;
+    record.bVarValDef = true;
+    StoreRecord(row, record);
+    WriteBox(box, DisplayText(row, value));
+    SetSliderPosition(row);
+    ShowResults(m_model.Recalculate());
+    if (limitsChanged) ShowLimits(row);
+}
+
+void frmLumarik::CommitLowerLimit(int row) { CommitLimit(row, false); }
+
+void frmLumarik::CommitUpperLimit(int row) { CommitLimit(row, true); }
+
+void frmLumarik::CommitLimit(int row, bool upper) {
+    if (m_updateGuard != 0 || !RowHasRecord(row)) return;
+    QLineEdit* box = upper ? Row(row).upper : Row(row).lower;
+    if (UnchangedSinceWritten(box)) return;
+    const std::optional<AcceptedNumber> accepted =
+        AcceptNumber(box->text().toStdString(), m_model.DecimalSeparator());
+    const float factor = RowFactor(row);
+    if (!accepted || !FitsSingle(accepted->value * factor)) return;
+    GuardScope guard(m_updateGuard);
+    CVarType record = RowCollection(row).Item(RowPosition(row));
+    double x = accepted->value;
+    // The sign comes first, so that the comparisons see the number that is stored.
+    if (row != kApertureRow && record.nVarType == kParObjectDist && x > 0 && !m_options.positiveObj) {
+        x = AskNegativeDistance(texts::kRealObjectLimitNegative, x);
+    }
+    const double limit = x * factor;
+    QString refusal;
+    if (upper) {
+        if (record.bLimLowDef && limit < record.sLimLow) {
+            refusal = texts::kUpperBelowLower;
+        } else if (record.bVarValDef && limit < record.sVarValue) {
+            refusal = texts::kUpperBelowValue;
+        }
+    } else {
+        if (record.bLimHihDef && limit > record.sLimHih) {
+            refusal = texts::kLowerAboveUpper;
+        } else if (record.bVarValDef && limit > record.sVarValue) {
+            refusal = texts::kLowerAboveValue;
+        }
+    }
+    if (!refusal.isEmpty()) {
+        if (m_context.prompter) m_context.prompter->Message(refusal, PromptIcon::Exclamation);
+        ShowLimits(row);
+        return;
+    }
+    const bool defined = upper ? record.bLimHihDef : record.bLimLowDef;
+    const float old = upper ? record.sLimHih : record.sLimLow;
+    if (!(defined && SameValue(limit, old))) {
+        (upper ? record.sLimHih : record.sLimLow) = static_cast<float>(limit);
+        (upper ? record.bLimHihDef : record.bLimLowDef) = true;
+        StoreRecord(row, record);
+    }
+    ShowLimits(row);
+    SetSliderPosition(row);
+}
+
+void frmLumarik::SliderMoved(int row) {
+    if (m_updateGuard != 0 || m_sliderPositioning || !RowHasRecord(row)) return;
+    CVarType record = RowCollection(row).Item(RowPosition(row));
+    if (!record.bLimLowDef || !record.bLimHihDef) return;
+    GuardScope guard(m_updateGuard);
+    QScrollBar* bar = Row(row).bar;
+    record.sVarValue = SliderValue(record, bar->value(), bar->minimum(), bar->maximum());
+    record.bVarValDef = true;
+    StoreRecord(row, record);
+    WriteBox(Row(row).value, DisplayText(row, record.sVarValue));
+    ShowResults(m_model.Recalculate());
+}
+
+void frmLumarik::StoreRecord(int row, const CVarType& record) {
+    VarCollection& records = RowCollection(row);
+    const int position = RowPosition(row);
+    records.SetVarValue(position, record.sVarValue);
+    records.SetVarValDef(position, record.bVarValDef);
+    records.SetLimLow(position, record.sLimLow);
+    records.SetLimHih(position, record.sLimHih);
+    records.SetLimLowDef(position, record.bLimLowDef);
+    records.SetLimHihDef(position, record.bLimHihDef);
+}
+
+double frmLumarik::AskNegativeDistance(const QString& prompt, double x) {
+    if (!m_context.prompter) return -x;
+    const char sep = m_model.DecimalSeparator();
+    while (!(x < 0)) {
+        const std::optional<QString> answer = m_context.prompter->Input(
+            prompt, texts::kObjectDistanceTitle, QString::fromStdString(NumberText(-x)));
+        if (!answer) continue;  // Cancel asks again: a real object's distance is negative
+        const std::optional<double> number = ParseNumber(answer->trimmed().toStdString(), sep);
+        if (number && FitsSingle(*number)) x = *number;
+    }
+    return x;
+}
+
+// ---- results ------------------------------------------------------------------------------
+
+void frmLumarik::ShowResults(const ResultsView& view) {
+    for (int row = 0; row < 3; ++row) {
+        const bool visible = row < view.visibleRows;
+        m_rows[row].caption->setVisible(visible);
+        m_rows[row].value->setVisible(visible);
+        m_rows[row].slider->setVisible(visible);
+    }
+    m_apRow.caption->setVisible(view.apertureRowVisible);
+    m_apRow.value->setVisible(view.apertureRowVisible);
+    m_apRow.slider->setVisible(view.apertureRowVisible);
+    m_comApFNosStandard->setVisible(view.apertureRowVisible &&
+                                    m_model.Apertures().Contains(kApFNumber));
+
+    m_lstResNames->setVisible(view.resultListsVisible);
+    m_lstResVals->setVisible(view.resultListsVisible);
+    m_pctDrg->setVisible(view.resultListsVisible);
+    m_tabExtraInfo->setVisible(view.resultListsVisible && m_options.showExtra);
+    if (!view.ok) m_lstResVals->clear();
+
+    m_lblInvalidCalcs->setText(FromStd(texts::kNoSolution));
+    m_lblInvalidCalcs->setStyleSheet(ColourStyle(kColourRed));
+    m_lblInvalidCalcs->setVisible(view.showNoSolution);
+    m_lblVirtualImage->setVisible(view.virtualLabel.visible);
+    if (view.virtualLabel.visible) {
+        m_lblVirtualImage->setText(FromStd(view.virtualLabel.caption));
+        m_lblVirtualImage->setStyleSheet(ColourStyle(view.virtualLabel.backColour));
+    }
 }
 
 }  // namespace lumarik

@@ -1,27 +1,143 @@
-// The main window: the one window of the program, from which every dialog opens.
+// The main window: the one window of the program, from which every dialog opens. It shows
+// the first-order model and forwards every user action to it; it computes nothing itself.
 #pragma once
 
 #include <QWidget>
+#include <array>
 
+#include "core/model/LumarikCode.h"
+#include "core/model/ModelDiagnostics.h"
+#include "core/model/Options.h"
 #include "ui/shell/AppContext.h"
 
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
 class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTabWidget;
 
 namespace lumarik {
 
-class frmLumarik : public QWidget {
+// The widgets of one value row: caption and value box, and in the slider container the
+// two limit boxes, the slider and its caption.
+struct ValueRowWidgets {
+    QLabel* caption = nullptr;  // lblVarType
+    QLineEdit* value = nullptr;
+    QWidget* slider = nullptr;  // picSlider: the container
+    QLineEdit* lower = nullptr;
+    QScrollBar* bar = nullptr;
+    QLineEdit* upper = nullptr;
+    QLabel* sliderCaption = nullptr;
+};
+
+class frmLumarik : public QWidget, private ModelDiagnostics {
     Q_OBJECT
 
 public:
     explicit frmLumarik(const AppContext& context, QWidget* parent = nullptr);
+    ~frmLumarik() override;
+
+    const LumarikCode& Model() const { return m_model; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Building (MainWindowBuild.cpp).
+    void BuildControls();
+    QWidget* BuildSelectionFrames();
+    QWidget* BuildValueRows();
+    QWidget* BuildOptionsTabs();
+    QWidget* BuildResults();
+    QWidget* BuildExtraInfo();
+    QWidget* BuildButtons();
+    ValueRowWidgets BuildRow(const QString& suffix, int rowNumber, bool aperture);
+
     void Load();
+    void Report(const std::string& text) override;
+
+    // Handlers.
+    void SelectParameter(int k);
+    void SelectAperture(int k);
+    void ObjectAtInfinityClicked();
+    void CommitValue(int row);
+    void CommitLowerLimit(int row);
+    void CommitUpperLimit(int row);
+    void SliderMoved(int row);
+    void CommitLimit(int row, bool upper);
+    void StoreRecord(int row, const CVarType& record);
+    // Asks until a negative distance is typed (real objects lie left of the lens).
+    double AskNegativeDistance(const QString& prompt, double x);
+
+    // Refreshing the controls from the model.
+    void RunSelectionCycle(bool syncBoxes, bool continuity, bool listingOption);
+    void SyncBoxes();
+    void ApplyEnables(const EnableRules& rules);
+    void RebuildRows();
+    void ShowRow(int row);
+    void ShowLimits(int row);
+    void SetSliderPosition(int row);
+    void ShowResults(const ResultsView& view);
+
+    // The collection and the catalogue texts of a row (row 3 is the aperture row).
+    VarCollection& RowCollection(int row);
+    int RowPosition(int row) const { return row == kApertureRow ? 1 : row + 1; }
+    bool RowHasRecord(int row);
+    QString DisplayText(int row, float internal);
+    float RowFactor(int row);
+    ValueRowWidgets& Row(int row) { return row == kApertureRow ? m_apRow : m_rows[row]; }
+
+    static constexpr int kApertureRow = 3;
 
     const AppContext& m_context;
+    LumarikCode m_model;
+    Options m_options;
+
+    // Application-wide re-entrancy guard: 0 free, 1 an update runs, 2 a drag in the drawing.
+    int m_updateGuard = 0;
+    bool m_sliderPositioning = false;
+    bool m_keyboardCommit = false;
+
+    std::array<QCheckBox*, kSelectableCount> m_chkVarType{};
+    std::array<QCheckBox*, kSelectableApertureCount> m_chkVarTypeAp{};
+    QCheckBox* m_chkObjAtInfinity = nullptr;
+    std::array<ValueRowWidgets, 3> m_rows{};
+    ValueRowWidgets m_apRow;
+    QComboBox* m_cmbImagHeight = nullptr;
+    QPushButton* m_comApFNosStandard = nullptr;
+
+    QListWidget* m_lstResNames = nullptr;
+    QListWidget* m_lstResVals = nullptr;
+    QLabel* m_lblVirtualImage = nullptr;
+    QLabel* m_lblInvalidCalcs = nullptr;
+    QWidget* m_pctDrg = nullptr;
+
+    QTabWidget* m_tabOptions = nullptr;
+    QListWidget* m_lstMirrorMode = nullptr;
+    QCheckBox* m_chkAdvOpt = nullptr;
+    std::array<QLabel*, 4> m_lblAdv{};
+    std::array<QLineEdit*, 4> m_txtAdv{};
+    std::array<QLabel*, 4> m_lblAdvDef{};
+    QPushButton* m_comDefAdvOpts = nullptr;
+    QCheckBox* m_chkAllowVirtualObj = nullptr;
+    QCheckBox* m_chkHideRemoteConjug = nullptr;
+    QCheckBox* m_chkDrawParaxPoints = nullptr;
+    QListWidget* m_lstOptions = nullptr;
+
+    QTabWidget* m_tabExtraInfo = nullptr;
+    QListWidget* m_lstDOFNames = nullptr;
+    QListWidget* m_lstDOFVals = nullptr;
+    QLabel* m_lblDOFCalc = nullptr;
+    QLineEdit* m_txtDOFCustom = nullptr;
+    std::array<QRadioButton*, 2> m_optCofCType{};
+
+    QPushButton* m_comUndo = nullptr;
+    QPushButton* m_comRecall = nullptr;
+    QPushButton* m_comClear = nullptr;
     QPushButton* m_comEnd = nullptr;
 };
 

@@ -1,0 +1,344 @@
+// Builds the controls of the main window and lays them out. Every control carries its
+// documented name as objectName (array members with "_index") and an accessible name.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "ui/mainwindow/MainWindowTexts.h"
+#include "ui/mainwindow/frmLumarik.h"
+
+namespace lumarik {
+namespace {
+
+template <typename W>
+W* Named(W* widget, const QString& name, const QString& accessible = {}) {
+    widget->setObjectName(name);
+    if (!accessible.isEmpty()) widget->setAccessibleName(accessible);
+    return widget;
+}
+
+QString Indexed(const char* name, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+// Caption text without the mnemonic marks, for accessible names.
+QString Plain(QString caption) {
+    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    caption.remove(QLatin1Char('&'));
+    caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    return caption.trimmed();
+}
+
+QCheckBox* NamedCheckBox(const QString& caption, const QString& name) {
+    return Named(new QCheckBox(caption), name, Plain(caption));
+}
+
+QListWidget* NamedList(const QString& name, const QString& accessible) {
+    auto* list = Named(new QListWidget, name, accessible);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setFocusPolicy(Qt::NoFocus);
+    return list;
+}
+
+}  // namespace
+
+void frmLumarik::BuildControls() {
+    auto* top = new QHBoxLayout;
+    top->addWidget(BuildSelectionFrames(), 3);
+    top->addWidget(BuildOptionsTabs(), 2);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(BuildValueRows(), 3);
+    middle->addWidget(BuildResults(), 2);
+
+    auto* bottom = new QHBoxLayout;
+    m_pctDrg = Named(new QWidget, QStringLiteral("pctDrg"), texts::kAccDrawing);
+    m_pctDrg->setMinimumSize(320, 180);
+    m_pctDrg->setAutoFillBackground(true);
+    QPalette white = m_pctDrg->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    m_pctDrg->setPalette(white);
+    bottom->addWidget(m_pctDrg, 3);
+    bottom->addWidget(BuildExtraInfo(), 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(middle);
+    layout->addLayout(bottom, 1);
+    layout->addWidget(BuildButtons());
+}
+
+QWidget* frmLumarik::BuildSelectionFrames() {
+    const ParameterCatalogue& catalogue = m_model.Catalogue();
+    auto* frames = new QWidget;
+    auto* layout = new QHBoxLayout(frames);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* distances =
+        Named(new QGroupBox(texts::kFrameDistances), QStringLiteral("fraOptConj"));
+    auto* distanceLayout = new QVBoxLayout(distances);
+    auto* field = Named(new QGroupBox(texts::kFrameField), QStringLiteral("fraOptFld"));
+    auto* fieldLayout = new QVBoxLayout(field);
+    for (int k = 0; k < kSelectableCount; ++k) {
+        const QString caption = QString::fromStdString(catalogue.Label(k)).trimmed();
+        m_chkVarType[k] = NamedCheckBox(caption, Indexed("chkVarType", k));
+        connect(m_chkVarType[k], &QCheckBox::clicked, this, [this, k] { SelectParameter(k); });
+        (k < kFirstFieldPar ? distanceLayout : fieldLayout)->addWidget(m_chkVarType[k]);
+        if (k == kParObjectDist) {
+            m_chkObjAtInfinity =
+                NamedCheckBox(texts::kObjectAtInfinity, QStringLiteral("chkObjAtInfinity"));
+            m_chkObjAtInfinity->setContentsMargins(20, 0, 0, 0);
+            connect(m_chkObjAtInfinity, &QCheckBox::clicked, this,
+                    &frmLumarik::ObjectAtInfinityClicked);
+            auto* indent = new QHBoxLayout;
+            indent->addSpacing(18);
+            indent->addWidget(m_chkObjAtInfinity);
+            distanceLayout->addLayout(indent);
+        }
+    }
+    distanceLayout->addStretch(1);
+    fieldLayout->addStretch(1);
+
+    auto* aperture =
+        Named(new QGroupBox(texts::kFrameAperture), QStringLiteral("fraOptAp1"));
+    auto* apertureLayout = new QVBoxLayout(aperture);
+    for (int k = 0; k < kSelectableApertureCount; ++k) {
+        const QString caption = QString::fromStdString(std::string(catalogue.ApertureCaption(k)));
+        m_chkVarTypeAp[k] = NamedCheckBox(caption, Indexed("chkVarTypeAp", k));
+        connect(m_chkVarTypeAp[k], &QCheckBox::clicked, this, [this, k] { SelectAperture(k); });
+        apertureLayout->addWidget(m_chkVarTypeAp[k]);
+    }
+    apertureLayout->addStretch(1);
+
+    layout->addWidget(distances);
+    layout->addWidget(field);
+    layout->addWidget(aperture, 1);
+    return frames;
+}
+
+ValueRowWidgets frmLumarik::BuildRow(const QString& suffix, int rowNumber, bool aperture) {
+    auto name = [&](const char* base) {
+        return aperture ? QLatin1String(base) + QStringLiteral("Ap_0")
+                        : QStringLiteral("%1_%2").arg(QLatin1String(base), suffix);
+    };
+    auto accessible = [&](const QString& rowText, const QString& apText) {
+        return aperture ? apText : rowText.arg(rowNumber);
+    };
+    ValueRowWidgets row;
+    row.caption = Named(new QLabel, name("lblVarType"));
+    row.value = Named(new QLineEdit, name("txtVarType"),
+                      accessible(texts::kAccValue, texts::kAccApValue));
+    row.slider = Named(new QWidget, name("picSlider"));
+    row.lower = Named(new QLineEdit, name("txtVarLimLow"),
+                      accessible(texts::kAccLower, texts::kAccApLower));
+    row.upper = Named(new QLineEdit, name("txtVarLimHi"),
+                      accessible(texts::kAccUpper, texts::kAccApUpper));
+    row.bar = Named(new QScrollBar(Qt::Horizontal), name("hscVarValue"),
+                    accessible(texts::kAccSlider, texts::kAccApSlider));
+    row.bar->setRange(0, 100);
+    row.bar->setValue(50);
+    row.bar->setSingleStep(1);
+    row.bar->setPageStep(10);
+    row.sliderCaption = Named(new QLabel, name("lblSliderVarValue"));
+    row.sliderCaption->setAlignment(Qt::AlignCenter);
+    for (QLineEdit* box : {row.value, row.lower, row.upper}) box->setMinimumWidth(80);
+
+    auto* sliderLayout = new QGridLayout(row.slider);
+    sliderLayout->setContentsMargins(0, 0, 0, 0);
+    sliderLayout->addWidget(row.sliderCaption, 0, 1);
+    sliderLayout->addWidget(row.lower, 1, 0);
+    sliderLayout->addWidget(row.bar, 1, 1);
+    sliderLayout->addWidget(row.upper, 1, 2);
+    sliderLayout->setColumnStretch(1, 1);
+    return row;
+}
+
+QWidget* frmLumarik::BuildValueRows() {
+    auto* panel = new QWidget;
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < 3; ++i) {
+        m_rows[i] = BuildRow(QString::number(i), i + 1, false);
+        connect(m_rows[i].value, &QLineEdit::editingFinished, this, [this, i] {
+            m_keyboardCommit = true;
+            CommitValue(i);
+            m_keyboardCommit = false;
+        });
+        connect(m_rows[i].lower, &QLineEdit::editingFinished, this, [this, i] { CommitLowerLimit(i); });
+        connect(m_rows[i].upper, &QLineEdit::editingFinished, this, [this, i] { CommitUpperLimit(i); });
+        connect(m_rows[i].bar, &QScrollBar::valueChanged, this, [this, i] { SliderMoved(i); });
+    }
+    m_apRow = BuildRow({}, 0, true);
+    connect(m_apRow.value, &QLineEdit::editingFinished, this, [this] { CommitValue(kApertureRow); });
+    connect(m_apRow.lower, &QLineEdit::editingFinished, this,
+            [this] { CommitLowerLimit(kApertureRow); });
+    connect(m_apRow.upper, &QLineEdit::editingFinished, this,
+            [this] { CommitUpperLimit(kApertureRow); });
+    connect(m_apRow.bar, &QScrollBar::valueChanged, this, [this] { SliderMoved(kApertureRow); });
+
+    for (int i = 0; i <= kApertureRow; ++i) {
+        const ValueRowWidgets& row = Row(i);
+        grid->addWidget(row.caption, i, 0);
+        grid->addWidget(row.value, i, 1);
+        grid->addWidget(row.slider, i, 2);
+    }
+    grid->setColumnStretch(2, 1);
+
+    m_cmbImagHeight = Named(new QComboBox, QStringLiteral("cmbImagHeight"));
+    m_cmbImagHeight->addItem(texts::kUserImageHeight);
+    m_cmbImagHeight->setAccessibleName(texts::kUserImageHeight);
+    m_cmbImagHeight->setEnabled(false);
+    m_comApFNosStandard = Named(new QPushButton(QStringLiteral("...")),
+                                QStringLiteral("comApFNosStandard"),
+                                QStringLiteral("Standard-Blendenzahlen"));
+    m_comApFNosStandard->setVisible(false);
+    grid->addWidget(m_cmbImagHeight, 4, 0, 1, 2);
+    grid->addWidget(m_comApFNosStandard, kApertureRow, 3);
+    return panel;
+}
+
+QWidget* frmLumarik::BuildOptionsTabs() {
+    m_tabOptions = Named(new QTabWidget, QStringLiteral("tabOptions"));
+
+    auto* options = new QWidget;
+    auto* optionsLayout = new QVBoxLayout(options);
+    m_lstMirrorMode = Named(new QListWidget, QStringLiteral("lstMirrorMode"),
+                            texts::kLens + QStringLiteral(" / ") + texts::kMirror);
+    m_lstMirrorMode->addItems({texts::kLens, texts::kMirror});
+    m_lstMirrorMode->setCurrentRow(0);
+    m_lstMirrorMode->setMaximumHeight(m_lstMirrorMode->sizeHintForRow(0) * 2 + 6);
+    m_chkAllowVirtualObj = NamedCheckBox(texts::kAllowVirtualObj, QStringLiteral("chkAllowVirtualObj"));
+    m_chkHideRemoteConjug =
+        NamedCheckBox(texts::kHideRemoteConjug, QStringLiteral("chkHideRemoteConjug"));
+    m_chkDrawParaxPoints =
+        NamedCheckBox(texts::kDrawParaxPoints, QStringLiteral("chkDrawParaxPoints"));
+    m_lstOptions = Named(new QListWidget, QStringLiteral("lstOptions"), texts::kTabOptions);
+    for (const QString& text : {texts::kOptionConstructionRays, texts::kOptionShowExtra}) {
+        auto* item = new QListWidgetItem(text, m_lstOptions);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    m_lstOptions->setMaximumHeight(m_lstOptions->sizeHintForRow(0) * 2 + 6);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_lstMirrorMode, m_chkAllowVirtualObj,
+                                                      m_chkHideRemoteConjug, m_chkDrawParaxPoints,
+                                                      m_lstOptions}) {
+        optionsLayout->addWidget(w);
+    }
+    optionsLayout->addStretch(1);
+
+    auto* advanced = new QWidget;
+    auto* advancedLayout = new QGridLayout(advanced);
+    m_chkAdvOpt = NamedCheckBox(texts::kAdvOpt, QStringLiteral("chkAdvOpt"));
+    advancedLayout->addWidget(m_chkAdvOpt, 0, 0, 1, 2);
+    m_comDefAdvOpts = Named(new QPushButton(texts::kAdvDefaultButton),
+                            QStringLiteral("comDefAdvOpts"), texts::kAdvDefaultButton);
+    advancedLayout->addWidget(m_comDefAdvOpts, 0, 2);
+    for (int i = 0; i < 4; ++i) {
+        m_lblAdv[i] = Named(new QLabel(texts::kAdvLabels[i]), Indexed("lblAdv", i));
+        m_txtAdv[i] = Named(new QLineEdit, Indexed("txtAdv", i), Plain(texts::kAdvLabels[i]));
+        m_txtAdv[i]->setEnabled(false);
+        m_txtAdv[i]->setMaximumWidth(90);
+        m_lblAdvDef[i] = Named(new QLabel(texts::kAdvDefaults[i]), Indexed("lblAdvDef", i));
+        advancedLayout->addWidget(m_lblAdv[i], i + 1, 0);
+        advancedLayout->addWidget(m_txtAdv[i], i + 1, 1);
+        advancedLayout->addWidget(m_lblAdvDef[i], i + 1, 2);
+    }
+    advancedLayout->addWidget(new QLabel(texts::kAdvNote), 5, 0, 1, 3);
+    advancedLayout->setRowStretch(6, 1);
+
+    m_tabOptions->addTab(options, texts::kTabOptions);
+    m_tabOptions->addTab(advanced, texts::kTabAdvanced);
+    return m_tabOptions;
+}
+
+QWidget* frmLumarik::BuildResults() {
+    auto* panel = new QWidget;
+    auto* layout = new QGridLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_lstResNames = NamedList(QStringLiteral("lstResNames"), texts::kAccResultNames);
+    m_lstResVals = NamedList(QStringLiteral("lstResVals"), texts::kAccResultValues);
+    m_lblVirtualImage = Named(new QLabel, QStringLiteral("lblVirtualImage"));
+    m_lblInvalidCalcs = Named(new QLabel, QStringLiteral("lblInvalidCalcs"));
+    for (QLabel* label : {m_lblVirtualImage, m_lblInvalidCalcs}) {
+        label->setAlignment(Qt::AlignCenter);
+        label->setAutoFillBackground(true);
+        label->setWordWrap(true);
+        label->setVisible(false);
+    }
+    layout->addWidget(m_lstResNames, 0, 0);
+    layout->addWidget(m_lstResVals, 0, 1);
+    layout->addWidget(m_lblVirtualImage, 1, 0, 1, 2);
+    layout->addWidget(m_lblInvalidCalcs, 2, 0, 1, 2);
+    layout->setColumnStretch(0, 3);
+    layout->setColumnStretch(1, 2);
+    return panel;
+}
+
+QWidget* frmLumarik::BuildExtraInfo() {
+    m_tabExtraInfo = Named(new QTabWidget, QStringLiteral("tabExtraInfo"));
+    auto* page = new QWidget;
+    auto* layout = new QGridLayout(page);
+    layout->addWidget(new QLabel(texts::kDepthOfFieldTitle), 0, 0, 1, 2);
+    m_lstDOFNames = NamedList(QStringLiteral("lstDOFNames"), texts::kDepthOfFieldTitle);
+    m_lstDOFVals = NamedList(QStringLiteral("lstDOFVals"), texts::kDepthOfFieldTitle);
+    layout->addWidget(m_lstDOFNames, 1, 0);
+    layout->addWidget(m_lstDOFVals, 1, 1);
+    m_lblDOFCalc = Named(new QLabel, QStringLiteral("lblDOFCalc"));
+    m_lblDOFCalc->setWordWrap(true);
+    m_lblDOFCalc->setAutoFillBackground(true);
+    m_lblDOFCalc->setVisible(false);
+    layout->addWidget(m_lblDOFCalc, 2, 0, 1, 2);
+
+    auto* cofc = Named(new QGroupBox(texts::kCircleOfConfusion), QStringLiteral("fraCofC"));
+    auto* cofcLayout = new QGridLayout(cofc);
+    m_optCofCType[0] = Named(new QRadioButton(texts::kCofCCustom), Indexed("optCofCType", 0),
+                             texts::kCofCCustom);
+    m_optCofCType[1] =
+        Named(new QRadioButton(texts::kCofCAiry), Indexed("optCofCType", 1), texts::kCofCAiry);
+    m_txtDOFCustom = Named(new QLineEdit, QStringLiteral("txtDOFCustom"), texts::kCofCCustom);
+    m_txtDOFCustom->setMaximumWidth(90);
+    cofcLayout->addWidget(m_optCofCType[0], 0, 0);
+    cofcLayout->addWidget(m_txtDOFCustom, 0, 1);
+    cofcLayout->addWidget(m_optCofCType[1], 1, 0, 1, 2);
+    layout->addWidget(cofc, 3, 0, 1, 2);
+    layout->setColumnStretch(0, 3);
+    layout->setColumnStretch(1, 2);
+    m_tabExtraInfo->addTab(page, texts::kTabDepthOfField);
+    m_tabExtraInfo->setVisible(false);
+    return m_tabExtraInfo;
+}
+
+QWidget* frmLumarik::BuildButtons() {
+    auto* panel = new QWidget;
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto button = [&](const QString& caption, const char* name, const QString& tip) {
+        auto* b = Named(new QPushButton(caption), QLatin1String(name), Plain(caption));
+        if (!tip.isEmpty()) b->setToolTip(tip);
+        return b;
+    };
+    m_comUndo = button(texts::kUndo, "comUndo", texts::kUndoTip);
+    m_comRecall = button(texts::kRecall, "comRecall", texts::kRecallTip);
+    m_comClear = button(texts::kClear, "comClear", texts::kClearTip);
+    m_comEnd = button(texts::kEnd, "comEnd", {});
+    layout->addWidget(m_comUndo);
+    layout->addWidget(m_comRecall);
+    layout->addWidget(m_comClear);
+    layout->addStretch(1);
+    layout->addWidget(m_comEnd);
+    return panel;
+}
+
+}  // namespace lumarik
