@@ -1,0 +1,300 @@
+#include "core/chart/SampleSystems.h"
+
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <limits>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace lumarik {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr SampleKind kAllKinds[] = {SampleKind::kSinglet, SampleKind::kAchromat,
+                                    SampleKind::kAirSpacedAchromat, SampleKind::kTriplet,
+                                    SampleKind::kCylinder};
+
+std::string Contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+SampleSystem MakeSample(SampleKind kind, std::string name) {
+    SampleSystem s;
+    s.kind = kind;
+    s.name = std::move(name);
+    s.focalLength = -25.5f;
+    s.clearRadius = 11.25f;
+    s.descriptionLines = {"Zeile eins", "Zeile zwei"};
+    s.glasses.assign(SampleGlassCount(kind), "N-BK7");
+    for (std::size_t i = 0; i < SampleRadiusCount(kind); ++i) {
+        s.radii.push_back(10.0f * static_cast<float>(i + 1));
+    }
+    s.thicknesses.assign(SampleThicknessCount(kind), 2.5f);
+    s.length = kind == SampleKind::kCylinder ? 30.0f : 0.0f;
+    return s;
+}
+
+// The catalogue committed under data/.
+TEST(ShippedSamples, FilesAndContents) {
+    const fs::path data = LUMARIK_SOURCE_DATA_DIR;
+    const std::map<std::string, std::size_t> lengths = {{"SH_SEQ.dat", 6},  {"SH_L1.dat", 177},
+                                                        {"SH_L2.dat", 205}, {"SH_L2a.dat", 235},
+                                                        {"SH_L3.dat", 235}, {"SH_C1.dat", 199}};
+    std::size_t dataRecords = 0;
+    for (const auto& [file, length] : lengths) {
+        const std::size_t size = Contents(data / file).size();
+        EXPECT_TRUE(size > 0 && size % length == 0) << file;
+        dataRecords += file == "SH_SEQ.dat" ? 0 : size / length;
+    }
+    for (const SampleKind kind : kAllKinds) {
+        EXPECT_EQ(lengths.at(std::string(SampleFileName(kind))), SampleRecordLength(kind));
+    }
+
+    const std::vector<SampleSystem> samples = ReadSampleSystems(data);
+    EXPECT_EQ(samples.size(), dataRecords);
+    EXPECT_EQ(samples.size(), Contents(data / "SH_SEQ.dat").size() / 6);
+    std::map<std::string, int> families;
+    int obsolete = 0;
+    for (const SampleSystem& s : samples) {
+        ++families[s.familyName];
+        obsolete += s.available ? 0 : 1;
+        EXPECT_TRUE(s.focalLength != 0 && s.clearRadius > 0) << s.name;
+        EXPECT_EQ(s.displayName.find("F ="), std::string::npos) << s.name;
+        EXPECT_FALSE(s.descriptionLines.empty() || s.glasses.at(0).empty()) << s.name;
+    }
+    for (const char* family : {"Einzellinse", "Einzellinse bester Form", "Achromat",
+                               "Achromat [Luftspalt]", "Triplet", "Zylinder"}) {
+        EXPECT_GE(families[family], 3) << family;
+    }
+    EXPECT_GE(obsolete, 3);
+    ASSERT_FALSE(samples.empty());
+    EXPECT_EQ(samples[0].displayName, "EPX-010 plankonvex");
+    EXPECT_EQ(samples[0].clearRadius, 2.7f);
+    EXPECT_EQ(SampleDescription(samples[0]),
+              "Plankonvexlinse N-BK7, Ø 6 mm, AR 400-700 nm\r\n"
+              "Fokussieren und Kollimieren paralleler Strahlen");
+}
+
+class SampleFiles : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string name = (fs::temp_directory_path() / "lumarik-samples-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(name.data()), nullptr);
+        m_dir = name;
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(m_dir, ec);
+    }
+    void Put(std::string_view file, std::string_view bytes) const {
+        std::ofstream(m_dir / file, std::ios::binary) << bytes;
+    }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const SampleSystem& s : ReadSampleSystems(m_dir)) names.push_back(s.name);
+        return names;
+    }
+
+    fs::path m_dir;
+};
+
+// Fields at their documented places, built byte by byte rather than by the writer.
+TEST_F(SampleFiles, RecordLayout) {
+    auto putFloat = [](std::string& r, std::size_t at, float v) { std::memcpy(&r[at], &v, 4); };
+    for (const SampleKind kind : kAllKinds) {
+        std::string record(SampleRecordLength(kind), ' ');
+        record.replace(0, 29, "  ACK-100 Achromat F = 100 mm");
+        record.replace(40, 2, "\x01\x00", 2);  // no longer available
+        putFloat(record, 42, 100.0f);
+        putFloat(record, 46, 11.25f);
+        record.replace(50, 17, "Gekittet, \xD8 25 mm");
+        record.replace(100, 50, 50, '\0');
+        const bool singlet = kind == SampleKind::kSinglet;
+        if (singlet) record.replace(150, 2, "\x01\x00", 2);  // best form
+        const std::size_t glassAt = singlet ? 152 : 150;
+        record.replace(glassAt, 4, "sf56");
+        const std::size_t numbersAt = glassAt + 8 * SampleGlassCount(kind);
+        const std::size_t count = SampleRadiusCount(kind) + SampleThicknessCount(kind) +
+                                  (kind == SampleKind::kCylinder ? 1 : 0);
+        for (std::size_t i = 0; i < count; ++i) {
+            putFloat(record, numbersAt + 4 * i, static_cast<float>(i + 1));
+        }
+
+        SampleSystem s;
+        ASSERT_TRUE(DecodeSampleRecord(kind, record, s)) << static_cast<int>(kind);
+        EXPECT_EQ(s.name, "ACK-100 Achromat F = 100 mm");
+        EXPECT_EQ(s.displayName, "ACK-100 Achromat ... OBSOLET");
+        EXPECT_TRUE(s.focalLength == 100.0f && s.clearRadius == 11.25f);
+        EXPECT_EQ(s.descriptionLines, std::vector<std::string>{"Gekittet, Ø 25 mm"});
+        EXPECT_EQ(s.bestForm, singlet);
+        EXPECT_EQ(s.glasses.at(0), "SF56A");
+        ASSERT_EQ(s.radii.size(), SampleRadiusCount(kind));
+        ASSERT_EQ(s.thicknesses.size(), SampleThicknessCount(kind));
+        EXPECT_EQ(s.radii.front(), 1.0f);
+        EXPECT_EQ(s.thicknesses.back(), static_cast<float>(s.radii.size() + s.thicknesses.size()));
+        EXPECT_EQ(s.length, kind == SampleKind::kCylinder ? static_cast<float>(count) : 0.0f);
+        EXPECT_EQ(EncodeSampleRecord(s).substr(40, 10), record.substr(40, 10));
+        EXPECT_FALSE(DecodeSampleRecord(kind, record.substr(1), s));
+    }
+}
+
+TEST_F(SampleFiles, WrittenSamplesReadBack) {
+    std::vector<SampleSystem> samples;
+    for (const SampleKind kind : kAllKinds) samples.push_back(MakeSample(kind, "Größe € F = 5 mm"));
+    samples[0].bestForm = true;
+    samples[1].available = false;
+    samples[2].descriptionLines = {"nur eine", ""};
+    samples[3].glasses = {"SF56", "n-bk7", " F2 "};
+    WriteSampleSystems(m_dir, samples);
+    EXPECT_EQ(static_cast<unsigned char>(Contents(m_dir / "SH_L1.dat").at(2)), 0xF6);  // ö
+
+    const std::vector<SampleSystem> read = ReadSampleSystems(m_dir);
+    ASSERT_EQ(read.size(), samples.size());
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        const SampleSystem& s = read[i];
+        EXPECT_EQ(s.kind, samples[i].kind);
+        EXPECT_EQ(s.name, "Größe € F = 5 mm");
+        EXPECT_EQ(s.focalLength, -25.5f);
+        EXPECT_EQ(s.radii, samples[i].radii);
+        EXPECT_EQ(s.thicknesses, samples[i].thicknesses);
+        EXPECT_EQ(s.length, samples[i].length);
+        EXPECT_EQ(s.available, samples[i].available);
+    }
+    EXPECT_EQ(read[0].familyName, "Einzellinse bester Form");
+    EXPECT_EQ(read[1].displayName, "Größe € ... OBSOLET");
+    EXPECT_EQ(SampleDescription(read[2]), "nur eine");
+    EXPECT_EQ(read[3].glasses, (std::vector<std::string>{"SF56A", "n-bk7", "F2"}));
+    EXPECT_EQ(read[4].familyName, "Zylinder");
+}
+
+// Kind 6 is skipped without taking a record, unknown kinds are ignored, and each kind takes the
+// next record of its own file.
+TEST_F(SampleFiles, IndexKinds) {
+    WriteSampleSystems(
+        m_dir,
+        {MakeSample(SampleKind::kSinglet, "L1 a"), MakeSample(SampleKind::kSinglet, "L1 b"),
+         MakeSample(SampleKind::kCylinder, "C1 a"), MakeSample(SampleKind::kTriplet, "L3 a")});
+    // clang-format off
+    const struct { std::vector<int> index; std::vector<std::string> names; } cases[] = {
+        {{1, 1, 5, 4}, {"L1 a", "L1 b", "C1 a", "L3 a"}},
+        {{5, 6, 1, 0, -1, 7, 32767, -32768, 4, 1}, {"C1 a", "L1 a", "L3 a", "L1 b"}},
+        {{6, 6, 6}, {}},
+        {{1, 1, 1, 2, 3}, {"L1 a", "L1 b"}}};  // no third singlet, no achromats
+    // clang-format on
+    for (const auto& c : cases) {
+        std::string index;
+        for (const int kind : c.index) index += EncodeSampleIndexRecord(kind, 0);
+        Put(kSampleIndexFile, index);
+        EXPECT_EQ(Names(), c.names) << c.index.size();
+    }
+}
+
+// Short, truncated, missing or damaged files give fewer samples, never a crash.
+TEST_F(SampleFiles, DamagedFilesGiveFewerSamples) {
+    const std::vector<SampleFile> files = EncodeSampleFiles(
+        {MakeSample(SampleKind::kSinglet, "L1 a"), MakeSample(SampleKind::kAchromat, "L2 a"),
+         MakeSample(SampleKind::kSinglet, "L1 b"), MakeSample(SampleKind::kCylinder, "C1 a")});
+    const auto& index = files[0].bytes;
+    const auto& singlets = files[1].bytes;
+    const auto& cylinders = files[5].bytes;
+    auto folder = [&](const char* name) {
+        fs::remove(m_dir / name);
+        fs::create_directory(m_dir / name);
+    };
+    auto withFloat = [&](const char* file, std::string bytes, std::size_t at, float value) {
+        std::memcpy(&bytes[at], &value, 4);
+        Put(file, bytes);
+    };
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    const struct {
+        const char* what;
+        std::function<void()> damage;
+        std::vector<std::string> names;
+    } cases[] = {
+        {"intact", [] {}, {"L1 a", "L2 a", "L1 b", "C1 a"}},
+        {"no index", [&] { fs::remove(m_dir / "SH_SEQ.dat"); }, {}},
+        {"index is a folder", [&] { folder("SH_SEQ.dat"); }, {}},
+        {"index cut in a record",
+         [&] { Put("SH_SEQ.dat", index.substr(0, 23)); },
+         {"L1 a", "L2 a", "L1 b"}},
+        {"no achromat file", [&] { fs::remove(m_dir / "SH_L2.dat"); }, {"L1 a", "L1 b", "C1 a"}},
+        {"singlet file is a folder", [&] { folder("SH_L1.dat"); }, {"L2 a", "C1 a"}},
+        {"singlet file cut in its second record",
+         [&] { Put("SH_L1.dat", singlets.substr(0, 277)); },
+         {"L1 a", "L2 a", "C1 a"}},
+        {"cylinder file one byte short",
+         [&] { Put("SH_C1.dat", cylinders.substr(0, 198)); },
+         {"L1 a", "L2 a", "L1 b"}},
+        {"focal length NaN",
+         [&] { withFloat("SH_L1.dat", singlets, 42, nan); },
+         {"L2 a", "L1 b", "C1 a"}},
+        {"infinite radius",
+         [&] { withFloat("SH_C1.dat", cylinders, 158, inf); },
+         {"L1 a", "L2 a", "L1 b"}},
+    };
+    for (const auto& c : cases) {
+        for (const SampleFile& f : files) {
+            fs::remove_all(m_dir / f.name);
+            Put(f.name, f.bytes);
+        }
+        c.damage();
+        EXPECT_EQ(Names(), c.names) << c.what;
+    }
+    EXPECT_TRUE(ReadSampleSystems(m_dir / "missing").empty());
+}
+
+TEST(SampleNames, DisplayName) {
+    // clang-format off
+    const struct { const char* stored; bool available; const char* display; } cases[] = {
+        {"  EPX-050 plankonvex F = 50 mm  ", true, "EPX-050 plankonvex"},
+        {"TRL-100 Cooke-Triplet", false, "TRL-100 Cooke-Triplet ... OBSOLET"},
+        {"X F = 1 F = 2", true, "X"}, {"F = 20 mm", false, " ... OBSOLET"},
+        {"X F=20", true, "X F=20"}, {"X f = 20", true, "X f = 20"}, {"", true, ""}};
+    // clang-format on
+    for (const auto& c : cases) {
+        EXPECT_EQ(SampleDisplayName(c.stored, c.available), c.display) << c.stored;
+    }
+}
+
+// The writer refuses what the fixed fields cannot hold instead of cutting it silently.
+TEST(SampleWriter, RefusesWhatDoesNotFit) {
+    using Change = std::function<void(SampleSystem&)>;
+    const std::pair<const char*, Change> cases[] = {
+        {"name of 41", [](SampleSystem& s) { s.name = std::string(41, 'x'); }},
+        {"line of 51", [](SampleSystem& s) { s.descriptionLines[1] = std::string(51, 'x'); }},
+        {"three lines", [](SampleSystem& s) { s.descriptionLines.push_back("x"); }},
+        {"glass of 9", [](SampleSystem& s) { s.glasses[0] = "N-BK7-XYZ"; }},
+        {"not in Windows-1252", [](SampleSystem& s) { s.name = "f = ∞"; }},
+        {"control character", [](SampleSystem& s) { s.descriptionLines[0] = "a\tb"; }},
+        {"C1 control", [](SampleSystem& s) { s.name = "a\xC2\x81"; }},
+        {"invalid UTF-8", [](SampleSystem& s) { s.name = "\xFF"; }},
+        {"second glass", [](SampleSystem& s) { s.glasses.push_back("F2"); }},
+        {"third radius", [](SampleSystem& s) { s.radii.push_back(1.0f); }},
+        {"length of a singlet", [](SampleSystem& s) { s.length = 10.0f; }},
+        {"infinite focal length",
+         [](SampleSystem& s) { s.focalLength = std::numeric_limits<float>::infinity(); }},
+        {"unknown kind", [](SampleSystem& s) { s.kind = static_cast<SampleKind>(6); }},
+    };
+    SampleSystem fitting = MakeSample(SampleKind::kSinglet, std::string(40, 'x'));
+    fitting.descriptionLines = {std::string(50, 'y'), "Öffnung Ø 25 mm – „gut“"};
+    fitting.glasses = {"N-LAK22X"};
+    EXPECT_EQ(EncodeSampleRecord(fitting).size(), 177u);
+    for (const auto& [what, change] : cases) {
+        SampleSystem s = fitting;
+        change(s);
+        EXPECT_THROW(EncodeSampleRecord(s), std::invalid_argument) << what;
+    }
+}
+
+}  // namespace
+}  // namespace lumarik
