@@ -186,9 +186,11 @@ ResultsView LumarikCode::Recalculate() {
 }
 
 // The listing is rebuilt only when the distance solve that it shows succeeded: after an
-// incomplete or failed solve the table holds stale or partial values.
+// incomplete or failed solve the table holds stale or partial values. The depth of field
+// depends on the aperture, so it follows the new aperture values.
 ResultsView LumarikCode::ApertureCycle() {
     ApertureStep(false);
+    if (m_lastSolveOk) EvaluateDepthOfField();
     return Refresh(m_lastSolveOk, true);
 }
 
@@ -244,7 +246,9 @@ bool LumarikCode::Solve(bool continuity) {
 
 void LumarikCode::SolveDerived(bool continuity) {
     ApertureStep(continuity);
-    // TODO: cardinal points into m_cardinalPoints, then the depth of field, here.
+    m_cardinalPoints =
+        CardinalPoints(m_values[kParFocal], m_values[kParObjectFocal], m_constants.D());
+    EvaluateDepthOfField();
 }
 
 bool LumarikCode::ApertureStep(bool continuity) {
@@ -254,10 +258,39 @@ bool LumarikCode::ApertureStep(bool continuity) {
         if (continuity) RememberApertureValues(false);
         return false;
     }
-    // TODO: complete the aperture table (r, K, NA, NA', Airy radius) and the MTF cut-off
-    // from the given entry, trapping its own run-time errors, then remember the aperture
-    // values when continuity.
-    return false;
+    const CVarType& given = m_apertures.Item(1);
+    ApertureSystem system;
+    system.focal = m_values[kParFocal];
+    system.objectDist = m_values[kParObjectDist];
+    system.imageDist = m_values[kParImageDist];
+    system.n = m_constants.N();
+    system.nPrime = m_constants.NPrime();
+    system.wavelength = m_constants.Wavelength();
+    try {
+        m_mtfCutOff =
+            CompleteApertureTable(given.nVarType, given.sVarValue, system, m_apertureValues);
+    } catch (const CalcError&) {
+        // The entries computed so far stay; the aperture still counts as given.
+        return false;
+    }
+    if (continuity) RememberApertureValues(true);
+    return true;
+}
+
+float LumarikCode::EffectiveFNumber() const {
+    return lumarik::EffectiveFNumber(m_apertureValues[kApStopRadius], m_values[kParImageDist],
+                                     m_constants.NPrime());
+}
+
+void LumarikCode::EvaluateDepthOfField() {
+    DofSystem system;
+    system.fNumber = m_apertureValues[kApFNumber];
+    system.effectiveFNumber = EffectiveFNumber();
+    system.focal = m_values[kParFocal];
+    system.objectDist = m_values[kParObjectDist];
+    system.airyRadius = m_apertureValues[kApAiryRadius];
+    system.mirror = m_constants.MirrorMode();
+    m_dof.Evaluate(system);
 }
 
 ResultsView LumarikCode::Refresh(bool ok, bool listingOption, bool windowLoading) const {

@@ -5,11 +5,14 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "core/model/ApertureValues.h"
 #include "core/model/CVarType.h"
 #include "core/model/Catalogue.h"
+#include "core/model/DataDOF.h"
 #include "core/model/EffectiveConstants.h"
 #include "core/model/ParaxialSolver.h"
 #include "core/model/Selection.h"
@@ -43,6 +46,35 @@ struct ResultsView {
     bool apertureRowVisible = false;  // and the window is not in beam mode
     int visibleRows = 0;              // parameter rows 1..visibleRows are shown
     bool resultListsVisible = false;  // result lists and drawing: exactly three chosen
+};
+
+constexpr int kListingRowCount = 20;
+
+// The results listing, row by row. Every mode has twenty rows: the optional rows of the
+// distance block (f, mirror radius, nodal points) are balanced by fillers further down, so
+// that a row keeps its place when they come and go.
+struct ListingRows {
+    std::array<std::string, kListingRowCount> names;
+    std::array<std::string, kListingRowCount> values;
+    // The rows whose name the window writes now; the others keep the name they show.
+    std::array<bool, kListingRowCount> writeName{};
+};
+
+// The value list and the message label of the depth of field (names: texts::kDofRowNames).
+struct DepthOfFieldView {
+    std::array<std::string, kDofRowCount> values;
+    LabelView message;
+    int messageHeight = 0;  // twips
+};
+
+// What a commit of the custom circle-of-confusion box asks the window to show.
+struct CustomCofCResult {
+    bool accepted = false;  // the text was a number; otherwise the box is left as it is
+    bool changed = false;   // a new custom value was stored and the depth of field evaluated
+    // Rewrite the depth-of-field list from DepthOfFieldRows(); only while the listing shows a
+    // solved system.
+    bool showDepthOfField = false;
+    std::string boxText;  // the box's new text when accepted
 };
 
 struct CycleResult {
@@ -158,15 +190,53 @@ public:
     std::string ValueText(int number, float internal) const;
     std::string ApertureValueText(int k, float internal) const;
 
+    // The working F-number |a'/(2·n'·r)| of the current tables; 0 without an aperture.
+    float EffectiveFNumber() const;
+
+    // All twenty rows of the results listing from the current tables, each with its name
+    // (the printed report).
+    ListingRows Listing() const;
+    // The listing for the window, for Refresh's buildListing. Names are written only when they
+    // may have changed: when rewriteNames (Refresh's rewriteNames), while the window loads, or
+    // when the optional rows differ from the last listing; never during a drag in the drawing,
+    // which rewrites values only. The mirror-radius row's name is written on every listing
+    // outside a drag.
+    ListingRows BuildListing(bool rewriteNames, bool dragInProgress = false,
+                             bool windowLoading = false);
+
+    DataDOF& DepthOfField() { return m_dof; }
+    const DataDOF& DepthOfField() const { return m_dof; }
+    // The depth-of-field list after a successful solve, with its message label: the values,
+    // or "  ---" in every row with the reason (none shown while there is no solution).
+    DepthOfFieldView DepthOfFieldRows() const;
+    // The custom circle-of-confusion box was committed (Enter or leaving it). A number that
+    // changes the custom value in use (custom type, positive, within the float range) is
+    // stored after beforeChange has run (the window takes its undo backup there) and the
+    // depth of field is evaluated again.
+    CustomCofCResult CommitCustomCofC(std::string_view text,
+                                      const std::function<void()>& beforeChange);
+    // The text of the custom box, which always shows the custom value (for the custom type
+    // the circle in use).
+    std::string CofCBoxText() const;
+
 private:
+    // The optional rows of the listing's distance block.
+    struct ListingSwitches {
+        bool objectFocal = false;  // f
+        bool nodalPoints = false;
+    };
+
     bool SelectionComplete() const;
+    ListingSwitches CurrentListingSwitches() const;
     // The flag counts only while the object distance is chosen.
     bool ObjectAtInfinityInForce() const;
     // Everything that follows a solved distance/field table, in this order: aperture step,
     // cardinal points, depth of field. A CalcError thrown here fails the whole solve.
     void SolveDerived(bool continuity);
-    // Reads the chosen aperture parameter; false while none (or no value) is given.
+    // Completes the aperture table from the chosen aperture parameter; false while none (or
+    // no value) is given and after a trapped run-time error, which ends only this step.
     bool ApertureStep(bool continuity);
+    void EvaluateDepthOfField();
 
     ParameterCatalogue m_catalogue;
     EffectiveConstants m_constants;
@@ -174,9 +244,11 @@ private:
     VarCollection m_apertures{kMaxApertures, kApertureCount - 1};
 
     ValueTable m_values{};
-    std::array<float, kApertureCount> m_apertureValues{};
+    ApertureTable m_apertureValues{};
     float m_mtfCutOff = 0.0f;
-    std::array<float, kCardinalCount> m_cardinalPoints{};
+    CardinalTable m_cardinalPoints{};
+
+    DataDOF m_dof;
 
     std::array<CVarType, kSelectableCount> m_memory{};
     std::array<CVarType, kApertureCount> m_apertureMemory{};
@@ -185,6 +257,10 @@ private:
     bool m_noSolution = false;
     bool m_apertureMissing = true;
     bool m_lastSolveOk = false;
+    // The listing's names-current state: the optional rows of the last listing and whether
+    // the names the window shows belong to them.
+    bool m_namesCurrent = false;
+    ListingSwitches m_listed;
     char m_decimalSep = '.';
     int m_sliderPercent = 10;
 };

@@ -64,7 +64,7 @@ void frmLumarik::BuildControls() {
     middle->addWidget(BuildResults(), 2);
 
     auto* bottom = new QHBoxLayout;
-    m_pctDrg = Named(new QWidget, QStringLiteral("pctDrg"), texts::kAccDrawing);
+    m_pctDrg = Named(new QWidget, QStringLiteral("pctDrg"), windowtexts::kAccDrawing);
     m_pctDrg->setMinimumSize(320, 180);
     m_pctDrg->setAutoFillBackground(true);
     QPalette white = m_pctDrg->palette();
@@ -87,9 +87,9 @@ QWidget* frmLumarik::BuildSelectionFrames() {
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto* distances =
-        Named(new QGroupBox(texts::kFrameDistances), QStringLiteral("fraOptConj"));
+        Named(new QGroupBox(windowtexts::kFrameDistances), QStringLiteral("fraOptConj"));
     auto* distanceLayout = new QVBoxLayout(distances);
-    auto* field = Named(new QGroupBox(texts::kFrameField), QStringLiteral("fraOptFld"));
+    auto* field = Named(new QGroupBox(windowtexts::kFrameField), QStringLiteral("fraOptFld"));
     auto* fieldLayout = new QVBoxLayout(field);
     for (int k = 0; k < kSelectableCount; ++k) {
         const QString caption = QString::fromStdString(catalogue.Label(k)).trimmed();
@@ -98,7 +98,7 @@ QWidget* frmLumarik::BuildSelectionFrames() {
         (k < kFirstFieldPar ? distanceLayout : fieldLayout)->addWidget(m_chkVarType[k]);
         if (k == kParObjectDist) {
             m_chkObjAtInfinity =
-                NamedCheckBox(texts::kObjectAtInfinity, QStringLiteral("chkObjAtInfinity"));
+                NamedCheckBox(windowtexts::kObjectAtInfinity, QStringLiteral("chkObjAtInfinity"));
             m_chkObjAtInfinity->setContentsMargins(20, 0, 0, 0);
             connect(m_chkObjAtInfinity, &QCheckBox::clicked, this,
                     &frmLumarik::ObjectAtInfinityClicked);
@@ -112,7 +112,7 @@ QWidget* frmLumarik::BuildSelectionFrames() {
     fieldLayout->addStretch(1);
 
     auto* aperture =
-        Named(new QGroupBox(texts::kFrameAperture), QStringLiteral("fraOptAp1"));
+        Named(new QGroupBox(windowtexts::kFrameAperture), QStringLiteral("fraOptAp1"));
     auto* apertureLayout = new QVBoxLayout(aperture);
     for (int k = 0; k < kSelectableApertureCount; ++k) {
         const QString caption = QString::fromStdString(std::string(catalogue.ApertureCaption(k)));
@@ -139,14 +139,14 @@ ValueRowWidgets frmLumarik::BuildRow(const QString& suffix, int rowNumber, bool 
     ValueRowWidgets row;
     row.caption = Named(new QLabel, name("lblVarType"));
     row.value = Named(new QLineEdit, name("txtVarType"),
-                      accessible(texts::kAccValue, texts::kAccApValue));
+                      accessible(windowtexts::kAccValue, windowtexts::kAccApValue));
     row.slider = Named(new QWidget, name("picSlider"));
     row.lower = Named(new QLineEdit, name("txtVarLimLow"),
-                      accessible(texts::kAccLower, texts::kAccApLower));
+                      accessible(windowtexts::kAccLower, windowtexts::kAccApLower));
     row.upper = Named(new QLineEdit, name("txtVarLimHi"),
-                      accessible(texts::kAccUpper, texts::kAccApUpper));
+                      accessible(windowtexts::kAccUpper, windowtexts::kAccApUpper));
     row.bar = Named(new QScrollBar(Qt::Horizontal), name("hscVarValue"),
-                    accessible(texts::kAccSlider, texts::kAccApSlider));
+                    accessible(windowtexts::kAccSlider, windowtexts::kAccApSlider));
     row.bar->setRange(0, 100);
     row.bar->setValue(50);
     row.bar->setSingleStep(1);
@@ -197,8 +197,8 @@ QWidget* frmLumarik::BuildValueRows() {
     grid->setColumnStretch(2, 1);
 
     m_cmbImagHeight = Named(new QComboBox, QStringLiteral("cmbImagHeight"));
-    m_cmbImagHeight->addItem(texts::kUserImageHeight);
-    m_cmbImagHeight->setAccessibleName(texts::kUserImageHeight);
+    m_cmbImagHeight->addItem(windowtexts::kUserImageHeight);
+    m_cmbImagHeight->setAccessibleName(windowtexts::kUserImageHeight);
     m_cmbImagHeight->setEnabled(false);
     m_comApFNosStandard = Named(new QPushButton(QStringLiteral("...")),
                                 QStringLiteral("comApFNosStandard"),
@@ -215,17 +215,17 @@ QWidget* frmLumarik::BuildOptionsTabs() {
     auto* options = new QWidget;
     auto* optionsLayout = new QVBoxLayout(options);
     m_lstMirrorMode = Named(new QListWidget, QStringLiteral("lstMirrorMode"),
-                            texts::kLens + QStringLiteral(" / ") + texts::kMirror);
-    m_lstMirrorMode->addItems({texts::kLens, texts::kMirror});
+                            windowtexts::kLens + QStringLiteral(" / ") + windowtexts::kMirror);
+    m_lstMirrorMode->addItems({windowtexts::kLens, windowtexts::kMirror});
     m_lstMirrorMode->setCurrentRow(0);
     m_lstMirrorMode->setMaximumHeight(m_lstMirrorMode->sizeHintForRow(0) * 2 + 6);
-    m_chkAllowVirtualObj = NamedCheckBox(texts::kAllowVirtualObj, QStringLiteral("chkAllowVirtualObj"));
+    m_chkAllowVirtualObj = NamedCheckBox(windowtexts::kAllowVirtualObj, QStringLiteral("chkAllowVirtualObj"));
     m_chkHideRemoteConjug =
-        NamedCheckBox(texts::kHideRemoteConjug, QStringLiteral("chkHideRemoteConjug"));
+        NamedCheckBox(windowtexts::kHideRemoteConjug, QStringLiteral("chkHideRemoteConjug"));
     m_chkDrawParaxPoints =
-        NamedCheckBox(texts::kDrawParaxPoints, QStringLiteral("chkDrawParaxPoints"));
-    m_lstOptions = Named(new QListWidget, QStringLiteral("lstOptions"), texts::kTabOptions);
-    for (const QString& text : {texts::kOptionConstructionRays, texts::kOptionShowExtra}) {
+        NamedCheckBox(windowtexts::kDrawParaxPoints, QStringLiteral("chkDrawParaxPoints"));
+    m_lstOptions = Named(new QListWidget, QStringLiteral("lstOptions"), windowtexts::kTabOptions);
+    for (const QString& text : {windowtexts::kOptionConstructionRays, windowtexts::kOptionShowExtra}) {
         auto* item = new QListWidgetItem(text, m_lstOptions);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
@@ -240,26 +240,26 @@ QWidget* frmLumarik::BuildOptionsTabs() {
 
     auto* advanced = new QWidget;
     auto* advancedLayout = new QGridLayout(advanced);
-    m_chkAdvOpt = NamedCheckBox(texts::kAdvOpt, QStringLiteral("chkAdvOpt"));
+    m_chkAdvOpt = NamedCheckBox(windowtexts::kAdvOpt, QStringLiteral("chkAdvOpt"));
     advancedLayout->addWidget(m_chkAdvOpt, 0, 0, 1, 2);
-    m_comDefAdvOpts = Named(new QPushButton(texts::kAdvDefaultButton),
-                            QStringLiteral("comDefAdvOpts"), texts::kAdvDefaultButton);
+    m_comDefAdvOpts = Named(new QPushButton(windowtexts::kAdvDefaultButton),
+                            QStringLiteral("comDefAdvOpts"), windowtexts::kAdvDefaultButton);
     advancedLayout->addWidget(m_comDefAdvOpts, 0, 2);
     for (int i = 0; i < 4; ++i) {
-        m_lblAdv[i] = Named(new QLabel(texts::kAdvLabels[i]), Indexed("lblAdv", i));
-        m_txtAdv[i] = Named(new QLineEdit, Indexed("txtAdv", i), Plain(texts::kAdvLabels[i]));
+        m_lblAdv[i] = Named(new QLabel(windowtexts::kAdvLabels[i]), Indexed("lblAdv", i));
+        m_txtAdv[i] = Named(new QLineEdit, Indexed("txtAdv", i), Plain(windowtexts::kAdvLabels[i]));
         m_txtAdv[i]->setEnabled(false);
         m_txtAdv[i]->setMaximumWidth(90);
-        m_lblAdvDef[i] = Named(new QLabel(texts::kAdvDefaults[i]), Indexed("lblAdvDef", i));
+        m_lblAdvDef[i] = Named(new QLabel(windowtexts::kAdvDefaults[i]), Indexed("lblAdvDef", i));
         advancedLayout->addWidget(m_lblAdv[i], i + 1, 0);
         advancedLayout->addWidget(m_txtAdv[i], i + 1, 1);
         advancedLayout->addWidget(m_lblAdvDef[i], i + 1, 2);
     }
-    advancedLayout->addWidget(new QLabel(texts::kAdvNote), 5, 0, 1, 3);
+    advancedLayout->addWidget(new QLabel(windowtexts::kAdvNote), 5, 0, 1, 3);
     advancedLayout->setRowStretch(6, 1);
 
-    m_tabOptions->addTab(options, texts::kTabOptions);
-    m_tabOptions->addTab(advanced, texts::kTabAdvanced);
+    m_tabOptions->addTab(options, windowtexts::kTabOptions);
+    m_tabOptions->addTab(advanced, windowtexts::kTabAdvanced);
     return m_tabOptions;
 }
 
@@ -267,8 +267,8 @@ QWidget* frmLumarik::BuildResults() {
     auto* panel = new QWidget;
     auto* layout = new QGridLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_lstResNames = NamedList(QStringLiteral("lstResNames"), texts::kAccResultNames);
-    m_lstResVals = NamedList(QStringLiteral("lstResVals"), texts::kAccResultValues);
+    m_lstResNames = NamedList(QStringLiteral("lstResNames"), windowtexts::kAccResultNames);
+    m_lstResVals = NamedList(QStringLiteral("lstResVals"), windowtexts::kAccResultValues);
     m_lblVirtualImage = Named(new QLabel, QStringLiteral("lblVirtualImage"));
     m_lblInvalidCalcs = Named(new QLabel, QStringLiteral("lblInvalidCalcs"));
     for (QLabel* label : {m_lblVirtualImage, m_lblInvalidCalcs}) {
@@ -290,9 +290,9 @@ QWidget* frmLumarik::BuildExtraInfo() {
     m_tabExtraInfo = Named(new QTabWidget, QStringLiteral("tabExtraInfo"));
     auto* page = new QWidget;
     auto* layout = new QGridLayout(page);
-    layout->addWidget(new QLabel(texts::kDepthOfFieldTitle), 0, 0, 1, 2);
-    m_lstDOFNames = NamedList(QStringLiteral("lstDOFNames"), texts::kDepthOfFieldTitle);
-    m_lstDOFVals = NamedList(QStringLiteral("lstDOFVals"), texts::kDepthOfFieldTitle);
+    layout->addWidget(new QLabel(windowtexts::kDepthOfFieldTitle), 0, 0, 1, 2);
+    m_lstDOFNames = NamedList(QStringLiteral("lstDOFNames"), windowtexts::kDepthOfFieldTitle);
+    m_lstDOFVals = NamedList(QStringLiteral("lstDOFVals"), windowtexts::kDepthOfFieldTitle);
     layout->addWidget(m_lstDOFNames, 1, 0);
     layout->addWidget(m_lstDOFVals, 1, 1);
     m_lblDOFCalc = Named(new QLabel, QStringLiteral("lblDOFCalc"));
@@ -301,13 +301,13 @@ QWidget* frmLumarik::BuildExtraInfo() {
     m_lblDOFCalc->setVisible(false);
     layout->addWidget(m_lblDOFCalc, 2, 0, 1, 2);
 
-    auto* cofc = Named(new QGroupBox(texts::kCircleOfConfusion), QStringLiteral("fraCofC"));
+    auto* cofc = Named(new QGroupBox(windowtexts::kCircleOfConfusion), QStringLiteral("fraCofC"));
     auto* cofcLayout = new QGridLayout(cofc);
-    m_optCofCType[0] = Named(new QRadioButton(texts::kCofCCustom), Indexed("optCofCType", 0),
-                             texts::kCofCCustom);
+    m_optCofCType[0] = Named(new QRadioButton(windowtexts::kCofCCustom), Indexed("optCofCType", 0),
+                             windowtexts::kCofCCustom);
     m_optCofCType[1] =
-        Named(new QRadioButton(texts::kCofCAiry), Indexed("optCofCType", 1), texts::kCofCAiry);
-    m_txtDOFCustom = Named(new QLineEdit, QStringLiteral("txtDOFCustom"), texts::kCofCCustom);
+        Named(new QRadioButton(windowtexts::kCofCAiry), Indexed("optCofCType", 1), windowtexts::kCofCAiry);
+    m_txtDOFCustom = Named(new QLineEdit, QStringLiteral("txtDOFCustom"), windowtexts::kCofCCustom);
     m_txtDOFCustom->setMaximumWidth(90);
     cofcLayout->addWidget(m_optCofCType[0], 0, 0);
     cofcLayout->addWidget(m_txtDOFCustom, 0, 1);
@@ -315,7 +315,7 @@ QWidget* frmLumarik::BuildExtraInfo() {
     layout->addWidget(cofc, 3, 0, 1, 2);
     layout->setColumnStretch(0, 3);
     layout->setColumnStretch(1, 2);
-    m_tabExtraInfo->addTab(page, texts::kTabDepthOfField);
+    m_tabExtraInfo->addTab(page, windowtexts::kTabDepthOfField);
     m_tabExtraInfo->setVisible(false);
     return m_tabExtraInfo;
 }
@@ -329,10 +329,10 @@ QWidget* frmLumarik::BuildButtons() {
         if (!tip.isEmpty()) b->setToolTip(tip);
         return b;
     };
-    m_comUndo = button(texts::kUndo, "comUndo", texts::kUndoTip);
-    m_comRecall = button(texts::kRecall, "comRecall", texts::kRecallTip);
-    m_comClear = button(texts::kClear, "comClear", texts::kClearTip);
-    m_comEnd = button(texts::kEnd, "comEnd", {});
+    m_comUndo = button(windowtexts::kUndo, "comUndo", windowtexts::kUndoTip);
+    m_comRecall = button(windowtexts::kRecall, "comRecall", windowtexts::kRecallTip);
+    m_comClear = button(windowtexts::kClear, "comClear", windowtexts::kClearTip);
+    m_comEnd = button(windowtexts::kEnd, "comEnd", {});
     layout->addWidget(m_comUndo);
     layout->addWidget(m_comRecall);
     layout->addWidget(m_comClear);

@@ -4,7 +4,7 @@
 #include <QString>
 #include <array>
 
-namespace lumarik::texts {
+namespace lumarik::windowtexts {
 
 inline const QString kCaptionMaker = QStringLiteral("Vendrel");
 inline const QString kCaptionStartUp = QStringLiteral(": Linsensystem Lumarik ");
@@ -96,4 +96,4 @@ inline const QString kClear = QStringLiteral("&Löschen");
 inline const QString kClearTip = QStringLiteral("Löschen des aktuellen Systems");
 inline const QString kEnd = QStringLiteral("&Ende");
 
-}  // namespace lumarik::texts
+}  // namespace lumarik::windowtexts

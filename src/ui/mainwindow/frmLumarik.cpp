@@ -93,7 +93,7 @@ void frmLumarik::Load() {
                                            : kSymbolsStandard,
                                        SymbolsFromIni(settings));
     m_model.SetSliderDefaultPercent(settings.ReadInt("Options", "SliderDefaultPercent"));
-    setWindowTitle(texts::kCaptionMaker + texts::kCaptionStartUp + app.Version());
+    setWindowTitle(windowtexts::kCaptionMaker + windowtexts::kCaptionStartUp + app.Version());
     RunSelectionCycle(true, true, true);
     app.FormPosnGet(this, kDefaultWidthTwips, kDefaultHeightTwips);
 }
@@ -204,9 +204,9 @@ void frmLumarik::ShowRow(int row) {
     if (!RowHasRecord(row)) {
         w.caption->setText(QString());
         w.sliderCaption->setText(QString());
-        WriteBox(w.value, texts::kNotDefined);
-        WriteBox(w.lower, texts::kLowerLimitPlaceholder);
-        WriteBox(w.upper, texts::kUpperLimitPlaceholder);
+        WriteBox(w.value, windowtexts::kNotDefined);
+        WriteBox(w.lower, windowtexts::kLowerLimitPlaceholder);
+        WriteBox(w.upper, windowtexts::kUpperLimitPlaceholder);
         for (QWidget* c : {static_cast<QWidget*>(w.value), w.slider}) c->setEnabled(false);
         return;
     }
@@ -220,7 +220,7 @@ void frmLumarik::ShowRow(int row) {
     const bool atInfinity = row != kApertureRow && record.nVarType == kParObjectDist &&
                             record.bVarValDef && record.sVarValue == kInfinity;
     if (atInfinity) {
-        WriteBox(w.value, texts::kAtInfinity);
+        WriteBox(w.value, windowtexts::kAtInfinity);
     } else {
         WriteBox(w.value, record.bVarValDef ? DisplayText(row, record.sVarValue) : QString());
     }
@@ -234,9 +234,9 @@ void frmLumarik::ShowLimits(int row) {
     ValueRowWidgets& w = Row(row);
     const CVarType& record = RowCollection(row).Item(RowPosition(row));
     WriteBox(w.lower, record.bLimLowDef ? DisplayText(row, record.sLimLow)
-                                        : texts::kLowerLimitPlaceholder);
+                                        : windowtexts::kLowerLimitPlaceholder);
     WriteBox(w.upper, record.bLimHihDef ? DisplayText(row, record.sLimHih)
-                                        : texts::kUpperLimitPlaceholder);
+                                        : windowtexts::kUpperLimitPlaceholder);
 }
 
 void frmLumarik::SetSliderPosition(int row) {
@@ -270,7 +270,7 @@ void frmLumarik::CommitValue(int row) {
         return;
     }
     if (row != kApertureRow && stored.nVarType == kParObjectDist && x > 0 && !m_options.positiveObj) {
-        x = AskNegativeDistance(texts::kRealObjectNegative, x);
+        x = AskNegativeDistance(windowtexts::kRealObjectNegative, x);
     }
     CVarType record = stored;
     const float value = static_cast<float>(x * factor);
@@ -301,21 +301,21 @@ void frmLumarik::CommitLimit(int row, bool upper) {
     double x = accepted->value;
     // The sign comes first, so that the comparisons see the number that is stored.
     if (row != kApertureRow && record.nVarType == kParObjectDist && x > 0 && !m_options.positiveObj) {
-        x = AskNegativeDistance(texts::kRealObjectLimitNegative, x);
+        x = AskNegativeDistance(windowtexts::kRealObjectLimitNegative, x);
     }
     const double limit = x * factor;
     QString refusal;
     if (upper) {
         if (record.bLimLowDef && limit < record.sLimLow) {
-            refusal = texts::kUpperBelowLower;
+            refusal = windowtexts::kUpperBelowLower;
         } else if (record.bVarValDef && limit < record.sVarValue) {
-            refusal = texts::kUpperBelowValue;
+            refusal = windowtexts::kUpperBelowValue;
         }
     } else {
         if (record.bLimHihDef && limit > record.sLimHih) {
-            refusal = texts::kLowerAboveUpper;
+            refusal = windowtexts::kLowerAboveUpper;
         } else if (record.bVarValDef && limit > record.sVarValue) {
-            refusal = texts::kLowerAboveValue;
+            refusal = windowtexts::kLowerAboveValue;
         }
     }
     if (!refusal.isEmpty()) {
@@ -363,7 +363,7 @@ double frmLumarik::AskNegativeDistance(const QString& prompt, double x) {
     const char sep = m_model.DecimalSeparator();
     while (!(x < 0)) {
         const std::optional<QString> answer = m_context.prompter->Input(
-            prompt, texts::kObjectDistanceTitle, QString::fromStdString(NumberText(-x)));
+            prompt, windowtexts::kObjectDistanceTitle, QString::fromStdString(NumberText(-x)));
         if (!answer) continue;  // Cancel asks again: a real object's distance is negative
         const std::optional<double> number = ParseNumber(answer->trimmed().toStdString(), sep);
         if (number && FitsSingle(*number)) x = *number;

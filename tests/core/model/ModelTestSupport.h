@@ -40,6 +40,14 @@ inline void Choose(LumarikCode& code, std::initializer_list<Given> given) {
     }
 }
 
+// Chooses aperture parameter k with its value, replacing any aperture chosen before.
+inline void GiveAperture(LumarikCode& code, int k, float value) {
+    code.Apertures().Clear();
+    ASSERT_TRUE(code.AddApVar(k, true));
+    code.Apertures().SetVarValue(1, value);
+    code.Apertures().SetVarValDef(1, true);
+}
+
 struct Optics {
     bool advanced = false;
     bool mirror = false;

@@ -1,5 +1,6 @@
 // Whatever values and constants are given, a solve returns, leaves only finite numbers in the
-// tables, the memory and the value texts, and shows a failure as the no-solution state.
+// tables, the memory, the value texts, the results listing and the depth-of-field list, and
+// shows a failure as the no-solution state.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -27,17 +28,35 @@ bool AllFinite(const LumarikCode& code) {
         finite = finite && std::isfinite(code.CardinalPoint(i));
     for (int n = 0; n < kSelectableCount; ++n)
         finite = finite && std::isfinite(code.Memory(n).sVarValue);
-    return finite;
+    for (double v : code.DepthOfField().Table()) finite = finite && std::isfinite(v);
+    return finite && std::isfinite(code.EffectiveFNumber());
+}
+
+// " Infinity" is the depth-of-field list's own word for an infinite far limit.
+bool IsNumberText(std::string text) {
+    for (std::size_t at; (at = text.find("Infinity")) != std::string::npos;) text.erase(at, 8);
+    for (const char* bad : {"nan", "NaN", "inf", "Inf"}) {
+        if (text.find(bad) != std::string::npos) return false;
+    }
+    return true;
 }
 
 bool TextsAreNumbers(const LumarikCode& code) {
     for (int number : kSolvedNumbers) {
-        const std::string text = code.ValueText(number, code.Value(number));
-        for (const char* bad : {"nan", "NaN", "inf", "Inf"}) {
-            if (text.find(bad) != std::string::npos) return false;
-        }
+        if (!IsNumberText(code.ValueText(number, code.Value(number)))) return false;
     }
     return true;
+}
+
+bool ListsAreNumbers(LumarikCode& code) {
+    const ListingRows rows = code.BuildListing(false);
+    for (const std::string& text : rows.values) {
+        if (!IsNumberText(text)) return false;
+    }
+    for (const std::string& text : code.DepthOfFieldRows().values) {
+        if (!IsNumberText(text)) return false;
+    }
+    return IsNumberText(code.CofCBoxText());
 }
 
 TEST(Robustness, EverySelectionWithRandomValuesAndConstants) {
@@ -71,8 +90,18 @@ TEST(Robustness, EverySelectionWithRandomValuesAndConstants) {
         const auto& set = sets[static_cast<std::size_t>(run) % sets.size()];
         for (int number : set) Choose(code, {{number, value()}});
         code.SetObjectAtInfinity(code.Selected().Contains(kParObjectDist) && chance(0.2));
+        code.Apertures().Clear();
+        if (chance(0.8)) {
+            code.AddApVar(std::uniform_int_distribution<>(0, kApertureCount - 1)(engine), true);
+            code.Apertures().SetVarValue(1, value());
+            code.Apertures().SetVarValDef(1, chance(0.95));
+        }
+        code.Constants().SetWavelength(chance(0.1) ? awkward() : 546.1f);
+        code.DepthOfField().SetCofCType(std::uniform_int_distribution<>(0, 2)(engine));
+        code.DepthOfField().SetCofCCustomVal(chance(0.5) ? 0.025f : std::fabs(value()));
 
-        const ResultsView view = code.Refresh(code.Solve(chance(0.5)), false);
+        ResultsView view = code.Refresh(code.Solve(chance(0.5)), false);
+        if (chance(0.1)) view = code.ApertureCycle();
 
         ASSERT_TRUE(AllFinite(code)) << "run " << run;
         ASSERT_EQ(view.ok, !code.NoSolution()) << "run " << run;
@@ -80,6 +109,9 @@ TEST(Robustness, EverySelectionWithRandomValuesAndConstants) {
         ASSERT_EQ(view.drawSystem, view.ok);
         if (run % 10 == 0) {
             ASSERT_TRUE(TextsAreNumbers(code)) << "run " << run;
+        }
+        if (run % 2 == 0) {
+            ASSERT_TRUE(ListsAreNumbers(code)) << "run " << run;
         }
         solved += view.ok ? 1 : 0;
     }

@@ -1,0 +1,163 @@
+// The results listing: its twenty rows in lens mode, mirror mode and between two media, the
+// special value texts (infinite distances, virtual object, placeholders), and when names are
+// written.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ModelTestSupport.h"
+
+namespace lumarik::test {
+namespace {
+
+using Row = std::pair<const char*, const char*>;
+
+struct GoldenCase {
+    const char* name;
+    Optics optics;
+    float focal;
+    int k;
+    float aperture;
+    std::vector<Row> rows;
+};
+
+class Listing : public ::testing::TestWithParam<GoldenCase> {};
+
+TEST_P(Listing, TwentyRows) {
+    const GoldenCase& c = GetParam();
+    LumarikCode code;
+    c.optics.ApplyTo(code);
+    Choose(code, {{0, c.focal}, {1, -200}, {5, 10}});
+    GiveAperture(code, c.k, c.aperture);
+    ASSERT_TRUE(code.Solve(false));
+    const ListingRows rows = code.BuildListing(true);
+    ASSERT_EQ(c.rows.size(), static_cast<std::size_t>(kListingRowCount));
+    for (std::size_t i = 0; i < c.rows.size(); ++i) {
+        EXPECT_EQ(rows.names[i], c.rows[i].first) << "row " << i;
+        EXPECT_EQ(rows.values[i], c.rows[i].second) << "row " << i;
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Modes, Listing, ::testing::Values(
+    GoldenCase{"LensInAir", Optics{}, 100, kApStopRadius, 10, {
+        {"Brennweite: f'", " 100.0mm"}, {"Objektweite: a", "-200.0mm"}, {"Bildweite: a'", " 200.0mm"},
+        {"Vergrößerung: m'", "-1.00x"}, {"Objekt Bildabstand: t", " 400.0mm"},
+        {"Objekthöhe: u", " 10.0mm"}, {"Objektwinkel: w", "-2.862Grad"}, {"Bildhöhe: u'", "-10.0mm"},
+        {"Bildwinkel: w'", "-2.862Grad"}, {"Blendenradius", " 10.0mm"},
+        {"Blendenzahl [unendliche Objektweite]", " 5.0"}, {"Blendenzahl effektiv", " 10.0"},
+        {"    ---", " "}, {"NA [objektseitig] ", " 0.0499*"}, {"NA' [bildseitig]", " 0.0499*"},
+        {"    ---", " "}, {"(Näherung)", " "}, {"Airy-Radius", " 0.0067mm [546nm]*"},
+        {"MTF-Grenzfrequenz", " 183lp/mm*"}, {"  ", "  "}}},
+    GoldenCase{"ConcaveMirror", Optics{false, true}, -100, kApStopRadius, 12.5f, {
+        {"Brennweite: f'", "-100.0mm"}, {"Spiegelradius", "-200.0mm    [Konkav]"},
+        {"Objektweite: a", "-200.0mm"}, {"Bildweite: a'", "-200.0mm"}, {"Vergrößerung: m'", "-1.00x"},
+        {"Objekt Bildabstand: t", " 0.0mm"}, {"Objekthöhe: u", " 10.0mm"},
+        {"Objektwinkel: w", "-2.862Grad"}, {"Bildhöhe: u'", "-10.0mm"}, {"Bildwinkel: w'", " 2.862Grad"},
+        {"Blendenradius", " 12.5mm"}, {"Blendenzahl [unendliche Objektweite]", " 4.0"},
+        {"Blendenzahl effektiv", " 8.0"}, {"    ---", " "}, {"NA [objektseitig] ", " 0.0624*"},
+        {"NA' [bildseitig]", " 0.0624*"}, {"    ---", " "}, {"(Näherung)", " "},
+        {"Airy-Radius", " 0.0053mm [546nm]*"}, {"MTF-Grenzfrequenz", " 229lp/mm*"}}},
+    GoldenCase{"TwoMedia", Optics{true, false, 1.0f, 1.5f, 10}, 100, kApFNumber, 4, {
+        {"Brennweite: f'", " 100.0mm"}, {"Brennweite [Obj]: f", "-66.67mm"},
+        {"Knotenpunkt 1 NP", "33.33mm"}, {"Knotenpunkt 2 N'P", "43.33mm"},
+        {"Objektweite: a", "-200.0mm"}, {"Bildweite: a'", " 150.0mm"},
+        {"Vergrößerung: m'", "-0.5000001x"}, {"Objekt Bildabstand: t", " 360.0mm"},
+        {"Objekthöhe: u", " 10.0mm"}, {"Objektwinkel: w", "-2.862Grad"}, {"Bildhöhe: u'", "-5.0mm"},
+        {"Bildwinkel: w'", "-1.909Grad"}, {"Blendenradius", " 12.5mm"},
+        {"Blendenzahl [unendliche Objektweite]", " 4.0"}, {"Blendenzahl effektiv", " 4.0"},
+        {"NA [objektseitig] ", " 0.0624*"}, {"NA' [bildseitig]", " 0.1246*"},
+        {"Airy-Radius", " 0.0027mm [546nm]*"}, {"MTF-Grenzfrequenz", " 458lp/mm*"}, {"  ", "  "}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+struct SpecialCase {
+    const char* name;
+    Optics optics;
+    bool objectAtInfinity;
+    std::vector<Given> given;
+    bool withAperture;
+    std::vector<std::pair<int, const char*>> values;  // row, value
+};
+
+class ListingValues : public ::testing::TestWithParam<SpecialCase> {};
+
+TEST_P(ListingValues, SpecialTexts) {
+    const SpecialCase& c = GetParam();
+    LumarikCode code;
+    code.SetDecimalSeparator(',');
+    c.optics.ApplyTo(code);
+    for (const Given& g : c.given) Choose(code, {g});
+    code.SetObjectAtInfinity(c.objectAtInfinity);
+    if (c.withAperture) GiveAperture(code, kApStopRadius, 10);
+    code.Solve(false);
+    const ListingRows rows = code.BuildListing(false);
+    for (const auto& [row, value] : c.values) {
+        EXPECT_EQ(rows.values[static_cast<std::size_t>(row)], value) << "row " << row;
+    }
+}
+
+const char* const kPlaceholder = "    ----";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(States, ListingValues, ::testing::Values(
+    SpecialCase{"NoAperture", Optics{}, false, {{0, 100}, {1, -200}, {5, 10}}, false,
+                {{0, " 100,0mm"}, {9, kPlaceholder}, {10, kPlaceholder}, {11, kPlaceholder},
+                 {13, kPlaceholder}, {14, kPlaceholder}, {17, kPlaceholder}, {18, kPlaceholder}}},
+    SpecialCase{"ObjectAtInfinity", Optics{}, true, {{0, 50}, {1, kInfinity}, {8, 0.1f}}, true,
+                {{1, " In Unendlich"}, {2, " 50,0mm"}, {3, " Null"}, {4, " ---"}, {5, " ---"},
+                 {10, " 2,5"}}},
+    SpecialCase{"ComputedInfiniteObject", Optics{}, false, {{0, 100}, {2, 100}, {7, 5}}, true,
+                {{1, "unendlich"}, {3, " 0,00x"}}},
+    SpecialCase{"VirtualObject", Optics{}, false, {{0, 100}, {1, 50}, {5, 10}}, true,
+                {{1, " 50,0mm     [Virtuell]"}}},
+    SpecialCase{"ImageAtInfinity", Optics{}, false, {{0, 100}, {1, -100}, {5, 10}}, true,
+                {{2, " In Unendlich"}, {3, " ---"}, {4, " ---"}, {7, " ---"}, {11, "----"},
+                 {13, " 0,0995"}, {14, " 0,0"}, {17, ""}, {18, ""}}},
+    SpecialCase{"ConvexMirror", Optics{false, true}, false, {{0, 50}, {1, -200}, {5, 10}}, true,
+                {{1, "100,0mm    [Konvex]"}}},
+    // Equal indices other than 1 add f without nodal points: one filler fewer.
+    SpecialCase{"OneMedium", Optics{true, false, 1.33f, 1.33f, 0}, false, {{0, 100}, {1, -200}, {5, 10}},
+                true, {{1, "-100,0mm"}, {15, " "}, {16, " "}, {18, " 244lp/mm*"}, {19, "  "}}},
+    // Without solution f keeps its value, the others are empty.
+    SpecialCase{"NoSolution", Optics{true, false, 1.0f, 1.5f, 0}, false, {{0, 100}, {4, 100}, {5, 10}}, true,
+                {{0, ""}, {1, "-66,67mm"}, {4, ""}, {11, ""}, {12, " "}, {14, " "}, {17, " "},
+                 {18, " "}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+int NamesWritten(const ListingRows& rows) {
+    int count = 0;
+    for (bool write : rows.writeName) count += write ? 1 : 0;
+    return count;
+}
+
+// Names are written when the optional rows may have moved, on request, and while the window
+// loads; a drag writes values only. The mirror radius's name is written on every listing.
+TEST(ListingNames, WrittenOnlyWhenTheyMayHaveChanged) {
+    LumarikCode code;
+    Choose(code, {{0, 100}, {1, -200}, {5, 10}});
+    ASSERT_TRUE(code.Solve(false));
+    EXPECT_EQ(NamesWritten(code.BuildListing(false)), kListingRowCount);
+    EXPECT_EQ(NamesWritten(code.BuildListing(false)), 0);
+    EXPECT_EQ(NamesWritten(code.BuildListing(true)), kListingRowCount);
+    EXPECT_EQ(NamesWritten(code.BuildListing(false, false, true)), kListingRowCount);
+    EXPECT_EQ(NamesWritten(code.BuildListing(true, true)), 0);
+
+    code.Constants().SetAdvancedOptions(true);
+    code.Constants().SetNPrime(1.5f);
+    EXPECT_EQ(NamesWritten(code.BuildListing(false)), kListingRowCount);
+
+    code.Constants().SetAdvancedOptions(false);
+    code.Constants().SetMirrorMode(true);
+    EXPECT_EQ(NamesWritten(code.BuildListing(false)), kListingRowCount);
+    const ListingRows again = code.BuildListing(false);
+    EXPECT_EQ(NamesWritten(again), 1);
+    EXPECT_TRUE(again.writeName[1]);
+    EXPECT_EQ(NamesWritten(code.BuildListing(false, true)), 0);
+}
+
+}  // namespace
+}  // namespace lumarik::test
