@@ -215,6 +215,9 @@ public:
     // depth of field is evaluated again.
     CustomCofCResult CommitCustomCofC(std::string_view text,
                                       const std::function<void()>& beforeChange);
+    // A circle-of-confusion option was chosen: the type changes and the depth of field is
+    // evaluated again; true when a solved system has a list to rewrite.
+    bool ChooseCofCType(int type);
     // The text of the custom box, which always shows the custom value (for the custom type
     // the circle in use).
     std::string CofCBoxText() const;

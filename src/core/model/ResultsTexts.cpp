@@ -269,6 +269,13 @@ CustomCofCResult LumarikCode::CommitCustomCofC(std::string_view text,
     return result;
 }
 
+bool LumarikCode::ChooseCofCType(int type) {
+    m_dof.SetCofCType(type);
+    if (!m_lastSolveOk) return false;
+    EvaluateDepthOfField();
+    return true;
+}
+
 // With the custom type the circle in use is the custom value; with the others the box keeps
 // the custom value for when the type returns to custom.
 std::string LumarikCode::CofCBoxText() const {

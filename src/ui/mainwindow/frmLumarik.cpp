@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
 
@@ -75,6 +76,11 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     m_model.SetDecimalSeparator(UserDecimalSeparator());
     BuildControls();
     connect(m_comEnd, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_txtDOFCustom, &QLineEdit::editingFinished, this, &frmLumarik::CommitCustomCofC);
+    for (int type = 0; type < 2; ++type) {
+        connect(m_optCofCType[type], &QRadioButton::clicked, this,
+                [this, type] { CofCTypeChosen(type); });
+    }
     Load();
 }
 
@@ -86,6 +92,7 @@ void frmLumarik::Report(const std::string& text) {
 
 void frmLumarik::Load() {
     GuardScope guard(m_updateGuard);
+    m_loading = true;
     const CSApplication app(m_context);
     const INICode settings = app.Settings();
     m_model.Catalogue().RebuildSymbols(settings.ReadInt("Options", "UnitType") == kSymbolsUser
@@ -94,8 +101,11 @@ void frmLumarik::Load() {
                                        SymbolsFromIni(settings));
     m_model.SetSliderDefaultPercent(settings.ReadInt("Options", "SliderDefaultPercent"));
     setWindowTitle(windowtexts::kCaptionMaker + windowtexts::kCaptionStartUp + app.Version());
+    m_optCofCType[m_model.DepthOfField().CofCType() == kCofCAiry ? 1 : 0]->setChecked(true);
+    WriteBox(m_txtDOFCustom, QString::fromStdString(m_model.CofCBoxText()));
     RunSelectionCycle(true, true, true);
     app.FormPosnGet(this, kDefaultWidthTwips, kDefaultHeightTwips);
+    m_loading = false;
 }
 
 void frmLumarik::closeEvent(QCloseEvent* event) {
@@ -390,16 +400,65 @@ void frmLumarik::ShowResults(const ResultsView& view) {
     m_lstResVals->setVisible(view.resultListsVisible);
     m_pctDrg->setVisible(view.resultListsVisible);
     m_tabExtraInfo->setVisible(view.resultListsVisible && m_options.showExtra);
-    if (!view.ok) m_lstResVals->clear();
+    if (view.buildListing) {
+        ShowListing(m_model.BuildListing(view.rewriteNames, m_updateGuard == 2, m_loading));
+    } else if (!view.ok) {
+        m_lstResVals->clear();
+    }
+    if (view.ok) {
+        ShowDepthOfField();
+    } else {
+        m_lstDOFVals->clear();
+    }
 
     m_lblInvalidCalcs->setText(FromStd(texts::kNoSolution));
     m_lblInvalidCalcs->setStyleSheet(ColourStyle(kColourRed));
     m_lblInvalidCalcs->setVisible(view.showNoSolution);
-    m_lblVirtualImage->setVisible(view.virtualLabel.visible);
-    if (view.virtualLabel.visible) {
-        m_lblVirtualImage->setText(FromStd(view.virtualLabel.caption));
-        m_lblVirtualImage->setStyleSheet(ColourStyle(view.virtualLabel.backColour));
+    ShowLabel(m_lblVirtualImage, view.virtualLabel);
+}
+
+void frmLumarik::ShowListing(const ListingRows& rows) {
+    while (m_lstResNames->count() < kListingRowCount) m_lstResNames->addItem(QString());
+    m_lstResVals->clear();
+    for (int i = 0; i < kListingRowCount; ++i) {
+        if (rows.writeName[i]) m_lstResNames->item(i)->setText(QString::fromStdString(rows.names[i]));
+        m_lstResVals->addItem(QString::fromStdString(rows.values[i]));
     }
+}
+
+void frmLumarik::ShowDepthOfField() {
+    if (m_lstDOFNames->count() == 0) {
+        for (std::string_view name : texts::kDofRowNames) m_lstDOFNames->addItem(FromStd(name));
+    }
+    const DepthOfFieldView dof = m_model.DepthOfFieldRows();
+    m_lstDOFVals->clear();
+    for (const std::string& value : dof.values) m_lstDOFVals->addItem(QString::fromStdString(value));
+    ShowLabel(m_lblDOFCalc, dof.message);
+}
+
+void frmLumarik::ShowLabel(QLabel* label, const LabelView& view) {
+    label->setVisible(view.visible);
+    if (!view.visible) return;
+    label->setText(FromStd(view.caption));
+    label->setStyleSheet(ColourStyle(view.backColour));
+}
+
+// ---- depth-of-field panel -----------------------------------------------------------------
+
+void frmLumarik::CommitCustomCofC() {
+    if (m_updateGuard != 0 || UnchangedSinceWritten(m_txtDOFCustom)) return;
+    GuardScope guard(m_updateGuard);
+    const CustomCofCResult result =
+        m_model.CommitCustomCofC(m_txtDOFCustom->text().toStdString(), [] {});
+    if (!result.accepted) return;
+    WriteBox(m_txtDOFCustom, QString::fromStdString(result.boxText));
+    if (result.showDepthOfField) ShowDepthOfField();
+}
+
+void frmLumarik::CofCTypeChosen(int type) {
+    if (m_updateGuard != 0 || m_model.DepthOfField().CofCType() == type) return;
+    GuardScope guard(m_updateGuard);
+    if (m_model.ChooseCofCType(type)) ShowDepthOfField();
 }
 
 }  // namespace lumarik

@@ -82,6 +82,11 @@ private:
     void ShowLimits(int row);
     void SetSliderPosition(int row);
     void ShowResults(const ResultsView& view);
+    void ShowListing(const ListingRows& rows);
+    void ShowDepthOfField();
+    static void ShowLabel(QLabel* label, const LabelView& view);
+    void CommitCustomCofC();
+    void CofCTypeChosen(int type);
 
     // The collection and the catalogue texts of a row (row 3 is the aperture row).
     VarCollection& RowCollection(int row);
@@ -101,6 +106,7 @@ private:
     int m_updateGuard = 0;
     bool m_sliderPositioning = false;
     bool m_keyboardCommit = false;
+    bool m_loading = false;
 
     std::array<QCheckBox*, kSelectableCount> m_chkVarType{};
     std::array<QCheckBox*, kSelectableApertureCount> m_chkVarTypeAp{};
