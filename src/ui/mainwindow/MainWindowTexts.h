@@ -8,6 +8,11 @@ namespace lumarik::windowtexts {
 
 inline const QString kCaptionMaker = QStringLiteral("Vendrel");
 inline const QString kCaptionStartUp = QStringLiteral(": Linsensystem Lumarik ");
+inline const QString kCaptionSystem = QStringLiteral(": System Lumarik ");
+inline const QString kCaptionLens = QStringLiteral("    [Linsensystem]");
+inline const QString kCaptionMirror = QStringLiteral("    [Spiegelsystem]");
+inline const QString kCaptionParaxial = QStringLiteral("   paraxiale Berechnung");
+inline const QString kSaveQuestion = QStringLiteral("Möchten Sie diese Daten speichern?");
 
 // Selection frames and boxes.
 inline const QString kFrameDistances = QStringLiteral("&Abstände:");
@@ -76,6 +81,8 @@ inline const std::array<QString, 4> kAdvLabels = {
 inline const std::array<QString, 4> kAdvDefaults = {
     QStringLiteral("[standard = 0.0mm]"), QStringLiteral("[standard = 1.0]"),
     QStringLiteral("[standard = 1.0]"), QStringLiteral("[standard = 546.1nm]")};
+inline const QString kAdvIndexObjectLens = QStringLiteral("Brechungsindex im Objektraum");
+inline const QString kAdvIndexObjectMirror = QStringLiteral("Brechungsindex im Objekt-/Bildraum");
 inline const QString kAdvNote = QStringLiteral("[Diese Optionen können in einigen Fällen nützlich sein.] ");
 inline const QString kAdvDefaultButton = QStringLiteral("Standard");
 inline const QString kUserImageHeight = QStringLiteral("Benutzerdefinierte Bildhöhe");

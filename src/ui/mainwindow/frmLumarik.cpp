@@ -11,8 +11,11 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <algorithm>
+#include <cmath>
 
 #include "core/format/NumberInput.h"
+#include "core/model/ImageHeightPresets.h"
 #include "core/model/Calc.h"
 #include "core/model/ModelTexts.h"
 #include "core/model/ValueEntry.h"
@@ -75,6 +78,7 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     m_model.SetDiagnostics(this);
     m_model.SetDecimalSeparator(UserDecimalSeparator());
     BuildControls();
+    ConnectOptions();
     connect(m_comEnd, &QPushButton::clicked, this, &QWidget::close);
     connect(m_txtDOFCustom, &QLineEdit::editingFinished, this, &frmLumarik::CommitCustomCofC);
     for (int type = 0; type < 2; ++type) {
@@ -101,17 +105,14 @@ void frmLumarik::Load() {
                                        SymbolsFromIni(settings));
     m_model.SetSliderDefaultPercent(settings.ReadInt("Options", "SliderDefaultPercent"));
     setWindowTitle(windowtexts::kCaptionMaker + windowtexts::kCaptionStartUp + app.Version());
-    m_optCofCType[m_model.DepthOfField().CofCType() == kCofCAiry ? 1 : 0]->setChecked(true);
-    WriteBox(m_txtDOFCustom, QString::fromStdString(m_model.CofCBoxText()));
+    SyncOptionControls();
     RunSelectionCycle(true, true, true);
     app.FormPosnGet(this, kDefaultWidthTwips, kDefaultHeightTwips);
     m_loading = false;
 }
 
-void frmLumarik::closeEvent(QCloseEvent* event) {
-    CSApplication(m_context).FormPosnSave(this, true);
-    event->accept();
-}
+// Writes the system and the options; the settings layout comes with the load/save module.
+void frmLumarik::SaveSettings() {}
 
 // ---- selection ----------------------------------------------------------------------------
 
@@ -122,6 +123,7 @@ void frmLumarik::SelectParameter(int k) {
         return;
     }
     GuardScope guard(m_updateGuard);
+    if (!(box->isChecked() && m_model.Selected().IsFull())) Backup(kBackupSelection);
     const SelectionResult result = m_model.SelectParameter(k, box->isChecked());
     if (result.outcome != SelectOutcome::kAccepted) {
         box->setChecked(false);
@@ -140,6 +142,7 @@ void frmLumarik::SelectAperture(int k) {
         return;
     }
     GuardScope guard(m_updateGuard);
+    if (!(box->isChecked() && m_model.Apertures().IsFull())) Backup(kBackupSelection);
     const SelectionResult result = m_model.SelectAperture(k, box->isChecked());
     if (result.outcome != SelectOutcome::kAccepted) {
         box->setChecked(false);
@@ -155,6 +158,7 @@ void frmLumarik::ObjectAtInfinityClicked() {
         return;
     }
     GuardScope guard(m_updateGuard);
+    Backup(kBackupObjectAtInfinity);
     if (m_model.ObjectAtInfinityChanged(m_chkObjAtInfinity->isChecked())) SyncBoxes();
     RunSelectionCycle(false, false, true);
 }
@@ -207,6 +211,11 @@ QString frmLumarik::DisplayText(int row, float internal) {
 
 void frmLumarik::RebuildRows() {
     for (int row = 0; row <= kApertureRow; ++row) ShowRow(row);
+    ApplyPresetState();
+}
+
+void frmLumarik::Backup(int reason, int index) {
+    m_backup.TakeBackup(reason, index, m_model, m_options);
 }
 
 void frmLumarik::ShowRow(int row) {
@@ -260,10 +269,15 @@ void frmLumarik::SetSliderPosition(int row) {
 }
 
 void frmLumarik::CommitValue(int row) {
-    if (m_updateGuard != 0 || !RowHasRecord(row)) return;
-    QLineEdit* box = Row(row).value;
-    if (UnchangedSinceWritten(box)) return;
+    if (m_updateGuard != 0 || !RowHasRecord(row) || UnchangedSinceWritten(Row(row).value)) return;
     GuardScope guard(m_updateGuard);
+    CommitValueNow(row);
+}
+
+// The commit proper; the caller holds the update guard.
+void frmLumarik::CommitValueNow(int row) {
+    if (!RowHasRecord(row)) return;
+    QLineEdit* box = Row(row).value;
     VarCollection& records = RowCollection(row);
     const int position = RowPosition(row);
     const CVarType stored = records.Item(position);
@@ -282,12 +296,17 @@ void frmLumarik::CommitValue(int row) {
     if (row != kApertureRow && stored.nVarType == kParObjectDist && x > 0 && !m_options.positiveObj) {
         x = AskNegativeDistance(windowtexts::kRealObjectNegative, x);
     }
+    if (row == kApertureRow) x = AskApertureValue(stored.nVarType, x);
+    Backup(kBackupValue, row);
     CVarType record = stored;
     const float value = static_cast<float>(x * factor);
     const bool limitsChanged = ExtendLimits(record, value, m_model.LimitMargin());
     record.sVarValue = value;
     record.bVarValDef = true;
     StoreRecord(row, record);
+    if (record.nVarType == kParImageHeight && row != kApertureRow && m_keyboardCommit) {
+        ReleasePreset(true);
+    }
     WriteBox(box, DisplayText(row, value));
     SetSliderPosition(row);
     ShowResults(m_model.Recalculate());
@@ -313,6 +332,7 @@ void frmLumarik::CommitLimit(int row, bool upper) {
     if (row != kApertureRow && record.nVarType == kParObjectDist && x > 0 && !m_options.positiveObj) {
         x = AskNegativeDistance(windowtexts::kRealObjectLimitNegative, x);
     }
+    if (row == kApertureRow) x = AskApertureLimit(record.nVarType, x, upper);
     const double limit = x * factor;
     QString refusal;
     if (upper) {
@@ -336,6 +356,7 @@ void frmLumarik::CommitLimit(int row, bool upper) {
     const bool defined = upper ? record.bLimHihDef : record.bLimLowDef;
     const float old = upper ? record.sLimHih : record.sLimLow;
     if (!(defined && SameValue(limit, old))) {
+        Backup(kBackupValue, row);
         (upper ? record.sLimHih : record.sLimLow) = static_cast<float>(limit);
         (upper ? record.bLimHihDef : record.bLimLowDef) = true;
         StoreRecord(row, record);
@@ -350,9 +371,11 @@ void frmLumarik::SliderMoved(int row) {
     if (!record.bLimLowDef || !record.bLimHihDef) return;
     GuardScope guard(m_updateGuard);
     QScrollBar* bar = Row(row).bar;
+    Backup(kBackupSlider, row);
     record.sVarValue = SliderValue(record, bar->value(), bar->minimum(), bar->maximum());
     record.bVarValDef = true;
     StoreRecord(row, record);
+    if (row != kApertureRow && record.nVarType == kParImageHeight) ReleasePreset(true);
     WriteBox(Row(row).value, DisplayText(row, record.sVarValue));
     ShowResults(m_model.Recalculate());
 }
@@ -379,6 +402,48 @@ double frmLumarik::AskNegativeDistance(const QString& prompt, double x) {
         if (number && FitsSingle(*number)) x = *number;
     }
     return x;
+}
+
+double frmLumarik::AskAperture(const QString& prompt, double x, double minimum,
+                               double defaultAnswer, double below) {
+    if (!m_context.prompter) return std::max(x, minimum);
+    const char sep = m_model.DecimalSeparator();
+    auto admissible = [&] { return x >= minimum && (below <= 0.0 || x < below); };
+    while (!admissible()) {
+        const std::optional<QString> answer = m_context.prompter->Input(
+            prompt, windowtexts::kApertureTitle, QString::fromStdString(NumberText(defaultAnswer)));
+        if (!answer) continue;
+        const std::optional<double> number = ParseNumber(answer->trimmed().toStdString(), sep);
+        if (number && FitsSingle(*number)) x = *number;
+    }
+    return x;
+}
+
+// The numerical apertures must stay below the refractive index of their space: sin u < 1.
+double frmLumarik::AskApertureValue(int number, double x) {
+    if (number == kApFNumber && x <= 0) return AskAperture(windowtexts::kFNumberPositive, x, 1.0, 1.0);
+    if (number != kApFNumber && x < 0) {
+        x = AskAperture(windowtexts::kApertureValuePositive, x, 0.0, 0.0);
+    }
+    return AskBelowIndex(number, x);
+}
+
+double frmLumarik::AskApertureLimit(int number, double x, bool upper) {
+    if (number == kApFNumber && x < 1.0) return AskAperture(windowtexts::kFNumberAboveOne, x, 1.0, 1.0);
+    if (number != kApFNumber && x < 0) {
+        x = AskAperture(upper ? windowtexts::kApertureValuePositive
+                              : windowtexts::kApertureLowerPositive,
+                        x, 0.0, 0.0);
+    }
+    return AskBelowIndex(number, x);
+}
+
+double frmLumarik::AskBelowIndex(int number, double x) {
+    if (number != kApNA && number != kApNAImage) return x;
+    const double index = number == kApNA ? m_model.Constants().N()
+                                         : std::fabs(m_model.Constants().NPrime());
+    if (x < index) return x;
+    return AskAperture(windowtexts::kNABelowIndex, x, 0.0, 0.99 * index, index);
 }
 
 // ---- results ------------------------------------------------------------------------------
@@ -448,8 +513,8 @@ void frmLumarik::ShowLabel(QLabel* label, const LabelView& view) {
 void frmLumarik::CommitCustomCofC() {
     if (m_updateGuard != 0 || UnchangedSinceWritten(m_txtDOFCustom)) return;
     GuardScope guard(m_updateGuard);
-    const CustomCofCResult result =
-        m_model.CommitCustomCofC(m_txtDOFCustom->text().toStdString(), [] {});
+    const CustomCofCResult result = m_model.CommitCustomCofC(
+        m_txtDOFCustom->text().toStdString(), [this] { Backup(kBackupCustomCofC); });
     if (!result.accepted) return;
     WriteBox(m_txtDOFCustom, QString::fromStdString(result.boxText));
     if (result.showDepthOfField) ShowDepthOfField();

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 
+#include "core/backup/DataBackup.h"
 #include "core/model/LumarikCode.h"
 #include "core/model/ModelDiagnostics.h"
 #include "core/model/Options.h"
@@ -15,6 +16,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -65,6 +67,36 @@ private:
     void SelectAperture(int k);
     void ObjectAtInfinityClicked();
     void CommitValue(int row);
+    void CommitValueNow(int row);
+    double AskApertureValue(int number, double x);
+    double AskApertureLimit(int number, double x, bool upper);
+    // Repeats an input box until a number of at least `minimum` (below `below` when given) is typed.
+    double AskAperture(const QString& prompt, double x, double minimum, double defaultAnswer,
+                       double below = 0.0);
+    double AskBelowIndex(int number, double x);
+    void Backup(int reason, int index = 0);
+
+    // Options page and presets (MainWindowOptions.cpp).
+    void ConnectOptions();
+    void MirrorModeChosen();
+    void AdvancedOptionsClicked();
+    void CommitAdvanced(int row);
+    void AdvancedDefaults();
+    void AllowVirtualObjectClicked();
+    void DisplayOptionChanged();
+    void OptionsItemChanged(QListWidgetItem* item);
+    void ImageHeightPresetChosen(int index);
+    void ReleasePreset(bool enabled);
+    void ApplyPresetState();
+    void ShowAdvancedRows();
+    void SyncOptionControls();
+    void Recalculate();
+    QString WindowCaption() const;
+
+    // Undo, clear and exit (MainWindowOptions.cpp).
+    void SaveSettings();
+    void UndoClicked();
+    void ClearClicked();
     void CommitLowerLimit(int row);
     void CommitUpperLimit(int row);
     void SliderMoved(int row);
@@ -101,6 +133,9 @@ private:
     const AppContext& m_context;
     LumarikCode m_model;
     Options m_options;
+    DataBackup m_backup;
+    bool m_dataChanged = false;  // Clear makes exit ask even with nothing chosen
+    bool m_sessionEnding = false;
 
     // Application-wide re-entrancy guard: 0 free, 1 an update runs, 2 a drag in the drawing.
     int m_updateGuard = 0;

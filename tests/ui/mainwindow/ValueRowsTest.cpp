@@ -7,38 +7,14 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "support/TestEnvironment.h"
-#include "ui/mainwindow/frmLumarik.h"
+#include "ui/mainwindow/WindowDriver.h"
 
 namespace lumarik {
 namespace {
 
 using test::ShownPrompt;
-using test::TestEnvironment;
 
-class MainWindowRows : public ::testing::Test {
-protected:
-    MainWindowRows() : window(env.Context()) { window.show(); }
-
-    template <typename W>
-    W* Find(const QString& name) {
-        W* w = window.findChild<W*>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
-    }
-    void Tick(const QString& box) { QTest::mouseClick(Find<QCheckBox>(box), Qt::LeftButton); }
-    void Type(const QString& box, const QString& text) {
-        QLineEdit* edit = Find<QLineEdit>(box);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Return);
-    }
-    QString Text(const QString& box) { return Find<QLineEdit>(box)->text(); }
-
-    TestEnvironment env;
-    frmLumarik window;
-};
+using MainWindowRows = test::WindowDriver;
 
 TEST_F(MainWindowRows, FirstStartShowsEmptyRowsAndHidesResults) {
     for (int i = 0; i < 3; ++i) {
@@ -89,11 +65,11 @@ TEST_F(MainWindowRows, CompleteSelectionShowsTheResultsAndTheSliderRecomputes) {
     EXPECT_TRUE(Find<QListWidget>("lstResNames")->isVisible());
     EXPECT_TRUE(Find<QWidget>("pctDrg")->isVisible());
     EXPECT_FALSE(Find<QLabel>("lblInvalidCalcs")->isVisible());
-    EXPECT_FLOAT_EQ(window.Model().Value(2), 100.0f * 250.0f / 150.0f);
+    EXPECT_FLOAT_EQ(window->Model().Value(2), 100.0f * 250.0f / 150.0f);
 
     Find<QScrollBar>("hscVarValue_0")->setValue(100);
     EXPECT_EQ(Text("txtVarType_0"), "110.0mm");
-    EXPECT_NEAR(window.Model().Value(2), 110.0 * 250.0 / 140.0, 1e-3);
+    EXPECT_NEAR(window->Model().Value(2), 110.0 * 250.0 / 140.0, 1e-3);
 }
 
 TEST_F(MainWindowRows, RefusedSelectionIsToldAndUnticked) {
@@ -132,7 +108,7 @@ TEST_F(MainWindowRows, LeavingABoxWithTheShownTextChangesNothing) {
     QLineEdit* box = Find<QLineEdit>("txtVarType_0");
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Enter);  // the keypad's Enter commits too
-    EXPECT_FLOAT_EQ(window.Model().Selected().VarValue(1), 123.456f);
+    EXPECT_FLOAT_EQ(window->Model().Selected().VarValue(1), 123.456f);
 }
 
 }  // namespace

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+
+#include "ui/mainwindow/WindowDriver.h"
+
+namespace lumarik {
+namespace {
+
+using test::ShownPrompt;
+using Window = test::WindowDriver;
+
+TEST_F(Window, ListingAndDepthOfFieldFollowTheSystem) {
+    ChooseLensSystem();
+    const QStringList values = Items("lstResVals");
+    ASSERT_EQ(values.size(), 20);
+    EXPECT_EQ(Items("lstResNames").size(), 20);
+    EXPECT_TRUE(values.join('|').contains("166.67mm")) << values.join('|').toStdString();
+
+    Find<QListWidget>("lstOptions")->item(1)->setCheckState(Qt::Checked);
+    EXPECT_TRUE(Find<QWidget>("tabExtraInfo")->isVisible());
+    Tick("chkVarTypeAp_1");
+    Type("txtVarTypeAp_0", "4");
+    EXPECT_EQ(Items("lstDOFNames").first(), "Unschärfekreis");
+    const QStringList dof = Items("lstDOFVals");
+    ASSERT_EQ(dof.size(), 6);
+    EXPECT_FALSE(dof.contains("  ---"));
+    QTest::mouseClick(Find<QRadioButton>("optCofCType_1"), Qt::LeftButton);
+    EXPECT_NE(Items("lstDOFVals").first(), dof.first());
+}
+
+TEST_F(Window, MirrorSwitchFlipsTheFocalLengthAndItsLimits) {
+    Tick("chkVarType_0");
+    Type("txtVarType_0", "100");
+    Find<QListWidget>("lstMirrorMode")->setCurrentRow(1);
+    EXPECT_EQ(Text("txtVarType_0"), "-100.0mm");
+    EXPECT_EQ(Text("txtVarLimLow_0"), "-110.0mm");
+    EXPECT_EQ(Text("txtVarLimHi_0"), "-90.0mm");
+    EXPECT_EQ(window->windowTitle(),
+              "Vendrel: System Lumarik 1.0.0    [Spiegelsystem]   paraxiale Berechnung");
+    EXPECT_FALSE(Find<QLineEdit>("txtAdv_0")->isVisible());
+    Click("comUndo");
+    EXPECT_EQ(Text("txtVarType_0"), "100.0mm");
+    EXPECT_EQ(Find<QListWidget>("lstMirrorMode")->currentRow(), 0);
+}
+
+TEST_F(Window, AdvancedValuesKeepTheirRanges) {
+    Find<QTabWidget>("tabOptions")->setCurrentIndex(1);
+    Tick("chkAdvOpt");
+    Type("txtAdv_1", "0.5");
+    ASSERT_EQ(env.prompter.MessageTexts().size(), 1u);
+    EXPECT_EQ(env.prompter.MessageTexts()[0],
+              "Die Brechzahl im Objektraum muss zwischen 1.0 und 3.0 liegen!");
+    EXPECT_EQ(Text("txtAdv_1"), "1.0000");
+    Type("txtAdv_1", "3");
+    EXPECT_EQ(Text("txtAdv_1"), "3.0000");
+    EXPECT_FLOAT_EQ(Model().Constants().N(), 3.0f);
+    Click("comDefAdvOpts");
+    EXPECT_FLOAT_EQ(Model().Constants().N(), 1.0f);
+}
+
+TEST_F(Window, ForbiddingVirtualObjectsMakesTheObjectDistanceNegative) {
+    Tick("chkAllowVirtualObj");
+    Tick("chkVarType_1");
+    Type("txtVarType_0", "200");
+    EXPECT_EQ(Text("txtVarType_0"), "200.0mm");
+    Tick("chkAllowVirtualObj");
+    EXPECT_EQ(Text("txtVarType_0"), "-200.0mm");
+    EXPECT_TRUE(env.prompter.Shown().empty());
+}
+
+TEST_F(Window, ImageHeightPresetIsCommittedAndReleasedByTyping) {
+    Tick("chkVarType_7");
+    auto* presets = Find<QComboBox>("cmbImagHeight");
+    ASSERT_TRUE(presets->isEnabled());
+    ASSERT_EQ(presets->count(), 52);
+    presets->setCurrentIndex(11);
+    emit presets->activated(11);
+    EXPECT_EQ(presets->currentText(), "CCD 1/2inch [6.4 x 4.8]  4mm");
+    EXPECT_FLOAT_EQ(Model().Selected().VarValue(1), -4.0f);
+    EXPECT_EQ(Text("txtVarLimLow_0"), "-4.4mm");
+    EXPECT_EQ(Text("txtVarLimHi_0"), "-3.6mm");
+    Type("txtVarType_0", "-5");
+    EXPECT_EQ(presets->currentIndex(), 0);
+}
+
+TEST_F(Window, PresetWithoutImageHeightResetsTheList) {
+    auto* presets = Find<QComboBox>("cmbImagHeight");
+    presets->setEnabled(true);
+    presets->setCurrentIndex(5);
+    emit presets->activated(5);
+    EXPECT_EQ(presets->currentIndex(), 0);
+    EXPECT_FALSE(presets->isEnabled());
+}
+
+TEST_F(Window, UndoTogglesAndASliderRunIsOneStep) {
+    Tick("chkVarType_0");
+    Type("txtVarType_0", "100");
+    Type("txtVarType_0", "120");
+    Click("comUndo");
+    EXPECT_EQ(Text("txtVarType_0"), "100.0mm");
+    Click("comUndo");
+    EXPECT_EQ(Text("txtVarType_0"), "120.0mm");
+
+    auto* slider = Find<QScrollBar>("hscVarValue_0");
+    for (int step = 1; step <= 10; ++step) slider->setValue(slider->value() - 3);
+    EXPECT_NE(Text("txtVarType_0"), "120.0mm");
+    Click("comUndo");
+    EXPECT_EQ(Text("txtVarType_0"), "120.0mm");
+}
+
+TEST_F(Window, ClearEmptiesAndUndoBringsItBack) {
+    ChooseLensSystem();
+    Click("comClear");
+    EXPECT_EQ(Model().Selected().Count(), 0);
+    EXPECT_FALSE(Find<QCheckBox>("chkVarType_0")->isChecked());
+    EXPECT_EQ(Text("txtVarType_0"), "-- Nicht definiert --");
+    Click("comUndo");
+    EXPECT_EQ(Model().Selected().Count(), 3);
+    EXPECT_TRUE(Find<QCheckBox>("chkVarType_5")->isChecked());
+    EXPECT_EQ(Text("txtVarType_2"), "10.0mm");
+}
+
+TEST_F(Window, ExitAsksOnlyWhenThereIsSomethingToSave) {
+    window->close();  // nothing chosen, never cleared: no question
+    EXPECT_TRUE(env.prompter.Shown().empty());
+
+    Open();
+    Tick("chkVarType_0");
+    env.prompter.AnswerQuestion(PromptAnswer::Cancel);
+    window->close();
+    ASSERT_EQ(env.prompter.Shown().size(), 1u);
+    EXPECT_EQ(env.prompter.Shown()[0].text, "Möchten Sie diese Daten speichern?");
+    EXPECT_TRUE(env.prompter.Shown()[0].withCancel);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(env.ReadFile("Lumarik.INI").contains("FormPosn_frmLumarik"));
+
+    env.prompter.AnswerQuestion(PromptAnswer::No);
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Window, ExitAfterClearAsksEvenWithNothingChosen) {
+    Click("comClear");
+    env.prompter.AnswerQuestion(PromptAnswer::No);
+    window->close();
+    EXPECT_EQ(env.prompter.Shown().size(), 1u);
+}
+
+TEST_F(Window, NumericalApertureMustStayBelowTheIndex) {
+    ChooseLensSystem();
+    Tick("chkVarTypeAp_2");
+    env.prompter.AnswerInput(QString("0.5"));
+    Type("txtVarTypeAp_0", "1.2");
+    ASSERT_EQ(env.prompter.Shown().size(), 1u);
+    EXPECT_EQ(env.prompter.Shown()[0].title, "Aperturwerte");
+    EXPECT_EQ(env.prompter.Shown()[0].defaultAnswer, "0.99");
+    EXPECT_FLOAT_EQ(Model().Apertures().VarValue(1), 0.5f);
+}
+
+}  // namespace
+}  // namespace lumarik

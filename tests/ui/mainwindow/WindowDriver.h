@@ -1,0 +1,64 @@
+// Drives the real main window offscreen through its controls, found by object name, with
+// the scripted Prompter answering every box.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <memory>
+
+#include "support/TestEnvironment.h"
+#include "ui/mainwindow/frmLumarik.h"
+
+namespace lumarik::test {
+
+class WindowDriver : public ::testing::Test {
+protected:
+    WindowDriver() { Open(); }
+
+    void Open() {
+        window = std::make_unique<frmLumarik>(env.Context());
+        window->show();
+    }
+
+    template <typename W>
+    W* Find(const QString& name) {
+        W* w = window->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    void Click(const QString& name) { QTest::mouseClick(Find<QWidget>(name), Qt::LeftButton); }
+    void Tick(const QString& box) { QTest::mouseClick(Find<QCheckBox>(box), Qt::LeftButton); }
+    void Type(const QString& box, const QString& text) {
+        QLineEdit* edit = Find<QLineEdit>(box);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+    QString Text(const QString& box) { return Find<QLineEdit>(box)->text(); }
+    QStringList Items(const QString& list) {
+        QStringList items;
+        QListWidget* w = Find<QListWidget>(list);
+        for (int i = 0; i < w->count(); ++i) items << w->item(i)->text();
+        return items;
+    }
+    // f' = 100, a = -250, u = 10: the usual first system.
+    void ChooseLensSystem() {
+        Tick("chkVarType_0");
+        Tick("chkVarType_1");
+        Tick("chkVarType_5");
+        Type("txtVarType_0", "100");
+        Type("txtVarType_1", "-250");
+        Type("txtVarType_2", "10");
+    }
+    const LumarikCode& Model() { return window->Model(); }
+
+    TestEnvironment env;
+    std::unique_ptr<frmLumarik> window;
+};
+
+}  // namespace lumarik::test
