@@ -1,0 +1,240 @@
+// The texts GaussianBeam hands to the window: the value text of a beam quantity, the rows of
+// the result lists, the depth of focus, the minimum spot and the lens table. M² enters only
+// here: shown radii and divergences are those of the embedded Gaussian times √M².
+#include <algorithm>
+#include <cmath>
+
+#include "core/beam/BeamRelations.h"
+#include "core/beam/BeamTexts.h"
+#include "core/beam/GaussianBeam.h"
+#include "core/format/Format.h"
+
+namespace lumarik {
+
+namespace {
+
+constexpr std::string_view kScientific = "0.0#e+0#";
+constexpr double kPlainLow = 0.0001;
+constexpr double kPlainHigh = 1e6;
+constexpr double kParaxialPlainLimit = 100000.0;
+
+constexpr double kDofGrowth[] = {0.02, 0.05, 0.1, 0.15, 0.2, 0.4142, 0.5};
+constexpr int kDofEntries = 7;
+constexpr int kDofRayleighEntry = 5;
+
+bool PlainRange(double v) {
+    const double a = std::fabs(v);
+    return a >= kPlainLow && a <= kPlainHigh;
+}
+
+bool IsDisplayScaled(int n) {
+    return n == kBeamObjRadius || n == kBeamObjDivergence || n == kBeamImgRadius ||
+           n == kBeamImgDivergence;
+}
+
+}  // namespace
+
+bool GaussianBeam::DiodeYShown() const {
+    return m_diodeMode && m_solved[1];
+}
+
+std::string GaussianBeam::BeamValueText(int n) const {
+    if (n < 0 || n >= kBeamValueCount) return {};
+    const double scale = BeamScale(n);
+    const std::string_view pattern = BeamPattern(n);
+    auto shown = [&](int axis) {
+        const double v = Val(axis, n) / scale;
+        return IsDisplayScaled(n) ? v * GetBeamMFactor(axis) : v;
+    };
+    const double v = shown(0);
+    std::string text = v >= 0.0 ? " " : "";
+    text += Format(v, PlainRange(v) ? pattern : kScientific, m_decimalSep);
+    if (DiodeYShown()) {
+        const double vy = shown(1);
+        text += " [" + Format(vy, PlainRange(vy) ? pattern : kScientific, m_decimalSep) + "]";
+    }
+    text += BeamUnit(n);
+    return text;
+}
+
+std::string GaussianBeam::RecordValueText(const CVarType& record) const {
+    if (!record.bVarValDef) return " ";
+    const int n = record.nVarType;
+    return Format(static_cast<double>(record.sVarValue) / BeamScale(n), BeamPattern(n),
+                  m_decimalSep) +
+           std::string(BeamUnit(n));
+}
+
+std::vector<BeamListRow> GaussianBeam::ListBeamResults(bool ok, int previousRows) const {
+    std::vector<BeamListRow> rows;
+    rows.reserve(static_cast<std::size_t>(std::max(previousRows, 24)));
+    const char sep = m_decimalSep;
+    const bool withY = DiodeYShown();
+    const auto& res = m_results[0];
+    const auto& resY = m_results[1];
+    const double mx = GetBeamMFactor(0);
+    const double my = GetBeamMFactor(1);
+    auto add = [&rows](std::string name, std::string value) {
+        rows.push_back({std::move(name), std::move(value)});
+    };
+    auto addEmpty = [&] {
+        add(std::string(beamtexts::kEmptyRow), std::string(beamtexts::kEmptyRow));
+    };
+    // x value, and the y value in brackets when the y section is solved.
+    auto xy = [&](double x, double y, std::string_view pattern, std::string_view yPattern,
+                  std::string_view xOnly) {
+        if (!withY) return Format(x, xOnly, sep);
+        return Format(x, pattern, sep) + " [" + Format(y, yPattern, sep);
+    };
+
+    if (m_useM2) {
+        std::string value = Format(GetM2(0), " 0.0", sep);
+        if (m_diodeMode) value += " [" + Format(GetM2(1), "0.0]", sep);
+        add(std::string(beamtexts::kMultiMode), value);
+    } else {
+        add(std::string(beamtexts::kSingleMode), "");
+    }
+
+    const bool objectGiven = !m_flags[0].objBeamMissing;
+    const bool imageGiven = !m_flags[0].imgBeamMissing;
+    for (int n = 0; n < kBeamSelectableCount; ++n) {
+        const bool shown =
+            ok || (IsObjectBeamNumber(n) && objectGiven) || (IsImageBeamNumber(n) && imageGiven);
+        add(m_symbols.Label(n), shown ? BeamValueText(n) : "");
+        switch (n) {
+            case kBeamFocal:
+                if (m_optics.mirror) {
+                    const double f = Val(0, kBeamObjectFocal);
+                    std::string value;
+                    if (ok) {
+                        value = Format(2.0 * f, BeamPattern(kBeamObjectFocal), sep) +
+                                std::string(BeamUnit(kBeamObjectFocal)) +
+                                std::string(f >= 0.0 ? beamtexts::kConvex : beamtexts::kConcave);
+                    }
+                    add(std::string(beamtexts::kMirrorRadius), value);
+                } else if (m_optics.indexNotOne) {
+                    add(m_symbols.Label(kBeamObjectFocal),
+                        ok ? BeamValueText(kBeamObjectFocal) : "");
+                }
+                break;
+            case kBeamImageDist: {
+                const double p = Val(0, kBeamParaxialImage);
+                std::string value;
+                if (ok) {
+                    if (std::fabs(p) < kParaxialPlainLimit) {
+                        value = Format(p, " 0.0##mm", sep);
+                    } else if (std::fabs(p) < kBeamInfinite) {
+                        value = Format(p, " 0.00e+0#mm", sep);
+                    } else {
+                        value = std::string(beamtexts::kInfinite);
+                    }
+                }
+                add(m_symbols.Label(kBeamParaxialImage), value);
+                break;
+            }
+            case kBeamWaistToWaist:
+                addEmpty();
+                break;
+            case kBeamObjRayleigh:
+                addEmpty();
+                add(m_symbols.ResultLabel(kResLensRadius),
+                    ok ? xy(res[kResLensRadius] * mx, resY[kResLensRadius] * my, " 0.0##",
+                            "0.0##]mm", " 0.0##mm")
+                       : "");
+                addEmpty();
+                break;
+            case kBeamImgRadius: {
+                std::string detector;
+                if (ok) {
+                    detector = m_detectorOn
+                                   ? xy(res[kResDetectorRadius] * mx, resY[kResDetectorRadius] * my,
+                                        " 0.0###", "0.0###]mm", " 0.0###mm")
+                                   : std::string(beamtexts::kDetectorOff);
+                }
+                add(m_symbols.ResultLabel(kResDetectorRadius), detector);
+                const double airy = res[kResAiryRadius];
+                const double airyY = resY[kResAiryRadius];
+                std::string airyText;
+                if (ok) {
+                    airyText = xy(airy, airyY, PlainRange(airy) ? " 0.0###" : " 0.0#e+0#",
+                                  PlainRange(airyY) ? "0.0###]mm" : "0.0#e+0#]mm",
+                                  PlainRange(airy) ? " 0.0###mm" : " 0.0#e+0#mm");
+                }
+                add(m_symbols.ResultLabel(kResAiryRadius), airyText);
+                break;
+            }
+            default:
+                break;
+        }
+    }
+
+    const bool ratios = ok && Val(0, kBeamFocal) != 0.0;
+    for (int k : {kResSOverF, kResSImageOverF}) {
+        add(m_symbols.ResultLabel(k),
+            ratios ? Format(res[static_cast<std::size_t>(k)], " 0.0#####", sep) : " ");
+    }
+    while (static_cast<int>(rows.size()) < previousRows) addEmpty();
+    return rows;
+}
+
+double GaussianBeam::DofGrowth(int index) {
+    if (index < 0 || index >= kDofEntries) index = 1;
+    return kDofGrowth[index];
+}
+
+std::vector<std::string> GaussianBeam::DofEntryTexts() const {
+    std::vector<std::string> entries;
+    for (int i = 0; i < kDofEntries; ++i) {
+        std::string text = Format(kDofGrowth[i] * 100.0, "", m_decimalSep) + "%";
+        if (i == kDofRayleighEntry) text += beamtexts::kDofRayleighSuffix;
+        entries.push_back(std::move(text));
+    }
+    return entries;
+}
+
+std::string GaussianBeam::DepthOfFocusText(int axis) const {
+    if (axis < 0 || axis >= kBeamAxes) return {};
+    const std::size_t a = static_cast<std::size_t>(axis);
+    if (!m_solved[a] && m_flags[a].imgBeamMissing) return {};
+    const double r = Val(axis, kBeamImgRadius);
+    if (r == 0.0) return {};
+    const double p = DofGrowth(m_dofIndex);
+    const double k = std::sqrt((1.0 + p) * (1.0 + p) - 1.0);
+    // zr'·k: the distance from the image waist at which the radius has grown by 1 + p.
+    const double dof = kBeamPi * r * r * k / m_wavelengthMm;
+    if (!std::isfinite(dof)) return {};
+    if (dof >= 0.001) return "±" + Format(dof, "0.0##mm", m_decimalSep);
+    return "±" + Format(dof * 1000.0, "0.0##um", m_decimalSep);
+}
+
+std::string GaussianBeam::MinimumSpotText() const {
+    if (!m_solved[0]) return {};
+    const double d = m_minSpotDistance;
+    const double now =
+        lumarik::BeamRadiusAt(d - Val(0, kBeamImageDist), Val(0, kBeamImgRadius), m_wavelengthMm);
+    if (!std::isfinite(now)) return {};
+    std::string text =
+        std::string(beamtexts::kCurrentRadius) + Format(now, "0.0####mm", m_decimalSep);
+    const auto spot =
+        FindMinimumSpot(d, Val(0, kBeamFocal), Val(0, kBeamObjRadius), m_wavelengthMm);
+    if (!spot) return text;
+    const std::string br(beamtexts::kLineBreak);
+    text += br + std::string(beamtexts::kRequiredDistance) + br +
+            Format(spot->objectDistance, "0.0##mm", m_decimalSep) + br +
+            std::string(beamtexts::kMinimumRadius) + br +
+            Format(spot->radius, "0.0##mm", m_decimalSep);
+    return text;
+}
+
+LensTable GaussianBeam::LensTableFor(const std::vector<LensSample>& samples) const {
+    LensTableQuery query;
+    query.circularised = m_diodeMode && m_circularise;
+    query.focalX = Val(0, kBeamFocal);
+    query.focalY = Val(1, kBeamFocal);
+    query.lensBeamRadius = m_results[0][kResLensRadius];
+    query.decimalSep = m_decimalSep;
+    if (!m_solved[0] || (query.circularised && !m_solved[1])) return ScoreLensTable({}, query);
+    return ScoreLensTable(samples, query);
+}
+
+}  // namespace lumarik

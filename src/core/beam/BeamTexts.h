@@ -1,0 +1,46 @@
+// The German texts of the beam mode that the core hands to the window: selection refusals,
+// listing rows, depth-of-focus and minimum-spot lines, lens-table headers, laser-diode captions.
+#pragma once
+
+#include <string_view>
+
+namespace lumarik::beamtexts {
+
+// Selection refusals (the last keeps its trailing blank).
+inline constexpr std::string_view kOneBeamPerSide =
+    "Nur ein Strahlparameter im Objekt- und Bildraum kann unabhängig sein!";
+inline constexpr std::string_view kNeedBeamOption =
+    "Sie müssen mindestens eine Strahloption wählen!";
+inline constexpr std::string_view kInconsistentMagnification =
+    "Unmögliche Kombination; ergibt nahezu immer einen nicht konsistenten Wert für die "
+    "Vergrößerung! ";
+
+// Listing.
+inline constexpr std::string_view kMultiMode = "MultiMode: M²";
+inline constexpr std::string_view kSingleMode = "Single Mode";
+inline constexpr std::string_view kEmptyRow = "  ";
+inline constexpr std::string_view kMirrorRadius = "Spiegelradius ";
+inline constexpr std::string_view kConvex = "    [Konvex]";
+inline constexpr std::string_view kConcave = "    [Konkav]";
+inline constexpr std::string_view kInfinite = " unendlich";
+inline constexpr std::string_view kDetectorOff = "---";
+
+// Extra-information tab.
+inline constexpr std::string_view kCurrentRadius = "Current radius: ";
+inline constexpr std::string_view kRequiredDistance = "geforderter Abstand ";
+inline constexpr std::string_view kMinimumRadius = "minimaler Radius ";
+inline constexpr std::string_view kLineBreak = "\r\n";
+inline constexpr std::string_view kDofRayleighSuffix = "   [zr']";
+
+inline constexpr std::string_view kLensHeader[3] = {"Komponente", " EFL ", "  T  "};
+inline constexpr std::string_view kCylinderHeader[3] = {"Zylinder 1", " Zylinder 2 ", "  EFL's "};
+
+// Laser diode.
+inline constexpr std::string_view kCollimationModes[2] = {"minimale Strahldivergenz",
+                                                          "maximaler Strahltaillenabstand"};
+inline constexpr std::string_view kCaptionBeam = "   Berechnung von Gaußschen Strahlen";
+inline constexpr std::string_view kCaptionDiode = " Diode";
+inline constexpr std::string_view kCaptionCircularised[2] = {
+    " [zirkularisiert - min Divergenz]", " [zirkularisiert - max Taillenabstand]"};
+
+}  // namespace lumarik::beamtexts

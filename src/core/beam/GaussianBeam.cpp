@@ -1,0 +1,265 @@
+#include "core/beam/GaussianBeam.h"
+
+#include <cctype>
+#include <cfloat>
+#include <cmath>
+#include <string>
+
+#include "core/beam/BeamRelations.h"
+#include "core/beam/BeamTexts.h"
+#include "core/format/Format.h"
+#include "core/model/EffectiveConstants.h"
+#include "core/settings/IniValues.h"
+
+namespace lumarik {
+
+namespace {
+
+constexpr std::string_view kSelectionSection = "LastValues";
+constexpr std::string_view kCountKey = "VarTypeGBNos";
+constexpr std::string_view kRecordKeySuffix = "VarTypeGBVal";
+
+const CVarType kNoRecord{};
+const BeamAxisFlags kNoFlags{};
+
+bool ValidAxis(int axis) {
+    return axis >= 0 && axis < kBeamAxes;
+}
+
+std::size_t AxisIndex(int axis) {
+    return static_cast<std::size_t>(axis);
+}
+
+bool SameText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+const std::string* FindEntry(const std::vector<IniEntry>& entries, std::string_view key) {
+    for (const IniEntry& e : entries) {
+        if (SameText(e.section, kSelectionSection) && SameText(e.key, key)) return &e.value;
+    }
+    return nullptr;
+}
+
+std::string RecordKey(int i) {
+    return std::to_string(i) + std::string(kRecordKeySuffix);
+}
+
+}  // namespace
+
+BeamOptics BeamOpticsFrom(const EffectiveConstants& constants) {
+    BeamOptics optics;
+    optics.principalGap = constants.D();
+    optics.imageIndex = constants.NPrime();
+    optics.mirror = constants.MirrorMode();
+    optics.indexNotOne =
+        constants.AdvancedOptions() && (constants.N() != 1.0f || constants.NPrime() != 1.0f);
+    return optics;
+}
+
+GaussianBeam::GaussianBeam() {
+    for (auto& memory : m_memory) {
+        for (std::size_t n = 0; n < memory.size(); ++n) {
+            memory[n].nVarType = static_cast<std::int16_t>(n);
+        }
+    }
+}
+
+// ---- tables ----
+
+double GaussianBeam::GetBeamValue(int axis, int n) const {
+    if (!ValidAxis(axis) || n < 0 || n >= kBeamValueCount) return 0.0;
+    return Val(axis, n);
+}
+
+void GaussianBeam::SetBeamValue(int axis, int n, double value) {
+    if (!ValidAxis(axis) || n < 0 || n >= kBeamValueCount || !std::isfinite(value)) return;
+    Val(axis, n) = value;
+}
+
+double GaussianBeam::GetBeamResult(int axis, int k) const {
+    if (!ValidAxis(axis) || k < 0 || k >= kBeamResultCount) return 0.0;
+    return m_results[AxisIndex(axis)][static_cast<std::size_t>(k)];
+}
+
+const BeamAxisFlags& GaussianBeam::Flags(int axis) const {
+    return ValidAxis(axis) ? m_flags[AxisIndex(axis)] : kNoFlags;
+}
+
+bool GaussianBeam::AxisSolved(int axis) const {
+    return ValidAxis(axis) && m_solved[AxisIndex(axis)];
+}
+
+// ---- options ----
+
+void GaussianBeam::SetWavelengthNm(double nanometres) {
+    m_wavelengthNm =
+        std::isfinite(nanometres) && nanometres > 0.0 ? nanometres : kDefaultWavelengthNm;
+    m_wavelengthMm = m_wavelengthNm * kNmToMm;
+}
+
+double GaussianBeam::GetM2(int axis) const {
+    return ValidAxis(axis) ? m_m2[AxisIndex(axis)] : 1.0;
+}
+
+void GaussianBeam::SetM2(int axis, double m2) {
+    if (!ValidAxis(axis)) return;
+    m_m2[AxisIndex(axis)] = std::isfinite(m2) && m2 > 0.0 ? m2 : 1.0;
+}
+
+double GaussianBeam::GetBeamMFactor(int axis) const {
+    return m_useM2 ? std::sqrt(GetM2(axis)) : 1.0;
+}
+
+void GaussianBeam::SetDofIndex(int index) {
+    m_dofIndex = index >= 0 && index <= 6 ? index : 1;
+}
+
+double GaussianBeam::BeamRadiusAt(double z, double r0) const {
+    return lumarik::BeamRadiusAt(z, r0, m_wavelengthMm);
+}
+
+double GaussianBeam::WavefrontRadiusAt(double z, double r0) const {
+    return lumarik::WavefrontRadiusAt(z, r0, m_wavelengthMm);
+}
+
+// ---- selection and value memory ----
+
+VarCollection& GaussianBeam::Selection(int axis) {
+    return m_lists[ValidAxis(axis) ? AxisIndex(axis) : 0];
+}
+
+const VarCollection& GaussianBeam::Selection(int axis) const {
+    return m_lists[ValidAxis(axis) ? AxisIndex(axis) : 0];
+}
+
+const CVarType& GaussianBeam::Memory(int axis, int n) const {
+    if (!ValidAxis(axis) || n < 0 || n >= kBeamSelectableCount) return kNoRecord;
+    return m_memory[AxisIndex(axis)][static_cast<std::size_t>(n)];
+}
+
+void GaussianBeam::RememberBeamValues(int axis, bool solved, bool objectDefined,
+                                      bool imageDefined) {
+    if (!ValidAxis(axis)) return;
+    for (int n = 0; n < kBeamSelectableCount; ++n) {
+        CVarType& record = m_memory[AxisIndex(axis)][static_cast<std::size_t>(n)];
+        bool defined = solved || (objectDefined && IsObjectBeamNumber(n)) ||
+                       (imageDefined && IsImageBeamNumber(n));
+        const double v = Val(axis, n);
+        // A value that a float cannot hold is remembered as unknown rather than as infinity.
+        if (!std::isfinite(v) || std::fabs(v) > FLT_MAX) defined = false;
+        record.sVarValue = defined ? static_cast<float>(v) : 0.0f;
+        record.bVarValDef = defined;
+    }
+}
+
+void GaussianBeam::ClearBeamMemory() {
+    for (int axis = 0; axis < kBeamAxes; ++axis) RememberBeamValues(axis, false, false, false);
+}
+
+bool GaussianBeam::AddBeamVar(int axis, int number, bool loading) {
+    if (!ValidAxis(axis) || number < 0 || number >= kBeamSelectableCount) return false;
+    VarCollection& list = m_lists[AxisIndex(axis)];
+    if (list.IsFull()) return false;
+    CVarType record;
+    record.nVarType = static_cast<std::int16_t>(number);
+    if (!loading) record = CarriedRecord(number, Memory(axis, number), m_limitMargin);
+    return list.Add(record);
+}
+
+bool GaussianBeam::RemoveBeamVar(int axis, int number) {
+    if (!ValidAxis(axis) || !m_lists[AxisIndex(axis)].Contains(number)) return false;
+    return m_lists[AxisIndex(axis)].Remove(number);
+}
+
+BeamSelectionCheck GaussianBeam::CheckBeamSelection(int axis, int number) {
+    if (!ValidAxis(axis)) return {};
+    const std::vector<int> numbers = m_lists[AxisIndex(axis)].Numbers();
+    int objectCount = 0;
+    int imageCount = 0;
+    for (int n : numbers) {
+        objectCount += IsObjectBeamNumber(n) ? 1 : 0;
+        imageCount += IsImageBeamNumber(n) ? 1 : 0;
+    }
+    BeamSelectionCheck check;
+    if (objectCount > 1 || imageCount > 1) {
+        check = {false, beamtexts::kOneBeamPerSide};
+    } else if (numbers.size() == 3) {
+        if (numbers[2] < kFirstObjectBeam) {
+            check = {false, beamtexts::kNeedBeamOption};
+        } else if (numbers[0] == kBeamMag &&
+                   (IsObjectBeamNumber(numbers[1]) || IsImageBeamNumber(numbers[2]))) {
+            check = {false, beamtexts::kInconsistentMagnification};
+        }
+    }
+    if (!check.accepted) RemoveBeamVar(axis, number);
+    return check;
+}
+
+BeamSelectResult GaussianBeam::SelectBeamParameter(int number, bool ticked) {
+    if (ticked && m_lists[0].IsFull()) return {BeamSelectOutcome::kIgnoredFull, {}};
+    if (ticked) {
+        AddBeamVar(0, number, false);
+    } else {
+        RemoveBeamVar(0, number);
+    }
+    const BeamSelectionCheck check = CheckBeamSelection(0, number);
+    if (!check.accepted) return {BeamSelectOutcome::kRefused, check.message};
+    return {};
+}
+
+BeamCase GaussianBeam::CurrentBeamCase(int axis) const {
+    return ClassifyBeamCase(Selection(axis).Numbers());
+}
+
+bool GaussianBeam::AltSolutionEnabled() const {
+    return BeamCaseHasTwoRoots(CurrentBeamCase(0));
+}
+
+std::vector<IniEntry> GaussianBeam::SaveBeamSelection() const {
+    const VarCollection& list = m_lists[0];
+    std::vector<IniEntry> entries;
+    const std::string section(kSelectionSection);
+    entries.push_back({section, std::string(kCountKey), Format(list.Count(), "0")});
+    for (int i = 1; i <= list.Count(); ++i) {
+        entries.push_back({section, RecordKey(i), RecordText(list.Item(i))});
+    }
+    return entries;
+}
+
+void GaussianBeam::LoadBeamSelection(const std::vector<IniEntry>& entries) {
+    const std::string* countText = FindEntry(entries, kCountKey);
+    const int count = countText != nullptr ? IniInt(*countText) : 0;
+    if (count < 1) return;
+    VarCollection& list = m_lists[0];
+    list.Clear();
+    for (int i = 1; i <= count && i <= kMaxBeamSelected; ++i) {
+        const std::string* text = FindEntry(entries, RecordKey(i));
+        if (text == nullptr) continue;
+        const std::optional<CVarType> record = ParseRecord(*text);
+        if (!record || record->nVarType < 0 || record->nVarType >= kBeamSelectableCount ||
+            list.Contains(record->nVarType)) {
+            continue;
+        }
+        if (list.Add(*record)) CheckBeamSelection(0, record->nVarType);
+    }
+}
+
+void GaussianBeam::LoadBeamSelection(const INICode& ini) {
+    const std::string section(kSelectionSection);
+    std::vector<IniEntry> entries;
+    entries.push_back({section, std::string(kCountKey), ini.ReadString(section, kCountKey, "")});
+    for (int i = 1; i <= kMaxBeamSelected; ++i) {
+        entries.push_back({section, RecordKey(i), ini.ReadString(section, RecordKey(i), "")});
+    }
+    LoadBeamSelection(entries);
+}
+
+}  // namespace lumarik

@@ -1,0 +1,322 @@
+// The state of the Gaussian-beam mode and its calculations: the chosen beam quantities per axis,
+// the beam value memory, the value and result tables, the options, the laser-diode section and
+// the texts the window lists. The window owns one instance and shows what it returns; nothing
+// here touches a widget. The implementation is split over GaussianBeam.cpp (state, selection,
+// persistence), BeamSolver.cpp, LaserDiode.cpp and BeamListing.cpp.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/beam/BeamCatalogue.h"
+#include "core/beam/LensTable.h"
+#include "core/model/CVarType.h"
+#include "core/model/VarCollection.h"
+#include "core/settings/INICode.h"
+
+namespace lumarik {
+
+class EffectiveConstants;
+
+// Axis 0 is the beam of the ordinary mode and the x section of a laser diode, axis 1 the y
+// section.
+constexpr int kBeamAxes = 2;
+constexpr int kMaxBeamSelected = 3;
+
+// The first-order constants the beam results depend on.
+struct BeamOptics {
+    double principalGap = 0.0;  // P to P'; 0 for a mirror and without advanced options
+    double imageIndex = 1.0;    // n', negative for a mirror
+    bool mirror = false;
+    bool indexNotOne = false;  // an index of the advanced options differs from 1
+};
+BeamOptics BeamOpticsFrom(const EffectiveConstants& constants);
+
+struct BeamAxisFlags {
+    bool inputsDefined = false;   // all three chosen quantities have a value
+    bool solveFailed = false;     // the last solution failed, or fewer than three are chosen
+    bool objBeamMissing = false;  // no usable object-side beam quantity (5..7)
+    bool imgBeamMissing = false;  // no usable image-side beam quantity (8..10)
+};
+
+// Which relations solve a complete choice of three: group A has a beam quantity on both sides,
+// B only on the object side, C only on the image side; the rest names the conjugate inputs.
+enum class BeamCase {
+    kNone,
+    kAFocal,
+    kAObject,
+    kAImage,
+    kBFocalObject,
+    kBFocalImage,
+    kBFocalMag,
+    kBObjectImage,
+    kBObjectMag,
+    kBImageMag,
+    kCFocalObject,
+    kCFocalImage,
+    kCFocalMag,
+    kCObjectImage,
+    kCObjectMag,
+    kCImageMag,
+};
+// From the chosen numbers in ascending order; kNone unless there are three.
+BeamCase ClassifyBeamCase(const std::vector<int>& numbers);
+// Whether AltSolution can change the result of the case.
+bool BeamCaseHasTwoRoots(BeamCase beamCase);
+
+struct BeamSelectionCheck {
+    bool accepted = true;
+    std::string_view message;  // the refusal to show (exclamation icon, OK button)
+};
+
+enum class BeamSelectOutcome {
+    kAccepted,     // run the beam calculation cycle next
+    kIgnoredFull,  // a fourth box: untick it silently, nothing changed
+    kRefused,      // show the message and untick the box; the number was removed again
+};
+
+struct BeamSelectResult {
+    BeamSelectOutcome outcome = BeamSelectOutcome::kAccepted;
+    std::string_view message;
+};
+
+struct BeamListRow {
+    std::string name;
+    std::string value;
+};
+
+// The laser-diode controls after a calculation or a mode change.
+struct DiodeControls {
+    bool circulariseEnabled = false;
+    bool circulariseTicked = false;
+    bool collimationEnabled = false;
+    bool paramTypeEnabled = false;
+    bool paramValueEnabled = false;
+    bool diodeM2Enabled = false;
+    bool m2Enabled = false;  // the M² box of the x section
+    std::array<bool, kBeamSelectableCount> selectionEnabled{};
+    bool altSolutionEnabled = false;
+    int collimationIndex = 0;
+    int paramTypeIndex = -1;  // entry of DiodeParamEntries whose number is the effective one
+    std::string paramValueText;
+    std::string diodeM2Text;
+};
+
+struct DiodeParamEntry {
+    std::string text;  // alternate name and symbol
+    int number = 0;
+};
+
+class GaussianBeam {
+public:
+    GaussianBeam();
+
+    // ---- catalogue and display ----
+    BeamSymbols& Symbols() { return m_symbols; }
+    const BeamSymbols& Symbols() const { return m_symbols; }
+    char DecimalSeparator() const { return m_decimalSep; }
+    void SetDecimalSeparator(char separator) { m_decimalSep = separator; }
+    // The margin by which limits are opened around a carried value (0.1 for 10 %).
+    float LimitMargin() const { return m_limitMargin; }
+    void SetLimitMargin(float margin) { m_limitMargin = margin; }
+    const BeamOptics& Optics() const { return m_optics; }
+    void SetOptics(const BeamOptics& optics) { m_optics = optics; }
+
+    // ---- tables (axis 0..1, n 0..20, k 0..18; anything else reads 0 and is not written) ----
+    double GetBeamValue(int axis, int n) const;
+    void SetBeamValue(int axis, int n, double value);
+    double GetBeamResult(int axis, int k) const;
+    const BeamAxisFlags& Flags(int axis) const;
+    // True only after the last solution of the axis succeeded; for axis 1 also false when the
+    // y section was not solved at all.
+    bool AxisSolved(int axis) const;
+    double BeamExtentMin() const { return m_extentMin; }
+    double BeamExtentMax() const { return m_extentMax; }
+
+    // ---- options ----
+    double GetWavelengthNm() const { return m_wavelengthNm; }
+    double GetWavelengthMm() const { return m_wavelengthMm; }
+    // Stores nm and mm together; 0, a negative or a non-finite value stores 632.8 nm.
+    void SetWavelengthNm(double nanometres);
+    double GetM2(int axis) const;
+    // A value <= 0 stores 1.0.
+    void SetM2(int axis, double m2);
+    // √M² of the axis while M² is in use, 1 otherwise; scales shown radii and divergences.
+    double GetBeamMFactor(int axis) const;
+    bool UseM2() const { return m_useM2; }
+    void SetUseM2(bool use) { m_useM2 = use; }
+    bool DetectorOn() const { return m_detectorOn; }
+    void SetDetectorOn(bool on) { m_detectorOn = on; }
+    double DetectorDistance() const { return m_detectorDistance; }
+    void SetDetectorDistance(double mm) { m_detectorDistance = mm; }
+    bool AltSolution() const { return m_altSolution; }
+    void SetAltSolution(bool alt) { m_altSolution = alt; }
+    double MinSpotDistance() const { return m_minSpotDistance; }
+    void SetMinSpotDistance(double mm) { m_minSpotDistance = mm; }
+    // Entry of the depth-of-focus growth list, 0..6 (others read as entry 1).
+    int DofIndex() const { return m_dofIndex; }
+    void SetDofIndex(int index);
+
+    // ---- selection and value memory ----
+    VarCollection& Selection(int axis);
+    const VarCollection& Selection(int axis) const;
+    const CVarType& Memory(int axis, int n) const;
+    // Every number 0..10 of the axis into its memory: defined (with its value) when solved,
+    // the object side also when objectDefined, the image side also when imageDefined;
+    // everything else 0 and undefined.
+    void RememberBeamValues(int axis, bool solved, bool objectDefined, bool imageDefined);
+    void ClearBeamMemory();
+    // Nothing when the list is full. Unless loading, the record is carried over from the
+    // memory of the axis.
+    bool AddBeamVar(int axis, int number, bool loading);
+    bool RemoveBeamVar(int axis, int number);
+    // The rules on the list after `number` was added or removed; a refused number is removed.
+    BeamSelectionCheck CheckBeamSelection(int axis, int number);
+    // The model part of a click on selection box `number` of axis 0.
+    BeamSelectResult SelectBeamParameter(int number, bool ticked);
+    BeamCase CurrentBeamCase(int axis) const;
+    // The alternative-solution box: three chosen whose case has two roots.
+    bool AltSolutionEnabled() const;
+
+    // Section LastValues: VarTypeGBNos and 1VarTypeGBVal.. of the axis-0 list.
+    std::vector<IniEntry> SaveBeamSelection() const;
+    // Replaces the axis-0 list by the saved one; records that cannot be restored, or that the
+    // selection rules refuse, are left out.
+    void LoadBeamSelection(const std::vector<IniEntry>& entries);
+    void LoadBeamSelection(const INICode& ini);
+
+    // ---- solving ----
+    // Solves one axis from its list. False for an incomplete choice, a missing or zero value,
+    // or a choice without solution (the flags say which); run-time errors included. Given
+    // beam quantities and a given m are sizes and are used as absolute values.
+    bool SolveBeamAxis(int axis, bool show);
+    // Axis 0 and, in laser-diode mode after its success, the y section; returns axis 0's result.
+    bool SolveBeam(bool show);
+    // t, the paraxial image distance and the results of a solved axis; false on a run-time
+    // error. Runs again on its own after a detector change.
+    bool DeriveBeamResults(int axis);
+    // The three quantities of one side from one given (n 5..7 or 8..10), as its absolute value.
+    bool BeamFromGiven(int axis, int n, double value);
+    // r' = |r·m| and the image side from it; fails when r' = 0.
+    bool ImageBeamFromObject(int axis);
+    // r = |r'/m| and the object side from it; fails when r' = 0 or m = 0.
+    bool ObjectBeamFromImage(int axis);
+    double BeamRadiusAt(double z, double r0) const;
+    double WavefrontRadiusAt(double z, double r0) const;
+
+    // ---- laser diode ----
+    bool DiodeMode() const { return m_diodeMode; }
+    void SetDiodeMode(bool on) { m_diodeMode = on; }
+    bool Circularise() const { return m_circularise; }
+    void SetCircularise(bool on) { m_circularise = on; }
+    // 0 minimum divergence (s = f'), 1 largest waist distance (s = f' + zr).
+    int CollimationMode() const { return m_collimationMode; }
+    void SetCollimationMode(int mode) { m_collimationMode = mode == 1 ? 1 : 0; }
+    // The third chosen number when three are chosen, otherwise the stored one (0 reads as 6).
+    int GetDiodeParamNumber() const;
+    int StoredDiodeParamNumber() const { return m_diodeParamNumber; }
+    // Only 5..7 are stored.
+    void SetDiodeParamNumber(int n);
+    // U(t) of the effective number t; a stored 0 is first set to the x section's value.
+    double GetDiodeParamValue();
+    void SetDiodeParamValue(double value);
+    // Restores the settings: a number outside 5..7 becomes 6 with the x section's divergence;
+    // a missing value takes the x section's current value of the number.
+    void LoadDiodeParam(int storedNumber, std::optional<double> storedValue);
+    // What to save: the effective number when it lies in 5..7 (else the stored one) and its
+    // value.
+    std::pair<int, double> DiodeParamSetting() const;
+    // The parameter-type list was clicked: the chosen number is stored and takes the y
+    // section's solved value of that number, so the y beam stays as it is.
+    void ChooseDiodeParamType(int number);
+    // The three entries of the parameter-type list (numbers 5, 6, 7).
+    std::vector<DiodeParamEntry> DiodeParamEntries() const;
+    // Rebuilds the axis-1 list from the solved x section: s, f' and the y quantity t.
+    bool BuildDiodeSection();
+    // The coupled value of the record at position 1 (f') or 2 (s) from its partner:
+    // s = f' (+ zr in collimation mode 1), f' = s (− zr). Nothing unless positions 1 and 2
+    // hold f' and s, and in mode 1 an object-side beam value gives zr.
+    std::optional<double> CircularisationValue(int axis, int position) const;
+    // After the user changed row `position` (1 or 2) of axis 0 in circularisation mode: the
+    // partner takes the coupled value. True when it changed.
+    bool CoupleCircularisationPartner(int position);
+    // Rewrites the axis-0 list into f', s and one object-side beam quantity.
+    void SetUpCircularisation();
+    DiodeControls DiodeControlStates() const;
+    // The beam part of the window caption.
+    std::string ModeCaption() const;
+
+    // ---- listing and extra information ----
+    std::string BeamValueText(int n) const;
+    // Text of a selection record in its value row, " " when it has no value.
+    std::string RecordValueText(const CVarType& record) const;
+    // Rows of the result lists; empty rows pad the list to previousRows.
+    std::vector<BeamListRow> ListBeamResults(bool ok, int previousRows = 0) const;
+    std::string DepthOfFocusText(int axis) const;
+    // Entries of the growth list and the growth p of an entry.
+    std::vector<std::string> DofEntryTexts() const;
+    static double DofGrowth(int index);
+    std::string MinimumSpotText() const;
+    // The lens table of the current system; no rows unless the solution (both sections when
+    // circularised) succeeded.
+    LensTable LensTableFor(const std::vector<LensSample>& samples) const;
+
+private:
+    struct SideFill {
+        bool present = false;  // a record of this side is chosen
+        bool filled = false;   // it has a usable value
+    };
+
+    double& Val(int axis, int n) { return m_values[static_cast<std::size_t>(axis)][n]; }
+    double Val(int axis, int n) const { return m_values[static_cast<std::size_t>(axis)][n]; }
+    SideFill FillSide(int axis, bool imageSide);
+    bool RunCase(int axis, BeamCase beamCase);
+    bool SolveAxisCore(int axis, BeamAxisFlags& flags);
+    void ApplyCircularisationCoupling(int axis);
+    // zr of the chosen object-side beam quantity with its value, if there is one.
+    std::optional<double> ObjectRayleighOfList(int axis) const;
+    // Adds number to axis 0 with the value of the last solution when there is one.
+    void AddSolvedBeamVar(int number);
+    void EqualiseFocalAndObject();
+    bool DeriveResults(int axis);
+    bool DiodeYShown() const;
+
+    BeamSymbols m_symbols;
+    char m_decimalSep = '.';
+    float m_limitMargin = 0.1f;
+    BeamOptics m_optics;
+
+    std::array<std::array<double, kBeamValueCount>, kBeamAxes> m_values{};
+    std::array<std::array<double, kBeamResultCount>, kBeamAxes> m_results{};
+    std::array<BeamAxisFlags, kBeamAxes> m_flags{};
+    std::array<bool, kBeamAxes> m_solved{};
+    double m_extentMin = 0.0;
+    double m_extentMax = 0.0;
+
+    std::array<VarCollection, kBeamAxes> m_lists{
+        VarCollection{kMaxBeamSelected, kBeamSelectableCount - 1},
+        VarCollection{kMaxBeamSelected, kBeamSelectableCount - 1}};
+    std::array<std::array<CVarType, kBeamSelectableCount>, kBeamAxes> m_memory{};
+
+    double m_wavelengthNm = kDefaultWavelengthNm;
+    double m_wavelengthMm = kDefaultWavelengthNm * kNmToMm;
+    std::array<double, kBeamAxes> m_m2{1.0, 1.0};
+    bool m_useM2 = false;
+    bool m_detectorOn = false;
+    double m_detectorDistance = 0.0;
+    bool m_altSolution = false;
+    double m_minSpotDistance = 100.0;
+    int m_dofIndex = 1;
+
+    bool m_diodeMode = false;
+    bool m_circularise = false;
+    int m_collimationMode = 0;
+    int m_diodeParamNumber = 6;
+    std::array<double, kBeamSelectableCount> m_diodeValues{};
+};
+
+}  // namespace lumarik

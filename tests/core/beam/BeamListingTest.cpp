@@ -1,0 +1,299 @@
+// What the beam mode lists: the rows of the result lists with M² scaling, the scientific
+// switch, the laser-diode brackets and "unendlich"; the depth of focus; the minimum spot
+// against a brute-force scan; and the lens table in both modes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <complex>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "BeamTestSupport.h"
+#include "core/beam/BeamRelations.h"
+
+namespace lumarik::test {
+namespace {
+
+std::vector<BeamListRow> Listing(GaussianBeam& beam) {
+    return beam.ListBeamResults(beam.SolveBeam(true));
+}
+
+std::string ValueOf(const std::vector<BeamListRow>& rows, const std::string& name) {
+    for (const BeamListRow& row : rows) {
+        if (row.name == name) return row.value;
+    }
+    ADD_FAILURE() << "no row " << name;
+    return {};
+}
+
+TEST(ListBeamResults, RowsInOrder) {
+    GaussianBeam beam;
+    ChooseBeam(beam, {{0, 100}, {1, 300}, {5, 1.0}});
+    const auto rows = Listing(beam);
+    const std::vector<std::string> names = {"Single Mode",
+                                            "Brennweite: f'",
+                                            "Objektweite: s",
+                                            "Bildweite: s'",
+                                            "paraxialer Bildabstand",
+                                            "Vergrößerung:m",
+                                            "Taille zu Taillet: t",
+                                            "  ",
+                                            "Strahl rad[in]: r",
+                                            "Strahl div[in]: w",
+                                            "Rayleigh[in]zr",
+                                            "  ",
+                                            "Strahlradius [Linse]: R",
+                                            "  ",
+                                            "Strahl rad[aus]: r'",
+                                            "Strahlradius [Detektor]: Rd",
+                                            "Airy-Radius: rA'",
+                                            "Strahl div[aus]w'",
+                                            "Rayleigh[aus]: zr'",
+                                            "Verhältnis s/f: s/f",
+                                            "Verhältnis s'/f: s'/f"};
+    ASSERT_EQ(rows.size(), names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(rows[i].name, names[i]) << i;
+    const std::pair<int, std::string> values[] = {
+        {1, " 100.0mm"},    {4, " 150.0mm"},  {8, " 1.0mm"}, {9, " 0.201mrad"},
+        {10, " 4964.59mm"}, {12, " 1.002mm"}, {15, "---"},   {19, " 3.0"}};
+    for (const auto& [row, text] : values)
+        EXPECT_EQ(rows[static_cast<std::size_t>(row)].value, text);
+    EXPECT_EQ(beam.ListBeamResults(true, 25).size(), 25u);
+}
+
+TEST(ListBeamResults, UserSymbolsAndOptionDefaults) {
+    GaussianBeam beam;
+    beam.Symbols().Load([](std::string_view key, std::string_view fallback) {
+        return key == "Brennweite: " ? std::string("F") : std::string(fallback) + "*";
+    });
+    EXPECT_EQ(beam.Symbols().Label(kBeamFocal) + beam.Symbols().Label(kBeamObjectFocal),
+              "Brennweite: FBrennweite: f");  // f keeps its own symbol
+    EXPECT_EQ(beam.Symbols().ResultLabel(kResLensRadius), "Strahlradius [Linse]: R*");
+    beam.SetWavelengthNm(0);
+    beam.SetM2(0, 0);
+    beam.SetM2(1, 2.25);
+    beam.SetUseM2(true);
+    EXPECT_EQ(beam.GetWavelengthNm(), 632.8);
+    EXPECT_DOUBLE_EQ(beam.GetWavelengthMm(), 632.8e-6);
+    EXPECT_EQ(beam.GetBeamMFactor(0) + beam.GetBeamMFactor(1), 1.0 + 1.5);
+}
+
+TEST(ListBeamResults, MultiModeScalesRadiiAndDivergencesOnly) {
+    GaussianBeam beam;
+    beam.SetUseM2(true);
+    beam.SetM2(0, 4.0);
+    ChooseBeam(beam, {{0, 100}, {1, 300}, {5, 1.0}});
+    const auto rows = Listing(beam);
+    EXPECT_EQ(rows[0].name + rows[0].value, "MultiMode: M² 4.0");
+    EXPECT_EQ(ValueOf(rows, "Strahl rad[in]: r"), " 2.0mm");
+    EXPECT_EQ(ValueOf(rows, "Strahl div[in]: w"), " 0.403mrad");
+    EXPECT_EQ(ValueOf(rows, "Rayleigh[in]zr"), " 4964.59mm");
+    EXPECT_EQ(ValueOf(rows, "Strahlradius [Linse]: R"), " 2.004mm");
+}
+
+TEST(ListBeamResults, ScientificInfiniteAndMissingValues) {
+    struct Case {
+        std::vector<Given> given;
+        std::string row;
+        std::string value;
+    };
+    const Case cases[] = {
+        {{{0, 100}, {1, 300}, {5, 0.00005}}, "Strahl rad[in]: r", " 5.0e-5mm"},
+        {{{0, 100}, {1, 100.04002}, {5, 0.05}}, "paraxialer Bildabstand", " 2.50e+5mm"},
+        {{{0, 100}, {1, 100}, {5, 0.05}}, "paraxialer Bildabstand", " unendlich"},
+        {{{0, 100}, {5, 0.05}}, "Strahl rad[in]: r", " 0.05mm"},  // given side of a failure
+        {{{0, 100}, {5, 0.05}}, "Brennweite: f'", ""},
+        {{{0, 100}, {5, 0.05}}, "Strahlradius [Detektor]: Rd", ""},
+        {{{0, 100}, {5, 0.05}}, "Verhältnis s/f: s/f", " "},
+    };
+    for (const Case& c : cases) {
+        GaussianBeam beam;
+        for (const Given& g : c.given) ChooseBeam(beam, {g});
+        EXPECT_EQ(ValueOf(Listing(beam), c.row), c.value);
+    }
+    GaussianBeam beam;
+    EXPECT_EQ(beam.RecordValueText(CVarType{}), " ");
+    EXPECT_EQ(beam.RecordValueText(CVarType{6, 0.0002f, true}), "0.2mrad");
+}
+
+TEST(ListBeamResults, MirrorAndImmersionRows) {
+    struct Case {
+        BeamOptics optics;
+        double focal;
+        std::string row;
+    };
+    const Case cases[] = {
+        {{0, -1, true, false}, 100, "Spiegelradius -200.0mm    [Konkav]"},
+        {{0, -1, true, false}, -100, "Spiegelradius 200.0mm    [Konvex]"},
+        {{5, 1.5, false, true}, 100, "Brennweite: f-100.0mm"},
+    };
+    for (const Case& c : cases) {
+        GaussianBeam beam;
+        beam.SetOptics(c.optics);
+        ChooseBeam(beam, {{0, c.focal}, {1, 300}, {5, 0.05}});
+        const auto rows = Listing(beam);
+        ASSERT_EQ(rows.size(), 22u);
+        EXPECT_EQ(rows[2].name + rows[2].value, c.row);
+    }
+}
+
+TEST(ListBeamResults, DiodeBracketsOnlyForASolvedYSection) {
+    GaussianBeam beam;
+    beam.SetDiodeMode(true);
+    beam.SetUseM2(true);
+    beam.SetM2(1, 2.25);
+    beam.SetDetectorOn(true);
+    beam.SetDetectorDistance(40);
+    ChooseBeam(beam, {{0, 50}, {1, 100}, {6, 0.001}});
+    beam.SetDiodeParamValue(0.003);
+    auto rows = Listing(beam);
+    EXPECT_EQ(rows[0].value, " 1.0 [2.3]");
+    EXPECT_EQ(ValueOf(rows, "Brennweite: f'"), " 50.0 [50.0]mm");
+    EXPECT_EQ(ValueOf(rows, "Strahl div[in]: w"), " 1.0 [4.5]mrad");
+    for (const char* row :
+         {"Strahlradius [Linse]: R", "Strahlradius [Detektor]: Rd", "Airy-Radius: rA'"}) {
+        EXPECT_NE(ValueOf(rows, row).find("]mm"), std::string::npos) << row;
+    }
+    // A y section without solution (circularised with an image-side quantity) leaves the
+    // brackets out instead of listing what an earlier y solution left.
+    beam.SetCircularise(true);
+    beam.Selection(0).Remove(kBeamObjDivergence);
+    ChooseBeam(beam, {{9, 0.001}});
+    rows = Listing(beam);
+    ASSERT_FALSE(beam.AxisSolved(1));
+    EXPECT_EQ(ValueOf(rows, "Brennweite: f'"), " 50.0mm");
+    for (std::size_t i = 1; i < rows.size(); ++i)
+        EXPECT_EQ(rows[i].value.find('['), std::string::npos) << i;
+}
+
+TEST(DepthOfFocus, GrowthOfTheImageWaist) {
+    const std::tuple<double, int, const char*> cases[] = {{0.01, 1, "±0.159mm"},
+                                                          {0.001, 1, "±0.002mm"},
+                                                          {0.0005, 1, "±0.397um"},
+                                                          {0.01, 5, "±0.496mm"},
+                                                          {0.01, 9, "±0.159mm"}};
+    for (const auto& [rImage, entry, text] : cases) {
+        GaussianBeam beam;
+        beam.SetDofIndex(entry);
+        ChooseBeam(beam, {{0, 100}, {1, 300}, {8, rImage}});
+        ASSERT_TRUE(beam.SolveBeam(true));
+        EXPECT_EQ(beam.DepthOfFocusText(0), text);
+    }
+    GaussianBeam none;
+    EXPECT_EQ(none.DepthOfFocusText(0), "");
+    const auto entries = none.DofEntryTexts();
+    ASSERT_EQ(entries.size(), 7u);
+    EXPECT_EQ(entries[0] + "|" + entries[5] + "|" + entries[6], "2%|41.42%   [zr']|50%");
+}
+
+// The radius at d behind the lens for an object waist at s, straight from the ABCD law.
+double RadiusAtDetector(double f, double zr, double s, double d) {
+    return RadiusFromQ(1.0 / (1.0 / std::complex<double>(s, zr) - 1.0 / f) + d);
+}
+
+TEST(MinimumSpot, MatchesABruteForceScanOverTheObjectDistance) {
+    const double cases[][3] = {{100, 150, 0.05}, {100, 400, 0.2}, {50, 30, 0.05},
+                               {-80, 120, 0.1},  {200, 210, 0.5}, {25, 1000, 0.01}};
+    for (const auto& c : cases) {
+        const double f = c[0], d = c[1], r = c[2];
+        const double zr = kBeamPi * r * r / kLambda;
+        const auto spot = FindMinimumSpot(d, f, r, kLambda).value();
+        double bestS = 0;
+        double best = RadiusAtDetector(f, zr, 0, d);
+        auto scan = [&](double from, double to, double by) {
+            for (double s = std::max(from, 0.0); s < to; s += by) {
+                if (RadiusAtDetector(f, zr, s, d) < best) {
+                    best = RadiusAtDetector(f, zr, s, d);
+                    bestS = s;
+                }
+            }
+        };
+        const double step = std::fabs(f) * 1e-3;  // coarse, then fine around the best point
+        scan(step, 100 * std::fabs(f), step);
+        scan(bestS - step, bestS + step, step * 1e-3);
+        EXPECT_NEAR(spot.radius, best, 1e-7 * best) << f << " " << d;
+        EXPECT_NEAR(spot.objectDistance, bestS, step * 1e-2) << f << " " << d;
+        EXPECT_NEAR(spot.radius, RadiusAtDetector(f, zr, spot.objectDistance, d), 1e-12);
+        if (bestS > 0) {
+            EXPECT_NEAR(spot.radius, r * std::fabs(1 - d / f), 1e-12);
+        }
+    }
+    EXPECT_FALSE(FindMinimumSpot(100, 100, 0.05, kLambda).has_value());
+}
+
+TEST(MinimumSpot, Text) {
+    GaussianBeam beam;
+    beam.SetMinSpotDistance(150);
+    ChooseBeam(beam, {{0, 100}, {1, 100}, {5, 0.05}});
+    EXPECT_EQ(beam.MinimumSpotText(), "");
+    ASSERT_TRUE(beam.SolveBeam(true));
+    const double now = BeamRadiusAt(50, beam.GetBeamValue(0, kBeamImgRadius), kLambda);
+    const std::string text = beam.MinimumSpotText();
+    EXPECT_EQ(text.substr(0, 16), "Current radius: ");
+    EXPECT_NEAR(std::stod(text.substr(16)), now, 1e-5);
+    EXPECT_NE(text.find("\r\ngeforderter Abstand \r\n300.0mm\r\nminimaler Radius \r\n0.025mm"),
+              std::string::npos)
+        << text;
+    beam.SetMinSpotDistance(100);
+    EXPECT_EQ(beam.MinimumSpotText().find("\r\n"), std::string::npos);
+}
+
+const std::vector<LensSample> kSamples = {
+    {"Einzellinse A", 95, 12.5, false}, {"Achromat B", 105, 0, false},
+    {"Triplet C", 100, 10, false},      {"Zylinder 10", 10, 5, true},
+    {"Zylinder 30", 30, 5, true},       {"Einzellinse D", 95, 8, false},
+    {"Zylinder 6", 6.5, 3, true},       {"Achromat E", 200, 20, false},
+};
+
+TEST(LensTable, OrdinaryModeRanksByFocalLength) {
+    GaussianBeam beam;
+    ChooseBeam(beam, {{0, 100}, {1, 300}, {5, 1.0}});
+    ASSERT_TRUE(beam.SolveBeam(true));
+    const LensTable table = beam.LensTableFor(kSamples);
+    EXPECT_EQ(table.header[0] + table.header[1] + table.header[2], "Komponente EFL   T  ");
+    ASSERT_EQ(table.rows.size(), 5u);
+    const int order[] = {2, 0, 1, 5, 4};  // equal scores keep catalogue order
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(table.rows[i].first, order[i]);
+    EXPECT_EQ(table.rows[0].cells[1] + " " + table.rows[0].cells[2], "100.0mm 0.10");
+    EXPECT_EQ(table.rows[2].cells[0] + " " + table.rows[2].cells[2],
+              "Achromat B 0.0");  // no radius
+    EXPECT_EQ(ScoreLensTable({kSamples[0], kSamples[1]}, {false, 100, 0, 1, '.'}).rows.size(), 2u);
+    EXPECT_TRUE(GaussianBeam().LensTableFor(kSamples).rows.empty());
+}
+
+TEST(LensTable, CircularisedModePairsCylinderLenses) {
+    GaussianBeam beam;
+    beam.SetDiodeMode(true);
+    beam.SetCircularise(true);
+    ChooseBeam(beam, {{0, 30}, {1, 30}, {6, 0.001}});
+    beam.SetDiodeParamValue(0.003);  // the y lens gets 10 mm
+    ASSERT_TRUE(beam.SolveBeam(true));
+    const LensTable table = beam.LensTableFor(kSamples);
+    EXPECT_EQ(table.header[1], " Zylinder 2 ");
+    ASSERT_EQ(table.rows.size(), 5u);
+    EXPECT_EQ(table.rows[0].cells[0] + "|" + table.rows[0].cells[1] + "|" + table.rows[0].cells[2],
+              "Zylinder 30|Zylinder 10|30/10mm");
+    for (const LensTableRow& row : table.rows) {
+        EXPECT_TRUE(kSamples[static_cast<std::size_t>(row.first)].cylinder);
+        EXPECT_TRUE(kSamples[static_cast<std::size_t>(row.second)].cylinder);
+    }
+}
+
+TEST(LensTable, TheShippedCatalogueFeedsTheTable) {
+    const std::vector<LensSample> samples =
+        LensSamplesFrom(ReadSampleSystems(LUMARIK_SOURCE_DATA_DIR));
+    ASSERT_FALSE(samples.empty());
+    EXPECT_TRUE(std::any_of(samples.begin(), samples.end(), [](const auto& s) { return s.cylinder; }));
+    GaussianBeam beam;
+    ChooseBeam(beam, {{0, 100}, {1, 300}, {5, 1.0}});
+    ASSERT_TRUE(beam.SolveBeam(true));
+    const LensTable table = beam.LensTableFor(samples);
+    ASSERT_FALSE(table.rows.empty());
+    EXPECT_FALSE(samples[static_cast<std::size_t>(table.rows[0].first)].cylinder);
+}
+
+}  // namespace
+}  // namespace lumarik::test

@@ -1,0 +1,370 @@
+// The beam solver through GaussianBeam: each of the fifteen cases against the ABCD law with
+// both roots, the selection rules, worked cases at the edges of the relations, the derived
+// results, the value memory, the saved selection, and arbitrary input never giving NaN.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "BeamTestSupport.h"
+#include "core/beam/BeamRelations.h"
+#include "core/beam/BeamTexts.h"
+
+namespace lumarik::test {
+namespace {
+
+struct CaseDef {
+    const char* name;
+    std::vector<int> conjugate;
+    bool object;
+    bool image;
+    BeamCase expected;
+};
+
+// clang-format off
+const CaseDef kCases[] = {
+    {"AFocal", {0}, true, true, BeamCase::kAFocal},
+    {"AObject", {1}, true, true, BeamCase::kAObject},
+    {"AImage", {2}, true, true, BeamCase::kAImage},
+    {"BFocalObject", {0, 1}, true, false, BeamCase::kBFocalObject},
+    {"BFocalImage", {0, 2}, true, false, BeamCase::kBFocalImage},
+    {"BFocalMag", {0, 3}, true, false, BeamCase::kBFocalMag},
+    {"BObjectImage", {1, 2}, true, false, BeamCase::kBObjectImage},
+    {"BObjectMag", {1, 3}, true, false, BeamCase::kBObjectMag},
+    {"BImageMag", {2, 3}, true, false, BeamCase::kBImageMag},
+    {"CFocalObject", {0, 1}, false, true, BeamCase::kCFocalObject},
+    {"CFocalImage", {0, 2}, false, true, BeamCase::kCFocalImage},
+    {"CFocalMag", {0, 3}, false, true, BeamCase::kCFocalMag},
+    {"CObjectImage", {1, 2}, false, true, BeamCase::kCObjectImage},
+    {"CObjectMag", {1, 3}, false, true, BeamCase::kCObjectMag},
+    {"CImageMag", {2, 3}, false, true, BeamCase::kCImageMag},
+};
+// clang-format on
+
+using Table = std::array<double, kBeamSelectableCount>;
+
+// The solved table, or nothing; every solved table must obey the ABCD law.
+std::optional<Table> SolveWith(const std::vector<int>& numbers, const BeamSystem& sys, bool alt) {
+    GaussianBeam beam;
+    beam.SetAltSolution(alt);
+    for (int n : numbers) ChooseBeam(beam, {{n, sys.Value(n)}});
+    const bool ok = beam.SolveBeamAxis(0, false);
+    EXPECT_EQ(beam.Flags(0).solveFailed, !ok);
+    if (!ok) return std::nullopt;
+    ExpectConsistent(beam, 0, 1e-6);
+    Table t{};
+    for (int n = 0; n < kBeamSelectableCount; ++n)
+        t[static_cast<std::size_t>(n)] = beam.GetBeamValue(0, n);
+    return t;
+}
+
+// Distances on the scale of f', the beam quantities relatively; `tol` 1e-4 is the system.
+bool Matches(const std::optional<Table>& t, const BeamSystem& sys, double tol) {
+    if (!t) return false;
+    for (int n : {0, 1, 2, 3, 5, 7, 8, 10}) {
+        if (!Near((*t)[static_cast<std::size_t>(n)], sys.Value(n), tol, n < 3 ? sys.f : 0.0))
+            return false;
+    }
+    return true;
+}
+
+class SolverCase : public ::testing::TestWithParam<CaseDef> {};
+
+TEST_P(SolverCase, SolvesRandomSystemsAndAltSolutionReachesEachRoot) {
+    const CaseDef& c = GetParam();
+    const bool twoRoots = BeamCaseHasTwoRoots(c.expected);
+    std::mt19937 rng(99);
+    std::uniform_int_distribution<int> kind(0, 2);
+    int reached[2] = {0, 0};
+    int checked = 0;
+    for (int trial = 0; trial < 300; ++trial) {
+        const BeamSystem sys = RandomSystem(rng);
+        std::vector<int> numbers = c.conjugate;
+        if (c.object) numbers.push_back(kBeamObjRadius + kind(rng));
+        if (c.image) numbers.push_back(kBeamImgRadius + kind(rng));
+        ASSERT_EQ(ClassifyBeamCase(numbers), c.expected);
+        if (trial == 0) {
+            GaussianBeam box;
+            for (int n : numbers) box.AddBeamVar(0, n, true);
+            EXPECT_EQ(box.AltSolutionEnabled(), twoRoots);
+        }
+        const auto plain = SolveWith(numbers, sys, false);
+        const auto alt = SolveWith(numbers, sys, true);
+        if (!twoRoots) {
+            ASSERT_TRUE(plain && alt && *plain == *alt) << "trial " << trial;
+        } else if (plain && alt) {
+            BeamSystem other{(*alt)[0], (*alt)[1], (*alt)[7]};
+            if (Matches(plain, other, 0.02)) continue;  // the roots nearly coincide
+        }
+        ++checked;
+        const bool hit[2] = {Matches(plain, sys, 1e-4), Matches(alt, sys, 1e-4)};
+        EXPECT_TRUE(hit[0] || hit[1])
+            << "trial " << trial << " f' " << sys.f << " s " << sys.s << " zr " << sys.zr;
+        if (hit[0] != hit[1]) ++reached[hit[1] ? 1 : 0];
+    }
+    EXPECT_GT(checked, 200);
+    if (twoRoots) {
+        EXPECT_GT(reached[0], 5);
+        EXPECT_GT(reached[1], 5);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AbcdLaw, SolverCase, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct SelectionCase {
+    const char* name;
+    std::vector<int> ticks;
+    BeamSelectOutcome last;
+    std::string_view message;
+    std::vector<int> left;
+};
+
+// clang-format off
+const SelectionCase kSelections[] = {
+    {"TwoObjectSide", {5, 6}, BeamSelectOutcome::kRefused, beamtexts::kOneBeamPerSide, {5}},
+    {"TwoImageSide", {10, 8}, BeamSelectOutcome::kRefused, beamtexts::kOneBeamPerSide, {10}},
+    {"NoBeamQuantity", {0, 1, 2}, BeamSelectOutcome::kRefused, beamtexts::kNeedBeamOption, {0, 1}},
+    {"MagnificationBothSides", {3, 5, 8}, BeamSelectOutcome::kRefused,
+     beamtexts::kInconsistentMagnification, {3, 5}},
+    {"MagnificationImageThird", {3, 4, 9}, BeamSelectOutcome::kRefused,
+     beamtexts::kInconsistentMagnification, {3, 4}},
+    {"MagnificationWithFocal", {3, 5, 0}, BeamSelectOutcome::kAccepted, {}, {0, 3, 5}},
+    {"FourthBoxSilently", {0, 1, 5, 6}, BeamSelectOutcome::kIgnoredFull, {}, {0, 1, 5}},
+};
+// clang-format on
+
+class Selection : public ::testing::TestWithParam<SelectionCase> {};
+
+TEST_P(Selection, FollowsTheRulesAndLeavesAValidList) {
+    const SelectionCase& c = GetParam();
+    GaussianBeam beam;
+    BeamSelectResult result;
+    for (int n : c.ticks) result = beam.SelectBeamParameter(n, true);
+    EXPECT_EQ(result.outcome, c.last);
+    EXPECT_EQ(result.message, c.message);
+    EXPECT_EQ(beam.Selection(0).Numbers(), c.left);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, Selection, ::testing::ValuesIn(kSelections),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Worked cases, each also checked against the ABCD law: second roots, degenerate limits, waists
+// at the lens and signed inputs. Where a quadratic turns linear (unit magnification,
+// s + s' = 0, s = f') both settings of AltSolution must give the one answer.
+enum Root { kDefault, kAlt, kBoth };
+
+struct WorkedCase {
+    const char* name;
+    std::vector<Given> given;
+    Root root;
+    int number;  // the value checked
+    double expected;
+};
+
+const double kR50 = BeamSystem{100, 0, 50}.R();  // waist radius of zr = 50
+
+// clang-format off
+const WorkedCase kWorked[] = {
+    {"ConjugatesDefaultRoot", {{1, 50}, {2, 50}, {7, 10}}, kDefault, kBeamFocal, 26},
+    {"ConjugatesAlternativeRoot", {{1, 50}, {2, 50}, {7, 10}}, kAlt, kBeamFocal, 50},
+    {"WaistImagedOntoLens", {{1, 50}, {2, 0}, {7, 10}}, kAlt, kBeamFocal, 52},
+    {"UnitMagnification", {{1, 200}, {3, 1}, {7, 100}}, kBoth, kBeamFocal, 125},
+    {"UnitMagnificationVirtualWaist", {{1, -200}, {3, -1}, {7, 100}}, kBoth, kBeamFocal, -125},
+    {"UnitMagnificationImageSide", {{2, 200}, {3, 1}, {10, 100}}, kBoth, kBeamFocal, 125},
+    {"OppositeConjugates", {{1, 100}, {2, -100}, {7, 50}}, kBoth, kBeamFocal, 500.0 / 3},
+    {"OppositeConjugatesImageSide", {{1, 100}, {2, -100}, {10, 50}}, kBoth, kBeamFocal, -500.0 / 3},
+    {"ObjectWaistInFocalPlane", {{0, 100}, {1, 100}, {10, 25}}, kBoth, kBeamMag, 0.25},
+    {"ObjectWaistInFocalPlaneDiverging", {{0, -80}, {1, -80}, {10, 10}}, kBoth, kBeamMag, 0.125},
+    {"WaistAtTheLens", {{0, 100}, {1, 0}, {5, kR50}}, kDefault, kBeamImageDist, 20},
+    {"ImageWaistAtTheLens", {{0, 100}, {2, 0}, {10, 50}}, kDefault, kBeamObjectDist, 20},
+    {"NegativeRadiusIsItsSize", {{0, 100}, {1, 300}, {5, -kR50}}, kDefault, kBeamObjRadius, kR50},
+    {"NegativeRayleighIsItsLength", {{0, 100}, {1, 300}, {10, -20}}, kDefault, kBeamImgRayleigh, 20},
+    {"BackFocalWaist", {{0, 100}, {2, 100}, {7, 20}}, kDefault, kBeamMag, 5},
+};
+// clang-format on
+
+class Worked : public ::testing::TestWithParam<WorkedCase> {};
+
+TEST_P(Worked, GivesTheAnswerAndARealSystem) {
+    const WorkedCase& c = GetParam();
+    for (bool alt : {false, true}) {
+        if ((c.root == kDefault && alt) || (c.root == kAlt && !alt)) continue;
+        GaussianBeam beam;
+        beam.SetAltSolution(alt);
+        for (const Given& g : c.given) ChooseBeam(beam, {g});
+        ASSERT_TRUE(beam.SolveBeamAxis(0, false)) << "alt " << alt;
+        EXPECT_NEAR(beam.GetBeamValue(0, c.number), c.expected, 1e-4 * (1 + std::fabs(c.expected)));
+        ExpectConsistent(beam, 0, 1e-6);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Edges, Worked, ::testing::ValuesIn(kWorked),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SolveBeamAxis, NoSolutionLeavesNoStaleValues) {
+    GaussianBeam beam;
+    ChooseBeam(beam, {{0, 100}, {2, 100}, {7, 20}});
+    beam.SetAltSolution(true);  // the smaller root at s' = f' is m = 0
+    EXPECT_FALSE(beam.SolveBeamAxis(0, false));
+    EXPECT_TRUE(beam.Flags(0).solveFailed);
+
+    GaussianBeam zero;
+    ChooseBeam(zero, {{0, 100}, {1, 300}, {5, 0.05}});
+    ASSERT_TRUE(zero.SolveBeamAxis(0, true));
+    zero.Selection(0).SetVarValue(3, 0.0f);
+    EXPECT_FALSE(zero.SolveBeamAxis(0, false));
+    EXPECT_TRUE(zero.Flags(0).objBeamMissing);
+    EXPECT_EQ(zero.ListBeamResults(false)[3].value, "");  // s' of the earlier solution
+
+    // A quantity carried in from a memory that holds no value for it.
+    GaussianBeam carried;
+    ChooseBeam(carried, {{0, 100}, {1, 300}});
+    ASSERT_TRUE(carried.AddBeamVar(0, kBeamObjDivergence, false));
+    EXPECT_FALSE(carried.SolveBeamAxis(0, false));
+    EXPECT_FALSE(carried.Flags(0).inputsDefined);
+}
+
+TEST(SolveBeamAxis, IncompleteChoiceReportsWhatIsMissingAndRemembersTheGivenSide) {
+    GaussianBeam beam;
+    EXPECT_FALSE(beam.SolveBeamAxis(0, true));
+    EXPECT_TRUE(beam.Flags(0).objBeamMissing && beam.Flags(0).imgBeamMissing);
+    ChooseBeam(beam, {{0, 100}, {9, 0.002}});
+    EXPECT_FALSE(beam.SolveBeamAxis(0, true));
+    EXPECT_TRUE(beam.Flags(0).solveFailed && beam.Flags(0).objBeamMissing);
+    EXPECT_FALSE(beam.Flags(0).imgBeamMissing);
+    EXPECT_TRUE(beam.Memory(0, kBeamImgRayleigh).bVarValDef);
+    EXPECT_NEAR(beam.Memory(0, kBeamImgRadius).sVarValue, kLambda / (kBeamPi * 0.002), 1e-7);
+    EXPECT_FALSE(beam.Memory(0, kBeamFocal).bVarValDef);
+}
+
+TEST(ValueMemory, CarriesTheSolvedValueWithLimitsAroundIt) {
+    GaussianBeam beam;
+    ChooseBeam(beam, {{0, 100}, {1, 300}, {5, 0.05}});
+    ASSERT_TRUE(beam.SolveBeamAxis(0, true));
+    const double zr = beam.GetBeamValue(0, kBeamObjRayleigh);
+    beam.RemoveBeamVar(0, kBeamObjRadius);
+    ASSERT_TRUE(beam.AddBeamVar(0, kBeamObjRayleigh, false));
+    const CVarType& record = beam.Selection(0).Item(3);
+    EXPECT_TRUE(record.bVarValDef);
+    EXPECT_FLOAT_EQ(record.sVarValue, static_cast<float>(zr));
+    EXPECT_FLOAT_EQ(record.sLimLow, static_cast<float>(zr * 0.9));
+    EXPECT_FLOAT_EQ(record.sLimHih, static_cast<float>(zr * 1.1));
+}
+
+TEST(DeriveBeamResults, PositionsRadiiAndDetector) {
+    GaussianBeam beam;
+    beam.SetOptics({10.0, 1.5, false, true});
+    beam.SetDetectorOn(true);
+    beam.SetDetectorDistance(12.5);
+    const BeamSystem sys{100, 300, 30};
+    ChooseBeam(beam, {{0, 100}, {1, 300}, {7, 30}});
+    ASSERT_TRUE(beam.SolveBeamAxis(0, false));
+    const double si = sys.SImage();
+    EXPECT_NEAR(beam.GetBeamValue(0, kBeamWaistToWaist), 310 + si, 1e-9);
+    EXPECT_DOUBLE_EQ(beam.GetBeamValue(0, kBeamParaxialImage), 150);
+    const double expected[] = {0, 300, 310, 200, 410, 300, 310, 310 + si, 410 + 1e4 / 60};
+    for (int k = 0; k <= kResImageWaistMax; ++k)
+        EXPECT_NEAR(beam.GetBeamResult(0, k), expected[k], 1e-9) << k;
+    EXPECT_DOUBLE_EQ(beam.GetBeamResult(0, kResDetector), 322);  // 12.5 rounds to 12
+    EXPECT_NEAR(beam.GetBeamResult(0, kResDetectorRadius), RadiusFromQ({12 - si, sys.ZrImage()}),
+                1e-9);
+    EXPECT_NEAR(beam.GetBeamResult(0, kResLensRadius), RadiusFromQ({300, 30}), 1e-12);
+    EXPECT_NEAR(beam.GetBeamResult(0, kResGeometricImage), 460, 1e-9);
+    EXPECT_NEAR(beam.GetBeamResult(0, kResZrOverF), 0.3, 1e-12);
+    beam.SetDetectorDistance(13.5);
+    ASSERT_TRUE(beam.DeriveBeamResults(0));
+    EXPECT_DOUBLE_EQ(beam.GetBeamResult(0, kResDetector), 324);
+}
+
+TEST(DeriveBeamResults, AiryRadiusUsesTheImageWaist) {
+    for (double nPrime : {1.0, -1.0, -1.5}) {
+        GaussianBeam beam;
+        beam.SetOptics({0.0, nPrime, nPrime < 0, false});
+        ChooseBeam(beam, {{0, 100}, {1, 100}, {5, 0.05}});  // waist in the front focal plane
+        ASSERT_TRUE(beam.SolveBeamAxis(0, false));
+        EXPECT_EQ(beam.GetBeamValue(0, kBeamParaxialImage), kBeamInfinite);
+        const double airy =
+            0.61 * kLambda * 100 / (std::fabs(nPrime) * BeamRadiusAt(100, 0.05, kLambda));
+        EXPECT_NEAR(beam.GetBeamResult(0, kResAiryRadius), airy, 1e-6 * airy);
+    }
+}
+
+TEST(DeriveBeamResults, FarObjectIsCutFromTheExtents) {
+    for (double s : {2000.0, 2010.0}) {  // |s/f'| = 20 is not yet far
+        GaussianBeam beam;
+        ChooseBeam(beam, {{0, 100}, {1, s}, {7, 10}});
+        ASSERT_TRUE(beam.SolveBeamAxis(0, false));
+        const double margin = 0.02 * 200;
+        EXPECT_DOUBLE_EQ(beam.BeamExtentMin(), (s > 2000 ? s - 100 - 2000 : 0.0) - margin) << s;
+        EXPECT_NEAR(beam.BeamExtentMax(), beam.GetBeamResult(0, kResImageWaistMax) + margin, 1e-9);
+    }
+}
+
+TEST(BeamSelection, SavesAndLoadsTheAxisZeroList) {
+    GaussianBeam beam;
+    ChooseBeam(beam, {{0, 100}, {1, 250.5}, {6, 0.001}});
+    beam.Selection(0).SetLimHih(1, 110.0f);
+    beam.Selection(0).SetLimHihDef(1, true);
+    const std::vector<IniEntry> saved = beam.SaveBeamSelection();
+    ASSERT_EQ(saved.size(), 4u);
+    EXPECT_EQ(saved[0].section + saved[0].key + "=" + saved[0].value, "LastValuesVarTypeGBNos=3");
+    EXPECT_EQ(saved[1].key + "=" + saved[1].value, "1VarTypeGBVal=0|100|True|True|110|False|0|");
+    EXPECT_EQ(saved[3].key, "3VarTypeGBVal");
+    GaussianBeam loaded;
+    loaded.LoadBeamSelection(saved);
+    EXPECT_EQ(loaded.SaveBeamSelection()[2].value, saved[2].value);
+    EXPECT_EQ(loaded.SaveBeamSelection()[3].value, saved[3].value);
+
+    // Keys in any letter case, at most three records, only what the rules allow.
+    GaussianBeam odd;
+    odd.LoadBeamSelection({{"lastvalues", "vartypegbnos", "9"},
+                           {"LastValues", "1VarTypeGBVal", "5|0.05|True|False|0|False|0|"},
+                           {"LastValues", "2VarTypeGBVal", "6|0.001|True|False|0|False|0|"},
+                           {"LastValues", "3VarTypeGBVal", "14|1|True|False|0|False|0|"},
+                           {"LastValues", "4VarTypeGBVal", "0|100|True|False|0|False|0|"}});
+    EXPECT_EQ(odd.Selection(0).Numbers(), std::vector<int>{5});
+    loaded.LoadBeamSelection({{"LastValues", "VarTypeGBNos", "0"}});
+    EXPECT_EQ(loaded.Selection(0).Count(), 3);
+}
+
+TEST(SolveBeam, ArbitraryInputNeverGivesNaNOrCrashes) {
+    std::mt19937 rng(5);
+    std::uniform_int_distribution<int> number(0, 10);
+    const float values[] = {0.0f,  -0.0f,  1e-30f,  -1e-20f, 3.4e38f, -3.4e38f, 1e20f,
+                            0.05f, 100.0f, -100.0f, 1.0f,    -1.0f,   1e-4f,    7.5e5f};
+    std::uniform_int_distribution<int> pick(0, static_cast<int>(std::size(values)) - 1);
+    for (int trial = 0; trial < 3000; ++trial) {
+        GaussianBeam beam;
+        beam.SetDiodeMode(trial % 3 == 0);
+        beam.SetCircularise(trial % 6 == 0);
+        beam.SetCollimationMode(trial % 4 == 0 ? 1 : 0);
+        beam.SetAltSolution(trial % 2 == 0);
+        beam.SetUseM2(true);
+        beam.SetDetectorOn(trial % 5 == 0);
+        beam.SetDetectorDistance(values[pick(rng)]);
+        for (int i = 0; i < 3; ++i) {
+            const int n = number(rng);
+            if (!beam.Selection(0).Contains(n)) ChooseBeam(beam, {{n, values[pick(rng)]}});
+        }
+        const bool ok = beam.SolveBeam(true);
+        for (int axis = 0; axis < kBeamAxes; ++axis) {
+            for (int n = 0; n < kBeamValueCount; ++n)
+                ASSERT_TRUE(std::isfinite(beam.GetBeamValue(axis, n)));
+            for (int k = 0; k < kBeamResultCount; ++k)
+                ASSERT_TRUE(std::isfinite(beam.GetBeamResult(axis, k)));
+        }
+        std::string all =
+            beam.MinimumSpotText() + beam.DepthOfFocusText(0) + beam.DepthOfFocusText(1);
+        for (const BeamListRow& row : beam.ListBeamResults(ok)) all += row.value;
+        EXPECT_EQ(all.find("NaN"), std::string::npos) << all;
+        EXPECT_EQ(all.find("Inf"), std::string::npos) << all;
+    }
+}
+
+}  // namespace
+}  // namespace lumarik::test

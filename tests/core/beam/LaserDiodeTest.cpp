@@ -1,0 +1,255 @@
+// The laser-diode mode: the y section built from the x section, circularisation giving both
+// sections the same output beam, the rewrite of the selection when circularisation is switched
+// on, the coupling of f' and s, and the state of the controls.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "BeamTestSupport.h"
+
+namespace lumarik::test {
+namespace {
+
+GaussianBeam Diode(bool circularise, int mode = 0) {
+    GaussianBeam beam;
+    beam.SetDiodeMode(true);
+    beam.SetCircularise(circularise);
+    beam.SetCollimationMode(mode);
+    return beam;
+}
+
+TEST(LaserDiode, WithoutCircularisationTheYSectionUsesTheSameLens) {
+    GaussianBeam beam = Diode(false);
+    ChooseBeam(beam, {{0, 50}, {1, 100}, {6, 0.001}});
+    beam.SetDiodeParamValue(0.003);
+    ASSERT_TRUE(beam.SolveBeam(true));
+    ASSERT_TRUE(beam.AxisSolved(1));
+    const VarCollection& y = beam.Selection(1);
+    ASSERT_EQ(y.Numbers(), (std::vector<int>{0, 1, 6}));
+    EXPECT_EQ(y.Item(1).sVarValue, 50.0f);
+    EXPECT_EQ(y.Item(2).sVarValue, 100.0f);
+    EXPECT_EQ(y.Item(3).sVarValue, 0.003f);
+    ExpectConsistent(beam, 1, 1e-6);
+    EXPECT_GT(
+        std::fabs(beam.GetBeamValue(0, kBeamImageDist) - beam.GetBeamValue(1, kBeamImageDist)), 1);
+
+    beam.Selection(0).SetVarValue(3, 0.0f);  // the x section fails: no y section
+    EXPECT_FALSE(beam.SolveBeam(true));
+    EXPECT_EQ(beam.Selection(1).Count(), 0);
+    EXPECT_FALSE(beam.Flags(1).solveFailed);
+    EXPECT_FALSE(beam.AxisSolved(1));
+}
+
+struct CircCase {
+    int t;
+    int mode;
+};
+
+class Circularisation : public ::testing::TestWithParam<CircCase> {};
+
+// Whatever the y quantity and the collimation mode, both sections leave the crossed cylinder
+// lenses with the same waist radius, placed as the mode says.
+TEST_P(Circularisation, BothSectionsLeaveWithTheSameWaist) {
+    const CircCase c = GetParam();
+    std::mt19937 rng(31 + c.t * 2 + c.mode);
+    std::uniform_real_distribution<double> focal(5, 200), zrs(0.05, 3), ratio(0.2, 5);
+    for (int trial = 0; trial < 50; ++trial) {
+        const double fx = focal(rng);
+        const BeamSystem xBeam{fx, fx, zrs(rng) * fx};
+        const BeamSystem yBeam{fx, fx, xBeam.zr * ratio(rng)};
+        GaussianBeam beam = Diode(true, c.mode);
+        ChooseBeam(beam, {{0, fx}, {1, 1.0}, {c.t, xBeam.Value(c.t)}});
+        beam.SetDiodeParamValue(yBeam.Value(c.t));
+        ASSERT_TRUE(beam.SolveBeam(true));
+        ASSERT_TRUE(beam.AxisSolved(1));
+        for (int axis = 0; axis < 2; ++axis) {
+            const double f = beam.GetBeamValue(axis, kBeamFocal);
+            const double zr = beam.GetBeamValue(axis, kBeamObjRayleigh);
+            EXPECT_NEAR(beam.GetBeamValue(axis, kBeamObjectDist), f + (c.mode == 1 ? zr : 0.0),
+                        1e-5 * f);
+            ExpectConsistent(beam, axis, 1e-6);
+        }
+        const double rx = beam.GetBeamValue(0, kBeamImgRadius);
+        EXPECT_NEAR(beam.GetBeamValue(1, kBeamImgRadius), rx, 1e-5 * rx);
+        EXPECT_NEAR(beam.GetBeamValue(1, kBeamObjRayleigh), yBeam.zr, 1e-5 * yBeam.zr);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Quantities, Circularisation,
+                         ::testing::Values(CircCase{5, 0}, CircCase{6, 0}, CircCase{7, 0},
+                                           CircCase{5, 1}, CircCase{6, 1}, CircCase{7, 1}));
+
+TEST(Circularisation, DivergenceExampleGivesTheShorterYLens) {
+    GaussianBeam beam = Diode(true);
+    ChooseBeam(beam, {{0, 20}, {1, 20}, {6, 0.001}});
+    beam.SetDiodeParamValue(0.003);
+    ASSERT_TRUE(beam.SolveBeam(true));
+    EXPECT_NEAR(beam.GetBeamValue(1, kBeamFocal), 20.0 / 3, 1e-5);
+    EXPECT_NEAR(beam.GetBeamValue(1, kBeamObjectDist), 20.0 / 3, 1e-5);
+    EXPECT_NEAR(beam.GetBeamValue(1, kBeamImgRadius), 0.02, 1e-8);
+}
+
+TEST(Circularisation, CouplingOnlyBetweenFocalAndObjectDistance) {
+    GaussianBeam imageSide = Diode(true);  // an image-side y quantity gives no y lens
+    ChooseBeam(imageSide, {{0, 20}, {1, 20}, {9, 0.001}});
+    ASSERT_TRUE(imageSide.SolveBeam(true));
+    EXPECT_TRUE(imageSide.Flags(1).solveFailed);
+
+    GaussianBeam noObject = Diode(true);
+    ChooseBeam(noObject, {{0, 100}, {2, 150}, {5, 0.05}});
+    ASSERT_TRUE(noObject.SolveBeam(false));
+    EXPECT_EQ(noObject.GetBeamValue(0, kBeamImageDist), 150.0);
+
+    GaussianBeam rows = Diode(true, 1);
+    ChooseBeam(rows, {{0, 100}, {1, 5}, {7, 30}});
+    ASSERT_TRUE(rows.CoupleCircularisationPartner(1));
+    EXPECT_EQ(rows.Selection(0).VarValue(2), 130.0f);  // s = f' + zr
+    rows.Selection(0).SetVarValue(2, 80.0f);
+    ASSERT_TRUE(rows.CoupleCircularisationPartner(2));
+    EXPECT_EQ(rows.Selection(0).VarValue(1), 50.0f);  // f' = s − zr
+    EXPECT_FALSE(rows.CoupleCircularisationPartner(3));
+}
+
+struct SetUpCase {
+    const char* name;
+    std::vector<Given> given;
+    bool solveFirst;
+    std::vector<int> expected;
+    int paramNumber;  // the stored y-section number afterwards
+};
+
+// clang-format off
+const SetUpCase kSetUps[] = {
+    {"Empty", {}, false, {0, 1, 6}, 6},
+    {"FocalOnly", {{0, 50}}, false, {0, 1, 6}, 6},
+    {"ImageDistanceOnly", {{2, 50}}, false, {0, 1, 6}, 6},
+    {"ObjectBeamOnly", {{7, 20}}, false, {0, 1, 7}, 6},
+    {"ImageBeamOnly", {{8, 0.02}}, false, {0, 1, 5}, 5},
+    {"FocalAndObject", {{0, 50}, {1, 70}}, false, {0, 1, 6}, 6},
+    {"FocalAndBeam", {{0, 50}, {5, 0.05}}, false, {0, 1, 6}, 6},
+    {"TwoConjugates", {{2, 50}, {3, 2}}, false, {0, 1, 6}, 6},
+    {"TwoBeams", {{5, 0.05}, {8, 0.02}}, false, {0, 1, 6}, 6},
+    {"SolvedImageRadius", {{0, 100}, {1, 300}, {8, 0.02}}, true, {0, 1, 5}, 5},
+    {"SolvedImageDistance", {{0, 100}, {2, 300}, {5, 0.05}}, true, {0, 1, 5}, 6},
+    {"SolvedObjectAndImage", {{1, 300}, {2, 200}, {10, 12}}, true, {0, 1, 7}, 7},
+    {"SolvedImageAndMag", {{2, 200}, {3, 0.5}, {6, 0.002}}, true, {0, 1, 6}, 6},
+};
+// clang-format on
+
+class SetUpCircularisation : public ::testing::TestWithParam<SetUpCase> {};
+
+TEST_P(SetUpCircularisation, LeavesFocalObjectDistanceAndAnObjectBeam) {
+    const SetUpCase& c = GetParam();
+    GaussianBeam beam = Diode(false);
+    for (const Given& g : c.given) ChooseBeam(beam, {g});
+    if (c.solveFirst) {
+        ASSERT_TRUE(beam.SolveBeam(true));
+    }
+    beam.SetCircularise(true);
+    beam.SetUpCircularisation();
+    EXPECT_EQ(beam.Selection(0).Numbers(), c.expected);
+    EXPECT_EQ(beam.StoredDiodeParamNumber(), c.paramNumber);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, SetUpCircularisation, ::testing::ValuesIn(kSetUps),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SetUpCircularisation, TakesSolvedValuesAndEqualises) {
+    GaussianBeam beam = Diode(false);
+    ChooseBeam(beam, {{0, 100}, {1, 300}, {8, 0.02}});
+    ASSERT_TRUE(beam.SolveBeam(true));
+    const float r = static_cast<float>(beam.GetBeamValue(0, kBeamObjRadius));
+    beam.SetCircularise(true);
+    beam.SetUpCircularisation();
+    EXPECT_EQ(beam.Selection(0).Item(3).sVarValue, r);
+    EXPECT_EQ(beam.Selection(0).Item(2).sVarValue, 100.0f);  // s starts in the front focal plane
+
+    GaussianBeam partly = Diode(false);
+    ChooseBeam(partly, {{1, 80}, {5, 0.05}});
+    partly.SetCircularise(true);
+    partly.SetUpCircularisation();
+    EXPECT_EQ(partly.Selection(0).Item(1).sVarValue, 80.0f);  // f' takes s
+    EXPECT_TRUE(partly.Selection(0).Item(1).bVarValDef);
+
+    GaussianBeam off;
+    ChooseBeam(off, {{2, 50}});
+    off.SetUpCircularisation();  // only in laser-diode mode
+    EXPECT_EQ(off.Selection(0).Numbers(), std::vector<int>{2});
+}
+
+TEST(DiodeParam, NumberValueSettingsAndTypeChoice) {
+    GaussianBeam beam = Diode(false);
+    EXPECT_EQ(beam.GetDiodeParamNumber(), 6);
+    ChooseBeam(beam, {{0, 50}, {1, 100}, {5, 0.05}});
+    ASSERT_TRUE(beam.SolveBeam(true));
+    EXPECT_EQ(beam.GetDiodeParamNumber(), 5);
+    EXPECT_EQ(beam.GetDiodeParamValue(), beam.GetBeamValue(0, kBeamObjRadius));
+    beam.SetDiodeParamValue(0.08);
+    EXPECT_EQ(beam.DiodeParamSetting(), std::make_pair(5, 0.08));
+    ASSERT_TRUE(beam.SolveBeam(true));
+    // Picking another quantity for the y section keeps its beam: the value is the y section's.
+    const double wy = beam.GetBeamValue(1, kBeamObjDivergence);
+    beam.RemoveBeamVar(0, kBeamObjRadius);
+    beam.ChooseDiodeParamType(6);
+    EXPECT_EQ(beam.GetDiodeParamNumber(), 6);
+    EXPECT_EQ(beam.GetDiodeParamValue(), wy);
+    EXPECT_EQ(beam.DiodeControlStates().paramTypeIndex, 1);
+
+    beam.LoadDiodeParam(0, std::nullopt);  // out of 5..7: the divergence of the x section
+    EXPECT_EQ(beam.StoredDiodeParamNumber(), 6);
+    EXPECT_EQ(beam.GetDiodeParamValue(), beam.GetBeamValue(0, kBeamObjDivergence));
+    beam.LoadDiodeParam(7, 12.0);
+    EXPECT_EQ(beam.DiodeParamSetting(), std::make_pair(7, 12.0));
+
+    const auto entries = beam.DiodeParamEntries();
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].text + entries[1].text + entries[2].text,
+              "Strahltaille radius: rStrahldivergenz: wRayleighlänge: zr");
+    EXPECT_EQ(entries[2].number, 7);
+}
+
+TEST(DiodeControls, EnabledStatesAndCaption) {
+    const std::string kBeamCaption = "   Berechnung von Gaußschen Strahlen";
+    struct Case {
+        bool diode, circularise, useM2;
+        bool circEnabled, circTicked, conjugateBoxes, diodeM2;
+        std::string caption;
+    };
+    const Case cases[] = {
+        {false, false, false, false, false, true, false, kBeamCaption},
+        {false, true, true, false, false, true, false, kBeamCaption},
+        {true, false, true, true, false, true, true, kBeamCaption + " Diode"},
+        {true, true, false, true, true, false, false,
+         kBeamCaption + " Diode [zirkularisiert - min Divergenz]"},
+    };
+    for (const Case& c : cases) {
+        GaussianBeam beam;
+        beam.SetDiodeMode(c.diode);
+        beam.SetCircularise(c.circularise);
+        beam.SetUseM2(c.useM2);
+        const DiodeControls s = beam.DiodeControlStates();
+        EXPECT_EQ(s.circulariseEnabled, c.circEnabled);
+        EXPECT_EQ(s.circulariseTicked, c.circTicked);
+        EXPECT_EQ(s.collimationEnabled, c.circTicked);
+        EXPECT_EQ(s.paramTypeEnabled && s.paramValueEnabled, c.diode);
+        EXPECT_EQ(s.diodeM2Enabled, c.diodeM2);
+        EXPECT_EQ(s.m2Enabled, c.useM2);
+        for (int n : {0, 1, 2, 3, 8, 9, 10}) EXPECT_EQ(s.selectionEnabled[n], c.conjugateBoxes);
+        for (int n : {5, 6, 7}) EXPECT_TRUE(s.selectionEnabled[n]);
+        EXPECT_EQ(beam.ModeCaption(), c.caption);
+    }
+    GaussianBeam beam = Diode(true, 1);
+    beam.SetM2(1, 2.5);
+    beam.SetDiodeParamValue(0.003);
+    EXPECT_EQ(beam.ModeCaption(), kBeamCaption + " Diode [zirkularisiert - max Taillenabstand]");
+    const DiodeControls s = beam.DiodeControlStates();
+    EXPECT_EQ(s.collimationIndex, 1);
+    EXPECT_EQ(s.diodeM2Text, "2.5");
+    EXPECT_EQ(s.paramValueText, "3.0mrad");
+}
+
+}  // namespace
+}  // namespace lumarik::test
