@@ -55,28 +55,34 @@ QListWidget* NamedList(const QString& name, const QString& accessible) {
 }  // namespace
 
 void frmLumarik::BuildControls() {
-    auto* top = new QHBoxLayout;
-    top->addWidget(BuildSelectionFrames(), 3);
-    top->addWidget(BuildOptionsTabs(), 2);
-
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(BuildValueRows(), 3);
-    middle->addWidget(BuildResults(), 2);
-
-    auto* bottom = new QHBoxLayout;
     m_pctDrg = Named(new QWidget, QStringLiteral("pctDrg"), windowtexts::kAccDrawing);
-    m_pctDrg->setMinimumSize(320, 180);
+    m_pctDrg->setMinimumSize(240, 140);
+    m_pctDrg->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_pctDrg->setAutoFillBackground(true);
     QPalette white = m_pctDrg->palette();
     white.setColor(QPalette::Window, Qt::white);
     m_pctDrg->setPalette(white);
-    bottom->addWidget(m_pctDrg, 3);
-    bottom->addWidget(BuildExtraInfo(), 2);
+
+    auto* drawingRow = new QHBoxLayout;
+    drawingRow->addWidget(m_pctDrg, 3);
+    drawingRow->addWidget(BuildExtraInfo(), 2);
+
+    // Selection and values on the left, options and results on the right; the drawing and
+    // the result lists take the room the window gains.
+    auto* grid = new QGridLayout;
+    grid->addWidget(BuildSelectionFrames(), 0, 0);
+    grid->addWidget(BuildOptionsTabs(), 0, 1);
+    grid->addWidget(BuildValueRows(), 1, 0);
+    grid->addLayout(drawingRow, 2, 0);
+    grid->addWidget(BuildResults(), 1, 1, 2, 1);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(2, 1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(middle);
-    layout->addLayout(bottom, 1);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
+    layout->addLayout(grid, 1);
     layout->addWidget(BuildButtons());
 }
 
@@ -89,8 +95,10 @@ QWidget* frmLumarik::BuildSelectionFrames() {
     auto* distances =
         Named(new QGroupBox(windowtexts::kFrameDistances), QStringLiteral("fraOptConj"));
     auto* distanceLayout = new QVBoxLayout(distances);
+    distanceLayout->setSpacing(1);
     auto* field = Named(new QGroupBox(windowtexts::kFrameField), QStringLiteral("fraOptFld"));
     auto* fieldLayout = new QVBoxLayout(field);
+    fieldLayout->setSpacing(1);
     for (int k = 0; k < kSelectableCount; ++k) {
         const QString caption = QString::fromStdString(catalogue.Label(k)).trimmed();
         m_chkVarType[k] = NamedCheckBox(caption, Indexed("chkVarType", k));
@@ -114,6 +122,7 @@ QWidget* frmLumarik::BuildSelectionFrames() {
     auto* aperture =
         Named(new QGroupBox(windowtexts::kFrameAperture), QStringLiteral("fraOptAp1"));
     auto* apertureLayout = new QVBoxLayout(aperture);
+    apertureLayout->setSpacing(1);
     for (int k = 0; k < kSelectableApertureCount; ++k) {
         const QString caption = QString::fromStdString(std::string(catalogue.ApertureCaption(k)));
         m_chkVarTypeAp[k] = NamedCheckBox(caption, Indexed("chkVarTypeAp", k));
@@ -153,10 +162,13 @@ ValueRowWidgets frmLumarik::BuildRow(const QString& suffix, int rowNumber, bool 
     row.bar->setPageStep(10);
     row.sliderCaption = Named(new QLabel, name("lblSliderVarValue"));
     row.sliderCaption->setAlignment(Qt::AlignCenter);
-    for (QLineEdit* box : {row.value, row.lower, row.upper}) box->setMinimumWidth(80);
+    row.value->setFixedWidth(90);
+    for (QLineEdit* box : {row.lower, row.upper}) box->setFixedWidth(76);
+    row.bar->setMinimumWidth(80);
 
     auto* sliderLayout = new QGridLayout(row.slider);
     sliderLayout->setContentsMargins(0, 0, 0, 0);
+    sliderLayout->setVerticalSpacing(0);
     sliderLayout->addWidget(row.sliderCaption, 0, 1);
     sliderLayout->addWidget(row.lower, 1, 0);
     sliderLayout->addWidget(row.bar, 1, 1);
@@ -169,6 +181,7 @@ QWidget* frmLumarik::BuildValueRows() {
     auto* panel = new QWidget;
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(2);
     for (int i = 0; i < 3; ++i) {
         m_rows[i] = BuildRow(QString::number(i), i + 1, false);
         connect(m_rows[i].value, &QLineEdit::editingFinished, this, [this, i] {
@@ -214,6 +227,7 @@ QWidget* frmLumarik::BuildOptionsTabs() {
 
     auto* options = new QWidget;
     auto* optionsLayout = new QVBoxLayout(options);
+    optionsLayout->setSpacing(2);
     m_lstMirrorMode = Named(new QListWidget, QStringLiteral("lstMirrorMode"),
                             windowtexts::kLens + QStringLiteral(" / ") + windowtexts::kMirror);
     m_lstMirrorMode->addItems({windowtexts::kLens, windowtexts::kMirror});
@@ -277,6 +291,11 @@ QWidget* frmLumarik::BuildResults() {
         label->setWordWrap(true);
         label->setVisible(false);
     }
+    for (QListWidget* list : {m_lstResNames, m_lstResVals}) {
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    m_lstResNames->setMinimumWidth(190);
+    m_lstResVals->setMinimumWidth(100);
     layout->addWidget(m_lstResNames, 0, 0);
     layout->addWidget(m_lstResVals, 0, 1);
     layout->addWidget(m_lblVirtualImage, 1, 0, 1, 2);
