@@ -2,6 +2,7 @@
 // documented name as objectName (array members with "_index") and an accessible name.
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -45,6 +46,33 @@ QCheckBox* NamedCheckBox(const QString& caption, const QString& name) {
     return Named(new QCheckBox(caption), name, Plain(caption));
 }
 
+// Long captions wrap in a label beside an untexted check box; clicking the label toggles the
+// box, and the box keeps the caption as its accessible name.
+class CaptionClick : public QObject {
+public:
+    CaptionClick(QCheckBox* box, QObject* parent) : QObject(parent), m_box(box) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease && m_box->isEnabled()) m_box->click();
+        return false;
+    }
+
+private:
+    QCheckBox* m_box;
+};
+
+QWidget* WithWrappedCaption(QCheckBox* box) {
+    auto* holder = new QWidget;
+    auto* label = new QLabel(box->text());
+    label->setWordWrap(true);
+    label->installEventFilter(new CaptionClick(box, label));
+    box->setText(QString());
+    auto* layout = new QHBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(box, 0, Qt::AlignTop);
+    layout->addWidget(label, 1);
+    return holder;
+}
+
 QListWidget* NamedList(const QString& name, const QString& accessible) {
     auto* list = Named(new QListWidget, name, accessible);
     list->setSelectionMode(QAbstractItemView::NoSelection);
@@ -56,7 +84,7 @@ QListWidget* NamedList(const QString& name, const QString& accessible) {
 
 void frmLumarik::BuildControls() {
     m_pctDrg = Named(new QWidget, QStringLiteral("pctDrg"), windowtexts::kAccDrawing);
-    m_pctDrg->setMinimumSize(240, 140);
+    m_pctDrg->setMinimumSize(200, 120);
     m_pctDrg->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_pctDrg->setAutoFillBackground(true);
     QPalette white = m_pctDrg->palette();
@@ -67,22 +95,26 @@ void frmLumarik::BuildControls() {
     drawingRow->addWidget(m_pctDrg, 3);
     drawingRow->addWidget(BuildExtraInfo(), 2);
 
-    // Selection and values on the left, options and results on the right; the drawing and
-    // the result lists take the room the window gains.
-    auto* grid = new QGridLayout;
-    grid->addWidget(BuildSelectionFrames(), 0, 0);
-    grid->addWidget(BuildOptionsTabs(), 0, 1);
-    grid->addWidget(BuildValueRows(), 1, 0);
-    grid->addLayout(drawingRow, 2, 0);
-    grid->addWidget(BuildResults(), 1, 1, 2, 1);
-    grid->setColumnStretch(0, 3);
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(2, 1);
+    // Left: the distance and field choice, the value rows and the drawing. Right: the
+    // aperture choice, the options and the results. The drawing and the result lists take
+    // the room the window gains.
+    auto* left = new QVBoxLayout;
+    left->addWidget(BuildSelectionFrames());
+    left->addWidget(BuildValueRows());
+    left->addLayout(drawingRow, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(BuildApertureFrame());
+    right->addWidget(BuildOptionsTabs());
+    right->addWidget(BuildResults(), 1);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 3);
+    columns->addLayout(right, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
-    layout->addLayout(grid, 1);
+    layout->addLayout(columns, 1);
     layout->addWidget(BuildButtons());
 }
 
@@ -119,6 +151,24 @@ QWidget* frmLumarik::BuildSelectionFrames() {
     distanceLayout->addStretch(1);
     fieldLayout->addStretch(1);
 
+    // The image-height presets sit under the field choice they belong to.
+    m_cmbImagHeight = Named(new QComboBox, QStringLiteral("cmbImagHeight"));
+    m_cmbImagHeight->addItem(windowtexts::kUserImageHeight);
+    m_cmbImagHeight->setAccessibleName(windowtexts::kUserImageHeight);
+    m_cmbImagHeight->setEnabled(false);
+    m_cmbImagHeight->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_cmbImagHeight->setMinimumContentsLength(18);
+    auto* fieldColumn = new QVBoxLayout;
+    fieldColumn->addWidget(field, 1);
+    fieldColumn->addWidget(m_cmbImagHeight);
+    layout->addWidget(distances);
+    layout->addLayout(fieldColumn);
+    layout->addStretch(1);
+    return frames;
+}
+
+QWidget* frmLumarik::BuildApertureFrame() {
+    const ParameterCatalogue& catalogue = m_model.Catalogue();
     auto* aperture =
         Named(new QGroupBox(windowtexts::kFrameAperture), QStringLiteral("fraOptAp1"));
     auto* apertureLayout = new QVBoxLayout(aperture);
@@ -131,10 +181,7 @@ QWidget* frmLumarik::BuildSelectionFrames() {
     }
     apertureLayout->addStretch(1);
 
-    layout->addWidget(distances);
-    layout->addWidget(field);
-    layout->addWidget(aperture, 1);
-    return frames;
+    return aperture;
 }
 
 ValueRowWidgets frmLumarik::BuildRow(const QString& suffix, int rowNumber, bool aperture) {
@@ -147,6 +194,8 @@ ValueRowWidgets frmLumarik::BuildRow(const QString& suffix, int rowNumber, bool 
     };
     ValueRowWidgets row;
     row.caption = Named(new QLabel, name("lblVarType"));
+    row.caption->setWordWrap(true);
+    row.caption->setFixedWidth(130);
     row.value = Named(new QLineEdit, name("txtVarType"),
                       accessible(windowtexts::kAccValue, windowtexts::kAccApValue));
     row.slider = Named(new QWidget, name("picSlider"));
@@ -162,8 +211,11 @@ ValueRowWidgets frmLumarik::BuildRow(const QString& suffix, int rowNumber, bool 
     row.bar->setPageStep(10);
     row.sliderCaption = Named(new QLabel, name("lblSliderVarValue"));
     row.sliderCaption->setAlignment(Qt::AlignCenter);
-    row.value->setFixedWidth(90);
-    for (QLineEdit* box : {row.lower, row.upper}) box->setFixedWidth(76);
+    // The slider caption repeats the row caption; it may be cut where the room is short.
+    row.sliderCaption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    row.sliderCaption->setWordWrap(true);
+    row.value->setFixedWidth(84);
+    for (QLineEdit* box : {row.lower, row.upper}) box->setFixedWidth(72);
     row.bar->setMinimumWidth(80);
 
     auto* sliderLayout = new QGridLayout(row.slider);
@@ -209,16 +261,6 @@ QWidget* frmLumarik::BuildValueRows() {
     }
     grid->setColumnStretch(2, 1);
 
-    m_cmbImagHeight = Named(new QComboBox, QStringLiteral("cmbImagHeight"));
-    m_cmbImagHeight->addItem(windowtexts::kUserImageHeight);
-    m_cmbImagHeight->setAccessibleName(windowtexts::kUserImageHeight);
-    m_cmbImagHeight->setEnabled(false);
-    m_comApFNosStandard = Named(new QPushButton(QStringLiteral("...")),
-                                QStringLiteral("comApFNosStandard"),
-                                QStringLiteral("Standard-Blendenzahlen"));
-    m_comApFNosStandard->setVisible(false);
-    grid->addWidget(m_cmbImagHeight, 4, 0, 1, 2);
-    grid->addWidget(m_comApFNosStandard, kApertureRow, 3);
     return panel;
 }
 
@@ -236,6 +278,7 @@ QWidget* frmLumarik::BuildOptionsTabs() {
     m_chkAllowVirtualObj = NamedCheckBox(windowtexts::kAllowVirtualObj, QStringLiteral("chkAllowVirtualObj"));
     m_chkHideRemoteConjug =
         NamedCheckBox(windowtexts::kHideRemoteConjug, QStringLiteral("chkHideRemoteConjug"));
+    QWidget* hideRemote = WithWrappedCaption(m_chkHideRemoteConjug);
     m_chkDrawParaxPoints =
         NamedCheckBox(windowtexts::kDrawParaxPoints, QStringLiteral("chkDrawParaxPoints"));
     m_lstOptions = Named(new QListWidget, QStringLiteral("lstOptions"), windowtexts::kTabOptions);
@@ -246,7 +289,7 @@ QWidget* frmLumarik::BuildOptionsTabs() {
     }
     m_lstOptions->setMaximumHeight(m_lstOptions->sizeHintForRow(0) * 2 + 6);
     for (QWidget* w : std::initializer_list<QWidget*>{m_lstMirrorMode, m_chkAllowVirtualObj,
-                                                      m_chkHideRemoteConjug, m_chkDrawParaxPoints,
+                                                      hideRemote, m_chkDrawParaxPoints,
                                                       m_lstOptions}) {
         optionsLayout->addWidget(w);
     }
@@ -254,23 +297,27 @@ QWidget* frmLumarik::BuildOptionsTabs() {
 
     auto* advanced = new QWidget;
     auto* advancedLayout = new QGridLayout(advanced);
+    advancedLayout->setVerticalSpacing(1);
     m_chkAdvOpt = NamedCheckBox(windowtexts::kAdvOpt, QStringLiteral("chkAdvOpt"));
     advancedLayout->addWidget(m_chkAdvOpt, 0, 0, 1, 2);
-    m_comDefAdvOpts = Named(new QPushButton(windowtexts::kAdvDefaultButton),
-                            QStringLiteral("comDefAdvOpts"), windowtexts::kAdvDefaultButton);
-    advancedLayout->addWidget(m_comDefAdvOpts, 0, 2);
     for (int i = 0; i < 4; ++i) {
         m_lblAdv[i] = Named(new QLabel(windowtexts::kAdvLabels[i]), Indexed("lblAdv", i));
         m_txtAdv[i] = Named(new QLineEdit, Indexed("txtAdv", i), Plain(windowtexts::kAdvLabels[i]));
         m_txtAdv[i]->setEnabled(false);
-        m_txtAdv[i]->setMaximumWidth(90);
+        m_txtAdv[i]->setFixedWidth(90);
         m_lblAdvDef[i] = Named(new QLabel(windowtexts::kAdvDefaults[i]), Indexed("lblAdvDef", i));
-        advancedLayout->addWidget(m_lblAdv[i], i + 1, 0);
-        advancedLayout->addWidget(m_txtAdv[i], i + 1, 1);
-        advancedLayout->addWidget(m_lblAdvDef[i], i + 1, 2);
+        advancedLayout->addWidget(m_lblAdv[i], 1 + 2 * i, 0, 1, 2);
+        advancedLayout->addWidget(m_txtAdv[i], 2 + 2 * i, 0);
+        advancedLayout->addWidget(m_lblAdvDef[i], 2 + 2 * i, 1);
     }
-    advancedLayout->addWidget(new QLabel(windowtexts::kAdvNote), 5, 0, 1, 3);
-    advancedLayout->setRowStretch(6, 1);
+    m_comDefAdvOpts = Named(new QPushButton(windowtexts::kAdvDefaultButton),
+                            QStringLiteral("comDefAdvOpts"), windowtexts::kAdvDefaultButton);
+    advancedLayout->addWidget(m_comDefAdvOpts, 9, 0);
+    auto* note = new QLabel(windowtexts::kAdvNote);
+    note->setWordWrap(true);
+    advancedLayout->addWidget(note, 10, 0, 1, 2);
+    advancedLayout->setColumnStretch(1, 1);
+    advancedLayout->setRowStretch(11, 1);
 
     m_tabOptions->addTab(options, windowtexts::kTabOptions);
     m_tabOptions->addTab(advanced, windowtexts::kTabAdvanced);
@@ -312,6 +359,12 @@ QWidget* frmLumarik::BuildExtraInfo() {
     layout->addWidget(new QLabel(windowtexts::kDepthOfFieldTitle), 0, 0, 1, 2);
     m_lstDOFNames = NamedList(QStringLiteral("lstDOFNames"), windowtexts::kDepthOfFieldTitle);
     m_lstDOFVals = NamedList(QStringLiteral("lstDOFVals"), windowtexts::kDepthOfFieldTitle);
+    for (QListWidget* list : {m_lstDOFNames, m_lstDOFVals}) {
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setFixedHeight(6 * list->fontMetrics().height() + 2 * list->frameWidth() + 4);
+    }
+    layout->setVerticalSpacing(2);
     layout->addWidget(m_lstDOFNames, 1, 0);
     layout->addWidget(m_lstDOFVals, 1, 1);
     m_lblDOFCalc = Named(new QLabel, QStringLiteral("lblDOFCalc"));
@@ -327,7 +380,7 @@ QWidget* frmLumarik::BuildExtraInfo() {
     m_optCofCType[1] =
         Named(new QRadioButton(windowtexts::kCofCAiry), Indexed("optCofCType", 1), windowtexts::kCofCAiry);
     m_txtDOFCustom = Named(new QLineEdit, QStringLiteral("txtDOFCustom"), windowtexts::kCofCCustom);
-    m_txtDOFCustom->setMaximumWidth(90);
+    m_txtDOFCustom->setMaximumWidth(80);
     cofcLayout->addWidget(m_optCofCType[0], 0, 0);
     cofcLayout->addWidget(m_txtDOFCustom, 0, 1);
     cofcLayout->addWidget(m_optCofCType[1], 1, 0, 1, 2);

@@ -458,8 +458,6 @@ void frmLumarik::ShowResults(const ResultsView& view) {
     m_apRow.caption->setVisible(view.apertureRowVisible);
     m_apRow.value->setVisible(view.apertureRowVisible);
     m_apRow.slider->setVisible(view.apertureRowVisible);
-    m_comApFNosStandard->setVisible(view.apertureRowVisible &&
-                                    m_model.Apertures().Contains(kApFNumber));
 
     m_lstResNames->setVisible(view.resultListsVisible);
     m_lstResVals->setVisible(view.resultListsVisible);

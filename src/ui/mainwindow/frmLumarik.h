@@ -52,6 +52,7 @@ private:
     // Building (MainWindowBuild.cpp).
     void BuildControls();
     QWidget* BuildSelectionFrames();
+    QWidget* BuildApertureFrame();
     QWidget* BuildValueRows();
     QWidget* BuildOptionsTabs();
     QWidget* BuildResults();
@@ -149,7 +150,6 @@ private:
     std::array<ValueRowWidgets, 3> m_rows{};
     ValueRowWidgets m_apRow;
     QComboBox* m_cmbImagHeight = nullptr;
-    QPushButton* m_comApFNosStandard = nullptr;
 
     QListWidget* m_lstResNames = nullptr;
     QListWidget* m_lstResVals = nullptr;
