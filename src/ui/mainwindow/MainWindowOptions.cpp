@@ -18,30 +18,12 @@
 #include "core/model/ImageHeightPresets.h"
 #include "core/model/ModeSwitches.h"
 #include "ui/mainwindow/MainWindowTexts.h"
+#include "ui/mainwindow/WindowHelpers.h"
 #include "ui/mainwindow/frmLumarik.h"
 #include "ui/shell/CSApplication.h"
 #include "ui/shell/Prompter.h"
 
 namespace lumarik {
-namespace {
-
-class GuardScope {
-public:
-    explicit GuardScope(int& guard) : m_guard(guard) { m_guard = 1; }
-    ~GuardScope() { m_guard = 0; }
-    GuardScope(const GuardScope&) = delete;
-    GuardScope& operator=(const GuardScope&) = delete;
-
-private:
-    int& m_guard;
-};
-
-QString FromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
-
-}  // namespace
-
 void frmLumarik::ConnectOptions() {
     connect(m_lstMirrorMode, &QListWidget::currentRowChanged, this, &frmLumarik::MirrorModeChosen);
     connect(m_chkAdvOpt, &QCheckBox::clicked, this, &frmLumarik::AdvancedOptionsClicked);
@@ -103,8 +85,7 @@ void frmLumarik::ShowAdvancedRows() {
     const std::array<std::string, 4> texts = {c.DText(sep), c.NText(sep), c.NPrimeText(sep),
                                               c.WavelengthText(sep)};
     for (int row = 0; row < 4; ++row) {
-        m_txtAdv[row]->setText(QString::fromStdString(texts[row]));
-        m_txtAdv[row]->setProperty("lumarikShownText", m_txtAdv[row]->text());
+        WriteBox(m_txtAdv[row], QString::fromStdString(texts[row]));
         m_txtAdv[row]->setEnabled(c.AdvancedOptions());
     }
 }
@@ -119,7 +100,7 @@ void frmLumarik::AdvancedOptionsClicked() {
 
 void frmLumarik::CommitAdvanced(int row) {
     QLineEdit* box = m_txtAdv[row];
-    if (m_updateGuard != 0 || box->text() == box->property("lumarikShownText").toString()) return;
+    if (m_updateGuard != 0 || UnchangedSinceWritten(box)) return;
     GuardScope guard(m_updateGuard);
     const std::optional<AcceptedNumber> accepted =
         AcceptNumber(box->text().toStdString(), m_model.DecimalSeparator());
@@ -237,8 +218,7 @@ void frmLumarik::SyncOptionControls() {
     m_lstOptions->item(0)->setCheckState(m_options.drawHaltingRay ? Qt::Checked : Qt::Unchecked);
     m_lstOptions->item(1)->setCheckState(m_options.showExtra ? Qt::Checked : Qt::Unchecked);
     m_optCofCType[m_model.DepthOfField().CofCType() == kCofCAiry ? 1 : 0]->setChecked(true);
-    m_txtDOFCustom->setText(QString::fromStdString(m_model.CofCBoxText()));
-    m_txtDOFCustom->setProperty("lumarikShownText", m_txtDOFCustom->text());
+    WriteBox(m_txtDOFCustom, QString::fromStdString(m_model.CofCBoxText()));
     ShowAdvancedRows();
 }
 

@@ -20,6 +20,7 @@
 #include "core/model/ModelTexts.h"
 #include "core/model/ValueEntry.h"
 #include "ui/mainwindow/MainWindowTexts.h"
+#include "ui/mainwindow/WindowHelpers.h"
 #include "ui/shell/CSApplication.h"
 #include "ui/shell/Prompter.h"
 
@@ -28,34 +29,6 @@ namespace {
 
 constexpr int kDefaultWidthTwips = 12300;
 constexpr int kDefaultHeightTwips = 8400;
-const char* const kShownText = "lumarikShownText";
-
-// Holds the update guard for one handler and releases it on every way out.
-class GuardScope {
-public:
-    explicit GuardScope(int& guard) : m_guard(guard) { m_guard = 1; }
-    ~GuardScope() { m_guard = 0; }
-    GuardScope(const GuardScope&) = delete;
-    GuardScope& operator=(const GuardScope&) = delete;
-
-private:
-    int& m_guard;
-};
-
-// Writes a box and remembers what the program wrote, so that leaving the box unchanged
-// does not read a rounded display text back as a new value.
-void WriteBox(QLineEdit* box, const QString& text) {
-    box->setText(text);
-    box->setProperty(kShownText, text);
-}
-
-bool UnchangedSinceWritten(const QLineEdit* box) {
-    return box->text() == box->property(kShownText).toString();
-}
-
-QString FromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
 
 QString ColourStyle(std::uint32_t rgb) {
     return QStringLiteral("background-color: rgb(%1, %2, %3);")

@@ -1,0 +1,38 @@
+// Small pieces the main window's handlers share: the update guard's scope and the boxes
+// that remember what the program wrote into them.
+#pragma once
+
+#include <QLineEdit>
+#include <QString>
+#include <string_view>
+
+namespace lumarik {
+
+// Holds the update guard for one handler and releases it on every way out.
+class GuardScope {
+public:
+    explicit GuardScope(int& guard) : m_guard(guard) { m_guard = 1; }
+    ~GuardScope() { m_guard = 0; }
+    GuardScope(const GuardScope&) = delete;
+    GuardScope& operator=(const GuardScope&) = delete;
+
+private:
+    int& m_guard;
+};
+
+inline QString FromStd(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+// Writes a box and remembers what the program wrote, so that leaving the box unchanged does
+// not read a rounded display text back as a new value.
+inline void WriteBox(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    box->setProperty("lumarikShownText", text);
+}
+
+inline bool UnchangedSinceWritten(const QLineEdit* box) {
+    return box->text() == box->property("lumarikShownText").toString();
+}
+
+}  // namespace lumarik
