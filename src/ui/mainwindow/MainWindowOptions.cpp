@@ -17,6 +17,7 @@
 #include "core/format/NumberInput.h"
 #include "core/model/ImageHeightPresets.h"
 #include "core/model/ModeSwitches.h"
+#include "core/settings/LumarikSettings.h"
 #include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/mainwindow/WindowHelpers.h"
 #include "ui/mainwindow/frmLumarik.h"
@@ -40,6 +41,7 @@ void frmLumarik::ConnectOptions() {
             &frmLumarik::ImageHeightPresetChosen);
     connect(m_comUndo, &QPushButton::clicked, this, &frmLumarik::UndoClicked);
     connect(m_comClear, &QPushButton::clicked, this, &frmLumarik::ClearClicked);
+    connect(m_comRecall, &QPushButton::clicked, this, &frmLumarik::RecallClicked);
     // A desktop session that ends closes the window without asking.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { m_sessionEnding = true; });
@@ -228,6 +230,17 @@ void frmLumarik::UndoClicked() {
     if (m_updateGuard != 0) return;
     GuardScope guard(m_updateGuard);
     if (!m_backup.Undo(m_model, m_options)) return;
+    SyncOptionControls();
+    setWindowTitle(WindowCaption());
+    RunSelectionCycle(true, true, true);
+}
+
+void frmLumarik::RecallClicked() {
+    if (m_updateGuard != 0) return;
+    GuardScope guard(m_updateGuard);
+    Backup(kBackupSelection);
+    ClearForLoad(m_model);
+    LoadLensSettings(CSApplication(m_context).Settings(), m_model, m_options);
     SyncOptionControls();
     setWindowTitle(WindowCaption());
     RunSelectionCycle(true, true, true);

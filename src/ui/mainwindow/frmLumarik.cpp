@@ -19,6 +19,7 @@
 #include "core/model/Calc.h"
 #include "core/model/ModelTexts.h"
 #include "core/model/ValueEntry.h"
+#include "core/settings/LumarikSettings.h"
 #include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/mainwindow/WindowHelpers.h"
 #include "ui/shell/CSApplication.h"
@@ -72,20 +73,28 @@ void frmLumarik::Load() {
     m_loading = true;
     const CSApplication app(m_context);
     const INICode settings = app.Settings();
-    m_model.Catalogue().RebuildSymbols(settings.ReadInt("Options", "UnitType") == kSymbolsUser
-                                           ? kSymbolsUser
-                                           : kSymbolsStandard,
-                                       SymbolsFromIni(settings));
-    m_model.SetSliderDefaultPercent(settings.ReadInt("Options", "SliderDefaultPercent"));
+    m_model.Catalogue().RebuildSymbols(ReadUnitType(settings), SymbolsFromIni(settings));
+    RebuildCaptions();
     setWindowTitle(windowtexts::kCaptionMaker + windowtexts::kCaptionStartUp + app.Version());
+    ClearForLoad(m_model);
+    LoadLensSettings(settings, m_model, m_options);
     SyncOptionControls();
     RunSelectionCycle(true, true, true);
     app.FormPosnGet(this, kDefaultWidthTwips, kDefaultHeightTwips);
     m_loading = false;
 }
 
-// Writes the system and the options; the settings layout comes with the load/save module.
-void frmLumarik::SaveSettings() {}
+void frmLumarik::SaveSettings() {
+    CSApplication(m_context).WriteSettings(LensSettingsEntries(m_model, m_options));
+}
+
+// The selection boxes show the parameter labels with the symbols in use.
+void frmLumarik::RebuildCaptions() {
+    for (int k = 0; k < kSelectableCount; ++k) {
+        m_chkVarType[k]->setText(QString::fromStdString(m_model.Catalogue().Label(k)).trimmed());
+        m_chkVarType[k]->setAccessibleName(m_chkVarType[k]->text());
+    }
+}
 
 // ---- selection ----------------------------------------------------------------------------
 

@@ -96,6 +96,8 @@ private:
 
     // Undo, clear and exit (MainWindowOptions.cpp).
     void SaveSettings();
+    void RebuildCaptions();
+    void RecallClicked();
     void UndoClicked();
     void ClearClicked();
     void CommitLowerLimit(int row);
