@@ -163,5 +163,34 @@ TEST_F(Window, NumericalApertureMustStayBelowTheIndex) {
     EXPECT_FLOAT_EQ(Model().Apertures().VarValue(1), 0.5f);
 }
 
+TEST_F(Window, ObjectAtInfinityRemovesTheObjectHeightAndUndoReturnsIt) {
+    Tick("chkVarType_1");
+    Tick("chkVarType_5");
+    Tick("chkVarType_7");
+    ASSERT_TRUE(Find<QCheckBox>("chkObjAtInfinity")->isEnabled());
+    Tick("chkObjAtInfinity");
+    EXPECT_FALSE(Find<QCheckBox>("chkVarType_5")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>("chkVarType_5")->isEnabled());
+    EXPECT_FALSE(Find<QCheckBox>("chkVarType_3")->isEnabled());
+    EXPECT_EQ(Text("txtVarType_0"), "In Unendlich");
+    EXPECT_FALSE(Find<QLineEdit>("txtVarType_0")->isEnabled());
+    Click("comUndo");
+    EXPECT_TRUE(Find<QCheckBox>("chkVarType_5")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>("chkObjAtInfinity")->isChecked());
+}
+
+TEST_F(Window, CustomCircleOfConfusionIsCommittedOnce) {
+    ChooseLensSystem();
+    Find<QListWidget>("lstOptions")->item(1)->setCheckState(Qt::Checked);
+    Tick("chkVarTypeAp_1");
+    Type("txtVarTypeAp_0", "4");
+    Type("txtDOFCustom", "0.05");
+    EXPECT_EQ(Text("txtDOFCustom"), " 0.050mm");
+    EXPECT_EQ(Items("lstDOFVals").first(), "  0.050mm");
+    EXPECT_FLOAT_EQ(Model().DepthOfField().CofCCustomVal(), 0.05f);
+    Click("comUndo");
+    EXPECT_FLOAT_EQ(Model().DepthOfField().CofCCustomVal(), 0.025f);
+}
+
 }  // namespace
 }  // namespace lumarik
