@@ -108,7 +108,7 @@ void frmLumarik::BuildControls() {
     right->addWidget(BuildResults(), 1);
 
     auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 3);
+    columns->addLayout(left, 2);
     columns->addLayout(right, 1);
 
     auto* layout = new QVBoxLayout(this);
@@ -385,6 +385,7 @@ QWidget* frmLumarik::BuildExtraInfo() {
     cofcLayout->addWidget(m_txtDOFCustom, 0, 1);
     cofcLayout->addWidget(m_optCofCType[1], 1, 0, 1, 2);
     layout->addWidget(cofc, 3, 0, 1, 2);
+    layout->setRowStretch(4, 1);
     layout->setColumnStretch(0, 3);
     layout->setColumnStretch(1, 2);
     m_tabExtraInfo->addTab(page, windowtexts::kTabDepthOfField);
