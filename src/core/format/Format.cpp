@@ -1,26 +1,125 @@
 #include "core/format/Format.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
-#include <cstdlib>
-#include <vector>
+#include <utility>
 
 namespace lumarik {
 
 namespace {
 
+// Collects a text in place and moves it to the heap only when it grows long (the 309 integer
+// digits of a large double, a long pattern), so that a display text costs at most the one
+// allocation of the returned string.
+class TextBuffer {
+public:
+    void Put(char c) {
+        if (m_size < kCapacity) {
+            m_short[m_size++] = c;
+            return;
+        }
+        if (m_long.empty()) {
+            m_long.assign(m_short.data(), kCapacity);
+        }
+        m_long += c;
+    }
+
+    void Put(const char* text, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) {
+            Put(text[i]);
+        }
+    }
+
+    void PutRepeated(char c, long long count) {
+        for (long long i = 0; i < count; ++i) {
+            Put(c);
+        }
+    }
+
+    // Writes |value| in decimal, with leading zeros up to minDigits.
+    void PutMagnitude(long long value, long long minDigits) {
+        std::array<char, 24> digits{};
+        std::size_t count = 0;
+        unsigned long long rest = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                            : static_cast<unsigned long long>(value);
+        do {
+            digits[count++] = static_cast<char>('0' + rest % 10);
+            rest /= 10;
+        } while (rest != 0);
+        PutRepeated('0', minDigits - static_cast<long long>(count));
+        while (count > 0) {
+            Put(digits[--count]);
+        }
+    }
+
+    std::string Take() {
+        if (m_long.empty()) {
+            return std::string(m_short.data(), m_size);
+        }
+        return std::move(m_long);
+    }
+
+private:
+    static constexpr std::size_t kCapacity = 64;
+    std::array<char, kCapacity> m_short;
+    std::size_t m_size = 0;
+    std::string m_long;
+};
+
 enum class TokenKind { kLiteral, kIntDigit, kFracDigit, kPoint, kExponent };
 
 struct Token {
     TokenKind kind = TokenKind::kLiteral;
-    char c = 0;     // the literal, or the placeholder ('0' / '#')
+    char c = 0;     // the literal, the placeholder ('0' / '#') or the exponent letter
     int index = 0;  // a placeholder's place within its part, counted from the left
+    // Exponent only: "e+" (sign always shown) and its '0' placeholders.
+    bool signAlways = false;
+    int zeros = 0;
 };
 
-// One section of a display pattern, taken apart.
-struct Section {
-    std::vector<Token> tokens;
+bool IsPlaceholder(char c) {
+    return c == '0' || c == '#';
+}
+
+// Takes one section of a display pattern apart, token by token, from the left. Both the pass
+// that measures a section and the one that writes the text walk it this way, so the pattern
+// is never copied.
+template <typename Visit>
+void WalkSection(std::string_view text, Visit&& visit) {
+    enum class Part { kInteger, kFraction, kAfterExponent };
+    Part part = Part::kInteger;
+    int intCount = 0;
+    int fracCount = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (part == Part::kInteger && IsPlaceholder(c)) {
+            visit(Token{TokenKind::kIntDigit, c, intCount++});
+        } else if (part == Part::kFraction && IsPlaceholder(c)) {
+            visit(Token{TokenKind::kFracDigit, c, fracCount++});
+        } else if (part == Part::kInteger && c == '.') {
+            visit(Token{TokenKind::kPoint, c});
+            part = Part::kFraction;
+        } else if (part != Part::kAfterExponent && intCount + fracCount > 0 &&
+                   (c == 'e' || c == 'E') && i + 2 < text.size() &&
+                   (text[i + 1] == '+' || text[i + 1] == '-') && IsPlaceholder(text[i + 2])) {
+            int zeros = 0;
+            std::size_t j = i + 2;
+            for (; j < text.size() && IsPlaceholder(text[j]); ++j) {
+                zeros += text[j] == '0';
+            }
+            visit(Token{TokenKind::kExponent, c, 0, text[i + 1] == '+', zeros});
+            i = j - 1;
+            part = Part::kAfterExponent;
+        } else {
+            visit(Token{TokenKind::kLiteral, c});
+        }
+    }
+}
+
+// What the digits of a section depend on.
+struct Layout {
     int intCount = 0;   // placeholders before the point
     int intMin = 0;     // integer digits always shown: placeholders from the first '0' on
     int fracCount = 0;  // placeholders after the point
@@ -29,177 +128,181 @@ struct Section {
     char exponentLetter = 'e';
     bool exponentSignAlways = false;
     int exponentMin = 1;
+    // A placeholder or point, before which a minus goes; without one it leads the text.
+    bool hasNumber = false;
 };
 
-bool IsPlaceholder(char c) {
-    return c == '0' || c == '#';
-}
-
-Section ParseSection(std::string_view text) {
-    enum class Part { kInteger, kFraction, kAfterExponent };
-    Section s;
-    Part part = Part::kInteger;
+Layout Measure(std::string_view section) {
+    Layout s;
     int firstZero = -1;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (part == Part::kInteger && IsPlaceholder(c)) {
-            if (c == '0' && firstZero < 0) {
-                firstZero = s.intCount;
-            }
-            s.tokens.push_back({TokenKind::kIntDigit, c, s.intCount++});
-        } else if (part == Part::kFraction && IsPlaceholder(c)) {
-            if (c == '0') {
-                s.fracMin = s.fracCount + 1;
-            }
-            s.tokens.push_back({TokenKind::kFracDigit, c, s.fracCount++});
-        } else if (part == Part::kInteger && c == '.') {
-            s.tokens.push_back({TokenKind::kPoint, c, 0});
-            part = Part::kFraction;
-        } else if (part != Part::kAfterExponent && s.intCount + s.fracCount > 0 &&
-                   (c == 'e' || c == 'E') && i + 2 < text.size() &&
-                   (text[i + 1] == '+' || text[i + 1] == '-') && IsPlaceholder(text[i + 2])) {
-            s.exponent = true;
-            s.exponentLetter = c;
-            s.exponentSignAlways = text[i + 1] == '+';
-            int zeros = 0;
-            std::size_t j = i + 2;
-            for (; j < text.size() && IsPlaceholder(text[j]); ++j) {
-                zeros += text[j] == '0';
-            }
-            s.exponentMin = std::max(zeros, 1);
-            s.tokens.push_back({TokenKind::kExponent, c, 0});
-            i = j - 1;
-            part = Part::kAfterExponent;
-        } else {
-            s.tokens.push_back({TokenKind::kLiteral, c, 0});
+    WalkSection(section, [&](const Token& t) {
+        switch (t.kind) {
+            case TokenKind::kLiteral:
+                break;
+            case TokenKind::kIntDigit:
+                if (t.c == '0' && firstZero < 0) {
+                    firstZero = t.index;
+                }
+                s.intCount = t.index + 1;
+                s.hasNumber = true;
+                break;
+            case TokenKind::kFracDigit:
+                if (t.c == '0') {
+                    s.fracMin = t.index + 1;
+                }
+                s.fracCount = t.index + 1;
+                s.hasNumber = true;
+                break;
+            case TokenKind::kPoint:
+                s.hasNumber = true;
+                break;
+            case TokenKind::kExponent:
+                s.exponent = true;
+                s.exponentLetter = t.c;
+                s.exponentSignAlways = t.signAlways;
+                s.exponentMin = std::max(t.zeros, 1);
+                break;
         }
-    }
+    });
     s.intMin = firstZero < 0 ? 0 : s.intCount - firstZero;
     return s;
 }
 
-// The digit of d at the decimal place 10^place, '0' outside its digits.
-char DigitAt(const DecimalDigits& d, long long place) {
-    const long long index = static_cast<long long>(d.exponent) - place;
-    if (index < 0 || index >= static_cast<long long>(d.digits.size())) {
+// The digit of d at position index (0: the leading one), '0' outside its digits.
+char DigitAtIndex(const ShortDecimal& d, long long index) {
+    if (index < 0 || index >= d.size) {
         return '0';
     }
     return d.digits[static_cast<std::size_t>(index)];
 }
 
-std::string ExponentText(const Section& s, long long exponent) {
-    std::string text(1, s.exponentLetter);
-    if (exponent < 0) {
-        text += '-';
-    } else if (s.exponentSignAlways) {
-        text += '+';
-    }
-    std::string digits = std::to_string(std::llabs(exponent));
-    if (static_cast<int>(digits.size()) < s.exponentMin) {
-        digits.insert(0, static_cast<std::size_t>(s.exponentMin) - digits.size(), '0');
-    }
-    return text + digits;
-}
-
 // d is the magnitude, already rounded to the significant digits of its type.
-std::string Render(const Section& s, DecimalDigits d, bool minus, char decimalSep) {
-    std::string intDigits;
-    std::string fracDigits;
-    std::string exponentText;
+std::string Render(std::string_view section, ShortDecimal d, bool minus, char decimalSep) {
+    const Layout s = Measure(section);
+
+    // The integer digits are `intPad` zeros and then d's digits from the leading one on
+    // (zeros beyond them), `rawIntSize` in all; the decimals are d's digits from `fracBase`.
+    long long rawIntSize = 0;
+    long long fracBase = 0;
+    long long shownExponent = 0;
     if (s.exponent) {
         // Mantissa with intCount digits before the point: d1..d(intCount) . next fracCount.
-        long long shownExponent = 0;
         if (!d.IsZero()) {
             RoundToDigits(d, s.intCount + s.fracCount);
             shownExponent = static_cast<long long>(d.exponent) + 1 - s.intCount;
-            for (int i = 0; i < s.intCount; ++i) {
-                intDigits += DigitAt(d, d.exponent - i);
-            }
+            rawIntSize = s.intCount;
         }
-        for (int i = 0; i < s.fracCount; ++i) {
-            fracDigits += DigitAt(d, static_cast<long long>(d.exponent) - s.intCount - i);
-        }
-        exponentText = ExponentText(s, shownExponent);
+        fracBase = s.intCount;
     } else {
         RoundToDecimals(d, s.fracCount);
-        for (long long place = d.exponent; place >= 0 && !d.IsZero(); --place) {
-            intDigits += DigitAt(d, place);
+        if (!d.IsZero() && d.exponent >= 0) {
+            rawIntSize = static_cast<long long>(d.exponent) + 1;
         }
-        for (int i = 1; i <= s.fracCount; ++i) {
-            fracDigits += DigitAt(d, -i);
-        }
+        fracBase = static_cast<long long>(d.exponent) + 1;
     }
-    while (static_cast<int>(fracDigits.size()) > s.fracMin && fracDigits.back() == '0') {
-        fracDigits.pop_back();
+    long long fracSize = s.fracCount;
+    while (fracSize > s.fracMin && DigitAtIndex(d, fracBase + fracSize - 1) == '0') {
+        --fracSize;
     }
-    if (static_cast<int>(intDigits.size()) < s.intMin) {
-        intDigits.insert(0, static_cast<std::size_t>(s.intMin) - intDigits.size(), '0');
-    }
+    const long long intPad = std::max(0LL, s.intMin - rawIntSize);
+    const long long intSize = rawIntSize + intPad;
 
-    // Integer digits fill the placeholders from the right; the leftmost one takes the excess.
-    const long long intSize = static_cast<long long>(intDigits.size());
-    std::string out;
+    TextBuffer out;
+    const auto putIntDigits = [&](long long from, long long to) {
+        for (long long j = from; j < to; ++j) {
+            out.Put(j < intPad ? '0' : DigitAtIndex(d, j - intPad));
+        }
+    };
     bool minusPending = minus;
+    if (minusPending && !s.hasNumber) {
+        out.Put('-');
+        minusPending = false;
+    }
     const auto startNumber = [&]() {
         if (minusPending) {
-            out += '-';
+            out.Put('-');
             minusPending = false;
         }
     };
-    for (const Token& t : s.tokens) {
+    // Integer digits fill the placeholders from the right; the leftmost one takes the excess.
+    WalkSection(section, [&](const Token& t) {
         switch (t.kind) {
             case TokenKind::kLiteral:
-                out += t.c;
+                out.Put(t.c);
                 break;
             case TokenKind::kIntDigit: {
                 startNumber();
                 const long long fromRight = s.intCount - 1 - t.index;
                 if (t.index == 0) {
-                    if (intSize > fromRight) {
-                        out.append(intDigits, 0, static_cast<std::size_t>(intSize - fromRight));
-                    }
+                    putIntDigits(0, intSize - fromRight);
                 } else if (intSize - 1 - fromRight >= 0) {
-                    out += intDigits[static_cast<std::size_t>(intSize - 1 - fromRight)];
+                    putIntDigits(intSize - 1 - fromRight, intSize - fromRight);
                 }
                 break;
             }
             case TokenKind::kPoint:
                 startNumber();
                 if (s.intCount == 0) {
-                    out += intDigits;
+                    putIntDigits(0, intSize);
                 }
-                out += decimalSep;
+                out.Put(decimalSep);
                 break;
             case TokenKind::kFracDigit:
                 startNumber();
-                if (t.index < static_cast<int>(fracDigits.size())) {
-                    out += fracDigits[static_cast<std::size_t>(t.index)];
+                if (t.index < fracSize) {
+                    out.Put(DigitAtIndex(d, fracBase + t.index));
                 }
                 break;
             case TokenKind::kExponent:
-                out += exponentText;
+                out.Put(s.exponentLetter);
+                if (shownExponent < 0) {
+                    out.Put('-');
+                } else if (s.exponentSignAlways) {
+                    out.Put('+');
+                }
+                out.PutMagnitude(shownExponent, s.exponentMin);
                 break;
         }
-    }
-    if (minusPending) {
-        out.insert(out.begin(), '-');
-    }
-    return out;
+    });
+    return out.Take();
 }
 
-std::vector<std::string_view> SplitSections(std::string_view pattern) {
-    std::vector<std::string_view> sections;
-    std::size_t start = 0;
-    while (sections.size() < 3) {
-        const std::size_t end = pattern.find(';', start);
-        sections.push_back(
-            pattern.substr(start, end == std::string_view::npos ? end : end - start));
-        if (end == std::string_view::npos) {
-            break;
-        }
-        start = end + 1;
+// The general number text of digits[0, size) * 10^exponent (see GeneralNumberText).
+std::string GeneralText(const char* digits, std::size_t size, int exponent, bool negative,
+                        int precision, char decimalSep) {
+    if (size == 0) {
+        return "0";
     }
-    return sections;
+    TextBuffer out;
+    if (negative) {
+        out.Put('-');
+    }
+    if (exponent >= precision || exponent < -4) {
+        out.Put(digits[0]);
+        if (size > 1) {
+            out.Put(decimalSep);
+            out.Put(digits + 1, size - 1);
+        }
+        out.Put('E');
+        out.Put(exponent < 0 ? '-' : '+');
+        out.PutMagnitude(exponent, 2);
+    } else if (exponent < 0) {
+        out.Put('0');
+        out.Put(decimalSep);
+        out.PutRepeated('0', -exponent - 1);
+        out.Put(digits, size);
+    } else {
+        const std::size_t intSize = static_cast<std::size_t>(exponent) + 1;
+        if (size <= intSize) {
+            out.Put(digits, size);
+            out.PutRepeated('0', static_cast<long long>(intSize - size));
+        } else {
+            out.Put(digits, intSize);
+            out.Put(decimalSep);
+            out.Put(digits + intSize, size - intSize);
+        }
+    }
+    return out.Take();
 }
 
 std::string NonFiniteText(double value) {
@@ -215,24 +318,34 @@ std::string FormatWithPrecision(double value, int precision, std::string_view pa
     if (!std::isfinite(value)) {
         return NonFiniteText(value);
     }
-    const std::vector<std::string_view> sections = SplitSections(pattern);
+    // Up to three sections; anything after a third ';' is ignored.
+    std::array<std::string_view, 3> sections;
+    std::size_t sectionCount = 0;
+    for (std::size_t start = 0; sectionCount < sections.size();) {
+        const std::size_t end = pattern.find(';', start);
+        sections[sectionCount++] =
+            pattern.substr(start, end == std::string_view::npos ? end : end - start);
+        if (end == std::string_view::npos) {
+            break;
+        }
+        start = end + 1;
+    }
     const bool negative = value < 0;
     std::string_view section = sections[0];
     bool minus = negative;
-    if (negative && sections.size() > 1 && !sections[1].empty()) {
+    if (negative && sectionCount > 1 && !sections[1].empty()) {
         section = sections[1];
         minus = false;
-    } else if (value == 0 && sections.size() > 2 && !sections[2].empty()) {
+    } else if (value == 0 && sectionCount > 2 && !sections[2].empty()) {
         section = sections[2];
     }
 
-    DecimalDigits d = ToDecimal(value, precision);
+    ShortDecimal d = ToShortDecimal(value, precision);
     if (section.empty()) {
-        d.negative = negative;
-        return GeneralNumberText(d, precision, decimalSep);
+        return GeneralText(d.digits.data(), static_cast<std::size_t>(d.size), d.exponent, negative,
+                           precision, decimalSep);
     }
-    d.negative = false;
-    return Render(ParseSection(section), d, minus, decimalSep);
+    return Render(section, d, minus, decimalSep);
 }
 
 }  // namespace
@@ -246,40 +359,8 @@ std::string Format(float value, std::string_view pattern, char decimalSep) {
 }
 
 std::string GeneralNumberText(const DecimalDigits& d, int precision, char decimalSep) {
-    if (d.IsZero()) {
-        return "0";
-    }
-    std::string out = d.negative ? "-" : "";
-    if (d.exponent >= precision || d.exponent < -4) {
-        out += d.digits[0];
-        if (d.digits.size() > 1) {
-            out += decimalSep;
-            out.append(d.digits, 1, std::string::npos);
-        }
-        out += 'E';
-        out += d.exponent < 0 ? '-' : '+';
-        const std::string exponent = std::to_string(std::abs(d.exponent));
-        if (exponent.size() < 2) {
-            out += '0';
-        }
-        return out + exponent;
-    }
-    if (d.exponent < 0) {
-        out += '0';
-        out += decimalSep;
-        out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-        return out + d.digits;
-    }
-    const std::size_t intSize = static_cast<std::size_t>(d.exponent) + 1;
-    if (d.digits.size() <= intSize) {
-        out += d.digits;
-        out.append(intSize - d.digits.size(), '0');
-        return out;
-    }
-    out.append(d.digits, 0, intSize);
-    out += decimalSep;
-    out.append(d.digits, intSize, std::string::npos);
-    return out;
+    return GeneralText(d.digits.data(), d.digits.size(), d.exponent, d.negative, precision,
+                       decimalSep);
 }
 
 }  // namespace lumarik

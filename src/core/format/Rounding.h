@@ -3,6 +3,7 @@
 // like the decimal it is shown as; and the banker's rounding of slider positions.
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace lumarik {
@@ -23,6 +24,20 @@ struct DecimalDigits {
     bool IsZero() const { return digits.empty(); }
 };
 
+// Significant digits that a ShortDecimal holds: enough for any double to read back.
+constexpr int kMaxShortDigits = 17;
+
+// DecimalDigits with its digits in place instead of on the heap, for number display: the same
+// meaning, with the first `size` characters of `digits` as the digits.
+struct ShortDecimal {
+    bool negative = false;
+    std::array<char, kMaxShortDigits> digits{};
+    int size = 0;
+    int exponent = 0;
+
+    bool IsZero() const { return size == 0; }
+};
+
 // The exact decimal expansion of a finite double (every binary fraction has a finite one;
 // a float converts to double exactly). x must be finite.
 DecimalDigits ExactDecimal(double x);
@@ -31,14 +46,21 @@ DecimalDigits ExactDecimal(double x);
 // (exactly, as double) with kSingleDigits is what the program shows for it: 0.1f gives 0.1.
 DecimalDigits ToDecimal(double x, int significant);
 
+// ToDecimal for 1 to kMaxShortDigits significant digits (`significant` is clamped to that):
+// the same digits without the heap. The full expansion is only worked out for the rare value
+// that lies at a tie or right beside one and is too large or too small to be scaled exactly.
+ShortDecimal ToShortDecimal(double x, int significant);
+
 // Keeps the first `count` significant digits, rounding half away from zero on the next one;
 // 0.95 kept to 1 digit becomes 1 (the exponent grows); count 0 can still round up to one
 // unit of the next higher place (0.6 kept to 0 digits is 1), count < 0 gives zero.
 void RoundToDigits(DecimalDigits& d, int count);
+void RoundToDigits(ShortDecimal& d, int count);
 
 // Rounds half away from zero to `decimals` places after the point (negative: to tens,
 // hundreds, ...).
 void RoundToDecimals(DecimalDigits& d, int decimals);
+void RoundToDecimals(ShortDecimal& d, int decimals);
 
 // The double nearest to d. Throws CalcError when d lies beyond the double range; a magnitude
 // below the smallest double gives a zero of d's sign.

@@ -5,10 +5,13 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <random>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "core/format/NumberInput.h"
 
@@ -70,6 +73,33 @@ const FloatCase kFloatCases[] = {
     {-1e20f, "", "-1E+20"}, {1e7f, "", "1E+07"}, {9999999.0f, "", "9999999"},
     {1.5e-7f, "", "1.5E-07"}, {0.00001f, "", "1E-05"}, {1234.5678f, "", "1234.568"},
     {-0.0f, "", "0"}};
+// Exact ties of 7 and 15 digits go away from zero, wherever the value lies; the binary value
+// is the tie itself here, so ties-to-even would give the lower neighbour.
+const DoubleCase kTies[] = {
+    {1.000030517578125, "0.00000000000000", "1.00003051757813"},
+    {-1.000030517578125, "0.00000000000000", "-1.00003051757813"},
+    {1234567890123425.0, "0", "1234567890123430"}, {1234567890123425.0, "", "1.23456789012343E+15"},
+    {0.000030517578125, "0.0###############", "0.000030517578125"},
+    {99.95, "0.0e+0", "1.0e+2"}};
+
+// How a pattern is taken apart: sections, literals around and after an exponent, exponent
+// placeholders, long texts.
+const DoubleCase kPatternStructure[] = {
+    {-5, "0.0;-0.0;Null;Rest", "-5.0"}, {0, "0.0;-0.0;Null;Rest", "Null"},
+    {-0.0, "0.0;-0.0;Null", "Null"}, {1234.5, "0.0;;;0", "1234.5"}, {-2.5, "0;", "-3"},
+    {0, ";;", "0"}, {12.5, "0.0e+0 0", "1.3e+1 0"}, {1.5e-300, "0.0e+000", "1.5e-300"},
+    {1.5, "0.0e+000", "1.5e+000"}, {0.000123, ".00e+0", ".12e-3"}, {5, "0.0e0", "5.0e0"},
+    {0.5, "0.0e+#", "5.0e-1"}, {123456, "#e+#", "1e+5"}, {0.001, "00.00e-00", "10.00e-04"},
+    {-99.95, " 0.0e+0;(0.0e-0)", "(1.0e2)"}, {-0.4, "#", "-"}, {-5, "(0)", "(-5)"},
+    {-5, "Wert .", "Wert -5."}, {-1234.5, "x.#", "x-1234.5"}, {-0.5, "e+0", "e+-1"},
+    {-1e20, "0.0# (unendlich ferne Ebene, als Markierung in der Tabelle)",
+     "-100000000000000000000.0 (unendlich ferne Ebene, als Markierung in der Tabelle)"}};
+
+const FloatCase kFloatTies[] = {
+    {1.0078125f, "0.0#####", "1.007813"}, {-1.0078125f, "0.0#####", "-1.007813"},
+    {12345665.0f, "0", "12345670"}, {-12345665.0f, "0", "-12345670"},
+    {12345665.0f, "", "1.234567E+07"}, {0.0078125f, "0.0######", "0.0078125"},
+    {9.99999905f, "0.0#####", "9.999999"}};
 // clang-format on
 
 std::string WithSeparator(std::string text, char decimalSep) {
@@ -93,6 +123,8 @@ INSTANTIATE_TEST_SUITE_P(Rounding, FormatDouble, ::testing::ValuesIn(kRounding))
 INSTANTIATE_TEST_SUITE_P(IntegerAndExponent, FormatDouble,
                          ::testing::ValuesIn(kIntegerAndExponent));
 INSTANTIATE_TEST_SUITE_P(GeneralForm, FormatDouble, ::testing::ValuesIn(kGeneralForm));
+INSTANTIATE_TEST_SUITE_P(Ties, FormatDouble, ::testing::ValuesIn(kTies));
+INSTANTIATE_TEST_SUITE_P(PatternStructure, FormatDouble, ::testing::ValuesIn(kPatternStructure));
 
 class FormatFloat : public ::testing::TestWithParam<FloatCase> {};
 
@@ -104,6 +136,12 @@ TEST_P(FormatFloat, WithSevenSignificantDigits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Format, FormatFloat, ::testing::ValuesIn(kFloatCases));
+INSTANTIATE_TEST_SUITE_P(Ties, FormatFloat, ::testing::ValuesIn(kFloatTies));
+
+// A point after the decimals is a literal and stays a point whatever the separator.
+TEST(Format, SecondPointIsALiteral) {
+    EXPECT_EQ(Format(1.5f, "0.0.0", ','), "1,5.0");
+}
 
 TEST(Format, IntegersAndDoublesOfFloats) {
     EXPECT_EQ(Format(100, "0.0#", ','), "100,0");
@@ -139,6 +177,80 @@ TEST(Format, ShownTextReadsBackAsTheRoundedValue) {
             ASSERT_TRUE(back.has_value()) << text;
             EXPECT_EQ(static_cast<float>(*back), RoundHalfAway(value, 4)) << text;
         }
+    }
+}
+
+// "d.dddddde+XX" with `precision` digits, built from the exact expansion of value: what an
+// exponent pattern with one digit before the point and precision - 1 after it must show.
+std::string ExpectedExponentForm(double value, int precision) {
+    DecimalDigits d = ExactDecimal(value);
+    RoundToDigits(d, precision);
+    d.digits.resize(static_cast<std::size_t>(precision), '0');
+    const int exponent = std::abs(d.exponent);
+    return std::string(value < 0 ? "-" : "") + d.digits[0] + '.' + d.digits.substr(1) + 'e' +
+           (d.exponent < 0 ? '-' : '+') + (exponent < 10 ? "0" : "") + std::to_string(exponent);
+}
+
+// The shown digits over random floats and doubles of every size, against the exact binary
+// value rounded on its full decimal expansion.
+TEST(Format, ExponentFormShowsTheRoundedExactValue) {
+    std::mt19937_64 random(20240612);
+    for (int i = 0; i < 50000; ++i) {
+        const std::uint64_t bits = random();
+        double value = 0.0;
+        std::memcpy(&value, &bits, sizeof value);
+        // Every other double of display size: 2^-40 .. 2^60.
+        if (i % 2 == 0) {
+            value = std::ldexp(static_cast<double>(bits >> 11) / 9007199254740992.0 + 0.5,
+                               static_cast<int>(bits % 101) - 40);
+        }
+        if (std::isfinite(value)) {
+            ASSERT_EQ(Format(value, "0.00000000000000e+00"), ExpectedExponentForm(value, 15))
+                << std::hexfloat << value;
+        }
+        const auto single = static_cast<float>(value);
+        if (std::isfinite(single)) {
+            ASSERT_EQ(Format(single, "0.000000e+00"),
+                      ExpectedExponentForm(static_cast<double>(single), 7))
+                << std::hexfloat << single;
+        }
+    }
+}
+
+// A float is shown as its 7 digits are: as the double nearest to them, whose 15 digits are
+// the same. Float and double reach their digits on different paths for most sizes.
+TEST(Format, FloatShowsAsTheDoubleOfItsSevenDigits) {
+    // Not the general form, which switches to an exponent at 7 or 15 integer digits.
+    std::vector<const char*> patterns;
+    const auto take = [&](const auto& table) {
+        for (const DoubleCase& c : table) {
+            const char* pattern = std::get<1>(c);
+            if (pattern[0] != '\0' && pattern[0] != ';') {
+                patterns.push_back(pattern);
+            }
+        }
+    };
+    take(kProgramPatterns);
+    take(kSections);
+    take(kRounding);
+    take(kPatternStructure);
+    std::mt19937_64 random(20240613);
+    for (int i = 0; i < 50000; ++i) {
+        const auto bits = static_cast<std::uint32_t>(random());
+        float value = 0.0f;
+        std::memcpy(&value, &bits, sizeof value);
+        // Every other one of listing size: 2^-20 .. 2^30.
+        if (i % 2 == 0) {
+            value = std::ldexp(static_cast<float>(bits >> 8) / 16777216.0f + 0.5f,
+                               static_cast<int>(bits % 51) - 20);
+        }
+        if (!std::isfinite(value)) {
+            continue;
+        }
+        const double shown = ToDouble(ToDecimal(value, kSingleDigits));
+        const char* pattern = patterns[static_cast<std::size_t>(random() % patterns.size())];
+        ASSERT_EQ(Format(value, pattern, ','), Format(shown, pattern, ','))
+            << std::hexfloat << value << " " << pattern;
     }
 }
 
