@@ -23,6 +23,9 @@ public:
     std::optional<QString> Input(const QString&, const QString&, const QString& d) override {
         return d;
     }
+    std::optional<QString> SaveFileName(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
 };
 
 void Type(lumarik::frmLumarik& window, const char* box, const char* text) {

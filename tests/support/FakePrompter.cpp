@@ -35,6 +35,21 @@ std::optional<QString> FakePrompter::Input(const QString& prompt, const QString&
     return answer.text;
 }
 
+// File names come from the same queue as input boxes.
+std::optional<QString> FakePrompter::SaveFileName(const QString& title, const QString& filter,
+                                                  const QString& suggested) {
+    m_shown.push_back({ShownPrompt::Kind::SaveFile, filter, title, PromptIcon::None, suggested,
+                       true});
+    if (m_inputAnswers.empty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << title.toStdString();
+        return std::nullopt;
+    }
+    const InputAnswer answer = m_inputAnswers.front();
+    m_inputAnswers.pop_front();
+    if (!answer.given) return std::nullopt;
+    return answer.text;
+}
+
 std::vector<QString> FakePrompter::MessageTexts() const {
     std::vector<QString> texts;
     for (const ShownPrompt& p : m_shown) {

@@ -12,7 +12,7 @@
 namespace lumarik::test {
 
 struct ShownPrompt {
-    enum class Kind { Message, Question, Input } kind;
+    enum class Kind { Message, Question, Input, SaveFile } kind;
     QString text;
     QString title;
     PromptIcon icon = PromptIcon::None;
@@ -26,6 +26,9 @@ public:
     PromptAnswer Question(const QString& text, bool withCancel, const QString& title) override;
     std::optional<QString> Input(const QString& prompt, const QString& title,
                                  const QString& defaultAnswer) override;
+
+    std::optional<QString> SaveFileName(const QString& title, const QString& filter,
+                                        const QString& suggested) override;
 
     void AnswerQuestion(PromptAnswer answer) { m_questionAnswers.push_back(answer); }
     // std::nullopt stands for Cancel.

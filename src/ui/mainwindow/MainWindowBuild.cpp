@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/drawing/DrawingView.h"
 #include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/mainwindow/frmLumarik.h"
 
@@ -83,13 +84,9 @@ QListWidget* NamedList(const QString& name, const QString& accessible) {
 }  // namespace
 
 void frmLumarik::BuildControls() {
-    m_pctDrg = Named(new QWidget, QStringLiteral("pctDrg"), windowtexts::kAccDrawing);
+    m_pctDrg = Named(new DrawingView, QStringLiteral("pctDrg"), windowtexts::kAccDrawing);
     m_pctDrg->setMinimumSize(200, 120);
     m_pctDrg->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    m_pctDrg->setAutoFillBackground(true);
-    QPalette white = m_pctDrg->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    m_pctDrg->setPalette(white);
 
     auto* drawingRow = new QHBoxLayout;
     drawingRow->addWidget(m_pctDrg, 3);

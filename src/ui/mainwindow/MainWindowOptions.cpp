@@ -18,6 +18,7 @@
 #include "core/model/ImageHeightPresets.h"
 #include "core/model/ModeSwitches.h"
 #include "core/settings/LumarikSettings.h"
+#include "ui/drawing/DrawingView.h"
 #include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/mainwindow/WindowHelpers.h"
 #include "ui/mainwindow/frmLumarik.h"

@@ -20,6 +20,7 @@
 #include "core/model/ModelTexts.h"
 #include "core/model/ValueEntry.h"
 #include "core/settings/LumarikSettings.h"
+#include "ui/drawing/DrawingView.h"
 #include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/mainwindow/WindowHelpers.h"
 #include "ui/shell/CSApplication.h"
@@ -53,6 +54,7 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     m_model.SetDecimalSeparator(UserDecimalSeparator());
     BuildControls();
     ConnectOptions();
+    ConnectDrawing();
     connect(m_comEnd, &QPushButton::clicked, this, &QWidget::close);
     connect(m_txtDOFCustom, &QLineEdit::editingFinished, this, &frmLumarik::CommitCustomCofC);
     for (int type = 0; type < 2; ++type) {
@@ -460,6 +462,7 @@ void frmLumarik::ShowResults(const ResultsView& view) {
     m_lblInvalidCalcs->setStyleSheet(ColourStyle(kColourRed));
     m_lblInvalidCalcs->setVisible(view.showNoSolution);
     ShowLabel(m_lblVirtualImage, view.virtualLabel);
+    m_pctDrg->update();
 }
 
 void frmLumarik::ShowListing(const ListingRows& rows) {

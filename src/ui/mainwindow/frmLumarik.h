@@ -6,6 +6,8 @@
 #include <array>
 
 #include "core/backup/DataBackup.h"
+#include "core/drawing/DrgRoutines.h"
+#include "core/drawing/DrgTouch.h"
 #include "core/model/LumarikCode.h"
 #include "core/model/ModelDiagnostics.h"
 #include "core/model/Options.h"
@@ -23,6 +25,8 @@ class QScrollBar;
 class QTabWidget;
 
 namespace lumarik {
+
+class DrawingView;
 
 // The widgets of one value row: caption and value box, and in the slider container the
 // two limit boxes, the slider and its caption.
@@ -61,6 +65,16 @@ private:
     ValueRowWidgets BuildRow(const QString& suffix, int rowNumber, bool aperture);
 
     void Load();
+    // The drawing (MainWindowDrawing.cpp).
+    void ConnectDrawing();
+    void PaintDrawing(Canvas& canvas);
+    void DrawingPressed(double x, double y);
+    void DrawingMoved(double x, double y);
+    void DrawingReleased();
+    void AfterDragChange();
+    QImage DrawingImage(qreal ratio) const;
+    void CopyDrawing();
+    void SaveDrawing();
     void Report(const std::string& text) override;
 
     // Handlers.
@@ -157,7 +171,9 @@ private:
     QListWidget* m_lstResVals = nullptr;
     QLabel* m_lblVirtualImage = nullptr;
     QLabel* m_lblInvalidCalcs = nullptr;
-    QWidget* m_pctDrg = nullptr;
+    DrawingView* m_pctDrg = nullptr;
+    DrgRoutines m_drawing;
+    DrgTouch m_touch;
 
     QTabWidget* m_tabOptions = nullptr;
     QListWidget* m_lstMirrorMode = nullptr;

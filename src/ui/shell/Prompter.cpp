@@ -1,5 +1,6 @@
 #include "ui/shell/Prompter.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -54,6 +55,13 @@ std::optional<QString> QtPrompter::Input(const QString& prompt, const QString& t
     dialog.setCancelButtonText(kCancel);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue();
+}
+
+std::optional<QString> QtPrompter::SaveFileName(const QString& title, const QString& filter,
+                                                const QString& suggested) {
+    const QString name = QFileDialog::getSaveFileName(m_parent, title, suggested, filter);
+    if (name.isEmpty()) return std::nullopt;
+    return name;
 }
 
 }  // namespace lumarik

@@ -27,6 +27,9 @@ public:
     // An input box; nothing when the user cancels.
     virtual std::optional<QString> Input(const QString& prompt, const QString& title,
                                          const QString& defaultAnswer) = 0;
+    // A file name to save to; nothing when the user cancels.
+    virtual std::optional<QString> SaveFileName(const QString& title, const QString& filter,
+                                                const QString& suggested) = 0;
 };
 
 // Shows real dialogs with German button texts.
@@ -39,6 +42,8 @@ public:
     PromptAnswer Question(const QString& text, bool withCancel, const QString& title) override;
     std::optional<QString> Input(const QString& prompt, const QString& title,
                                  const QString& defaultAnswer) override;
+    std::optional<QString> SaveFileName(const QString& title, const QString& filter,
+                                        const QString& suggested) override;
 
 private:
     QWidget* m_parent;

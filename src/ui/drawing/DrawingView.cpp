@@ -1,0 +1,77 @@
+#include "ui/drawing/DrawingView.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/drawing/QPainterCanvas.h"
+
+namespace lumarik {
+namespace {
+const QString kCopyDrawing = QStringLiteral("Zeichnung kopieren");
+const QString kSaveDrawing = QStringLiteral("Zeichnung speichern …");
+}  // namespace
+
+DrawingView::DrawingView(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(false);
+}
+
+QImage DrawingView::Render(QSize size, qreal ratio,
+                           const std::function<void(Canvas&)>& paint) const {
+    QImage image = BlankDrawingImage(size, ratio);
+    QPainter painter(&image);
+    painter.setFont(font());
+    QPainterCanvas canvas(painter, QSizeF(size));
+    if (paint) paint(canvas);
+    return image;
+}
+
+void DrawingView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QPainterCanvas canvas(painter, QSizeF(size()));
+    canvas.Clear();
+    if (m_hooks.paint) m_hooks.paint(canvas);
+}
+
+void DrawingView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    // A press while a drag still runs means its release was lost.
+    if (m_pressed) Release();
+    m_pressed = true;
+    if (m_hooks.press) m_hooks.press(event->position().x(), event->position().y());
+}
+
+void DrawingView::mouseMoveEvent(QMouseEvent* event) {
+    if (m_pressed && m_hooks.move) m_hooks.move(event->position().x(), event->position().y());
+}
+
+void DrawingView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && m_pressed) Release();
+}
+
+bool DrawingView::event(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (m_pressed && (type == QEvent::UngrabMouse || type == QEvent::FocusOut ||
+                      type == QEvent::WindowDeactivate || type == QEvent::Hide)) {
+        Release();
+    }
+    return QWidget::event(event);
+}
+
+void DrawingView::Release() {
+    m_pressed = false;
+    if (m_hooks.release) m_hooks.release();
+}
+
+void DrawingView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    QAction* copy = menu.addAction(kCopyDrawing);
+    QAction* save = menu.addAction(kSaveDrawing);
+    QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == copy && m_hooks.copy) m_hooks.copy();
+    if (chosen == save && m_hooks.save) m_hooks.save();
+}
+
+}  // namespace lumarik

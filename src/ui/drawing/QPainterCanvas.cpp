@@ -1,0 +1,81 @@
+#include "ui/drawing/QPainterCanvas.h"
+
+#include <QPainter>
+#include <QPolygonF>
+
+namespace lumarik {
+
+QColor ToQColor(Colour colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+QPainterCanvas::QPainterCanvas(QPainter& painter, QSizeF size)
+    : m_painter(painter), m_size(size), m_metrics(painter.font(), painter.device()) {
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+ScaleRect QPainterCanvas::Scale() const { return {0.0, 0.0, m_size.width(), m_size.height()}; }
+
+void QPainterCanvas::Clear() { m_painter.fillRect(QRectF(QPointF(0, 0), m_size), Qt::white); }
+
+void QPainterCanvas::SetPen(Colour colour, PenStyle style, int width) {
+    QPen pen(ToQColor(colour));
+    pen.setWidthF(width < 1 ? 1.0 : width);
+    pen.setStyle(style == PenStyle::kDotted ? Qt::DotLine : Qt::SolidLine);
+    pen.setCapStyle(Qt::FlatCap);
+    m_painter.setPen(pen);
+}
+
+void QPainterCanvas::Line(double x1, double y1, double x2, double y2, Colour colour,
+                          PenStyle style, int width) {
+    SetPen(colour, style, width);
+    m_painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void QPainterCanvas::Text(double x, double y, std::string_view text, Colour colour) {
+    m_painter.setPen(ToQColor(colour));
+    const QString s = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+    m_painter.drawText(QPointF(x, y + m_metrics.ascent()), s);
+}
+
+double QPainterCanvas::TextWidth(std::string_view text) const {
+    return m_metrics.horizontalAdvance(
+        QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+}
+
+double QPainterCanvas::TextHeight(std::string_view) const { return m_metrics.height(); }
+
+void QPainterCanvas::Box(double x1, double y1, double x2, double y2, Colour colour, bool filled) {
+    const QRectF rect = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+    SetPen(colour, PenStyle::kSolid, 1);
+    if (filled) m_painter.setBrush(ToQColor(colour));
+    m_painter.drawRect(rect);
+    m_painter.setBrush(Qt::NoBrush);
+}
+
+void QPainterCanvas::Circle(double x, double y, double radius, Colour colour, bool filled) {
+    SetPen(colour, PenStyle::kSolid, 1);
+    if (filled) m_painter.setBrush(ToQColor(colour));
+    m_painter.drawEllipse(QPointF(x, y), radius, radius);
+    m_painter.setBrush(Qt::NoBrush);
+}
+
+void QPainterCanvas::Polyline(const std::vector<PixelPoint>& points, Colour colour, PenStyle style,
+                              int width) {
+    QPolygonF polygon;
+    polygon.reserve(static_cast<int>(points.size()));
+    for (const PixelPoint& p : points) polygon << QPointF(p.x, p.y);
+    SetPen(colour, style, width);
+    m_painter.drawPolyline(polygon);
+}
+
+QImage BlankDrawingImage(QSize size, qreal devicePixelRatio) {
+    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::white);
+    return image;
+}
+
+}  // namespace lumarik

@@ -1,0 +1,46 @@
+// The Canvas on a QPainter: one implementation for the screen widget, the printer and image
+// export. Antialiased; on HiDPI screens and images with a device pixel ratio the painter's
+// scale keeps lines and text crisp.
+#pragma once
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+
+#include "core/drawing/Canvas.h"
+
+class QPainter;
+
+namespace lumarik {
+
+QColor ToQColor(Colour colour);
+
+class QPainterCanvas : public Canvas {
+public:
+    // The painter paints a surface of `size` device-independent pixels.
+    QPainterCanvas(QPainter& painter, QSizeF size);
+
+    ScaleRect Scale() const override;
+    void Clear() override;
+    void Line(double x1, double y1, double x2, double y2, Colour colour, PenStyle style,
+              int width) override;
+    void Text(double x, double y, std::string_view text, Colour colour) override;
+    double TextWidth(std::string_view text) const override;
+    double TextHeight(std::string_view text) const override;
+    void Box(double x1, double y1, double x2, double y2, Colour colour, bool filled) override;
+    void Circle(double x, double y, double radius, Colour colour, bool filled) override;
+    void Polyline(const std::vector<PixelPoint>& points, Colour colour, PenStyle style,
+                  int width) override;
+
+private:
+    void SetPen(Colour colour, PenStyle style, int width);
+
+    QPainter& m_painter;
+    QSizeF m_size;
+    QFontMetricsF m_metrics;
+};
+
+// An image of `size` device-independent pixels at the given device pixel ratio, white.
+QImage BlankDrawingImage(QSize size, qreal devicePixelRatio);
+
+}  // namespace lumarik

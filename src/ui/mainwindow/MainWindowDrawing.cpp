@@ -1,0 +1,90 @@
+// The system drawing of the main window: painting through the core's DrgRoutines, dragging
+// its elements through DrgTouch, and copying or saving the picture.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
+
+#include "core/backup/DataBackup.h"
+#include "ui/drawing/DrawingView.h"
+#include "ui/mainwindow/WindowHelpers.h"
+#include "ui/mainwindow/frmLumarik.h"
+#include "ui/shell/Prompter.h"
+
+namespace lumarik {
+namespace {
+const QString kSaveTitle = QStringLiteral("Zeichnung speichern");
+const QString kSaveFilter = QStringLiteral("PNG-Bilder (*.png)");
+const QString kSuggestedName = QStringLiteral("Lumarik-Zeichnung.png");
+const QString kSaveFailed = QStringLiteral("Die Zeichnung konnte nicht gespeichert werden: ");
+// Saved pictures have twice the pixels of the drawing on the screen.
+constexpr qreal kSaveRatio = 2.0;
+}  // namespace
+
+void frmLumarik::ConnectDrawing() {
+    DrawingView::Hooks hooks;
+    hooks.paint = [this](Canvas& canvas) { PaintDrawing(canvas); };
+    hooks.press = [this](double x, double y) { DrawingPressed(x, y); };
+    hooks.move = [this](double x, double y) { DrawingMoved(x, y); };
+    hooks.release = [this] { DrawingReleased(); };
+    hooks.copy = [this] { CopyDrawing(); };
+    hooks.save = [this] { SaveDrawing(); };
+    m_pctDrg->SetHooks(std::move(hooks));
+}
+
+void frmLumarik::PaintDrawing(Canvas& canvas) {
+    m_drawing.Redraw(canvas, m_model, m_options, m_updateGuard == 2);
+}
+
+void frmLumarik::DrawingPressed(double x, double y) {
+    if (m_updateGuard != 0) return;
+    const PressResult result = m_touch.DragHitTest(
+        x, y, m_model, m_options, m_drawing.Handles(), [this] { Backup(kBackupValue); });
+    if (result.grab == kGrabNone) return;
+    m_updateGuard = 2;  // the drawing keeps its scale until the release
+    if (result.selectionChanged) {
+        SyncBoxes();
+        ApplyEnables(m_model.Enables());
+        RebuildRows();
+    }
+}
+
+void frmLumarik::DrawingMoved(double x, double y) {
+    if (m_updateGuard != 2) return;
+    if (m_touch.DragMove(x, y, m_model, [this] { Backup(kBackupValue); })) AfterDragChange();
+}
+
+void frmLumarik::DrawingReleased() {
+    // Also the way out of a drag whose release was lost: the guard never stays at 2.
+    if (m_touch.EndDrag(m_updateGuard)) AfterDragChange();
+}
+
+void frmLumarik::AfterDragChange() {
+    RebuildRows();
+    ShowResults(m_model.Recalculate());
+}
+
+// Pictures for the clipboard and files come from their own drawing state, so that exporting
+// never moves the window's grab handles.
+QImage frmLumarik::DrawingImage(qreal ratio) const {
+    DrgRoutines exportDrawing;
+    return m_pctDrg->Render(m_pctDrg->size(), ratio, [&](Canvas& canvas) {
+        exportDrawing.Redraw(canvas, m_model, m_options, false);
+    });
+}
+
+void frmLumarik::CopyDrawing() {
+    QApplication::clipboard()->setImage(DrawingImage(m_pctDrg->devicePixelRatioF()));
+}
+
+void frmLumarik::SaveDrawing() {
+    if (!m_context.prompter) return;
+    const std::optional<QString> name =
+        m_context.prompter->SaveFileName(kSaveTitle, kSaveFilter, kSuggestedName);
+    if (!name) return;
+    if (!DrawingImage(kSaveRatio).save(*name, "PNG")) {
+        m_context.prompter->Message(kSaveFailed + *name, PromptIcon::Exclamation);
+    }
+}
+
+}  // namespace lumarik
