@@ -402,11 +402,13 @@ QWidget* frmLumarik::BuildButtons() {
     m_comUndo = button(windowtexts::kUndo, "comUndo", windowtexts::kUndoTip);
     m_comRecall = button(windowtexts::kRecall, "comRecall", windowtexts::kRecallTip);
     m_comClear = button(windowtexts::kClear, "comClear", windowtexts::kClearTip);
+    m_comPrint = button(windowtexts::kPrint, "comPrint", windowtexts::kPrintTip);
     m_comEnd = button(windowtexts::kEnd, "comEnd", {});
     layout->addWidget(m_comUndo);
     layout->addWidget(m_comRecall);
     layout->addWidget(m_comClear);
     layout->addStretch(1);
+    layout->addWidget(m_comPrint);
     layout->addWidget(m_comEnd);
     return panel;
 }

@@ -102,5 +102,7 @@ inline const QString kRecallTip = QStringLiteral("Laden des zuletzt gespeicherte
 inline const QString kClear = QStringLiteral("&Löschen");
 inline const QString kClearTip = QStringLiteral("Löschen des aktuellen Systems");
 inline const QString kEnd = QStringLiteral("&Ende");
+inline const QString kPrint = QStringLiteral("&Drucken");
+inline const QString kPrintTip = QStringLiteral("Drucken des aktuellen Systems");
 
 }  // namespace lumarik::windowtexts

@@ -23,6 +23,7 @@
 #include "ui/drawing/DrawingView.h"
 #include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/mainwindow/WindowHelpers.h"
+#include "ui/report/ReportPrinter.h"
 #include "ui/shell/CSApplication.h"
 #include "ui/shell/Prompter.h"
 
@@ -56,6 +57,9 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     ConnectOptions();
     ConnectDrawing();
     connect(m_comEnd, &QPushButton::clicked, this, &QWidget::close);
+    // Printing reads the system and changes nothing of the window.
+    connect(m_comPrint, &QPushButton::clicked, this,
+            [this] { ShowPrintDialog(this, m_model, m_options, m_context); });
     connect(m_txtDOFCustom, &QLineEdit::editingFinished, this, &frmLumarik::CommitCustomCofC);
     for (int type = 0; type < 2; ++type) {
         connect(m_optCofCType[type], &QRadioButton::clicked, this,

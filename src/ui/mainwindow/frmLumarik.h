@@ -48,6 +48,8 @@ public:
     ~frmLumarik() override;
 
     const LumarikCode& Model() const { return m_model; }
+    // The state of the last drawing on the screen (transform, grab handles).
+    const DrgRoutines& Drawing() const { return m_drawing; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -197,6 +199,7 @@ private:
     QPushButton* m_comUndo = nullptr;
     QPushButton* m_comRecall = nullptr;
     QPushButton* m_comClear = nullptr;
+    QPushButton* m_comPrint = nullptr;
     QPushButton* m_comEnd = nullptr;
 };
 

@@ -1,0 +1,37 @@
+// The German texts of the printed lens/mirror report: the refusals, the header, the section
+// headings, the captions of the advanced options and the markers of the focal length.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace lumarik::texts {
+
+// Refusals; each keeps its trailing blank.
+inline constexpr std::string_view kReportNeedsParameters =
+    "Sie haben noch nicht alle Parameter ausgewählt! ";
+inline constexpr std::string_view kReportNeedsValues =
+    "Sie haben noch nicht für alle Parameter Werte eingetragen! ";
+
+inline constexpr std::string_view kReportMaker = "Vendrel";
+inline constexpr std::string_view kReportParaxial = " paraxiale Berechnung";
+inline constexpr std::string_view kReportFooterPrefix = "Erstellt mit ";
+
+inline constexpr std::string_view kReportUserVariables = "Benutzerdefinierte Variablen";
+inline constexpr std::string_view kReportSystemLens = "Systemdefinition: Linse";
+inline constexpr std::string_view kReportSystemMirror = "Systemdefinition: Spiegel";
+inline constexpr std::string_view kReportAdvancedOptions = "Erweiterte Optionen";
+inline constexpr std::string_view kReportDepthOfField = "Schärfentiefe";
+
+inline constexpr std::string_view kReportObjectAtInfinity = " Unendlich";
+inline constexpr std::string_view kReportPositive = "    [Positiv]";
+inline constexpr std::string_view kReportNegative = "    [Negativ]";
+
+// The captions of the advanced options as the options page shows them; the object-space
+// index of a mirror is also the image-space index.
+inline constexpr std::array<std::string_view, 4> kReportAdvancedLens = {
+    "Entfernung zwischen den Hauptebenen:", "Brechungsindex im Objektraum",
+    "Brechungsindex im Bildraum:", "Wellenlänge [für Beugungsbetrachtung]"};
+inline constexpr std::string_view kReportIndexMirror = "Brechungsindex im Objekt-/Bildraum";
+
+}  // namespace lumarik::texts

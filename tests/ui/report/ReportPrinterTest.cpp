@@ -1,0 +1,82 @@
+// The printed report through the painting code the print dialog uses: a PDF file of exactly
+// one page, also without a solution to draw, and a refused report that only tells the user.
+#include <gmock/gmock.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "core/model/ModelTestSupport.h"
+#include "core/model/Options.h"
+#include "support/TestEnvironment.h"
+#include "ui/report/ReportPrinter.h"
+
+namespace lumarik::test {
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+// Page objects, not the page tree ("/Type /Pages").
+int PageCount(const QByteArray& pdf) {
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![A-Za-z])"));
+    int count = 0;
+    for (auto it = page.globalMatch(QString::fromLatin1(pdf)); it.hasNext(); it.next()) ++count;
+    return count;
+}
+
+struct PrintCase {
+    const char* name;
+    std::vector<Given> given;
+};
+
+class ReportPdf : public ::testing::TestWithParam<PrintCase> {};
+
+TEST_P(ReportPdf, HasExactlyOnePage) {
+    TestEnvironment env;
+    LumarikCode code;
+    for (const Given& g : GetParam().given) Choose(code, {g});
+    GiveAperture(code, kApStopRadius, 10);
+    code.Solve(false);
+    Options options;
+    options.drawPoints = true;
+
+    const QString path = env.FilePath(QStringLiteral("Bericht.pdf"));
+    ASSERT_TRUE(PrintLensReportToPdf(path, code, options, env.Context()));
+    const QByteArray pdf = ReadAll(path);
+    ASSERT_TRUE(pdf.startsWith("%PDF")) << pdf.left(16).toStdString();
+    EXPECT_EQ(PageCount(pdf), 1);
+    EXPECT_TRUE(env.prompter.Shown().empty());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Report, ReportPdf, ::testing::Values(
+    PrintCase{"SolvedLens", {{kParFocal, 100}, {kParObjectDist, -200}, {kParObjectHeight, 10}}},
+    PrintCase{"NoSolution", {{kParFocal, 100}, {kParTrack, 300}, {kParObjectHeight, 10}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(ReportPrinter, RefusedReportOnlyTellsTheUser) {
+    TestEnvironment env;
+    LumarikCode code;
+    Choose(code, {{kParFocal, 100}, {kParObjectDist, -200}});
+    const Options options;
+
+    EXPECT_FALSE(ShowPrintDialog(nullptr, code, options, env.Context()));
+    ASSERT_EQ(env.prompter.Shown().size(), 1u);
+    EXPECT_EQ(env.prompter.Shown()[0].kind, ShownPrompt::Kind::Message);
+    EXPECT_EQ(env.prompter.Shown()[0].icon, PromptIcon::Exclamation);
+    EXPECT_EQ(env.prompter.Shown()[0].text.toStdString(),
+              "Sie haben noch nicht alle Parameter ausgewählt! ");
+
+    const QString path = env.FilePath(QStringLiteral("Bericht.pdf"));
+    EXPECT_FALSE(PrintLensReportToPdf(path, code, options, env.Context()));
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+}  // namespace
+}  // namespace lumarik::test
