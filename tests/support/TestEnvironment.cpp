@@ -2,7 +2,13 @@
 
 #include <QFile>
 
+#include "ui/shell/frmHelp.h"
+
 namespace lumarik::test {
+
+TestEnvironment::TestEnvironment() : m_context{m_dir.path(), &prompter} {
+    MarkNewFeaturesShown();
+}
 
 QString TestEnvironment::ReadFile(const QString& name) const {
     QFile file(FilePath(name));

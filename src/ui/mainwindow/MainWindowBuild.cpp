@@ -257,6 +257,12 @@ QWidget* frmLumarik::BuildValueRows() {
         grid->addWidget(row.slider, i, 2);
     }
     grid->setColumnStretch(2, 1);
+    m_comApFNosStandard = Named(new QPushButton(windowtexts::kStandardFNumbers),
+                                QStringLiteral("comApFNosStandard"),
+                                windowtexts::kStandardFNumbersTip);
+    m_comApFNosStandard->setToolTip(windowtexts::kStandardFNumbersTip);
+    m_comApFNosStandard->setVisible(false);
+    grid->addWidget(m_comApFNosStandard, kApertureRow + 1, 1);
 
     return panel;
 }
@@ -403,11 +409,15 @@ QWidget* frmLumarik::BuildButtons() {
     m_comRecall = button(windowtexts::kRecall, "comRecall", windowtexts::kRecallTip);
     m_comClear = button(windowtexts::kClear, "comClear", windowtexts::kClearTip);
     m_comPrint = button(windowtexts::kPrint, "comPrint", windowtexts::kPrintTip);
+    m_comAbout = button(windowtexts::kAbout, "comAbout", {});
+    m_comHelp = button(windowtexts::kHelp, "comHelp", {});
     m_comEnd = button(windowtexts::kEnd, "comEnd", {});
     layout->addWidget(m_comUndo);
     layout->addWidget(m_comRecall);
     layout->addWidget(m_comClear);
     layout->addStretch(1);
+    layout->addWidget(m_comHelp);
+    layout->addWidget(m_comAbout);
     layout->addWidget(m_comPrint);
     layout->addWidget(m_comEnd);
     return panel;

@@ -103,6 +103,10 @@ inline const QString kClear = QStringLiteral("&Löschen");
 inline const QString kClearTip = QStringLiteral("Löschen des aktuellen Systems");
 inline const QString kEnd = QStringLiteral("&Ende");
 inline const QString kPrint = QStringLiteral("&Drucken");
+inline const QString kAbout = QStringLiteral("Info...");
+inline const QString kHelp = QStringLiteral("Hilfe...");
+inline const QString kStandardFNumbers = QStringLiteral("Standard...");
+inline const QString kStandardFNumbersTip = QStringLiteral("Standard-Blendenzahlen");
 inline const QString kPrintTip = QStringLiteral("Drucken des aktuellen Systems");
 
 }  // namespace lumarik::windowtexts

@@ -24,6 +24,12 @@
 #include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/mainwindow/WindowHelpers.h"
 #include "ui/report/ReportPrinter.h"
+#include "ui/chart/frmApFNosStandard.h"
+#include "ui/shell/About.h"
+#include "ui/shell/frmHelp.h"
+#include "core/help/HelpTexts.h"
+#include <QShowEvent>
+#include <QTimer>
 #include "ui/shell/CSApplication.h"
 #include "ui/shell/Prompter.h"
 
@@ -60,6 +66,10 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     // Printing reads the system and changes nothing of the window.
     connect(m_comPrint, &QPushButton::clicked, this,
             [this] { ShowPrintDialog(this, m_model, m_options, m_context); });
+    connect(m_comAbout, &QPushButton::clicked, this, [this] { About::Display(m_context, this); });
+    connect(m_comHelp, &QPushButton::clicked, this, &frmLumarik::HelpClicked);
+    connect(m_comApFNosStandard, &QPushButton::clicked, this,
+            &frmLumarik::StandardFNumbersClicked);
     connect(m_txtDOFCustom, &QLineEdit::editingFinished, this, &frmLumarik::CommitCustomCofC);
     for (int type = 0; type < 2; ++type) {
         connect(m_optCofCType[type], &QRadioButton::clicked, this,
@@ -467,6 +477,39 @@ void frmLumarik::ShowResults(const ResultsView& view) {
     m_lblInvalidCalcs->setVisible(view.showNoSolution);
     ShowLabel(m_lblVirtualImage, view.virtualLabel);
     m_pctDrg->update();
+    // The standard F-numbers fit only the F-number: picked while NA is chosen they would be
+    // stored as an NA.
+    m_comApFNosStandard->setVisible(view.apertureRowVisible &&
+                                    m_model.Apertures().Contains(kApFNumber));
+}
+
+void frmLumarik::StandardFNumbersClicked() {
+    if (m_updateGuard != 0) return;
+    frmApFNosStandard::Display(this, [this](double exact) {
+        if (m_updateGuard != 0 || !RowHasRecord(kApertureRow)) return;
+        m_apRow.value->setText(QString::number(exact, 'g', 7)
+                                   .replace(QLatin1Char('.'), QChar(m_model.DecimalSeparator())));
+        GuardScope guard(m_updateGuard);
+        CommitValueNow(kApertureRow);
+    });
+}
+
+void frmLumarik::HelpClicked() {
+    const int page = m_tabOptions->currentIndex();
+    frmHelp::Display(this, page == 1 || page == 2 ? page : kHelpKeyParams);
+}
+
+// The page of new features, once per user, after the window is on screen; the flag is
+// written before the page shows, so a crash on it never repeats it.
+void frmLumarik::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_shownOnce) return;
+    m_shownOnce = true;
+    QTimer::singleShot(0, this, [this] {
+        if (!ShouldShowNewFeatures()) return;
+        MarkNewFeaturesShown();
+        frmHelp::Display(this, kHelpNewFeatures);
+    });
 }
 
 void frmLumarik::ShowListing(const ListingRows& rows) {

@@ -53,6 +53,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Building (MainWindowBuild.cpp).
@@ -114,6 +115,8 @@ private:
     void SaveSettings();
     void RebuildCaptions();
     void RecallClicked();
+    void StandardFNumbersClicked();
+    void HelpClicked();
     void UndoClicked();
     void ClearClicked();
     void CommitLowerLimit(int row);
@@ -200,6 +203,10 @@ private:
     QPushButton* m_comRecall = nullptr;
     QPushButton* m_comClear = nullptr;
     QPushButton* m_comPrint = nullptr;
+    QPushButton* m_comAbout = nullptr;
+    QPushButton* m_comHelp = nullptr;
+    QPushButton* m_comApFNosStandard = nullptr;
+    bool m_shownOnce = false;
     QPushButton* m_comEnd = nullptr;
 };
 

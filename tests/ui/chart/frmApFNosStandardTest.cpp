@@ -1,0 +1,109 @@
+#include "ui/chart/frmApFNosStandard.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+
+#include "core/chart/StandardFNumbers.h"
+
+namespace lumarik {
+namespace {
+
+class FNumbersDialogTest : public ::testing::Test {
+protected:
+    FNumbersDialogTest() { dialog.show(); }
+
+    QListWidget* List() { return dialog.findChild<QListWidget*>("lstFNos0"); }
+    void Click(const QString& button) {
+        QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+    QRect EntryRect(const QString& entry) {
+        QListWidget* list = List();
+        const QList<QListWidgetItem*> found = list->findItems(entry, Qt::MatchExactly);
+        EXPECT_EQ(found.size(), 1) << entry.toStdString();
+        list->scrollToItem(found.front());
+        return list->visualItemRect(found.front());
+    }
+    void ClickEntry(const QString& entry) {
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, EntryRect(entry).center());
+    }
+
+    frmApFNosStandard dialog;
+};
+
+TEST_F(FNumbersDialogTest, ListsTheEngravedNumbersWithTheNote) {
+    QListWidget* list = List();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 27);
+    EXPECT_EQ(list->item(0)->text(), "F/1");
+    EXPECT_EQ(list->item(11)->text(), "F/5.6");
+    EXPECT_EQ(list->item(26)->text(), "F/64");
+    EXPECT_EQ(dialog.findChild<QLabel*>("lbl")->text().toStdString(), kStandardFNumbersNote);
+    EXPECT_EQ(dialog.findChild<QPushButton*>("comOK")->text(), "OK");
+    EXPECT_EQ(dialog.findChild<QPushButton*>("comCancel")->text(), "&Abbrechen");
+}
+
+TEST_F(FNumbersDialogTest, OkHandsBackTheExactNumberOfTheChosenEntry) {
+    QPushButton* ok = dialog.findChild<QPushButton*>("comOK");
+    EXPECT_FALSE(ok->isEnabled());  // nothing chosen yet
+    ClickEntry("F/1.2");
+    ASSERT_TRUE(ok->isEnabled());
+    Click("comOK");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    ASSERT_TRUE(dialog.ChosenFNumber().has_value());
+    EXPECT_NEAR(*dialog.ChosenFNumber(), 1.1892, 5e-5);
+    EXPECT_DOUBLE_EQ(*dialog.ChosenFNumber(), std::pow(2.0, 0.25));
+}
+
+TEST_F(FNumbersDialogTest, DoubleClickOnTheLastEntryTakesIt) {
+    // A double click reaches a widget as a press and release followed by a double-click event.
+    const QPoint at = EntryRect("F/64").center();
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(List()->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_FALSE(dialog.isVisible());
+    ASSERT_TRUE(dialog.ChosenFNumber().has_value());
+    EXPECT_DOUBLE_EQ(*dialog.ChosenFNumber(), 64.0);
+}
+
+TEST_F(FNumbersDialogTest, CancelAndEscapeChooseNothing) {
+    ClickEntry("F/5.6");
+    Click("comCancel");
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.ChosenFNumber().has_value());
+
+    dialog.show();
+    ClickEntry("F/8");
+    QTest::keyClick(List(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.ChosenFNumber().has_value());
+}
+
+TEST(FNumbersDisplayTest, CallsBackOnlyOnAcceptAndClosesItself) {
+    QWidget owner;
+    owner.show();
+    std::vector<double> received;
+    for (const QString button : {"comCancel", "comOK"}) {
+        QPointer<frmApFNosStandard> dialog = frmApFNosStandard::Display(
+            &owner, [&received](double value) { received.push_back(value); });
+        ASSERT_TRUE(dialog);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+        auto* list = dialog->findChild<QListWidget*>("lstFNos0");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(12)).center());  // F/6.3
+        QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(dialog) << button.toStdString();
+    }
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_NEAR(received.front(), 6.3496, 5e-5);
+}
+
+}  // namespace
+}  // namespace lumarik

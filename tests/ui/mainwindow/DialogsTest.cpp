@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+
+#include "ui/chart/frmApFNosStandard.h"
+#include "ui/mainwindow/WindowDriver.h"
+#include "core/help/HelpTexts.h"
+#include "ui/shell/frmHelp.h"
+
+namespace lumarik {
+namespace {
+
+using Dialogs = test::WindowDriver;
+
+TEST_F(Dialogs, StandardFNumberEntersTheExactValueOnlyForTheFNumber) {
+    ChooseLensSystem();
+    Tick("chkVarTypeAp_2");
+    EXPECT_FALSE(Find<QPushButton>("comApFNosStandard")->isVisible());
+    Tick("chkVarTypeAp_2");
+    Tick("chkVarTypeAp_1");
+    ASSERT_TRUE(Find<QPushButton>("comApFNosStandard")->isVisible());
+
+    Click("comApFNosStandard");
+    auto* list = window->findChild<frmApFNosStandard*>();
+    ASSERT_NE(list, nullptr);
+    Click("comCancel");  // Cancel changes nothing
+    EXPECT_FALSE(Model().Apertures().VarValDef(1));
+
+    Click("comApFNosStandard");
+    list = window->findChild<frmApFNosStandard*>();
+    ASSERT_NE(list, nullptr);
+    auto* entries = list->findChild<QListWidget*>("lstFNos0");
+    const QList<QListWidgetItem*> f12 = entries->findItems("F/1.2", Qt::MatchExactly);
+    ASSERT_FALSE(f12.isEmpty());
+    entries->setCurrentItem(f12.first());
+    QTest::mouseClick(list->findChild<QPushButton*>("comOK"), Qt::LeftButton);
+    EXPECT_EQ(Text("txtVarTypeAp_0"), "1.1892");
+    EXPECT_NEAR(Model().ApertureValue(kApFNumber), 1.1892, 1e-4);
+}
+
+TEST_F(Dialogs, HelpOpensOnThePageOfTheOptionsTab) {
+    Find<QTabWidget>("tabOptions")->setCurrentIndex(1);
+    Click("comHelp");
+    auto* help = window->findChild<frmHelp*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->CurrentPage(), 1);
+}
+
+TEST(NewFeatures, ShownAtTheFirstStartOnly) {
+    test::TestEnvironment env;
+    QSettings().remove(QStringLiteral("NewFeature"));
+    {
+        frmLumarik window(env.Context());
+        window.show();
+        QApplication::processEvents();
+        auto* help = window.findChild<frmHelp*>();
+        ASSERT_NE(help, nullptr);
+        EXPECT_EQ(help->CurrentPage(), kHelpNewFeatures);
+    }
+    frmLumarik again(env.Context());
+    again.show();
+    QApplication::processEvents();
+    EXPECT_EQ(again.findChild<frmHelp*>(), nullptr);
+}
+
+}  // namespace
+}  // namespace lumarik

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QSysInfo>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/help/HelpTexts.h"
+#include "support/TestEnvironment.h"
+#include "ui/shell/About.h"
+#include "ui/shell/CSApplication.h"
+#include "ui/shell/frmHelp.h"
+
+namespace lumarik {
+namespace {
+
+using test::ShownPrompt;
+using test::TestEnvironment;
+
+TEST(AboutTest, ShowsTitleVersionCommentAndNotice) {
+    TestEnvironment env;
+    About about(env.Context());
+    about.show();
+    const CSApplication app(env.Context());
+    EXPECT_EQ(about.windowTitle(), "Info Lumarik");
+    EXPECT_EQ(about.findChild<QLabel*>("lblVer")->text(), app.Version());
+    EXPECT_EQ(about.findChild<QLabel*>("lblComment")->text(), app.Comment());
+    EXPECT_TRUE(about.findChild<QLabel*>("lblDisclaimer")
+                    ->text()
+                    .contains(QString::fromUtf8("ohne jede Gewährleistung")));
+    EXPECT_EQ(about.findChild<QPushButton*>("cmdOK")->text(), "&OK");
+
+    QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_TRUE(env.prompter.Shown().empty());
+}
+
+TEST(AboutTest, SystemInfoTellsThePlatformFacts) {
+    TestEnvironment env;
+    QPointer<About> about = About::Display(env.Context(), nullptr);
+    QTest::mouseClick(about->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
+    ASSERT_EQ(env.prompter.Shown().size(), 1u);
+    const ShownPrompt& shown = env.prompter.Shown().front();
+    EXPECT_EQ(shown.kind, ShownPrompt::Kind::Message);
+    EXPECT_EQ(shown.icon, PromptIcon::Information);
+    for (const QString& fact : {QSysInfo::prettyProductName(), QSysInfo::currentCpuArchitecture(),
+                                QString::fromLatin1(qVersion())}) {
+        EXPECT_TRUE(shown.text.contains(fact)) << fact.toStdString();
+    }
+    EXPECT_TRUE(about->isVisible());
+    about->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(about);
+}
+
+struct PageCase {
+    int startPage;
+    const char* box;
+    const char* phrase;
+};
+
+class HelpPageTest : public ::testing::TestWithParam<PageCase> {};
+
+TEST_P(HelpPageTest, OpensOnTheRequestedTextPage) {
+    QWidget owner;
+    owner.show();
+    QPointer<frmHelp> help = frmHelp::Display(&owner, GetParam().startPage);
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowModality(), Qt::WindowModal);
+    auto* tabs = help->findChild<QTabWidget*>("tabSymbols");
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->currentIndex(), GetParam().startPage);
+    EXPECT_EQ(help->findChild<QListWidget*>("lstPages")->currentRow(), GetParam().startPage);
+    auto* box = tabs->currentWidget()->findChild<QPlainTextEdit*>(GetParam().box);
+    if (!box) box = qobject_cast<QPlainTextEdit*>(tabs->currentWidget());
+    ASSERT_NE(box, nullptr) << GetParam().box;
+    EXPECT_EQ(box->objectName(), GetParam().box);
+    EXPECT_TRUE(box->isReadOnly());
+    EXPECT_EQ(box->toPlainText().toStdString(), HelpText(GetParam().startPage));
+    EXPECT_TRUE(box->toPlainText().contains(QString::fromUtf8(GetParam().phrase)));
+
+    QTest::mouseClick(help->findChild<QPushButton*>("comCancel"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(help);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Topics, HelpPageTest,
+    ::testing::Values(PageCase{kHelpKeyParams, "txtKeyParams", "\t'Brennweite'   [100mm]"},
+                      PageCase{kHelpSliders, "txtSliders", "innerhalb eines Bereiches"},
+                      PageCase{kHelpAdvanced, "txtAdvanced", "Immersionsöl"},
+                      PageCase{kHelpNotes, "txtNotes", "können\n in reale Systeme"},
+                      PageCase{kHelpNewFeatures, "txtGaussian", "Gaußsche Strahlanalyse"},
+                      PageCase{kHelpLatestVersion, "txtLatestVersion",
+                               "mittels Maus bearbeitbare Zeichnung"}));
+
+TEST(HelpTest, PagesTurnFromTheListAndPicturesAreDrawn) {
+    frmHelp help;
+    help.ShowPage(99);
+    EXPECT_EQ(help.CurrentPage(), 0);
+    help.ShowPage(-1);
+    EXPECT_EQ(help.CurrentPage(), 0);
+    help.show();
+
+    auto* pages = help.findChild<QListWidget*>("lstPages");
+    ASSERT_EQ(pages->count(), help.PageCount());
+    QTest::mouseClick(pages->viewport(), Qt::LeftButton, {},
+                      pages->visualItemRect(pages->item(3)).center());
+    EXPECT_EQ(help.CurrentPage(), 3);
+
+    auto* tabs = help.findChild<QTabWidget*>("tabSymbols");
+    const std::map<int, QStringList> pictures = {{3, {"pctConj", "pctConjMirror"}},
+                                                 {5, {"pctAp", "pctApMirror"}},
+                                                 {6, {"pctCardPoint", "pctCardPointMirror"}},
+                                                 {7, {"pctDepthField"}},
+                                                 {8, {"pctDepthFocus"}},
+                                                 {11, {"pctHyperFocal"}}};
+    for (const auto& [page, names] : pictures) {
+        help.ShowPage(page);
+        for (const QString& name : names) {
+            QWidget* picture = tabs->currentWidget()->findChild<QWidget*>(name);
+            ASSERT_NE(picture, nullptr) << name.toStdString();
+            ASSERT_TRUE(picture->isVisible()) << name.toStdString();
+            const QImage image = picture->grab().toImage();
+            int inked = 0;
+            for (int y = 0; y < image.height(); y += 2) {
+                for (int x = 0; x < image.width(); x += 2) {
+                    if (qGray(image.pixel(x, y)) < 128) ++inked;
+                }
+            }
+            EXPECT_GT(inked, 100) << name.toStdString();
+        }
+    }
+}
+
+TEST(NewFeaturesTest, ShownOncePerStore) {
+    QTemporaryDir dir;
+    QSettings store(dir.filePath("user.ini"), QSettings::IniFormat);
+    EXPECT_TRUE(ShouldShowNewFeatures(store));
+    EXPECT_TRUE(MarkNewFeaturesShown(store));
+    EXPECT_FALSE(ShouldShowNewFeatures(store));
+    EXPECT_EQ(store.value("NewFeature/V22").toString(), "-1");
+
+    // Read as a Boolean: whatever says false shows the page.
+    for (const char* stored : {"False", "0", ""}) {
+        store.setValue("NewFeature/V22", stored);
+        EXPECT_TRUE(ShouldShowNewFeatures(store)) << stored;
+    }
+    store.setValue("NewFeature/V22", "True");
+    EXPECT_FALSE(ShouldShowNewFeatures(store));
+}
+
+// The program's store is shared by every test program of the run, so this test only ever
+// leaves the flag set (the state in which windows under test open without the help page).
+TEST(NewFeaturesTest, ProgramStoreIsTheIsolatedUserStore) {
+    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, "Lumarik", "Lumarik");
+    // The test runner switches the per-user store to Qt's test location.
+    ASSERT_TRUE(store.fileName().contains("/.qttest/")) << store.fileName().toStdString();
+
+    EXPECT_TRUE(MarkNewFeaturesShown());
+    EXPECT_FALSE(ShouldShowNewFeatures());
+    const QSettings reread(QSettings::NativeFormat, QSettings::UserScope, "Lumarik", "Lumarik");
+    EXPECT_EQ(reread.value("NewFeature/V22").toString(), "-1");
+}
+
+}  // namespace
+}  // namespace lumarik
