@@ -192,7 +192,7 @@ ValueRowWidgets frmLumarik::BuildRow(const QString& suffix, int rowNumber, bool 
     ValueRowWidgets row;
     row.caption = Named(new QLabel, name("lblVarType"));
     row.caption->setWordWrap(true);
-    row.caption->setFixedWidth(130);
+    row.caption->setFixedWidth(112);
     row.value = Named(new QLineEdit, name("txtVarType"),
                       accessible(windowtexts::kAccValue, windowtexts::kAccApValue));
     row.slider = Named(new QWidget, name("picSlider"));
@@ -212,8 +212,12 @@ ValueRowWidgets frmLumarik::BuildRow(const QString& suffix, int rowNumber, bool 
     row.sliderCaption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     row.sliderCaption->setWordWrap(true);
     row.value->setFixedWidth(84);
-    for (QLineEdit* box : {row.lower, row.upper}) box->setFixedWidth(72);
-    row.bar->setMinimumWidth(80);
+    // Wide enough for the placeholder of an undefined limit.
+    for (QLineEdit* box : {row.lower, row.upper}) {
+        const QString widest = windowtexts::kLowerLimitPlaceholder;
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(widest) + 14);
+    }
+    row.bar->setMinimumWidth(60);
 
     auto* sliderLayout = new QGridLayout(row.slider);
     sliderLayout->setContentsMargins(0, 0, 0, 0);
