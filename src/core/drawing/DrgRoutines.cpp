@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string_view>
+#include <vector>
 
 #include "core/drawing/DrawingTexts.h"
 #include "core/model/Calc.h"
@@ -24,6 +25,7 @@ constexpr double kNodalLabelGap = 10.0;  // pixels between the axis and a nodal 
 constexpr double kPointTick = 4.0;
 constexpr double kShiftLeft = -0.75;  // text widths, for labels of coinciding points
 constexpr double kShiftRight = 0.7;
+constexpr double kLabelGap = 2.0;  // pixels between labels that would overlap
 
 // Lens and mirror symbol, pixels.
 constexpr double kLongEnd = 8.0;
@@ -230,6 +232,8 @@ public:
         Segment(s.d + s.ap, 0.0, s.d + s.ap, s.up, colours::kBlack, Pen(s.imageDotted), 1);
         ObjectLabel();
         ImageLabel();
+        if (!s.objectRemote) TakeArrow(s.a, s.u);
+        if (!s.imageRemote) TakeArrow(s.d + s.ap, s.up);
     }
 
     void Lens(std::string_view pLabel, std::string_view pPrimeLabel) {
@@ -264,9 +268,10 @@ public:
         if (s.drawPoints) {
             const bool exchanged = s.d < 0.0;
             const double axis = m_t.Y(0.0);
-            PointLabel(0.0, pLabel, colours::kRed, exchanged ? -kShiftLeft : kShiftLeft, axis);
+            PointLabel(0.0, pLabel, colours::kRed, exchanged ? -kShiftLeft : kShiftLeft, axis,
+                       -1.0);
             PointLabel(s.d, pPrimeLabel, colours::kRed, exchanged ? -kShiftRight : kShiftRight,
-                       axis);
+                       axis, 1.0);
         }
     }
 
@@ -284,8 +289,8 @@ public:
             top -= kNodalLabelGap +
                    std::max(m_canvas.TextHeight(label), m_canvas.TextHeight(primeLabel));
         }
-        PointLabel(z, label, colour, apart ? kShiftLeft : 0.0, top);
-        PointLabel(zPrime, primeLabel, colour, apart ? kShiftRight : 0.0, top);
+        PointLabel(z, label, colour, apart ? kShiftLeft : 0.0, top, -1.0);
+        PointLabel(zPrime, primeLabel, colour, apart ? kShiftRight : 0.0, top, 1.0);
     }
 
 private:
@@ -337,20 +342,60 @@ private:
 
     bool OnAxisInClip(double z) const { return m_clip.Contains(z, 0.0); }
 
-    // Shows the whole label inside the picture, on whole pixels.
-    void Label(double x, double top, std::string_view text, Colour colour) {
+    // Shows the whole label inside the picture, on whole pixels. With a side (-1 left, +1
+    // right), a label that would cover an arrow or a label shown before it moves sideways to
+    // the nearest place where it covers nothing (to `side` when both ways are as near); it
+    // stays where it is when there is no such place.
+    void Label(double x, double top, std::string_view text, Colour colour, double side = 0.0) {
         const double width = m_canvas.TextWidth(text);
         const double height = m_canvas.TextHeight(text);
         x = std::clamp(x, m_picture.left, std::max(m_picture.left, m_picture.right - width));
         top = std::clamp(top, m_picture.top, std::max(m_picture.top, m_picture.bottom - height));
-        m_canvas.Text(std::round(x), std::round(top), text, colour);
+        const auto covers = [&](double left) {
+            return std::any_of(m_taken.begin(), m_taken.end(), [&](const PixelBox& b) {
+                return left < b.right + kLabelGap && left + width + kLabelGap > b.left &&
+                       top < b.bottom && top + height > b.top;
+            });
+        };
+        if (side != 0.0 && covers(x)) {
+            double best = x;
+            double bestShift = -1.0;
+            for (const PixelBox& b : m_taken) {
+                for (double left : {b.left - kLabelGap - width, b.right + kLabelGap}) {
+                    if (left < m_picture.left || left + width > m_picture.right || covers(left)) {
+                        continue;
+                    }
+                    const double shift = std::fabs(left - x);
+                    if (bestShift < 0.0 || shift < bestShift ||
+                        (shift == bestShift && (left - x) * side > 0.0)) {
+                        best = left;
+                        bestShift = shift;
+                    }
+                }
+            }
+            x = best;
+        }
+        x = std::round(x);
+        top = std::round(top);
+        m_taken.push_back({x, x + width, top, top + height});
+        m_canvas.Text(x, top, text, colour);
+    }
+
+    // The arrow of a conjugate at z: point labels keep off it.
+    void TakeArrow(double z, double height) {
+        if (!OnAxisInClip(z)) return;
+        const double x = m_t.X(z);
+        const double y1 = m_t.Y(std::clamp(height, m_clip.yMin, m_clip.yMax));
+        const double y2 = m_t.Y(0.0);
+        m_taken.push_back({x - 1.0, x + 1.0, std::min(y1, y2), std::max(y1, y2)});
     }
 
     // Centred on z, moved by `shift` text widths; shown while its point is within the clip.
-    void PointLabel(double z, std::string_view text, Colour colour, double shift, double top) {
+    void PointLabel(double z, std::string_view text, Colour colour, double shift, double top,
+                    double side) {
         if (!OnAxisInClip(z)) return;
         const double width = m_canvas.TextWidth(text);
-        Label(m_t.X(z) - width / 2.0 + shift * width, top, text, colour);
+        Label(m_t.X(z) - width / 2.0 + shift * width, top, text, colour, side);
     }
 
     void ObjectLabel() {
@@ -367,8 +412,10 @@ private:
                 x = m_t.X(m_t.zMin) - width;
                 if (x < m_picture.left) x = m_picture.left;
             }
+            // With the tip outside the box the label stands on its top edge, above the rays
+            // that come in from the border.
             const bool tipInBox = s.u >= m_t.yMin && s.u <= m_t.yMax;
-            Label(x, m_t.Y(tipInBox ? s.u : m_t.yMax), text, colours::kBlack);
+            Label(x, tipInBox ? m_t.Y(s.u) : m_t.Y(m_t.yMax) - height, text, colours::kBlack);
             return;
         }
         if (!OnAxisInClip(s.a)) return;
@@ -413,6 +460,7 @@ private:
     }
 
     Canvas& m_canvas;
+    std::vector<PixelBox> m_taken;  // the labels shown so far and the arrows
     const Situation& m_s;
     const DrawTransform& m_t;
     const ClipRect& m_clip;
@@ -447,12 +495,15 @@ bool DrgRoutines::DrawSystem(Canvas& canvas, const LumarikCode& code, const Opti
         return false;
     }
     const Situation s = Read(code, options);
+    // During a drag the whole transform of the press is kept, not only the world box: a press
+    // that changes the chosen parameters may relayout the window and resize the picture, and
+    // the grab handles of the press must still lie where the drawing shows them.
     const bool frozen = dragInProgress && m_hasExtents;
     if (!frozen) {
         m_extents = ComputeExtents(s);
         m_hasExtents = true;
+        m_transform = Fit(m_extents, left, top, width, height);
     }
-    m_transform = Fit(m_extents, left, top, width, height);
     const DrawTransform& t = m_transform;
     m_clip.yMin = t.YAt(top + height);
     m_clip.yMax = t.YAt(top);

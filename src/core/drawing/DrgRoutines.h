@@ -58,8 +58,9 @@ public:
                 bool dragInProgress);
     // Draws the system when the model holds a solution (three chosen parameters with values,
     // no failure) and the canvas is larger than the margins; true when drawn. While a drag is
-    // in progress (update guard 2) the world box and the grab handles of the last drawing are
-    // kept, so the scale does not change, and the clip widens to the whole inner width.
+    // in progress (update guard 2) the world box, the transform and the grab handles of the
+    // last drawing are kept, so the scale does not change even when the picture is resized,
+    // and the clip widens to the whole inner width.
     bool DrawSystem(Canvas& canvas, const LumarikCode& code, const Options& options,
                     bool dragInProgress);
 

@@ -238,6 +238,7 @@ PressResult DrgTouch::DragHitTest(double x, double y, LumarikCode& code, const O
                                              : (distance >= 0 ? code.Value(distance) : 0.0);
     m_startHeight = height >= 0 ? code.Value(height) : 0.0;
     m_startAperture = code.ApertureValue(kApStopRadius);
+    m_realObject = distance == kParObjectDist && !options.positiveObj;
     return {grab, selectionChanged || apertureChanges};
 }
 
@@ -258,6 +259,12 @@ bool DrgTouch::DragMove(double x, double y, LumarikCode& code,
     const int heightPosition = m_height >= 0 ? selected.PositionOf(m_height) : 0;
     if (distancePosition != 0 && m_startOffsetX != 0.0) {
         distance = AsSingle(m_startDistance * dx / m_startOffsetX);
+        // A real object's distance is negative, as when it is typed: the object is held one
+        // pixel left of P. Pressed right of P, it keeps its place.
+        if (distance && m_realObject && *distance >= 0.0f) {
+            distance = AsSingle(m_startDistance * -1.0 / m_startOffsetX);
+            if (distance && *distance >= 0.0f) distance.reset();
+        }
     }
     if (heightPosition != 0 && m_startOffsetY != 0.0) {
         height = AsSingle(m_startHeight * dy / m_startOffsetY);

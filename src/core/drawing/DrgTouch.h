@@ -55,8 +55,9 @@ public:
                             const GrabHandles& handles, const std::function<void()>& beforeChange);
 
     // Mouse move during a drag: the dragged values in proportion to the distance of the mouse
-    // from the reference plane (or the axis) against that at the press. True when a value
-    // changed; the window then recalculates and redraws with the frozen scale.
+    // from the reference plane (or the axis) against that at the press. Unless virtual objects
+    // are allowed, the object stops one pixel short of P. True when a value changed; the window
+    // then recalculates and redraws with the frozen scale.
     bool DragMove(double x, double y, LumarikCode& code, const std::function<void()>& beforeChange);
 
     // Ends a drag, on the release and also when the release is lost (the window lost the
@@ -81,6 +82,8 @@ private:
     double m_startDistance = 0.0;
     double m_startHeight = 0.0;
     double m_startAperture = 0.0;
+    // Virtual objects are not allowed and the object distance is dragged: it stays negative.
+    bool m_realObject = false;
     bool m_changeAnnounced = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 
 namespace lumarik {
 
@@ -16,22 +17,31 @@ QPainterCanvas::QPainterCanvas(QPainter& painter, QSizeF size)
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
-ScaleRect QPainterCanvas::Scale() const { return {0.0, 0.0, m_size.width(), m_size.height()}; }
+ScaleRect QPainterCanvas::Scale() const {
+    return {0.0, 0.0, m_size.width(), m_size.height()};
+}
 
-void QPainterCanvas::Clear() { m_painter.fillRect(QRectF(QPointF(0, 0), m_size), Qt::white); }
+void QPainterCanvas::Clear() {
+    m_painter.fillRect(QRectF(QPointF(0, 0), m_size), Qt::white);
+}
 
 void QPainterCanvas::SetPen(Colour colour, PenStyle style, int width) {
     QPen pen(ToQColor(colour));
-    pen.setWidthF(width < 1 ? 1.0 : width);
+    pen.setWidth(std::max(width, 1));
     pen.setStyle(style == PenStyle::kDotted ? Qt::DotLine : Qt::SolidLine);
     pen.setCapStyle(Qt::FlatCap);
     m_painter.setPen(pen);
 }
 
-void QPainterCanvas::Line(double x1, double y1, double x2, double y2, Colour colour,
-                          PenStyle style, int width) {
+void QPainterCanvas::Line(double x1, double y1, double x2, double y2, Colour colour, PenStyle style,
+                          int width) {
+    width = std::max(width, 1);
     SetPen(colour, style, width);
-    m_painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    // The drawing puts line ends on whole pixels. A pen of odd width centred there would cover
+    // two pixel rows half each and show grey and blurred; half a pixel on, it covers whole
+    // pixels (on HiDPI surfaces whole device pixels as well).
+    const double shift = width % 2 != 0 ? 0.5 : 0.0;
+    m_painter.drawLine(QPointF(x1 + shift, y1 + shift), QPointF(x2 + shift, y2 + shift));
 }
 
 void QPainterCanvas::Text(double x, double y, std::string_view text, Colour colour) {
@@ -45,7 +55,9 @@ double QPainterCanvas::TextWidth(std::string_view text) const {
         QString::fromUtf8(text.data(), static_cast<int>(text.size())));
 }
 
-double QPainterCanvas::TextHeight(std::string_view) const { return m_metrics.height(); }
+double QPainterCanvas::TextHeight(std::string_view) const {
+    return m_metrics.height();
+}
 
 void QPainterCanvas::Box(double x1, double y1, double x2, double y2, Colour colour, bool filled) {
     const QRectF rect = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();

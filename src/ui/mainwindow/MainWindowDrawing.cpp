@@ -38,8 +38,8 @@ void frmLumarik::PaintDrawing(Canvas& canvas) {
 
 void frmLumarik::DrawingPressed(double x, double y) {
     if (m_updateGuard != 0) return;
-    const PressResult result = m_touch.DragHitTest(
-        x, y, m_model, m_options, m_drawing.Handles(), [this] { Backup(kBackupValue); });
+    const PressResult result = m_touch.DragHitTest(x, y, m_model, m_options, m_drawing.Handles(),
+                                                   [this] { Backup(kBackupValue); });
     if (result.grab == kGrabNone) return;
     m_updateGuard = 2;  // the drawing keeps its scale until the release
     if (result.selectionChanged) {
@@ -56,11 +56,16 @@ void frmLumarik::DrawingMoved(double x, double y) {
 
 void frmLumarik::DrawingReleased() {
     // Also the way out of a drag whose release was lost: the guard never stays at 2.
-    if (m_touch.EndDrag(m_updateGuard)) AfterDragChange();
+    if (!m_touch.EndDrag(m_updateGuard)) return;
+    GuardScope guard(m_updateGuard);
+    // Option controls operated during the drag were ignored; they show the options in force.
+    SyncOptionControls();
+    AfterDragChange();
 }
 
 void frmLumarik::AfterDragChange() {
     RebuildRows();
+    ShowAdvancedRows();  // the rear principal plane moves the separation
     ShowResults(m_model.Recalculate());
 }
 

@@ -78,7 +78,12 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     Load();
 }
 
-frmLumarik::~frmLumarik() { m_model.SetDiagnostics(nullptr); }
+frmLumarik::~frmLumarik() {
+    // ~QWidget deletes the controls after the members of this window are gone; a box that
+    // loses the focus then (editingFinished) must no longer reach the handlers.
+    for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+    m_model.SetDiagnostics(nullptr);
+}
 
 void frmLumarik::Report(const std::string& text) {
     if (m_context.prompter) m_context.prompter->Message(QString::fromStdString(text), PromptIcon::None);

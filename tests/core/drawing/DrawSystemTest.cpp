@@ -102,6 +102,9 @@ TEST(DrawSystem, RemoteObjectIsLabelledAtTheLeftBorderWithRaysFromThere) {
         EXPECT_DOUBLE_EQ(d.routines.Extents().zMin, -std::fabs(d.code.Value(kParImageDist)));
         ASSERT_NE(d.canvas.FindText(c.label), nullptr) << c.label;
         EXPECT_DOUBLE_EQ(d.canvas.FindText(c.label)->x, 0.0);
+        // The tip lies above the box: the label stands on its top edge, over the rays.
+        EXPECT_NEAR(d.canvas.FindText(c.label)->y + kTextHeight, d.Y(d.routines.Extents().yMax),
+                    kWholePixel);
         EXPECT_EQ(d.canvas.FindText(drawtexts::kObject), nullptr);
         const double border = d.X(d.routines.Extents().zMin);  // the axis and three rays
         EXPECT_GE(d.canvas.EndingAt(border, colours::kBlack), 4) << c.label;
@@ -169,6 +172,37 @@ TEST(DrawSystem, CardinalPointsWithDifferentIndicesIncludeNodalPointsAboveTheAxi
     }
 }
 
+// Labels of points that lie close together (N and N' of a thin lens in glass, F' where the
+// image of an object at infinity stands) move sideways until no label covers another label or
+// an arrow.
+TEST(DrawSystem, PointLabelsKeepClearOfOtherLabelsAndOfTheArrows) {
+    System thin = Lens(100, -200, 10, 5);
+    thin.optics = {true, false, 1.0f, 1.5f, 2.0f};  // N and N' 2 mm apart
+    for (const System& system : {thin, ObjectAtInfinity(100, -0.1f)}) {
+        const Drawn d(system, DrawingOptions(false, false, true));
+        ASSERT_TRUE(d.drawn);
+        const auto& texts = d.canvas.texts;
+        const auto right = [&](const RecordedText& t) { return t.x + d.canvas.TextWidth(t.text); };
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            for (std::size_t j = i + 1; j < texts.size(); ++j) {
+                const bool apart = right(texts[i]) <= texts[j].x || right(texts[j]) <= texts[i].x ||
+                                   texts[i].y + kTextHeight <= texts[j].y ||
+                                   texts[j].y + kTextHeight <= texts[i].y;
+                EXPECT_TRUE(apart) << texts[i].text << " " << texts[j].text;
+            }
+        }
+        const double image = d.X(d.code.Value(kParImageDist) + d.code.Constants().D());
+        const double tip = d.Y(d.code.Value(kParImageHeight));
+        for (const RecordedText& t : texts) {
+            if (t.colour == colours::kBlack) continue;  // the arrows' own labels
+            const bool beside = right(t) < image || t.x > image;
+            const bool besideVertically =
+                t.y >= std::max(tip, d.Y(0)) || t.y + kTextHeight <= std::min(tip, d.Y(0));
+            EXPECT_TRUE(beside || besideVertically) << t.text;
+        }
+    }
+}
+
 // Every segment and label stays in the picture, for extreme values and every option; f' = 0
 // with the object at infinity, a system without length, gets a small box around the lens.
 TEST(DrawSystem, StaysInThePicture) {
@@ -223,6 +257,10 @@ TEST(DrawSystem, KeepsTheScaleDuringADragAndRescalesAfterwards) {
     EXPECT_FLOAT_EQ(d.routines.Transform().xScale, before.xScale);
     EXPECT_FLOAT_EQ(d.routines.Handles().position[kHandleObjectX], handleBefore);
     EXPECT_DOUBLE_EQ(d.routines.Clip().zMin, before.ZAt(10.0));  // the whole inner width
+    RecordingCanvas taller(900.0, 700.0);  // the window relayouted after the press
+    ASSERT_TRUE(d.routines.Redraw(taller, d.code, d.options, true));
+    EXPECT_FLOAT_EQ(d.routines.Transform().yBottom, before.yBottom);
+    EXPECT_FLOAT_EQ(d.routines.Transform().xLeft, before.xLeft);
     ASSERT_TRUE(d.routines.Redraw(d.canvas, d.code, d.options, false));
     EXPECT_LT(d.routines.Transform().xScale, before.xScale);
     EXPECT_DOUBLE_EQ(d.routines.Clip().zMin, -400.0);

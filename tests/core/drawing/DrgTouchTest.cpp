@@ -91,7 +91,9 @@ TEST(DrgTouch, DraggedValuesFollowTheMouse) {
              Drag{kTall, 452, 270, 452, 240, kGrabLensRim, -1, 40, false},  // upper half
              Drag{fNumber, 452, 330, 452, 360, kGrabLensRim, -1, 40, true}}) {
         // clang-format on
-        Session s(c.system);
+        Options virtualObjects;
+        virtualObjects.positiveObj = true;
+        Session s(c.system, virtualObjects);
         const std::vector<int> before = s.code.Selected().Numbers();
         const PressResult press = s.Press(c.pressX, c.pressY);
         ASSERT_EQ(press.grab, c.grab) << c.pressX << "," << c.pressY;
@@ -135,6 +137,23 @@ TEST(DrgTouch, ThePressKeepsTheSelectionAdmissible) {
         EXPECT_FALSE(s.code.ObjectAtInfinity());
         EXPECT_EQ(s.backups.size(), 1u);
     }
+}
+
+// Without virtual objects the object cannot be dragged across P: it stops one pixel (1/2.2 mm)
+// short of it, and an object pressed right of P keeps its place.
+TEST(DrgTouch, RealObjectStopsShortOfP) {
+    Session s(kShort);
+    ASSERT_EQ(s.Press(10, 300).grab, kGrabObjectFoot);
+    ASSERT_TRUE(s.Move(560, 300));
+    EXPECT_FLOAT_EQ(s.Chosen(kParObjectDist), -200.0f / 440.0f);
+    ASSERT_TRUE(s.Move(230, 300));
+    EXPECT_FLOAT_EQ(s.Chosen(kParObjectDist), -100.0f);
+
+    Session close(Lens(100, -2, 1));
+    const auto& h = close.routines.Handles().position;
+    ASSERT_EQ(close.Press(h[kHandlePX] + 3, h[kHandleAxisY]).grab, kGrabObjectFoot);
+    EXPECT_FALSE(close.Move(h[kHandlePX] - 9, h[kHandleAxisY]));
+    EXPECT_FLOAT_EQ(close.Chosen(kParObjectDist), -2.0f);
 }
 
 TEST(DrgTouch, RearPrincipalPlaneComesTogetherWithPButNeverCrossesIt) {

@@ -34,5 +34,22 @@ TEST(QPainterCanvasTest, PaintsInDeviceIndependentPixelsAtAnyRatio) {
     }
 }
 
+// A line of width 1 on whole pixels covers one row of pixels in full, at any ratio.
+TEST(QPainterCanvasTest, ThinLinesAreCrisp) {
+    for (int ratio : {1, 2}) {
+        QImage image = BlankDrawingImage(QSize(100, 50), ratio);
+        {
+            QPainter painter(&image);
+            QPainterCanvas canvas(painter, QSizeF(100, 50));
+            canvas.Line(10, 20, 90, 20, colours::kBlack, PenStyle::kSolid, 1);
+        }
+        for (int row = 0; row < ratio; ++row) {
+            EXPECT_EQ(image.pixelColor(50 * ratio, 20 * ratio + row), QColor(Qt::black)) << ratio;
+        }
+        EXPECT_EQ(image.pixelColor(50 * ratio, 20 * ratio - 1), QColor(Qt::white)) << ratio;
+        EXPECT_EQ(image.pixelColor(50 * ratio, 21 * ratio), QColor(Qt::white)) << ratio;
+    }
+}
+
 }  // namespace
 }  // namespace lumarik

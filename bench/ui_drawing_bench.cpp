@@ -1,0 +1,87 @@
+// One redraw of the system drawing into a 900 × 600 image through the QPainter canvas, as the
+// picture box paints it after every calculation and on every mouse move of a drag: f' = 100,
+// a = -250, u = 10 with an F-number of 4, plain and with construction rays and the points.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "core/drawing/DrgRoutines.h"
+#include "core/model/Options.h"
+#include "ui/drawing/QPainterCanvas.h"
+#include "ui/mainwindow/frmLumarik.h"
+#include "ui/shell/AppContext.h"
+#include "ui/shell/Prompter.h"
+
+namespace {
+
+class SilentPrompter : public lumarik::Prompter {
+public:
+    void Message(const QString&, lumarik::PromptIcon, const QString&) override {}
+    lumarik::PromptAnswer Question(const QString&, bool, const QString&) override {
+        return lumarik::PromptAnswer::No;
+    }
+    std::optional<QString> Input(const QString&, const QString&, const QString& d) override {
+        return d;
+    }
+    std::optional<QString> SaveFileName(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+};
+
+void Type(lumarik::frmLumarik& window, const char* box, const char* text) {
+    auto* edit = window.findChild<QLineEdit*>(box);
+    edit->setText(text);
+    emit edit->editingFinished();
+}
+
+void BM_Redraw(benchmark::State& state) {
+    QTemporaryDir dir;
+    SilentPrompter prompter;
+    lumarik::AppContext context{dir.path(), &prompter};
+    lumarik::frmLumarik window(context);
+    for (const char* box : {"chkVarType_0", "chkVarType_1", "chkVarType_5", "chkVarTypeAp_1"}) {
+        window.findChild<QCheckBox*>(box)->click();
+    }
+    Type(window, "txtVarType_0", "100");
+    Type(window, "txtVarType_1", "-250");
+    Type(window, "txtVarType_2", "10");
+    Type(window, "txtVarTypeAp_0", "4");
+
+    lumarik::Options options;
+    options.drawHaltingRay = state.range(0) != 0;
+    options.drawPoints = state.range(0) != 0;
+    QImage image = lumarik::BlankDrawingImage(QSize(900, 600), 1.0);
+    lumarik::DrgRoutines routines;
+    {
+        QPainter painter(&image);
+        lumarik::QPainterCanvas canvas(painter, QSizeF(900, 600));
+        if (!routines.Redraw(canvas, window.Model(), options, false)) {
+            state.SkipWithError("the system was not solved");
+            return;
+        }
+    }
+    for (auto _ : state) {
+        // A painter per picture, as each paint event of the picture box makes one.
+        QPainter painter(&image);
+        lumarik::QPainterCanvas canvas(painter, QSizeF(900, 600));
+        benchmark::DoNotOptimize(routines.Redraw(canvas, window.Model(), options, false));
+    }
+    state.SetLabel(state.range(0) != 0 ? "construction rays and points" : "plain");
+}
+BENCHMARK(BM_Redraw)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
