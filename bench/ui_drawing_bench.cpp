@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+
+#include "UiBench.h"
 #include <QCheckBox>
 #include <QImage>
 #include <QLineEdit>
@@ -19,38 +21,9 @@
 
 namespace {
 
-class SilentPrompter : public lumarik::Prompter {
-public:
-    void Message(const QString&, lumarik::PromptIcon, const QString&) override {}
-    lumarik::PromptAnswer Question(const QString&, bool, const QString&) override {
-        return lumarik::PromptAnswer::No;
-    }
-    std::optional<QString> Input(const QString&, const QString&, const QString& d) override {
-        return d;
-    }
-    std::optional<QString> SaveFileName(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-};
-
-void Type(lumarik::frmLumarik& window, const char* box, const char* text) {
-    auto* edit = window.findChild<QLineEdit*>(box);
-    edit->setText(text);
-    emit edit->editingFinished();
-}
-
 void BM_Redraw(benchmark::State& state) {
-    QTemporaryDir dir;
-    SilentPrompter prompter;
-    lumarik::AppContext context{dir.path(), &prompter};
-    lumarik::frmLumarik window(context);
-    for (const char* box : {"chkVarType_0", "chkVarType_1", "chkVarType_5", "chkVarTypeAp_1"}) {
-        window.findChild<QCheckBox*>(box)->click();
-    }
-    Type(window, "txtVarType_0", "100");
-    Type(window, "txtVarType_1", "-250");
-    Type(window, "txtVarType_2", "10");
-    Type(window, "txtVarTypeAp_0", "4");
+    lumarik::bench::SolvedWindow solved;
+    lumarik::frmLumarik& window = solved.window;
 
     lumarik::Options options;
     options.drawHaltingRay = state.range(0) != 0;
