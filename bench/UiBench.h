@@ -16,7 +16,9 @@ namespace lumarik::bench {
 class SilentPrompter : public Prompter {
 public:
     void Message(const QString&, PromptIcon, const QString&) override {}
-    PromptAnswer Question(const QString&, bool, const QString&) override { return PromptAnswer::No; }
+    PromptAnswer Question(const QString&, bool, const QString&) override {
+        return PromptAnswer::No;
+    }
     std::optional<QString> Input(const QString&, const QString&, const QString& d) override {
         return d;
     }

@@ -4,14 +4,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-
-#include "UiBench.h"
 #include <QCheckBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include "UiBench.h"
 #include "core/drawing/DrgRoutines.h"
 #include "core/model/Options.h"
 #include "ui/drawing/QPainterCanvas.h"

@@ -3,13 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-
-#include "UiBench.h"
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
+#include "UiBench.h"
 #include "ui/mainwindow/frmLumarik.h"
 #include "ui/shell/AppContext.h"
 #include "ui/shell/Prompter.h"
