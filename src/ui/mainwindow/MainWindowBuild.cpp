@@ -295,11 +295,25 @@ QWidget* frmLumarik::BuildOptionsTabs() {
         item->setCheckState(Qt::Unchecked);
     }
     m_lstOptions->setMaximumHeight(m_lstOptions->sizeHintForRow(0) * 2 + 6);
+    m_lstSymbols = Named(new QListWidget, QStringLiteral("lstSymbols"),
+                         windowtexts::kStandardSymbols + QStringLiteral(" / ") +
+                             windowtexts::kUserSymbols);
+    m_lstSymbols->addItems({windowtexts::kStandardSymbols, windowtexts::kUserSymbols});
+    m_lstSymbols->setToolTip(windowtexts::kSymbolStyleTip);
+    m_lstSymbols->setMaximumHeight(m_lstSymbols->sizeHintForRow(0) * 2 + 6);
+    m_comSymbols = Named(new QPushButton(windowtexts::kSymbolsButton),
+                         QStringLiteral("comSymbols"), windowtexts::kSymbolsButtonTip);
+    m_comSymbols->setToolTip(windowtexts::kSymbolsButtonTip);
+    m_comSymbols->setEnabled(false);
+    auto* symbolsRow = new QHBoxLayout;
+    symbolsRow->addWidget(m_lstSymbols, 1);
+    symbolsRow->addWidget(m_comSymbols, 0, Qt::AlignTop);
     for (QWidget* w : std::initializer_list<QWidget*>{m_lstMirrorMode, m_chkAllowVirtualObj,
                                                       hideRemote, m_chkDrawParaxPoints,
                                                       m_lstOptions}) {
         optionsLayout->addWidget(w);
     }
+    optionsLayout->addLayout(symbolsRow);
     optionsLayout->addStretch(1);
 
     auto* advanced = new QWidget;

@@ -85,6 +85,11 @@ inline const QString kAdvIndexObjectLens = QStringLiteral("Brechungsindex im Obj
 inline const QString kAdvIndexObjectMirror = QStringLiteral("Brechungsindex im Objekt-/Bildraum");
 inline const QString kAdvNote = QStringLiteral("[Diese Optionen können in einigen Fällen nützlich sein.] ");
 inline const QString kAdvDefaultButton = QStringLiteral("Standard");
+inline const QString kStandardSymbols = QStringLiteral("Standardsymbole");
+inline const QString kUserSymbols = QStringLiteral("Benutzerdef. Symbole");
+inline const QString kSymbolStyleTip = QStringLiteral("Wählen Sie die Parameter-Symbole ");
+inline const QString kSymbolsButton = QStringLiteral("Symbole...");
+inline const QString kSymbolsButtonTip = QStringLiteral("Ändern Sie die benutzerdefinierten Symbole");
 inline const QString kUserImageHeight = QStringLiteral("Benutzerdefinierte Bildhöhe");
 
 // Extra information: depth of field.

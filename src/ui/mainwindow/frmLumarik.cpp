@@ -26,6 +26,7 @@
 #include "ui/report/ReportPrinter.h"
 #include "ui/chart/frmApFNosStandard.h"
 #include "ui/shell/About.h"
+#include "ui/settings/frmSymbols.h"
 #include "ui/shell/frmHelp.h"
 #include "core/help/HelpTexts.h"
 #include <QShowEvent>
@@ -70,6 +71,8 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     connect(m_comHelp, &QPushButton::clicked, this, &frmLumarik::HelpClicked);
     connect(m_comApFNosStandard, &QPushButton::clicked, this,
             &frmLumarik::StandardFNumbersClicked);
+    connect(m_lstSymbols, &QListWidget::currentRowChanged, this, &frmLumarik::SymbolStyleChosen);
+    connect(m_comSymbols, &QPushButton::clicked, this, &frmLumarik::SymbolsClicked);
     connect(m_txtDOFCustom, &QLineEdit::editingFinished, this, &frmLumarik::CommitCustomCofC);
     for (int type = 0; type < 2; ++type) {
         connect(m_optCofCType[type], &QRadioButton::clicked, this,
@@ -96,6 +99,8 @@ void frmLumarik::Load() {
     const INICode settings = app.Settings();
     m_model.Catalogue().RebuildSymbols(ReadUnitType(settings), SymbolsFromIni(settings));
     RebuildCaptions();
+    m_lstSymbols->setCurrentRow(m_model.Catalogue().UnitType());
+    m_comSymbols->setEnabled(m_model.Catalogue().UnitType() == kSymbolsUser);
     setWindowTitle(windowtexts::kCaptionMaker + windowtexts::kCaptionStartUp + app.Version());
     ClearForLoad(m_model);
     LoadLensSettings(settings, m_model, m_options);
@@ -496,6 +501,28 @@ void frmLumarik::StandardFNumbersClicked() {
                                    .replace(QLatin1Char('.'), QChar(m_model.DecimalSeparator())));
         GuardScope guard(m_updateGuard);
         CommitValueNow(kApertureRow);
+    });
+}
+
+// The symbol style is a display preference: it is written at once and shows everywhere.
+void frmLumarik::SymbolStyleChosen() {
+    if (m_updateGuard != 0) return;
+    GuardScope guard(m_updateGuard);
+    const int style = m_lstSymbols->currentRow() == 1 ? kSymbolsUser : kSymbolsStandard;
+    m_comSymbols->setEnabled(style == kSymbolsUser);
+    const CSApplication app(m_context);
+    app.WriteSettings({UnitTypeEntry(style)});
+    m_model.Catalogue().RebuildSymbols(style, SymbolsFromIni(app.Settings()));
+    RebuildCaptions();
+    RunSelectionCycle(false, false, true);
+}
+
+void frmLumarik::SymbolsClicked() {
+    if (m_updateGuard != 0) return;
+    frmSymbols::Display(m_context, m_model.Catalogue(), this, [this] {
+        GuardScope guard(m_updateGuard);
+        RebuildCaptions();
+        RunSelectionCycle(false, false, true);
     });
 }
 

@@ -117,6 +117,8 @@ private:
     void RecallClicked();
     void StandardFNumbersClicked();
     void HelpClicked();
+    void SymbolStyleChosen();
+    void SymbolsClicked();
     void UndoClicked();
     void ClearClicked();
     void CommitLowerLimit(int row);
@@ -191,6 +193,8 @@ private:
     QCheckBox* m_chkHideRemoteConjug = nullptr;
     QCheckBox* m_chkDrawParaxPoints = nullptr;
     QListWidget* m_lstOptions = nullptr;
+    QListWidget* m_lstSymbols = nullptr;
+    QPushButton* m_comSymbols = nullptr;
 
     QTabWidget* m_tabExtraInfo = nullptr;
     QListWidget* m_lstDOFNames = nullptr;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
@@ -46,6 +47,22 @@ TEST_F(Dialogs, HelpOpensOnThePageOfTheOptionsTab) {
     auto* help = window->findChild<frmHelp*>();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->CurrentPage(), 1);
+}
+
+TEST_F(Dialogs, UserSymbolStyleShowsEverywhere) {
+    window.reset();
+    env.WriteFile("Lumarik.INI", "[Symbols]\nBrennweite:=F'\n");
+    Open();
+    ChooseLensSystem();
+    EXPECT_FALSE(Find<QPushButton>("comSymbols")->isEnabled());
+    Find<QListWidget>("lstSymbols")->setCurrentRow(1);
+    EXPECT_TRUE(Find<QPushButton>("comSymbols")->isEnabled());
+    EXPECT_EQ(Find<QCheckBox>("chkVarType_0")->text(), "Brennweite: F'");
+    EXPECT_EQ(window->findChild<QLabel*>("lblVarType_0")->text(), "Brennweite: F'");
+    EXPECT_EQ(Items("lstResNames").first(), "Brennweite: F'");
+    EXPECT_TRUE(env.ReadFile("Lumarik.INI").contains("UnitType=1"));
+    Find<QListWidget>("lstSymbols")->setCurrentRow(0);
+    EXPECT_EQ(Find<QCheckBox>("chkVarType_0")->text(), "Brennweite: f'");
 }
 
 TEST(NewFeatures, ShownAtTheFirstStartOnly) {

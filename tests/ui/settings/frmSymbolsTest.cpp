@@ -1,0 +1,218 @@
+#include "ui/settings/frmSymbols.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDropEvent>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "core/settings/LumarikSettings.h"
+#include "support/TestEnvironment.h"
+
+namespace lumarik {
+namespace {
+
+constexpr const char* kNotWritten = "<nicht geschrieben>";
+
+class SymbolsDialogTest : public testing::Test {
+protected:
+    SymbolsDialogTest() { catalogue.RebuildSymbols(kSymbolsUser, SymbolsFromIni(Ini())); }
+
+    INICode Ini() const { return INICode(env.FilePath("Lumarik.INI").toStdString()); }
+    std::string Stored(const std::string& key) const {
+        return Ini().ReadString("Symbols", key, kNotWritten);
+    }
+    void Open() {
+        dialog = std::make_unique<frmSymbols>(env.Context(), catalogue);
+        dialog->show();
+    }
+    template <typename W>
+    W* Find(const QString& name) {
+        W* w = dialog->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    QLineEdit* Box(const QString& name) { return Find<QLineEdit>(name); }
+    // Replaces the box's text as a user does and commits it with Enter, or by leaving it.
+    void Type(const QString& name, const QString& text, bool leave = false) {
+        QLineEdit* box = Box(name);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, text);
+        if (leave) {
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(box, &out);
+        } else {
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    }
+    void Click(const QString& button) {
+        QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
+    }
+
+    test::TestEnvironment env;
+    ParameterCatalogue catalogue;
+    std::unique_ptr<frmSymbols> dialog;
+};
+
+TEST_F(SymbolsDialogTest, OpensWithTheFilesSymbolsWhateverTheStyle) {
+    env.WriteFile("Lumarik.INI",
+                  "[Options]\nUnitType=0\n[Symbols]\nObjektweite:=s\nhinterer Knotenpunkt=K'\n");
+    catalogue.RebuildSymbols(kSymbolsStandard, SymbolsFromIni(Ini()));
+    Open();
+    EXPECT_EQ(Box("txtVarType_1")->text(), "s");
+    EXPECT_EQ(Box("txtCardPoint_5")->text(), "K'");
+    EXPECT_EQ(Box("txtVarType_0")->text(), "f'");
+    EXPECT_EQ(Box("txtVarType_8")->text(), "w'");
+    EXPECT_EQ(dialog->findChild<QLineEdit*>("txtVarType_9"), nullptr);
+    EXPECT_EQ(Find<QLabel>("lblVarType_3")->text(), "Vergrößerung: ");
+    EXPECT_EQ(Find<QLabel>("lblCardPoint_4")->text(), "vorderer Knotenpunkt ");
+    EXPECT_EQ(Find<QLabel>("lbl")->text(),
+              "Jedes Symbol kann aus einem oder mehreren Zeichen bestehen.\n\nGeben Sie die "
+              "Zeichen direkt ein oder wählen Sie sie per 'drag & drop' aus der Liste aus. ");
+    QListWidget* list = Find<QListWidget>("lstSymbols");
+    ASSERT_EQ(list->count(), 179);
+    EXPECT_EQ(list->item(0)->text(), "ÿ");
+    EXPECT_EQ(list->item(178)->text(), "!");
+    EXPECT_FALSE(Find<QPushButton>("comOK")->isEnabled());
+    EXPECT_EQ(catalogue.Symbol(kParObjectDist), "a");  // opening puts nothing in use
+}
+
+constexpr const char* kRepeatOfF =
+    "Zwei oder mehrere Symbole sind identisch [F]. Alle Symbole dürfen nur einmal auftreten. ";
+constexpr const char* kRepeatOfA =
+    "Zwei oder mehrere Symbole sind identisch [a]. Alle Symbole dürfen nur einmal auftreten. ";
+
+struct TypingCase {
+    const char* box;
+    const char* typed;
+    bool leave;
+    const char* shown;
+    const char* key;
+    const char* stored;   // kNotWritten: OK keeps nothing
+    const char* refusal;  // the message OK shows instead of closing
+};
+
+void PrintTo(const TypingCase& c, std::ostream* os) {
+    *os << c.box << " <- '" << c.typed << "'";
+}
+
+class SymbolsTypingTest : public SymbolsDialogTest,
+                          public testing::WithParamInterface<TypingCase> {};
+
+TEST_P(SymbolsTypingTest, CommitShowsTheKeptSymbolAndOkWritesOnlyAnAcceptedChange) {
+    const TypingCase& c = GetParam();
+    Open();
+    Type(c.box, QString::fromUtf8(c.typed), c.leave);
+    EXPECT_EQ(Box(c.box)->text().toStdString(), c.shown);
+    Click("comOK");
+    if (c.refusal) {
+        ASSERT_EQ(env.prompter.Shown().size(), 1u);
+        EXPECT_EQ(env.prompter.Shown().front().text.toStdString(), c.refusal);
+        EXPECT_EQ(env.prompter.Shown().front().icon, PromptIcon::Exclamation);
+        EXPECT_TRUE(dialog->isVisible());
+    } else {
+        EXPECT_TRUE(env.prompter.Shown().empty());
+        EXPECT_FALSE(dialog->isVisible());
+    }
+    EXPECT_EQ(Stored(c.key), c.stored);
+    const bool written = std::string(c.stored) != kNotWritten;
+    EXPECT_EQ(dialog->Applied(), written);
+    EXPECT_EQ(ReadUnitType(Ini()), written ? kSymbolsUser : kSymbolsStandard);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SymbolsTypingTest,
+    testing::Values(
+        TypingCase{"txtVarType_4", "  s1' ", false, "s1'", "Objekt Bildabstand:", "s1'", nullptr},
+        TypingCase{"txtVarType_1", "", true, "a", "Objektweite:", kNotWritten, nullptr},
+        TypingCase{"txtCardPoint_2", "   ", false, "F", "vorderer Brennpunkt:", kNotWritten,
+                   nullptr},
+        TypingCase{"txtVarType_1", " a ", true, "a", "Objektweite:", kNotWritten, nullptr},
+        TypingCase{"txtCardPoint_0", "f", false, "f", "erster Hauptpunkt:", "f", nullptr},
+        TypingCase{"txtCardPoint_0", "F", false, "F", "erster Hauptpunkt:", kNotWritten,
+                   kRepeatOfF},
+        // Read back trimmed after a restart, "a " would be a second "a".
+        TypingCase{"txtVarType_2", "a ", false, "a", "Bildweite:", kNotWritten, kRepeatOfA}));
+
+TEST_F(SymbolsDialogTest, ACharacterDroppedFromTheListReplacesTheSymbol) {
+    Open();
+    QListWidget* list = Find<QListWidget>("lstSymbols");
+    const QList<QListWidgetItem*> found = list->findItems("ß", Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    std::unique_ptr<QMimeData> data(list->model()->mimeData({list->indexFromItem(found.front())}));
+    ASSERT_TRUE(data && data->hasText());
+    // A move would take the character out of the list when another program accepts it so.
+    EXPECT_EQ(list->model()->supportedDragActions(), Qt::CopyAction);
+
+    QLineEdit* box = Box("txtVarType_1");
+    const QPoint at = box->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &drop);
+    EXPECT_EQ(box->text(), "ß");
+    ASSERT_TRUE(Find<QPushButton>("comOK")->isEnabled());
+
+    Click("comOK");
+    EXPECT_EQ(Stored("Objektweite:"), "ß");
+    EXPECT_EQ(catalogue.Label(kParObjectDist), "Objektweite: ß");
+    EXPECT_EQ(catalogue.Symbol(kParFocal), "f'");
+}
+
+TEST_F(SymbolsDialogTest, AFailedSaveIsToldAndKeepsTheDialogAndTheSymbolsInUse) {
+    ASSERT_TRUE(QDir(env.ProgramDir()).mkdir("Lumarik.INI"));  // a file that cannot be written
+    Open();
+    Type("txtVarType_0", "F'");
+    Type("txtCardPoint_3", "B'");
+    Click("comOK");
+    ASSERT_EQ(env.prompter.MessageTexts().size(), 1u);
+    EXPECT_TRUE(env.prompter.MessageTexts().front().startsWith(
+        "Die Einstellungen konnten nicht gespeichert werden: "));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->Applied());
+    EXPECT_EQ(catalogue.Symbol(kParFocal), "f'");
+    EXPECT_EQ(Box("txtVarType_0")->text(), "F'");  // the edits are still there to retry
+}
+
+TEST(SymbolsDisplayTest, AppliesOnlyAConfirmedChangeAndClosesItself) {
+    test::TestEnvironment env;
+    ParameterCatalogue catalogue;
+    catalogue.RebuildSymbols(kSymbolsUser, nullptr);
+    QWidget owner;
+    owner.show();
+    int applied = 0;
+    for (const QString button : {"comCancel", "comOK"}) {
+        QPointer<frmSymbols> dialog =
+            frmSymbols::Display(env.Context(), catalogue, &owner, [&applied] { ++applied; });
+        ASSERT_TRUE(dialog);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+        QLineEdit* box = dialog->findChild<QLineEdit*>("txtVarType_0");
+        box->setText("g");
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(dialog) << button.toStdString();
+        if (button == "comCancel") {
+            EXPECT_EQ(applied, 0);
+            EXPECT_FALSE(QDir(env.ProgramDir()).exists("Lumarik.INI"));
+            EXPECT_EQ(catalogue.Symbol(kParFocal), "f'");
+        }
+    }
+    EXPECT_EQ(applied, 1);
+    EXPECT_EQ(catalogue.Label(kParFocal), "Brennweite: g");
+}
+
+}  // namespace
+}  // namespace lumarik
