@@ -3,6 +3,8 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QPainter>
+#include <algorithm>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -73,6 +75,19 @@ QWidget* WithWrappedCaption(QCheckBox* box) {
     layout->addWidget(label, 1);
     return holder;
 }
+
+// A one-line label that shortens its text with "…" instead of cutting it off.
+class ElidedLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, width());
+        painter.drawText(rect(), static_cast<int>(alignment()), shown);
+    }
+};
 
 QListWidget* NamedList(const QString& name, const QString& accessible) {
     auto* list = Named(new QListWidget, name, accessible);
@@ -206,11 +221,10 @@ ValueRowWidgets frmLumarik::BuildRow(const QString& suffix, int rowNumber, bool 
     row.bar->setValue(50);
     row.bar->setSingleStep(1);
     row.bar->setPageStep(10);
-    row.sliderCaption = Named(new QLabel, name("lblSliderVarValue"));
+    row.sliderCaption = Named(new ElidedLabel, name("lblSliderVarValue"));
     row.sliderCaption->setAlignment(Qt::AlignCenter);
-    // The slider caption repeats the row caption; it may be cut where the room is short.
+    // The slider caption repeats the row caption; where the room is short it ends in "…".
     row.sliderCaption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    row.sliderCaption->setWordWrap(true);
     row.value->setFixedWidth(84);
     // Wide enough for the placeholder of an undefined limit.
     for (QLineEdit* box : {row.lower, row.upper}) {
@@ -383,7 +397,11 @@ QWidget* frmLumarik::BuildExtraInfo() {
     for (QListWidget* list : {m_lstDOFNames, m_lstDOFVals}) {
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setFixedHeight(6 * list->fontMetrics().height() + 2 * list->frameWidth() + 4);
+        // Six rows whatever the style adds around an item.
+        list->addItem(QStringLiteral("X"));
+        const int row = std::max(list->sizeHintForRow(0), list->fontMetrics().height() + 2);
+        list->clear();
+        list->setFixedHeight(6 * row + 2 * list->frameWidth() + 4);
     }
     layout->setVerticalSpacing(2);
     layout->addWidget(m_lstDOFNames, 1, 0);
