@@ -17,24 +17,12 @@
 
 #include "core/chart/SampleSystems.h"
 #include "core/format/NumberInput.h"
+#include "core/settings/IniValues.h"
 
 namespace lumarik {
 namespace {
 
 constexpr std::size_t kColumns = 12;
-
-std::vector<std::string> Split(std::string_view text, char separator) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = text.find(separator, start);
-        parts.emplace_back(text.substr(start, end - start));
-        if (end == std::string_view::npos) {
-            return parts;
-        }
-        start = end + 1;
-    }
-}
 
 float Number(std::string_view text, std::string_view column) {
     const std::optional<double> value = ParseNumber(text, '.');
@@ -80,7 +68,7 @@ SampleSystem ParseRow(const std::vector<std::string>& cells) {
     sample.focalLength = Number(cells[4], "focal_length");
     sample.clearRadius = Number(cells[5], "clear_radius");
     if (!cells[6].empty()) {
-        sample.glasses = Split(cells[6], '/');
+        sample.glasses = SplitText(cells[6], '/');
     }
     sample.radii = Numbers(cells[7], "radii");
     sample.thicknesses = Numbers(cells[8], "thicknesses");
@@ -112,7 +100,7 @@ std::vector<SampleSystem> ReadCsv(const std::string& file) {
             continue;
         }
         try {
-            samples.push_back(ParseRow(Split(line, ';')));
+            samples.push_back(ParseRow(SplitText(line, ';')));
             EncodeSampleRecord(samples.back());  // reports a field that does not fit
         } catch (const std::invalid_argument& e) {
             throw std::invalid_argument(file + ":" + std::to_string(lineNumber) + ": " + e.what());

@@ -8,6 +8,7 @@
 
 #include "core/format/Format.h"
 #include "core/format/NumberInput.h"
+#include "core/settings/IniValues.h"
 #include "core/settings/TextEncoding.h"
 
 namespace lumarik::WaveNames {
@@ -153,19 +154,6 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-std::vector<std::string> SplitAt(std::string_view text, char separator) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = text.find(separator, start);
-        parts.emplace_back(text.substr(start, end - start));
-        if (end == std::string_view::npos) {
-            return parts;
-        }
-        start = end + 1;
-    }
-}
-
 std::string UserNameCell(std::string_view name, char decimalSep) {
     if (Trimmed(name).empty() || ParseNumber(name, decimalSep)) {
         return {};
@@ -183,7 +171,7 @@ std::vector<std::string> RowCells(WaveGrid grid, const WaveLine& line, char deci
     if (grid == WaveGrid::kUser) {
         cells.push_back(UserNameCell(line.name, decimalSep));
     } else {
-        for (std::string& cell : SplitAt(WaveLineCells(line.name, true), '\t')) {
+        for (std::string& cell : SplitText(WaveLineCells(line.name, true), '\t')) {
             cells.push_back(std::move(cell));
         }
     }

@@ -150,4 +150,15 @@ std::optional<CVarType> ParseRecord(std::string_view text) {
     return record;
 }
 
+std::vector<std::string> SplitText(std::string_view text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find(separator, start);
+        parts.emplace_back(text.substr(start, end - start));
+        if (end == std::string_view::npos) return parts;
+        start = end + 1;
+    }
+}
+
 }  // namespace lumarik

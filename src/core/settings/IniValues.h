@@ -29,6 +29,10 @@ int IniInt(std::string_view text);
 // the text, separators included. An empty text has no parts.
 std::vector<std::string> SplitFields(std::string_view text, std::size_t maxParts = 0);
 
+// Splits at every separator; unlike SplitFields an empty text gives one empty part, so the
+// parts always line up with the columns of a row.
+std::vector<std::string> SplitText(std::string_view text, char separator);
+
 // A variable record as seven fields, each followed by '|':
 //   parameter number | value | value defined | upper limit defined | upper limit |
 //   lower limit defined | lower limit
