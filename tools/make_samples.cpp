@@ -17,7 +17,7 @@
 
 #include "core/chart/SampleSystems.h"
 #include "core/format/NumberInput.h"
-#include "core/settings/IniValues.h"
+#include "core/ini/IniValues.h"
 
 namespace lumarik {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/settings/INICode.h"
-#include "core/settings/IniDocument.h"
-#include "core/settings/TextEncoding.h"
+#include "core/ini/INICode.h"
+#include "core/ini/IniDocument.h"
+#include "core/ini/TextEncoding.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "core/beam/BeamRelations.h"
 #include "core/beam/GaussianBeam.h"
 #include "core/format/Rounding.h"
-#include "core/model/Calc.h"
+#include "core/numeric/Calc.h"
 
 namespace lumarik {
 

@@ -16,7 +16,6 @@
 #include "core/beam/LensTable.h"
 #include "core/model/CVarType.h"
 #include "core/model/VarCollection.h"
-#include "core/settings/INICode.h"
 
 namespace lumarik {
 
@@ -182,12 +181,6 @@ public:
     // The alternative-solution box: three chosen whose case has two roots.
     bool AltSolutionEnabled() const;
 
-    // Section LastValues: VarTypeGBNos and 1VarTypeGBVal.. of the axis-0 list.
-    std::vector<IniEntry> SaveBeamSelection() const;
-    // Replaces the axis-0 list by the saved one; records that cannot be restored, or that the
-    // selection rules refuse, are left out.
-    void LoadBeamSelection(const std::vector<IniEntry>& entries);
-    void LoadBeamSelection(const INICode& ini);
 
     // ---- solving ----
     // Solves one axis from its list. False for an incomplete choice, a missing or zero value,

@@ -13,7 +13,7 @@
 #include "core/beam/BeamTexts.h"
 #include "core/beam/GaussianBeam.h"
 #include "core/format/Format.h"
-#include "core/model/Calc.h"
+#include "core/numeric/Calc.h"
 
 namespace lumarik {
 

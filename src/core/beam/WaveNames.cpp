@@ -8,8 +8,8 @@
 
 #include "core/format/Format.h"
 #include "core/format/NumberInput.h"
-#include "core/settings/IniValues.h"
-#include "core/settings/TextEncoding.h"
+#include "core/ini/IniValues.h"
+#include "core/ini/TextEncoding.h"
 
 namespace lumarik::WaveNames {
 namespace {

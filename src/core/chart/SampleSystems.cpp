@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "core/settings/TextEncoding.h"
+#include "core/ini/TextEncoding.h"
 
 namespace lumarik {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/drawing/DrawingTexts.h"
-#include "core/model/Calc.h"
+#include "core/numeric/Calc.h"
 #include "core/model/LumarikCode.h"
 #include "core/model/Options.h"
 

@@ -16,7 +16,6 @@ namespace {
 
 constexpr double kPointReach = 12.0;
 constexpr double kPlaneReach = 10.0;
-constexpr int kDragGuard = 2;
 
 struct Replacement {
     int oldNumber;
@@ -297,10 +296,9 @@ bool DrgTouch::DragMove(double x, double y, LumarikCode& code,
     return true;
 }
 
-bool DrgTouch::EndDrag(int& updateGuard) {
-    const bool wasDragging = Dragging() || updateGuard == kDragGuard;
+bool DrgTouch::EndDrag() {
+    const bool wasDragging = Dragging();
     Reset();
-    if (updateGuard == kDragGuard) updateGuard = 0;
     return wasDragging;
 }
 

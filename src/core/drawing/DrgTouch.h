@@ -61,9 +61,9 @@ public:
     bool DragMove(double x, double y, LumarikCode& code, const std::function<void()>& beforeChange);
 
     // Ends a drag, on the release and also when the release is lost (the window lost the
-    // mouse): a guard of 2 becomes 0. True when a drag was in progress; the window then
-    // recalculates and redraws with a fresh scale.
-    bool EndDrag(int& updateGuard);
+    // mouse). True when a handle was held; the window then recalculates and redraws with a
+    // fresh scale.
+    bool EndDrag();
 
     GrabType Grab() const { return m_grab; }
     bool Dragging() const { return m_grab != kGrabNone; }

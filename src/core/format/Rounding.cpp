@@ -11,7 +11,7 @@
 #include <limits>
 #include <system_error>
 
-#include "core/model/Calc.h"
+#include "core/numeric/Calc.h"
 
 namespace lumarik {
 

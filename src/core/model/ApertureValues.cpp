@@ -3,7 +3,7 @@
 #include <cfloat>
 #include <cmath>
 
-#include "core/model/Calc.h"
+#include "core/numeric/Calc.h"
 
 namespace lumarik {
 

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "core/format/Format.h"
-#include "core/settings/INICode.h"
 
 namespace lumarik {
 
@@ -109,12 +108,6 @@ std::string FormatScaled(float internal, float factor, std::string_view pattern,
 }
 
 }  // namespace
-
-SymbolReader SymbolsFromIni(const INICode& ini) {
-    return [&ini](std::string_view key, std::string_view defaultSymbol) {
-        return ini.ReadString("Symbols", key, defaultSymbol);
-    };
-}
 
 ParameterCatalogue::ParameterCatalogue() {
     RebuildSymbols(kSymbolsStandard, nullptr);

@@ -10,7 +10,6 @@
 
 namespace lumarik {
 
-class INICode;
 
 // Distance/field parameter numbers, the indexes of the value table. 0..4 form the distance
 // group (the magnification counts as one), 5..8 the field group; 20 is always computed.
@@ -54,9 +53,6 @@ constexpr int kSymbolsUser = 1;
 // result falls back to defaultSymbol when the user has none.
 using SymbolReader =
     std::function<std::string(std::string_view key, std::string_view defaultSymbol)>;
-
-// The user symbols of the settings file, section "Symbols".
-SymbolReader SymbolsFromIni(const INICode& ini);
 
 class ParameterCatalogue {
 public:

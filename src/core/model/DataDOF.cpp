@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "core/format/Format.h"
-#include "core/model/Calc.h"
+#include "core/numeric/Calc.h"
 
 namespace lumarik {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/model/Calc.h"
+#include "core/numeric/Calc.h"
 #include "core/model/ModelTexts.h"
 
 namespace lumarik {

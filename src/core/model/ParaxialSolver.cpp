@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/model/Calc.h"
+#include "core/numeric/Calc.h"
 
 namespace lumarik {
 

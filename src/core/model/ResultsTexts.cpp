@@ -6,7 +6,7 @@
 
 #include "core/format/Format.h"
 #include "core/format/NumberInput.h"
-#include "core/model/Calc.h"
+#include "core/numeric/Calc.h"
 #include "core/model/LumarikCode.h"
 #include "core/model/ModelTexts.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/format/Rounding.h"
-#include "core/model/Calc.h"
+#include "core/numeric/Calc.h"
 
 namespace lumarik {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/model/Calc.h"
+#include "core/numeric/Calc.h"
 #include "core/model/ModelDiagnostics.h"
 #include "core/model/ModelTexts.h"
 

@@ -12,13 +12,14 @@
 
 #include "core/format/NumberInput.h"
 #include "core/format/Rounding.h"
-#include "core/model/Calc.h"
+#include "core/numeric/Calc.h"
 #include "core/model/Catalogue.h"
 #include "core/model/ImageHeightPresets.h"
 #include "core/model/LumarikCode.h"
 #include "core/model/Options.h"
-#include "core/settings/IniDocument.h"
-#include "core/settings/IniValues.h"
+#include "core/ini/IniDocument.h"
+#include "core/ini/IniValues.h"
+#include "core/settings/RecordText.h"
 
 namespace lumarik {
 

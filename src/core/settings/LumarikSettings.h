@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "core/settings/INICode.h"
+#include "core/ini/INICode.h"
 
 namespace lumarik {
 

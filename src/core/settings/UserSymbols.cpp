@@ -1,9 +1,15 @@
 #include "core/settings/UserSymbols.h"
 
-#include "core/settings/IniDocument.h"
+#include "core/ini/IniDocument.h"
 #include "core/settings/LumarikSettings.h"
 
 namespace lumarik {
+
+SymbolReader SymbolsFromIni(const INICode& ini) {
+    return [&ini](std::string_view key, std::string_view defaultSymbol) {
+        return ini.ReadString(kSymbolsSection, key, defaultSymbol);
+    };
+}
 
 namespace {
 

@@ -9,11 +9,14 @@
 #include <vector>
 
 #include "core/model/Catalogue.h"
-#include "core/settings/INICode.h"
+#include "core/ini/INICode.h"
 
 namespace lumarik {
 
 inline constexpr std::string_view kSymbolsSection = "Symbols";
+
+// The user symbols of the settings file, section "Symbols".
+SymbolReader SymbolsFromIni(const INICode& ini);
 
 inline constexpr std::string_view kSymbolsEmptyMessage =
     "Alle Symbole müssen definiert werden [nicht leer lassen]! ";

@@ -33,15 +33,15 @@ void frmLumarik::ConnectDrawing() {
 }
 
 void frmLumarik::PaintDrawing(Canvas& canvas) {
-    m_drawing.Redraw(canvas, m_model, m_options, m_updateGuard == 2);
+    m_drawing.Redraw(canvas, m_model, m_options, m_updateGuard == UpdateGuard::kDragging);
 }
 
 void frmLumarik::DrawingPressed(double x, double y) {
-    if (m_updateGuard != 0) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
     const PressResult result = m_touch.DragHitTest(x, y, m_model, m_options, m_drawing.Handles(),
                                                    [this] { Backup(kBackupValue); });
     if (result.grab == kGrabNone) return;
-    m_updateGuard = 2;  // the drawing keeps its scale until the release
+    m_updateGuard = UpdateGuard::kDragging;  // the drawing keeps its scale until the release
     if (result.selectionChanged) {
         SyncBoxes();
         ApplyEnables(m_model.Enables());
@@ -50,13 +50,15 @@ void frmLumarik::DrawingPressed(double x, double y) {
 }
 
 void frmLumarik::DrawingMoved(double x, double y) {
-    if (m_updateGuard != 2) return;
+    if (m_updateGuard != UpdateGuard::kDragging) return;
     if (m_touch.DragMove(x, y, m_model, [this] { Backup(kBackupValue); })) AfterDragChange();
 }
 
 void frmLumarik::DrawingReleased() {
     // Also the way out of a drag whose release was lost: the guard never stays at 2.
-    if (!m_touch.EndDrag(m_updateGuard)) return;
+    const bool dragging = m_updateGuard == UpdateGuard::kDragging;
+    if (dragging) m_updateGuard = UpdateGuard::kFree;
+    if (!m_touch.EndDrag() && !dragging) return;
     GuardScope guard(m_updateGuard);
     // Option controls operated during the drag were ignored; they show the options in force.
     SyncOptionControls();

@@ -61,7 +61,7 @@ void frmLumarik::Recalculate() { ShowResults(m_model.Recalculate()); }
 // ---- lens/mirror and advanced values ---------------------------------------------------
 
 void frmLumarik::MirrorModeChosen() {
-    if (m_updateGuard != 0) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
     const bool toMirror = m_lstMirrorMode->currentRow() == 1;
     if (toMirror == m_model.Constants().MirrorMode()) return;
     GuardScope guard(m_updateGuard);
@@ -94,7 +94,7 @@ void frmLumarik::ShowAdvancedRows() {
 }
 
 void frmLumarik::AdvancedOptionsClicked() {
-    if (m_updateGuard != 0) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
     m_model.Constants().SetAdvancedOptions(m_chkAdvOpt->isChecked());
     ShowAdvancedRows();
@@ -103,7 +103,7 @@ void frmLumarik::AdvancedOptionsClicked() {
 
 void frmLumarik::CommitAdvanced(int row) {
     QLineEdit* box = m_txtAdv[row];
-    if (m_updateGuard != 0 || UnchangedSinceWritten(box)) return;
+    if (m_updateGuard != UpdateGuard::kFree || UnchangedSinceWritten(box)) return;
     GuardScope guard(m_updateGuard);
     const std::optional<AcceptedNumber> accepted =
         AcceptNumber(box->text().toStdString(), m_model.DecimalSeparator());
@@ -123,7 +123,7 @@ void frmLumarik::CommitAdvanced(int row) {
 }
 
 void frmLumarik::AdvancedDefaults() {
-    if (m_updateGuard != 0) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
     Backup(kBackupAdvanced);
     m_model.Constants().ResetToDefaults();
@@ -134,7 +134,7 @@ void frmLumarik::AdvancedDefaults() {
 // ---- display switches ---------------------------------------------------------------------
 
 void frmLumarik::AllowVirtualObjectClicked() {
-    if (m_updateGuard != 0) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
     Backup(kBackupPositiveObj);
     m_options.positiveObj = m_chkAllowVirtualObj->isChecked();
@@ -146,7 +146,7 @@ void frmLumarik::AllowVirtualObjectClicked() {
 }
 
 void frmLumarik::DisplayOptionChanged() {
-    if (m_updateGuard != 0) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
     m_options.hideRemConj = m_chkHideRemoteConjug->isChecked();
     m_options.drawPoints = m_chkDrawParaxPoints->isChecked();
@@ -154,7 +154,7 @@ void frmLumarik::DisplayOptionChanged() {
 }
 
 void frmLumarik::OptionsItemChanged(QListWidgetItem* item) {
-    if (m_updateGuard != 0) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
     const bool checked = item->checkState() == Qt::Checked;
     if (m_lstOptions->row(item) == 0) {
@@ -170,7 +170,7 @@ void frmLumarik::OptionsItemChanged(QListWidgetItem* item) {
 // ---- image-height presets -----------------------------------------------------------------
 
 void frmLumarik::ImageHeightPresetChosen(int index) {
-    if (m_updateGuard != 0) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
     m_options.imageHeightPreset = index > 0;
     const int position = m_model.Selected().PositionOf(kParImageHeight);
@@ -228,7 +228,7 @@ void frmLumarik::SyncOptionControls() {
 // ---- undo, clear, exit ------------------------------------------------------------------
 
 void frmLumarik::UndoClicked() {
-    if (m_updateGuard != 0) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
     if (!m_backup.Undo(m_model, m_options)) return;
     SyncOptionControls();
@@ -237,7 +237,7 @@ void frmLumarik::UndoClicked() {
 }
 
 void frmLumarik::RecallClicked() {
-    if (m_updateGuard != 0) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
     Backup(kBackupSelection);
     ClearForLoad(m_model);
@@ -248,7 +248,7 @@ void frmLumarik::RecallClicked() {
 }
 
 void frmLumarik::ClearClicked() {
-    if (m_updateGuard != 0) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
     m_dataChanged = true;
     Backup(kBackupClear);

@@ -8,16 +8,21 @@
 
 namespace lumarik {
 
+// The window's re-entrancy guard: while it is not free, handlers of user events do nothing.
+// A drag in the drawing holds it from the press to the release, and the drawing keeps its
+// scale meanwhile.
+enum class UpdateGuard { kFree, kUpdating, kDragging };
+
 // Holds the update guard for one handler and releases it on every way out.
 class GuardScope {
 public:
-    explicit GuardScope(int& guard) : m_guard(guard) { m_guard = 1; }
-    ~GuardScope() { m_guard = 0; }
+    explicit GuardScope(UpdateGuard& guard) : m_guard(guard) { m_guard = UpdateGuard::kUpdating; }
+    ~GuardScope() { m_guard = UpdateGuard::kFree; }
     GuardScope(const GuardScope&) = delete;
     GuardScope& operator=(const GuardScope&) = delete;
 
 private:
-    int& m_guard;
+    UpdateGuard& m_guard;
 };
 
 inline QString FromStd(std::string_view text) {

@@ -16,7 +16,7 @@
 
 #include "core/format/NumberInput.h"
 #include "core/model/ImageHeightPresets.h"
-#include "core/model/Calc.h"
+#include "core/numeric/Calc.h"
 #include "core/model/ModelTexts.h"
 #include "core/model/ValueEntry.h"
 #include "core/settings/LumarikSettings.h"
@@ -126,7 +126,7 @@ void frmLumarik::RebuildCaptions() {
 
 void frmLumarik::SelectParameter(int k) {
     QCheckBox* box = m_chkVarType[k];
-    if (m_updateGuard != 0) {
+    if (m_updateGuard != UpdateGuard::kFree) {
         box->setChecked(m_model.Selected().Contains(k));
         return;
     }
@@ -145,7 +145,7 @@ void frmLumarik::SelectParameter(int k) {
 
 void frmLumarik::SelectAperture(int k) {
     QCheckBox* box = m_chkVarTypeAp[k];
-    if (m_updateGuard != 0) {
+    if (m_updateGuard != UpdateGuard::kFree) {
         box->setChecked(m_model.Apertures().Contains(k));
         return;
     }
@@ -161,7 +161,7 @@ void frmLumarik::SelectAperture(int k) {
 }
 
 void frmLumarik::ObjectAtInfinityClicked() {
-    if (m_updateGuard != 0) {
+    if (m_updateGuard != UpdateGuard::kFree) {
         m_chkObjAtInfinity->setChecked(m_model.ObjectAtInfinity());
         return;
     }
@@ -277,7 +277,7 @@ void frmLumarik::SetSliderPosition(int row) {
 }
 
 void frmLumarik::CommitValue(int row) {
-    if (m_updateGuard != 0 || !RowHasRecord(row) || UnchangedSinceWritten(Row(row).value)) return;
+    if (m_updateGuard != UpdateGuard::kFree || !RowHasRecord(row) || UnchangedSinceWritten(Row(row).value)) return;
     GuardScope guard(m_updateGuard);
     CommitValueNow(row);
 }
@@ -326,7 +326,7 @@ void frmLumarik::CommitLowerLimit(int row) { CommitLimit(row, false); }
 void frmLumarik::CommitUpperLimit(int row) { CommitLimit(row, true); }
 
 void frmLumarik::CommitLimit(int row, bool upper) {
-    if (m_updateGuard != 0 || !RowHasRecord(row)) return;
+    if (m_updateGuard != UpdateGuard::kFree || !RowHasRecord(row)) return;
     QLineEdit* box = upper ? Row(row).upper : Row(row).lower;
     if (UnchangedSinceWritten(box)) return;
     const std::optional<AcceptedNumber> accepted =
@@ -374,7 +374,7 @@ void frmLumarik::CommitLimit(int row, bool upper) {
 }
 
 void frmLumarik::SliderMoved(int row) {
-    if (m_updateGuard != 0 || m_sliderPositioning || !RowHasRecord(row)) return;
+    if (m_updateGuard != UpdateGuard::kFree || m_sliderPositioning || !RowHasRecord(row)) return;
     CVarType record = RowCollection(row).Item(RowPosition(row));
     if (!record.bLimLowDef || !record.bLimHihDef) return;
     GuardScope guard(m_updateGuard);
@@ -472,7 +472,7 @@ void frmLumarik::ShowResults(const ResultsView& view) {
     m_pctDrg->setVisible(view.resultListsVisible);
     m_tabExtraInfo->setVisible(view.resultListsVisible && m_options.showExtra);
     if (view.buildListing) {
-        ShowListing(m_model.BuildListing(view.rewriteNames, m_updateGuard == 2, m_loading));
+        ShowListing(m_model.BuildListing(view.rewriteNames, m_updateGuard == UpdateGuard::kDragging, m_loading));
     } else if (!view.ok) {
         m_lstResVals->clear();
     }
@@ -494,9 +494,9 @@ void frmLumarik::ShowResults(const ResultsView& view) {
 }
 
 void frmLumarik::StandardFNumbersClicked() {
-    if (m_updateGuard != 0) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
     frmApFNosStandard::Display(this, [this](double exact) {
-        if (m_updateGuard != 0 || !RowHasRecord(kApertureRow)) return;
+        if (m_updateGuard != UpdateGuard::kFree || !RowHasRecord(kApertureRow)) return;
         m_apRow.value->setText(QString::number(exact, 'g', 7)
                                    .replace(QLatin1Char('.'), QChar(m_model.DecimalSeparator())));
         GuardScope guard(m_updateGuard);
@@ -506,7 +506,7 @@ void frmLumarik::StandardFNumbersClicked() {
 
 // The symbol style is a display preference: it is written at once and shows everywhere.
 void frmLumarik::SymbolStyleChosen() {
-    if (m_updateGuard != 0) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
     const int style = m_lstSymbols->currentRow() == 1 ? kSymbolsUser : kSymbolsStandard;
     m_comSymbols->setEnabled(style == kSymbolsUser);
@@ -518,7 +518,7 @@ void frmLumarik::SymbolStyleChosen() {
 }
 
 void frmLumarik::SymbolsClicked() {
-    if (m_updateGuard != 0) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
     frmSymbols::Display(m_context, m_model.Catalogue(), this, [this] {
         GuardScope guard(m_updateGuard);
         RebuildCaptions();
@@ -573,7 +573,7 @@ void frmLumarik::ShowLabel(QLabel* label, const LabelView& view) {
 // ---- depth-of-field panel -----------------------------------------------------------------
 
 void frmLumarik::CommitCustomCofC() {
-    if (m_updateGuard != 0 || UnchangedSinceWritten(m_txtDOFCustom)) return;
+    if (m_updateGuard != UpdateGuard::kFree || UnchangedSinceWritten(m_txtDOFCustom)) return;
     GuardScope guard(m_updateGuard);
     const CustomCofCResult result = m_model.CommitCustomCofC(
         m_txtDOFCustom->text().toStdString(), [this] { Backup(kBackupCustomCofC); });
@@ -583,7 +583,7 @@ void frmLumarik::CommitCustomCofC() {
 }
 
 void frmLumarik::CofCTypeChosen(int type) {
-    if (m_updateGuard != 0 || m_model.DepthOfField().CofCType() == type) return;
+    if (m_updateGuard != UpdateGuard::kFree || m_model.DepthOfField().CofCType() == type) return;
     GuardScope guard(m_updateGuard);
     if (m_model.ChooseCofCType(type)) ShowDepthOfField();
 }

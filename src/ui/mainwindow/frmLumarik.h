@@ -11,6 +11,7 @@
 #include "core/model/LumarikCode.h"
 #include "core/model/ModelDiagnostics.h"
 #include "core/model/Options.h"
+#include "ui/mainwindow/WindowHelpers.h"
 #include "ui/shell/AppContext.h"
 
 class QCheckBox;
@@ -161,8 +162,7 @@ private:
     bool m_dataChanged = false;  // Clear makes exit ask even with nothing chosen
     bool m_sessionEnding = false;
 
-    // Application-wide re-entrancy guard: 0 free, 1 an update runs, 2 a drag in the drawing.
-    int m_updateGuard = 0;
+    UpdateGuard m_updateGuard = UpdateGuard::kFree;
     bool m_sliderPositioning = false;
     bool m_keyboardCommit = false;
     bool m_loading = false;

@@ -8,7 +8,7 @@
 #include <QVector>
 #include <vector>
 
-#include "core/settings/INICode.h"
+#include "core/ini/INICode.h"
 #include "ui/shell/AppContext.h"
 
 class QWidget;

@@ -305,33 +305,6 @@ TEST(DeriveBeamResults, FarObjectIsCutFromTheExtents) {
     }
 }
 
-TEST(BeamSelection, SavesAndLoadsTheAxisZeroList) {
-    GaussianBeam beam;
-    ChooseBeam(beam, {{0, 100}, {1, 250.5}, {6, 0.001}});
-    beam.Selection(0).SetLimHih(1, 110.0f);
-    beam.Selection(0).SetLimHihDef(1, true);
-    const std::vector<IniEntry> saved = beam.SaveBeamSelection();
-    ASSERT_EQ(saved.size(), 4u);
-    EXPECT_EQ(saved[0].section + saved[0].key + "=" + saved[0].value, "LastValuesVarTypeGBNos=3");
-    EXPECT_EQ(saved[1].key + "=" + saved[1].value, "1VarTypeGBVal=0|100|True|True|110|False|0|");
-    EXPECT_EQ(saved[3].key, "3VarTypeGBVal");
-    GaussianBeam loaded;
-    loaded.LoadBeamSelection(saved);
-    EXPECT_EQ(loaded.SaveBeamSelection()[2].value, saved[2].value);
-    EXPECT_EQ(loaded.SaveBeamSelection()[3].value, saved[3].value);
-
-    // Keys in any letter case, at most three records, only what the rules allow.
-    GaussianBeam odd;
-    odd.LoadBeamSelection({{"lastvalues", "vartypegbnos", "9"},
-                           {"LastValues", "1VarTypeGBVal", "5|0.05|True|False|0|False|0|"},
-                           {"LastValues", "2VarTypeGBVal", "6|0.001|True|False|0|False|0|"},
-                           {"LastValues", "3VarTypeGBVal", "14|1|True|False|0|False|0|"},
-                           {"LastValues", "4VarTypeGBVal", "0|100|True|False|0|False|0|"}});
-    EXPECT_EQ(odd.Selection(0).Numbers(), std::vector<int>{5});
-    loaded.LoadBeamSelection({{"LastValues", "VarTypeGBNos", "0"}});
-    EXPECT_EQ(loaded.Selection(0).Count(), 3);
-}
-
 TEST(SolveBeam, ArbitraryInputNeverGivesNaNOrCrashes) {
     std::mt19937 rng(5);
     std::uniform_int_distribution<int> number(0, 10);

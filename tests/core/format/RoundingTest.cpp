@@ -13,7 +13,7 @@
 #include <tuple>
 #include <vector>
 
-#include "core/model/Calc.h"
+#include "core/numeric/Calc.h"
 
 namespace lumarik {
 namespace {

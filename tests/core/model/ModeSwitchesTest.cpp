@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/model/Calc.h"
+#include "core/numeric/Calc.h"
 #include "core/model/LumarikCode.h"
 #include "core/model/ModeSwitches.h"
 

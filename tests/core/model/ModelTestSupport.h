@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/model/Calc.h"
+#include "core/numeric/Calc.h"
 #include "core/model/LumarikCode.h"
 #include "core/model/ModelDiagnostics.h"
 

@@ -1,51 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <tuple>
 
-#include "core/settings/IniValues.h"
+#include "core/settings/RecordText.h"
 
 namespace lumarik {
 namespace {
-
-TEST(IniValuesTest, OnlyTheThreeTrueWordsAreTrue) {
-    const std::pair<std::string_view, bool> cases[] = {
-        {"True", true},   {"true", true},    {"WAHR", true},   {" Wahr ", true}, {"Vrai", true},
-        {"False", false}, {"falsch", false}, {"faux", false},  {"1", false},     {"-1", false},
-        {"", false},      {"yes", false},    {"truex", false},
-    };
-    for (const auto& [text, value] : cases) {
-        EXPECT_EQ(IniBool(text), value) << text;
-        EXPECT_EQ(IniBool(IniBoolText(value)), value);
-    }
-}
-
-TEST(IniValuesTest, IntegersReadLikeTheProfileReader) {
-    const std::pair<std::string_view, int> cases[] = {
-        {"12", 12},
-        {"  12abc", 12},
-        {"-7", -7},
-        {"+3", 3},
-        {"1.9", 1},
-        {"abc", 0},
-        {"", 0},
-        {"- 5", 0},
-        {"0095", 95},
-        {"99999999999", INT_MAX},
-        {"-99999999999999999999999", INT_MIN},
-    };
-    for (const auto& [text, value] : cases) {
-        EXPECT_EQ(IniInt(text), value) << text;
-    }
-}
-
-TEST(IniValuesTest, SplitsIntoAtMostTheWantedParts) {
-    using Parts = std::vector<std::string>;
-    EXPECT_EQ(SplitFields(""), Parts{});
-    EXPECT_EQ(SplitFields("600|0|1.5|-1.5|"), (Parts{"600", "0", "1.5", "-1.5", ""}));
-    EXPECT_EQ(SplitFields("600|0|1.5|-1.5|", 4), (Parts{"600", "0", "1.5", "-1.5|"}));
-    EXPECT_EQ(SplitFields("a", 4), Parts{"a"});
-}
 
 // Aggregate order: nVarType, sVarValue, bVarValDef, sLimLow, sLimHih, bLimLowDef, bLimHihDef.
 auto Fields(const CVarType& r) {
@@ -53,7 +13,7 @@ auto Fields(const CVarType& r) {
                     r.bLimHihDef);
 }
 
-TEST(IniValuesTest, RecordsRoundTrip) {
+TEST(RecordTextTest, RecordsRoundTrip) {
     const struct {
         CVarType record;
         std::string_view text;
@@ -74,13 +34,13 @@ TEST(IniValuesTest, RecordsRoundTrip) {
     }
 }
 
-TEST(IniValuesTest, ReadsHandWrittenRecords) {
+TEST(RecordTextTest, ReadsHandWrittenRecords) {
     const std::optional<CVarType> parsed = ParseRecord(" 3 | 2.5mm|true|WAHR|1|vrai|0.5");
     ASSERT_TRUE(parsed);
     EXPECT_EQ(Fields(*parsed), Fields(CVarType{3, 2.5f, true, 0.5f, 1, true, true}));
 }
 
-TEST(IniValuesTest, RejectsRecordsThatCannotBeRestored) {
+TEST(RecordTextTest, RejectsRecordsThatCannotBeRestored) {
     const std::string_view cases[] = {
         "",
         "1|2|True|False|0|False|",        // six fields

@@ -9,8 +9,8 @@
 #include <fstream>
 #include <set>
 
-#include "core/settings/INICode.h"
-#include "core/settings/TextEncoding.h"
+#include "core/ini/INICode.h"
+#include "core/ini/TextEncoding.h"
 
 namespace lumarik {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/settings/INICode.h"
+#include "core/ini/INICode.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,7 +11,7 @@
 #include <system_error>
 #include <utility>
 
-#include "core/settings/IniValues.h"
+#include "core/ini/IniValues.h"
 
 // The atomic save uses POSIX calls (open with O_EXCL, fsync, rename over the target), which
 // the standard library does not offer.

@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "core/model/CVarType.h"
-#include "core/model/Calc.h"
+#include "core/numeric/Calc.h"
 
 namespace lumarik {
 namespace {

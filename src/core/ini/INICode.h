@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/settings/IniDocument.h"
+#include "core/ini/IniDocument.h"
 
 namespace lumarik {
 

@@ -1,4 +1,4 @@
-#include "core/settings/IniValues.h"
+#include "core/ini/IniValues.h"
 
 #include <cfloat>
 #include <cmath>
@@ -6,13 +6,11 @@
 #include <limits>
 
 #include "core/format/NumberInput.h"
-#include "core/settings/IniDocument.h"
+#include "core/ini/IniDocument.h"
 
 namespace lumarik {
 
 namespace {
-
-constexpr std::size_t kRecordFields = 7;
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -41,14 +39,6 @@ long long LeadingInteger(std::string_view text, std::size_t& used) {
     return negative ? -magnitude : magnitude;
 }
 
-std::optional<float> RecordNumber(std::string_view text) {
-    const double value = ValNumber(TrimBlanks(text));
-    if (!std::isfinite(value) || std::fabs(value) > FLT_MAX) {
-        return std::nullopt;
-    }
-    return static_cast<float>(value);
-}
-
 }  // namespace
 
 bool IniBool(std::string_view text) {
@@ -64,6 +54,14 @@ bool IniBool(std::string_view text) {
 
 std::string IniBoolText(bool value) {
     return value ? "True" : "False";
+}
+
+std::optional<long long> IniInteger(std::string_view text) {
+    const std::string_view number = TrimBlanks(text);
+    std::size_t used = 0;
+    const long long value = LeadingInteger(number, used);
+    if (used == 0 || used != number.size()) return std::nullopt;
+    return value;
 }
 
 int IniInt(std::string_view text) {
@@ -97,57 +95,6 @@ std::vector<std::string> SplitFields(std::string_view text, std::size_t maxParts
     }
     parts.emplace_back(text.substr(start));
     return parts;
-}
-
-std::string RecordText(const CVarType& record) {
-    std::string text;
-    const auto add = [&text](const std::string& field) {
-        text += field;
-        text += kFieldSeparator;
-    };
-    add(std::to_string(record.nVarType));
-    add(NumberText(record.sVarValue));
-    add(IniBoolText(record.bVarValDef));
-    add(IniBoolText(record.bLimHihDef));
-    add(NumberText(record.sLimHih));
-    add(IniBoolText(record.bLimLowDef));
-    add(NumberText(record.sLimLow));
-    return text;
-}
-
-std::optional<CVarType> ParseRecord(std::string_view text) {
-    const std::vector<std::string> parts = SplitFields(text, kRecordFields);
-    // Each field is followed by '|', so a record cut short after its sixth field still splits
-    // into seven parts, the last one empty.
-    if (parts.size() < kRecordFields || TrimBlanks(parts.back()).empty()) {
-        return std::nullopt;
-    }
-
-    const std::string_view number = TrimBlanks(parts[0]);
-    std::size_t used = 0;
-    const long long parameter = LeadingInteger(number, used);
-    if (used == 0 || used != number.size() ||
-        parameter < std::numeric_limits<std::int16_t>::min() ||
-        parameter > std::numeric_limits<std::int16_t>::max()) {
-        return std::nullopt;
-    }
-
-    const std::optional<float> value = RecordNumber(parts[1]);
-    const std::optional<float> upper = RecordNumber(parts[4]);
-    const std::optional<float> lower = RecordNumber(parts[6]);
-    if (!value || !upper || !lower) {
-        return std::nullopt;
-    }
-
-    CVarType record;
-    record.nVarType = static_cast<std::int16_t>(parameter);
-    record.sVarValue = *value;
-    record.bVarValDef = IniBool(parts[2]);
-    record.bLimHihDef = IniBool(parts[3]);
-    record.sLimHih = *upper;
-    record.bLimLowDef = IniBool(parts[5]);
-    record.sLimLow = *lower;
-    return record;
 }
 
 std::vector<std::string> SplitText(std::string_view text, char separator) {

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "core/settings/TextEncoding.h"
+#include "core/ini/TextEncoding.h"
 
 namespace lumarik {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "core/settings/IniDocument.h"
+#include "core/ini/IniDocument.h"
 
 namespace lumarik {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/settings/TextEncoding.h"
+#include "core/ini/TextEncoding.h"
 
 #include <array>
 #include <cstdint>

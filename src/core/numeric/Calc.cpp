@@ -1,4 +1,4 @@
-#include "core/model/Calc.h"
+#include "core/numeric/Calc.h"
 
 #include <cfloat>
 #include <cmath>

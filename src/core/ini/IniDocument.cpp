@@ -1,6 +1,6 @@
-#include "core/settings/IniDocument.h"
+#include "core/ini/IniDocument.h"
 
-#include "core/settings/TextEncoding.h"
+#include "core/ini/TextEncoding.h"
 
 namespace lumarik {
 

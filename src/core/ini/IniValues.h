@@ -9,7 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/model/CVarType.h"
 
 namespace lumarik {
 
@@ -25,6 +24,10 @@ std::string IniBoolText(bool value);  // "True" / "False"
 // int are clamped to it.
 int IniInt(std::string_view text);
 
+// A whole number and nothing else: [sign]digits, blanks around them ignored; saturates far
+// outside int's range, so any number of digits is safe. Nothing when other characters follow.
+std::optional<long long> IniInteger(std::string_view text);
+
 // Splits at '|' into at most maxParts parts (0: no limit); the last part keeps the rest of
 // the text, separators included. An empty text has no parts.
 std::vector<std::string> SplitFields(std::string_view text, std::size_t maxParts = 0);
@@ -32,17 +35,5 @@ std::vector<std::string> SplitFields(std::string_view text, std::size_t maxParts
 // Splits at every separator; unlike SplitFields an empty text gives one empty part, so the
 // parts always line up with the columns of a row.
 std::vector<std::string> SplitText(std::string_view text, char separator);
-
-// A variable record as seven fields, each followed by '|':
-//   parameter number | value | value defined | upper limit defined | upper limit |
-//   lower limit defined | lower limit
-// e.g. "0|100|True|True|110|True|90|" (internal units).
-std::string RecordText(const CVarType& record);
-
-// Nothing for a record that cannot be restored: fewer than seven fields (an empty seventh
-// counts as missing; the last '|' may be left out), a parameter number that is not an
-// integer within int16, or a number that does not fit a float. A number field that holds no
-// number reads as 0, as the number reader takes it.
-std::optional<CVarType> ParseRecord(std::string_view text);
 
 }  // namespace lumarik

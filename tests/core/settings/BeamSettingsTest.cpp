@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+
+#include "core/beam/BeamTestSupport.h"
+#include "core/settings/BeamSettings.h"
+
+namespace lumarik::test {
+namespace {
+
+TEST(BeamSettings, SavesAndLoadsTheAxisZeroList) {
+    GaussianBeam beam;
+    ChooseBeam(beam, {{0, 100}, {1, 250.5}, {6, 0.001}});
+    beam.Selection(0).SetLimHih(1, 110.0f);
+    beam.Selection(0).SetLimHihDef(1, true);
+    const std::vector<IniEntry> saved = SaveBeamSelection(beam);
+    ASSERT_EQ(saved.size(), 4u);
+    EXPECT_EQ(saved[0].section + saved[0].key + "=" + saved[0].value, "LastValuesVarTypeGBNos=3");
+    EXPECT_EQ(saved[1].key + "=" + saved[1].value, "1VarTypeGBVal=0|100|True|True|110|False|0|");
+    EXPECT_EQ(saved[3].key, "3VarTypeGBVal");
+    GaussianBeam loaded;
+    LoadBeamSelection(loaded, saved);
+    EXPECT_EQ(SaveBeamSelection(loaded)[2].value, saved[2].value);
+    EXPECT_EQ(SaveBeamSelection(loaded)[3].value, saved[3].value);
+
+    // Keys in any letter case, at most three records, only what the rules allow.
+    GaussianBeam odd;
+    LoadBeamSelection(odd, {{"lastvalues", "vartypegbnos", "9"},
+                           {"LastValues", "1VarTypeGBVal", "5|0.05|True|False|0|False|0|"},
+                           {"LastValues", "2VarTypeGBVal", "6|0.001|True|False|0|False|0|"},
+                           {"LastValues", "3VarTypeGBVal", "14|1|True|False|0|False|0|"},
+                           {"LastValues", "4VarTypeGBVal", "0|100|True|False|0|False|0|"}});
+    EXPECT_EQ(odd.Selection(0).Numbers(), std::vector<int>{5});
+    LoadBeamSelection(loaded, {{"LastValues", "VarTypeGBNos", "0"}});
+    EXPECT_EQ(loaded.Selection(0).Count(), 3);
+}
+
+}  // namespace
+}  // namespace lumarik::test
