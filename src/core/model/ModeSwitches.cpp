@@ -59,7 +59,8 @@ void MakeObjectDistanceNegative(LumarikCode& model) {
     selected.SetLimHih(position, r.sLimHih);
 }
 
-AdvancedCommit CommitAdvancedValue(LumarikCode& model, int row, double x, bool store) {
+AdvancedCommit CommitAdvancedValue(LumarikCode& model, int row, double x,
+                                   const std::function<void()>& beforeStore) {
     using Outcome = AdvancedCommit::Outcome;
     EffectiveConstants& c = model.Constants();
     float current = 0.0f;
@@ -76,7 +77,7 @@ AdvancedCommit CommitAdvancedValue(LumarikCode& model, int row, double x, bool s
     if (row == kAdvWavelength && (x < 10.0 || x > 1000000.0)) {
         return {Outcome::kRefused, kWavelengthRange};
     }
-    if (!store) return {Outcome::kAccepted, {}};
+    if (beforeStore) beforeStore();
     const float value = static_cast<float>(x);
     switch (row) {
         case kAdvSeparation: c.SetD(value); break;

@@ -2,6 +2,7 @@
 // making the object distance negative again, and committing an advanced value.
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 namespace lumarik {
@@ -30,8 +31,8 @@ struct AdvancedCommit {
 };
 
 // Checks x for advanced row `row` against the row's range and its effective value, and
-// stores it when accepted (the window takes the undo backup before calling it with
-// `store` true; with `store` false only the check runs).
-AdvancedCommit CommitAdvancedValue(LumarikCode& model, int row, double x, bool store);
+// stores it when accepted; beforeStore runs just before (the undo backup is taken there).
+AdvancedCommit CommitAdvancedValue(LumarikCode& model, int row, double x,
+                                   const std::function<void()>& beforeStore = {});
 
 }  // namespace lumarik

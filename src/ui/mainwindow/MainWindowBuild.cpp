@@ -251,11 +251,7 @@ QWidget* frmLumarik::BuildValueRows() {
     grid->setVerticalSpacing(2);
     for (int i = 0; i < 3; ++i) {
         m_rows[i] = BuildRow(QString::number(i), i + 1, false);
-        connect(m_rows[i].value, &QLineEdit::editingFinished, this, [this, i] {
-            m_keyboardCommit = true;
-            CommitValue(i);
-            m_keyboardCommit = false;
-        });
+        connect(m_rows[i].value, &QLineEdit::editingFinished, this, [this, i] { CommitValue(i); });
         connect(m_rows[i].lower, &QLineEdit::editingFinished, this, [this, i] { CommitLowerLimit(i); });
         connect(m_rows[i].upper, &QLineEdit::editingFinished, this, [this, i] { CommitUpperLimit(i); });
         connect(m_rows[i].bar, &QScrollBar::valueChanged, this, [this, i] { SliderMoved(i); });

@@ -33,12 +33,12 @@ void frmLumarik::ConnectDrawing() {
 }
 
 void frmLumarik::PaintDrawing(Canvas& canvas) {
-    m_drawing.Redraw(canvas, m_model, m_options, m_updateGuard == UpdateGuard::kDragging);
+    m_drawing.Redraw(canvas, m_model, m_doc.Opts(), m_updateGuard == UpdateGuard::kDragging);
 }
 
 void frmLumarik::DrawingPressed(double x, double y) {
     if (m_updateGuard != UpdateGuard::kFree) return;
-    const PressResult result = m_touch.DragHitTest(x, y, m_model, m_options, m_drawing.Handles(),
+    const PressResult result = m_touch.DragHitTest(x, y, m_model, m_doc.Opts(), m_drawing.Handles(),
                                                    [this] { Backup(kBackupValue); });
     if (result.grab == kGrabNone) return;
     m_updateGuard = UpdateGuard::kDragging;  // the drawing keeps its scale until the release
@@ -76,7 +76,7 @@ void frmLumarik::AfterDragChange() {
 QImage frmLumarik::DrawingImage(qreal ratio) const {
     DrgRoutines exportDrawing;
     return m_pctDrg->Render(m_pctDrg->size(), ratio, [&](Canvas& canvas) {
-        exportDrawing.Redraw(canvas, m_model, m_options, false);
+        exportDrawing.Redraw(canvas, m_model, m_doc.Opts(), false);
     });
 }
 

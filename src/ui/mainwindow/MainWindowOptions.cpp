@@ -56,7 +56,9 @@ QString frmLumarik::WindowCaption() const {
            windowtexts::kCaptionParaxial;
 }
 
-void frmLumarik::Recalculate() { ShowResults(m_model.Recalculate()); }
+void frmLumarik::Recalculate() {
+    ShowResults(m_model.Recalculate());
+}
 
 // ---- lens/mirror and advanced values ---------------------------------------------------
 
@@ -65,8 +67,7 @@ void frmLumarik::MirrorModeChosen() {
     const bool toMirror = m_lstMirrorMode->currentRow() == 1;
     if (toMirror == m_model.Constants().MirrorMode()) return;
     GuardScope guard(m_updateGuard);
-    Backup(kBackupLensMirror);
-    SwitchLensMirror(m_model, toMirror);
+    m_doc.SwitchLensMirror(toMirror);
     setWindowTitle(WindowCaption());
     RebuildRows();
     const bool ok = m_model.Solve(true);
@@ -105,21 +106,13 @@ void frmLumarik::CommitAdvanced(int row) {
     QLineEdit* box = m_txtAdv[row];
     if (m_updateGuard != UpdateGuard::kFree || UnchangedSinceWritten(box)) return;
     GuardScope guard(m_updateGuard);
-    const std::optional<AcceptedNumber> accepted =
-        AcceptNumber(box->text().toStdString(), m_model.DecimalSeparator());
-    if (!accepted) return;
-    const AdvancedCommit check = CommitAdvancedValue(m_model, row, accepted->value, false);
-    if (check.outcome == AdvancedCommit::Outcome::kRefused && m_context.prompter) {
-        m_context.prompter->Message(FromStd(check.message), PromptIcon::Exclamation);
+    const AdvancedCommit commit = m_doc.CommitAdvanced(
+        row, box->text().toStdString(), box->property("lumarikShownText").toString().toStdString());
+    if (commit.outcome == AdvancedCommit::Outcome::kRefused && m_context.prompter) {
+        m_context.prompter->Message(FromStd(commit.message), PromptIcon::Exclamation);
     }
-    if (check.outcome == AdvancedCommit::Outcome::kAccepted) {
-        Backup(kBackupAdvanced, row);
-        CommitAdvancedValue(m_model, row, accepted->value, true);
-        ShowAdvancedRows();
-        Recalculate();
-    } else {
-        ShowAdvancedRows();
-    }
+    ShowAdvancedRows();
+    if (commit.outcome == AdvancedCommit::Outcome::kAccepted) Recalculate();
 }
 
 void frmLumarik::AdvancedDefaults() {
@@ -136,10 +129,8 @@ void frmLumarik::AdvancedDefaults() {
 void frmLumarik::AllowVirtualObjectClicked() {
     if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
-    Backup(kBackupPositiveObj);
-    m_options.positiveObj = m_chkAllowVirtualObj->isChecked();
-    if (!m_options.positiveObj) {
-        MakeObjectDistanceNegative(m_model);
+    m_doc.SetPositiveObj(m_chkAllowVirtualObj->isChecked());
+    if (!m_doc.Opts().positiveObj) {
         Recalculate();
         RebuildRows();
     }
@@ -148,8 +139,8 @@ void frmLumarik::AllowVirtualObjectClicked() {
 void frmLumarik::DisplayOptionChanged() {
     if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
-    m_options.hideRemConj = m_chkHideRemoteConjug->isChecked();
-    m_options.drawPoints = m_chkDrawParaxPoints->isChecked();
+    m_doc.Opts().hideRemConj = m_chkHideRemoteConjug->isChecked();
+    m_doc.Opts().drawPoints = m_chkDrawParaxPoints->isChecked();
     m_pctDrg->update();
 }
 
@@ -159,10 +150,10 @@ void frmLumarik::OptionsItemChanged(QListWidgetItem* item) {
     const bool checked = item->checkState() == Qt::Checked;
     if (m_lstOptions->row(item) == 0) {
         Backup(kBackupConstructionRays);
-        m_options.drawHaltingRay = checked;
+        m_doc.Opts().drawHaltingRay = checked;
         m_pctDrg->update();
     } else {
-        m_options.showExtra = checked;
+        m_doc.Opts().showExtra = checked;
         m_tabExtraInfo->setVisible(checked && m_pctDrg->isVisible());
     }
 }
@@ -172,28 +163,19 @@ void frmLumarik::OptionsItemChanged(QListWidgetItem* item) {
 void frmLumarik::ImageHeightPresetChosen(int index) {
     if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
-    m_options.imageHeightPreset = index > 0;
+    const ValueCommit commit = m_doc.ChooseImageHeightPreset(index, Asker());
     const int position = m_model.Selected().PositionOf(kParImageHeight);
     if (position == 0) {
-        ReleasePreset(false);
-        m_cmbImagHeight->setCurrentIndex(0);
-        m_cmbImagHeight->setEnabled(false);
+        ApplyPresetState();
         return;
     }
-    if (!m_options.imageHeightPreset) return;
-    m_options.imageHeightPresetIndex = index;
-    const int row = position - 1;
-    // A real image stands upside down: the preset height is stored negative.
-    Row(row).value->setText(QString::fromStdString(
-        Format(-ImageHeightPresetHeight(index), "#.##mm", m_model.DecimalSeparator())));
-    CommitValueNow(row);
+    ShowValueCommit(position - 1, commit);
 }
 
-void frmLumarik::ReleasePreset(bool enabled) {
-    if (!m_options.imageHeightPreset) return;
+// A typed or slid image height ends the preset: the list shows its first entry again.
+void frmLumarik::ShowPresetReleased() {
     m_cmbImagHeight->setCurrentIndex(0);
-    m_cmbImagHeight->setEnabled(enabled);
-    m_options.imageHeightPreset = false;
+    m_cmbImagHeight->setEnabled(true);
 }
 
 void frmLumarik::ApplyPresetState() {
@@ -203,9 +185,10 @@ void frmLumarik::ApplyPresetState() {
         }
     }
     m_cmbImagHeight->setEnabled(m_model.Selected().Contains(kParImageHeight));
-    const int index = m_options.imageHeightPresetIndex;
+    const int index = m_doc.Opts().imageHeightPresetIndex;
     m_cmbImagHeight->setCurrentIndex(
-        m_options.imageHeightPreset && index >= 1 && index <= kImageHeightPresetCount ? index : 0);
+        m_doc.Opts().imageHeightPreset && index >= 1 && index <= kImageHeightPresetCount ? index
+                                                                                         : 0);
 }
 
 // ---- controls from the state ------------------------------------------------------------
@@ -215,11 +198,11 @@ void frmLumarik::SyncOptionControls() {
     const EffectiveConstants& c = m_model.Constants();
     m_lstMirrorMode->setCurrentRow(c.MirrorMode() ? 1 : 0);
     m_chkAdvOpt->setChecked(c.AdvancedOptions());
-    m_chkAllowVirtualObj->setChecked(m_options.positiveObj);
-    m_chkHideRemoteConjug->setChecked(m_options.hideRemConj);
-    m_chkDrawParaxPoints->setChecked(m_options.drawPoints);
-    m_lstOptions->item(0)->setCheckState(m_options.drawHaltingRay ? Qt::Checked : Qt::Unchecked);
-    m_lstOptions->item(1)->setCheckState(m_options.showExtra ? Qt::Checked : Qt::Unchecked);
+    m_chkAllowVirtualObj->setChecked(m_doc.Opts().positiveObj);
+    m_chkHideRemoteConjug->setChecked(m_doc.Opts().hideRemConj);
+    m_chkDrawParaxPoints->setChecked(m_doc.Opts().drawPoints);
+    m_lstOptions->item(0)->setCheckState(m_doc.Opts().drawHaltingRay ? Qt::Checked : Qt::Unchecked);
+    m_lstOptions->item(1)->setCheckState(m_doc.Opts().showExtra ? Qt::Checked : Qt::Unchecked);
     m_optCofCType[m_model.DepthOfField().CofCType() == kCofCAiry ? 1 : 0]->setChecked(true);
     WriteBox(m_txtDOFCustom, QString::fromStdString(m_model.CofCBoxText()));
     ShowAdvancedRows();
@@ -230,7 +213,7 @@ void frmLumarik::SyncOptionControls() {
 void frmLumarik::UndoClicked() {
     if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
-    if (!m_backup.Undo(m_model, m_options)) return;
+    if (!m_doc.Undo()) return;
     SyncOptionControls();
     setWindowTitle(WindowCaption());
     RunSelectionCycle(true, true, true);
@@ -240,8 +223,7 @@ void frmLumarik::RecallClicked() {
     if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
     Backup(kBackupSelection);
-    ClearForLoad(m_model);
-    LoadLensSettings(CSApplication(m_context).Settings(), m_model, m_options);
+    m_doc.Load(CSApplication(m_context).Settings());
     SyncOptionControls();
     setWindowTitle(WindowCaption());
     RunSelectionCycle(true, true, true);
@@ -251,12 +233,7 @@ void frmLumarik::ClearClicked() {
     if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
     m_dataChanged = true;
-    Backup(kBackupClear);
-    m_model.Selected().Clear();
-    m_model.Apertures().Clear();
-    m_model.ClearMemory();
-    m_model.SetObjectAtInfinity(false);
-    m_model.Constants().ResetToDefaults();
+    m_doc.Clear();
     SyncOptionControls();
     RunSelectionCycle(true, true, true);
 }
@@ -278,8 +255,12 @@ void frmLumarik::closeEvent(QCloseEvent* event) {
             SaveSettings();
             event->accept();
             break;
-        case PromptAnswer::No: event->accept(); break;
-        case PromptAnswer::Cancel: event->ignore(); break;
+        case PromptAnswer::No:
+            event->accept();
+            break;
+        case PromptAnswer::Cancel:
+            event->ignore();
+            break;
     }
 }
 

@@ -25,30 +25,6 @@ inline const QString kNotDefined = QStringLiteral("-- Nicht definiert --");
 inline const QString kAtInfinity = QStringLiteral("In Unendlich");
 inline const QString kLowerLimitPlaceholder = QStringLiteral("Unterer Grenzwert");
 inline const QString kUpperLimitPlaceholder = QStringLiteral("Oberer Grenzwert");
-inline const QString kUpperBelowLower =
-    QStringLiteral("Oberer Grenzwert muß größer als unterer Grenzwert sein!");
-inline const QString kUpperBelowValue =
-    QStringLiteral("Oberer Grenzwert muß größer als aktueller Wert sein!");
-inline const QString kLowerAboveUpper =
-    QStringLiteral("Unterer Grenzwert muß kleiner als Oberer Grenzwert sein! ");
-inline const QString kLowerAboveValue =
-    QStringLiteral("Unterer Grenzwert muß kleiner als aktueller Wert sein! ");
-inline const QString kRealObjectNegative = QStringLiteral(
-    "Entsprechend der üblichen Vorzeichenkonvention ist der Abstand eines realen Objekts "
-    "negativ! \n\n");
-inline const QString kRealObjectLimitNegative = QStringLiteral(
-    "Entsprechend der üblichen Vorzeichenkonvention ist der Abstand eines realen Objekts "
-    "negativ. Deshalb muss der Grenzwert ebenfalls negativ sein! \n\n");
-inline const QString kObjectDistanceTitle = QStringLiteral("Entfernung Objekt-erste Linsenfläche");
-inline const QString kApertureTitle = QStringLiteral("Aperturwerte");
-inline const QString kFNumberPositive =
-    QStringLiteral("Die Blendenzahl ist immer positiv [gewöhnlich > 1]\n\n");
-inline const QString kApertureValuePositive = QStringLiteral(" Aperturwerte müssen positiv sein!\n\n");
-inline const QString kFNumberAboveOne = QStringLiteral("Blendenzahl ist immer größer als 1! \n\n");
-inline const QString kApertureLowerPositive = QStringLiteral("Aperturwerte müssen positiv sein!\n\n");
-inline const QString kNABelowIndex =
-    QStringLiteral("Die numerische Apertur muss kleiner als die Brechzahl sein!\n\n");
-
 // Accessible names of the row boxes ("%1" is the row number 1..3).
 inline const QString kAccValue = QStringLiteral("Wert %1");
 inline const QString kAccLower = QStringLiteral("Unterer Grenzwert %1");

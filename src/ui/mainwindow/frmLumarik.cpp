@@ -14,25 +14,25 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QShowEvent>
+#include <QTimer>
 #include "core/format/NumberInput.h"
+#include "core/help/HelpTexts.h"
 #include "core/model/ImageHeightPresets.h"
-#include "core/numeric/Calc.h"
 #include "core/model/ModelTexts.h"
 #include "core/model/ValueEntry.h"
+#include "core/numeric/Calc.h"
 #include "core/settings/LumarikSettings.h"
+#include "ui/chart/frmApFNosStandard.h"
 #include "ui/drawing/DrawingView.h"
 #include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/mainwindow/WindowHelpers.h"
 #include "ui/report/ReportPrinter.h"
-#include "ui/chart/frmApFNosStandard.h"
-#include "ui/shell/About.h"
 #include "ui/settings/frmSymbols.h"
-#include "ui/shell/frmHelp.h"
-#include "core/help/HelpTexts.h"
-#include <QShowEvent>
-#include <QTimer>
+#include "ui/shell/About.h"
 #include "ui/shell/CSApplication.h"
 #include "ui/shell/Prompter.h"
+#include "ui/shell/frmHelp.h"
 
 namespace lumarik {
 namespace {
@@ -66,11 +66,10 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     connect(m_comEnd, &QPushButton::clicked, this, &QWidget::close);
     // Printing reads the system and changes nothing of the window.
     connect(m_comPrint, &QPushButton::clicked, this,
-            [this] { ShowPrintDialog(this, m_model, m_options, m_context); });
+            [this] { ShowPrintDialog(this, m_model, m_doc.Opts(), m_context); });
     connect(m_comAbout, &QPushButton::clicked, this, [this] { About::Display(m_context, this); });
     connect(m_comHelp, &QPushButton::clicked, this, &frmLumarik::HelpClicked);
-    connect(m_comApFNosStandard, &QPushButton::clicked, this,
-            &frmLumarik::StandardFNumbersClicked);
+    connect(m_comApFNosStandard, &QPushButton::clicked, this, &frmLumarik::StandardFNumbersClicked);
     connect(m_lstSymbols, &QListWidget::currentRowChanged, this, &frmLumarik::SymbolStyleChosen);
     connect(m_comSymbols, &QPushButton::clicked, this, &frmLumarik::SymbolsClicked);
     connect(m_txtDOFCustom, &QLineEdit::editingFinished, this, &frmLumarik::CommitCustomCofC);
@@ -89,7 +88,8 @@ frmLumarik::~frmLumarik() {
 }
 
 void frmLumarik::Report(const std::string& text) {
-    if (m_context.prompter) m_context.prompter->Message(QString::fromStdString(text), PromptIcon::None);
+    if (m_context.prompter)
+        m_context.prompter->Message(QString::fromStdString(text), PromptIcon::None);
 }
 
 void frmLumarik::Load() {
@@ -102,8 +102,7 @@ void frmLumarik::Load() {
     m_lstSymbols->setCurrentRow(m_model.Catalogue().UnitType());
     m_comSymbols->setEnabled(m_model.Catalogue().UnitType() == kSymbolsUser);
     setWindowTitle(windowtexts::kCaptionMaker + windowtexts::kCaptionStartUp + app.Version());
-    ClearForLoad(m_model);
-    LoadLensSettings(settings, m_model, m_options);
+    m_doc.Load(settings);
     SyncOptionControls();
     RunSelectionCycle(true, true, true);
     app.FormPosnGet(this, kDefaultWidthTwips, kDefaultHeightTwips);
@@ -111,7 +110,7 @@ void frmLumarik::Load() {
 }
 
 void frmLumarik::SaveSettings() {
-    CSApplication(m_context).WriteSettings(LensSettingsEntries(m_model, m_options));
+    CSApplication(m_context).WriteSettings(m_doc.SettingsEntries());
 }
 
 // The selection boxes show the parameter labels with the symbols in use.
@@ -191,7 +190,8 @@ void frmLumarik::SyncBoxes() {
 void frmLumarik::ApplyEnables(const EnableRules& rules) {
     m_chkObjAtInfinity->setEnabled(rules.objectAtInfinityEnabled);
     m_chkObjAtInfinity->setChecked(rules.objectAtInfinityChecked);
-    for (int k = 0; k < kSelectableCount; ++k) m_chkVarType[k]->setEnabled(rules.parameterEnabled[k]);
+    for (int k = 0; k < kSelectableCount; ++k)
+        m_chkVarType[k]->setEnabled(rules.parameterEnabled[k]);
     for (int k = 0; k < kSelectableApertureCount; ++k) {
         m_chkVarTypeAp[k]->setEnabled(rules.apertureEnabled[k]);
     }
@@ -199,22 +199,14 @@ void frmLumarik::ApplyEnables(const EnableRules& rules) {
 
 // ---- value rows ---------------------------------------------------------------------------
 
-VarCollection& frmLumarik::RowCollection(int row) {
-    return row == kApertureRow ? m_model.Apertures() : m_model.Selected();
+QString frmLumarik::DisplayText(int row, float internal) const {
+    return QString::fromStdString(m_doc.RowText(row, internal));
 }
 
-bool frmLumarik::RowHasRecord(int row) { return RowCollection(row).Count() >= RowPosition(row); }
-
-float frmLumarik::RowFactor(int row) {
-    const int number = RowCollection(row).VarType(RowPosition(row));
-    return row == kApertureRow ? m_model.Catalogue().ApertureUnitFactor(number)
-                               : m_model.Catalogue().UnitFactor(number);
-}
-
-QString frmLumarik::DisplayText(int row, float internal) {
-    const int number = RowCollection(row).VarType(RowPosition(row));
-    return QString::fromStdString(row == kApertureRow ? m_model.ApertureValueText(number, internal)
-                                                      : m_model.ValueText(number, internal));
+ValueAsker* frmLumarik::Asker() {
+    if (!m_context.prompter) return nullptr;
+    if (!m_asker) m_asker.emplace(*m_context.prompter);
+    return &*m_asker;
 }
 
 void frmLumarik::RebuildRows() {
@@ -223,12 +215,12 @@ void frmLumarik::RebuildRows() {
 }
 
 void frmLumarik::Backup(int reason, int index) {
-    m_backup.TakeBackup(reason, index, m_model, m_options);
+    m_doc.TakeBackup(reason, index);
 }
 
 void frmLumarik::ShowRow(int row) {
     ValueRowWidgets& w = Row(row);
-    if (!RowHasRecord(row)) {
+    if (!m_doc.RowHasRecord(row)) {
         w.caption->setText(QString());
         w.sliderCaption->setText(QString());
         WriteBox(w.value, windowtexts::kNotDefined);
@@ -237,11 +229,10 @@ void frmLumarik::ShowRow(int row) {
         for (QWidget* c : {static_cast<QWidget*>(w.value), w.slider}) c->setEnabled(false);
         return;
     }
-    const CVarType& record = RowCollection(row).Item(RowPosition(row));
-    const QString label =
-        row == kApertureRow
-            ? FromStd(m_model.Catalogue().ApertureName(record.nVarType))
-            : QString::fromStdString(m_model.Catalogue().Label(record.nVarType));
+    const CVarType& record = *m_doc.RowRecord(row);
+    const QString label = row == kApertureRow
+                              ? FromStd(m_model.Catalogue().ApertureName(record.nVarType))
+                              : QString::fromStdString(m_model.Catalogue().Label(record.nVarType));
     w.caption->setText(label);
     w.sliderCaption->setText(label);
     const bool atInfinity = row != kApertureRow && record.nVarType == kParObjectDist &&
@@ -259,7 +250,9 @@ void frmLumarik::ShowRow(int row) {
 
 void frmLumarik::ShowLimits(int row) {
     ValueRowWidgets& w = Row(row);
-    const CVarType& record = RowCollection(row).Item(RowPosition(row));
+    const CVarType* found = m_doc.RowRecord(row);
+    if (!found) return;
+    const CVarType& record = *found;
     WriteBox(w.lower, record.bLimLowDef ? DisplayText(row, record.sLimLow)
                                         : windowtexts::kLowerLimitPlaceholder);
     WriteBox(w.upper, record.bLimHihDef ? DisplayText(row, record.sLimHih)
@@ -268,8 +261,9 @@ void frmLumarik::ShowLimits(int row) {
 
 void frmLumarik::SetSliderPosition(int row) {
     QScrollBar* bar = Row(row).bar;
-    const std::optional<int> position = SliderPosition(RowCollection(row).Item(RowPosition(row)),
-                                                       bar->minimum(), bar->maximum());
+    const CVarType* record = m_doc.RowRecord(row);
+    if (!record) return;
+    const std::optional<int> position = SliderPosition(*record, bar->minimum(), bar->maximum());
     if (!position) return;
     m_sliderPositioning = true;
     bar->setValue(*position);
@@ -277,181 +271,57 @@ void frmLumarik::SetSliderPosition(int row) {
 }
 
 void frmLumarik::CommitValue(int row) {
-    if (m_updateGuard != UpdateGuard::kFree || !RowHasRecord(row) || UnchangedSinceWritten(Row(row).value)) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
-    CommitValueNow(row);
-}
-
-// The commit proper; the caller holds the update guard.
-void frmLumarik::CommitValueNow(int row) {
-    if (!RowHasRecord(row)) return;
     QLineEdit* box = Row(row).value;
-    VarCollection& records = RowCollection(row);
-    const int position = RowPosition(row);
-    const CVarType stored = records.Item(position);
-    const float factor = RowFactor(row);
-    const char sep = m_model.DecimalSeparator();
-    const std::optional<AcceptedNumber> accepted = AcceptNumber(box->text().toStdString(), sep);
-    if (!accepted || !FitsSingle(accepted->value * factor)) {
-        WriteBox(box, stored.bVarValDef ? DisplayText(row, stored.sVarValue) : QString());
-        return;
-    }
-    double x = accepted->value;
-    if (stored.bVarValDef && SameValue(x * factor, stored.sVarValue)) {
-        WriteBox(box, DisplayText(row, stored.sVarValue));
-        return;
-    }
-    if (row != kApertureRow && stored.nVarType == kParObjectDist && x > 0 && !m_options.positiveObj) {
-        x = AskNegativeDistance(windowtexts::kRealObjectNegative, x);
-    }
-    if (row == kApertureRow) x = AskApertureValue(stored.nVarType, x);
-    Backup(kBackupValue, row);
-    CVarType record = stored;
-    const float value = static_cast<float>(x * factor);
-    const bool limitsChanged = ExtendLimits(record, value, m_model.LimitMargin());
-    record.sVarValue = value;
-    record.bVarValDef = true;
-    StoreRecord(row, record);
-    if (record.nVarType == kParImageHeight && row != kApertureRow && m_keyboardCommit) {
-        ReleasePreset(true);
-    }
-    WriteBox(box, DisplayText(row, value));
-    SetSliderPosition(row);
-    ShowResults(m_model.Recalculate());
-    if (limitsChanged) ShowLimits(row);
+    const ValueCommit commit = m_doc.CommitValue(
+        row, box->text().toStdString(), box->property("lumarikShownText").toString().toStdString(),
+        true, Asker());
+    ShowValueCommit(row, commit);
 }
 
-void frmLumarik::CommitLowerLimit(int row) { CommitLimit(row, false); }
+void frmLumarik::ShowValueCommit(int row, const ValueCommit& commit) {
+    if (commit.outcome == ValueCommit::Outcome::kIgnored) return;
+    WriteBox(Row(row).value, QString::fromStdString(commit.boxText));
+    if (commit.outcome != ValueCommit::Outcome::kStored) return;
+    if (commit.presetReleased) ShowPresetReleased();
+    SetSliderPosition(row);
+    ShowResults(commit.view);
+    if (commit.limitsChanged) ShowLimits(row);
+}
 
-void frmLumarik::CommitUpperLimit(int row) { CommitLimit(row, true); }
+void frmLumarik::CommitLowerLimit(int row) {
+    CommitLimit(row, false);
+}
+
+void frmLumarik::CommitUpperLimit(int row) {
+    CommitLimit(row, true);
+}
 
 void frmLumarik::CommitLimit(int row, bool upper) {
-    if (m_updateGuard != UpdateGuard::kFree || !RowHasRecord(row)) return;
-    QLineEdit* box = upper ? Row(row).upper : Row(row).lower;
-    if (UnchangedSinceWritten(box)) return;
-    const std::optional<AcceptedNumber> accepted =
-        AcceptNumber(box->text().toStdString(), m_model.DecimalSeparator());
-    const float factor = RowFactor(row);
-    if (!accepted || !FitsSingle(accepted->value * factor)) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
-    CVarType record = RowCollection(row).Item(RowPosition(row));
-    double x = accepted->value;
-    // The sign comes first, so that the comparisons see the number that is stored.
-    if (row != kApertureRow && record.nVarType == kParObjectDist && x > 0 && !m_options.positiveObj) {
-        x = AskNegativeDistance(windowtexts::kRealObjectLimitNegative, x);
-    }
-    if (row == kApertureRow) x = AskApertureLimit(record.nVarType, x, upper);
-    const double limit = x * factor;
-    QString refusal;
-    if (upper) {
-        if (record.bLimLowDef && limit < record.sLimLow) {
-            refusal = windowtexts::kUpperBelowLower;
-        } else if (record.bVarValDef && limit < record.sVarValue) {
-            refusal = windowtexts::kUpperBelowValue;
-        }
-    } else {
-        if (record.bLimHihDef && limit > record.sLimHih) {
-            refusal = windowtexts::kLowerAboveUpper;
-        } else if (record.bVarValDef && limit > record.sVarValue) {
-            refusal = windowtexts::kLowerAboveValue;
-        }
-    }
-    if (!refusal.isEmpty()) {
-        if (m_context.prompter) m_context.prompter->Message(refusal, PromptIcon::Exclamation);
-        ShowLimits(row);
-        return;
-    }
-    const bool defined = upper ? record.bLimHihDef : record.bLimLowDef;
-    const float old = upper ? record.sLimHih : record.sLimLow;
-    if (!(defined && SameValue(limit, old))) {
-        Backup(kBackupValue, row);
-        (upper ? record.sLimHih : record.sLimLow) = static_cast<float>(limit);
-        (upper ? record.bLimHihDef : record.bLimLowDef) = true;
-        StoreRecord(row, record);
+    QLineEdit* box = upper ? Row(row).upper : Row(row).lower;
+    const LimitCommit commit =
+        m_doc.CommitLimit(row, upper, box->text().toStdString(),
+                          box->property("lumarikShownText").toString().toStdString(), Asker());
+    if (commit.outcome == LimitCommit::Outcome::kIgnored) return;
+    if (commit.outcome == LimitCommit::Outcome::kRefused && m_context.prompter) {
+        m_context.prompter->Message(FromStd(commit.message), PromptIcon::Exclamation);
     }
     ShowLimits(row);
     SetSliderPosition(row);
 }
 
 void frmLumarik::SliderMoved(int row) {
-    if (m_updateGuard != UpdateGuard::kFree || m_sliderPositioning || !RowHasRecord(row)) return;
-    CVarType record = RowCollection(row).Item(RowPosition(row));
-    if (!record.bLimLowDef || !record.bLimHihDef) return;
+    if (m_updateGuard != UpdateGuard::kFree || m_sliderPositioning) return;
     GuardScope guard(m_updateGuard);
     QScrollBar* bar = Row(row).bar;
-    Backup(kBackupSlider, row);
-    record.sVarValue = SliderValue(record, bar->value(), bar->minimum(), bar->maximum());
-    record.bVarValDef = true;
-    StoreRecord(row, record);
-    if (row != kApertureRow && record.nVarType == kParImageHeight) ReleasePreset(true);
-    WriteBox(Row(row).value, DisplayText(row, record.sVarValue));
-    ShowResults(m_model.Recalculate());
-}
-
-void frmLumarik::StoreRecord(int row, const CVarType& record) {
-    VarCollection& records = RowCollection(row);
-    const int position = RowPosition(row);
-    records.SetVarValue(position, record.sVarValue);
-    records.SetVarValDef(position, record.bVarValDef);
-    records.SetLimLow(position, record.sLimLow);
-    records.SetLimHih(position, record.sLimHih);
-    records.SetLimLowDef(position, record.bLimLowDef);
-    records.SetLimHihDef(position, record.bLimHihDef);
-}
-
-double frmLumarik::AskNegativeDistance(const QString& prompt, double x) {
-    if (!m_context.prompter) return -x;
-    const char sep = m_model.DecimalSeparator();
-    while (!(x < 0)) {
-        const std::optional<QString> answer = m_context.prompter->Input(
-            prompt, windowtexts::kObjectDistanceTitle, QString::fromStdString(NumberText(-x)));
-        if (!answer) continue;  // Cancel asks again: a real object's distance is negative
-        const std::optional<double> number = ParseNumber(answer->trimmed().toStdString(), sep);
-        if (number && FitsSingle(*number)) x = *number;
-    }
-    return x;
-}
-
-double frmLumarik::AskAperture(const QString& prompt, double x, double minimum,
-                               double defaultAnswer, double below) {
-    if (!m_context.prompter) return std::max(x, minimum);
-    const char sep = m_model.DecimalSeparator();
-    auto admissible = [&] { return x >= minimum && (below <= 0.0 || x < below); };
-    while (!admissible()) {
-        const std::optional<QString> answer = m_context.prompter->Input(
-            prompt, windowtexts::kApertureTitle, QString::fromStdString(NumberText(defaultAnswer)));
-        if (!answer) continue;
-        const std::optional<double> number = ParseNumber(answer->trimmed().toStdString(), sep);
-        if (number && FitsSingle(*number)) x = *number;
-    }
-    return x;
-}
-
-// The numerical apertures must stay below the refractive index of their space: sin u < 1.
-double frmLumarik::AskApertureValue(int number, double x) {
-    if (number == kApFNumber && x <= 0) return AskAperture(windowtexts::kFNumberPositive, x, 1.0, 1.0);
-    if (number != kApFNumber && x < 0) {
-        x = AskAperture(windowtexts::kApertureValuePositive, x, 0.0, 0.0);
-    }
-    return AskBelowIndex(number, x);
-}
-
-double frmLumarik::AskApertureLimit(int number, double x, bool upper) {
-    if (number == kApFNumber && x < 1.0) return AskAperture(windowtexts::kFNumberAboveOne, x, 1.0, 1.0);
-    if (number != kApFNumber && x < 0) {
-        x = AskAperture(upper ? windowtexts::kApertureValuePositive
-                              : windowtexts::kApertureLowerPositive,
-                        x, 0.0, 0.0);
-    }
-    return AskBelowIndex(number, x);
-}
-
-double frmLumarik::AskBelowIndex(int number, double x) {
-    if (number != kApNA && number != kApNAImage) return x;
-    const double index = number == kApNA ? m_model.Constants().N()
-                                         : std::fabs(m_model.Constants().NPrime());
-    if (x < index) return x;
-    return AskAperture(windowtexts::kNABelowIndex, x, 0.0, 0.99 * index, index);
+    const SliderCommit commit = m_doc.MoveSlider(row, bar->value(), bar->minimum(), bar->maximum());
+    if (!commit.moved) return;
+    if (commit.presetReleased) ShowPresetReleased();
+    WriteBox(Row(row).value, DisplayText(row, m_doc.RowRecord(row)->sVarValue));
+    ShowResults(commit.view);
 }
 
 // ---- results ------------------------------------------------------------------------------
@@ -470,9 +340,10 @@ void frmLumarik::ShowResults(const ResultsView& view) {
     m_lstResNames->setVisible(view.resultListsVisible);
     m_lstResVals->setVisible(view.resultListsVisible);
     m_pctDrg->setVisible(view.resultListsVisible);
-    m_tabExtraInfo->setVisible(view.resultListsVisible && m_options.showExtra);
+    m_tabExtraInfo->setVisible(view.resultListsVisible && m_doc.Opts().showExtra);
     if (view.buildListing) {
-        ShowListing(m_model.BuildListing(view.rewriteNames, m_updateGuard == UpdateGuard::kDragging, m_loading));
+        ShowListing(m_model.BuildListing(view.rewriteNames, m_updateGuard == UpdateGuard::kDragging,
+                                         m_loading));
     } else if (!view.ok) {
         m_lstResVals->clear();
     }
@@ -496,11 +367,9 @@ void frmLumarik::ShowResults(const ResultsView& view) {
 void frmLumarik::StandardFNumbersClicked() {
     if (m_updateGuard != UpdateGuard::kFree) return;
     frmApFNosStandard::Display(this, [this](double exact) {
-        if (m_updateGuard != UpdateGuard::kFree || !RowHasRecord(kApertureRow)) return;
-        m_apRow.value->setText(QString::number(exact, 'g', 7)
-                                   .replace(QLatin1Char('.'), QChar(m_model.DecimalSeparator())));
+        if (m_updateGuard != UpdateGuard::kFree) return;
         GuardScope guard(m_updateGuard);
-        CommitValueNow(kApertureRow);
+        ShowValueCommit(kApertureRow, m_doc.CommitNumber(kApertureRow, exact, Asker()));
     });
 }
 
@@ -548,7 +417,8 @@ void frmLumarik::ShowListing(const ListingRows& rows) {
     while (m_lstResNames->count() < kListingRowCount) m_lstResNames->addItem(QString());
     m_lstResVals->clear();
     for (int i = 0; i < kListingRowCount; ++i) {
-        if (rows.writeName[i]) m_lstResNames->item(i)->setText(QString::fromStdString(rows.names[i]));
+        if (rows.writeName[i])
+            m_lstResNames->item(i)->setText(QString::fromStdString(rows.names[i]));
         m_lstResVals->addItem(QString::fromStdString(rows.values[i]));
     }
 }
@@ -559,7 +429,8 @@ void frmLumarik::ShowDepthOfField() {
     }
     const DepthOfFieldView dof = m_model.DepthOfFieldRows();
     m_lstDOFVals->clear();
-    for (const std::string& value : dof.values) m_lstDOFVals->addItem(QString::fromStdString(value));
+    for (const std::string& value : dof.values)
+        m_lstDOFVals->addItem(QString::fromStdString(value));
     ShowLabel(m_lblDOFCalc, dof.message);
 }
 
@@ -575,8 +446,8 @@ void frmLumarik::ShowLabel(QLabel* label, const LabelView& view) {
 void frmLumarik::CommitCustomCofC() {
     if (m_updateGuard != UpdateGuard::kFree || UnchangedSinceWritten(m_txtDOFCustom)) return;
     GuardScope guard(m_updateGuard);
-    const CustomCofCResult result = m_model.CommitCustomCofC(
-        m_txtDOFCustom->text().toStdString(), [this] { Backup(kBackupCustomCofC); });
+    const CustomCofCResult result = m_model.CommitCustomCofC(m_txtDOFCustom->text().toStdString(),
+                                                             [this] { Backup(kBackupCustomCofC); });
     if (!result.accepted) return;
     WriteBox(m_txtDOFCustom, QString::fromStdString(result.boxText));
     if (result.showDepthOfField) ShowDepthOfField();

@@ -4,8 +4,9 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
-#include "core/backup/DataBackup.h"
+#include "core/document/LumarikDocument.h"
 #include "core/drawing/DrgRoutines.h"
 #include "core/drawing/DrgTouch.h"
 #include "core/model/LumarikCode.h"
@@ -13,6 +14,7 @@
 #include "core/model/Options.h"
 #include "ui/mainwindow/WindowHelpers.h"
 #include "ui/shell/AppContext.h"
+#include "ui/shell/Prompter.h"
 
 class QCheckBox;
 class QComboBox;
@@ -48,7 +50,7 @@ public:
     explicit frmLumarik(const AppContext& context, QWidget* parent = nullptr);
     ~frmLumarik() override;
 
-    const LumarikCode& Model() const { return m_model; }
+    const LumarikCode& Model() const { return m_doc.Model(); }
     // The state of the last drawing on the screen (transform, grab handles).
     const DrgRoutines& Drawing() const { return m_drawing; }
 
@@ -86,13 +88,10 @@ private:
     void SelectAperture(int k);
     void ObjectAtInfinityClicked();
     void CommitValue(int row);
-    void CommitValueNow(int row);
-    double AskApertureValue(int number, double x);
-    double AskApertureLimit(int number, double x, bool upper);
-    // Repeats an input box until a number of at least `minimum` (below `below` when given) is typed.
-    double AskAperture(const QString& prompt, double x, double minimum, double defaultAnswer,
-                       double below = 0.0);
-    double AskBelowIndex(int number, double x);
+    // Shows what a value commit returned in the row's boxes and the results.
+    void ShowValueCommit(int row, const ValueCommit& commit);
+    // The questions of the value entry go to the prompter; none without one.
+    ValueAsker* Asker();
     void Backup(int reason, int index = 0);
 
     // Options page and presets (MainWindowOptions.cpp).
@@ -105,7 +104,7 @@ private:
     void DisplayOptionChanged();
     void OptionsItemChanged(QListWidgetItem* item);
     void ImageHeightPresetChosen(int index);
-    void ReleasePreset(bool enabled);
+    void ShowPresetReleased();
     void ApplyPresetState();
     void ShowAdvancedRows();
     void SyncOptionControls();
@@ -126,9 +125,6 @@ private:
     void CommitUpperLimit(int row);
     void SliderMoved(int row);
     void CommitLimit(int row, bool upper);
-    void StoreRecord(int row, const CVarType& record);
-    // Asks until a negative distance is typed (real objects lie left of the lens).
-    double AskNegativeDistance(const QString& prompt, double x);
 
     // Refreshing the controls from the model.
     void RunSelectionCycle(bool syncBoxes, bool continuity, bool listingOption);
@@ -145,26 +141,19 @@ private:
     void CommitCustomCofC();
     void CofCTypeChosen(int type);
 
-    // The collection and the catalogue texts of a row (row 3 is the aperture row).
-    VarCollection& RowCollection(int row);
-    int RowPosition(int row) const { return row == kApertureRow ? 1 : row + 1; }
-    bool RowHasRecord(int row);
-    QString DisplayText(int row, float internal);
-    float RowFactor(int row);
+    QString DisplayText(int row, float internal) const;
     ValueRowWidgets& Row(int row) { return row == kApertureRow ? m_apRow : m_rows[row]; }
 
-    static constexpr int kApertureRow = 3;
-
     const AppContext& m_context;
-    LumarikCode m_model;
-    Options m_options;
-    DataBackup m_backup;
+    // The system: model, options and undo; every edit goes through it.
+    LumarikDocument m_doc;
+    LumarikCode& m_model = m_doc.Model();
+    std::optional<PrompterAsker> m_asker;
     bool m_dataChanged = false;  // Clear makes exit ask even with nothing chosen
     bool m_sessionEnding = false;
 
     UpdateGuard m_updateGuard = UpdateGuard::kFree;
     bool m_sliderPositioning = false;
-    bool m_keyboardCommit = false;
     bool m_loading = false;
 
     std::array<QCheckBox*, kSelectableCount> m_chkVarType{};

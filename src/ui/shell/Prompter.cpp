@@ -15,11 +15,16 @@ const QString kCancel = QStringLiteral("Abbrechen");
 
 QMessageBox::Icon BoxIcon(PromptIcon icon) {
     switch (icon) {
-        case PromptIcon::Information: return QMessageBox::Information;
-        case PromptIcon::Exclamation: return QMessageBox::Warning;
-        case PromptIcon::Question: return QMessageBox::Question;
-        case PromptIcon::Critical: return QMessageBox::Critical;
-        case PromptIcon::None: break;
+        case PromptIcon::Information:
+            return QMessageBox::Information;
+        case PromptIcon::Exclamation:
+            return QMessageBox::Warning;
+        case PromptIcon::Question:
+            return QMessageBox::Question;
+        case PromptIcon::Critical:
+            return QMessageBox::Critical;
+        case PromptIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -62,6 +67,20 @@ std::optional<QString> QtPrompter::SaveFileName(const QString& title, const QStr
     const QString name = QFileDialog::getSaveFileName(m_parent, title, suggested, filter);
     if (name.isEmpty()) return std::nullopt;
     return name;
+}
+
+namespace {
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+}  // namespace
+
+std::optional<std::string> PrompterAsker::Ask(std::string_view prompt, std::string_view title,
+                                              std::string_view defaultAnswer) {
+    const std::optional<QString> answer =
+        m_prompter.Input(Utf8(prompt), Utf8(title), Utf8(defaultAnswer));
+    if (!answer) return std::nullopt;
+    return answer->toStdString();
 }
 
 }  // namespace lumarik

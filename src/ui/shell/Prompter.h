@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+#include "core/document/ValueAsker.h"
+
 class QWidget;
 
 namespace lumarik {
@@ -30,6 +32,17 @@ public:
     // A file name to save to; nothing when the user cancels.
     virtual std::optional<QString> SaveFileName(const QString& title, const QString& filter,
                                                 const QString& suggested) = 0;
+};
+
+// Answers the questions of the value entry with the prompter's input box.
+class PrompterAsker : public ValueAsker {
+public:
+    explicit PrompterAsker(Prompter& prompter) : m_prompter(prompter) {}
+    std::optional<std::string> Ask(std::string_view prompt, std::string_view title,
+                                   std::string_view defaultAnswer) override;
+
+private:
+    Prompter& m_prompter;
 };
 
 // Shows real dialogs with German button texts.

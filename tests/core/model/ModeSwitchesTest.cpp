@@ -50,7 +50,7 @@ TEST(SwitchLensMirrorTest, MirrorImageSpaceIndexFollowsTheObjectSpace) {
     LumarikCode model;
     model.Constants().SetAdvancedOptions(true);
     SwitchLensMirror(model, true);
-    ASSERT_EQ(CommitAdvancedValue(model, kAdvIndexObject, 1.33, true).outcome,
+    ASSERT_EQ(CommitAdvancedValue(model, kAdvIndexObject, 1.33).outcome,
               AdvancedCommit::Outcome::kAccepted);
     EXPECT_FLOAT_EQ(model.Constants().NPrime(), -1.33f);
     SwitchLensMirror(model, false);
@@ -61,19 +61,19 @@ TEST(CommitAdvancedValueTest, RangesAndTheCurrentValue) {
     LumarikCode model;
     model.Constants().SetAdvancedOptions(true);
     using Outcome = AdvancedCommit::Outcome;
-    const AdvancedCommit low = CommitAdvancedValue(model, kAdvIndexObject, 0.5, true);
+    const AdvancedCommit low = CommitAdvancedValue(model, kAdvIndexObject, 0.5);
     EXPECT_EQ(low.outcome, Outcome::kRefused);
     EXPECT_EQ(low.message, "Die Brechzahl im Objektraum muss zwischen 1.0 und 3.0 liegen!");
-    EXPECT_EQ(CommitAdvancedValue(model, kAdvIndexImage, 3.01, true).message,
+    EXPECT_EQ(CommitAdvancedValue(model, kAdvIndexImage, 3.01).message,
               "Die Brechzahl im Bildraum muss zwischen 1.0 und 3.0 liegen!");
-    EXPECT_EQ(CommitAdvancedValue(model, kAdvIndexObject, 3.0, true).outcome, Outcome::kAccepted);
-    EXPECT_EQ(CommitAdvancedValue(model, kAdvWavelength, 0.0, true).message,
+    EXPECT_EQ(CommitAdvancedValue(model, kAdvIndexObject, 3.0).outcome, Outcome::kAccepted);
+    EXPECT_EQ(CommitAdvancedValue(model, kAdvWavelength, 0.0).message,
               "Die Wellenlänge muß zwischen 10^1 & 10^6nm liegen! ");
-    EXPECT_EQ(CommitAdvancedValue(model, kAdvWavelength, 546.1, true).outcome,
+    EXPECT_EQ(CommitAdvancedValue(model, kAdvWavelength, 546.1).outcome,
               Outcome::kUnchanged);
-    EXPECT_EQ(CommitAdvancedValue(model, kAdvSeparation, -25.0, true).outcome, Outcome::kAccepted);
+    EXPECT_EQ(CommitAdvancedValue(model, kAdvSeparation, -25.0).outcome, Outcome::kAccepted);
     EXPECT_FLOAT_EQ(model.Constants().D(), -25.0f);
-    EXPECT_EQ(CommitAdvancedValue(model, kAdvSeparation, 1e300, true).outcome, Outcome::kUnchanged);
+    EXPECT_EQ(CommitAdvancedValue(model, kAdvSeparation, 1e300).outcome, Outcome::kUnchanged);
 }
 
 TEST(MakeObjectDistanceNegativeTest, NegatesAndReopensTheCrossedLimit) {

@@ -24,10 +24,10 @@ TEST(BeamSettings, SavesAndLoadsTheAxisZeroList) {
     // Keys in any letter case, at most three records, only what the rules allow.
     GaussianBeam odd;
     LoadBeamSelection(odd, {{"lastvalues", "vartypegbnos", "9"},
-                           {"LastValues", "1VarTypeGBVal", "5|0.05|True|False|0|False|0|"},
-                           {"LastValues", "2VarTypeGBVal", "6|0.001|True|False|0|False|0|"},
-                           {"LastValues", "3VarTypeGBVal", "14|1|True|False|0|False|0|"},
-                           {"LastValues", "4VarTypeGBVal", "0|100|True|False|0|False|0|"}});
+                            {"LastValues", "1VarTypeGBVal", "5|0.05|True|False|0|False|0|"},
+                            {"LastValues", "2VarTypeGBVal", "6|0.001|True|False|0|False|0|"},
+                            {"LastValues", "3VarTypeGBVal", "14|1|True|False|0|False|0|"},
+                            {"LastValues", "4VarTypeGBVal", "0|100|True|False|0|False|0|"}});
     EXPECT_EQ(odd.Selection(0).Numbers(), std::vector<int>{5});
     LoadBeamSelection(loaded, {{"LastValues", "VarTypeGBNos", "0"}});
     EXPECT_EQ(loaded.Selection(0).Count(), 3);

@@ -1,0 +1,40 @@
+// The German texts of the value entry: the questions that correct a typed value and the
+// refusals of the limit boxes.
+#pragma once
+
+#include <string_view>
+
+namespace lumarik::entrytexts {
+
+inline constexpr std::string_view kUpperBelowLower =
+    "Oberer Grenzwert muß größer als unterer Grenzwert sein!";
+inline constexpr std::string_view kUpperBelowValue =
+    "Oberer Grenzwert muß größer als aktueller Wert sein!";
+inline constexpr std::string_view kLowerAboveUpper =
+    "Unterer Grenzwert muß kleiner als Oberer Grenzwert sein! ";
+inline constexpr std::string_view kLowerAboveValue =
+    "Unterer Grenzwert muß kleiner als aktueller Wert sein! ";
+
+inline constexpr std::string_view kRealObjectNegative =
+    "Entsprechend der üblichen Vorzeichenkonvention ist der Abstand eines realen Objekts "
+    "negativ! \n\n";
+inline constexpr std::string_view kRealObjectLimitNegative =
+    "Entsprechend der üblichen Vorzeichenkonvention ist der Abstand eines realen Objekts "
+    "negativ. Deshalb muss der Grenzwert ebenfalls negativ sein! \n\n";
+inline constexpr std::string_view kObjectDistanceTitle = "Entfernung Objekt-erste Linsenfläche";
+
+inline constexpr std::string_view kApertureTitle = "Aperturwerte";
+inline constexpr std::string_view kFNumberPositive =
+    "Die Blendenzahl ist immer positiv [gewöhnlich > 1]\n\n";
+inline constexpr std::string_view kApertureValuePositive = " Aperturwerte müssen positiv sein!\n\n";
+inline constexpr std::string_view kFNumberAboveOne = "Blendenzahl ist immer größer als 1! \n\n";
+inline constexpr std::string_view kApertureLowerPositive = "Aperturwerte müssen positiv sein!\n\n";
+inline constexpr std::string_view kNABelowIndex =
+    "Die numerische Apertur muss kleiner als die Brechzahl sein!\n\n";
+// A limit of a numerical aperture stays below the ceiling 0.99·index, so that the slider never
+// reaches sin u = 1.
+inline constexpr std::string_view kNALimitCeiling =
+    "Ein Grenzwert der numerischen Apertur darf höchstens das 0,99fache der Brechzahl "
+    "betragen!\n\n";
+
+}  // namespace lumarik::entrytexts

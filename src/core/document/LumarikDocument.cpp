@@ -1,0 +1,352 @@
+#include "core/document/LumarikDocument.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/document/EntryTexts.h"
+#include "core/document/ValueAsker.h"
+#include "core/ini/IniDocument.h"
+#include "core/model/ImageHeightPresets.h"
+#include "core/model/ValueEntry.h"
+#include "core/settings/LumarikSettings.h"
+
+namespace lumarik {
+namespace {
+
+// A correcting question keeps coming back until the answer is admissible; an asker that
+// never gives one (a broken script) ends in a refusal instead of a hang.
+constexpr int kMaxQuestions = 1000;
+
+// A numerical aperture's limits stay at most this share of its space's index.
+constexpr double kApertureCeilingShare = 0.99;
+
+bool IsNumericalAperture(const CVarType& record, bool aperture) {
+    return aperture && (record.nVarType == kApNA || record.nVarType == kApNAImage);
+}
+
+// A default answer as the user would type it: the shortest text that reads back to the value,
+// with the user's decimal separator.
+std::string AnswerText(double value, char decimal) {
+    std::string text = NumberText(value);
+    std::replace(text.begin(), text.end(), '.', decimal);
+    return text;
+}
+
+}  // namespace
+
+// ---- undo ------------------------------------------------------------------------------------
+
+void LumarikDocument::TakeBackup(int reason, int index) {
+    m_backup.TakeBackup(reason, index, m_model, m_options);
+}
+
+bool LumarikDocument::Undo() {
+    return m_backup.Undo(m_model, m_options);
+}
+
+// ---- rows ------------------------------------------------------------------------------------
+
+VarCollection& LumarikDocument::RowCollection(int row) {
+    return row == kApertureRow ? m_model.Apertures() : m_model.Selected();
+}
+
+const VarCollection& LumarikDocument::RowCollection(int row) const {
+    return row == kApertureRow ? m_model.Apertures() : m_model.Selected();
+}
+
+bool LumarikDocument::RowHasRecord(int row) const {
+    return row >= 0 && row < kValueRowCount && RowCollection(row).Count() >= RowPosition(row);
+}
+
+const CVarType* LumarikDocument::RowRecord(int row) const {
+    return RowHasRecord(row) ? &RowCollection(row).Item(RowPosition(row)) : nullptr;
+}
+
+float LumarikDocument::RowFactor(int row) const {
+    const int number = RowCollection(row).VarType(RowPosition(row));
+    return row == kApertureRow ? m_model.Catalogue().ApertureUnitFactor(number)
+                               : m_model.Catalogue().UnitFactor(number);
+}
+
+std::string LumarikDocument::RowText(int row, float internal) const {
+    const int number = RowCollection(row).VarType(RowPosition(row));
+    return row == kApertureRow ? m_model.ApertureValueText(number, internal)
+                               : m_model.ValueText(number, internal);
+}
+
+void LumarikDocument::StoreRecord(int row, const CVarType& record) {
+    VarCollection& records = RowCollection(row);
+    const int position = RowPosition(row);
+    records.SetVarValue(position, record.sVarValue);
+    records.SetVarValDef(position, record.bVarValDef);
+    records.SetLimLow(position, record.sLimLow);
+    records.SetLimHih(position, record.sLimHih);
+    records.SetLimLowDef(position, record.bLimLowDef);
+    records.SetLimHihDef(position, record.bLimHihDef);
+}
+
+ValueCommit LumarikDocument::Restored(int row, const CVarType& record) const {
+    ValueCommit commit;
+    commit.outcome = ValueCommit::Outcome::kRestored;
+    if (record.bVarValDef) commit.boxText = RowText(row, record.sVarValue);
+    return commit;
+}
+
+std::optional<double> LumarikDocument::Accept(std::string_view text) const {
+    const std::optional<AcceptedNumber> accepted = AcceptNumber(text, m_model.DecimalSeparator());
+    if (!accepted) return std::nullopt;
+    return accepted->value;
+}
+
+std::optional<double> LumarikDocument::AskNumber(ValueAsker& asker, std::string_view prompt,
+                                                 std::string_view title,
+                                                 double defaultAnswer) const {
+    const std::optional<std::string> answer =
+        asker.Ask(prompt, title, AnswerText(defaultAnswer, m_model.DecimalSeparator()));
+    if (!answer) return std::nullopt;
+    const std::optional<double> number =
+        ParseNumber(TrimBlanks(*answer), m_model.DecimalSeparator());
+    if (!number || !FitsSingle(*number)) return std::nullopt;
+    return number;
+}
+
+// ---- the rules of typed values ---------------------------------------------------------------
+
+std::optional<double> LumarikDocument::ApertureCeiling(const CVarType& record,
+                                                       bool aperture) const {
+    if (!IsNumericalAperture(record, aperture)) return std::nullopt;
+    const double index = record.nVarType == kApNA ? m_model.Constants().N()
+                                                  : std::fabs(m_model.Constants().NPrime());
+    return kApertureCeilingShare * index;
+}
+
+// Shows the question until the answer is admissible; Cancel or a text that is no number asks
+// again. Nothing without an asker: a value is refused rather than changed silently.
+std::optional<double> LumarikDocument::AskUntil(ValueAsker* asker, const Question& question,
+                                                double x) const {
+    for (int asked = 0; !question.admissible(x); ++asked) {
+        if (asker == nullptr || asked == kMaxQuestions) return std::nullopt;
+        if (const std::optional<double> answer =
+                AskNumber(*asker, question.prompt, question.title, question.defaultAnswer(x))) {
+            x = *answer;
+        }
+    }
+    return x;
+}
+
+// Sign rules: a real object lies left of the lens (unless positive object distances are
+// allowed); an F-number is positive, every other aperture value not negative; a numerical
+// aperture is the sine of an angle times the index, so it stays below the index. A limit obeys
+// the same rules, an F-number limit is at least 1, and a numerical aperture's limit stays at
+// most the ceiling, so that the slider never comes near sin u = 1.
+std::optional<double> LumarikDocument::Correct(const CVarType& record, bool aperture, EntryBox box,
+                                               double x, ValueAsker* asker) const {
+    using entrytexts::kApertureTitle;
+    const bool limit = box != EntryBox::kValue;
+    std::optional<double> result = x;
+    const auto ask = [&](const Question& q) {
+        if (result) result = AskUntil(asker, q, *result);
+    };
+    const auto negative = [](double v) { return v < 0.0; };
+    const auto notNegative = [](double v) { return v >= 0.0; };
+    const auto atLeastOne = [](double v) { return v >= 1.0; };
+    const auto one = [](double) { return 1.0; };
+    const auto zero = [](double) { return 0.0; };
+    if (!aperture) {
+        if (record.nVarType == kParObjectDist && !m_options.positiveObj && x > 0) {
+            ask({limit ? entrytexts::kRealObjectLimitNegative : entrytexts::kRealObjectNegative,
+                 entrytexts::kObjectDistanceTitle, negative, [](double v) { return -v; }});
+        }
+        return result;
+    }
+    if (record.nVarType == kApFNumber) {
+        if (limit) {
+            ask({entrytexts::kFNumberAboveOne, kApertureTitle, atLeastOne, one});
+        } else if (x <= 0) {
+            ask({entrytexts::kFNumberPositive, kApertureTitle, atLeastOne, one});
+        }
+        return result;
+    }
+    ask({box == EntryBox::kLower ? entrytexts::kApertureLowerPositive
+                                 : entrytexts::kApertureValuePositive,
+         kApertureTitle, notNegative, zero});
+    if (const std::optional<double> ceiling = ApertureCeiling(record, aperture)) {
+        const double c = *ceiling;
+        if (limit) {
+            ask({entrytexts::kNALimitCeiling, kApertureTitle,
+                 [c](double v) { return v >= 0.0 && v <= c; }, [c](double) { return c; }});
+        } else {
+            const double index = c / kApertureCeilingShare;
+            ask({entrytexts::kNABelowIndex, kApertureTitle,
+                 [index](double v) { return v >= 0.0 && v < index; }, [c](double) { return c; }});
+        }
+    }
+    return result;
+}
+
+// ---- commits ---------------------------------------------------------------------------------
+
+ValueCommit LumarikDocument::CommitValue(int row, std::string_view typed, std::string_view shown,
+                                         bool fromKeyboard, ValueAsker* asker) {
+    if (!RowHasRecord(row) || typed == shown) return {};
+    const CVarType stored = *RowRecord(row);
+    const std::optional<double> x = Accept(typed);
+    if (!x || !FitsSingle(*x * RowFactor(row))) return Restored(row, stored);
+    ValueCommit commit = CommitNumber(row, *x, asker);
+    if (commit.outcome == ValueCommit::Outcome::kStored && fromKeyboard && row != kApertureRow &&
+        stored.nVarType == kParImageHeight) {
+        commit.presetReleased = ReleasePreset();
+    }
+    return commit;
+}
+
+ValueCommit LumarikDocument::CommitNumber(int row, double x, ValueAsker* asker) {
+    if (!RowHasRecord(row)) return {};
+    const CVarType stored = *RowRecord(row);
+    const bool aperture = row == kApertureRow;
+    const float factor = RowFactor(row);
+    if (!FitsSingle(x * factor)) return Restored(row, stored);
+    if (stored.bVarValDef && SameValue(x * factor, stored.sVarValue)) return Restored(row, stored);
+    const std::optional<double> corrected = Correct(stored, aperture, EntryBox::kValue, x, asker);
+    if (!corrected || !FitsSingle(*corrected * factor)) return Restored(row, stored);
+
+    TakeBackup(kBackupValue, row);
+    CVarType record = stored;
+    const float value = static_cast<float>(*corrected * factor);
+    ValueCommit commit;
+    commit.limitsChanged = ExtendLimits(record, value, m_model.LimitMargin());
+    if (const std::optional<double> ceiling = ApertureCeiling(record, aperture)) {
+        // The opened window must not carry the slider past the ceiling; a typed value above
+        // it (still below the index) stays the top of its window.
+        const float top = std::max(static_cast<float>(*ceiling), value);
+        if (record.bLimHihDef && record.sLimHih > top) record.sLimHih = top;
+    }
+    record.sVarValue = value;
+    record.bVarValDef = true;
+    StoreRecord(row, record);
+    commit.outcome = ValueCommit::Outcome::kStored;
+    commit.boxText = RowText(row, value);
+    commit.view = m_model.Recalculate();
+    return commit;
+}
+
+LimitCommit LumarikDocument::CommitLimit(int row, bool upper, std::string_view typed,
+                                         std::string_view shown, ValueAsker* asker) {
+    if (!RowHasRecord(row) || typed == shown) return {};
+    const float factor = RowFactor(row);
+    const std::optional<double> typedNumber = Accept(typed);
+    if (!typedNumber || !FitsSingle(*typedNumber * factor)) return {};
+    CVarType record = *RowRecord(row);
+    // The sign and range come first, so that the comparisons see the number that is stored.
+    const std::optional<double> x =
+        Correct(record, row == kApertureRow, upper ? EntryBox::kUpper : EntryBox::kLower,
+                *typedNumber, asker);
+    if (!x || !FitsSingle(*x * factor)) return {LimitCommit::Outcome::kShown, {}};
+    const double limit = *x * factor;
+    if (upper) {
+        if (record.bLimLowDef && limit < record.sLimLow) {
+            return {LimitCommit::Outcome::kRefused, entrytexts::kUpperBelowLower};
+        }
+        if (record.bVarValDef && limit < record.sVarValue) {
+            return {LimitCommit::Outcome::kRefused, entrytexts::kUpperBelowValue};
+        }
+    } else {
+        if (record.bLimHihDef && limit > record.sLimHih) {
+            return {LimitCommit::Outcome::kRefused, entrytexts::kLowerAboveUpper};
+        }
+        if (record.bVarValDef && limit > record.sVarValue) {
+            return {LimitCommit::Outcome::kRefused, entrytexts::kLowerAboveValue};
+        }
+    }
+    const bool defined = upper ? record.bLimHihDef : record.bLimLowDef;
+    const float old = upper ? record.sLimHih : record.sLimLow;
+    if (!(defined && SameValue(limit, old))) {
+        TakeBackup(kBackupValue, row);
+        (upper ? record.sLimHih : record.sLimLow) = static_cast<float>(limit);
+        (upper ? record.bLimHihDef : record.bLimLowDef) = true;
+        StoreRecord(row, record);
+    }
+    return {LimitCommit::Outcome::kShown, {}};
+}
+
+SliderCommit LumarikDocument::MoveSlider(int row, int position, int minimum, int maximum) {
+    if (!RowHasRecord(row)) return {};
+    CVarType record = *RowRecord(row);
+    if (!record.bLimLowDef || !record.bLimHihDef) return {};
+    TakeBackup(kBackupSlider, row);
+    record.sVarValue = SliderValue(record, position, minimum, maximum);
+    record.bVarValDef = true;
+    StoreRecord(row, record);
+    SliderCommit commit;
+    commit.moved = true;
+    commit.presetReleased =
+        row != kApertureRow && record.nVarType == kParImageHeight && ReleasePreset();
+    commit.view = m_model.Recalculate();
+    return commit;
+}
+
+// ---- presets ---------------------------------------------------------------------------------
+
+bool LumarikDocument::ReleasePreset() {
+    if (!m_options.imageHeightPreset) return false;
+    m_options.imageHeightPreset = false;
+    return true;
+}
+
+ValueCommit LumarikDocument::ChooseImageHeightPreset(int index, ValueAsker* asker) {
+    const int position = m_model.Selected().PositionOf(kParImageHeight);
+    if (position == 0 || index < 1 || index > kImageHeightPresetCount) {
+        m_options.imageHeightPreset = false;
+        return {};
+    }
+    m_options.imageHeightPreset = true;
+    m_options.imageHeightPresetIndex = index;
+    // A real image stands upside down: the preset height is stored negative.
+    return CommitNumber(position - 1, -ImageHeightPresetHeight(index), asker);
+}
+
+// ---- options ---------------------------------------------------------------------------------
+
+AdvancedCommit LumarikDocument::CommitAdvanced(int row, std::string_view typed,
+                                               std::string_view shown) {
+    if (typed == shown) return {};
+    const std::optional<double> x = Accept(typed);
+    if (!x) return {};
+    return CommitAdvancedValue(m_model, row, *x, [this, row] { TakeBackup(kBackupAdvanced, row); });
+}
+
+void LumarikDocument::SwitchLensMirror(bool toMirror) {
+    if (toMirror == m_model.Constants().MirrorMode()) return;
+    TakeBackup(kBackupLensMirror);
+    lumarik::SwitchLensMirror(m_model, toMirror);
+}
+
+void LumarikDocument::SetPositiveObj(bool allowed) {
+    TakeBackup(kBackupPositiveObj);
+    m_options.positiveObj = allowed;
+    if (!allowed) MakeObjectDistanceNegative(m_model);
+}
+
+// ---- the whole system ------------------------------------------------------------------------
+
+void LumarikDocument::Clear() {
+    TakeBackup(kBackupClear);
+    m_model.Selected().Clear();
+    m_model.Apertures().Clear();
+    m_model.ClearMemory();
+    m_model.SetObjectAtInfinity(false);
+    m_model.Constants().ResetToDefaults();
+    m_options.imageHeightPreset = false;
+    m_options.imageHeightPresetIndex = 0;
+}
+
+void LumarikDocument::Load(const INICode& ini) {
+    ClearForLoad(m_model);
+    LoadLensSettings(ini, m_model, m_options);
+}
+
+std::vector<IniEntry> LumarikDocument::SettingsEntries() const {
+    return LensSettingsEntries(m_model, m_options);
+}
+
+}  // namespace lumarik

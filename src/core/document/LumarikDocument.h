@@ -1,0 +1,144 @@
+// The system the user edits: the first-order model, the program options and the one-level
+// undo snapshot, with every edit the window forwards — typed values and limits, slider moves,
+// presets, advanced values, Clear, Undo, Recall. The window shows what the edits return and
+// decides nothing itself.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/backup/DataBackup.h"
+#include "core/format/NumberInput.h"
+#include "core/ini/INICode.h"
+#include "core/model/LumarikCode.h"
+#include "core/model/ModeSwitches.h"
+#include "core/model/Options.h"
+
+namespace lumarik {
+
+class ValueAsker;
+
+// Rows 0..2 show the chosen parameters 1..3, row 3 the aperture parameter.
+constexpr int kApertureRow = 3;
+constexpr int kValueRowCount = 4;
+
+// What a value box shows after a commit.
+struct ValueCommit {
+    enum class Outcome {
+        kIgnored,   // nothing to do: no record, or the box shows what the program wrote
+        kRestored,  // the text was refused or changes nothing: the box shows boxText again
+        kStored,    // the value was stored and the system recalculated
+    } outcome = Outcome::kIgnored;
+    std::string boxText;
+    bool limitsChanged = false;   // the limits were opened around the value: show them again
+    bool presetReleased = false;  // the image-height preset list returns to its first entry
+    ResultsView view;             // kStored: what the window shows now
+};
+
+// What a limit box shows after a commit.
+struct LimitCommit {
+    enum class Outcome {
+        kIgnored,  // not a number, no record or unchanged: the box keeps what was typed
+        kRefused,  // show `message`; the limits are unchanged
+        kShown,    // the limits (stored or unchanged) are shown again
+    } outcome = Outcome::kIgnored;
+    std::string_view message;
+};
+
+struct SliderCommit {
+    bool moved = false;  // false while a limit is undefined: the slider changes nothing
+    bool presetReleased = false;
+    ResultsView view;
+};
+
+class LumarikDocument {
+public:
+    LumarikCode& Model() { return m_model; }
+    const LumarikCode& Model() const { return m_model; }
+    Options& Opts() { return m_options; }
+    const Options& Opts() const { return m_options; }
+
+    // ---- undo ----
+    void TakeBackup(int reason, int index = 0);
+    bool Undo();
+    int LastBackupReason() const { return m_backup.LastReason(); }
+
+    // ---- the value rows ----
+    bool RowHasRecord(int row) const;
+    // Nothing when the row has no record.
+    const CVarType* RowRecord(int row) const;
+    // Display text of an internal value of the row's parameter, with pattern and unit.
+    std::string RowText(int row, float internal) const;
+
+    // The value box of `row` was committed (Enter or leaving it) with `typed`; `shown` is what
+    // the program last wrote into the box, so leaving an unchanged box does nothing. A text
+    // that is not a number restores the box. A real object's distance, the F-number and the
+    // numerical apertures are corrected through the asker; without an asker such a value is
+    // refused rather than changed silently. fromKeyboard: typed by the user (a typed image
+    // height releases the preset).
+    ValueCommit CommitValue(int row, std::string_view typed, std::string_view shown,
+                            bool fromKeyboard, ValueAsker* asker);
+    // The same for a number chosen in a list (standard F-numbers), not typed.
+    ValueCommit CommitNumber(int row, double x, ValueAsker* asker);
+    // A limit box; the sign and range corrections come before the comparisons.
+    LimitCommit CommitLimit(int row, bool upper, std::string_view typed, std::string_view shown,
+                            ValueAsker* asker);
+    // The slider of `row` moved to `position` of minimum..maximum.
+    SliderCommit MoveSlider(int row, int position, int minimum, int maximum);
+
+    // ---- image-height presets ----
+    // Entry `index` of the preset list was chosen (0: none). The height is committed to the
+    // image-height row as a real, inverted image (negative); nothing while the image height is
+    // not chosen (the list is then released and disabled).
+    ValueCommit ChooseImageHeightPreset(int index, ValueAsker* asker);
+
+    // ---- options ----
+    // An advanced value was typed: the range message when refused, empty otherwise; true in
+    // `stored` when it changed the system (the caller recalculates).
+    AdvancedCommit CommitAdvanced(int row, std::string_view typed, std::string_view shown);
+    void SwitchLensMirror(bool toMirror);
+    void SetPositiveObj(bool allowed);
+
+    // ---- the whole system ----
+    // Empties the system (one undo step): no parameters, no values, default constants, the
+    // preset released. The window runs the selection cycle after it.
+    void Clear();
+    // Reads the system from the settings file (at start and on Recall).
+    void Load(const INICode& ini);
+    std::vector<IniEntry> SettingsEntries() const;
+
+private:
+    VarCollection& RowCollection(int row);
+    const VarCollection& RowCollection(int row) const;
+    int RowPosition(int row) const { return row == kApertureRow ? 1 : row + 1; }
+    float RowFactor(int row) const;
+    enum class EntryBox { kValue, kLower, kUpper };
+    struct Question {
+        std::string_view prompt;
+        std::string_view title;
+        std::function<bool(double)> admissible;
+        std::function<double(double)> defaultAnswer;  // offered for the current number
+    };
+    // The sign and range rules of a typed value or limit; nothing when it must be refused.
+    std::optional<double> Correct(const CVarType& record, bool aperture, EntryBox box, double x,
+                                  ValueAsker* asker) const;
+    std::optional<double> AskUntil(ValueAsker* asker, const Question& question, double x) const;
+    // The largest limit a numerical aperture may have; nothing for other parameters.
+    std::optional<double> ApertureCeiling(const CVarType& record, bool aperture) const;
+    void StoreRecord(int row, const CVarType& record);
+    bool ReleasePreset();
+    ValueCommit Restored(int row, const CVarType& record) const;
+    // A typed text and an answer of the asker as numbers, in the user's format.
+    std::optional<double> Accept(std::string_view text) const;
+    std::optional<double> AskNumber(ValueAsker& asker, std::string_view prompt,
+                                    std::string_view title, double defaultAnswer) const;
+
+    LumarikCode m_model;
+    Options m_options;
+    DataBackup m_backup;
+};
+
+}  // namespace lumarik
