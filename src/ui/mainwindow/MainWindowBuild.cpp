@@ -146,13 +146,13 @@ QWidget* frmLumarik::BuildSelectionFrames() {
     for (int k = 0; k < kSelectableCount; ++k) {
         const QString caption = QString::fromStdString(catalogue.Label(k)).trimmed();
         m_chkVarType[k] = NamedCheckBox(caption, Indexed("chkVarType", k));
-        connect(m_chkVarType[k], &QCheckBox::clicked, this, [this, k] { SelectParameter(k); });
+        connect(m_chkVarType[k], &QCheckBox::toggled, this, [this, k] { SelectParameter(k); });
         (k < kFirstFieldPar ? distanceLayout : fieldLayout)->addWidget(m_chkVarType[k]);
         if (k == kParObjectDist) {
             m_chkObjAtInfinity =
                 NamedCheckBox(windowtexts::kObjectAtInfinity, QStringLiteral("chkObjAtInfinity"));
             m_chkObjAtInfinity->setContentsMargins(20, 0, 0, 0);
-            connect(m_chkObjAtInfinity, &QCheckBox::clicked, this,
+            connect(m_chkObjAtInfinity, &QCheckBox::toggled, this,
                     &frmLumarik::ObjectAtInfinityClicked);
             auto* indent = new QHBoxLayout;
             indent->addSpacing(18);
@@ -188,7 +188,7 @@ QWidget* frmLumarik::BuildApertureFrame() {
     for (int k = 0; k < kSelectableApertureCount; ++k) {
         const QString caption = QString::fromStdString(std::string(catalogue.ApertureCaption(k)));
         m_chkVarTypeAp[k] = NamedCheckBox(caption, Indexed("chkVarTypeAp", k));
-        connect(m_chkVarTypeAp[k], &QCheckBox::clicked, this, [this, k] { SelectAperture(k); });
+        connect(m_chkVarTypeAp[k], &QCheckBox::toggled, this, [this, k] { SelectAperture(k); });
         apertureLayout->addWidget(m_chkVarTypeAp[k]);
     }
     apertureLayout->addStretch(1);

@@ -28,15 +28,15 @@
 namespace lumarik {
 void frmLumarik::ConnectOptions() {
     connect(m_lstMirrorMode, &QListWidget::currentRowChanged, this, &frmLumarik::MirrorModeChosen);
-    connect(m_chkAdvOpt, &QCheckBox::clicked, this, &frmLumarik::AdvancedOptionsClicked);
+    connect(m_chkAdvOpt, &QCheckBox::toggled, this, &frmLumarik::AdvancedOptionsClicked);
     for (int i = 0; i < 4; ++i) {
         connect(m_txtAdv[i], &QLineEdit::editingFinished, this, [this, i] { CommitAdvanced(i); });
     }
     connect(m_comDefAdvOpts, &QPushButton::clicked, this, &frmLumarik::AdvancedDefaults);
-    connect(m_chkAllowVirtualObj, &QCheckBox::clicked, this,
+    connect(m_chkAllowVirtualObj, &QCheckBox::toggled, this,
             &frmLumarik::AllowVirtualObjectClicked);
-    connect(m_chkHideRemoteConjug, &QCheckBox::clicked, this, &frmLumarik::DisplayOptionChanged);
-    connect(m_chkDrawParaxPoints, &QCheckBox::clicked, this, &frmLumarik::DisplayOptionChanged);
+    connect(m_chkHideRemoteConjug, &QCheckBox::toggled, this, &frmLumarik::DisplayOptionChanged);
+    connect(m_chkDrawParaxPoints, &QCheckBox::toggled, this, &frmLumarik::DisplayOptionChanged);
     connect(m_lstOptions, &QListWidget::itemChanged, this, &frmLumarik::OptionsItemChanged);
     connect(m_cmbImagHeight, qOverload<int>(&QComboBox::activated), this,
             &frmLumarik::ImageHeightPresetChosen);
@@ -56,6 +56,15 @@ QString frmLumarik::WindowCaption() const {
            windowtexts::kCaptionParaxial;
 }
 
+// The caption names the mode. It keeps the start-up form until the mode first changes, and is
+// rebuilt only when the mode differs from the one it names (not on every Undo or Recall).
+void frmLumarik::RefreshCaption() {
+    const bool mirror = m_model.Constants().MirrorMode();
+    if (m_captionMirror == mirror) return;
+    m_captionMirror = mirror;
+    setWindowTitle(WindowCaption());
+}
+
 void frmLumarik::Recalculate() {
     ShowResults(m_model.Recalculate());
 }
@@ -68,7 +77,7 @@ void frmLumarik::MirrorModeChosen() {
     if (toMirror == m_model.Constants().MirrorMode()) return;
     GuardScope guard(m_updateGuard);
     m_doc.SwitchLensMirror(toMirror);
-    setWindowTitle(WindowCaption());
+    RefreshCaption();
     RebuildRows();
     const bool ok = m_model.Solve(true);
     ShowResults(m_model.Refresh(ok, ok));
@@ -197,13 +206,14 @@ void frmLumarik::ApplyPresetState() {
 void frmLumarik::SyncOptionControls() {
     const EffectiveConstants& c = m_model.Constants();
     m_lstMirrorMode->setCurrentRow(c.MirrorMode() ? 1 : 0);
-    m_chkAdvOpt->setChecked(c.AdvancedOptions());
-    m_chkAllowVirtualObj->setChecked(m_doc.Opts().positiveObj);
-    m_chkHideRemoteConjug->setChecked(m_doc.Opts().hideRemConj);
-    m_chkDrawParaxPoints->setChecked(m_doc.Opts().drawPoints);
+    SetChecked(m_chkAdvOpt, c.AdvancedOptions());
+    SetChecked(m_chkAllowVirtualObj, m_doc.Opts().positiveObj);
+    SetChecked(m_chkHideRemoteConjug, m_doc.Opts().hideRemConj);
+    SetChecked(m_chkDrawParaxPoints, m_doc.Opts().drawPoints);
+    const QSignalBlocker blockOptions(m_lstOptions);
     m_lstOptions->item(0)->setCheckState(m_doc.Opts().drawHaltingRay ? Qt::Checked : Qt::Unchecked);
     m_lstOptions->item(1)->setCheckState(m_doc.Opts().showExtra ? Qt::Checked : Qt::Unchecked);
-    m_optCofCType[m_model.DepthOfField().CofCType() == kCofCAiry ? 1 : 0]->setChecked(true);
+    SetChecked(m_optCofCType[m_model.DepthOfField().CofCType() == kCofCAiry ? 1 : 0], true);
     WriteBox(m_txtDOFCustom, QString::fromStdString(m_model.CofCBoxText()));
     ShowAdvancedRows();
 }
@@ -215,7 +225,7 @@ void frmLumarik::UndoClicked() {
     GuardScope guard(m_updateGuard);
     if (!m_doc.Undo()) return;
     SyncOptionControls();
-    setWindowTitle(WindowCaption());
+    RefreshCaption();
     RunSelectionCycle(true, true, true);
 }
 
@@ -225,7 +235,7 @@ void frmLumarik::RecallClicked() {
     Backup(kBackupSelection);
     m_doc.Load(CSApplication(m_context).Settings());
     SyncOptionControls();
-    setWindowTitle(WindowCaption());
+    RefreshCaption();
     RunSelectionCycle(true, true, true);
 }
 

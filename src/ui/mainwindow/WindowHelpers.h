@@ -2,7 +2,9 @@
 // that remember what the program wrote into them.
 #pragma once
 
+#include <QAbstractButton>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QString>
 #include <string_view>
 
@@ -24,6 +26,13 @@ public:
 private:
     UpdateGuard& m_guard;
 };
+
+// Sets a box as the program does, not the user: its handlers do not run (they listen to
+// toggled, which the user's click, key and accessibility action all emit).
+inline void SetChecked(QAbstractButton* box, bool checked) {
+    const QSignalBlocker block(box);
+    box->setChecked(checked);
+}
 
 inline QString FromStd(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<int>(text.size()));

@@ -32,6 +32,7 @@
 #include "ui/shell/About.h"
 #include "ui/shell/CSApplication.h"
 #include "ui/shell/Prompter.h"
+#include "ui/shell/SelectOnFocus.h"
 #include "ui/shell/frmHelp.h"
 
 namespace lumarik {
@@ -61,6 +62,7 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     m_model.SetDiagnostics(this);
     m_model.SetDecimalSeparator(UserDecimalSeparator());
     BuildControls();
+    SelectWholeTextOnFocus(this);
     ConnectOptions();
     ConnectDrawing();
     connect(m_comEnd, &QPushButton::clicked, this, &QWidget::close);
@@ -74,8 +76,9 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     connect(m_comSymbols, &QPushButton::clicked, this, &frmLumarik::SymbolsClicked);
     connect(m_txtDOFCustom, &QLineEdit::editingFinished, this, &frmLumarik::CommitCustomCofC);
     for (int type = 0; type < 2; ++type) {
-        connect(m_optCofCType[type], &QRadioButton::clicked, this,
-                [this, type] { CofCTypeChosen(type); });
+        connect(m_optCofCType[type], &QRadioButton::toggled, this, [this, type](bool on) {
+            if (on) CofCTypeChosen(type);
+        });
     }
     Load();
 }
@@ -102,7 +105,9 @@ void frmLumarik::Load() {
     m_lstSymbols->setCurrentRow(m_model.Catalogue().UnitType());
     m_comSymbols->setEnabled(m_model.Catalogue().UnitType() == kSymbolsUser);
     setWindowTitle(windowtexts::kCaptionMaker + windowtexts::kCaptionStartUp + app.Version());
+    m_captionMirror = false;
     m_doc.Load(settings);
+    RefreshCaption();
     SyncOptionControls();
     RunSelectionCycle(true, true, true);
     app.FormPosnGet(this, kDefaultWidthTwips, kDefaultHeightTwips);
@@ -126,14 +131,14 @@ void frmLumarik::RebuildCaptions() {
 void frmLumarik::SelectParameter(int k) {
     QCheckBox* box = m_chkVarType[k];
     if (m_updateGuard != UpdateGuard::kFree) {
-        box->setChecked(m_model.Selected().Contains(k));
+        SetChecked(box, m_model.Selected().Contains(k));
         return;
     }
     GuardScope guard(m_updateGuard);
     if (!(box->isChecked() && m_model.Selected().IsFull())) Backup(kBackupSelection);
     const SelectionResult result = m_model.SelectParameter(k, box->isChecked());
     if (result.outcome != SelectOutcome::kAccepted) {
-        box->setChecked(false);
+        SetChecked(box, false);
         if (result.outcome == SelectOutcome::kRefused && m_context.prompter) {
             m_context.prompter->Message(FromStd(result.message), PromptIcon::Exclamation);
         }
@@ -145,14 +150,14 @@ void frmLumarik::SelectParameter(int k) {
 void frmLumarik::SelectAperture(int k) {
     QCheckBox* box = m_chkVarTypeAp[k];
     if (m_updateGuard != UpdateGuard::kFree) {
-        box->setChecked(m_model.Apertures().Contains(k));
+        SetChecked(box, m_model.Apertures().Contains(k));
         return;
     }
     GuardScope guard(m_updateGuard);
     if (!(box->isChecked() && m_model.Apertures().IsFull())) Backup(kBackupSelection);
     const SelectionResult result = m_model.SelectAperture(k, box->isChecked());
     if (result.outcome != SelectOutcome::kAccepted) {
-        box->setChecked(false);
+        SetChecked(box, false);
         return;
     }
     ShowRow(kApertureRow);
@@ -161,7 +166,7 @@ void frmLumarik::SelectAperture(int k) {
 
 void frmLumarik::ObjectAtInfinityClicked() {
     if (m_updateGuard != UpdateGuard::kFree) {
-        m_chkObjAtInfinity->setChecked(m_model.ObjectAtInfinity());
+        SetChecked(m_chkObjAtInfinity, m_model.ObjectAtInfinity());
         return;
     }
     GuardScope guard(m_updateGuard);
@@ -180,16 +185,16 @@ void frmLumarik::RunSelectionCycle(bool syncBoxes, bool continuity, bool listing
 
 void frmLumarik::SyncBoxes() {
     for (int k = 0; k < kSelectableCount; ++k) {
-        m_chkVarType[k]->setChecked(m_model.Selected().Contains(k));
+        SetChecked(m_chkVarType[k], m_model.Selected().Contains(k));
     }
     for (int k = 0; k < kSelectableApertureCount; ++k) {
-        m_chkVarTypeAp[k]->setChecked(m_model.Apertures().Contains(k));
+        SetChecked(m_chkVarTypeAp[k], m_model.Apertures().Contains(k));
     }
 }
 
 void frmLumarik::ApplyEnables(const EnableRules& rules) {
     m_chkObjAtInfinity->setEnabled(rules.objectAtInfinityEnabled);
-    m_chkObjAtInfinity->setChecked(rules.objectAtInfinityChecked);
+    SetChecked(m_chkObjAtInfinity, rules.objectAtInfinityChecked);
     for (int k = 0; k < kSelectableCount; ++k)
         m_chkVarType[k]->setEnabled(rules.parameterEnabled[k]);
     for (int k = 0; k < kSelectableApertureCount; ++k) {

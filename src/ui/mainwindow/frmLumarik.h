@@ -110,6 +110,7 @@ private:
     void SyncOptionControls();
     void Recalculate();
     QString WindowCaption() const;
+    void RefreshCaption();
 
     // Undo, clear and exit (MainWindowOptions.cpp).
     void SaveSettings();
@@ -149,6 +150,7 @@ private:
     LumarikDocument m_doc;
     LumarikCode& m_model = m_doc.Model();
     std::optional<PrompterAsker> m_asker;
+    std::optional<bool> m_captionMirror;  // the mode the caption names
     bool m_dataChanged = false;  // Clear makes exit ask even with nothing chosen
     bool m_sessionEnding = false;
 
