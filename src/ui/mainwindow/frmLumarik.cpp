@@ -32,6 +32,7 @@
 #include <QShowEvent>
 #include <QTimer>
 #include "ui/shell/CSApplication.h"
+#include "ui/shell/ProgramIcon.h"
 #include "ui/shell/Prompter.h"
 
 namespace lumarik {
@@ -57,7 +58,7 @@ char UserDecimalSeparator() {
 frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("frmLumarik"));
-    setWindowIcon(QIcon(QStringLiteral(":/lumarik/lumarik.png")));
+    setWindowIcon(ProgramIcon());
     m_model.SetDiagnostics(this);
     m_model.SetDecimalSeparator(UserDecimalSeparator());
     BuildControls();
