@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "core/format/NumberInput.h"
@@ -528,8 +529,11 @@ void frmLumarik::SymbolsClicked() {
 }
 
 void frmLumarik::HelpClicked() {
-    const int page = m_tabOptions->currentIndex();
-    frmHelp::Display(this, page == 1 || page == 2 ? page : kHelpKeyParams);
+    // The help topic of each page of the options tab, in page order.
+    static constexpr std::array<HelpTopic, 2> kOptionsPageTopics = {kHelpSliders, kHelpAdvanced};
+    const auto page = static_cast<std::size_t>(m_tabOptions->currentIndex());
+    frmHelp::Display(this,
+                     page < kOptionsPageTopics.size() ? kOptionsPageTopics[page] : kHelpKeyParams);
 }
 
 // The page of new features, once per user, after the window is on screen; the flag is
