@@ -1,9 +1,20 @@
 #include "core/ini/INICode.h"
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <optional>
@@ -13,8 +24,9 @@
 
 #include "core/ini/IniValues.h"
 
-// The atomic save uses POSIX calls (open with O_EXCL, fsync, rename over the target), which
-// the standard library does not offer.
+// The atomic save needs calls the standard library does not offer (create a file only if it
+// is new, flush it to the disk, put it over another in one step); each platform gives them
+// below under the same names.
 
 namespace lumarik {
 
@@ -36,57 +48,185 @@ constexpr std::string_view kCannotReplace = " kann nicht ersetzt werden";
 constexpr std::string_view kBadName = "ungültiger Abschnitt oder Schlüssel ";
 }  // namespace text
 
+std::string QuotedPath(const fs::path& name) {
+    return "„" + name.u8string() + "“";
+}
+
 std::string Quoted(std::string_view name) {
     return "„" + std::string(name) + "“";
 }
 
-std::string Reason(std::string message, int error) {
-    return message + " (" + std::generic_category().message(error) + ")";
+std::string Reason(std::string message, std::error_code error) {
+    return message + " (" + error.message() + ")";
 }
 
-// Reads the whole file. Returns 0, ENOENT for a missing file, or the error that stopped it;
-// a path that exists but is no regular file gives EISDIR (for directories) or EINVAL.
-int ReadWholeFile(const fs::path& file, std::string& content) {
-    struct stat info {};
-    if (::stat(file.c_str(), &info) != 0) {
-        return errno;
+#ifdef _WIN32
+
+using FileHandle = HANDLE;
+const FileHandle kNoFile = INVALID_HANDLE_VALUE;
+
+// The last error as a portable condition where the code tests it or a user commonly meets it:
+// the library's own text for a Windows code differs between compilers.
+std::error_code LastError() {
+    const DWORD code = ::GetLastError();
+    switch (code) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            return std::make_error_code(std::errc::no_such_file_or_directory);
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            return std::make_error_code(std::errc::file_exists);
+        case ERROR_ACCESS_DENIED:
+            return std::make_error_code(std::errc::permission_denied);
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return std::make_error_code(std::errc::device_or_resource_busy);
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return std::make_error_code(std::errc::no_space_on_device);
+        case ERROR_WRITE_PROTECT:
+            return std::make_error_code(std::errc::read_only_file_system);
+        default:
+            return {static_cast<int>(code), std::system_category()};
     }
-    if (!S_ISREG(info.st_mode)) {
-        return S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+}
+
+// Others may read, write or replace the file while it is open, as on POSIX.
+FileHandle OpenForReading(const fs::path& file, std::error_code& error) {
+    const HANDLE handle = ::CreateFileW(file.c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == kNoFile) {
+        error = LastError();
     }
+    return handle;
+}
+
+FileHandle CreateNewFile(const fs::path& file, std::error_code& error) {
+    const HANDLE handle = ::CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == kNoFile) {
+        error = LastError();
+    }
+    return handle;
+}
+
+// Reads up to size bytes into buffer; got is 0 at the end of the file.
+bool ReadSome(FileHandle file, char* buffer, std::size_t size, std::size_t& got,
+              std::error_code& error) {
+    DWORD read = 0;
+    if (!::ReadFile(file, buffer, static_cast<DWORD>(size), &read, nullptr)) {
+        error = LastError();
+        return false;
+    }
+    got = read;
+    return true;
+}
+
+bool WriteAll(FileHandle file, std::string_view data, std::error_code& error) {
+    constexpr std::size_t kMaxChunk = 1U << 30;
+    while (!data.empty()) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min(data.size(), kMaxChunk));
+        if (!::WriteFile(file, data.data(), chunk, &written, nullptr)) {
+            error = LastError();
+            return false;
+        }
+        data.remove_prefix(written);
+    }
+    return true;
+}
+
+bool FlushToDisk(FileHandle file, std::error_code& error) {
+    if (!::FlushFileBuffers(file)) {
+        error = LastError();
+        return false;
+    }
+    return true;
+}
+
+bool CloseFile(FileHandle file, std::error_code& error) {
+    if (!::CloseHandle(file)) {
+        error = LastError();
+        return false;
+    }
+    return true;
+}
+
+void RemoveFile(const fs::path& file) {
+    (void)::DeleteFileW(file.c_str());
+}
+
+// With write-through the call returns only when the new name is on the disk.
+bool MoveOver(const fs::path& from, const fs::path& to, std::error_code& error) {
+    if (!::MoveFileExW(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        error = LastError();
+        return false;
+    }
+    return true;
+}
+
+// The new file has the access rights the folder gives a new file, as the old one had.
+void TakeOverPermissions(FileHandle, const fs::path&) {}
+
+// MoveOver has written the folder through already.
+void SyncFolder(const fs::path&) {}
+
+#else
+
+using FileHandle = int;
+constexpr FileHandle kNoFile = -1;
+
+std::error_code LastError() {
+    return {errno, std::generic_category()};
+}
+
+FileHandle OpenForReading(const fs::path& file, std::error_code& error) {
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        return errno;
+        error = LastError();
     }
-    content.clear();
-    char buffer[65536];
-    int error = 0;
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got > 0) {
-            content.append(buffer, static_cast<std::size_t>(got));
-        } else if (got == 0) {
-            break;
-        } else if (errno != EINTR) {
-            error = errno;
-            break;
-        }
-    }
-    ::close(fd);
-    return error;
+    return fd;
 }
 
-bool WriteAll(int fd, std::string_view data) {
+// The mode 0666 is narrowed by the umask as for any new file.
+FileHandle CreateNewFile(const fs::path& file, std::error_code& error) {
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        error = LastError();
+    }
+    return fd;
+}
+
+// Reads up to size bytes into buffer; got is 0 at the end of the file.
+bool ReadSome(FileHandle file, char* buffer, std::size_t size, std::size_t& got,
+              std::error_code& error) {
+    for (;;) {
+        const ssize_t read = ::read(file, buffer, size);
+        if (read >= 0) {
+            got = static_cast<std::size_t>(read);
+            return true;
+        }
+        if (errno != EINTR) {
+            error = LastError();
+            return false;
+        }
+    }
+}
+
+bool WriteAll(FileHandle file, std::string_view data, std::error_code& error) {
     while (!data.empty()) {
-        const ssize_t written = ::write(fd, data.data(), data.size());
+        const ssize_t written = ::write(file, data.data(), data.size());
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
             }
+            error = LastError();
             return false;
         }
         if (written == 0) {
-            errno = EIO;
+            error = std::make_error_code(std::errc::io_error);
             return false;
         }
         data.remove_prefix(static_cast<std::size_t>(written));
@@ -94,79 +234,149 @@ bool WriteAll(int fd, std::string_view data) {
     return true;
 }
 
-// Creates a new, empty file with a random name next to "target" (hidden, so a file manager
-// showing the folder mid-save does not offer it). The mode 0666 is narrowed by the umask as
-// for any new file. Returns the descriptor, or -1 with errno set.
-int CreateSibling(const fs::path& target, fs::path& created) {
+bool FlushToDisk(FileHandle file, std::error_code& error) {
+    if (::fsync(file) != 0) {
+        error = LastError();
+        return false;
+    }
+    return true;
+}
+
+bool CloseFile(FileHandle file, std::error_code& error) {
+    if (::close(file) != 0) {
+        error = LastError();
+        return false;
+    }
+    return true;
+}
+
+void RemoveFile(const fs::path& file) {
+    ::unlink(file.c_str());
+}
+
+bool MoveOver(const fs::path& from, const fs::path& to, std::error_code& error) {
+    if (::rename(from.c_str(), to.c_str()) != 0) {
+        error = LastError();
+        return false;
+    }
+    return true;
+}
+
+// The new file takes over the permissions of the one it replaces; if that fails it keeps
+// the ordinary ones for a new file, which loses no data.
+void TakeOverPermissions(FileHandle file, const fs::path& from) {
+    struct stat info {};
+    if (::stat(from.c_str(), &info) == 0) {
+        (void)::fchmod(file, info.st_mode & 07777);
+    }
+}
+
+// Makes a rename in the folder durable. The new file is in place already, so a file system
+// that cannot sync a directory does not make the save a failure.
+void SyncFolder(const fs::path& directory) {
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        (void)::fsync(fd);
+        ::close(fd);
+    }
+}
+
+#endif
+
+// Reads the whole file. A missing file (or one below a path that is no folder) gives
+// errc::no_such_file_or_directory; a path that exists but is no regular file gives
+// errc::is_a_directory (for directories) or errc::invalid_argument.
+std::error_code ReadWholeFile(const fs::path& file, std::string& content) {
+    std::error_code error;
+    const fs::file_status status = fs::status(file, error);
+    if (status.type() == fs::file_type::not_found) {
+        return std::make_error_code(std::errc::no_such_file_or_directory);
+    }
+    if (error) {
+        return error;
+    }
+    if (status.type() != fs::file_type::regular) {
+        return std::make_error_code(status.type() == fs::file_type::directory
+                                        ? std::errc::is_a_directory
+                                        : std::errc::invalid_argument);
+    }
+    const FileHandle handle = OpenForReading(file, error);
+    if (handle == kNoFile) {
+        return error;
+    }
+    content.clear();
+    char buffer[65536];
+    std::size_t got = 0;
+    while (ReadSome(handle, buffer, sizeof buffer, got, error) && got > 0) {
+        content.append(buffer, got);
+    }
+    std::error_code ignored;
+    CloseFile(handle, ignored);
+    return error;
+}
+
+// Creates a new, empty file with a random name next to "target" (hidden on POSIX, so a file
+// manager showing the folder mid-save does not offer it). Returns kNoFile with error set when
+// it cannot.
+FileHandle CreateSibling(const fs::path& target, fs::path& created, std::error_code& error) {
     std::random_device entropy;
     std::uniform_int_distribution<unsigned> pick(0, 0xFFFFFF);
     const fs::path directory = target.has_parent_path() ? target.parent_path() : fs::path(".");
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[8];
         std::snprintf(suffix, sizeof suffix, "%06x", pick(entropy));
-        created = directory / ("." + target.filename().string() + ".tmp" + suffix);
-        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
+        fs::path name(".");
+        name += target.filename();
+        name += ".tmp";
+        name += suffix;
+        created = directory / name;
+        const FileHandle file = CreateNewFile(created, error);
+        if (file != kNoFile || error != std::errc::file_exists) {
+            return file;
         }
     }
-    return -1;
+    return kNoFile;
 }
 
-// Writes content to a temporary file beside target, flushes it to the disk and renames it over
+// Writes content to a temporary file beside target, flushes it to the disk and puts it over
 // target, so that readers and a crash see either the old or the new file, never a part.
 SaveResult ReplaceAtomically(const fs::path& target, std::string_view content) {
     const fs::path directory = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::error_code ec;
-    if (!fs::exists(directory, ec)) {
-        fs::create_directories(directory, ec);
-        if (ec) {
-            return {false, Reason(std::string(text::kFolder) + Quoted(directory.string()) +
+    std::error_code error;
+    if (!fs::exists(directory, error)) {
+        fs::create_directories(directory, error);
+        if (error) {
+            return {false, Reason(std::string(text::kFolder) + QuotedPath(directory) +
                                       std::string(text::kCannotCreateFolder),
-                                  ec.value())};
+                                  error)};
         }
     }
 
     fs::path temporary;
-    const int fd = CreateSibling(target, temporary);
-    if (fd < 0) {
-        return {false, Reason(std::string(text::kInFolder) + Quoted(directory.string()) +
+    const FileHandle file = CreateSibling(target, temporary, error);
+    if (file == kNoFile) {
+        return {false, Reason(std::string(text::kInFolder) + QuotedPath(directory) +
                                   std::string(text::kCannotCreateFile),
-                              errno)};
+                              error)};
     }
-
-    // The new file takes over the permissions of the one it replaces; if that fails it keeps
-    // the ordinary ones for a new file, which loses no data.
-    struct stat info {};
-    if (::stat(target.c_str(), &info) == 0) {
-        (void)::fchmod(fd, info.st_mode & 07777);
-    }
+    TakeOverPermissions(file, target);
 
     const auto fail = [&](std::string_view what, const fs::path& name) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        return SaveResult{false, Reason(Quoted(name.string()) + std::string(what), error)};
+        RemoveFile(temporary);
+        return SaveResult{false, Reason(QuotedPath(name) + std::string(what), error)};
     };
-    if (!WriteAll(fd, content) || ::fsync(fd) != 0) {
-        const int error = errno;
-        ::close(fd);
-        errno = error;
+    if (!WriteAll(file, content, error) || !FlushToDisk(file, error)) {
+        std::error_code ignored;
+        CloseFile(file, ignored);
         return fail(text::kCannotWrite, temporary);
     }
-    if (::close(fd) != 0) {
+    if (!CloseFile(file, error)) {
         return fail(text::kCannotWrite, temporary);
     }
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (!MoveOver(temporary, target, error)) {
         return fail(text::kCannotReplace, target);
     }
-
-    // Makes the rename itself durable. The new file is in place already, so a file system
-    // that cannot sync a directory does not make the save a failure.
-    const int directoryFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (directoryFd >= 0) {
-        (void)::fsync(directoryFd);
-        ::close(directoryFd);
-    }
+    SyncFolder(directory);
     return {true, {}};
 }
 
@@ -221,7 +431,7 @@ INICode::INICode(fs::path file) : m_file(std::move(file)) {}
 
 IniDocument INICode::Load() const {
     std::string content;
-    if (ReadWholeFile(m_file, content) != 0) {
+    if (ReadWholeFile(m_file, content)) {
         return {};
     }
     return IniDocument::Parse(content);
@@ -247,12 +457,12 @@ SaveResult INICode::WriteStrings(const std::vector<IniEntry>& entries) const {
     // A file that exists but cannot be read must not be replaced by one holding only the new
     // keys: that would silently throw away all the other settings.
     std::string content;
-    const int readError = ReadWholeFile(target, content);
-    if (readError == EISDIR || readError == EINVAL) {
-        return {false, Quoted(target.string()) + std::string(text::kNotAFile)};
+    const std::error_code readError = ReadWholeFile(target, content);
+    if (readError == std::errc::is_a_directory || readError == std::errc::invalid_argument) {
+        return {false, QuotedPath(target) + std::string(text::kNotAFile)};
     }
-    if (readError != 0 && readError != ENOENT && readError != ENOTDIR) {
-        return {false, Reason(Quoted(target.string()) + std::string(text::kCannotRead), readError)};
+    if (readError && readError != std::errc::no_such_file_or_directory) {
+        return {false, Reason(QuotedPath(target) + std::string(text::kCannotRead), readError)};
     }
 
     IniDocument document = IniDocument::Parse(content);
@@ -271,12 +481,12 @@ bool IsDirectoryWritable(const fs::path& directory) {
         return false;
     }
     fs::path probe;
-    const int fd = CreateSibling(directory / "Lumarik.probe", probe);
-    if (fd < 0) {
+    const FileHandle file = CreateSibling(directory / "Lumarik.probe", probe, ec);
+    if (file == kNoFile) {
         return false;
     }
-    ::close(fd);
-    ::unlink(probe.c_str());
+    CloseFile(file, ec);
+    RemoveFile(probe);
     return true;
 }
 

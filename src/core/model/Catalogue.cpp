@@ -53,12 +53,11 @@ struct ApertureEntry {
     std::string_view caption;
 };
 
-// The object-side box really reads "NA'" in its caption; the listing name says "NA".
 constexpr std::array<ApertureEntry, kApertureCount> kApertures = {{
     {"Blendenradius", "mm", 1.0f, "0.0#", "Blendenradius"},
     {"Blendenzahl [unendliche Objektweite]", "", 1.0f, "0.0###",
      "Blendenzahl [unendliche Objektweite]"},
-    {"NA [objektseitig] ", "", 1.0f, "0.0###", "NA' [Numerische Apertur - Objektraum]"},
+    {"NA [objektseitig] ", "", 1.0f, "0.0###", "NA [Numerische Apertur - Objektraum]"},
     {"NA' [bildseitig]", "", 1.0f, "0.0###", "NA' [Numerische Apertur - Bildraum]"},
     {"Airy-Radius", "mm", 1.0f, "0.0###", ""},
 }};

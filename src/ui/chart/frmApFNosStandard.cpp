@@ -59,7 +59,8 @@ frmApFNosStandard::frmApFNosStandard(QWidget* parent) : QDialog(parent) {
 
     connect(m_lstFNos0, &QListWidget::currentItemChanged, this,
             [this](QListWidgetItem* current) { m_comOK->setEnabled(current != nullptr); });
-    // A double click or Enter on an entry takes it at once.
+    // A click or Enter on an entry takes it at once; the arrow keys only move the choice.
+    connect(m_lstFNos0, &QListWidget::itemClicked, this, [this] { accept(); });
     connect(m_lstFNos0, &QListWidget::itemActivated, this, [this] { accept(); });
     connect(m_comOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_comCancel, &QPushButton::clicked, this, &QDialog::reject);

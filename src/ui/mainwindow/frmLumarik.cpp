@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include <QShowEvent>
@@ -31,6 +32,7 @@
 #include "ui/settings/frmSymbols.h"
 #include "ui/shell/About.h"
 #include "ui/shell/CSApplication.h"
+#include "ui/shell/ProgramIcon.h"
 #include "ui/shell/Prompter.h"
 #include "ui/shell/SelectOnFocus.h"
 #include "ui/shell/frmHelp.h"
@@ -58,7 +60,7 @@ char UserDecimalSeparator() {
 frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("frmLumarik"));
-    setWindowIcon(QIcon(QStringLiteral(":/lumarik/lumarik.png")));
+    setWindowIcon(ProgramIcon());
     m_model.SetDiagnostics(this);
     m_model.SetDecimalSeparator(UserDecimalSeparator());
     BuildControls();
@@ -401,8 +403,11 @@ void frmLumarik::SymbolsClicked() {
 }
 
 void frmLumarik::HelpClicked() {
-    const int page = m_tabOptions->currentIndex();
-    frmHelp::Display(this, page == 1 || page == 2 ? page : kHelpKeyParams);
+    // The help topic of each page of the options tab, in page order.
+    static constexpr std::array<HelpTopic, 2> kOptionsPageTopics = {kHelpSliders, kHelpAdvanced};
+    const auto page = static_cast<std::size_t>(m_tabOptions->currentIndex());
+    frmHelp::Display(this,
+                     page < kOptionsPageTopics.size() ? kOptionsPageTopics[page] : kHelpKeyParams);
 }
 
 // The page of new features, once per user, after the window is on screen; the flag is

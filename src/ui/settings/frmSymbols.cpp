@@ -285,6 +285,7 @@ frmSymbols* frmSymbols::Display(const AppContext& context, ParameterCatalogue& c
     connect(dialog, &QDialog::accepted, dialog, [dialog, applied = std::move(applied)] {
         if (dialog->m_applied && applied) applied();
     });
+    dialog->adjustSize();  // centred by the size its layout gives, not the default one
     CSWindow().Center(dialog);
     dialog->open();
     return dialog;

@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QStringList>
 #include <QSysInfo>
@@ -13,6 +12,7 @@
 
 #include "ui/shell/CSApplication.h"
 #include "ui/shell/CSWindow.h"
+#include "ui/shell/ProgramIcon.h"
 #include "ui/shell/Prompter.h"
 
 namespace lumarik {
@@ -33,7 +33,6 @@ const QString kKernel = QStringLiteral("Kernel: %1 %2");
 const QString kArchitecture = QStringLiteral("Architektur: %1 (Programm erstellt für %2)");
 const QString kQtVersion = QStringLiteral("Qt-Version: %1 (Programm erstellt mit %2)");
 const QString kPlatform = QStringLiteral("Grafiksystem: %1");
-const QString kIcon = QStringLiteral(":/lumarik/lumarik.png");
 
 QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -51,7 +50,7 @@ About::About(const AppContext& context, QWidget* parent) : QDialog(parent), m_co
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("picIcon"));
-    icon->setPixmap(QPixmap(kIcon).scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    icon->setPixmap(ProgramIcon().pixmap(64, 64));
     icon->setAlignment(Qt::AlignTop);
 
     m_lblTitle = NamedLabel(QStringLiteral("lblTitle"), app.Title(), this);

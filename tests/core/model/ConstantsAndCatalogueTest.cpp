@@ -120,6 +120,8 @@ TEST(Catalogue, LabelsAndUserSymbols) {
     EXPECT_EQ(catalogue.Label(kParMagnification), "Vergrößerung: m'");
     EXPECT_EQ(catalogue.Label(kParObjectFocal), "Brennweite [Obj]: f");
     EXPECT_EQ(catalogue.Label(12), "");
+    EXPECT_EQ(catalogue.ApertureCaption(kApNA), "NA [Numerische Apertur - Objektraum]");
+    EXPECT_EQ(catalogue.ApertureCaption(kApNAImage), "NA' [Numerische Apertur - Bildraum]");
 
     std::vector<std::string> asked;
     const std::map<std::string, std::string> user = {{"Brennweite: ", "F'"},

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
+#include <map>
 
+#include "core/help/HelpTexts.h"
 #include "ui/chart/frmApFNosStandard.h"
 #include "ui/mainwindow/WindowDriver.h"
-#include "core/help/HelpTexts.h"
 #include "ui/shell/frmHelp.h"
 
 namespace lumarik {
@@ -42,11 +45,20 @@ TEST_F(Dialogs, StandardFNumberEntersTheExactValueOnlyForTheFNumber) {
 }
 
 TEST_F(Dialogs, HelpOpensOnThePageOfTheOptionsTab) {
-    Find<QTabWidget>("tabOptions")->setCurrentIndex(1);
-    Click("comHelp");
-    auto* help = window->findChild<frmHelp*>();
-    ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->CurrentPage(), 1);
+    auto* tabs = Find<QTabWidget>("tabOptions");
+    const std::map<QString, QString> helpPage = {{"Optionen", "Regler"},
+                                                 {"Erweitert", "Erweiterte Optionen"}};
+    ASSERT_EQ(tabs->count(), static_cast<int>(helpPage.size()));
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        Click("comHelp");
+        QPointer<frmHelp> help = window->findChild<frmHelp*>();
+        ASSERT_TRUE(help);
+        EXPECT_EQ(help->findChild<QListWidget*>("lstPages")->currentItem()->text().toStdString(),
+                  helpPage.at(tabs->tabText(page)).toStdString());
+        help->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 TEST_F(Dialogs, UserSymbolStyleShowsEverywhere) {

@@ -18,6 +18,7 @@ TEST(MainWindowTest, CaptionAndEndButton) {
     frmLumarik window(env.Context());
     window.show();
     EXPECT_EQ(window.windowTitle(), "Vendrel: Linsensystem Lumarik 1.0.0");
+    EXPECT_FALSE(window.windowIcon().pixmap(16).isNull());
     auto* end = window.findChild<QPushButton*>("comEnd");
     ASSERT_NE(end, nullptr);
     EXPECT_EQ(end->text(), "&Ende");

@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <memory>
 
@@ -198,6 +199,9 @@ TEST(SymbolsDisplayTest, AppliesOnlyAConfirmedChangeAndClosesItself) {
         ASSERT_TRUE(dialog);
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+        const QPoint offCentre =
+            dialog->frameGeometry().center() - dialog->screen()->availableGeometry().center();
+        EXPECT_LE(offCentre.manhattanLength(), 4) << offCentre.x() << ", " << offCentre.y();
         QLineEdit* box = dialog->findChild<QLineEdit*>("txtVarType_0");
         box->setText("g");
         QTest::keyClick(box, Qt::Key_Return);

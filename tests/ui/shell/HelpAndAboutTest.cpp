@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QDir>
 #include <QSettings>
 #include <QSysInfo>
 #include <QTabWidget>
@@ -30,6 +30,7 @@ TEST(AboutTest, ShowsTitleVersionCommentAndNotice) {
     about.show();
     const CSApplication app(env.Context());
     EXPECT_EQ(about.windowTitle(), "Info Lumarik");
+    EXPECT_FALSE(about.findChild<QLabel*>("picIcon")->pixmap().isNull());
     EXPECT_EQ(about.findChild<QLabel*>("lblVer")->text(), app.Version());
     EXPECT_EQ(about.findChild<QLabel*>("lblComment")->text(), app.Comment());
     EXPECT_TRUE(about.findChild<QLabel*>("lblDisclaimer")
