@@ -44,6 +44,23 @@ bool LumarikDocument::Undo() {
     return m_backup.Undo(m_model, m_options);
 }
 
+// ---- the choice of parameters ----------------------------------------------------------------
+
+SelectionResult LumarikDocument::SelectParameter(int k, bool ticked) {
+    if (!(ticked && m_model.Selected().IsFull())) TakeBackup(kBackupSelection);
+    return m_model.SelectParameter(k, ticked);
+}
+
+SelectionResult LumarikDocument::SelectAperture(int k, bool ticked) {
+    if (!(ticked && m_model.Apertures().IsFull())) TakeBackup(kBackupSelection);
+    return m_model.SelectAperture(k, ticked);
+}
+
+bool LumarikDocument::SetObjectAtInfinity(bool ticked) {
+    TakeBackup(kBackupObjectAtInfinity);
+    return m_model.ObjectAtInfinityChanged(ticked);
+}
+
 // ---- rows ------------------------------------------------------------------------------------
 
 VarCollection& LumarikDocument::RowCollection(int row) {

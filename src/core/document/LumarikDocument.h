@@ -66,6 +66,13 @@ public:
     bool Undo();
     int LastBackupReason() const { return m_backup.LastReason(); }
 
+    // ---- the choice of parameters ----
+    // A selection box was ticked or unticked: one undo step unless a fourth tick is ignored.
+    SelectionResult SelectParameter(int k, bool ticked);
+    SelectionResult SelectAperture(int k, bool ticked);
+    // True when the object height was removed with it (the boxes must follow).
+    bool SetObjectAtInfinity(bool ticked);
+
     // ---- the value rows ----
     bool RowHasRecord(int row) const;
     // Nothing when the row has no record.

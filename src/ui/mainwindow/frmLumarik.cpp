@@ -137,8 +137,7 @@ void frmLumarik::SelectParameter(int k) {
         return;
     }
     GuardScope guard(m_updateGuard);
-    if (!(box->isChecked() && m_model.Selected().IsFull())) Backup(kBackupSelection);
-    const SelectionResult result = m_model.SelectParameter(k, box->isChecked());
+    const SelectionResult result = m_doc.SelectParameter(k, box->isChecked());
     if (result.outcome != SelectOutcome::kAccepted) {
         SetChecked(box, false);
         if (result.outcome == SelectOutcome::kRefused && m_context.prompter) {
@@ -156,8 +155,7 @@ void frmLumarik::SelectAperture(int k) {
         return;
     }
     GuardScope guard(m_updateGuard);
-    if (!(box->isChecked() && m_model.Apertures().IsFull())) Backup(kBackupSelection);
-    const SelectionResult result = m_model.SelectAperture(k, box->isChecked());
+    const SelectionResult result = m_doc.SelectAperture(k, box->isChecked());
     if (result.outcome != SelectOutcome::kAccepted) {
         SetChecked(box, false);
         return;
@@ -172,8 +170,7 @@ void frmLumarik::ObjectAtInfinityClicked() {
         return;
     }
     GuardScope guard(m_updateGuard);
-    Backup(kBackupObjectAtInfinity);
-    if (m_model.ObjectAtInfinityChanged(m_chkObjAtInfinity->isChecked())) SyncBoxes();
+    if (m_doc.SetObjectAtInfinity(m_chkObjAtInfinity->isChecked())) SyncBoxes();
     RunSelectionCycle(false, false, true);
 }
 
