@@ -6,10 +6,21 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 
 int main(int argc, char** argv) {
-    // Widget tests never need a screen; this also covers CTest's test listing.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Widget tests never need a screen; this also covers CTest's test listing. The offscreen
+    // screen is a desktop's 1280 x 800 (its own default is 800 x 600), so that a window opens
+    // at the size it has on a user's screen.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    QTemporaryFile screens;
+    if ((platform.isEmpty() || platform == "offscreen") && screens.open()) {
+        screens.write(R"({"screens": [{"name": "Desktop",
+            "x": 0, "y": 0, "width": 1280, "height": 800, "logicalDpi": 96,
+            "logicalBaseDpi": 96, "dpr": 1}]})");
+        screens.flush();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
+    }
     QStandardPaths::setTestModeEnabled(true);
     QApplication::setOrganizationName(QStringLiteral("Lumarik"));
     QApplication::setApplicationName(QStringLiteral("Lumarik"));

@@ -508,8 +508,10 @@ bool DrgRoutines::DrawSystem(Canvas& canvas, const LumarikCode& code, const Opti
     m_clip.yMin = t.YAt(top + height);
     m_clip.yMax = t.YAt(top);
     if (dragInProgress) {
-        m_clip.zMin = t.ZAt(left);
-        m_clip.zMax = t.ZAt(left + width);
+        // Never less than at the press: the rounded transform can put the picture's edge a
+        // hair inside an element drawn on it, which would vanish as the drag starts.
+        m_clip.zMin = std::min(t.ZAt(left), m_extents.zMin);
+        m_clip.zMax = std::max(t.ZAt(left + width), m_extents.zMax);
     } else {
         m_clip.zMin = m_extents.zMin;
         m_clip.zMax = m_extents.zMax;

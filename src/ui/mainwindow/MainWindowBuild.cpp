@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QPainter>
 #include <algorithm>
+#include <utility>
+#include <vector>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,17 +16,28 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/model/ModelTexts.h"
 #include "ui/drawing/DrawingView.h"
 #include "ui/mainwindow/MainWindowTexts.h"
+#include "ui/mainwindow/WindowHelpers.h"
 #include "ui/mainwindow/frmLumarik.h"
 
 namespace lumarik {
 namespace {
+
+constexpr int kLeastSliderWidth = 160;
+// Frame and inner margins of a text box around its text.
+constexpr int kBoxPadding = 14;
+// The longest texts a value box and the two lists of results can show.
+const QString kWidestNumber = QStringLiteral("-0,12345678x");
+const QString kWidestResult = QStringLiteral(" 100000,00mm     [Virtuell]");
+const QString kWidestDepthOfField = QStringLiteral(" -1,00e+10mm");
 
 template <typename W>
 W* Named(W* widget, const QString& name, const QString& accessible = {}) {
@@ -45,8 +58,11 @@ QString Plain(QString caption) {
     return caption.trimmed();
 }
 
+// A check box as wide as its caption, so that a click beside the caption does not tick it.
 QCheckBox* NamedCheckBox(const QString& caption, const QString& name) {
-    return Named(new QCheckBox(caption), name, Plain(caption));
+    auto* box = Named(new QCheckBox(caption), name, Plain(caption));
+    box->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    return box;
 }
 
 // Long captions wrap in a label beside an untexted check box; clicking the label toggles the
@@ -89,11 +105,44 @@ protected:
     }
 };
 
+QWidget* KeepRoom(QWidget* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+    return widget;
+}
+
 QListWidget* NamedList(const QString& name, const QString& accessible) {
     auto* list = Named(new QListWidget, name, accessible);
-    list->setSelectionMode(QAbstractItemView::NoSelection);
-    list->setFocusPolicy(Qt::NoFocus);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return list;
+}
+
+// Gives a list the least size that shows `rows` rows of its widest text uncut. An empty list
+// takes `widest` in only for the measuring.
+void FitList(QListWidget* list, int rows, const QStringList& widest = {}) {
+    list->ensurePolished();
+    const bool empty = list->count() == 0;
+    if (empty) list->addItems(widest);
+    const int frame = 2 * list->frameWidth();
+    const int width = list->sizeHintForColumn(0) + frame;
+    const int row = std::max(list->sizeHintForRow(0), list->fontMetrics().height());
+    if (empty) list->clear();
+    list->setMinimumSize(width, rows * row + frame);
+}
+
+// A name list and its value list read as one table: row i of one belongs to row i of the
+// other, so they scroll and select together and only the value list shows a scroll bar.
+void PairLists(QListWidget* names, QListWidget* values) {
+    names->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QScrollBar* a = names->verticalScrollBar();
+    QScrollBar* b = values->verticalScrollBar();
+    QObject::connect(a, &QScrollBar::valueChanged, b, &QScrollBar::setValue);
+    QObject::connect(b, &QScrollBar::valueChanged, a, &QScrollBar::setValue);
+    const auto setRow = qOverload<int>(&QListWidget::setCurrentRow);
+    QObject::connect(names, &QListWidget::currentRowChanged, values, setRow);
+    QObject::connect(values, &QListWidget::currentRowChanged, names, setRow);
 }
 
 }  // namespace
@@ -107,33 +156,34 @@ void frmLumarik::BuildControls() {
     drawingRow->addWidget(m_pctDrg, 3);
     drawingRow->addWidget(BuildExtraInfo(), 2);
 
-    // Left: the distance and field choice, the value rows and the drawing. Right: the
-    // aperture choice, the options and the results. The drawing and the result lists take
-    // the room the window gains.
+    // Left: the distance, field and aperture choice, the value rows and the drawing. Right:
+    // the options and the results. The drawing takes the room the window gains. Rows and
+    // results keep their room while hidden, so that nothing moves under the mouse when they
+    // come and go.
     auto* left = new QVBoxLayout;
     left->addWidget(BuildSelectionFrames());
     left->addWidget(BuildValueRows());
     left->addLayout(drawingRow, 1);
     auto* right = new QVBoxLayout;
-    right->addWidget(BuildApertureFrame());
     right->addWidget(BuildOptionsTabs());
     right->addWidget(BuildResults(), 1);
 
     auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 2);
-    columns->addLayout(right, 1);
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 0);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
     layout->addLayout(columns, 1);
     layout->addWidget(BuildButtons());
+    SetTabOrder();
 }
 
 QWidget* frmLumarik::BuildSelectionFrames() {
     const ParameterCatalogue& catalogue = m_model.Catalogue();
     auto* frames = new QWidget;
-    auto* layout = new QHBoxLayout(frames);
+    auto* layout = new QGridLayout(frames);
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto* distances =
@@ -163,19 +213,20 @@ QWidget* frmLumarik::BuildSelectionFrames() {
     distanceLayout->addStretch(1);
     fieldLayout->addStretch(1);
 
-    // The image-height presets sit under the field choice they belong to.
     m_cmbImagHeight = Named(new QComboBox, QStringLiteral("cmbImagHeight"));
     m_cmbImagHeight->addItem(windowtexts::kUserImageHeight);
     m_cmbImagHeight->setAccessibleName(windowtexts::kUserImageHeight);
     m_cmbImagHeight->setEnabled(false);
-    m_cmbImagHeight->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_cmbImagHeight->setMinimumContentsLength(18);
-    auto* fieldColumn = new QVBoxLayout;
-    fieldColumn->addWidget(field, 1);
-    fieldColumn->addWidget(m_cmbImagHeight);
-    layout->addWidget(distances);
-    layout->addLayout(fieldColumn);
-    layout->addStretch(1);
+    // As wide as its longest entry, so that a chosen preset reads in full.
+    m_cmbImagHeight->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+
+    // The three choices side by side; the image-height presets under the field choice they
+    // belong to, reaching under the aperture choice.
+    layout->addWidget(distances, 0, 0, 2, 1);
+    layout->addWidget(field, 0, 1);
+    layout->addWidget(BuildApertureFrame(), 0, 2);
+    layout->addWidget(m_cmbImagHeight, 1, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    layout->setColumnStretch(3, 1);
     return frames;
 }
 
@@ -206,8 +257,15 @@ ValueRowWidgets frmLumarik::BuildRow(const QString& suffix, int rowNumber, bool 
     };
     ValueRowWidgets row;
     row.caption = Named(new QLabel, name("lblVarType"));
+    // One line for every distance or field label; the long aperture names wrap.
     row.caption->setWordWrap(true);
-    row.caption->setFixedWidth(112);
+    int captionWidth = 0;
+    for (int k = 0; k < kSelectableCount; ++k) {
+        const QString label = QString::fromStdString(m_model.Catalogue().Label(k));
+        captionWidth =
+            std::max(captionWidth, row.caption->fontMetrics().horizontalAdvance(label.trimmed()));
+    }
+    row.caption->setFixedWidth(captionWidth + 2);
     row.value = Named(new QLineEdit, name("txtVarType"),
                       accessible(windowtexts::kAccValue, windowtexts::kAccApValue));
     row.slider = Named(new QWidget, name("picSlider"));
@@ -219,24 +277,35 @@ ValueRowWidgets frmLumarik::BuildRow(const QString& suffix, int rowNumber, bool 
                     accessible(windowtexts::kAccSlider, windowtexts::kAccApSlider));
     row.bar->setRange(0, 100);
     row.bar->setValue(50);
+    // The arrow keys move by a hundredth of the range between the limits, Page Up/Down by a
+    // tenth; the slider is reached by Tab like the boxes. Right and Page Up make the value
+    // larger (a scroll bar turns the keys round by default).
     row.bar->setSingleStep(1);
     row.bar->setPageStep(10);
+    row.bar->setInvertedControls(false);
+    row.bar->setFocusPolicy(Qt::StrongFocus);
+    row.bar->setMinimumWidth(kLeastSliderWidth);
     row.sliderCaption = Named(new ElidedLabel, name("lblSliderVarValue"));
     row.sliderCaption->setAlignment(Qt::AlignCenter);
-    // The slider caption repeats the row caption; where the room is short it ends in "…".
-    row.sliderCaption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    row.value->setFixedWidth(84);
-    // Wide enough for the placeholder of an undefined limit.
+    // The slider caption repeats the row caption over the whole slider container; only a
+    // caption longer than that (user symbols) ends in "…".
+    row.sliderCaption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    row.sliderCaption->setFixedHeight(row.sliderCaption->fontMetrics().height());
+    // The value box fits "-- Nicht definiert --" and the longest number; the limit boxes the
+    // placeholder of an undefined limit.
+    const QFontMetrics metrics = row.value->fontMetrics();
+    row.value->setFixedWidth(std::max(metrics.horizontalAdvance(windowtexts::kNotDefined),
+                                      metrics.horizontalAdvance(kWidestNumber)) +
+                             kBoxPadding);
     for (QLineEdit* box : {row.lower, row.upper}) {
-        const QString widest = windowtexts::kLowerLimitPlaceholder;
-        box->setFixedWidth(box->fontMetrics().horizontalAdvance(widest) + 14);
+        box->setFixedWidth(metrics.horizontalAdvance(windowtexts::kLowerLimitPlaceholder) +
+                           kBoxPadding);
     }
-    row.bar->setMinimumWidth(60);
 
     auto* sliderLayout = new QGridLayout(row.slider);
     sliderLayout->setContentsMargins(0, 0, 0, 0);
     sliderLayout->setVerticalSpacing(0);
-    sliderLayout->addWidget(row.sliderCaption, 0, 1);
+    sliderLayout->addWidget(row.sliderCaption, 0, 0, 1, 3);
     sliderLayout->addWidget(row.lower, 1, 0);
     sliderLayout->addWidget(row.bar, 1, 1);
     sliderLayout->addWidget(row.upper, 1, 2);
@@ -266,9 +335,9 @@ QWidget* frmLumarik::BuildValueRows() {
 
     for (int i = 0; i <= kApertureRow; ++i) {
         const ValueRowWidgets& row = Row(i);
-        grid->addWidget(row.caption, i, 0);
-        grid->addWidget(row.value, i, 1);
-        grid->addWidget(row.slider, i, 2);
+        grid->addWidget(KeepRoom(row.caption), i, 0);
+        grid->addWidget(KeepRoom(row.value), i, 1);
+        grid->addWidget(KeepRoom(row.slider), i, 2);
     }
     grid->setColumnStretch(2, 1);
     m_comApFNosStandard = Named(new QPushButton(windowtexts::kStandardFNumbers),
@@ -276,6 +345,7 @@ QWidget* frmLumarik::BuildValueRows() {
                                 windowtexts::kStandardFNumbersTip);
     m_comApFNosStandard->setToolTip(windowtexts::kStandardFNumbersTip);
     m_comApFNosStandard->setVisible(false);
+    KeepRoom(m_comApFNosStandard);
     grid->addWidget(m_comApFNosStandard, kApertureRow + 1, 1);
 
     return panel;
@@ -291,7 +361,8 @@ QWidget* frmLumarik::BuildOptionsTabs() {
                             windowtexts::kLens + QStringLiteral(" / ") + windowtexts::kMirror);
     m_lstMirrorMode->addItems({windowtexts::kLens, windowtexts::kMirror});
     m_lstMirrorMode->setCurrentRow(0);
-    m_lstMirrorMode->setMaximumHeight(m_lstMirrorMode->sizeHintForRow(0) * 2 + 6);
+    FitList(m_lstMirrorMode, 2);
+    m_lstMirrorMode->setMaximumHeight(m_lstMirrorMode->minimumHeight());
     m_chkAllowVirtualObj = NamedCheckBox(windowtexts::kAllowVirtualObj, QStringLiteral("chkAllowVirtualObj"));
     m_chkHideRemoteConjug =
         NamedCheckBox(windowtexts::kHideRemoteConjug, QStringLiteral("chkHideRemoteConjug"));
@@ -304,13 +375,15 @@ QWidget* frmLumarik::BuildOptionsTabs() {
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
-    m_lstOptions->setMaximumHeight(m_lstOptions->sizeHintForRow(0) * 2 + 6);
+    FitList(m_lstOptions, 2);
+    m_lstOptions->setMaximumHeight(m_lstOptions->minimumHeight());
     m_lstSymbols = Named(new QListWidget, QStringLiteral("lstSymbols"),
                          windowtexts::kStandardSymbols + QStringLiteral(" / ") +
                              windowtexts::kUserSymbols);
     m_lstSymbols->addItems({windowtexts::kStandardSymbols, windowtexts::kUserSymbols});
     m_lstSymbols->setToolTip(windowtexts::kSymbolStyleTip);
-    m_lstSymbols->setMaximumHeight(m_lstSymbols->sizeHintForRow(0) * 2 + 6);
+    FitList(m_lstSymbols, 2);
+    m_lstSymbols->setMaximumHeight(m_lstSymbols->minimumHeight());
     m_comSymbols = Named(new QPushButton(windowtexts::kSymbolsButton),
                          QStringLiteral("comSymbols"), windowtexts::kSymbolsButtonTip);
     m_comSymbols->setToolTip(windowtexts::kSymbolsButtonTip);
@@ -366,14 +439,20 @@ QWidget* frmLumarik::BuildResults() {
     for (QLabel* label : {m_lblVirtualImage, m_lblInvalidCalcs}) {
         label->setAlignment(Qt::AlignCenter);
         label->setAutoFillBackground(true);
-        label->setWordWrap(true);
         label->setVisible(false);
     }
-    for (QListWidget* list : {m_lstResNames, m_lstResVals}) {
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const ParameterCatalogue& catalogue = m_model.Catalogue();
+    QStringList names = {FromStd(texts::kEffectiveFNumber), FromStd(texts::kMtfCutOff),
+                         QString::fromStdString(catalogue.Label(kParObjectFocal))};
+    for (int k = 0; k < kSelectableCount; ++k) {
+        names << QString::fromStdString(catalogue.Label(k));
     }
-    m_lstResNames->setMinimumWidth(190);
-    m_lstResVals->setMinimumWidth(100);
+    for (int k = 0; k < kApertureCount; ++k) names << FromStd(catalogue.ApertureName(k));
+    FitList(m_lstResNames, kListingRowCount, names);
+    FitList(m_lstResVals, kListingRowCount, {kWidestResult});
+    PairLists(m_lstResNames, m_lstResVals);
+    KeepRoom(m_lstResNames);
+    KeepRoom(m_lstResVals);
     layout->addWidget(m_lstResNames, 0, 0);
     layout->addWidget(m_lstResVals, 0, 1);
     layout->addWidget(m_lblVirtualImage, 1, 0, 1, 2);
@@ -390,15 +469,14 @@ QWidget* frmLumarik::BuildExtraInfo() {
     layout->addWidget(new QLabel(windowtexts::kDepthOfFieldTitle), 0, 0, 1, 2);
     m_lstDOFNames = NamedList(QStringLiteral("lstDOFNames"), windowtexts::kDepthOfFieldTitle);
     m_lstDOFVals = NamedList(QStringLiteral("lstDOFVals"), windowtexts::kDepthOfFieldTitle);
+    QStringList dofNames;
+    for (std::string_view name : texts::kDofRowNames) dofNames << FromStd(name);
+    FitList(m_lstDOFNames, kDofRowCount, dofNames);
+    FitList(m_lstDOFVals, kDofRowCount, {kWidestDepthOfField});
     for (QListWidget* list : {m_lstDOFNames, m_lstDOFVals}) {
-        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        // Six rows whatever the style adds around an item.
-        list->addItem(QStringLiteral("X"));
-        const int row = std::max(list->sizeHintForRow(0), list->fontMetrics().height() + 2);
-        list->clear();
-        list->setFixedHeight(6 * row + 2 * list->frameWidth() + 4);
+        list->setFixedHeight(list->minimumHeight());
     }
+    PairLists(m_lstDOFNames, m_lstDOFVals);
     layout->setVerticalSpacing(2);
     layout->addWidget(m_lstDOFNames, 1, 0);
     layout->addWidget(m_lstDOFVals, 1, 1);
@@ -453,6 +531,103 @@ QWidget* frmLumarik::BuildButtons() {
     layout->addWidget(m_comPrint);
     layout->addWidget(m_comEnd);
     return panel;
+}
+
+// Tab runs through each value row as value, lower limit, upper limit, slider; the result lists
+// follow the options.
+void frmLumarik::SetTabOrder() {
+    for (int i = 0; i <= kApertureRow; ++i) {
+        const ValueRowWidgets& row = Row(i);
+        setTabOrder(row.value, row.lower);
+        setTabOrder(row.lower, row.upper);
+        setTabOrder(row.upper, row.bar);
+    }
+    setTabOrder(m_comSymbols, m_lstResNames);
+    setTabOrder(m_lstResNames, m_lstResVals);
+}
+
+namespace {
+
+// How much wider and higher the window must be so that no visible caption is cut: a one-line
+// text needs its whole width, a wrapped one the height of its lines at its width.
+QSize Shortfall(const QWidget* window) {
+    QSize more(0, 0);
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window)) continue;
+        const auto* label = qobject_cast<const QLabel*>(w);
+        if (label && label->wordWrap()) {
+            more.rheight() =
+                std::max(more.height(), label->heightForWidth(label->width()) - label->height());
+        } else if (label || qobject_cast<const QCheckBox*>(w) ||
+                   qobject_cast<const QRadioButton*>(w) || qobject_cast<const QPushButton*>(w)) {
+            more.rwidth() = std::max(more.width(), w->sizeHint().width() - w->width());
+        }
+    }
+    return more;
+}
+
+}  // namespace
+
+// The window's least size is what its largest content needs: three value rows, the aperture
+// row, the results, the extra information and the longest messages, within the screen. It is
+// taken once, so that the window keeps its size while rows and panels come and go.
+void frmLumarik::FitToContent() {
+    struct Kept {
+        QWidget* widget;
+        bool visible;
+    };
+    std::vector<Kept> kept;
+    auto reveal = [&kept](QWidget* w) {
+        kept.push_back({w, !w->isHidden()});
+        w->setVisible(true);
+    };
+    std::vector<std::pair<QLabel*, QString>> texts;
+    auto sample = [&texts](QLabel* label, const QString& text) {
+        texts.emplace_back(label, label->text());
+        label->setText(text);
+    };
+    const QString widestLabel = QString::fromStdString(m_model.Catalogue().Label(kParTrack));
+    for (int i = 0; i <= kApertureRow; ++i) {
+        ValueRowWidgets& row = Row(i);
+        for (QWidget* w : std::initializer_list<QWidget*>{row.caption, row.value, row.slider}) {
+            reveal(w);
+        }
+        const QString caption =
+            i == kApertureRow ? FromStd(m_model.Catalogue().ApertureName(kApFNumber)) : widestLabel;
+        sample(row.caption, caption);
+        sample(row.sliderCaption, caption);
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_comApFNosStandard, m_lstResNames, m_lstResVals, m_pctDrg, m_tabExtraInfo,
+             m_lblVirtualImage, m_lblInvalidCalcs, m_lblDOFCalc}) {
+        reveal(w);
+    }
+    sample(m_lblVirtualImage, FromStd(texts::kVirtualObjectImageAtInfinity));
+    sample(m_lblInvalidCalcs, FromStd(texts::kNoSolution));
+    sample(m_lblDOFCalc, FromStd(texts::kDofBelowAiry));
+
+    // Laid out as if shown, but kept off the screen: hidden panels are not laid out.
+    setAttribute(Qt::WA_DontShowOnScreen, true);
+    show();
+    const QSize screen = this->screen()->availableGeometry().size();
+    setMinimumSize(0, 0);
+    QSize size = layout()->totalMinimumSize();
+    for (int round = 0; round < 10; ++round) {
+        resize(size);
+        layout()->activate();
+        const QSize more = Shortfall(this);
+        if (more.width() <= 0 && more.height() <= 0) break;
+        size += more.expandedTo(QSize(0, 0));
+    }
+    // Set anew, so that it counts as set by hand (the layout has set the same values) and no
+    // later layout pass changes it.
+    setMinimumSize(0, 0);
+    setMinimumSize(size.boundedTo(screen));
+
+    for (const auto& [label, text] : texts) label->setText(text);
+    for (const Kept& k : kept) k.widget->setVisible(k.visible);
+    hide();
+    setAttribute(Qt::WA_DontShowOnScreen, false);
 }
 
 }  // namespace lumarik

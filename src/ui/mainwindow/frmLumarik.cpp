@@ -112,6 +112,7 @@ void frmLumarik::Load() {
     RefreshCaption();
     SyncOptionControls();
     RunSelectionCycle(true, true, true);
+    FitToContent();
     app.FormPosnGet(this, kDefaultWidthTwips, kDefaultHeightTwips);
     m_loading = false;
 }
@@ -231,6 +232,7 @@ void frmLumarik::ShowRow(int row) {
         WriteBox(w.lower, windowtexts::kLowerLimitPlaceholder);
         WriteBox(w.upper, windowtexts::kUpperLimitPlaceholder);
         for (QWidget* c : {static_cast<QWidget*>(w.value), w.slider}) c->setEnabled(false);
+        CentreSlider(w.bar);
         return;
     }
     const CVarType& record = *m_doc.RowRecord(row);
@@ -263,14 +265,27 @@ void frmLumarik::ShowLimits(int row) {
                                         : windowtexts::kUpperLimitPlaceholder);
 }
 
+// A slider moves the value only between two limits; without them it rests in the middle and
+// takes no input.
 void frmLumarik::SetSliderPosition(int row) {
     QScrollBar* bar = Row(row).bar;
-    const CVarType* record = m_doc.RowRecord(row);
-    if (!record) return;
-    const std::optional<int> position = SliderPosition(*record, bar->minimum(), bar->maximum());
+    const CVarType* found = m_doc.RowRecord(row);
+    const bool limited = found != nullptr && found->bLimLowDef && found->bLimHihDef;
+    bar->setEnabled(limited);
+    if (!limited) {
+        CentreSlider(bar);
+        return;
+    }
+    const std::optional<int> position = SliderPosition(*found, bar->minimum(), bar->maximum());
     if (!position) return;
     m_sliderPositioning = true;
     bar->setValue(*position);
+    m_sliderPositioning = false;
+}
+
+void frmLumarik::CentreSlider(QScrollBar* bar) {
+    m_sliderPositioning = true;
+    bar->setValue((bar->minimum() + bar->maximum()) / 2);
     m_sliderPositioning = false;
 }
 
@@ -411,7 +426,7 @@ void frmLumarik::HelpClicked() {
 // written before the page shows, so a crash on it never repeats it.
 void frmLumarik::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (m_shownOnce) return;
+    if (m_shownOnce || testAttribute(Qt::WA_DontShowOnScreen)) return;
     m_shownOnce = true;
     QTimer::singleShot(0, this, [this] {
         if (!ShouldShowNewFeatures()) return;
@@ -422,12 +437,15 @@ void frmLumarik::showEvent(QShowEvent* event) {
 
 void frmLumarik::ShowListing(const ListingRows& rows) {
     while (m_lstResNames->count() < kListingRowCount) m_lstResNames->addItem(QString());
+    // Rewriting the values keeps the row the user has chosen in both lists.
+    const int current = m_lstResNames->currentRow();
     m_lstResVals->clear();
     for (int i = 0; i < kListingRowCount; ++i) {
         if (rows.writeName[i])
             m_lstResNames->item(i)->setText(QString::fromStdString(rows.names[i]));
         m_lstResVals->addItem(QString::fromStdString(rows.values[i]));
     }
+    m_lstResVals->setCurrentRow(current);
 }
 
 void frmLumarik::ShowDepthOfField() {
@@ -435,9 +453,10 @@ void frmLumarik::ShowDepthOfField() {
         for (std::string_view name : texts::kDofRowNames) m_lstDOFNames->addItem(FromStd(name));
     }
     const DepthOfFieldView dof = m_model.DepthOfFieldRows();
+    const int current = m_lstDOFNames->currentRow();
     m_lstDOFVals->clear();
-    for (const std::string& value : dof.values)
-        m_lstDOFVals->addItem(QString::fromStdString(value));
+    for (const std::string& value : dof.values) m_lstDOFVals->addItem(QString::fromStdString(value));
+    m_lstDOFVals->setCurrentRow(current);
     ShowLabel(m_lblDOFCalc, dof.message);
 }
 

@@ -69,6 +69,8 @@ private:
     QWidget* BuildExtraInfo();
     QWidget* BuildButtons();
     ValueRowWidgets BuildRow(const QString& suffix, int rowNumber, bool aperture);
+    void SetTabOrder();
+    void FitToContent();
 
     void Load();
     // The drawing (MainWindowDrawing.cpp).
@@ -135,6 +137,7 @@ private:
     void ShowRow(int row);
     void ShowLimits(int row);
     void SetSliderPosition(int row);
+    void CentreSlider(QScrollBar* bar);
     void ShowResults(const ResultsView& view);
     void ShowListing(const ListingRows& rows);
     void ShowDepthOfField();

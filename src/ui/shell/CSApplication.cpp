@@ -51,9 +51,15 @@ std::array<int, 4> ParsePosition(const QString& stored) {
 }  // namespace
 
 QRect PlaceWindow(const QString& stored, int defaultWidth, int defaultHeight,
-                  const QVector<QRect>& screens, bool resizable, QSize fixedSize) {
+                  const QVector<QRect>& screens, bool resizable, QSize fixedSize, QSize leastSize) {
     const QRect fallback(0, 0, 19200, 12000);
     auto [top, left, height, width] = ParsePosition(stored);
+    // A window never opens smaller than its content needs, whether the size was stored or
+    // is the default.
+    if (height >= 1) height = std::max(height, leastSize.height());
+    if (width >= 1) width = std::max(width, leastSize.width());
+    defaultHeight = std::max(defaultHeight, leastSize.height());
+    defaultWidth = std::max(defaultWidth, leastSize.width());
 
     // The screen the window was on: the one holding its centre, else the primary.
     QRect screen = screens.isEmpty() ? fallback : screens.first();
@@ -174,7 +180,7 @@ void CSApplication::FormPosnGet(QWidget* frm, int defaultWidth, int defaultHeigh
     }
     const bool resizable = frm->minimumSize() != frm->maximumSize();
     const QRect r = PlaceWindow(stored, defaultWidth, defaultHeight, screens, resizable,
-                                frm->size() * kTwipsPerPixel);
+                                frm->size() * kTwipsPerPixel, frm->minimumSize() * kTwipsPerPixel);
     frm->move(r.left() / kTwipsPerPixel, r.top() / kTwipsPerPixel);
     if (resizable) frm->resize(r.width() / kTwipsPerPixel, r.height() / kTwipsPerPixel);
 }

@@ -21,9 +21,11 @@ constexpr int kTwipsPerPixel = 15;
 // Where a window goes, in twips. `screens` are the available desktop areas of
 // every screen (the first is the primary one); `stored` is the saved
 // "Top|Left|Height|Width" text. For a window that is not resizable,
-// `fixedSize` (width, height) is kept and only the position is taken.
+// `fixedSize` (width, height) is kept and only the position is taken. A
+// resizable window gets at least `leastSize`, stored or not.
 QRect PlaceWindow(const QString& stored, int defaultWidth, int defaultHeight,
-                  const QVector<QRect>& screens, bool resizable, QSize fixedSize = {});
+                  const QVector<QRect>& screens, bool resizable, QSize fixedSize = {},
+                  QSize leastSize = {});
 
 class CSApplication {
 public:

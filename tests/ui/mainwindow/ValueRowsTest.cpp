@@ -38,6 +38,17 @@ TEST_F(MainWindowRows, TypingAValueOpensLimitsAndCentresTheSlider) {
     EXPECT_TRUE(env.prompter.Shown().empty());
 }
 
+TEST_F(MainWindowRows, ASliderWithoutLimitsRestsInTheMiddleAndTakesNoInput) {
+    Tick("chkVarType_0");
+    Type("txtVarType_0", "100");
+    auto* slider = Find<QScrollBar>("hscVarValue_0");
+    slider->setValue(100);
+    Click("comClear");
+    Tick("chkVarType_0");
+    EXPECT_EQ(slider->value(), 50);
+    EXPECT_FALSE(slider->isEnabled());
+}
+
 TEST_F(MainWindowRows, APositiveObjectDistanceIsAskedAgainUntilNegative) {
     Tick("chkVarType_1");
     env.prompter.AnswerInput(std::nullopt);   // Cancel shows the box again

@@ -58,6 +58,14 @@ TEST(PlaceWindowTest, StaysOnTheScreenItWasOn) {
     EXPECT_TRUE(kScreen.contains(back)) << back.x() << "," << back.y();
 }
 
+TEST(PlaceWindowTest, ANeededSizeAboveTheDefaultOrTheStoredSizeWins) {
+    const QSize least(15000, 9000);
+    EXPECT_EQ(PlaceWindow("", 12300, 8400, {kScreen}, true, {}, least),
+              QRect(2100, 1500, 15000, 9000));
+    EXPECT_EQ(PlaceWindow("600|900|7000|9000", 12300, 8400, {kScreen}, true, {}, least),
+              QRect(900, 600, 15000, 9000));
+}
+
 TEST(PlaceWindowTest, FixedSizeWindowIsOnlyMoved) {
     const QRect r = PlaceWindow("600|900|1|1", 12300, 8400, {kScreen}, false, QSize(4500, 3000));
     EXPECT_EQ(r, QRect(900, 600, 4500, 3000));
