@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/backup/DataBackup.h"
+#include "core/beam/GaussianBeam.h"
 #include "core/format/NumberInput.h"
 #include "core/ini/INICode.h"
 #include "core/model/LumarikCode.h"
@@ -60,6 +61,8 @@ public:
     const LumarikCode& Model() const { return m_model; }
     Options& Opts() { return m_options; }
     const Options& Opts() const { return m_options; }
+    GaussianBeam& Beam() { return m_beam; }
+    const GaussianBeam& Beam() const { return m_beam; }
 
     // ---- undo ----
     void TakeBackup(int reason, int index = 0);
@@ -145,6 +148,7 @@ private:
 
     LumarikCode m_model;
     Options m_options;
+    GaussianBeam m_beam;
     DataBackup m_backup;
 };
 

@@ -12,6 +12,8 @@ struct Options {
     bool showExtra = false;       // the extra-information tabs
     bool imageHeightPreset = false;
     int imageHeightPresetIndex = 0;
+    bool beamMode = false;    // the Gaussian-beam mode replaces the paraxial one
+    bool showExtraGB = true;  // the extra-information tab of the beam mode
 };
 
 }  // namespace lumarik
