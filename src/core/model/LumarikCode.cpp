@@ -351,11 +351,11 @@ LabelView LumarikCode::VirtualLabel(bool drawingVisible) const {
 }
 
 std::string LumarikCode::ValueText(int number, float internal) const {
-    return m_catalogue.ValueText(number, internal, m_decimalSep);
+    return m_catalogue.ValueText(number, internal, m_separators.decimal);
 }
 
 std::string LumarikCode::ApertureValueText(int k, float internal) const {
-    return m_catalogue.ApertureValueText(k, internal, m_decimalSep);
+    return m_catalogue.ApertureValueText(k, internal, m_separators.decimal);
 }
 
 }  // namespace lumarik

@@ -237,7 +237,7 @@ DepthOfFieldView LumarikCode::DepthOfFieldRows() const {
         view.messageHeight = kMessageLineHeight;
         return view;
     }
-    view.values = m_dof.ValueTexts(m_decimalSep);
+    view.values = m_dof.ValueTexts(m_separators.decimal);
     const double airyDiameter = 2.0 * std::fabs(m_apertureValues[kApAiryRadius]);
     if (m_dof.CofCType() == kCofCCustom && airyDiameter > m_dof.Table()[kDofCofC]) {
         view.message = {true, texts::kDofBelowAiry, kColourRed};
@@ -249,7 +249,7 @@ DepthOfFieldView LumarikCode::DepthOfFieldRows() const {
 CustomCofCResult LumarikCode::CommitCustomCofC(std::string_view text,
                                                const std::function<void()>& beforeChange) {
     CustomCofCResult result;
-    const std::optional<double> number = ParseNumber(text, m_decimalSep);
+    const std::optional<double> number = ParseNumber(text, m_separators);
     if (!number) return result;
     result.accepted = true;
     // A number beyond the float range, or one that rounds to a float 0, cannot be a custom
@@ -279,7 +279,7 @@ bool LumarikCode::ChooseCofCType(int type) {
 // With the custom type the circle in use is the custom value; with the others the box keeps
 // the custom value for when the type returns to custom.
 std::string LumarikCode::CofCBoxText() const {
-    return DofSmallValueText(m_dof.CofCCustomVal(), m_decimalSep);
+    return DofSmallValueText(m_dof.CofCCustomVal(), m_separators.decimal);
 }
 
 }  // namespace lumarik

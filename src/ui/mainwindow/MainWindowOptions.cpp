@@ -106,7 +106,7 @@ void frmLumarik::CommitAdvanced(int row) {
     if (m_updateGuard != 0 || UnchangedSinceWritten(box)) return;
     GuardScope guard(m_updateGuard);
     const std::optional<AcceptedNumber> accepted =
-        AcceptNumber(box->text().toStdString(), m_model.DecimalSeparator());
+        AcceptNumber(box->text().toStdString(), m_model.Separators());
     if (!accepted) return;
     const AdvancedCommit check = CommitAdvancedValue(m_model, row, accepted->value, false);
     if (check.outcome == AdvancedCommit::Outcome::kRefused && m_context.prompter) {

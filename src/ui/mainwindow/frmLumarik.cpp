@@ -47,9 +47,21 @@ QString ColourStyle(std::uint32_t rgb) {
         .arg((rgb >> 16) & 0xFF);
 }
 
-char UserDecimalSeparator() {
-    const QString sep = QLocale::system().decimalPoint();
-    return sep.size() == 1 && sep[0].unicode() < 128 ? static_cast<char>(sep[0].unicode()) : '.';
+// A separator the core can take: a single ASCII character, else nothing ('\0').
+char AsciiSeparator(const QString& sep) {
+    return sep.size() == 1 && sep[0].unicode() < 128 ? static_cast<char>(sep[0].unicode()) : '\0';
+}
+
+// Where the group separator is no single ASCII character (a no-break space), the other of
+// point and comma stands in for it.
+NumberSeparators UserSeparators() {
+    const QLocale locale = QLocale::system();
+    const char decimal = AsciiSeparator(locale.decimalPoint());
+    NumberSeparators separators = NumberSeparators::WithDecimal(decimal != '\0' ? decimal : '.');
+    if (const char group = AsciiSeparator(locale.groupSeparator()); group != '\0') {
+        separators.group = group;
+    }
+    return separators;
 }
 
 }  // namespace
@@ -59,7 +71,7 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     setObjectName(QStringLiteral("frmLumarik"));
     setWindowIcon(QIcon(QStringLiteral(":/lumarik/lumarik.png")));
     m_model.SetDiagnostics(this);
-    m_model.SetDecimalSeparator(UserDecimalSeparator());
+    m_model.SetSeparators(UserSeparators());
     BuildControls();
     ConnectOptions();
     ConnectDrawing();
@@ -290,7 +302,7 @@ void frmLumarik::CommitValueNow(int row) {
     const int position = RowPosition(row);
     const CVarType stored = records.Item(position);
     const float factor = RowFactor(row);
-    const char sep = m_model.DecimalSeparator();
+    const NumberSeparators sep = m_model.Separators();
     const std::optional<AcceptedNumber> accepted = AcceptNumber(box->text().toStdString(), sep);
     if (!accepted || !FitsSingle(accepted->value * factor)) {
         WriteBox(box, stored.bVarValDef ? DisplayText(row, stored.sVarValue) : QString());
@@ -330,7 +342,7 @@ void frmLumarik::CommitLimit(int row, bool upper) {
     QLineEdit* box = upper ? Row(row).upper : Row(row).lower;
     if (UnchangedSinceWritten(box)) return;
     const std::optional<AcceptedNumber> accepted =
-        AcceptNumber(box->text().toStdString(), m_model.DecimalSeparator());
+        AcceptNumber(box->text().toStdString(), m_model.Separators());
     const float factor = RowFactor(row);
     if (!accepted || !FitsSingle(accepted->value * factor)) return;
     GuardScope guard(m_updateGuard);
@@ -401,7 +413,7 @@ void frmLumarik::StoreRecord(int row, const CVarType& record) {
 
 double frmLumarik::AskNegativeDistance(const QString& prompt, double x) {
     if (!m_context.prompter) return -x;
-    const char sep = m_model.DecimalSeparator();
+    const NumberSeparators sep = m_model.Separators();
     while (!(x < 0)) {
         const std::optional<QString> answer = m_context.prompter->Input(
             prompt, windowtexts::kObjectDistanceTitle, QString::fromStdString(NumberText(-x)));
@@ -415,7 +427,7 @@ double frmLumarik::AskNegativeDistance(const QString& prompt, double x) {
 double frmLumarik::AskAperture(const QString& prompt, double x, double minimum,
                                double defaultAnswer, double below) {
     if (!m_context.prompter) return std::max(x, minimum);
-    const char sep = m_model.DecimalSeparator();
+    const NumberSeparators sep = m_model.Separators();
     auto admissible = [&] { return x >= minimum && (below <= 0.0 || x < below); };
     while (!admissible()) {
         const std::optional<QString> answer = m_context.prompter->Input(

@@ -119,7 +119,7 @@ class CustomCofCCommit : public ::testing::TestWithParam<CommitCase> {};
 TEST_P(CustomCofCCommit, StoresOnlyANewPositiveCustomValue) {
     const CommitCase& c = GetParam();
     LumarikCode code;
-    code.SetDecimalSeparator(',');
+    code.SetSeparators({',', '.'});
     code.DepthOfField().SetCofCType(c.type);
     Choose(code, {{0, 100}, {1, -200}, {5, 10}});
     GiveAperture(code, kApStopRadius, 12.5f);
