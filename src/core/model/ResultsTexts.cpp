@@ -150,6 +150,17 @@ private:
     std::string_view m_placeholder;
 };
 
+std::string_view UndefinedDofReason(DofState state) {
+    switch (state) {
+        case DofState::kImageAtInfinity:
+            return texts::kDofImageAtInfinity;
+        case DofState::kVirtualObject:
+            return texts::kDofVirtualObject;
+        default:
+            return texts::kDofVirtualImage;
+    }
+}
+
 }  // namespace
 
 LumarikCode::ListingSwitches LumarikCode::CurrentListingSwitches() const {
@@ -226,15 +237,19 @@ ListingRows LumarikCode::BuildListing(bool rewriteNames, bool dragInProgress, bo
 DepthOfFieldView LumarikCode::DepthOfFieldRows() const {
     DepthOfFieldView view;
     const float effectiveFNumber = EffectiveFNumber();
-    if (m_noSolution || m_apertureMissing || effectiveFNumber == 0.0f || !m_dof.Valid()) {
+    const DofState state = m_dof.State();
+    if (m_noSolution || m_apertureMissing || effectiveFNumber == 0.0f ||
+        state != DofState::kEvaluated) {
         view.values.fill(std::string(texts::kDofNoValue));
         if (m_noSolution) return view;
+        view.messageHeight = kMessageLineHeight;
         if (m_apertureMissing || effectiveFNumber == 0.0f) {
             view.message = {true, texts::kDofNeedsAperture, kColourYellow};
-        } else {
+        } else if (state == DofState::kFailed) {
             view.message = {true, texts::kDofError, kColourRed};
+        } else {
+            view.message = {true, UndefinedDofReason(state), kColourYellow};
         }
-        view.messageHeight = kMessageLineHeight;
         return view;
     }
     view.values = m_dof.ValueTexts(m_separators.decimal);
