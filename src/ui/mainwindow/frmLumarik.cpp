@@ -492,6 +492,7 @@ void frmLumarik::ShowResults(const ResultsView& view) {
         ShowDepthOfField();
     } else {
         m_lstDOFVals->clear();
+        m_lblDOFCalc->hide();  // its message spoke of the values just cleared
     }
 
     m_lblInvalidCalcs->setText(FromStd(texts::kNoSolution));
