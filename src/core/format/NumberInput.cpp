@@ -69,7 +69,6 @@ std::string_view Trimmed(std::string_view text) {
 
 // A number found in a text, in the form from_chars reads (sign, digits, '.', 'e', exponent).
 struct ScannedNumber {
-    std::size_t begin = 0;
     std::size_t end = 0;
     std::string normalized;
     bool negative = false;
@@ -96,7 +95,6 @@ std::optional<ScannedNumber> ScanNumber(std::string_view text, std::size_t pos,
     // Keeps exponents far beyond any double's range from overflowing the counter.
     constexpr long long kExponentCeiling = 1000000000;
     ScannedNumber n;
-    n.begin = pos;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         n.negative = text[pos] == '-';
         ++pos;
@@ -193,24 +191,8 @@ std::optional<Conversion> WholeNumber(std::string_view text, NumberSeparators se
     return std::nullopt;
 }
 
-// A unit character: an ASCII letter or any byte of a non-ASCII character (µ, °).
-bool IsUnitChar(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-           static_cast<unsigned char>(c) >= 0x80;
-}
-
-// The text without its trailing unit and the blanks before it.
-std::string_view WithoutUnit(std::string_view text) {
-    std::size_t end = text.size();
-    while (end > 0 && IsUnitChar(text[end - 1])) {
-        --end;
-    }
-    while (end > 0 && IsBlank(text[end - 1])) {
-        --end;
-    }
-    return text.substr(0, end);
-}
-
+// Of the numbers the text begins with in the typed formats, the longest; the earlier format
+// where two read as much.
 std::optional<ScannedNumber> LongestLeadingNumber(std::string_view text,
                                                   NumberSeparators separators) {
     std::optional<ScannedNumber> longest;
@@ -262,15 +244,9 @@ std::optional<AcceptedNumber> AcceptNumber(std::string_view text, NumberSeparato
     if (const std::optional<Conversion> c = WholeNumber(trimmed, separators)) {
         return accept(*c, NumberSource::kDirect, std::nullopt);
     }
-    const std::string_view number = WithoutUnit(trimmed);
-    if (!number.empty() && number.size() < trimmed.size()) {
-        if (const std::optional<Conversion> c = WholeNumber(number, separators)) {
-            return accept(*c, NumberSource::kLeadingNumber, std::string(number));
-        }
-    }
     if (const std::optional<ScannedNumber> n = LongestLeadingNumber(trimmed, separators)) {
         return accept(Convert(*n), NumberSource::kLeadingNumber,
-                      std::string(trimmed.substr(n->begin, n->end - n->begin)));
+                      std::string(trimmed.substr(0, n->end)));
     }
 
     std::string cleaned;

@@ -49,11 +49,10 @@ struct AcceptedNumber {
 
 // Accepts a box's text, never reading less of a number than the user typed:
 //   1. the whole text as ParseNumber reads it;
-//   2. the text without a trailing unit (letters, non-ASCII characters such as µ or °, and
-//      the blanks before them), as ParseNumber reads it ("1e3mm" is 1000, "12 mm" is 12);
-//   3. the longest number the text begins with, in any of the three formats (the earlier
-//      format where two read as much), its exponent included;
-//   4. the text cleaned (every character except 0-9 . , + - removed: "mm12" gives 12), as
+//   2. the longest number the text begins with in any of the three formats (the earlier
+//      format where two read as much), its exponent included: a unit or anything else that
+//      follows is dropped ("1e3mm" is 1000, "12 mm" is 12, German "1.500 mm" is 1500);
+//   3. the text cleaned (every character except 0-9 . , + - removed: "mm12" gives 12), as
 //      ParseNumber reads it.
 // Nothing when none applies ("abc", "", "-"), and nothing for a number beyond the range of
 // double: "1e400" is rejected rather than cleaned into 1400.

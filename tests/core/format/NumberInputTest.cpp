@@ -65,7 +65,7 @@ const AcceptCase kAcceptCases[] = {
     // A unit, or anything else, after the number.
     {kEn, "1e", 1.0, kLeading, "1"},            {kEn, "-3.5Grad", -3.5, kLeading, "-3.5"},
     {kDe, "2,5 \xC2\xB0", 2.5, kLeading, "2,5"}, {kDe, "1.500x3", 1500.0, kLeading, "1.500"},
-    {kEn, "1.500x3", 1.5, kLeading, "1.500"},   {kEn, "1,5x3", 1.5, kLeading, "1,5"},
+    {kEn, "1.500x3", 1.5, kLeading, "1.500"},   {kEn, "1,5%", 1.5, kLeading, "1,5"},
     {kEn, "1e400x3", kNone, kDirect, kNone},
     // Anything else is cleaned.
     {kEn, "mm12", 12.0, kCleaned, "12"},        {kEn, "- 5", -5.0, kCleaned, "-5"},
@@ -118,6 +118,7 @@ TEST(NumberInput, SameValueUsesAnAbsoluteToleranceAndSeparatesZero) {
     EXPECT_TRUE(SameValue(1e-9, 2e-9));
     EXPECT_TRUE(SameValue(-5, -5.00000005));
     EXPECT_FALSE(SameValue(100.0000002, 100));
+    EXPECT_FALSE(SameValue(100, 100.0000002));
     EXPECT_FALSE(SameValue(std::nan(""), std::nan("")));
 }
 

@@ -172,6 +172,8 @@ TEST(DepthOfFieldFormats, PrecisionFollowsTheSize) {
         {"0.025", " 0.025mm", " 0.0250mm"}, {"0.0067", " 0.0067mm", " 0.00670mm"},
         {"0.00025", " 0.00025mm", " 2.50e-4mm"}, {"0.0001", " 1.00e-4mm", " 1.00e-4mm"},
         {"-1234.4", "-1234.4mm", "-1234mm"}, {"2.5e6", " 2500000.0mm", " 2.50e+6mm"},
+        {"10.05", " 10.1mm", " 10.05mm"}, {"0.01005", " 0.0101mm", " 0.0101mm"},
+        {"1005", " 1005.0mm", " 1005mm"},
         {"-1e20", "-100000000000000000000.0mm", " Infinity"}};
     // clang-format on
     for (const auto& [text, small, distance] : cases) {
