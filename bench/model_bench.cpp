@@ -18,7 +18,7 @@ void Give(VarCollection& collection, int number, float value) {
 
 LumarikCode LensWithStop() {
     LumarikCode code;
-    code.SetDecimalSeparator(',');
+    code.SetSeparators({',', '.'});
     for (const auto& [number, value] :
          {std::pair{kParFocal, 100.0f}, std::pair{kParObjectDist, -200.0f},
           std::pair{kParObjectHeight, 10.0f}}) {

@@ -25,7 +25,7 @@ namespace {
 constexpr std::size_t kColumns = 12;
 
 float Number(std::string_view text, std::string_view column) {
-    const std::optional<double> value = ParseNumber(text, '.');
+    const std::optional<double> value = ParseNumber(text, NumberSeparators{});
     if (!value) {
         throw std::invalid_argument(std::string(column) + ": \"" + std::string(text) +
                                     "\" ist keine Zahl");

@@ -36,11 +36,12 @@ void CheckValue(double value, char decimalSep) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     for (const char decimalSep : {'.', ','}) {
-        if (const auto accepted = AcceptNumber(text, decimalSep)) {
+        const auto separators = NumberSeparators::WithDecimal(decimalSep);
+        if (const auto accepted = AcceptNumber(text, separators)) {
             CheckValue(accepted->value, decimalSep);
             // What is written back into the box must read as the accepted value.
             Require(!accepted->rewrite ||
-                    ParseNumber(*accepted->rewrite, decimalSep) == accepted->value);
+                    ParseNumber(*accepted->rewrite, separators) == accepted->value);
         }
         Format(1234.5678, text, decimalSep);
         Format(-0.00012f, text, decimalSep);

@@ -155,7 +155,7 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 std::string UserNameCell(std::string_view name, char decimalSep) {
-    if (Trimmed(name).empty() || ParseNumber(name, decimalSep)) {
+    if (Trimmed(name).empty() || ParseNumber(name, NumberSeparators::WithDecimal(decimalSep))) {
         return {};
     }
     std::string cell(name);
@@ -186,7 +186,8 @@ std::optional<WaveLine> UserLine(std::string_view line, char decimalSep) {
     }
     std::string_view field = line.substr(bar + 1);
     field = field.substr(0, field.find('|'));
-    const std::optional<double> value = ParseNumber(field, decimalSep);
+    const std::optional<double> value =
+        ParseNumber(field, NumberSeparators::WithDecimal(decimalSep));
     if (!value || std::fabs(*value) > FLT_MAX) {
         return std::nullopt;
     }

@@ -104,10 +104,10 @@ UserWaveList ReadUserWaveFile(const std::filesystem::path& programDirectory, cha
 
 // The file's lines as entries: the bytes are UTF-8 (a byte order mark is dropped), or
 // Windows-1252 when they are not valid UTF-8; lines end in LF, CR LF or a lone CR. A line is
-// name '|' wavelength ['|' ignored...]; the wavelength is read in the user's convention (the
-// point is accepted too). Lines without a second field, with one that is no number or none a
-// float can hold, are skipped. Reading stops at kMaxUserWaveLines entries. The result is
-// always loaded.
+// name '|' wavelength ['|' ignored...]; the wavelength is read as a typed number (ParseNumber:
+// the user's convention, then point and comma). Lines without a second field, with one that is no
+// number or none a float can hold, are skipped. Reading stops at kMaxUserWaveLines entries. The
+// result is always loaded.
 UserWaveList ParseUserWaveText(std::string_view bytes, char decimalSep);
 
 }  // namespace WaveNames

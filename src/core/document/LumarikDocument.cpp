@@ -110,7 +110,7 @@ ValueCommit LumarikDocument::Restored(int row, const CVarType& record) const {
 }
 
 std::optional<double> LumarikDocument::Accept(std::string_view text) const {
-    const std::optional<AcceptedNumber> accepted = AcceptNumber(text, m_model.DecimalSeparator());
+    const std::optional<AcceptedNumber> accepted = AcceptNumber(text, m_model.Separators());
     if (!accepted) return std::nullopt;
     return accepted->value;
 }
@@ -122,7 +122,7 @@ std::optional<double> LumarikDocument::AskNumber(ValueAsker& asker, std::string_
         asker.Ask(prompt, title, AnswerText(defaultAnswer, m_model.DecimalSeparator()));
     if (!answer) return std::nullopt;
     const std::optional<double> number =
-        ParseNumber(TrimBlanks(*answer), m_model.DecimalSeparator());
+        ParseNumber(TrimBlanks(*answer), m_model.Separators());
     if (!number || !FitsSingle(*number)) return std::nullopt;
     return number;
 }

@@ -1,10 +1,12 @@
 #include "core/format/NumberInput.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <limits>
 #include <system_error>
+#include <utility>
 
 #include "core/format/Format.h"
 #include "core/format/Rounding.h"
@@ -21,13 +23,32 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-bool IsSeparator(char c, char decimalSep) {
-    if (c == '.') {
-        return true;
+bool IsUsableSeparator(char c) {
+    return c != '\0' && !IsDigit(c) && !IsBlank(c) && c != '+' && c != '-' && c != 'e' && c != 'E';
+}
+
+// One way of writing numbers; group '\0' has no group separator. Blanks may group the
+// integer digits of a typed number, never those of the settings file.
+struct NumberFormat {
+    char decimal = '.';
+    char group = '\0';
+    bool blankGroups = false;
+};
+
+constexpr NumberFormat kFileFormat{};
+
+// The user's format, then point and then comma as the decimal separator.
+std::array<NumberFormat, 3> TypedFormats(NumberSeparators separators) {
+    NumberFormat user{'.', '\0', true};
+    if (IsUsableSeparator(separators.decimal)) user.decimal = separators.decimal;
+    if (IsUsableSeparator(separators.group) && separators.group != user.decimal) {
+        user.group = separators.group;
     }
-    const bool usable = !IsDigit(decimalSep) && !IsBlank(decimalSep) && decimalSep != '+' &&
-                        decimalSep != '-' && decimalSep != 'e' && decimalSep != 'E';
-    return usable && c == decimalSep;
+    return {user, NumberFormat{'.', ',', true}, NumberFormat{',', '.', true}};
+}
+
+bool IsGroupSeparator(char c, const NumberFormat& format) {
+    return (format.group != '\0' && c == format.group) || (format.blankGroups && c == ' ');
 }
 
 std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
@@ -37,9 +58,17 @@ std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
     return pos;
 }
 
+std::string_view Trimmed(std::string_view text) {
+    const std::size_t first = SkipBlanks(text, 0);
+    std::size_t last = text.size();
+    while (last > first && IsBlank(text[last - 1])) {
+        --last;
+    }
+    return text.substr(first, last - first);
+}
+
 // A number found in a text, in the form from_chars reads (sign, digits, '.', 'e', exponent).
 struct ScannedNumber {
-    std::size_t begin = 0;
     std::size_t end = 0;
     std::string normalized;
     bool negative = false;
@@ -48,23 +77,41 @@ struct ScannedNumber {
     long long leadingPlace = 0;
 };
 
+// Three digits at pos and no fourth one: the digits after a group separator.
+bool IsDigitGroup(std::string_view text, std::size_t pos) {
+    constexpr std::size_t kGroupSize = 3;
+    if (text.size() < pos + kGroupSize) return false;
+    for (std::size_t i = pos; i < pos + kGroupSize; ++i) {
+        if (!IsDigit(text[i])) return false;
+    }
+    return pos + kGroupSize == text.size() || !IsDigit(text[pos + kGroupSize]);
+}
+
 // The longest number starting exactly at pos: [sign] digits [sep digits] [e [sign] digits],
-// with at least one mantissa digit; an incomplete exponent is left out.
-std::optional<ScannedNumber> ScanNumber(std::string_view text, std::size_t pos, char decimalSep) {
+// with at least one mantissa digit; an incomplete exponent is left out. The integer digits
+// may be grouped: at most three before the first group separator, three after each.
+std::optional<ScannedNumber> ScanNumber(std::string_view text, std::size_t pos,
+                                        const NumberFormat& format) {
     // Keeps exponents far beyond any double's range from overflowing the counter.
     constexpr long long kExponentCeiling = 1000000000;
     ScannedNumber n;
-    n.begin = pos;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         n.negative = text[pos] == '-';
         ++pos;
     }
     std::string mantissa;
     std::size_t pointIndex = std::string::npos;
-    for (; pos < text.size() && IsDigit(text[pos]); ++pos) {
+    std::size_t run = 0;
+    for (; pos < text.size() && IsDigit(text[pos]); ++pos, ++run) {
         mantissa += text[pos];
     }
-    if (pos < text.size() && IsSeparator(text[pos], decimalSep)) {
+    while (run >= 1 && run <= 3 && pos < text.size() && IsGroupSeparator(text[pos], format) &&
+           IsDigitGroup(text, pos + 1)) {
+        mantissa.append(text.substr(pos + 1, 3));
+        pos += 4;
+        run = 3;
+    }
+    if (pos < text.size() && text[pos] == format.decimal) {
         pointIndex = mantissa.size();
         for (++pos; pos < text.size() && IsDigit(text[pos]); ++pos) {
             mantissa += text[pos];
@@ -132,6 +179,32 @@ Conversion Convert(const ScannedNumber& n) {
     return c;
 }
 
+// The value of a text that is one number as a whole, in the first typed format that reads
+// all of it.
+std::optional<Conversion> WholeNumber(std::string_view text, NumberSeparators separators) {
+    for (const NumberFormat& format : TypedFormats(separators)) {
+        const std::optional<ScannedNumber> n = ScanNumber(text, 0, format);
+        if (n && n->end == text.size()) {
+            return Convert(*n);
+        }
+    }
+    return std::nullopt;
+}
+
+// Of the numbers the text begins with in the typed formats, the longest; the earlier format
+// where two read as much.
+std::optional<ScannedNumber> LongestLeadingNumber(std::string_view text,
+                                                  NumberSeparators separators) {
+    std::optional<ScannedNumber> longest;
+    for (const NumberFormat& format : TypedFormats(separators)) {
+        std::optional<ScannedNumber> n = ScanNumber(text, 0, format);
+        if (n && (!longest || n->end > longest->end)) {
+            longest = std::move(n);
+        }
+    }
+    return longest;
+}
+
 template <typename T>
 std::string RoundTripText(T value, int precision, int maxDigits) {
     if (!std::isfinite(value)) {
@@ -151,32 +224,29 @@ std::string RoundTripText(T value, int precision, int maxDigits) {
 
 }  // namespace
 
-std::optional<double> ParseNumber(std::string_view text, char decimalSep) {
-    const std::optional<ScannedNumber> n = ScanNumber(text, SkipBlanks(text, 0), decimalSep);
-    if (!n || SkipBlanks(text, n->end) != text.size()) {
+std::optional<double> ParseNumber(std::string_view text, NumberSeparators separators) {
+    const std::optional<Conversion> c = WholeNumber(Trimmed(text), separators);
+    if (!c || c->overflow) {
         return std::nullopt;
     }
-    const Conversion c = Convert(*n);
-    if (c.overflow) {
-        return std::nullopt;
-    }
-    return c.value;
+    return c->value;
 }
 
-std::optional<AcceptedNumber> AcceptNumber(std::string_view text, char decimalSep) {
-    const std::optional<ScannedNumber> n = ScanNumber(text, SkipBlanks(text, 0), decimalSep);
-    if (n) {
-        const Conversion c = Convert(*n);
+std::optional<AcceptedNumber> AcceptNumber(std::string_view text, NumberSeparators separators) {
+    const std::string_view trimmed = Trimmed(text);
+    const auto accept = [](const Conversion& c, NumberSource source,
+                           std::optional<std::string> rewrite) -> std::optional<AcceptedNumber> {
         if (c.overflow) {
             return std::nullopt;
         }
-        AcceptedNumber accepted;
-        accepted.value = c.value;
-        if (SkipBlanks(text, n->end) != text.size()) {
-            accepted.source = NumberSource::kLeadingNumber;
-            accepted.rewrite = std::string(text.substr(n->begin, n->end - n->begin));
-        }
-        return accepted;
+        return AcceptedNumber{c.value, source, std::move(rewrite)};
+    };
+    if (const std::optional<Conversion> c = WholeNumber(trimmed, separators)) {
+        return accept(*c, NumberSource::kDirect, std::nullopt);
+    }
+    if (const std::optional<ScannedNumber> n = LongestLeadingNumber(trimmed, separators)) {
+        return accept(Convert(*n), NumberSource::kLeadingNumber,
+                      std::string(trimmed.substr(0, n->end)));
     }
 
     std::string cleaned;
@@ -185,17 +255,12 @@ std::optional<AcceptedNumber> AcceptNumber(std::string_view text, char decimalSe
             cleaned += c;
         }
     }
-    const std::optional<double> value = ParseNumber(cleaned, decimalSep);
-    if (!value) {
+    const std::optional<Conversion> c = WholeNumber(cleaned, separators);
+    if (!c) {
         return std::nullopt;
     }
-    AcceptedNumber accepted;
-    accepted.value = *value;
-    accepted.source = NumberSource::kCleaned;
-    if (cleaned != text) {
-        accepted.rewrite = cleaned;
-    }
-    return accepted;
+    return accept(*c, NumberSource::kCleaned,
+                  cleaned != text ? std::optional<std::string>(cleaned) : std::nullopt);
 }
 
 bool SameValue(double a, double b) {
@@ -206,7 +271,7 @@ bool SameValue(double a, double b) {
 }
 
 double ValNumber(std::string_view text) {
-    const std::optional<ScannedNumber> n = ScanNumber(text, SkipBlanks(text, 0), '.');
+    const std::optional<ScannedNumber> n = ScanNumber(text, SkipBlanks(text, 0), kFileFormat);
     return n ? Convert(*n).value : 0.0;
 }
 

@@ -1,6 +1,6 @@
-// Typed numbers: the strict conversion of a box's text, the acceptance rule that also takes a
-// number followed by a unit or cleans a text, the equality test of committed values, and the
-// locale-independent number reader and writer of the settings file.
+// Typed numbers: a whole text read as a number in the user's format, the acceptance rule that also
+// takes a number followed by a unit or cleans a text, the equality test of committed values, and
+// the locale-independent number reader and writer of the settings file.
 #pragma once
 
 #include <optional>
@@ -10,37 +10,53 @@
 
 namespace lumarik {
 
-// The strict conversion: optional blanks around, an optional sign, digits with at most one
-// decimal separator (decimalSep or the point, both accepted) and at least one digit, then an
-// optional exponent (e or E, optional sign, digits). No thousands separators. Nothing when the
-// text is anything else or its value lies beyond the range of double; a value below the
-// smallest double reads as zero. A decimalSep that is a digit, sign or 'e' is ignored.
-std::optional<double> ParseNumber(std::string_view text, char decimalSep);
+// The user's number format, as the window reads it from the regional settings. A separator
+// that would make texts ambiguous (a digit, blank, sign or 'e') is not taken as one; a group
+// separator equal to the decimal separator is none.
+struct NumberSeparators {
+    char decimal = '.';
+    char group = ',';
+
+    // The other of point and comma groups the digits: the two formats every user may type.
+    static constexpr NumberSeparators WithDecimal(char decimal) {
+        return {decimal, decimal == ',' ? '.' : ','};
+    }
+};
+
+// A whole text as one number: optional blanks around, an optional sign, digits with at most
+// one decimal separator and at least one digit, then an optional exponent (e or E, optional
+// sign, digits). The integer digits may be grouped in threes by the group separator or by
+// blanks ("1.000,5", "-2 000"); a group of other than three digits is no grouping. The text
+// is read in the user's format first, then with a point as decimal separator (comma groups),
+// then with a comma (point groups): in German settings "1.500" is 1500 and "2.5" is 2.5, in
+// English ones "1,500" is 1500 and "2,5" is 2.5. Nothing when no format reads the whole text
+// or the value lies beyond the range of double; a value below the smallest double is zero.
+std::optional<double> ParseNumber(std::string_view text, NumberSeparators separators);
 
 enum class NumberSource {
-    kDirect,         // the text converted strictly
-    kLeadingNumber,  // the number the text begins with ("12 mm", "1e3mm")
+    kDirect,         // the whole text is a number (ParseNumber)
+    kLeadingNumber,  // a number followed by a unit or other text ("12 mm", "1e3mm")
     kCleaned,        // the text with everything but digits, '.', ',', '+', '-' removed
 };
 
 struct AcceptedNumber {
     double value = 0.0;
     NumberSource source = NumberSource::kDirect;
-    // What the box should show now, when it differs from what was typed: the leading number
-    // ("1e3" for "1e3mm") or the cleaned text ("12" for "mm12").
+    // What the box should show now, when it differs from what was typed: the number without
+    // what followed it ("1e3" for "1e3mm") or the cleaned text ("12" for "mm12").
     std::optional<std::string> rewrite;
 };
 
-// Accepts a box's text:
-//   1. a text that converts strictly is taken as it is;
-//   2. a text that begins (after blanks) with a number followed by anything else takes that
-//      number, its exponent included ("1e3mm" is 1000, "1e" is 1; with '.' as separator
-//      "1,5" is 1);
-//   3. any other text is cleaned (every character except 0-9 . , + - removed: "mm12" gives
-//      12) and accepted when the cleaned text converts strictly.
+// Accepts a box's text, never reading less of a number than the user typed:
+//   1. the whole text as ParseNumber reads it;
+//   2. the longest number the text begins with in any of the three formats (the earlier
+//      format where two read as much), its exponent included: a unit or anything else that
+//      follows is dropped ("1e3mm" is 1000, "12 mm" is 12, German "1.500 mm" is 1500);
+//   3. the text cleaned (every character except 0-9 . , + - removed: "mm12" gives 12), as
+//      ParseNumber reads it.
 // Nothing when none applies ("abc", "", "-"), and nothing for a number beyond the range of
 // double: "1e400" is rejected rather than cleaned into 1400.
-std::optional<AcceptedNumber> AcceptNumber(std::string_view text, char decimalSep);
+std::optional<AcceptedNumber> AcceptNumber(std::string_view text, NumberSeparators separators);
 
 // Absolute tolerance under which two committed values count as the same.
 constexpr double kSameValueTolerance = 1e-7;

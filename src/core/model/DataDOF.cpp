@@ -56,6 +56,18 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// A real object (a < 0, at infinity included) imaged to a real image (on the side of the
+// light leaving the element: a' of the sign of n') at a finite distance.
+DofState Classify(const DofSystem& system) {
+    const double imageDist = system.imageDist;
+    if (system.objectDist == system.objectFocal || !(std::fabs(imageDist) < -kDofInfinity)) {
+        return DofState::kImageAtInfinity;
+    }
+    if (!(system.objectDist < 0.0f)) return DofState::kVirtualObject;
+    if (!(imageDist * system.nPrime > 0.0)) return DofState::kVirtualImage;
+    return DofState::kEvaluated;
+}
+
 }  // namespace
 
 void DataDOF::SetCofCCustomVal(float millimetres) {
@@ -74,33 +86,34 @@ float DataDOF::CircleOfConfusion(float airyRadius) const {
 }
 
 void DataDOF::Evaluate(const DofSystem& system) {
-    m_valid = false;
+    m_state = Classify(system);
+    if (m_state != DofState::kEvaluated) return;
+    m_state = DofState::kFailed;
     try {
-        m_table[kDofCofC] = CircleOfConfusion(system.airyRadius);
-        const double cc = m_table[kDofCofC];
-        const double ne = system.effectiveFNumber;
-        const double f = system.mirror ? -static_cast<double>(system.focal) : system.focal;
-        const double k = std::copysign(std::fabs(static_cast<double>(system.fNumber)), f);
-        const double a = system.objectDist;
-        if (ne == 0.0 || cc == 0.0 || f == 0.0) {
+        const double c = CircleOfConfusion(system.airyRadius);
+        const double r = std::fabs(static_cast<double>(system.stopRadius));
+        m_table[kDofCofC] = c;
+        if (c == 0.0 || r == 0.0) {
             for (int i = kDofFocusDepth; i < kDofRowCount; ++i) m_table[i] = 0.0;
-            m_valid = true;
+            m_state = DofState::kEvaluated;
             return;
         }
-        const double focusDepth = Checked(ne * cc);
-        const double hyperfocal = Checked((Div(f, cc * k) + 1.0) * f);
-        const double x = Checked(Div(f + a, f * f) * cc * k);
+        const double epsilon = Div(c, 2.0 * r);
+        const double a = system.objectDist;
+        const double f = system.objectFocal;
+        const double x = Checked(epsilon * (1.0 - Div(a, f)));
         const double nearLimit = Div(-a, 1.0 - x);
-        const double q = Div(-a, 1.0 + x);
-        const double farLimit = q > 0.0 ? q : kDofInfinity;
+        const double farLimit = x <= -1.0 ? kDofInfinity : Div(-a, 1.0 + x);
+        const double focusDepth = Checked(epsilon * std::fabs(system.imageDist));
+        const double hyperfocal = Checked(Div(std::fabs(f), epsilon) + std::fabs(f));
         m_table[kDofFocusDepth] = focusDepth;
         m_table[kDofHyperfocal] = hyperfocal;
         m_table[kDofNear] = nearLimit;
         m_table[kDofFar] = farLimit;
         m_table[kDofFieldDepth] = Checked(farLimit - nearLimit);
-        m_valid = true;
+        m_state = DofState::kEvaluated;
     } catch (const CalcError&) {
-        // The rows show the evaluation error; the table keeps what it held.
+        // The rows show the evaluation error.
     }
 }
 

@@ -26,14 +26,25 @@ constexpr int kCofCCustom = 0;          // the user's value (CofCCustomVal)
 constexpr int kCofCAiry = 1;            // the smallest physically possible one, the Airy diameter
 constexpr float kDefaultCofC = 0.025f;  // mm
 
-// What the evaluation reads from the solved system.
+// What the evaluation reads from the solved system (distances from the principal planes,
+// positive in the direction of the light).
 struct DofSystem {
-    float fNumber = 0.0f;           // K, the F-number for an object at infinity
-    float effectiveFNumber = 0.0f;  // Ne, the working F-number
-    float focal = 0.0f;             // f' as the value table holds it
-    float objectDist = 0.0f;        // a, negative for a real object
-    float airyRadius = 0.0f;        // for the circle of confusion of kCofCAiry
-    bool mirror = false;
+    float stopRadius = 0.0f;   // r, the stop at the element
+    float objectFocal = 0.0f;  // f = -f'·n/n', the object-side focal length
+    float objectDist = 0.0f;   // a, negative for a real object; kInfinity at infinity
+    float imageDist = 0.0f;    // a'
+    float nPrime = 1.0f;       // n', negative for a mirror, whose real images have a' < 0
+    float airyRadius = 0.0f;   // for the circle of confusion of kCofCAiry
+};
+
+// Why the table holds values or not. Depth of field exists only where a real object is
+// imaged to a real image at a finite distance.
+enum class DofState {
+    kEvaluated,
+    kFailed,  // a run-time error ended the evaluation
+    kImageAtInfinity,
+    kVirtualObject,
+    kVirtualImage,  // a diverging element or an object inside the focal length
 };
 
 using DofTable = std::array<double, kDofRowCount>;
@@ -50,19 +61,23 @@ public:
     // when the Airy diameter leaves the float range.
     float CircleOfConfusion(float airyRadius) const;
 
-    // Fills the table for the circle of confusion of the type. Near limit, far limit and hyperfocal
-    // distance are stored as positive distances in front of the element. With Ne, c or f' zero
-    // every entry but c is 0. A run-time error leaves Valid() false.
+    // Fills the table for the circle of confusion of the type, where the depth of field is
+    // defined (State() says why not); near limit, far limit and hyperfocal distance are stored
+    // as positive distances in front of the element. With c or r zero every entry but c is 0.
     //
-    //   f' in the formulas is the focal length that brings a real object to a real image on
-    //   the far side: -f' for a mirror, whose image space is folded back. K takes the sign of
-    //   that f' (|K|·sign f'), so that a concave mirror gives the values of the equivalent lens.
-    //   depth of focus = Ne·c          H = f'²/(c·K) + f'          x = (f' + a)·c·K/f'²
-    //   near = -a/(1 - x)              far = -a/(1 + x), infinite when not positive
+    // The values are the exact thin-lens geometry: a point whose image lies at a'x gives a
+    // blur of diameter 2r·|a' - a'x|/|a'x| in the image plane a', so the near and far points
+    // are those imaged to a'/(1 - ε) and a'/(1 + ε), ε = c/(2r). With 1/a' - ρ/a = 1/f' and
+    // f = -ρ·f' (this holds for lenses in any media and, with ρ = -1, for mirrors):
+    //   x = ε·(1 - a/f)            near = -a/(1 - x)        far = -a/(1 + x), infinite for x <= -1
+    //   depth of focus = ±ε·|a'| (the image plane may move so far)
+    //   hyperfocal distance H = |f|·(1 + ε)/ε (focused there, the far limit is at infinity)
     //   depth of field = far - near
+    // In air with K = f'/(2r) and Ne = a'/(2r) these are the familiar H = f'²/(c·K) + f' and
+    // depth of focus Ne·c.
     void Evaluate(const DofSystem& system);
     const DofTable& Table() const { return m_table; }
-    bool Valid() const { return m_valid; }
+    DofState State() const { return m_state; }
 
     // The six value texts of the list: c in the small-value format; depth of focus as "±" and
     // its distance text; the other rows in the distance format with a blank in front, the
@@ -71,7 +86,7 @@ public:
 
 private:
     DofTable m_table{};
-    bool m_valid = false;
+    DofState m_state = DofState::kFailed;
     std::int16_t m_cofcType = kCofCCustom;
     float m_cofcCustom = kDefaultCofC;
 };

@@ -284,12 +284,12 @@ float LumarikCode::EffectiveFNumber() const {
 
 void LumarikCode::EvaluateDepthOfField() {
     DofSystem system;
-    system.fNumber = m_apertureValues[kApFNumber];
-    system.effectiveFNumber = EffectiveFNumber();
-    system.focal = m_values[kParFocal];
-    system.objectDist = m_values[kParObjectDist];
+    system.stopRadius = m_apertureValues[kApStopRadius];
+    system.objectFocal = m_values[kParObjectFocal];
+    system.objectDist = ObjectAtInfinityInForce() ? kInfinity : m_values[kParObjectDist];
+    system.imageDist = m_values[kParImageDist];
+    system.nPrime = m_constants.NPrime();
     system.airyRadius = m_apertureValues[kApAiryRadius];
-    system.mirror = m_constants.MirrorMode();
     m_dof.Evaluate(system);
 }
 
@@ -351,11 +351,11 @@ LabelView LumarikCode::VirtualLabel(bool drawingVisible) const {
 }
 
 std::string LumarikCode::ValueText(int number, float internal) const {
-    return m_catalogue.ValueText(number, internal, m_decimalSep);
+    return m_catalogue.ValueText(number, internal, m_separators.decimal);
 }
 
 std::string LumarikCode::ApertureValueText(int k, float internal) const {
-    return m_catalogue.ApertureValueText(k, internal, m_decimalSep);
+    return m_catalogue.ApertureValueText(k, internal, m_separators.decimal);
 }
 
 }  // namespace lumarik

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/format/NumberInput.h"
 #include "core/model/ApertureValues.h"
 #include "core/model/CVarType.h"
 #include "core/model/Catalogue.h"
@@ -110,8 +111,11 @@ public:
     VarCollection& Apertures() { return m_apertures; }
     const VarCollection& Apertures() const { return m_apertures; }
 
-    char DecimalSeparator() const { return m_decimalSep; }
-    void SetDecimalSeparator(char separator) { m_decimalSep = separator; }
+    // The user's number format: typed numbers are read with it, values shown with its
+    // decimal separator.
+    NumberSeparators Separators() const { return m_separators; }
+    void SetSeparators(NumberSeparators separators) { m_separators = separators; }
+    char DecimalSeparator() const { return m_separators.decimal; }
     // Clamped to 10..80 percent.
     void SetSliderDefaultPercent(int percent);
     int SliderDefaultPercent() const { return m_sliderPercent; }
@@ -264,7 +268,7 @@ private:
     // the names the window shows belong to them.
     bool m_namesCurrent = false;
     ListingSwitches m_listed;
-    char m_decimalSep = '.';
+    NumberSeparators m_separators;
     int m_sliderPercent = 10;
 };
 

@@ -68,6 +68,11 @@ inline constexpr std::array<std::string_view, 6> kDofRowNames = {
 inline constexpr std::string_view kDofNoValue = "  ---";
 inline constexpr std::string_view kDofNeedsAperture = "Apertur muss groesser Null sein";
 inline constexpr std::string_view kDofError = "Fehler in Schärfentiefeberechnung";
+inline constexpr std::string_view kDofImageAtInfinity = "Keine Schärfentiefe: Bild im Unendlichen";
+inline constexpr std::string_view kDofVirtualObject =
+    "Schärfentiefe nur für reelle Objekte definiert";
+inline constexpr std::string_view kDofVirtualImage =
+    "Schärfentiefe nur für reelle Bilder definiert";
 inline constexpr std::string_view kDofBelowAiry =
     "Der gewählte geometrische Unschärfekreis ist kleiner als der theoretisch mögliche "
     "beugungsbegrenzte Spotdurchmesser (Airy-Durchmesser)";

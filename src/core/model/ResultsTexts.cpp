@@ -150,6 +150,17 @@ private:
     std::string_view m_placeholder;
 };
 
+std::string_view UndefinedDofReason(DofState state) {
+    switch (state) {
+        case DofState::kImageAtInfinity:
+            return texts::kDofImageAtInfinity;
+        case DofState::kVirtualObject:
+            return texts::kDofVirtualObject;
+        default:
+            return texts::kDofVirtualImage;
+    }
+}
+
 }  // namespace
 
 LumarikCode::ListingSwitches LumarikCode::CurrentListingSwitches() const {
@@ -226,18 +237,22 @@ ListingRows LumarikCode::BuildListing(bool rewriteNames, bool dragInProgress, bo
 DepthOfFieldView LumarikCode::DepthOfFieldRows() const {
     DepthOfFieldView view;
     const float effectiveFNumber = EffectiveFNumber();
-    if (m_noSolution || m_apertureMissing || effectiveFNumber == 0.0f || !m_dof.Valid()) {
+    const DofState state = m_dof.State();
+    if (m_noSolution || m_apertureMissing || effectiveFNumber == 0.0f ||
+        state != DofState::kEvaluated) {
         view.values.fill(std::string(texts::kDofNoValue));
         if (m_noSolution) return view;
+        view.messageHeight = kMessageLineHeight;
         if (m_apertureMissing || effectiveFNumber == 0.0f) {
             view.message = {true, texts::kDofNeedsAperture, kColourYellow};
-        } else {
+        } else if (state == DofState::kFailed) {
             view.message = {true, texts::kDofError, kColourRed};
+        } else {
+            view.message = {true, UndefinedDofReason(state), kColourYellow};
         }
-        view.messageHeight = kMessageLineHeight;
         return view;
     }
-    view.values = m_dof.ValueTexts(m_decimalSep);
+    view.values = m_dof.ValueTexts(m_separators.decimal);
     const double airyDiameter = 2.0 * std::fabs(m_apertureValues[kApAiryRadius]);
     if (m_dof.CofCType() == kCofCCustom && airyDiameter > m_dof.Table()[kDofCofC]) {
         view.message = {true, texts::kDofBelowAiry, kColourRed};
@@ -249,7 +264,7 @@ DepthOfFieldView LumarikCode::DepthOfFieldRows() const {
 CustomCofCResult LumarikCode::CommitCustomCofC(std::string_view text,
                                                const std::function<void()>& beforeChange) {
     CustomCofCResult result;
-    const std::optional<double> number = ParseNumber(text, m_decimalSep);
+    const std::optional<double> number = ParseNumber(text, m_separators);
     if (!number) return result;
     result.accepted = true;
     // A number beyond the float range, or one that rounds to a float 0, cannot be a custom
@@ -279,7 +294,7 @@ bool LumarikCode::ChooseCofCType(int type) {
 // With the custom type the circle in use is the custom value; with the others the box keeps
 // the custom value for when the type returns to custom.
 std::string LumarikCode::CofCBoxText() const {
-    return DofSmallValueText(m_dof.CofCCustomVal(), m_decimalSep);
+    return DofSmallValueText(m_dof.CofCCustomVal(), m_separators.decimal);
 }
 
 }  // namespace lumarik

@@ -50,9 +50,21 @@ QString ColourStyle(std::uint32_t rgb) {
         .arg((rgb >> 16) & 0xFF);
 }
 
-char UserDecimalSeparator() {
-    const QString sep = QLocale::system().decimalPoint();
-    return sep.size() == 1 && sep[0].unicode() < 128 ? static_cast<char>(sep[0].unicode()) : '.';
+// A separator the core can take: a single ASCII character, else nothing ('\0').
+char AsciiSeparator(const QString& sep) {
+    return sep.size() == 1 && sep[0].unicode() < 128 ? static_cast<char>(sep[0].unicode()) : '\0';
+}
+
+// Where the group separator is no single ASCII character (a no-break space), the other of
+// point and comma stands in for it.
+NumberSeparators UserSeparators() {
+    const QLocale locale = QLocale::system();
+    const char decimal = AsciiSeparator(locale.decimalPoint());
+    NumberSeparators separators = NumberSeparators::WithDecimal(decimal != '\0' ? decimal : '.');
+    if (const char group = AsciiSeparator(locale.groupSeparator()); group != '\0') {
+        separators.group = group;
+    }
+    return separators;
 }
 
 }  // namespace
@@ -62,7 +74,7 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     setObjectName(QStringLiteral("frmLumarik"));
     setWindowIcon(ProgramIcon());
     m_model.SetDiagnostics(this);
-    m_model.SetDecimalSeparator(UserDecimalSeparator());
+    m_model.SetSeparators(UserSeparators());
     BuildControls();
     SelectWholeTextOnFocus(this);
     ConnectOptions();
@@ -370,6 +382,7 @@ void frmLumarik::ShowResults(const ResultsView& view) {
         ShowDepthOfField();
     } else {
         m_lstDOFVals->clear();
+        m_lblDOFCalc->hide();  // its message spoke of the values just cleared
     }
 
     m_lblInvalidCalcs->setText(FromStd(texts::kNoSolution));

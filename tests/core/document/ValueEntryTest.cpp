@@ -31,7 +31,7 @@ struct Entry : ::testing::Test {
     LumarikDocument doc;
     ScriptedAsker asker;
     void SetUp() override {
-        doc.Model().SetDecimalSeparator(',');
+        doc.Model().SetSeparators(NumberSeparators::WithDecimal(','));
         for (int k : {kParFocal, kParObjectDist, kParImageHeight}) {
             doc.Model().SelectParameter(k, true);
         }

@@ -173,7 +173,8 @@ TEST(Format, ShownTextReadsBackAsTheRoundedValue) {
         std::memcpy(&value, &pattern, sizeof value);
         if (std::isfinite(value)) {
             const std::string text = Format(value, " 0.0###mm", ',');
-            const auto back = ParseNumber(text.substr(0, text.size() - 2), ',');
+            const auto back =
+                ParseNumber(text.substr(0, text.size() - 2), NumberSeparators::WithDecimal(','));
             ASSERT_TRUE(back.has_value()) << text;
             EXPECT_EQ(static_cast<float>(*back), RoundHalfAway(value, 4)) << text;
         }

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 #include <tuple>
@@ -18,35 +20,16 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr std::nullopt_t kNone = std::nullopt;
 
-using ParseCase = std::tuple<const char*, char, std::optional<double>>;
+constexpr NumberSeparators kDe{',', '.'};
+constexpr NumberSeparators kEn{'.', ','};
 
-// clang-format off
-const ParseCase kParseCases[] = {
-    {"12.5", '.', 12.5}, {"12,5", ',', 12.5}, {"12.5", ',', 12.5}, {"12,5", '.', kNone},
-    {" -3.5 ", '.', -3.5}, {"\t+4\r\n", '.', 4.0}, {".5", '.', 0.5}, {",5", ',', 0.5},
-    {"5.", '.', 5.0}, {"2,5e+2", ',', 250.0}, {"1e-400", '.', 0.0},
-    {"1e0000000000000000000002", '.', 100.0}, {"0e99999999999999999999", '.', 0.0},
-    {"1e400", '.', kNone}, {"-1e99999999999999999999", '.', kNone}, {"1e", '.', kNone},
-    {"", '.', kNone}, 
-    {"-", '.', kNone}, {"+-1", '.', kNone}, {"1,2.3", ',', kNone}, {"1 000", '.', kNone},
-    {"1,000.5", '.', kNone}, {"12mm", '.', kNone}, {"inf", '.', kNone}, 
-    {"0x10", '.', kNone},
-    // A separator that would make texts ambiguous is not taken as one.
-    {"1e5", 'e', 100000.0}, {"1+5", '+', kNone}};
-// clang-format on
-
-class StrictConversion : public ::testing::TestWithParam<ParseCase> {};
-
-TEST_P(StrictConversion, ParseNumber) {
-    const auto& [text, decimalSep, expected] = GetParam();
-    EXPECT_EQ(ParseNumber(text, decimalSep), expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(NumberInput, StrictConversion, ::testing::ValuesIn(kParseCases));
-
-// text, separator, value (nothing: rejected), source, text written back
-using AcceptCase =
-    std::tuple<const char*, char, std::optional<double>, NumberSource, std::optional<std::string>>;
+struct AcceptCase {
+    NumberSeparators locale;
+    const char* text;
+    std::optional<double> value;  // nothing: rejected
+    NumberSource source;          // kDirect: ParseNumber reads the same value
+    std::optional<std::string> rewrite;
+};
 
 constexpr auto kDirect = NumberSource::kDirect;
 constexpr auto kLeading = NumberSource::kLeadingNumber;
@@ -54,33 +37,79 @@ constexpr auto kCleaned = NumberSource::kCleaned;
 
 // clang-format off
 const AcceptCase kAcceptCases[] = {
-    {" 12.5 ", '.', 12.5, kDirect, kNone}, {"1,5", ',', 1.5, kDirect, kNone},
-    {"1.5", ',', 1.5, kDirect, kNone}, {",5", ',', 0.5, kDirect, kNone},
-    {"1e3mm", '.', 1000.0, kLeading, "1e3"}, {"  12 mm", '.', 12.0, kLeading, "12"},
-    {"1e", '.', 1.0, kLeading, "1"}, {"-3.5Grad", '.', -3.5, kLeading, "-3.5"},
-    {"1,5", '.', 1.0, kLeading, "1"}, {"2,5mm", ',', 2.5, kLeading, "2,5"},
-    {"mm12", '.', 12.0, kCleaned, "12"}, {"- 5", '.', -5.0, kCleaned, "-5"},
-    {"\xC3\x98 25", '.', 25.0, kCleaned, "25"}, {"ca. 3.5", '.', kNone, kCleaned, kNone},
-    {"abc", '.', kNone, kCleaned, kNone}, {"", ',', kNone, kCleaned, kNone},
-    {"+-5", '.', kNone, kCleaned, kNone},
+    // Both regional formats read every text as its writer meant it, or reject it.
+    {kDe, "1.500", 1500.0, kDirect, kNone},     {kEn, "1.500", 1.5, kDirect, kNone},
+    {kDe, "1,5", 1.5, kDirect, kNone},          {kEn, "1,5", 1.5, kDirect, kNone},
+    {kDe, "2.5", 2.5, kDirect, kNone},          {kEn, "2.5", 2.5, kDirect, kNone},
+    {kDe, "2,5", 2.5, kDirect, kNone},          {kEn, "2,5", 2.5, kDirect, kNone},
+    {kDe, "1.000,5", 1000.5, kDirect, kNone},   {kEn, "1.000,5", 1000.5, kDirect, kNone},
+    {kDe, "1,000.5", 1000.5, kDirect, kNone},   {kEn, "1,000.5", 1000.5, kDirect, kNone},
+    {kDe, "-2 000", -2000.0, kDirect, kNone},   {kEn, "-2 000", -2000.0, kDirect, kNone},
+    {kDe, "1e3mm", 1000.0, kLeading, "1e3"},    {kEn, "1e3mm", 1000.0, kLeading, "1e3"},
+    {kDe, "12 mm", 12.0, kLeading, "12"},       {kEn, "12 mm", 12.0, kLeading, "12"},
+    {kDe, "abc", kNone, kDirect, kNone},        {kEn, "abc", kNone, kDirect, kNone},
+    {kDe, "1e400", kNone, kDirect, kNone},      {kEn, "1e400", kNone, kDirect, kNone},
+    {kDe, "-1.500", -1500.0, kDirect, kNone},   {kEn, "-1,000", -1000.0, kDirect, kNone},
+    // Only groups of three group: otherwise the separator is a decimal one.
+    {kDe, "1.5000", 1.5, kDirect, kNone},       {kDe, "1234.567", 1234.567, kDirect, kNone},
+    {kEn, "12,345,678", 12345678.0, kDirect, kNone},
+    // A separator that would make texts ambiguous is not taken as one.
+    {{'e', ','}, "1e5", 100000.0, kDirect, kNone}, {{',', ','}, "1,500", 1.5, kDirect, kNone},
+    {kEn, " -3.5 ", -3.5, kDirect, kNone},      {kEn, "\t+4\r\n", 4.0, kDirect, kNone},
+    {kEn, ".5", 0.5, kDirect, kNone},           {kDe, ",5", 0.5, kDirect, kNone},
+    {kEn, "5.", 5.0, kDirect, kNone},           {kDe, "2,5e+2", 250.0, kDirect, kNone},
+    {kEn, "1e-400", 0.0, kDirect, kNone},
+    {kEn, "1e0000000000000000000002", 100.0, kDirect, kNone},
+    {kEn, "0e99999999999999999999", 0.0, kDirect, kNone},
+    {kEn, "-1e99999999999999999999", kNone, kDirect, kNone},
+    // A unit, or anything else, after the number.
+    {kEn, "1e", 1.0, kLeading, "1"},            {kEn, "-3.5Grad", -3.5, kLeading, "-3.5"},
+    {kDe, "2,5 \xC2\xB0", 2.5, kLeading, "2,5"}, {kDe, "1.500x3", 1500.0, kLeading, "1.500"},
+    {kEn, "1.500x3", 1.5, kLeading, "1.500"},   {kEn, "1,5%", 1.5, kLeading, "1,5"},
+    {kEn, "1e400x3", kNone, kDirect, kNone},
+    // Anything else is cleaned.
+    {kEn, "mm12", 12.0, kCleaned, "12"},        {kEn, "- 5", -5.0, kCleaned, "-5"},
+    {kDe, "\xC3\x98 1.500", 1500.0, kCleaned, "1.500"}, {kEn, "ca. 3.5", kNone, kDirect, kNone},
+    {kDe, "", kNone, kDirect, kNone},           {kEn, "+-5", kNone, kDirect, kNone},
     // Too large for any value: rejected, not cleaned into 1400.
-    {"1e400mm", '.', kNone, kCleaned, kNone}};
+    {kEn, "1e400mm", kNone, kDirect, kNone}};
 // clang-format on
+
+void PrintTo(const AcceptCase& c, std::ostream* os) {
+    *os << '"' << c.text << "\" with '" << c.locale.decimal << "' and '" << c.locale.group << "'";
+}
 
 class Acceptance : public ::testing::TestWithParam<AcceptCase> {};
 
 TEST_P(Acceptance, AcceptNumber) {
-    const auto& [text, decimalSep, value, source, rewrite] = GetParam();
-    const std::optional<AcceptedNumber> result = AcceptNumber(text, decimalSep);
-    ASSERT_EQ(result.has_value(), value.has_value());
+    const AcceptCase& c = GetParam();
+    const std::optional<AcceptedNumber> result = AcceptNumber(c.text, c.locale);
+    ASSERT_EQ(result.has_value(), c.value.has_value());
     if (result) {
-        EXPECT_EQ(result->value, *value);
-        EXPECT_EQ(result->source, source);
-        EXPECT_EQ(result->rewrite, rewrite);
+        EXPECT_EQ(result->value, *c.value);
+        EXPECT_EQ(result->source, c.source);
+        EXPECT_EQ(result->rewrite, c.rewrite);
     }
+    EXPECT_EQ(ParseNumber(c.text, c.locale), c.source == kDirect ? c.value : kNone);
 }
 
-INSTANTIATE_TEST_SUITE_P(NumberInput, Acceptance, ::testing::ValuesIn(kAcceptCases));
+// "De_3_2C5" for German "2,5": the locale, the row and the text's letters and digits.
+std::string CaseName(const ::testing::TestParamInfo<AcceptCase>& info) {
+    std::string name = info.param.locale.decimal == ',' ? "De_" : "En_";
+    name += std::to_string(info.index) + "_";
+    for (const char* p = info.param.text; *p != '\0'; ++p) {
+        const char c = *p;
+        if (std::isalnum(static_cast<unsigned char>(c)) != 0 &&
+            static_cast<unsigned char>(c) < 128) {
+            name += c;
+        } else {
+            name += c == '.' ? 'P' : c == ',' ? 'C' : c == '-' ? 'M' : '_';
+        }
+    }
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(NumberInput, Acceptance, ::testing::ValuesIn(kAcceptCases), CaseName);
 
 TEST(NumberInput, SameValueUsesAnAbsoluteToleranceAndSeparatesZero) {
     EXPECT_TRUE(SameValue(0, -0.0));
@@ -89,6 +118,7 @@ TEST(NumberInput, SameValueUsesAnAbsoluteToleranceAndSeparatesZero) {
     EXPECT_TRUE(SameValue(1e-9, 2e-9));
     EXPECT_TRUE(SameValue(-5, -5.00000005));
     EXPECT_FALSE(SameValue(100.0000002, 100));
+    EXPECT_FALSE(SameValue(100, 100.0000002));
     EXPECT_FALSE(SameValue(std::nan(""), std::nan("")));
 }
 

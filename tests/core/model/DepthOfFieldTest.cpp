@@ -1,5 +1,6 @@
-// Depth of field: the list's values and message for lenses and mirrors, the circle of
-// confusion by type, the two number formats, and the commit of a custom circle of confusion.
+// Depth of field: the list's values and message for lenses and mirrors, the values against
+// the thin-lens geometry, the circle of confusion by type, the two number formats, and the commit
+// of a custom circle of confusion.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -47,6 +48,8 @@ const Rows kLensValues = {"  0.025mm",  "±0.200mm",   "  0.400mm",
                           " -199.80mm", " -200.20mm", " -100100mm"};
 const Rows kNoValues = {"  ---", "  ---", "  ---", "  ---", "  ---", "  ---"};
 const char* const kNeedsAperture = "Apertur muss groesser Null sein";
+const char* const kAtInfinity = "Keine Schärfentiefe: Bild im Unendlichen";
+const char* const kVirtualImage = "Schärfentiefe nur für reelle Bilder definiert";
 constexpr std::uint32_t kRed = 255;
 constexpr std::uint32_t kYellow = 65535;
 
@@ -69,9 +72,83 @@ INSTANTIATE_TEST_SUITE_P(Systems, DepthOfField, ::testing::Values(
             {"  0.0mm", "±0.0", "  0.0", "  0.0", "  0.0", "  0.0"}, "", 0, 0},
     DofCase{"NoAperture", false, 100, -200, -1, 0, 0.025f, kNoValues, kNeedsAperture, kYellow, 285},
     DofCase{"ClosedStop", false, 100, -200, 0, 0, 0.025f, kNoValues, kNeedsAperture, kYellow, 285},
-    // x = (f' + a)·c·K/f'² = 1 puts the near limit at a division by zero.
-    DofCase{"EvaluationError", false, 100, 2400, 12.5f, 0, 1.0f, kNoValues,
-            "Fehler in Schärfentiefeberechnung", kRed, 285}),
+    // Without a real object and a real image at a finite distance there is no depth of field,
+    // and no warning about an Airy diameter that has no value either.
+    DofCase{"ImageAtInfinity", false, 100, -100, 12.5f, 0, 0.001f, kNoValues, kAtInfinity,
+            kYellow, 285},
+    DofCase{"MirrorImageAtInfinity", true, -100, -100, 12.5f, 0, 0.001f, kNoValues, kAtInfinity,
+            kYellow, 285},
+    DofCase{"VirtualObject", false, 100, 100, 12.5f, 0, 0.025f, kNoValues,
+            "Schärfentiefe nur für reelle Objekte definiert", kYellow, 285},
+    DofCase{"NegativeLens", false, -100, -250, 12.5f, 0, 0.025f, kNoValues, kVirtualImage,
+            kYellow, 285},
+    DofCase{"InsideFocalLength", false, 100, -50, 12.5f, 0, 0.025f, kNoValues, kVirtualImage,
+            kYellow, 285},
+    DofCase{"ConvexMirror", true, 100, -250, 12.5f, 0, 0.025f, kNoValues, kVirtualImage,
+            kYellow, 285}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+struct GeometryCase {
+    const char* name;
+    Optics optics;
+    float focal, objectDist, stopRadius, cofc;
+};
+
+class DepthOfFieldGeometry : public ::testing::TestWithParam<GeometryCase> {};
+
+// The values against the thin lens itself: the near and far points are imaged to where their
+// blur in the image plane is exactly the circle of confusion, and so on for the other rows.
+TEST_P(DepthOfFieldGeometry, BlurInTheImagePlaneIsTheCircleOfConfusion) {
+    const GeometryCase& g = GetParam();
+    LumarikCode code;
+    g.optics.ApplyTo(code);
+    code.DepthOfField().SetCofCCustomVal(g.cofc);
+    Choose(code, {{0, g.focal}, {1, g.objectDist}, {5, 10}});
+    GiveAperture(code, kApStopRadius, g.stopRadius);
+    ASSERT_TRUE(code.Solve(false));
+    ASSERT_EQ(code.DepthOfField().State(), DofState::kEvaluated);
+    const DofTable& t = code.DepthOfField().Table();
+
+    // 1/a' - ρ/a = 1/f'; the cone from the stop (radius r) to an image at ax has the diameter
+    // 2r·|a' - ax|/|ax| in the image plane a'.
+    const double fp = g.focal;
+    const double r = g.stopRadius;
+    const auto image = [&](double a) { return 1.0 / (1.0 / fp + g.optics.Rho() / a); };
+    const double imagePlane = image(g.objectDist);
+    const auto blur = [&](double ax, double plane) {
+        return 2 * r * std::fabs(plane - ax) / std::fabs(ax);
+    };
+    const double c = g.cofc;
+    constexpr double kTolerance = 1e-5;
+
+    EXPECT_TRUE(Near(blur(image(-t[kDofNear]), imagePlane), c, kTolerance));
+    if (t[kDofFar] == kDofInfinity) {
+        EXPECT_LE(blur(fp, imagePlane), c * (1 + kTolerance));
+    } else {
+        EXPECT_TRUE(Near(blur(image(-t[kDofFar]), imagePlane), c, kTolerance));
+    }
+    EXPECT_LT(t[kDofNear], -g.objectDist);
+    EXPECT_TRUE(t[kDofFar] == kDofInfinity || t[kDofFar] > -g.objectDist);
+    EXPECT_TRUE(Near(t[kDofFieldDepth], t[kDofFar] - t[kDofNear], 1e-12));
+    // Focused at the hyperfocal distance the far limit reaches infinity (image at f').
+    EXPECT_TRUE(Near(blur(fp, image(-t[kDofHyperfocal])), c, kTolerance));
+    // The image plane may move by the depth of focus.
+    EXPECT_TRUE(Near(blur(imagePlane, imagePlane + t[kDofFocusDepth]), c, kTolerance));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Systems, DepthOfFieldGeometry, ::testing::Values(
+    GeometryCase{"LensInAir", Optics{}, 100, -250, 12.5f, 0.025f},
+    GeometryCase{"CloseToFocus", Optics{}, 100, -120, 5, 0.05f},
+    GeometryCase{"BeyondHyperfocal", Optics{}, 50, -50000, 10, 0.03f},
+    GeometryCase{"ObjectAtInfinity", Optics{}, 50, kInfinity, 10, 0.03f},
+    // The circle larger than the stop: the near point lies inside the focal length.
+    GeometryCase{"CircleBeyondStop", Optics{}, 100, -250, 12.5f, 30},
+    GeometryCase{"DenseImageSpace", Optics{true, false, 1.0f, 1.5f, 0}, 100, -100, 12.5f, 0.025f},
+    GeometryCase{"DenseObjectSpace", Optics{true, false, 1.33f, 1.0f, 10}, 100, -400, 8, 0.02f},
+    GeometryCase{"ConcaveMirror", Optics{false, true}, -100, -250, 12.5f, 0.025f},
+    GeometryCase{"ConcaveMirrorInWater", Optics{true, true, 1.33f}, -80, -300, 10, 0.02f}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -95,6 +172,8 @@ TEST(DepthOfFieldFormats, PrecisionFollowsTheSize) {
         {"0.025", " 0.025mm", " 0.0250mm"}, {"0.0067", " 0.0067mm", " 0.00670mm"},
         {"0.00025", " 0.00025mm", " 2.50e-4mm"}, {"0.0001", " 1.00e-4mm", " 1.00e-4mm"},
         {"-1234.4", "-1234.4mm", "-1234mm"}, {"2.5e6", " 2500000.0mm", " 2.50e+6mm"},
+        {"10.05", " 10.1mm", " 10.05mm"}, {"0.01005", " 0.0101mm", " 0.0101mm"},
+        {"1005", " 1005.0mm", " 1005mm"},
         {"-1e20", "-100000000000000000000.0mm", " Infinity"}};
     // clang-format on
     for (const auto& [text, small, distance] : cases) {
@@ -119,7 +198,7 @@ class CustomCofCCommit : public ::testing::TestWithParam<CommitCase> {};
 TEST_P(CustomCofCCommit, StoresOnlyANewPositiveCustomValue) {
     const CommitCase& c = GetParam();
     LumarikCode code;
-    code.SetDecimalSeparator(',');
+    code.SetSeparators({',', '.'});
     code.DepthOfField().SetCofCType(c.type);
     Choose(code, {{0, 100}, {1, -200}, {5, 10}});
     GiveAperture(code, kApStopRadius, 12.5f);

@@ -87,7 +87,7 @@ class ListingValues : public ::testing::TestWithParam<SpecialCase> {};
 TEST_P(ListingValues, SpecialTexts) {
     const SpecialCase& c = GetParam();
     LumarikCode code;
-    code.SetDecimalSeparator(',');
+    code.SetSeparators({',', '.'});
     c.optics.ApplyTo(code);
     for (const Given& g : c.given) Choose(code, {g});
     code.SetObjectAtInfinity(c.objectAtInfinity);

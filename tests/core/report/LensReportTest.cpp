@@ -209,7 +209,7 @@ class Advanced : public ::testing::TestWithParam<AdvancedCase> {};
 TEST_P(Advanced, ListsTheOptionsInForce) {
     const AdvancedCase& c = GetParam();
     LumarikCode code;
-    code.SetDecimalSeparator(',');
+    code.SetSeparators({',', '.'});
     code.Constants().SetMirrorMode(c.mirror);
     code.Constants().SetAdvancedOptions(c.advanced);
     code.Constants().SetN(1.5f);

@@ -163,7 +163,7 @@ TEST(WaveNamesUserText, LinesAndFields) {
         {"more fields", "a|5|x|y\n", '.', {{"a", 5.0f}}},
         {"name as written", " 1064 |1064\n|7\n", '.', {{" 1064 ", 1064.0f}, {"", 7.0f}}},
         {"user's separator", "a|632,8\nb| 632.8 \n", ',', {{"a", 632.8f}, {"b", 632.8f}}},
-        {"point convention", "a|632,8\n", '.', {}},
+        {"comma in point settings", "a|632,8\n", '.', {{"a", 632.8f}}},
         {"junk", "\n|\nabc\nx|\nx||5\nx|1e400\nx|4e38\nx|5nm\n", '.', {}},
         {"largest float, zero, negative", "x|3e38\nz|0\nn|-5", '.',
          {{"x", 3e38f}, {"z", 0.0f}, {"n", -5.0f}}},

@@ -192,5 +192,24 @@ TEST_F(Window, CustomCircleOfConfusionIsCommittedOnce) {
     EXPECT_FLOAT_EQ(Model().DepthOfField().CofCCustomVal(), 0.025f);
 }
 
+TEST_F(Window, NoSolutionHidesTheDepthOfFieldMessage) {
+    ChooseLensSystem();
+    Find<QListWidget>("lstOptions")->item(1)->setCheckState(Qt::Checked);
+    Tick("chkVarTypeAp_1");
+    Type("txtVarTypeAp_0", "4");
+    Type("txtDOFCustom", "0.001");
+    auto* message = Find<QLabel>("lblDOFCalc");
+    ASSERT_FALSE(message->isHidden());  // the circle is below the Airy diameter
+    Click("comClear");
+    Tick("chkVarType_0");
+    Tick("chkVarType_4");
+    Tick("chkVarType_5");
+    Type("txtVarType_0", "100");
+    Type("txtVarType_1", "300");
+    Type("txtVarType_2", "10");
+    ASSERT_TRUE(Model().NoSolution());
+    EXPECT_TRUE(message->isHidden());
+}
+
 }  // namespace
 }  // namespace lumarik
