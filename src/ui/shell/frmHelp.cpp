@@ -19,6 +19,7 @@
 #include "ui/drawing/QPainterCanvas.h"
 #include "ui/shell/CSWindow.h"
 #include "ui/shell/Prompter.h"
+#include "ui/shell/UserStore.h"
 
 namespace lumarik {
 namespace {
@@ -26,7 +27,6 @@ namespace {
 const QString kCaption = QStringLiteral("Hilfe");
 const QString kCancel = QStringLiteral("&Abbrechen");
 const QString kContents = QStringLiteral("Hilfethemen");
-const QString kSettingsOrganisation = QStringLiteral("Lumarik");
 const QString kNewFeatureKey = QStringLiteral("NewFeature/V22");
 const QString kNewFeatureShown = QStringLiteral("-1");
 
@@ -204,14 +204,12 @@ bool MarkNewFeaturesShown(QSettings& store) {
 }
 
 bool ShouldShowNewFeatures() {
-    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, kSettingsOrganisation,
-                          kProgramTitle);
+    const UserStore store;
     return ShouldShowNewFeatures(store);
 }
 
 bool MarkNewFeaturesShown() {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, kSettingsOrganisation,
-                    kProgramTitle);
+    UserStore store;
     return MarkNewFeaturesShown(store);
 }
 
