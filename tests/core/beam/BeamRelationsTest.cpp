@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -81,6 +82,10 @@ const RelationCase kRelations[] = {
      true, false},
 };
 // clang-format on
+
+void PrintTo(const RelationCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Relation : public ::testing::TestWithParam<RelationCase> {};
 

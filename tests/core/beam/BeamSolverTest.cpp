@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -70,6 +71,10 @@ bool Matches(const std::optional<Table>& t, const BeamSystem& sys, double tol) {
             return false;
     }
     return true;
+}
+
+void PrintTo(const CaseDef& c, std::ostream* os) {
+    *os << c.name;
 }
 
 class SolverCase : public ::testing::TestWithParam<CaseDef> {};
@@ -138,6 +143,10 @@ const SelectionCase kSelections[] = {
 };
 // clang-format on
 
+void PrintTo(const SelectionCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Selection : public ::testing::TestWithParam<SelectionCase> {};
 
 TEST_P(Selection, FollowsTheRulesAndLeavesAValidList) {
@@ -187,6 +196,10 @@ const WorkedCase kWorked[] = {
     {"BackFocalWaist", {{0, 100}, {2, 100}, {7, 20}}, kDefault, kBeamMag, 5},
 };
 // clang-format on
+
+void PrintTo(const WorkedCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Worked : public ::testing::TestWithParam<WorkedCase> {};
 

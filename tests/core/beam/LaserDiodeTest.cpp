@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -47,6 +48,10 @@ struct CircCase {
     int t;
     int mode;
 };
+
+void PrintTo(const CircCase& c, std::ostream* os) {
+    *os << "quantity " << c.t << " mode " << c.mode;
+}
 
 class Circularisation : public ::testing::TestWithParam<CircCase> {};
 
@@ -138,6 +143,10 @@ const SetUpCase kSetUps[] = {
     {"SolvedImageAndMag", {{2, 200}, {3, 0.5}, {6, 0.002}}, true, {0, 1, 6}, 6},
 };
 // clang-format on
+
+void PrintTo(const SetUpCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SetUpCircularisation : public ::testing::TestWithParam<SetUpCase> {};
 

@@ -2,6 +2,7 @@
 // the caption and colour of the virtual/invalid labels.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,10 @@ struct LabelCase {
     const char* caption;  // empty: hidden
     std::uint32_t colour;
 };
+
+void PrintTo(const LabelCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class VirtualLabel : public ::testing::TestWithParam<LabelCase> {};
 

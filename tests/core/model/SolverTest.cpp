@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,10 @@ struct SolveCase {
     std::vector<Given> given;
     std::vector<Expect> expected;  // empty: no solution expected
 };
+
+void PrintTo(const SolveCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Solver : public ::testing::TestWithParam<SolveCase> {};
 
@@ -72,6 +77,9 @@ INSTANTIATE_TEST_SUITE_P(Branches, Solver, ::testing::Values(
               {{1, -361.8034}, {2, 138.1966}, {3, -0.381966}}},
     SolveCase{"FocalTrackVirtualImage", kAir, false, {{0, 100}, {4, -50.0f / 3}, {5, 10}},
               {{1, -100.0 / 3}, {2, -50}, {3, 1.5}}},
+    // Both roots put the object behind a negative lens: the larger object distance is taken.
+    SolveCase{"FocalTrackVirtualObject", kAir, false, {{0, -100}, {4, -500}, {5, 10}},
+              {{1, 361.8034}, {2, -138.1966}}},
     SolveCase{"ZeroMagnificationWithFocal", kAir, false, {{0, 100}, {3, 0}, {7, 5}},
               {{1, kInfinity}, {2, 100}, {4, 0}, {8, std::atan(0.05)}}},
     SolveCase{"ZeroMagnificationWithObject", kAir, false, {{1, -200}, {3, 0}, {5, 10}},

@@ -3,6 +3,7 @@
 // options.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -51,6 +52,10 @@ struct RefusalCase {
     int withoutValue;     // a chosen parameter whose value is then removed, or -1
     const char* message;  // nullptr: the report may be printed
 };
+
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Refusal : public ::testing::TestWithParam<RefusalCase> {};
 
@@ -142,6 +147,10 @@ struct FocalCase {
     const char* focalText;
 };
 
+void PrintTo(const FocalCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class FocalMarker : public ::testing::TestWithParam<FocalCase> {};
 
 TEST_P(FocalMarker, TellsTheKindOfElement) {
@@ -203,6 +212,10 @@ struct AdvancedCase {
     bool mirror;
     Rows rows;
 };
+
+void PrintTo(const AdvancedCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Advanced : public ::testing::TestWithParam<AdvancedCase> {};
 

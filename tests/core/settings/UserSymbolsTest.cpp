@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 
 namespace lumarik {
 namespace {
@@ -17,6 +18,10 @@ struct CheckCase {
     const char* symbol;
     const char* message;  // nullptr: accepted
 };
+
+void PrintTo(const CheckCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class CheckUserSymbolsTest : public testing::TestWithParam<CheckCase> {};
 
