@@ -3,6 +3,8 @@
 // may be drawn.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <ostream>
 #include <string>
 
 #include "DrawingTestSupport.h"
@@ -13,6 +15,82 @@ namespace {
 
 constexpr double kTextHeight = RecordingCanvas::kTextHeight;
 constexpr double kWholePixel = 0.5;  // labels stand on whole pixels
+
+// One end beyond each border, both ends beyond two; the cut ends lie on the line.
+TEST(DrawPrimitives, ClipsSegmentsAtEachBorder) {
+    const ClipRect clip{-100.0, 100.0, -10.0, 10.0};
+    const std::array<double, 8> cases[] = {
+        {-200, 0, 0, 4, -100, 2, 0, 4},        {0, 0, 200, 8, 0, 0, 100, 4},
+        {0, 0, 10, 20, 0, 0, 5, 10},           {0, 0, -10, -20, 0, 0, -5, -10},
+        {-200, -5, 200, 15, -100, 0, 100, 10}, {-50, 1, 50, -1, -50, 1, 50, -1}};
+    for (const auto& c : cases) {
+        double z1 = c[0], y1 = c[1], z2 = c[2], y2 = c[3];
+        ASSERT_TRUE(ClipSegment(clip, z1, y1, z2, y2)) << c[0] << " " << c[1];
+        EXPECT_EQ((std::array<double, 4>{z1, y1, z2, y2}),
+                  (std::array<double, 4>{c[4], c[5], c[6], c[7]}));
+    }
+}
+
+struct ExtentCase {
+    const char* name;
+    System system;
+    Options options;
+    WorldBox box;
+};
+
+void PrintTo(const ExtentCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Extents : public ::testing::TestWithParam<ExtentCase> {};
+
+// Both conjugates and the cardinal points, the aperture radius beside a mirror, and a remote
+// conjugate whose side takes the length of the other.
+TEST_P(Extents, HoldTheSystem) {
+    const Drawn d(GetParam().system, GetParam().options);
+    ASSERT_TRUE(d.drawn);
+    const WorldBox& box = d.routines.Extents();
+    const WorldBox& want = GetParam().box;
+    const double tolerance = 1e-4 * (want.zMax - want.zMin);
+    EXPECT_NEAR(box.zMin, want.zMin, tolerance);
+    EXPECT_NEAR(box.zMax, want.zMax, tolerance);
+    EXPECT_NEAR(box.yMin, want.yMin, 1e-4 * want.yMax);
+    EXPECT_NEAR(box.yMax, want.yMax, 1e-4 * want.yMax);
+}
+
+System Mirror(System system) {
+    system.optics.mirror = true;
+    return system;
+}
+
+System WithStop(System system, float r) {
+    system.aperture = kApStopRadius;
+    system.apertureValue = r;
+    return system;
+}
+
+const double kFar = 1.0 / (1.0 / 100 - 1.0 / 10000);  // a' of f' = 100, a = -10000
+
+INSTANTIATE_TEST_SUITE_P(
+    Systems, Extents,
+    ::testing::Values(
+        ExtentCase{"LensWithStop", Lens(100, -200, 10, 5), {}, {-200, 200, -10, 10}},
+        ExtentCase{"ConstructionRays",
+                   Lens(100, -200, 10),
+                   DrawingOptions(false, true, false),
+                   {-200, 200, -11, 11}},
+        ExtentCase{"ObjectAtInfinity",
+                   WithStop(ObjectAtInfinity(50, 0.1f), 10),
+                   {},
+                   {-50, 50, -12 - 50 * std::tan(0.1), 12 + 50 * std::tan(0.1)}},
+        ExtentCase{"ImageAtInfinity", Lens(100, -100, 10, 5), {}, {-100, 100, -15, 15}},
+        ExtentCase{
+            "MirrorStopBehind", Mirror(Lens(-100, -200, 10, 12.5f)), {}, {-200, 12.5, -12.5, 12.5}},
+        ExtentCase{"RemoteObjectHidden",
+                   Lens(100, -10000, 10),
+                   DrawingOptions(true, false, false),
+                   {-kFar, kFar, -10 * kFar / 10000, 10 * kFar / 10000}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A ray from the object at infinity, z = -1e20 at height -1e20·tan w, meets the border at the
 // height its slope gives; labels without clipping stay within ±100000 pixels.
