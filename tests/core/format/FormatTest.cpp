@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <limits>
 #include <ostream>
 #include <random>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "core/format/NumberInput.h"
+#include "support/DataTable.h"
 
 namespace lumarik {
 namespace {
@@ -34,16 +34,8 @@ void PrintTo(const FormatCase& c, std::ostream* os) {
 // The cases of tests/data/format_cases.tsv, worked out by hand from the pattern rules.
 std::vector<FormatCase> FormatCases() {
     std::vector<FormatCase> cases;
-    std::ifstream file(LUMARIK_TEST_DATA_DIR "/format_cases.tsv");
-    std::string line;
-    while (std::getline(file, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        std::vector<std::string> cells;
-        for (std::size_t start = 0, tab = 0; tab != std::string::npos; start = tab + 1) {
-            tab = line.find('\t', start);
-            cells.push_back(line.substr(start, tab - start));
-        }
-        if (cells.size() == 4) cases.push_back({cells[0], cells[1], cells[2], cells[3]});
+    for (const test::DataRow& r : test::ReadDataTable("format_cases.tsv")) {
+        if (r.size() == 4) cases.push_back({r[0], r[1], r[2], r[3]});
     }
     return cases;
 }

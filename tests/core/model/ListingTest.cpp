@@ -3,13 +3,13 @@
 // written.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "ModelTestSupport.h"
+#include "support/DataTable.h"
 
 namespace lumarik::test {
 namespace {
@@ -29,13 +29,8 @@ void PrintTo(const GoldenCase& c, std::ostream* os) {
 // The rows of one system from tests/data/listing_golden.tsv, as name and value.
 std::vector<std::pair<std::string, std::string>> GoldenRows(const std::string& system) {
     std::vector<std::pair<std::string, std::string>> rows;
-    std::ifstream file(LUMARIK_TEST_DATA_DIR "/listing_golden.tsv");
-    std::string line;
-    while (std::getline(file, line)) {
-        const std::size_t a = line.find('\t');
-        const std::size_t b = line.find('\t', a + 1);
-        if (line[0] != '#' && b != std::string::npos && line.substr(0, a) == system)
-            rows.emplace_back(line.substr(a + 1, b - a - 1), line.substr(b + 1));
+    for (const DataRow& r : ReadDataTable("listing_golden.tsv")) {
+        if (r.size() == 3 && r[0] == system) rows.emplace_back(r[1], r[2]);
     }
     return rows;
 }
