@@ -57,6 +57,7 @@ TEST(ListBeamResults, UserSymbolsAndOptionDefaults) {
     EXPECT_EQ(beam.Symbols().Label(kBeamFocal) + beam.Symbols().Label(kBeamObjectFocal),
               "Brennweite: FBrennweite: f");  // f keeps its own symbol
     EXPECT_EQ(beam.Symbols().ResultLabel(kResLensRadius), "Strahlradius [Linse]: R*");
+    for (int outside : {-1, kBeamResultCount}) EXPECT_EQ(beam.Symbols().ResultSymbol(outside), "");
     beam.SetWavelengthNm(0);
     beam.SetM2(0, 0);
     beam.SetM2(1, 2.25);
@@ -158,11 +159,9 @@ TEST(ListBeamResults, DiodeBracketsOnlyForASolvedYSection) {
 }
 
 TEST(DepthOfFocus, GrowthOfTheImageWaist) {
-    const std::tuple<double, int, const char*> cases[] = {{0.01, 1, "±0.159mm"},
-                                                          {0.001, 1, "±0.002mm"},
-                                                          {0.0005, 1, "±0.397um"},
-                                                          {0.01, 5, "±0.496mm"},
-                                                          {0.01, 9, "±0.159mm"}};
+    const std::tuple<double, int, const char*> cases[] = {
+        {0.01, 1, "±0.159mm"}, {0.001, 1, "±0.002mm"}, {0.0005, 1, "±0.397um"},
+        {0.01, 5, "±0.496mm"}, {0.01, 9, "±0.159mm"},  {0.01, 0, "±0.1mm"}};
     for (const auto& [rImage, entry, text] : cases) {
         GaussianBeam beam;
         beam.SetDofIndex(entry);
@@ -172,6 +171,7 @@ TEST(DepthOfFocus, GrowthOfTheImageWaist) {
     }
     GaussianBeam none;
     EXPECT_EQ(none.DepthOfFocusText(0), "");
+    for (int outside : {-1, 7}) EXPECT_EQ(GaussianBeam::DofGrowth(outside), 0.05) << outside;
     const auto entries = none.DofEntryTexts();
     ASSERT_EQ(entries.size(), 7u);
     EXPECT_EQ(entries[0] + "|" + entries[5] + "|" + entries[6], "2%|41.42%   [zr']|50%");

@@ -168,6 +168,7 @@ TEST(WaistFromGiven, OneQuantityGivesTheOtherTwo) {
     }
     EXPECT_FALSE(WaistFromGiven(WaistKind::kRayleigh, 0.0, kLambda));
     EXPECT_FALSE(WaistFromGiven(WaistKind::kRadius, 1.0, 0.0));
+    for (double r : {1e200, 1e-200}) EXPECT_FALSE(WaistFromGiven(WaistKind::kRadius, r, kLambda));
 }
 
 TEST(BeamRadiusAt, AgreesWithTheBeamParameter) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <ostream>
 #include <string>
 
@@ -16,18 +17,23 @@ namespace {
 constexpr double kTextHeight = RecordingCanvas::kTextHeight;
 constexpr double kWholePixel = 0.5;  // labels stand on whole pixels
 
-// One end beyond each border, both ends beyond two; the cut ends lie on the line.
+// One end beyond each border, both ends beyond two; the cut ends lie on the line. A
+// segment with a non-finite end is not drawn.
 TEST(DrawPrimitives, ClipsSegmentsAtEachBorder) {
     const ClipRect clip{-100.0, 100.0, -10.0, 10.0};
     const std::array<double, 8> cases[] = {
-        {-200, 0, 0, 4, -100, 2, 0, 4},        {0, 0, 200, 8, 0, 0, 100, 4},
-        {0, 0, 10, 20, 0, 0, 5, 10},           {0, 0, -10, -20, 0, 0, -5, -10},
+        {-180, 0, 20, 4, -100, 1.6, 20, 4},    {20, 4, 220, 8, 20, 4, 100, 5.6},
+        {20, 4, 30, 16, 20, 4, 25, 10},        {20, 4, 10, -26, 20, 4, 46.0 / 3, -10},
         {-200, -5, 200, 15, -100, 0, 100, 10}, {-50, 1, 50, -1, -50, 1, 50, -1}};
     for (const auto& c : cases) {
-        double z1 = c[0], y1 = c[1], z2 = c[2], y2 = c[3];
-        ASSERT_TRUE(ClipSegment(clip, z1, y1, z2, y2)) << c[0] << " " << c[1];
-        EXPECT_EQ((std::array<double, 4>{z1, y1, z2, y2}),
-                  (std::array<double, 4>{c[4], c[5], c[6], c[7]}));
+        std::array<double, 4> p{c[0], c[1], c[2], c[3]};
+        ASSERT_TRUE(ClipSegment(clip, p[0], p[1], p[2], p[3])) << c[0] << " " << c[1];
+        for (int i = 0; i < 4; ++i) EXPECT_NEAR(p[i], c[4 + i], 1e-12) << c[0] << " " << i;
+    }
+    for (int i = 0; i < 4; ++i) {
+        std::array<double, 4> p{0, 0, 1, 1};
+        p[i] = std::nan("");
+        EXPECT_FALSE(ClipSegment(clip, p[0], p[1], p[2], p[3])) << i;
     }
 }
 
@@ -36,6 +42,7 @@ struct ExtentCase {
     System system;
     Options options;
     WorldBox box;
+    double lensHeight;
 };
 
 void PrintTo(const ExtentCase& c, std::ostream* os) {
@@ -56,6 +63,7 @@ TEST_P(Extents, HoldTheSystem) {
     EXPECT_NEAR(box.zMax, want.zMax, tolerance);
     EXPECT_NEAR(box.yMin, want.yMin, 1e-4 * want.yMax);
     EXPECT_NEAR(box.yMax, want.yMax, 1e-4 * want.yMax);
+    EXPECT_NEAR(d.routines.LensHeight(), GetParam().lensHeight, 1e-4 * GetParam().lensHeight);
 }
 
 System Mirror(System system) {
@@ -74,22 +82,29 @@ const double kFar = 1.0 / (1.0 / 100 - 1.0 / 10000);  // a' of f' = 100, a = -10
 INSTANTIATE_TEST_SUITE_P(
     Systems, Extents,
     ::testing::Values(
-        ExtentCase{"LensWithStop", Lens(100, -200, 10, 5), {}, {-200, 200, -10, 10}},
+        ExtentCase{"LensWithStop", Lens(100, -200, 10, 5), {}, {-200, 200, -10, 10}, 5},
         ExtentCase{"ConstructionRays",
                    Lens(100, -200, 10),
                    DrawingOptions(false, true, false),
-                   {-200, 200, -11, 11}},
+                   {-200, 200, -11, 11},
+                   10},
         ExtentCase{"ObjectAtInfinity",
                    WithStop(ObjectAtInfinity(50, 0.1f), 10),
                    {},
-                   {-50, 50, -12 - 50 * std::tan(0.1), 12 + 50 * std::tan(0.1)}},
-        ExtentCase{"ImageAtInfinity", Lens(100, -100, 10, 5), {}, {-100, 100, -15, 15}},
-        ExtentCase{
-            "MirrorStopBehind", Mirror(Lens(-100, -200, 10, 12.5f)), {}, {-200, 12.5, -12.5, 12.5}},
+                   {-50, 50, -12 - 50 * std::tan(0.1), 12 + 50 * std::tan(0.1)},
+                   10},
+        ExtentCase{"ImageAtInfinity", Lens(100, -100, 10, 5), {}, {-100, 100, -15, 15}, 5},
+        ExtentCase{"MirrorStopBehind",
+                   Mirror(Lens(-100, -200, 10, 12.5f)),
+                   {},
+                   {-200, 12.5, -12.5, 12.5},
+                   12.5},
         ExtentCase{"RemoteObjectHidden",
                    Lens(100, -10000, 10),
                    DrawingOptions(true, false, false),
-                   {-kFar, kFar, -10 * kFar / 10000, 10 * kFar / 10000}}),
+                   {-kFar, kFar, -10 * kFar / 10000, 10 * kFar / 10000},
+                   10 * kFar / 10000},
+        ExtentCase{"ObjectBelowTheAxis", Lens(100, -400, -10), {}, {-400, 400.0 / 3, -10, 10}, 10}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A ray from the object at infinity, z = -1e20 at height -1e20·tan w, meets the border at the
@@ -236,8 +251,8 @@ TEST(DrawSystem, CardinalPointsWithDifferentIndicesIncludeNodalPointsAboveTheAxi
             EXPECT_EQ(text(i)->colour, colours::kMagenta);
             EXPECT_NEAR(text(i)->y + kTextHeight, axis - 10.0, kWholePixel);
             const double z = d.code.CardinalPoint(i);
-            EXPECT_EQ(d.Line(z, 0, z, d.routines.Transform().YLength(4))->colour,
-                      colours::kMagenta);
+            const RecordedLine* tick = d.Line(z, 0, z, d.routines.Transform().YLength(4));
+            EXPECT_TRUE(tick->colour == colours::kMagenta && tick->width == 1);
         }
         EXPECT_LE(text(kCardN)->x + 7.0, text(kCardNPrime)->x);  // side by side
         for (int i : {kCardF, kCardFPrime}) {
