@@ -9,6 +9,7 @@
 #include <ostream>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BeamTestSupport.h"
@@ -308,12 +309,14 @@ TEST(DeriveBeamResults, AiryRadiusUsesTheImageWaist) {
 }
 
 TEST(DeriveBeamResults, FarObjectIsCutFromTheExtents) {
-    for (double s : {2000.0, 2010.0}) {  // |s/f'| = 20 is not yet far
+    // |s/f'| = 20 is not yet far; a diverging lens has its focal points the other way round.
+    const std::pair<double, double> cases[] = {{100, 2000}, {100, 2010}, {-100, 2010}};
+    for (const auto& [f, s] : cases) {
         GaussianBeam beam;
-        ChooseBeam(beam, {{0, 100}, {1, s}, {7, 10}});
+        ChooseBeam(beam, {{0, f}, {1, s}, {7, 10}});
         ASSERT_TRUE(beam.SolveBeamAxis(0, false));
         const double margin = 0.02 * 200;
-        EXPECT_DOUBLE_EQ(beam.BeamExtentMin(), (s > 2000 ? s - 100 - 2000 : 0.0) - margin) << s;
+        EXPECT_DOUBLE_EQ(beam.BeamExtentMin(), (s > 2000 ? s - 100 - 2000 : 0.0) - margin) << f;
         EXPECT_NEAR(beam.BeamExtentMax(), beam.GetBeamResult(0, kResImageWaistMax) + margin, 1e-9);
     }
 }

@@ -108,6 +108,13 @@ TEST(Circularisation, CouplingOnlyBetweenFocalAndObjectDistance) {
     ASSERT_TRUE(noObject.SolveBeam(false));
     EXPECT_EQ(noObject.GetBeamValue(0, kBeamImageDist), 150.0);
 
+    GaussianBeam coupled = Diode(true);  // s without a value takes that of f'
+    ChooseBeam(coupled, {{0, 20}, {6, 0.001}});
+    ASSERT_TRUE(coupled.AddBeamVar(0, kBeamObjectDist, false));
+    coupled.SetDiodeParamValue(0.003);
+    ASSERT_TRUE(coupled.SolveBeam(true));
+    EXPECT_TRUE(coupled.Selection(0).VarValDef(2) && coupled.Selection(0).VarValue(2) == 20.0f);
+
     GaussianBeam rows = Diode(true, 1);
     ChooseBeam(rows, {{0, 100}, {1, 5}, {7, 30}});
     ASSERT_TRUE(rows.CoupleCircularisationPartner(1));

@@ -255,6 +255,11 @@ TEST(DrawSystem, CardinalPointsWithDifferentIndicesIncludeNodalPointsAboveTheAxi
             EXPECT_TRUE(tick->colour == colours::kMagenta && tick->width == 1);
         }
         EXPECT_LE(text(kCardN)->x + 7.0, text(kCardNPrime)->x);  // side by side
+        // Over one spot, N stands three quarters of its width left of its centred place.
+        EXPECT_NEAR(text(kCardN)->x,
+                    d.routines.Transform().X(d.code.CardinalPoint(kCardN)) - 3.5 -
+                        (separation == 0.0f ? 5.25 : 0.0),
+                    1.0);
         for (int i : {kCardF, kCardFPrime}) {
             EXPECT_EQ(text(i)->colour, colours::kBlue);
             EXPECT_NEAR(text(i)->y, axis, kWholePixel);

@@ -129,7 +129,6 @@ TEST(Catalogue, LabelsAndUserSymbols) {
     EXPECT_EQ(catalogue.Label(kParMagnification), "Vergrößerung: m'");
     EXPECT_EQ(catalogue.Label(kParObjectFocal), "Brennweite [Obj]: f");
     EXPECT_EQ(catalogue.Label(12), "");
-    for (int k : {-1, kApertureCount}) EXPECT_EQ(catalogue.ApertureName(k), "") << k;
 
     std::vector<std::string> asked;
     const std::map<std::string, std::string> user = {{"Brennweite: ", "F'"},

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ModelTestSupport.h"
+#include "core/model/ModelTexts.h"
 
 namespace lumarik::test {
 namespace {
@@ -79,11 +80,16 @@ INSTANTIATE_TEST_SUITE_P(Systems, VirtualLabel, ::testing::Values(
 
 TEST(ResultsView, NoSolutionHidesTheVirtualLabelAndTheDrawingUntilTheNextGoodSolve) {
     LumarikCode code;
-    Choose(code, {{0, 100}, {4, 300}, {5, 10}});
+    Choose(code, {{0, 100}, {4, 500}, {5, 10}});
+    GiveAperture(code, kApStopRadius, 10);
+    ASSERT_TRUE(code.Recalculate().ok);
+    code.Selected().SetVarValue(code.Selected().PositionOf(kParTrack), 300.0f);
     ResultsView view = code.Recalculate();
     EXPECT_FALSE(view.ok || view.buildListing || view.drawSystem || view.virtualLabel.visible);
     EXPECT_TRUE(view.showNoSolution && view.resultListsVisible);
     EXPECT_FALSE(code.Refresh(true, false).drawSystem);
+    // Nor is the depth of field of the last good solve shown.
+    for (const std::string& v : code.DepthOfFieldRows().values) EXPECT_EQ(v, texts::kDofNoValue);
     code.Selected().SetVarValue(code.Selected().PositionOf(kParTrack), 500.0f);
     view = code.Recalculate();
     EXPECT_TRUE(view.ok && view.drawSystem && !view.showNoSolution);

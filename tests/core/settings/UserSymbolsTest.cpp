@@ -94,6 +94,9 @@ TEST(UserSymbolEditorTest, EntriesKeyEveryEditableSymbolByItsNameTextThenTheStyl
     const ParameterCatalogue catalogue;
     UserSymbolEditor editor(catalogue, nullptr);
     EXPECT_TRUE(editor.Commit(CardinalSlot(kCardNPrime), " K' "));
+    EXPECT_FALSE(editor.Commit(CardinalSlot(kCardNPrime), "K'"));  // unchanged
+    EXPECT_FALSE(editor.Commit(kParFocal, "  "));                  // a blank keeps the symbol
+    EXPECT_EQ(editor.Symbol(kParFocal), "f'");
     const std::vector<IniEntry> entries = editor.Entries(kSymbolsUser);
     ASSERT_EQ(entries.size(), 16u);
     EXPECT_EQ(entries[kParMagnification].key, "Vergrößerung: ");
