@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <ostream>
 #include <random>
 #include <string>
@@ -219,6 +220,8 @@ TEST(DiodeParam, NumberValueSettingsAndTypeChoice) {
     EXPECT_EQ(beam.GetDiodeParamValue(), beam.GetBeamValue(0, kBeamObjDivergence));
     beam.LoadDiodeParam(7, 12.0);
     EXPECT_EQ(beam.DiodeParamSetting(), std::make_pair(7, 12.0));
+    beam.LoadDiodeParam(5, std::numeric_limits<double>::infinity());  // unreadable: the x value
+    EXPECT_EQ(beam.DiodeParamSetting(), std::make_pair(5, beam.GetBeamValue(0, kBeamObjRadius)));
 
     const auto entries = beam.DiodeParamEntries();
     ASSERT_EQ(entries.size(), 3u);
