@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -81,6 +82,10 @@ const RelationCase kRelations[] = {
      true, false},
 };
 // clang-format on
+
+void PrintTo(const RelationCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Relation : public ::testing::TestWithParam<RelationCase> {};
 
@@ -163,6 +168,7 @@ TEST(WaistFromGiven, OneQuantityGivesTheOtherTwo) {
     }
     EXPECT_FALSE(WaistFromGiven(WaistKind::kRayleigh, 0.0, kLambda));
     EXPECT_FALSE(WaistFromGiven(WaistKind::kRadius, 1.0, 0.0));
+    for (double r : {1e200, 1e-200}) EXPECT_FALSE(WaistFromGiven(WaistKind::kRadius, r, kLambda));
 }
 
 TEST(BeamRadiusAt, AgreesWithTheBeamParameter) {

@@ -6,8 +6,10 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BeamTestSupport.h"
@@ -70,6 +72,10 @@ bool Matches(const std::optional<Table>& t, const BeamSystem& sys, double tol) {
             return false;
     }
     return true;
+}
+
+void PrintTo(const CaseDef& c, std::ostream* os) {
+    *os << c.name;
 }
 
 class SolverCase : public ::testing::TestWithParam<CaseDef> {};
@@ -138,6 +144,10 @@ const SelectionCase kSelections[] = {
 };
 // clang-format on
 
+void PrintTo(const SelectionCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Selection : public ::testing::TestWithParam<SelectionCase> {};
 
 TEST_P(Selection, FollowsTheRulesAndLeavesAValidList) {
@@ -187,6 +197,10 @@ const WorkedCase kWorked[] = {
     {"BackFocalWaist", {{0, 100}, {2, 100}, {7, 20}}, kDefault, kBeamMag, 5},
 };
 // clang-format on
+
+void PrintTo(const WorkedCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Worked : public ::testing::TestWithParam<WorkedCase> {};
 
@@ -295,12 +309,14 @@ TEST(DeriveBeamResults, AiryRadiusUsesTheImageWaist) {
 }
 
 TEST(DeriveBeamResults, FarObjectIsCutFromTheExtents) {
-    for (double s : {2000.0, 2010.0}) {  // |s/f'| = 20 is not yet far
+    // |s/f'| = 20 is not yet far; a diverging lens has its focal points the other way round.
+    const std::pair<double, double> cases[] = {{100, 2000}, {100, 2010}, {-100, 2010}};
+    for (const auto& [f, s] : cases) {
         GaussianBeam beam;
-        ChooseBeam(beam, {{0, 100}, {1, s}, {7, 10}});
+        ChooseBeam(beam, {{0, f}, {1, s}, {7, 10}});
         ASSERT_TRUE(beam.SolveBeamAxis(0, false));
         const double margin = 0.02 * 200;
-        EXPECT_DOUBLE_EQ(beam.BeamExtentMin(), (s > 2000 ? s - 100 - 2000 : 0.0) - margin) << s;
+        EXPECT_DOUBLE_EQ(beam.BeamExtentMin(), (s > 2000 ? s - 100 - 2000 : 0.0) - margin) << f;
         EXPECT_NEAR(beam.BeamExtentMax(), beam.GetBeamResult(0, kResImageWaistMax) + margin, 1e-9);
     }
 }

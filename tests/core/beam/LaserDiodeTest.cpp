@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -47,6 +49,10 @@ struct CircCase {
     int t;
     int mode;
 };
+
+void PrintTo(const CircCase& c, std::ostream* os) {
+    *os << "quantity " << c.t << " mode " << c.mode;
+}
 
 class Circularisation : public ::testing::TestWithParam<CircCase> {};
 
@@ -103,6 +109,13 @@ TEST(Circularisation, CouplingOnlyBetweenFocalAndObjectDistance) {
     ASSERT_TRUE(noObject.SolveBeam(false));
     EXPECT_EQ(noObject.GetBeamValue(0, kBeamImageDist), 150.0);
 
+    GaussianBeam coupled = Diode(true);  // s without a value takes that of f'
+    ChooseBeam(coupled, {{0, 20}, {6, 0.001}});
+    ASSERT_TRUE(coupled.AddBeamVar(0, kBeamObjectDist, false));
+    coupled.SetDiodeParamValue(0.003);
+    ASSERT_TRUE(coupled.SolveBeam(true));
+    EXPECT_TRUE(coupled.Selection(0).VarValDef(2) && coupled.Selection(0).VarValue(2) == 20.0f);
+
     GaussianBeam rows = Diode(true, 1);
     ChooseBeam(rows, {{0, 100}, {1, 5}, {7, 30}});
     ASSERT_TRUE(rows.CoupleCircularisationPartner(1));
@@ -138,6 +151,10 @@ const SetUpCase kSetUps[] = {
     {"SolvedImageAndMag", {{2, 200}, {3, 0.5}, {6, 0.002}}, true, {0, 1, 6}, 6},
 };
 // clang-format on
+
+void PrintTo(const SetUpCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SetUpCircularisation : public ::testing::TestWithParam<SetUpCase> {};
 
@@ -203,6 +220,8 @@ TEST(DiodeParam, NumberValueSettingsAndTypeChoice) {
     EXPECT_EQ(beam.GetDiodeParamValue(), beam.GetBeamValue(0, kBeamObjDivergence));
     beam.LoadDiodeParam(7, 12.0);
     EXPECT_EQ(beam.DiodeParamSetting(), std::make_pair(7, 12.0));
+    beam.LoadDiodeParam(5, std::numeric_limits<double>::infinity());  // unreadable: the x value
+    EXPECT_EQ(beam.DiodeParamSetting(), std::make_pair(5, beam.GetBeamValue(0, kBeamObjRadius)));
 
     const auto entries = beam.DiodeParamEntries();
     ASSERT_EQ(entries.size(), 3u);

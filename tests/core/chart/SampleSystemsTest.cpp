@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -12,6 +10,8 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "support/TempFolder.h"
 
 namespace lumarik {
 namespace {
@@ -84,17 +84,8 @@ TEST(ShippedSamples, FilesAndContents) {
               "Fokussieren und Kollimieren paralleler Strahlen");
 }
 
-class SampleFiles : public testing::Test {
+class SampleFiles : public test::TempFolder {
 protected:
-    void SetUp() override {
-        std::string name = (fs::temp_directory_path() / "lumarik-samples-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(name.data()), nullptr);
-        m_dir = name;
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
-    }
     void Put(std::string_view file, std::string_view bytes) const {
         std::ofstream(m_dir / file, std::ios::binary) << bytes;
     }
@@ -103,8 +94,6 @@ protected:
         for (const SampleSystem& s : ReadSampleSystems(m_dir)) names.push_back(s.name);
         return names;
     }
-
-    fs::path m_dir;
 };
 
 // Fields at their documented places, built byte by byte rather than by the writer.

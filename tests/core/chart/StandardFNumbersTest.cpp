@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <ostream>
 #include <string>
 
 namespace lumarik {
@@ -32,6 +33,10 @@ struct ExactCase {
     double listed;
     double exact;
 };
+
+void PrintTo(const ExactCase& c, std::ostream* os) {
+    *os << "f/" << c.listed;
+}
 
 class ExactFNumberTest : public ::testing::TestWithParam<ExactCase> {};
 

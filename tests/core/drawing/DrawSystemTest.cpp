@@ -3,6 +3,9 @@
 // may be drawn.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+#include <ostream>
 #include <string>
 
 #include "DrawingTestSupport.h"
@@ -13,6 +16,96 @@ namespace {
 
 constexpr double kTextHeight = RecordingCanvas::kTextHeight;
 constexpr double kWholePixel = 0.5;  // labels stand on whole pixels
+
+// One end beyond each border, both ends beyond two; the cut ends lie on the line. A
+// segment with a non-finite end is not drawn.
+TEST(DrawPrimitives, ClipsSegmentsAtEachBorder) {
+    const ClipRect clip{-100.0, 100.0, -10.0, 10.0};
+    const std::array<double, 8> cases[] = {
+        {-180, 0, 20, 4, -100, 1.6, 20, 4},    {20, 4, 220, 8, 20, 4, 100, 5.6},
+        {20, 4, 30, 16, 20, 4, 25, 10},        {20, 4, 10, -26, 20, 4, 46.0 / 3, -10},
+        {-200, -5, 200, 15, -100, 0, 100, 10}, {-50, 1, 50, -1, -50, 1, 50, -1}};
+    for (const auto& c : cases) {
+        std::array<double, 4> p{c[0], c[1], c[2], c[3]};
+        ASSERT_TRUE(ClipSegment(clip, p[0], p[1], p[2], p[3])) << c[0] << " " << c[1];
+        for (int i = 0; i < 4; ++i) EXPECT_NEAR(p[i], c[4 + i], 1e-12) << c[0] << " " << i;
+    }
+    for (int i = 0; i < 4; ++i) {
+        std::array<double, 4> p{0, 0, 1, 1};
+        p[i] = std::nan("");
+        EXPECT_FALSE(ClipSegment(clip, p[0], p[1], p[2], p[3])) << i;
+    }
+}
+
+struct ExtentCase {
+    const char* name;
+    System system;
+    Options options;
+    WorldBox box;
+    double lensHeight;
+};
+
+void PrintTo(const ExtentCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Extents : public ::testing::TestWithParam<ExtentCase> {};
+
+// Both conjugates and the cardinal points, the aperture radius beside a mirror, and a remote
+// conjugate whose side takes the length of the other.
+TEST_P(Extents, HoldTheSystem) {
+    const Drawn d(GetParam().system, GetParam().options);
+    ASSERT_TRUE(d.drawn);
+    const WorldBox& box = d.routines.Extents();
+    const WorldBox& want = GetParam().box;
+    const double tolerance = 1e-4 * (want.zMax - want.zMin);
+    EXPECT_NEAR(box.zMin, want.zMin, tolerance);
+    EXPECT_NEAR(box.zMax, want.zMax, tolerance);
+    EXPECT_NEAR(box.yMin, want.yMin, 1e-4 * want.yMax);
+    EXPECT_NEAR(box.yMax, want.yMax, 1e-4 * want.yMax);
+    EXPECT_NEAR(d.routines.LensHeight(), GetParam().lensHeight, 1e-4 * GetParam().lensHeight);
+}
+
+System Mirror(System system) {
+    system.optics.mirror = true;
+    return system;
+}
+
+System WithStop(System system, float r) {
+    system.aperture = kApStopRadius;
+    system.apertureValue = r;
+    return system;
+}
+
+const double kFar = 1.0 / (1.0 / 100 - 1.0 / 10000);  // a' of f' = 100, a = -10000
+
+INSTANTIATE_TEST_SUITE_P(
+    Systems, Extents,
+    ::testing::Values(
+        ExtentCase{"LensWithStop", Lens(100, -200, 10, 5), {}, {-200, 200, -10, 10}, 5},
+        ExtentCase{"ConstructionRays",
+                   Lens(100, -200, 10),
+                   DrawingOptions(false, true, false),
+                   {-200, 200, -11, 11},
+                   10},
+        ExtentCase{"ObjectAtInfinity",
+                   WithStop(ObjectAtInfinity(50, 0.1f), 10),
+                   {},
+                   {-50, 50, -12 - 50 * std::tan(0.1), 12 + 50 * std::tan(0.1)},
+                   10},
+        ExtentCase{"ImageAtInfinity", Lens(100, -100, 10, 5), {}, {-100, 100, -15, 15}, 5},
+        ExtentCase{"MirrorStopBehind",
+                   Mirror(Lens(-100, -200, 10, 12.5f)),
+                   {},
+                   {-200, 12.5, -12.5, 12.5},
+                   12.5},
+        ExtentCase{"RemoteObjectHidden",
+                   Lens(100, -10000, 10),
+                   DrawingOptions(true, false, false),
+                   {-kFar, kFar, -10 * kFar / 10000, 10 * kFar / 10000},
+                   10 * kFar / 10000},
+        ExtentCase{"ObjectBelowTheAxis", Lens(100, -400, -10), {}, {-400, 400.0 / 3, -10, 10}, 10}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A ray from the object at infinity, z = -1e20 at height -1e20·tan w, meets the border at the
 // height its slope gives; labels without clipping stay within ±100000 pixels.
@@ -158,10 +251,15 @@ TEST(DrawSystem, CardinalPointsWithDifferentIndicesIncludeNodalPointsAboveTheAxi
             EXPECT_EQ(text(i)->colour, colours::kMagenta);
             EXPECT_NEAR(text(i)->y + kTextHeight, axis - 10.0, kWholePixel);
             const double z = d.code.CardinalPoint(i);
-            EXPECT_EQ(d.Line(z, 0, z, d.routines.Transform().YLength(4))->colour,
-                      colours::kMagenta);
+            const RecordedLine* tick = d.Line(z, 0, z, d.routines.Transform().YLength(4));
+            EXPECT_TRUE(tick->colour == colours::kMagenta && tick->width == 1);
         }
         EXPECT_LE(text(kCardN)->x + 7.0, text(kCardNPrime)->x);  // side by side
+        // Over one spot, N stands three quarters of its width left of its centred place.
+        EXPECT_NEAR(text(kCardN)->x,
+                    d.routines.Transform().X(d.code.CardinalPoint(kCardN)) - 3.5 -
+                        (separation == 0.0f ? 5.25 : 0.0),
+                    1.0);
         for (int i : {kCardF, kCardFPrime}) {
             EXPECT_EQ(text(i)->colour, colours::kBlue);
             EXPECT_NEAR(text(i)->y, axis, kWholePixel);

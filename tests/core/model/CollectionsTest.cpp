@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,10 @@ struct BadSetter {
     std::function<void(VarCollection&, int)> call;
     const char* diagnostic;
 };
+
+void PrintTo(const BadSetter& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FieldSetterAtBadPosition : public ::testing::TestWithParam<BadSetter> {};
 
@@ -124,6 +129,10 @@ struct CarryCase {
     bool lowDef, highDef;
     float low, high;
 };
+
+void PrintTo(const CarryCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Carry : public ::testing::TestWithParam<CarryCase> {};
 

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ struct ConstantsCase {
     float storedN, storedNPrime, storedD, storedLambda;
     float n, nPrime, d, lambda;
 };
+
+void PrintTo(const ConstantsCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class EffectiveConstantRules : public ::testing::TestWithParam<ConstantsCase> {};
 
@@ -91,6 +96,10 @@ struct DisplayCase {
     char separator;
     const char* text;
 };
+
+void PrintTo(const DisplayCase& c, std::ostream* os) {
+    *os << c.number << " " << c.text;
+}
 
 class DisplayText : public ::testing::TestWithParam<DisplayCase> {};
 

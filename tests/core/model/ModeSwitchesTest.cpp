@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/numeric/Calc.h"
 #include "core/model/LumarikCode.h"
 #include "core/model/ModeSwitches.h"
+#include "core/numeric/Calc.h"
 
 namespace lumarik {
 namespace {
@@ -69,8 +69,13 @@ TEST(CommitAdvancedValueTest, RangesAndTheCurrentValue) {
     EXPECT_EQ(CommitAdvancedValue(model, kAdvIndexObject, 3.0).outcome, Outcome::kAccepted);
     EXPECT_EQ(CommitAdvancedValue(model, kAdvWavelength, 0.0).message,
               "Die Wellenlänge muß zwischen 10^1 & 10^6nm liegen! ");
-    EXPECT_EQ(CommitAdvancedValue(model, kAdvWavelength, 546.1).outcome,
-              Outcome::kUnchanged);
+    EXPECT_EQ(CommitAdvancedValue(model, kAdvWavelength, 546.1).outcome, Outcome::kUnchanged);
+    for (const double ends : {10.0, 1e6}) {
+        EXPECT_EQ(CommitAdvancedValue(model, kAdvWavelength, ends).outcome,
+                  Outcome::kAccepted);
+    }
+    EXPECT_EQ(CommitAdvancedValue(model, kAdvWavelength, 1.005e6).outcome,
+              Outcome::kRefused);
     EXPECT_EQ(CommitAdvancedValue(model, kAdvSeparation, -25.0).outcome, Outcome::kAccepted);
     EXPECT_FLOAT_EQ(model.Constants().D(), -25.0f);
     EXPECT_EQ(CommitAdvancedValue(model, kAdvSeparation, 1e300).outcome, Outcome::kUnchanged);

@@ -2,10 +2,12 @@
 // the caption and colour of the virtual/invalid labels.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "ModelTestSupport.h"
+#include "core/model/ModelTexts.h"
 
 namespace lumarik::test {
 namespace {
@@ -24,6 +26,10 @@ struct LabelCase {
     const char* caption;  // empty: hidden
     std::uint32_t colour;
 };
+
+void PrintTo(const LabelCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class VirtualLabel : public ::testing::TestWithParam<LabelCase> {};
 
@@ -74,11 +80,16 @@ INSTANTIATE_TEST_SUITE_P(Systems, VirtualLabel, ::testing::Values(
 
 TEST(ResultsView, NoSolutionHidesTheVirtualLabelAndTheDrawingUntilTheNextGoodSolve) {
     LumarikCode code;
-    Choose(code, {{0, 100}, {4, 300}, {5, 10}});
+    Choose(code, {{0, 100}, {4, 500}, {5, 10}});
+    GiveAperture(code, kApStopRadius, 10);
+    ASSERT_TRUE(code.Recalculate().ok);
+    code.Selected().SetVarValue(code.Selected().PositionOf(kParTrack), 300.0f);
     ResultsView view = code.Recalculate();
     EXPECT_FALSE(view.ok || view.buildListing || view.drawSystem || view.virtualLabel.visible);
     EXPECT_TRUE(view.showNoSolution && view.resultListsVisible);
     EXPECT_FALSE(code.Refresh(true, false).drawSystem);
+    // Nor is the depth of field of the last good solve shown.
+    for (const std::string& v : code.DepthOfFieldRows().values) EXPECT_EQ(v, texts::kDofNoValue);
     code.Selected().SetVarValue(code.Selected().PositionOf(kParTrack), 500.0f);
     view = code.Recalculate();
     EXPECT_TRUE(view.ok && view.drawSystem && !view.showNoSolution);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,6 +33,10 @@ struct Refusal {
     int ticked;
     const char* message;
 };
+
+void PrintTo(const Refusal& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RefusedSelection : public ::testing::TestWithParam<Refusal> {};
 

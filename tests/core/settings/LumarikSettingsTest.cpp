@@ -1,8 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,6 +9,7 @@
 #include "core/model/ModelTestSupport.h"
 #include "core/model/Options.h"
 #include "core/settings/LumarikSettings.h"
+#include "support/TempFolder.h"
 
 namespace lumarik {
 namespace {
@@ -42,14 +41,12 @@ std::string Summary(const LumarikCode& m, const Options& o) {
     return s.str();
 }
 
-class LumarikSettingsTest : public testing::Test {
+class LumarikSettingsTest : public test::TempFolder {
 protected:
     void SetUp() override {
-        std::string name = (std::filesystem::temp_directory_path() / "lumarik-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(name.data()), nullptr);
-        m_file = std::filesystem::path(name) / "Lumarik.INI";
+        TempFolder::SetUp();
+        m_file = m_dir / "Lumarik.INI";
     }
-    void TearDown() override { std::filesystem::remove_all(m_file.parent_path()); }
     void Put(const std::string& text) const { std::ofstream(m_file) << text << "\n"; }
     // Loads the way the window does; a load never reports a diagnostic.
     void Load(LumarikCode& model, Options& options) const {

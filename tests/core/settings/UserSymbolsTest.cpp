@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 
 namespace lumarik {
 namespace {
@@ -17,6 +18,10 @@ struct CheckCase {
     const char* symbol;
     const char* message;  // nullptr: accepted
 };
+
+void PrintTo(const CheckCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class CheckUserSymbolsTest : public testing::TestWithParam<CheckCase> {};
 
@@ -89,6 +94,9 @@ TEST(UserSymbolEditorTest, EntriesKeyEveryEditableSymbolByItsNameTextThenTheStyl
     const ParameterCatalogue catalogue;
     UserSymbolEditor editor(catalogue, nullptr);
     EXPECT_TRUE(editor.Commit(CardinalSlot(kCardNPrime), " K' "));
+    EXPECT_FALSE(editor.Commit(CardinalSlot(kCardNPrime), "K'"));  // unchanged
+    EXPECT_FALSE(editor.Commit(kParFocal, "  "));                  // a blank keeps the symbol
+    EXPECT_EQ(editor.Symbol(kParFocal), "f'");
     const std::vector<IniEntry> entries = editor.Entries(kSymbolsUser);
     ASSERT_EQ(entries.size(), 16u);
     EXPECT_EQ(entries[kParMagnification].key, "Vergrößerung: ");

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <fstream>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "support/TempFolder.h"
 
 namespace lumarik {
 namespace {
@@ -190,20 +190,7 @@ TEST(WaveNamesUserText, StopsAt32767Entries) {
     EXPECT_EQ(list.lines.back().wavelength, 32767.0f);
 }
 
-class WaveNamesUserFile : public testing::Test {
-protected:
-    void SetUp() override {
-        std::string name = (fs::temp_directory_path() / "lumarik-wave-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(name.data()), nullptr);
-        m_dir = name;
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
-    }
-
-    fs::path m_dir;
-};
+using WaveNamesUserFile = test::TempFolder;
 
 TEST_F(WaveNamesUserFile, ReadsUserDataWaveLenLst) {
     EXPECT_FALSE(ReadUserWaveFile(m_dir, ',').loaded);

@@ -1,0 +1,29 @@
+// Reads a table of expected values from tests/data: one row a line, cells separated by one
+// tab (so cells keep their blanks), lines starting with '#' are comments.
+#pragma once
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace lumarik::test {
+
+using DataRow = std::vector<std::string>;
+
+inline std::vector<DataRow> ReadDataTable(const std::string& name) {
+    std::vector<DataRow> rows;
+    std::ifstream file(std::string(LUMARIK_TEST_DATA_DIR) + "/" + name);
+    std::string line;
+    while (std::getline(file, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        DataRow cells;
+        for (std::size_t start = 0, tab = 0; tab != std::string::npos; start = tab + 1) {
+            tab = line.find('\t', start);
+            cells.push_back(line.substr(start, tab - start));
+        }
+        rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
+}  // namespace lumarik::test
