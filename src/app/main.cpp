@@ -5,9 +5,12 @@
 
 #include "ui/mainwindow/frmLumarik.h"
 #include "ui/shell/AppContext.h"
+#include "ui/shell/CommandLine.h"
 #include "ui/shell/Prompter.h"
 
 int main(int argc, char* argv[]) {
+    if (const auto exitCode = lumarik::ParseCommandLine(argc, argv).exitCode) return *exitCode;
+
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Lumarik"));
     QApplication::setApplicationName(QStringLiteral("Lumarik"));
