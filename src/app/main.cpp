@@ -5,6 +5,7 @@
 
 #include "ui/mainwindow/frmLumarik.h"
 #include "ui/shell/AppContext.h"
+#include "ui/shell/CSApplication.h"
 #include "ui/shell/CommandLine.h"
 #include "ui/shell/Prompter.h"
 
@@ -23,7 +24,8 @@ int main(int argc, char* argv[]) {
     }
 
     lumarik::QtPrompter prompter;
-    lumarik::AppContext context{QApplication::applicationDirPath(), &prompter};
+    const lumarik::AppContext context =
+        lumarik::ProgramContext(QApplication::applicationDirPath(), &prompter);
     lumarik::frmLumarik window(context);
     prompter.SetParent(&window);
     window.show();
