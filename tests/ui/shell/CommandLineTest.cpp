@@ -58,7 +58,10 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{{"-x"}, 2, {}, QString::fromUtf8("lumarik: Unbekannte Option „-x“.\n")},
         CommandLineCase{
             {"system.lumarik"}, 2, {}, QString::fromUtf8("Unerwartetes Argument „system.lumarik“")},
-        CommandLineCase{{"-style"}, 2, {}, QString::fromUtf8("Der Option „-style“ fehlt ihr Wert")},
+        CommandLineCase{{"-reverse", "--style"},
+                        2,
+                        {},
+                        QString::fromUtf8("Der Option „--style“ fehlt ihr Wert")},
         CommandLineCase{{"--version=2"},
                         2,
                         {},
