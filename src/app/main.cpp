@@ -5,9 +5,13 @@
 
 #include "ui/mainwindow/frmLumarik.h"
 #include "ui/shell/AppContext.h"
+#include "ui/shell/CSApplication.h"
+#include "ui/shell/CommandLine.h"
 #include "ui/shell/Prompter.h"
 
 int main(int argc, char* argv[]) {
+    if (const auto exitCode = lumarik::ParseCommandLine(argc, argv).exitCode) return *exitCode;
+
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Lumarik"));
     QApplication::setApplicationName(QStringLiteral("Lumarik"));
@@ -20,7 +24,8 @@ int main(int argc, char* argv[]) {
     }
 
     lumarik::QtPrompter prompter;
-    lumarik::AppContext context{QApplication::applicationDirPath(), &prompter};
+    const lumarik::AppContext context =
+        lumarik::ProgramContext(QApplication::applicationDirPath(), &prompter);
     lumarik::frmLumarik window(context);
     prompter.SetParent(&window);
     window.show();

@@ -14,6 +14,7 @@
 #include <array>
 
 #include "Version.h"
+#include "core/chart/SampleSystems.h"
 #include "ui/shell/Prompter.h"
 
 namespace lumarik {
@@ -46,6 +47,12 @@ std::array<int, 4> ParsePosition(const QString& stored) {
         if (!ok) return v;
     }
     return parsed;
+}
+
+QString WithSeparator(const QString& directory) {
+    QString dir = QDir::fromNativeSeparators(directory);
+    if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
+    return dir;
 }
 
 }  // namespace
@@ -95,6 +102,17 @@ QRect PlaceWindow(const QString& stored, int defaultWidth, int defaultHeight,
     return QRect(left, top, width, height);
 }
 
+AppContext ProgramContext(const QString& binDir, Prompter* prompter) {
+    const QDir programDir(binDir);
+    if (programDir.exists(QString::fromUtf8(kSampleIndexFile.data(), kSampleIndexFile.size()))) {
+        return AppContext{binDir, prompter};
+    }
+    const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(userDir);
+    return AppContext{userDir, prompter,
+                      QDir::cleanPath(programDir.filePath(QStringLiteral("../share/lumarik")))};
+}
+
 QString CSApplication::Title() const { return kProgramTitle; }
 
 QString CSApplication::Version() const {
@@ -109,13 +127,13 @@ QString CSApplication::TitleVerShort() const {
 
 QString CSApplication::Comment() const { return kComment; }
 
-QString CSApplication::Path() const {
-    QString dir = QDir::fromNativeSeparators(m_context.programDir);
-    if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
-    return dir;
+QString CSApplication::Path() const { return WithSeparator(m_context.programDir); }
+
+QString CSApplication::DataPath() const {
+    return m_context.dataDir.isEmpty() ? Path() : WithSeparator(m_context.dataDir);
 }
 
-QString CSApplication::HelpFile() const { return Path() + kHelpFileName; }
+QString CSApplication::HelpFile() const { return DataPath() + kHelpFileName; }
 
 QString CSApplication::SettingsFilePath() const {
     const QString inProgramDir = Path() + kSettingsFileName;

@@ -27,6 +27,12 @@ QRect PlaceWindow(const QString& stored, int defaultWidth, int defaultHeight,
                   const QVector<QRect>& screens, bool resizable, QSize fixedSize = {},
                   QSize leastSize = {});
 
+// The context of the program in `binDir`. With the sample catalogue beside it (the build tree,
+// an unpacked copy) all its files live there. Otherwise it is installed under a prefix: it reads
+// its data from <prefix>/share/lumarik and keeps its settings and UserData/ in the per-user
+// configuration folder, never in the program folder, even when run as root.
+AppContext ProgramContext(const QString& binDir, Prompter* prompter);
+
 class CSApplication {
 public:
     explicit CSApplication(const AppContext& context) : m_context(context) {}
@@ -38,6 +44,8 @@ public:
     QString Comment() const;
     // The program directory, always ending in a separator.
     QString Path() const;
+    // The directory of the files the program ships (the sample catalogue), ending in a separator.
+    QString DataPath() const;
     QString HelpFile() const;
 
     // Lumarik.INI in the program directory when it exists there or the

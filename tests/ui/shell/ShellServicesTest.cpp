@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include "support/TestEnvironment.h"
 #include "ui/shell/CDebugLog.h"
@@ -50,6 +51,25 @@ TEST(CSApplicationTest, UnwritableProgramDirectoryFallsBackToTheUserDirectory) {
     const QString path = app.SettingsFilePath();
     EXPECT_FALSE(path.startsWith(env.ProgramDir())) << path.toStdString();
     EXPECT_TRUE(path.endsWith("/Lumarik.INI"));
+}
+
+TEST(CSApplicationTest, ProgramContextFindsTheDataBesideOrUnderTheInstallationPrefix) {
+    TestEnvironment env;
+    ASSERT_TRUE(QDir(env.ProgramDir()).mkpath("build") && QDir(env.ProgramDir()).mkpath("bin"));
+    env.WriteFile("build/SH_SEQ.dat", "x");
+
+    const AppContext beside = ProgramContext(env.FilePath("build"), &env.prompter);
+    EXPECT_EQ(CSApplication(beside).Path(), env.FilePath("build/"));
+    EXPECT_EQ(CSApplication(beside).DataPath(), env.FilePath("build/"));
+
+    // Installed: even where the program folder is writable, nothing is written there.
+    const AppContext installed = ProgramContext(env.FilePath("bin"), &env.prompter);
+    const CSApplication app(installed);
+    EXPECT_EQ(app.DataPath(), env.FilePath("share/lumarik/"));
+    EXPECT_EQ(app.SettingsFilePath(),
+              QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+                  .filePath("Lumarik.INI"));
+    EXPECT_EQ(installed.prompter, &env.prompter);
 }
 
 TEST(CSApplicationTest, FailedSaveIsToldToTheUser) {
