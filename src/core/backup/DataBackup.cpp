@@ -5,27 +5,27 @@
 
 namespace lumarik {
 
-void DataBackup::TakeBackup(int reason, int index, const LumarikCode& model,
-                            const Options& options) {
+void DataBackup::TakeBackup(int reason, int index, const LumarikCode& model, const Options& options,
+                            const GaussianBeam& beam) {
     m_exists = true;
     if (reason == kBackupSlider) {
         if (index != m_lastSlider) {
             m_lastSlider = index;
             m_sliderRun = 0;
         }
-        if (m_sliderRun == 0) m_snapshot = Capture(model, options);
+        if (m_sliderRun == 0) m_snapshot = Capture(model, options, beam);
         ++m_sliderRun;
     } else if (reason >= 0 && reason < 16) {
         m_sliderRun = 0;
-        m_snapshot = Capture(model, options);
+        m_snapshot = Capture(model, options, beam);
     }
     m_lastReason = reason;
 }
 
-bool DataBackup::Undo(LumarikCode& model, Options& options) {
+bool DataBackup::Undo(LumarikCode& model, Options& options, GaussianBeam& beam) {
     if (!m_exists || m_lastReason >= 16) return false;
-    const Snapshot current = Capture(model, options);
-    Restore(m_snapshot, model, options);
+    const Snapshot current = Capture(model, options, beam);
+    Restore(m_snapshot, model, options, beam);
     m_snapshot = current;
     // A slider run after an Undo starts afresh, so its first move takes a new snapshot.
     m_lastSlider = -1;
@@ -33,7 +33,8 @@ bool DataBackup::Undo(LumarikCode& model, Options& options) {
     return true;
 }
 
-DataBackup::Snapshot DataBackup::Capture(const LumarikCode& model, const Options& options) {
+DataBackup::Snapshot DataBackup::Capture(const LumarikCode& model, const Options& options,
+                                         const GaussianBeam& beam) {
     Snapshot s;
     s.selected = model.Selected().Records();
     s.apertures = model.Apertures().Records();
@@ -47,10 +48,13 @@ DataBackup::Snapshot DataBackup::Capture(const LumarikCode& model, const Options
     s.positiveObj = options.positiveObj;
     s.drawHaltingRay = options.drawHaltingRay;
     s.cofcCustom = model.DepthOfField().CofCCustomVal();
+    s.beamMode = options.beamMode;
+    s.beam = beam.State();
     return s;
 }
 
-void DataBackup::Restore(const Snapshot& s, LumarikCode& model, Options& options) {
+void DataBackup::Restore(const Snapshot& s, LumarikCode& model, Options& options,
+                         GaussianBeam& beam) {
     model.Selected().Clear();
     for (const CVarType& r : s.selected) model.Selected().AppendCopy(r);
     model.Apertures().Clear();
@@ -66,6 +70,8 @@ void DataBackup::Restore(const Snapshot& s, LumarikCode& model, Options& options
     options.positiveObj = s.positiveObj;
     options.drawHaltingRay = s.drawHaltingRay;
     model.DepthOfField().SetCofCCustomVal(s.cofcCustom);
+    options.beamMode = s.beamMode;
+    beam.RestoreState(s.beam);
 }
 
 }  // namespace lumarik

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "core/beam/GaussianBeam.h"
 #include "core/model/CVarType.h"
 
 namespace lumarik {
@@ -31,10 +32,11 @@ enum BackupReason : int {
 
 class DataBackup {
 public:
-    // Takes a snapshot of model and options unless a slider run already has one.
-    void TakeBackup(int reason, int index, const LumarikCode& model, const Options& options);
+    // Takes a snapshot of model, options and beam unless a slider run already has one.
+    void TakeBackup(int reason, int index, const LumarikCode& model, const Options& options,
+                    const GaussianBeam& beam);
     // Exchanges the current state with the snapshot; false when there is nothing to undo.
-    bool Undo(LumarikCode& model, Options& options);
+    bool Undo(LumarikCode& model, Options& options, GaussianBeam& beam);
 
     bool HasSnapshot() const { return m_exists; }
     int LastReason() const { return m_lastReason; }
@@ -49,10 +51,14 @@ private:
         bool positiveObj = false;
         bool drawHaltingRay = false;
         float cofcCustom = 0.025f;
+        bool beamMode = false;
+        BeamState beam;
     };
 
-    static Snapshot Capture(const LumarikCode& model, const Options& options);
-    static void Restore(const Snapshot& snapshot, LumarikCode& model, Options& options);
+    static Snapshot Capture(const LumarikCode& model, const Options& options,
+                            const GaussianBeam& beam);
+    static void Restore(const Snapshot& snapshot, LumarikCode& model, Options& options,
+                        GaussianBeam& beam);
 
     Snapshot m_snapshot;
     bool m_exists = false;

@@ -59,10 +59,11 @@ std::string GaussianBeam::BeamValueText(int n) const {
 
 std::string GaussianBeam::RecordValueText(const CVarType& record) const {
     if (!record.bVarValDef) return " ";
-    const int n = record.nVarType;
-    return Format(static_cast<double>(record.sVarValue) / BeamScale(n), BeamPattern(n),
-                  m_decimalSep) +
-           std::string(BeamUnit(n));
+    return EntryText(record.nVarType, record.sVarValue);
+}
+
+std::string GaussianBeam::EntryText(int n, double internal) const {
+    return Format(internal / BeamScale(n), BeamPattern(n), m_decimalSep) + std::string(BeamUnit(n));
 }
 
 std::vector<BeamListRow> GaussianBeam::ListBeamResults(bool ok, int previousRows) const {

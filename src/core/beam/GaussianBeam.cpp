@@ -13,7 +13,6 @@ namespace lumarik {
 
 namespace {
 
-
 const CVarType kNoRecord{};
 const BeamAxisFlags kNoFlags{};
 
@@ -43,6 +42,42 @@ GaussianBeam::GaussianBeam() {
             memory[n].nVarType = static_cast<std::int16_t>(n);
         }
     }
+}
+
+BeamState GaussianBeam::State() const {
+    BeamState s;
+    for (std::size_t axis = 0; axis < s.lists.size(); ++axis)
+        s.lists[axis] = m_lists[axis].Records();
+    s.wavelengthNm = m_wavelengthNm;
+    s.m2 = m_m2;
+    s.useM2 = m_useM2;
+    s.detectorOn = m_detectorOn;
+    s.detectorDistance = m_detectorDistance;
+    s.altSolution = m_altSolution;
+    s.diodeMode = m_diodeMode;
+    s.circularise = m_circularise;
+    s.collimationMode = m_collimationMode;
+    s.diodeParamNumber = m_diodeParamNumber;
+    s.diodeValues = m_diodeValues;
+    return s;
+}
+
+void GaussianBeam::RestoreState(const BeamState& s) {
+    for (std::size_t axis = 0; axis < s.lists.size(); ++axis) {
+        m_lists[axis].Clear();
+        for (const CVarType& r : s.lists[axis]) m_lists[axis].AppendCopy(r);
+    }
+    SetWavelengthNm(s.wavelengthNm);
+    m_m2 = s.m2;
+    m_useM2 = s.useM2;
+    m_detectorOn = s.detectorOn;
+    m_detectorDistance = s.detectorDistance;
+    m_altSolution = s.altSolution;
+    m_diodeMode = s.diodeMode;
+    m_circularise = s.circularise;
+    m_collimationMode = s.collimationMode;
+    m_diodeParamNumber = s.diodeParamNumber;
+    m_diodeValues = s.diodeValues;
 }
 
 // ---- tables ----

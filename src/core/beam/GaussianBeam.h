@@ -110,9 +110,29 @@ struct DiodeParamEntry {
     int number = 0;
 };
 
+// What the undo snapshot keeps of the beam mode: the chosen quantities of both sections and the
+// beam options (not the value tables, which the next solution rebuilds, nor the symbols).
+struct BeamState {
+    std::array<std::vector<CVarType>, kBeamAxes> lists;
+    double wavelengthNm = kDefaultWavelengthNm;
+    std::array<double, kBeamAxes> m2{1.0, 1.0};
+    bool useM2 = false;
+    bool detectorOn = false;
+    double detectorDistance = 0.0;
+    bool altSolution = false;
+    bool diodeMode = false;
+    bool circularise = false;
+    int collimationMode = 0;
+    int diodeParamNumber = 6;
+    std::array<double, kBeamSelectableCount> diodeValues{};
+};
+
 class GaussianBeam {
 public:
     GaussianBeam();
+
+    BeamState State() const;
+    void RestoreState(const BeamState& state);
 
     // ---- catalogue and display ----
     BeamSymbols& Symbols() { return m_symbols; }
@@ -181,7 +201,6 @@ public:
     // The alternative-solution box: three chosen whose case has two roots.
     bool AltSolutionEnabled() const;
 
-
     // ---- solving ----
     // Solves one axis from its list. False for an incomplete choice, a missing or zero value,
     // or a choice without solution (the flags say which); run-time errors included. Given
@@ -247,6 +266,8 @@ public:
     std::string BeamValueText(int n) const;
     // Text of a selection record in its value row, " " when it has no value.
     std::string RecordValueText(const CVarType& record) const;
+    // An internal value of quantity n as its value row shows it: pattern and unit, no blank.
+    std::string EntryText(int n, double internal) const;
     // Rows of the result lists; empty rows pad the list to previousRows.
     std::vector<BeamListRow> ListBeamResults(bool ok, int previousRows = 0) const;
     std::string DepthOfFocusText(int axis) const;

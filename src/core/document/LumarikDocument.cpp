@@ -5,9 +5,11 @@
 
 #include "core/document/EntryTexts.h"
 #include "core/document/ValueAsker.h"
+#include "core/format/Format.h"
 #include "core/ini/IniDocument.h"
 #include "core/model/ImageHeightPresets.h"
 #include "core/model/ValueEntry.h"
+#include "core/settings/BeamSettings.h"
 #include "core/settings/LumarikSettings.h"
 
 namespace lumarik {
@@ -16,6 +18,9 @@ namespace {
 // A correcting question keeps coming back until the answer is admissible; an asker that
 // never gives one (a broken script) ends in a refusal instead of a hang.
 constexpr int kMaxQuestions = 1000;
+
+// Two option values closer than this are the same value.
+constexpr double kSameOptionValue = 1e-7;
 
 // A numerical aperture's limits stay at most this share of its space's index.
 constexpr double kApertureCeilingShare = 0.99;
@@ -37,11 +42,16 @@ std::string AnswerText(double value, char decimal) {
 // ---- undo ------------------------------------------------------------------------------------
 
 void LumarikDocument::TakeBackup(int reason, int index) {
-    m_backup.TakeBackup(reason, index, m_model, m_options);
+    m_backup.TakeBackup(reason, index, m_model, m_options, m_beam);
 }
 
 bool LumarikDocument::Undo() {
-    return m_backup.Undo(m_model, m_options);
+    return m_backup.Undo(m_model, m_options, m_beam);
+}
+
+void LumarikDocument::SetSeparators(NumberSeparators separators) {
+    m_model.SetSeparators(separators);
+    m_beam.SetDecimalSeparator(separators.decimal);
 }
 
 // ---- the choice of parameters ----------------------------------------------------------------
@@ -61,34 +71,82 @@ bool LumarikDocument::SetObjectAtInfinity(bool ticked) {
     return m_model.ObjectAtInfinityChanged(ticked);
 }
 
+// ---- the beam mode ---------------------------------------------------------------------------
+
+void LumarikDocument::SetBeamMode(bool on) {
+    const bool entering = on && !m_options.beamMode;
+    m_options.beamMode = on;
+    if (entering) RecalcBeam(false);
+}
+
+BeamSelectResult LumarikDocument::SelectBeamParameter(int number, bool ticked) {
+    if (!(ticked && m_beam.Selection(0).IsFull())) TakeBackup(kBackupBeamSelection);
+    return m_beam.SelectBeamParameter(number, ticked);
+}
+
+BeamView LumarikDocument::RecalcBeam(bool show) {
+    m_beam.SetOptics(BeamOpticsFrom(m_model.Constants()));
+    BeamView view;
+    view.shown = true;
+    view.ok = m_beam.SolveBeam(show);
+    view.rowsChanged = m_beam.DiodeMode() && m_beam.Circularise();
+    return view;
+}
+
+BeamView LumarikDocument::AfterBeamRowChange(int row) {
+    m_beam.CoupleCircularisationPartner(RowPosition(row));
+    return RecalcBeam();
+}
+
+std::string LumarikDocument::BeamWavelengthText() const {
+    return Format(m_beam.GetWavelengthNm(), "0.0nm", m_model.DecimalSeparator());
+}
+
+BeamOptionCommit LumarikDocument::CommitBeamWavelength(std::string_view typed) {
+    const std::optional<double> v = Accept(typed);
+    if (!v) return {};
+    BeamOptionCommit commit;
+    if (*v > 0.0 && std::fabs(*v - m_beam.GetWavelengthNm()) > kSameOptionValue && FitsSingle(*v)) {
+        TakeBackup(kBackupBeamValue);
+        m_beam.SetWavelengthNm(*v);
+        commit.stored = true;
+        commit.beam = RecalcBeam();
+    }
+    commit.boxText = BeamWavelengthText();
+    return commit;
+}
+
 // ---- rows ------------------------------------------------------------------------------------
 
 VarCollection& LumarikDocument::RowCollection(int row) {
-    return row == kApertureRow ? m_model.Apertures() : m_model.Selected();
+    if (row == kApertureRow) return m_model.Apertures();
+    return BeamMode() ? m_beam.Selection(0) : m_model.Selected();
 }
 
 const VarCollection& LumarikDocument::RowCollection(int row) const {
-    return row == kApertureRow ? m_model.Apertures() : m_model.Selected();
+    if (row == kApertureRow) return m_model.Apertures();
+    return BeamMode() ? m_beam.Selection(0) : m_model.Selected();
 }
 
 bool LumarikDocument::RowHasRecord(int row) const {
-    return row >= 0 && row < kValueRowCount && RowCollection(row).Count() >= RowPosition(row);
+    if (row < 0 || row >= kValueRowCount || (BeamMode() && row == kApertureRow)) return false;
+    return RowCollection(row).Count() >= RowPosition(row);
 }
 
 const CVarType* LumarikDocument::RowRecord(int row) const {
     return RowHasRecord(row) ? &RowCollection(row).Item(RowPosition(row)) : nullptr;
 }
 
-float LumarikDocument::RowFactor(int row) const {
+double LumarikDocument::RowFactor(int row) const {
     const int number = RowCollection(row).VarType(RowPosition(row));
-    return row == kApertureRow ? m_model.Catalogue().ApertureUnitFactor(number)
-                               : m_model.Catalogue().UnitFactor(number);
+    if (row == kApertureRow) return m_model.Catalogue().ApertureUnitFactor(number);
+    return BeamMode() ? BeamScale(number) : m_model.Catalogue().UnitFactor(number);
 }
 
 std::string LumarikDocument::RowText(int row, float internal) const {
     const int number = RowCollection(row).VarType(RowPosition(row));
-    return row == kApertureRow ? m_model.ApertureValueText(number, internal)
-                               : m_model.ValueText(number, internal);
+    if (row == kApertureRow) return m_model.ApertureValueText(number, internal);
+    return BeamMode() ? m_beam.EntryText(number, internal) : m_model.ValueText(number, internal);
 }
 
 void LumarikDocument::StoreRecord(int row, const CVarType& record) {
@@ -159,6 +217,8 @@ std::optional<double> LumarikDocument::AskUntil(ValueAsker* asker, const Questio
 std::optional<double> LumarikDocument::Correct(const CVarType& record, bool aperture, EntryBox box,
                                                double x, ValueAsker* asker) const {
     using entrytexts::kApertureTitle;
+    // The beam quantities are sizes, distances of either sign and ratios: no sign rules.
+    if (BeamMode() && !aperture) return x;
     const bool limit = box != EntryBox::kValue;
     std::optional<double> result = x;
     const auto ask = [&](const Question& q) {
@@ -211,7 +271,7 @@ ValueCommit LumarikDocument::CommitValue(int row, std::string_view typed, std::s
     if (!x || !FitsSingle(*x * RowFactor(row))) return Restored(row, stored);
     ValueCommit commit = CommitNumber(row, *x, asker);
     if (commit.outcome == ValueCommit::Outcome::kStored && fromKeyboard && row != kApertureRow &&
-        stored.nVarType == kParImageHeight) {
+        !BeamMode() && stored.nVarType == kParImageHeight) {
         commit.presetReleased = ReleasePreset();
     }
     return commit;
@@ -221,13 +281,13 @@ ValueCommit LumarikDocument::CommitNumber(int row, double x, ValueAsker* asker) 
     if (!RowHasRecord(row)) return {};
     const CVarType stored = *RowRecord(row);
     const bool aperture = row == kApertureRow;
-    const float factor = RowFactor(row);
+    const double factor = RowFactor(row);
     if (!FitsSingle(x * factor)) return Restored(row, stored);
     if (stored.bVarValDef && SameValue(x * factor, stored.sVarValue)) return Restored(row, stored);
     const std::optional<double> corrected = Correct(stored, aperture, EntryBox::kValue, x, asker);
     if (!corrected || !FitsSingle(*corrected * factor)) return Restored(row, stored);
 
-    TakeBackup(kBackupValue, row);
+    TakeBackup(ValueReason(), row);
     CVarType record = stored;
     const float value = static_cast<float>(*corrected * factor);
     ValueCommit commit;
@@ -243,14 +303,18 @@ ValueCommit LumarikDocument::CommitNumber(int row, double x, ValueAsker* asker) 
     StoreRecord(row, record);
     commit.outcome = ValueCommit::Outcome::kStored;
     commit.boxText = RowText(row, value);
-    commit.view = m_model.Recalculate();
+    if (BeamMode()) {
+        commit.beam = AfterBeamRowChange(row);
+    } else {
+        commit.view = m_model.Recalculate();
+    }
     return commit;
 }
 
 LimitCommit LumarikDocument::CommitLimit(int row, bool upper, std::string_view typed,
                                          std::string_view shown, ValueAsker* asker) {
     if (!RowHasRecord(row) || typed == shown) return {};
-    const float factor = RowFactor(row);
+    const double factor = RowFactor(row);
     const std::optional<double> typedNumber = Accept(typed);
     if (!typedNumber || !FitsSingle(*typedNumber * factor)) return {};
     CVarType record = *RowRecord(row);
@@ -278,7 +342,7 @@ LimitCommit LumarikDocument::CommitLimit(int row, bool upper, std::string_view t
     const bool defined = upper ? record.bLimHihDef : record.bLimLowDef;
     const float old = upper ? record.sLimHih : record.sLimLow;
     if (!(defined && SameValue(limit, old))) {
-        TakeBackup(kBackupValue, row);
+        TakeBackup(ValueReason(), row);
         (upper ? record.sLimHih : record.sLimLow) = static_cast<float>(limit);
         (upper ? record.bLimHihDef : record.bLimLowDef) = true;
         StoreRecord(row, record);
@@ -296,6 +360,10 @@ SliderCommit LumarikDocument::MoveSlider(int row, int position, int minimum, int
     StoreRecord(row, record);
     SliderCommit commit;
     commit.moved = true;
+    if (BeamMode()) {
+        commit.beam = AfterBeamRowChange(row);
+        return commit;
+    }
     commit.presetReleased =
         row != kApertureRow && record.nVarType == kParImageHeight && ReleasePreset();
     commit.view = m_model.Recalculate();
@@ -312,7 +380,7 @@ bool LumarikDocument::ReleasePreset() {
 
 ValueCommit LumarikDocument::ChooseImageHeightPreset(int index, ValueAsker* asker) {
     const int position = m_model.Selected().PositionOf(kParImageHeight);
-    if (position == 0 || index < 1 || index > kImageHeightPresetCount) {
+    if (BeamMode() || position == 0 || index < 1 || index > kImageHeightPresetCount) {
         m_options.imageHeightPreset = false;
         return {};
     }
@@ -355,15 +423,28 @@ void LumarikDocument::Clear() {
     m_model.Constants().ResetToDefaults();
     m_options.imageHeightPreset = false;
     m_options.imageHeightPresetIndex = 0;
+    for (int axis = 0; axis < kBeamAxes; ++axis) m_beam.Selection(axis).Clear();
+    m_beam.ClearBeamMemory();
+    m_beam.SetDiodeMode(false);
+    m_beam.SetCircularise(false);
 }
 
 void LumarikDocument::Load(const INICode& ini) {
     ClearForLoad(m_model);
+    for (int axis = 0; axis < kBeamAxes; ++axis) m_beam.Selection(axis).Clear();
     LoadLensSettings(ini, m_model, m_options);
+    LoadBeamSelection(m_beam, ini);
+    LoadBeamExtra(ini, m_beam, m_options);
+    m_beam.SetLimitMargin(m_model.LimitMargin());
 }
 
 std::vector<IniEntry> LumarikDocument::SettingsEntries() const {
-    return LensSettingsEntries(m_model, m_options);
+    std::vector<IniEntry> entries = LensSettingsEntries(m_model, m_options);
+    for (std::vector<IniEntry> part :
+         {SaveBeamSelection(m_beam), BeamExtraEntries(m_beam, m_options)}) {
+        entries.insert(entries.end(), part.begin(), part.end());
+    }
+    return entries;
 }
 
 }  // namespace lumarik

@@ -26,6 +26,13 @@ class ValueAsker;
 constexpr int kApertureRow = 3;
 constexpr int kValueRowCount = 4;
 
+// What the window shows after a beam calculation.
+struct BeamView {
+    bool shown = false;        // a beam calculation ran: list its results
+    bool ok = false;           // the x section solved
+    bool rowsChanged = false;  // the circularisation may have rewritten a row: show the rows
+};
+
 // What a value box shows after a commit.
 struct ValueCommit {
     enum class Outcome {
@@ -36,7 +43,8 @@ struct ValueCommit {
     std::string boxText;
     bool limitsChanged = false;   // the limits were opened around the value: show them again
     bool presetReleased = false;  // the image-height preset list returns to its first entry
-    ResultsView view;             // kStored: what the window shows now
+    ResultsView view;             // kStored, lens/mirror mode: what the window shows now
+    BeamView beam;                // kStored, beam mode
 };
 
 // What a limit box shows after a commit.
@@ -53,6 +61,14 @@ struct SliderCommit {
     bool moved = false;  // false while a limit is undefined: the slider changes nothing
     bool presetReleased = false;
     ResultsView view;
+    BeamView beam;
+};
+
+// What an option box of the beam mode shows after a commit.
+struct BeamOptionCommit {
+    bool stored = false;  // the value changed the system (one undo step) and it was solved
+    std::string boxText;  // empty: the box keeps what was typed
+    BeamView beam;
 };
 
 class LumarikDocument {
@@ -63,6 +79,8 @@ public:
     const Options& Opts() const { return m_options; }
     GaussianBeam& Beam() { return m_beam; }
     const GaussianBeam& Beam() const { return m_beam; }
+    // The user's decimal separator, for the model and the beam alike.
+    void SetSeparators(NumberSeparators separators);
 
     // ---- undo ----
     void TakeBackup(int reason, int index = 0);
@@ -76,7 +94,22 @@ public:
     // True when the object height was removed with it (the boxes must follow).
     bool SetObjectAtInfinity(bool ticked);
 
+    // ---- the beam mode ----
+    bool BeamMode() const { return m_options.beamMode; }
+    // Switches between lens/mirror and beam mode; entering the beam mode solves it once. The
+    // window then runs the cycle of the new mode (RecalcBeam or the selection cycle).
+    void SetBeamMode(bool on);
+    // A beam selection box: one undo step unless a fourth tick is ignored.
+    BeamSelectResult SelectBeamParameter(int number, bool ticked);
+    // The beam calculation with the first-order constants in force.
+    BeamView RecalcBeam(bool show = true);
+    // The wavelength box (nm): a number > 0 that differs from the stored one is stored with an
+    // undo step and solved; anything else rewrites the box, except a text that is no number.
+    BeamOptionCommit CommitBeamWavelength(std::string_view typed);
+    std::string BeamWavelengthText() const;
+
     // ---- the value rows ----
+    // In beam mode rows 0..2 edit the beam quantities of the x section and row 3 has none.
     bool RowHasRecord(int row) const;
     // Nothing when the row has no record.
     const CVarType* RowRecord(int row) const;
@@ -124,7 +157,11 @@ private:
     VarCollection& RowCollection(int row);
     const VarCollection& RowCollection(int row) const;
     int RowPosition(int row) const { return row == kApertureRow ? 1 : row + 1; }
-    float RowFactor(int row) const;
+    double RowFactor(int row) const;
+    // The undo reason of a typed value or limit in the mode in force.
+    int ValueReason() const { return BeamMode() ? kBackupBeamValue : kBackupValue; }
+    // After a beam row changed: the circularisation partner follows, then the beam is solved.
+    BeamView AfterBeamRowChange(int row);
     enum class EntryBox { kValue, kLower, kUpper };
     struct Question {
         std::string_view prompt;

@@ -12,8 +12,10 @@ struct Options {
     bool showExtra = false;       // the extra-information tabs
     bool imageHeightPreset = false;
     int imageHeightPresetIndex = 0;
-    bool beamMode = false;    // the Gaussian-beam mode replaces the paraxial one
-    bool showExtraGB = true;  // the extra-information tab of the beam mode
+    bool beamMode = false;       // the Gaussian-beam mode replaces the paraxial one
+    bool showExtraGB = true;     // the extra-information tab of the beam mode
+    double beamDrawScale = 0.0;  // the fixed distance of the beam drawing's scale modes (mm)
+    int beamDrawScaleType = 0;   // entry 0..6 of the beam drawing's scale list
 };
 
 }  // namespace lumarik

@@ -1,11 +1,15 @@
 #include "core/settings/BeamSettings.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <optional>
 #include <string>
 
 #include "core/format/Format.h"
+#include "core/format/NumberInput.h"
 #include "core/ini/IniValues.h"
+#include "core/model/Options.h"
 #include "core/settings/RecordText.h"
 
 namespace lumarik {
@@ -15,6 +19,31 @@ namespace {
 constexpr std::string_view kSelectionSection = "LastValues";
 constexpr std::string_view kCountKey = "VarTypeGBNos";
 constexpr std::string_view kRecordKeySuffix = "VarTypeGBVal";
+
+namespace key {
+constexpr std::string_view kExtraGB = "ExtraGB";
+constexpr std::string_view kGaussianBeam = "GaussianBeam";
+constexpr std::string_view kShowExtraGB = "ShowExtraGB";
+constexpr std::string_view kWaveLen = "GBWaveLen";
+constexpr std::string_view kMfactorUse = "GBMfactorUse";
+constexpr std::string_view kMfactor = "GBMfactor";
+constexpr std::string_view kDrgScale = "GBDrgScale";
+constexpr std::string_view kConjDist = "GBConjDist";
+constexpr std::string_view kDrgScaleType = "GBDrgScaleType";
+constexpr std::string_view kDetDistUse = "GBDetDistUse";
+constexpr std::string_view kDetDst = "GBDetDst";
+constexpr std::string_view kRect = "GaussianBeamRect";
+constexpr std::string_view kDiodeMfactor = "GBDiodeMfactor";
+constexpr std::string_view kDiodeParamUserType = "GBDiodeParamUserType";
+constexpr std::string_view kDiodeParamUserVal = "GBDiodeParamUserVal";
+constexpr std::string_view kCircularise = "GBDideCircularise";  // sic: the file's name
+constexpr std::string_view kCollimationMode = "GBDiodeCollimationMode";
+}  // namespace key
+
+constexpr int kLastDrawScaleType = 6;
+// A count key beyond this is damage; no program ever wrote more than three records.
+constexpr int kMaxRecordKeys = 64;
+constexpr double kDefaultMinSpotDistance = 100.0;
 
 bool SameText(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -38,6 +67,28 @@ std::string RecordKey(int i) {
     return std::to_string(i) + std::string(kRecordKeySuffix);
 }
 
+// The other form some files hold: VarTypeGBVal1.
+std::string SuffixedRecordKey(int i) {
+    return std::string(kRecordKeySuffix) + std::to_string(i);
+}
+
+bool SelectableBeamNumber(int n) {
+    return n >= 0 && n < kBeamSelectableCount && n != kBeamWaistToWaist;
+}
+
+// A number, or nothing for a missing key or a text that is no finite number.
+std::optional<double> ReadNumber(const INICode& ini, std::string_view name) {
+    const std::string text = ini.ReadString(key::kExtraGB, name, "");
+    if (text.empty()) return std::nullopt;
+    const double v = ValNumber(text);
+    if (!std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+bool ReadFlag(const INICode& ini, std::string_view name, std::string_view defaultValue) {
+    return IniBool(ini.ReadString(key::kExtraGB, name, defaultValue));
+}
+
 }  // namespace
 
 std::vector<IniEntry> SaveBeamSelection(const GaussianBeam& beam) {
@@ -51,32 +102,92 @@ std::vector<IniEntry> SaveBeamSelection(const GaussianBeam& beam) {
     return entries;
 }
 
+// The first record key that is missing in both forms ends the list, so that a count promising
+// more records than exist does not make the load look for every number up to it.
 void LoadBeamSelection(GaussianBeam& beam, const std::vector<IniEntry>& entries) {
     const std::string* countText = FindEntry(entries, kCountKey);
     const int count = countText != nullptr ? IniInt(*countText) : 0;
     if (count < 1) return;
     VarCollection& list = beam.Selection(0);
     list.Clear();
-    for (int i = 1; i <= count && i <= kMaxBeamSelected; ++i) {
+    for (int i = 1; i <= count && !list.IsFull(); ++i) {
         const std::string* text = FindEntry(entries, RecordKey(i));
-        if (text == nullptr) continue;
+        if (text == nullptr || text->empty()) text = FindEntry(entries, SuffixedRecordKey(i));
+        if (text == nullptr || text->empty()) break;
         const std::optional<CVarType> record = ParseRecord(*text);
-        if (!record || record->nVarType < 0 || record->nVarType >= kBeamSelectableCount ||
-            list.Contains(record->nVarType)) {
+        if (!record || !SelectableBeamNumber(record->nVarType) || list.Contains(record->nVarType)) {
             continue;
         }
-        if (list.Add(*record)) beam.CheckBeamSelection(0, record->nVarType);
+        list.Add(*record);
+    }
+    // The rules judge the list as a whole; a refused one is not partly kept.
+    if (list.Count() > 0 && !beam.CheckBeamSelection(0, list.VarType(list.Count())).accepted) {
+        list.Clear();
     }
 }
 
 void LoadBeamSelection(GaussianBeam& beam, const INICode& ini) {
     const std::string section(kSelectionSection);
     std::vector<IniEntry> entries;
-    entries.push_back({section, std::string(kCountKey), ini.ReadString(section, kCountKey, "")});
-    for (int i = 1; i <= kMaxBeamSelected; ++i) {
-        entries.push_back({section, RecordKey(i), ini.ReadString(section, RecordKey(i), "")});
+    const std::string countText = ini.ReadString(section, kCountKey, "");
+    entries.push_back({section, std::string(kCountKey), countText});
+    // The records the list takes may sit behind refused ones; the loader stops at a gap.
+    const int count = std::min(IniInt(countText), kMaxRecordKeys);
+    for (int i = 1; i <= count; ++i) {
+        for (const std::string& name : {RecordKey(i), SuffixedRecordKey(i)}) {
+            entries.push_back({section, name, ini.ReadString(section, name, "")});
+        }
     }
     LoadBeamSelection(beam, entries);
+}
+
+void LoadBeamExtra(const INICode& ini, GaussianBeam& beam, Options& options) {
+    options.beamMode = ReadFlag(ini, key::kGaussianBeam, "False");
+    options.showExtraGB = ReadFlag(ini, key::kShowExtraGB, "True");
+    // SetWavelengthNm and SetM2 take a value <= 0 as their default.
+    beam.SetWavelengthNm(ReadNumber(ini, key::kWaveLen).value_or(kDefaultWavelengthNm));
+    beam.SetUseM2(ReadFlag(ini, key::kMfactorUse, "false"));
+    beam.SetM2(0, ReadNumber(ini, key::kMfactor).value_or(1.0));
+    options.beamDrawScale = std::max(0.0, ReadNumber(ini, key::kDrgScale).value_or(0.0));
+    const double spot = ReadNumber(ini, key::kConjDist).value_or(kDefaultMinSpotDistance);
+    beam.SetMinSpotDistance(spot > 0.0 ? spot : kDefaultMinSpotDistance);
+    options.beamDrawScaleType =
+        std::clamp(ini.ReadInt(key::kExtraGB, key::kDrgScaleType), 0, kLastDrawScaleType);
+    beam.SetDetectorOn(ReadFlag(ini, key::kDetDistUse, "false"));
+    beam.SetDetectorDistance(ReadNumber(ini, key::kDetDst).value_or(0.0));
+    beam.SetDiodeMode(ReadFlag(ini, key::kRect, "False"));
+    beam.SetM2(1, ReadNumber(ini, key::kDiodeMfactor).value_or(1.0));
+    // A diode value must be a size: anything else is computed anew from the x section.
+    std::optional<double> diodeValue = ReadNumber(ini, key::kDiodeParamUserVal);
+    if (diodeValue && *diodeValue <= 0.0) diodeValue.reset();
+    beam.LoadDiodeParam(ini.ReadInt(key::kExtraGB, key::kDiodeParamUserType), diodeValue);
+    beam.SetCircularise(ReadFlag(ini, key::kCircularise, "False"));
+    beam.SetCollimationMode(std::clamp(ini.ReadInt(key::kExtraGB, key::kCollimationMode), 0, 1));
+}
+
+std::vector<IniEntry> BeamExtraEntries(const GaussianBeam& beam, const Options& options) {
+    std::vector<IniEntry> entries;
+    const auto add = [&entries](std::string_view name, std::string value) {
+        entries.push_back({std::string(key::kExtraGB), std::string(name), std::move(value)});
+    };
+    add(key::kGaussianBeam, IniBoolText(options.beamMode));
+    add(key::kShowExtraGB, IniBoolText(options.showExtraGB));
+    add(key::kWaveLen, NumberText(beam.GetWavelengthNm()));
+    add(key::kMfactorUse, IniBoolText(beam.UseM2()));
+    add(key::kMfactor, NumberText(beam.GetM2(0)));
+    add(key::kDrgScale, NumberText(options.beamDrawScale));
+    add(key::kConjDist, NumberText(beam.MinSpotDistance()));
+    add(key::kDrgScaleType, NumberText(options.beamDrawScaleType));
+    add(key::kDetDistUse, IniBoolText(beam.DetectorOn()));
+    add(key::kDetDst, NumberText(beam.DetectorDistance()));
+    add(key::kRect, IniBoolText(beam.DiodeMode()));
+    add(key::kDiodeMfactor, NumberText(beam.GetM2(1)));
+    const auto [number, value] = beam.DiodeParamSetting();
+    add(key::kDiodeParamUserType, NumberText(number));
+    add(key::kDiodeParamUserVal, NumberText(value));
+    add(key::kCircularise, IniBoolText(beam.Circularise()));
+    add(key::kCollimationMode, NumberText(beam.CollimationMode()));
+    return entries;
 }
 
 }  // namespace lumarik

@@ -1,4 +1,5 @@
-// The beam-mode entries of the settings file: the chosen beam parameters of the x section.
+// The beam-mode entries of the settings file: the chosen beam parameters of the x section
+// (LastValues) and the beam options (ExtraGB).
 #pragma once
 
 #include <vector>
@@ -8,11 +9,19 @@
 
 namespace lumarik {
 
+struct Options;
+
 // Section LastValues: VarTypeGBNos and 1VarTypeGBVal.. of the axis-0 list.
 std::vector<IniEntry> SaveBeamSelection(const GaussianBeam& beam);
-// Replaces the axis-0 list by the saved one; records that cannot be restored, or that the
-// selection rules refuse, are left out.
+// Replaces the axis-0 list by the saved one, read from 1VarTypeGBVal.. or VarTypeGBVal1..
+// (both forms exist in files). Only quantities that have a box (0..3, 5..10) are taken, each
+// once, at most three; a list the selection rules refuse is left empty, without a message.
 void LoadBeamSelection(GaussianBeam& beam, const std::vector<IniEntry>& entries);
 void LoadBeamSelection(GaussianBeam& beam, const INICode& ini);
+
+// Section ExtraGB: the beam mode, its options and the laser-diode settings. Values outside
+// their range take their defaults or the nearest admissible value.
+void LoadBeamExtra(const INICode& ini, GaussianBeam& beam, Options& options);
+std::vector<IniEntry> BeamExtraEntries(const GaussianBeam& beam, const Options& options);
 
 }  // namespace lumarik

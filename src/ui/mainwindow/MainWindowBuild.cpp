@@ -2,18 +2,15 @@
 // documented name as objectName (array members with "_index") and an accessible name.
 
 #include <QCheckBox>
-#include <QEvent>
-#include <QPainter>
-#include <algorithm>
-#include <utility>
-#include <vector>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -21,6 +18,9 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "core/model/ModelTexts.h"
 #include "ui/drawing/DrawingView.h"
@@ -44,10 +44,6 @@ W* Named(W* widget, const QString& name, const QString& accessible = {}) {
     widget->setObjectName(name);
     if (!accessible.isEmpty()) widget->setAccessibleName(accessible);
     return widget;
-}
-
-QString Indexed(const char* name, int index) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
 // Caption text without the mnemonic marks, for accessible names.
@@ -155,6 +151,9 @@ void frmLumarik::BuildControls() {
     auto* drawingRow = new QHBoxLayout;
     drawingRow->addWidget(m_pctDrg, 3);
     drawingRow->addWidget(BuildExtraInfo(), 2);
+    m_tabExtraInfoGB = Named(new QTabWidget, QStringLiteral("tabExtraInfoGB"));
+    m_tabExtraInfoGB->setVisible(false);
+    drawingRow->addWidget(m_tabExtraInfoGB, 2);
 
     // Left: the distance, field and aperture choice, the value rows and the drawing. Right:
     // the options and the results. The drawing takes the room the window gains. Rows and
@@ -222,18 +221,19 @@ QWidget* frmLumarik::BuildSelectionFrames() {
 
     // The three choices side by side; the image-height presets under the field choice they
     // belong to, reaching under the aperture choice.
+    m_fraOpt = {distances, field, static_cast<QGroupBox*>(BuildApertureFrame())};
     layout->addWidget(distances, 0, 0, 2, 1);
     layout->addWidget(field, 0, 1);
-    layout->addWidget(BuildApertureFrame(), 0, 2);
+    layout->addWidget(m_fraOpt[2], 0, 2);
     layout->addWidget(m_cmbImagHeight, 1, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    BuildBeamFrames(layout);
     layout->setColumnStretch(3, 1);
     return frames;
 }
 
 QWidget* frmLumarik::BuildApertureFrame() {
     const ParameterCatalogue& catalogue = m_model.Catalogue();
-    auto* aperture =
-        Named(new QGroupBox(windowtexts::kFrameAperture), QStringLiteral("fraOptAp1"));
+    auto* aperture = Named(new QGroupBox(windowtexts::kFrameAperture), QStringLiteral("fraOptAp1"));
     auto* apertureLayout = new QVBoxLayout(aperture);
     apertureLayout->setSpacing(1);
     for (int k = 0; k < kSelectableApertureCount; ++k) {
@@ -260,8 +260,14 @@ ValueRowWidgets frmLumarik::BuildRow(const QString& suffix, int rowNumber, bool 
     // One line for every distance or field label; the long aperture names wrap.
     row.caption->setWordWrap(true);
     int captionWidth = 0;
+    QStringList labels;
     for (int k = 0; k < kSelectableCount; ++k) {
-        const QString label = QString::fromStdString(m_model.Catalogue().Label(k));
+        labels << QString::fromStdString(m_model.Catalogue().Label(k));
+    }
+    for (int n = 0; n < kBeamSelectableCount; ++n) {
+        labels << QString::fromStdString(m_doc.Beam().Symbols().Label(n));
+    }
+    for (const QString& label : labels) {
         captionWidth =
             std::max(captionWidth, row.caption->fontMetrics().horizontalAdvance(label.trimmed()));
     }
@@ -321,12 +327,15 @@ QWidget* frmLumarik::BuildValueRows() {
     for (int i = 0; i < 3; ++i) {
         m_rows[i] = BuildRow(QString::number(i), i + 1, false);
         connect(m_rows[i].value, &QLineEdit::editingFinished, this, [this, i] { CommitValue(i); });
-        connect(m_rows[i].lower, &QLineEdit::editingFinished, this, [this, i] { CommitLowerLimit(i); });
-        connect(m_rows[i].upper, &QLineEdit::editingFinished, this, [this, i] { CommitUpperLimit(i); });
+        connect(m_rows[i].lower, &QLineEdit::editingFinished, this,
+                [this, i] { CommitLowerLimit(i); });
+        connect(m_rows[i].upper, &QLineEdit::editingFinished, this,
+                [this, i] { CommitUpperLimit(i); });
         connect(m_rows[i].bar, &QScrollBar::valueChanged, this, [this, i] { SliderMoved(i); });
     }
     m_apRow = BuildRow({}, 0, true);
-    connect(m_apRow.value, &QLineEdit::editingFinished, this, [this] { CommitValue(kApertureRow); });
+    connect(m_apRow.value, &QLineEdit::editingFinished, this,
+            [this] { CommitValue(kApertureRow); });
     connect(m_apRow.lower, &QLineEdit::editingFinished, this,
             [this] { CommitLowerLimit(kApertureRow); });
     connect(m_apRow.upper, &QLineEdit::editingFinished, this,
@@ -340,9 +349,9 @@ QWidget* frmLumarik::BuildValueRows() {
         grid->addWidget(KeepRoom(row.slider), i, 2);
     }
     grid->setColumnStretch(2, 1);
-    m_comApFNosStandard = Named(new QPushButton(windowtexts::kStandardFNumbers),
-                                QStringLiteral("comApFNosStandard"),
-                                windowtexts::kStandardFNumbersTip);
+    m_comApFNosStandard =
+        Named(new QPushButton(windowtexts::kStandardFNumbers), QStringLiteral("comApFNosStandard"),
+              windowtexts::kStandardFNumbersTip);
     m_comApFNosStandard->setToolTip(windowtexts::kStandardFNumbersTip);
     m_comApFNosStandard->setVisible(false);
     KeepRoom(m_comApFNosStandard);
@@ -357,45 +366,50 @@ QWidget* frmLumarik::BuildOptionsTabs() {
     auto* options = new QWidget;
     auto* optionsLayout = new QVBoxLayout(options);
     optionsLayout->setSpacing(2);
+    QWidget* beamOptions = BuildBeamOptions();
+    optionsLayout->addWidget(m_chkGaussBeamMode);
     m_lstMirrorMode = Named(new QListWidget, QStringLiteral("lstMirrorMode"),
                             windowtexts::kLens + QStringLiteral(" / ") + windowtexts::kMirror);
     m_lstMirrorMode->addItems({windowtexts::kLens, windowtexts::kMirror});
     m_lstMirrorMode->setCurrentRow(0);
     FitList(m_lstMirrorMode, 2);
     m_lstMirrorMode->setMaximumHeight(m_lstMirrorMode->minimumHeight());
-    m_chkAllowVirtualObj = NamedCheckBox(windowtexts::kAllowVirtualObj, QStringLiteral("chkAllowVirtualObj"));
+    m_chkAllowVirtualObj =
+        NamedCheckBox(windowtexts::kAllowVirtualObj, QStringLiteral("chkAllowVirtualObj"));
     m_chkHideRemoteConjug =
         NamedCheckBox(windowtexts::kHideRemoteConjug, QStringLiteral("chkHideRemoteConjug"));
     QWidget* hideRemote = WithWrappedCaption(m_chkHideRemoteConjug);
     m_chkDrawParaxPoints =
         NamedCheckBox(windowtexts::kDrawParaxPoints, QStringLiteral("chkDrawParaxPoints"));
     m_lstOptions = Named(new QListWidget, QStringLiteral("lstOptions"), windowtexts::kTabOptions);
-    for (const QString& text : {windowtexts::kOptionConstructionRays, windowtexts::kOptionShowExtra}) {
+    for (const QString& text :
+         {windowtexts::kOptionConstructionRays, windowtexts::kOptionShowExtra}) {
         auto* item = new QListWidgetItem(text, m_lstOptions);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
     FitList(m_lstOptions, 2);
     m_lstOptions->setMaximumHeight(m_lstOptions->minimumHeight());
-    m_lstSymbols = Named(new QListWidget, QStringLiteral("lstSymbols"),
-                         windowtexts::kStandardSymbols + QStringLiteral(" / ") +
-                             windowtexts::kUserSymbols);
+    m_lstSymbols =
+        Named(new QListWidget, QStringLiteral("lstSymbols"),
+              windowtexts::kStandardSymbols + QStringLiteral(" / ") + windowtexts::kUserSymbols);
     m_lstSymbols->addItems({windowtexts::kStandardSymbols, windowtexts::kUserSymbols});
     m_lstSymbols->setToolTip(windowtexts::kSymbolStyleTip);
     FitList(m_lstSymbols, 2);
     m_lstSymbols->setMaximumHeight(m_lstSymbols->minimumHeight());
-    m_comSymbols = Named(new QPushButton(windowtexts::kSymbolsButton),
-                         QStringLiteral("comSymbols"), windowtexts::kSymbolsButtonTip);
+    m_comSymbols = Named(new QPushButton(windowtexts::kSymbolsButton), QStringLiteral("comSymbols"),
+                         windowtexts::kSymbolsButtonTip);
     m_comSymbols->setToolTip(windowtexts::kSymbolsButtonTip);
     m_comSymbols->setEnabled(false);
     auto* symbolsRow = new QHBoxLayout;
     symbolsRow->addWidget(m_lstSymbols, 1);
     symbolsRow->addWidget(m_comSymbols, 0, Qt::AlignTop);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_lstMirrorMode, m_chkAllowVirtualObj,
-                                                      hideRemote, m_chkDrawParaxPoints,
-                                                      m_lstOptions}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_lstMirrorMode, m_chkAllowVirtualObj, hideRemote,
+                                         m_chkDrawParaxPoints, m_lstOptions}) {
         optionsLayout->addWidget(w);
     }
+    optionsLayout->addWidget(beamOptions);
     optionsLayout->addLayout(symbolsRow);
     optionsLayout->addStretch(1);
 
@@ -490,8 +504,8 @@ QWidget* frmLumarik::BuildExtraInfo() {
     auto* cofcLayout = new QGridLayout(cofc);
     m_optCofCType[0] = Named(new QRadioButton(windowtexts::kCofCCustom), Indexed("optCofCType", 0),
                              windowtexts::kCofCCustom);
-    m_optCofCType[1] =
-        Named(new QRadioButton(windowtexts::kCofCAiry), Indexed("optCofCType", 1), windowtexts::kCofCAiry);
+    m_optCofCType[1] = Named(new QRadioButton(windowtexts::kCofCAiry), Indexed("optCofCType", 1),
+                             windowtexts::kCofCAiry);
     m_txtDOFCustom = Named(new QLineEdit, QStringLiteral("txtDOFCustom"), windowtexts::kCofCCustom);
     m_txtDOFCustom->setMaximumWidth(80);
     cofcLayout->addWidget(m_optCofCType[0], 0, 0);
@@ -597,9 +611,29 @@ void frmLumarik::FitToContent() {
         sample(row.caption, caption);
         sample(row.sliderCaption, caption);
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             m_comApFNosStandard, m_lstResNames, m_lstResVals, m_pctDrg, m_tabExtraInfo,
-             m_lblVirtualImage, m_lblInvalidCalcs, m_lblDOFCalc}) {
+    // The beam controls share the places of the lens controls and count as well.
+    for (QWidget* w : std::initializer_list<QWidget*>{m_comApFNosStandard,
+                                                      m_lstResNames,
+                                                      m_lstResVals,
+                                                      m_pctDrg,
+                                                      m_tabExtraInfo,
+                                                      m_lblVirtualImage,
+                                                      m_lblInvalidCalcs,
+                                                      m_lblDOFCalc,
+                                                      m_fraOpt[0],
+                                                      m_fraOpt[1],
+                                                      m_fraOpt[2],
+                                                      m_fraGauss[0],
+                                                      m_fraGauss[1],
+                                                      m_fraGauss[2],
+                                                      m_lstOptionsGB,
+                                                      m_beamWavelengthRow,
+                                                      m_chkGaussBeamAltSolution,
+                                                      m_cmbImagHeight,
+                                                      m_lstMirrorMode,
+                                                      m_chkAllowVirtualObj,
+                                                      m_chkHideRemoteConjug->parentWidget(),
+                                                      m_lstOptions}) {
         reveal(w);
     }
     sample(m_lblVirtualImage, FromStd(texts::kVirtualObjectImageAtInfinity));

@@ -33,11 +33,16 @@ void frmLumarik::ConnectDrawing() {
 }
 
 void frmLumarik::PaintDrawing(Canvas& canvas) {
+    // The beam drawing is not drawn yet; no lens drawing stays behind the beam.
+    if (m_doc.BeamMode()) {
+        canvas.Clear();
+        return;
+    }
     m_drawing.Redraw(canvas, m_model, m_doc.Opts(), m_updateGuard == UpdateGuard::kDragging);
 }
 
 void frmLumarik::DrawingPressed(double x, double y) {
-    if (m_updateGuard != UpdateGuard::kFree) return;
+    if (m_updateGuard != UpdateGuard::kFree || m_doc.BeamMode()) return;
     const PressResult result = m_touch.DragHitTest(x, y, m_model, m_doc.Opts(), m_drawing.Handles(),
                                                    [this] { Backup(kBackupValue); });
     if (result.grab == kGrabNone) return;

@@ -53,20 +53,26 @@ QString frmLumarik::WindowCaption() const {
            CSApplication(m_context).Version() +
            (m_model.Constants().MirrorMode() ? windowtexts::kCaptionMirror
                                              : windowtexts::kCaptionLens) +
-           windowtexts::kCaptionParaxial;
+           (m_doc.BeamMode() ? QString::fromStdString(m_doc.Beam().ModeCaption())
+                             : windowtexts::kCaptionParaxial);
 }
 
-// The caption names the mode. It keeps the start-up form until the mode first changes, and is
-// rebuilt only when the mode differs from the one it names (not on every Undo or Recall).
+// The caption names the mode (lens or mirror, paraxial or beam with its diode state). It keeps
+// the start-up form until the mode first changes, and is rebuilt only when the mode differs
+// from the one it names (not on every Undo or Recall).
 void frmLumarik::RefreshCaption() {
-    const bool mirror = m_model.Constants().MirrorMode();
-    if (m_captionMirror == mirror) return;
-    m_captionMirror = mirror;
-    setWindowTitle(WindowCaption());
+    const QString caption = WindowCaption();
+    if (m_captionMode == caption) return;
+    m_captionMode = caption;
+    setWindowTitle(caption);
 }
 
 void frmLumarik::Recalculate() {
-    ShowResults(m_model.Recalculate());
+    if (m_doc.BeamMode()) {
+        ShowBeamResults(m_doc.RecalcBeam());
+    } else {
+        ShowResults(m_model.Recalculate());
+    }
 }
 
 // ---- lens/mirror and advanced values ---------------------------------------------------
@@ -216,6 +222,10 @@ void frmLumarik::SyncOptionControls() {
     SetChecked(m_optCofCType[m_model.DepthOfField().CofCType() == kCofCAiry ? 1 : 0], true);
     WriteBox(m_txtDOFCustom, QString::fromStdString(m_model.CofCBoxText()));
     ShowAdvancedRows();
+    SetChecked(m_chkGaussBeamMode, m_doc.BeamMode());
+    const QSignalBlocker blockBeamOptions(m_lstOptionsGB);
+    m_lstOptionsGB->item(0)->setCheckState(m_doc.Opts().showExtraGB ? Qt::Checked : Qt::Unchecked);
+    ShowBeamWavelength();
 }
 
 // ---- undo, clear, exit ------------------------------------------------------------------
@@ -226,7 +236,8 @@ void frmLumarik::UndoClicked() {
     if (!m_doc.Undo()) return;
     SyncOptionControls();
     RefreshCaption();
-    RunSelectionCycle(true, true, true);
+    ApplyModeLayout();
+    RunCycle();
 }
 
 void frmLumarik::RecallClicked() {
@@ -236,7 +247,8 @@ void frmLumarik::RecallClicked() {
     m_doc.Load(CSApplication(m_context).Settings());
     SyncOptionControls();
     RefreshCaption();
-    RunSelectionCycle(true, true, true);
+    ApplyModeLayout();
+    RunCycle();
 }
 
 void frmLumarik::ClearClicked() {
@@ -245,7 +257,8 @@ void frmLumarik::ClearClicked() {
     m_dataChanged = true;
     m_doc.Clear();
     SyncOptionControls();
-    RunSelectionCycle(true, true, true);
+    RefreshCaption();
+    RunCycle();
 }
 
 void frmLumarik::closeEvent(QCloseEvent* event) {
@@ -255,7 +268,8 @@ void frmLumarik::closeEvent(QCloseEvent* event) {
     }
     const CSApplication app(m_context);
     app.FormPosnSave(this, true);
-    const bool somethingToSave = m_model.Selected().Count() > 0 || m_dataChanged;
+    const bool somethingToSave =
+        m_model.Selected().Count() > 0 || m_doc.Beam().Selection(0).Count() > 0 || m_dataChanged;
     if (!somethingToSave || !m_context.prompter) {
         event->accept();
         return;

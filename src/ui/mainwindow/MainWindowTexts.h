@@ -47,7 +47,8 @@ inline const QString kAdvOpt = QStringLiteral("Aktivierung der erweiterten Optio
 inline const QString kAllowVirtualObj = QStringLiteral("Positive (virtuelle) Objektweite erlaubt");
 inline const QString kHideRemoteConjug =
     QStringLiteral("Große Abstände nicht darstellen [bei großer Vergrößerung]");
-inline const QString kDrawParaxPoints = QStringLiteral("Brenn-, Haupt- && Knoten-Punkte darstellen");
+inline const QString kDrawParaxPoints =
+    QStringLiteral("Brenn-, Haupt- && Knoten-Punkte darstellen");
 inline const QString kOptionConstructionRays = QStringLiteral("Konstruktionsstrahlen anzeigen");
 inline const QString kOptionShowExtra = QStringLiteral("Extrainformationen anzeigen");
 inline const std::array<QString, 4> kAdvLabels = {
@@ -59,13 +60,15 @@ inline const std::array<QString, 4> kAdvDefaults = {
     QStringLiteral("[standard = 1.0]"), QStringLiteral("[standard = 546.1nm]")};
 inline const QString kAdvIndexObjectLens = QStringLiteral("Brechungsindex im Objektraum");
 inline const QString kAdvIndexObjectMirror = QStringLiteral("Brechungsindex im Objekt-/Bildraum");
-inline const QString kAdvNote = QStringLiteral("[Diese Optionen können in einigen Fällen nützlich sein.] ");
+inline const QString kAdvNote =
+    QStringLiteral("[Diese Optionen können in einigen Fällen nützlich sein.] ");
 inline const QString kAdvDefaultButton = QStringLiteral("Standard");
 inline const QString kStandardSymbols = QStringLiteral("Standardsymbole");
 inline const QString kUserSymbols = QStringLiteral("Benutzerdef. Symbole");
 inline const QString kSymbolStyleTip = QStringLiteral("Wählen Sie die Parameter-Symbole ");
 inline const QString kSymbolsButton = QStringLiteral("Symbole...");
-inline const QString kSymbolsButtonTip = QStringLiteral("Ändern Sie die benutzerdefinierten Symbole");
+inline const QString kSymbolsButtonTip =
+    QStringLiteral("Ändern Sie die benutzerdefinierten Symbole");
 inline const QString kUserImageHeight = QStringLiteral("Benutzerdefinierte Bildhöhe");
 
 // Extra information: depth of field.
@@ -74,6 +77,33 @@ inline const QString kDepthOfFieldTitle = QStringLiteral("Schärfentiefeauswertu
 inline const QString kCircleOfConfusion = QStringLiteral("Unschärfekreis");
 inline const QString kCofCCustom = QStringLiteral("Benutzerdefiniert");
 inline const QString kCofCAiry = QStringLiteral("kleinster physikalisch moeglicher Wert");
+
+// Beam mode.
+inline const QString kGaussBeamMode = QStringLiteral("Gaußstrahl");
+inline const QString kGaussBeamModeTip = QStringLiteral("Gaußschen Strahlmode anzeigen");
+inline const QString kFrameGaussCong =
+    QStringLiteral("Optionen für konjugierte Elemente [Gaußstrahl]");
+inline const QString kFrameGaussBeamObj = QStringLiteral("Strahl [objektseitig]");
+inline const QString kFrameGaussBeamImg = QStringLiteral("Strahl [bildseitig]");
+// Captions of chkVarTypeGB_0..10 (4, t, is never shown).
+inline const std::array<QString, 11> kBeamBoxes = {QStringLiteral("Brennweite: f"),
+                                                   QStringLiteral("Objektweite: "),
+                                                   QStringLiteral("Bildweite: "),
+                                                   QStringLiteral("Vergrößerung"),
+                                                   QStringLiteral("Taille zu Taille"),
+                                                   QStringLiteral("Strahltaillenradius [1/e^2]"),
+                                                   QStringLiteral("Divergenz [halb]"),
+                                                   QStringLiteral("Rayleighlänge"),
+                                                   QStringLiteral("Strahltaillenradius [1/e^2]"),
+                                                   QStringLiteral("Divergenz [halb]"),
+                                                   QStringLiteral("Rayleighlänge")};
+inline const QString kOptionsGB = QStringLiteral("Extrainformationen und Optionen anzeigen!");
+inline const QString kAltSolution = QStringLiteral("Alternative Lösung");
+inline const QString kWaveLabel = QStringLiteral("[Wellenlänge]");
+inline const QString kWaveTip = QStringLiteral("Wellenlänge für Gaußsche Strahlberechnung");
+inline const QString kWaveButton = QStringLiteral("...");
+inline const QString kWaveButtonTip =
+    QStringLiteral("Wählen Sie eine Standardlaserwellenlänge aus der Liste as");
 
 // Buttons.
 inline const QString kUndo = QStringLiteral("&Rückgängig");

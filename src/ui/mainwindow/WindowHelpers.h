@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QString>
+#include <cstdint>
 #include <string_view>
 
 namespace lumarik {
@@ -32,6 +33,19 @@ private:
 inline void SetChecked(QAbstractButton* box, bool checked) {
     const QSignalBlocker block(box);
     box->setChecked(checked);
+}
+
+// The name of a member of a control array: "chkVarType_3".
+inline QString Indexed(const char* name, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+// A label's background in an RGB colour with red in the low byte.
+inline QString ColourStyle(std::uint32_t rgb) {
+    return QStringLiteral("background-color: rgb(%1, %2, %3);")
+        .arg(rgb & 0xFF)
+        .arg((rgb >> 8) & 0xFF)
+        .arg((rgb >> 16) & 0xFF);
 }
 
 inline QString FromStd(std::string_view text) {

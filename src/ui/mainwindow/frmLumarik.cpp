@@ -43,13 +43,6 @@ namespace {
 constexpr int kDefaultWidthTwips = 12300;
 constexpr int kDefaultHeightTwips = 8400;
 
-QString ColourStyle(std::uint32_t rgb) {
-    return QStringLiteral("background-color: rgb(%1, %2, %3);")
-        .arg(rgb & 0xFF)
-        .arg((rgb >> 8) & 0xFF)
-        .arg((rgb >> 16) & 0xFF);
-}
-
 // A separator the core can take: a single ASCII character, else nothing ('\0').
 char AsciiSeparator(const QString& sep) {
     return sep.size() == 1 && sep[0].unicode() < 128 ? static_cast<char>(sep[0].unicode()) : '\0';
@@ -74,10 +67,11 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     setObjectName(QStringLiteral("frmLumarik"));
     setWindowIcon(ProgramIcon());
     m_model.SetDiagnostics(this);
-    m_model.SetSeparators(UserSeparators());
+    m_doc.SetSeparators(UserSeparators());
     BuildControls();
     SelectWholeTextOnFocus(this);
     ConnectOptions();
+    ConnectBeam();
     ConnectDrawing();
     connect(m_comEnd, &QPushButton::clicked, this, &QWidget::close);
     // Printing reads the system and changes nothing of the window.
@@ -119,11 +113,12 @@ void frmLumarik::Load() {
     m_lstSymbols->setCurrentRow(m_model.Catalogue().UnitType());
     m_comSymbols->setEnabled(m_model.Catalogue().UnitType() == kSymbolsUser);
     setWindowTitle(windowtexts::kCaptionMaker + windowtexts::kCaptionStartUp + app.Version());
-    m_captionMirror = false;
+    m_captionMode = WindowCaption();
     m_doc.Load(settings);
     RefreshCaption();
     SyncOptionControls();
-    RunSelectionCycle(true, true, true);
+    ApplyModeLayout();
+    RunCycle();
     FitToContent();
     app.FormPosnGet(this, kDefaultWidthTwips, kDefaultHeightTwips);
     m_loading = false;
@@ -248,13 +243,19 @@ void frmLumarik::ShowRow(int row) {
         return;
     }
     const CVarType& record = *m_doc.RowRecord(row);
-    const QString label = row == kApertureRow
-                              ? FromStd(m_model.Catalogue().ApertureName(record.nVarType))
-                              : QString::fromStdString(m_model.Catalogue().Label(record.nVarType));
+    QString label;
+    if (row == kApertureRow) {
+        label = FromStd(m_model.Catalogue().ApertureName(record.nVarType));
+    } else if (m_doc.BeamMode()) {
+        label = QString::fromStdString(m_doc.Beam().Symbols().Label(record.nVarType));
+    } else {
+        label = QString::fromStdString(m_model.Catalogue().Label(record.nVarType));
+    }
     w.caption->setText(label);
     w.sliderCaption->setText(label);
-    const bool atInfinity = row != kApertureRow && record.nVarType == kParObjectDist &&
-                            record.bVarValDef && record.sVarValue == kInfinity;
+    const bool atInfinity = row != kApertureRow && !m_doc.BeamMode() &&
+                            record.nVarType == kParObjectDist && record.bVarValDef &&
+                            record.sVarValue == kInfinity;
     if (atInfinity) {
         WriteBox(w.value, windowtexts::kAtInfinity);
     } else {
@@ -317,7 +318,11 @@ void frmLumarik::ShowValueCommit(int row, const ValueCommit& commit) {
     if (commit.outcome != ValueCommit::Outcome::kStored) return;
     if (commit.presetReleased) ShowPresetReleased();
     SetSliderPosition(row);
-    ShowResults(commit.view);
+    if (commit.beam.shown) {
+        ShowBeamResults(commit.beam);
+    } else {
+        ShowResults(commit.view);
+    }
     if (commit.limitsChanged) ShowLimits(row);
 }
 
@@ -352,7 +357,11 @@ void frmLumarik::SliderMoved(int row) {
     if (!commit.moved) return;
     if (commit.presetReleased) ShowPresetReleased();
     WriteBox(Row(row).value, DisplayText(row, m_doc.RowRecord(row)->sVarValue));
-    ShowResults(commit.view);
+    if (commit.beam.shown) {
+        ShowBeamResults(commit.beam);
+    } else {
+        ShowResults(commit.view);
+    }
 }
 
 // ---- results ------------------------------------------------------------------------------
@@ -415,7 +424,11 @@ void frmLumarik::SymbolStyleChosen() {
     app.WriteSettings({UnitTypeEntry(style)});
     m_model.Catalogue().RebuildSymbols(style, SymbolsFromIni(app.Settings()));
     RebuildCaptions();
-    RunSelectionCycle(false, false, true);
+    if (m_doc.BeamMode()) {
+        RecalcBeam(false, true);
+    } else {
+        RunSelectionCycle(false, false, true);
+    }
 }
 
 void frmLumarik::SymbolsClicked() {
@@ -423,7 +436,11 @@ void frmLumarik::SymbolsClicked() {
     frmSymbols::Display(m_context, m_model.Catalogue(), this, [this] {
         GuardScope guard(m_updateGuard);
         RebuildCaptions();
-        RunSelectionCycle(false, false, true);
+        if (m_doc.BeamMode()) {
+            RecalcBeam(false, true);
+        } else {
+            RunSelectionCycle(false, false, true);
+        }
     });
 }
 
@@ -468,7 +485,8 @@ void frmLumarik::ShowDepthOfField() {
     const DepthOfFieldView dof = m_model.DepthOfFieldRows();
     const int current = m_lstDOFNames->currentRow();
     m_lstDOFVals->clear();
-    for (const std::string& value : dof.values) m_lstDOFVals->addItem(QString::fromStdString(value));
+    for (const std::string& value : dof.values)
+        m_lstDOFVals->addItem(QString::fromStdString(value));
     m_lstDOFVals->setCurrentRow(current);
     ShowLabel(m_lblDOFCalc, dof.message);
 }

@@ -18,6 +18,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -73,6 +74,30 @@ private:
     void FitToContent();
 
     void Load();
+    // The beam mode (MainWindowBeam.cpp).
+    QGroupBox* BuildBeamFrame(const QString& caption, const char* name, int first, int last);
+    void BuildBeamFrames(class QGridLayout* layout);
+    QWidget* BuildBeamOptions();
+    void ConnectBeam();
+    void BeamModeClicked();
+    void SelectBeamParameter(int n);
+    void AltSolutionClicked();
+    void OptionsGBItemChanged(QListWidgetItem* item);
+    void ApplyBeamWavelengthEntry();
+    void ShowBeamWavelength();
+    // Opens the wavelength picker and applies what it returns (the picker dialog lands later).
+    void ShowWavelengthPicker();
+    // Shows the controls of the mode in force and hides those of the other.
+    void ApplyModeLayout();
+    // The cycle of the mode in force, with the boxes synchronised (start, Undo, Recall, Clear).
+    void RunCycle();
+    // The beam calculation cycle: boxes (resync), rows, the solution and the results.
+    void RecalcBeam(bool resync, bool show);
+    void SyncBeamBoxes();
+    void ShowBeamResults(const BeamView& view);
+    void ShowBeamTabs();
+    // The beam extra-information tab follows each beam calculation.
+    void RefreshBeamExtra();
     // The drawing (MainWindowDrawing.cpp).
     void ConnectDrawing();
     void PaintDrawing(Canvas& canvas);
@@ -153,8 +178,8 @@ private:
     LumarikDocument m_doc;
     LumarikCode& m_model = m_doc.Model();
     std::optional<PrompterAsker> m_asker;
-    std::optional<bool> m_captionMirror;  // the mode the caption names
-    bool m_dataChanged = false;  // Clear makes exit ask even with nothing chosen
+    std::optional<QString> m_captionMode;  // the mode the caption names
+    bool m_dataChanged = false;            // Clear makes exit ask even with nothing chosen
     bool m_sessionEnding = false;
 
     UpdateGuard m_updateGuard = UpdateGuard::kFree;
@@ -206,6 +231,19 @@ private:
     QPushButton* m_comApFNosStandard = nullptr;
     bool m_shownOnce = false;
     QPushButton* m_comEnd = nullptr;
+
+    // The beam mode.
+    QCheckBox* m_chkGaussBeamMode = nullptr;
+    std::array<QGroupBox*, 3> m_fraOpt{};    // fraOptConj, fraOptFld, fraOptAp1
+    std::array<QGroupBox*, 3> m_fraGauss{};  // fraGaussCong, fraGaussBeamObj, fraGaussBeamImg
+    std::array<QCheckBox*, kBeamSelectableCount> m_chkVarTypeGB{};
+    QCheckBox* m_chkGaussBeamAltSolution = nullptr;
+    QListWidget* m_lstOptionsGB = nullptr;
+    QWidget* m_beamWavelengthRow = nullptr;
+    QLineEdit* m_txtGBWavelen = nullptr;
+    QPushButton* m_comGBWavelen = nullptr;
+    // Takes the place of tabExtraInfo in beam mode.
+    QWidget* m_tabExtraInfoGB = nullptr;
 };
 
 }  // namespace lumarik

@@ -15,7 +15,7 @@ protected:
     }
     // A change as the window makes it: backup first, then the new value.
     void Change(int reason, int index, int position, float value) {
-        backup.TakeBackup(reason, index, model, options);
+        backup.TakeBackup(reason, index, model, options, beam);
         model.Selected().SetVarValue(position, value);
         model.Selected().SetVarValDef(position, true);
     }
@@ -23,20 +23,21 @@ protected:
 
     LumarikCode model;
     Options options;
+    GaussianBeam beam;
     DataBackup backup;
 };
 
 TEST_F(DataBackupTest, UndoWithoutSnapshotDoesNothing) {
-    EXPECT_FALSE(backup.Undo(model, options));
+    EXPECT_FALSE(backup.Undo(model, options, beam));
     EXPECT_EQ(model.Selected().Count(), 2);
 }
 
 TEST_F(DataBackupTest, SecondUndoRedoes) {
     Change(kBackupValue, 0, 1, 100.0f);
     Change(kBackupValue, 0, 1, 120.0f);
-    ASSERT_TRUE(backup.Undo(model, options));
+    ASSERT_TRUE(backup.Undo(model, options, beam));
     EXPECT_EQ(Value(1), 100.0f);
-    ASSERT_TRUE(backup.Undo(model, options));
+    ASSERT_TRUE(backup.Undo(model, options, beam));
     EXPECT_EQ(Value(1), 120.0f);
 }
 
@@ -45,7 +46,7 @@ TEST_F(DataBackupTest, ASliderRunKeepsTheStateBeforeItsFirstMove) {
     for (int step = 1; step <= 10; ++step) Change(kBackupSlider, 0, 1, 100.0f + step);
     Change(kBackupSlider, 1, 2, -50.0f);  // another slider starts its own run
     Change(kBackupSlider, 1, 2, -60.0f);
-    backup.Undo(model, options);
+    backup.Undo(model, options, beam);
     EXPECT_EQ(Value(1), 110.0f);
     EXPECT_FALSE(model.Selected().VarValDef(2));
 }
@@ -53,14 +54,14 @@ TEST_F(DataBackupTest, ASliderRunKeepsTheStateBeforeItsFirstMove) {
 TEST_F(DataBackupTest, ASliderRunAfterUndoTakesAFreshSnapshot) {
     Change(kBackupSlider, 0, 1, 101.0f);
     Change(kBackupSlider, 0, 1, 102.0f);
-    backup.Undo(model, options);  // back to before the run
+    backup.Undo(model, options, beam);  // back to before the run
     Change(kBackupSlider, 0, 1, 103.0f);
-    backup.Undo(model, options);
+    backup.Undo(model, options, beam);
     EXPECT_FALSE(model.Selected().VarValDef(1));
 }
 
 TEST_F(DataBackupTest, SelectionOptionsAndConstantsComeBackTogether) {
-    backup.TakeBackup(kBackupClear, 0, model, options);
+    backup.TakeBackup(kBackupClear, 0, model, options, beam);
     model.Selected().Clear();
     model.Constants().SetMirrorMode(true);
     model.Constants().SetN(1.5f);
@@ -68,7 +69,7 @@ TEST_F(DataBackupTest, SelectionOptionsAndConstantsComeBackTogether) {
     options.positiveObj = true;
     options.drawHaltingRay = true;
     model.DepthOfField().SetCofCCustomVal(0.05f);
-    ASSERT_TRUE(backup.Undo(model, options));
+    ASSERT_TRUE(backup.Undo(model, options, beam));
     EXPECT_EQ(model.Selected().Numbers(), (std::vector<int>{kParFocal, kParObjectDist}));
     EXPECT_FALSE(model.Constants().MirrorMode());
     EXPECT_EQ(model.Constants().StoredN(), 1.0f);

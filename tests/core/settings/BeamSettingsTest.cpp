@@ -21,14 +21,23 @@ TEST(BeamSettings, SavesAndLoadsTheAxisZeroList) {
     EXPECT_EQ(SaveBeamSelection(loaded)[2].value, saved[2].value);
     EXPECT_EQ(SaveBeamSelection(loaded)[3].value, saved[3].value);
 
-    // Keys in any letter case, at most three records, only what the rules allow.
+    // Keys in any letter case, both key forms, at most three records, no t (4), no number
+    // twice; a list the rules refuse (here r and w) is not partly kept.
     GaussianBeam odd;
     LoadBeamSelection(odd, {{"lastvalues", "vartypegbnos", "9"},
                             {"LastValues", "1VarTypeGBVal", "5|0.05|True|False|0|False|0|"},
-                            {"LastValues", "2VarTypeGBVal", "6|0.001|True|False|0|False|0|"},
+                            {"LastValues", "VarTypeGBVal2", "4|1|True|False|0|False|0|"},
                             {"LastValues", "3VarTypeGBVal", "14|1|True|False|0|False|0|"},
-                            {"LastValues", "4VarTypeGBVal", "0|100|True|False|0|False|0|"}});
-    EXPECT_EQ(odd.Selection(0).Numbers(), std::vector<int>{5});
+                            {"LastValues", "4VarTypeGBVal", "5|1|True|False|0|False|0|"},
+                            {"LastValues", "5VarTypeGBVal", "0|100|True|False|0|False|0|"},
+                            {"LastValues", "6VarTypeGBVal", "1|100|True|False|0|False|0|"},
+                            {"LastValues", "7VarTypeGBVal", "2|100|True|False|0|False|0|"}});
+    EXPECT_EQ(odd.Selection(0).Numbers(), (std::vector<int>{0, 1, 5}));
+    LoadBeamSelection(odd, {{"LastValues", "VarTypeGBNos", "3"},
+                            {"LastValues", "1VarTypeGBVal", "5|1|True|False|0|False|0|"},
+                            {"LastValues", "VarTypeGBVal2", "6|1|True|False|0|False|0|"},
+                            {"LastValues", "3VarTypeGBVal", "0|1|True|False|0|False|0|"}});
+    EXPECT_TRUE(odd.Selection(0).Numbers().empty());
     LoadBeamSelection(loaded, {{"LastValues", "VarTypeGBNos", "0"}});
     EXPECT_EQ(loaded.Selection(0).Count(), 3);
 }
