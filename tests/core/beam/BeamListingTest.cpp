@@ -282,11 +282,23 @@ TEST(LensTable, CircularisedModePairsCylinderLenses) {
     }
 }
 
+TEST(LensTable, ARowDescribesItsSampleOrBothLensesOfAPair) {
+    std::vector<SampleSystem> systems(2);
+    systems[0].descriptionLines = {"plankonvex", "BK7"};
+    systems[1].descriptionLines = {"Zylinder"};
+    LensTable table;
+    table.rows = {LensTableRow{{}, 1, -1}, LensTableRow{{}, 0, 1}};
+    EXPECT_EQ(LensRowDescription(table, 0, systems), "Zylinder");
+    EXPECT_EQ(LensRowDescription(table, 1, systems), "plankonvex\r\nBK7\r\nZylinder");
+    EXPECT_EQ(LensRowDescription(table, 2, systems), "");
+}
+
 TEST(LensTable, TheShippedCatalogueFeedsTheTable) {
     const std::vector<LensSample> samples =
         LensSamplesFrom(ReadSampleSystems(LUMARIK_SOURCE_DATA_DIR));
     ASSERT_FALSE(samples.empty());
-    EXPECT_TRUE(std::any_of(samples.begin(), samples.end(), [](const auto& s) { return s.cylinder; }));
+    EXPECT_TRUE(
+        std::any_of(samples.begin(), samples.end(), [](const auto& s) { return s.cylinder; }));
     GaussianBeam beam;
     ChooseBeam(beam, {{0, 100}, {1, 300}, {5, 1.0}});
     ASSERT_TRUE(beam.SolveBeam(true));
