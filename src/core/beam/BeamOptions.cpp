@@ -28,7 +28,6 @@ std::string GaussianBeam::OptionText(BeamOption option) const {
             return Format(m_minSpotDistance, "0.0#mm", m_decimalSep);
         case BeamOption::kDiodeParam: {
             const int t = GetDiodeParamNumber();
-            if (t < 0 || t >= kBeamSelectableCount) return {};
             return Format(ShownDiodeValue(t) / BeamScale(t), BeamPattern(t), m_decimalSep) +
                    std::string(BeamUnit(t));
         }
@@ -56,7 +55,6 @@ std::optional<double> GaussianBeam::OptionChange(BeamOption option, double typed
             break;
         case BeamOption::kDiodeParam: {
             const int t = GetDiodeParamNumber();
-            if (t < 0 || t >= kBeamSelectableCount) return std::nullopt;
             value = typed * BeamScale(t);
             current = ShownDiodeValue(t);
             break;

@@ -118,10 +118,14 @@ TEST_F(BeamPanel, MultimodeScalesTheShownRadiiAndTheDetectorIsListed) {
     EXPECT_FALSE(Find<QLineEdit>("txtGBExtraMFactor")->isEnabled());
     EXPECT_FALSE(Find<QLineEdit>("txtGBExtraDetector")->isEnabled());
     Tick("chkGBExtraM2Use");
-    Type("txtGBExtraMFactor", "4");
-    EXPECT_TRUE(Find<QLineEdit>("txtGBExtraMFactor")->isEnabled());
+    Type("txtGBExtraMFactor", "2.25");
+    QLineEdit* m2 = Find<QLineEdit>("txtGBExtraMFactor");
+    EXPECT_TRUE(m2->isEnabled());
+    EXPECT_EQ(m2->text(), QStringLiteral("2.3"));
     EXPECT_EQ(doc.LastBackupReason(), kBackupBeamValue);
-    EXPECT_EQ(doc.Beam().BeamValueText(kBeamObjRadius), " 1.0mm");
+    EXPECT_EQ(doc.Beam().BeamValueText(kBeamObjRadius), " 0.75mm");
+    QTest::keyClick(m2, Qt::Key_Return);  // the rounded text is not read back
+    EXPECT_EQ(doc.Beam().GetM2(0), 2.25);
     Tick("chkGBExtraDetector");
     Type("txtGBExtraDetector", "150");
     EXPECT_TRUE(doc.Beam().DetectorOn());
@@ -156,8 +160,16 @@ TEST_F(BeamPanel, ClickingALensRowShowsItsDescription) {
                       table->visualItemRect(table->item(2, 1)).center());
     for (const SampleSystem& s : ReadSampleSystems(LUMARIK_SOURCE_DATA_DIR)) {
         if (QString::fromStdString(s.displayName) != name) continue;
-        EXPECT_EQ(Text("lblGBExtraLensDesc"),
-                  QString::fromStdString(SampleDescription(s)).replace("\r\n", "\n"));
+        const QString description =
+            QString::fromStdString(SampleDescription(s)).replace("\r\n", "\n");
+        EXPECT_EQ(Text("lblGBExtraLensDesc"), description);
+        panel->Refresh();  // the same table: the description stays
+        EXPECT_EQ(Text("lblGBExtraLensDesc"), description);
+        doc.Beam().Selection(0).SetVarValue(1, 50.0f);  // another lens: other rows
+        doc.Beam().SolveBeam(true);
+        panel->Refresh();
+        EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("50.0mm"));
+        EXPECT_TRUE(Text("lblGBExtraLensDesc").startsWith(QStringLiteral("Klicken Sie")));
         return;
     }
     ADD_FAILURE() << "no sample " << name.toStdString();
@@ -189,6 +201,16 @@ TEST_F(BeamPanel, LaserDiodeAndCircularisationThroughTheirControls) {
     EXPECT_TRUE(Find<QComboBox>("cmbGBExtraBeamRectCircMode")->isEnabled());
     EXPECT_EQ(doc.Beam().Selection(0).VarValue(2), 100.0f);  // the waist in the focal plane
     EXPECT_NEAR(doc.Beam().GetBeamValue(1, kBeamFocal), 60.0, 1e-4);
+
+    // With three chosen the third is the y quantity; the divergence keeps the y section's own.
+    QComboBox* type = Show<QComboBox>("cmbGBExtraDiodeParamType");
+    type->setFocus();
+    QTest::keyClick(type, Qt::Key_Down);
+    EXPECT_EQ(doc.Beam().StoredDiodeParamNumber(), kBeamObjDivergence);
+    EXPECT_EQ(type->currentData().toInt(), kBeamObjRadius);
+    doc.Beam().RemoveBeamVar(0, kBeamObjRadius);
+    EXPECT_NEAR(doc.Beam().GetDiodeParamValue(), doc.Beam().GetBeamValue(1, kBeamObjDivergence),
+                1e-12);
 
     QComboBox* mode = Show<QComboBox>("cmbGBExtraBeamRectCircMode");
     mode->setFocus();
