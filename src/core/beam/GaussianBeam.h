@@ -2,7 +2,7 @@
 // the beam value memory, the value and result tables, the options, the laser-diode section and
 // the texts the window lists. The window owns one instance and shows what it returns; nothing
 // here touches a widget. The implementation is split over GaussianBeam.cpp (state, selection,
-// persistence), BeamSolver.cpp, LaserDiode.cpp and BeamListing.cpp.
+// persistence), BeamSolver.cpp, LaserDiode.cpp, BeamListing.cpp and BeamOptions.cpp.
 #pragma once
 
 #include <array>
@@ -103,6 +103,15 @@ struct DiodeControls {
     int paramTypeIndex = -1;  // entry of DiodeParamEntries whose number is the effective one
     std::string paramValueText;
     std::string diodeM2Text;
+};
+
+// The number boxes of the extra-information tab.
+enum class BeamOption {
+    kM2,          // M² of the x section
+    kDetector,    // detector distance behind P', mm
+    kMinSpot,     // distance of the minimum-spot calculation, mm
+    kDiodeParam,  // U(t) of the y section, in the unit of t
+    kDiodeM2,     // M² of the y section
 };
 
 struct DiodeParamEntry {
@@ -258,9 +267,23 @@ public:
     bool CoupleCircularisationPartner(int position);
     // Rewrites the axis-0 list into f', s and one object-side beam quantity.
     void SetUpCircularisation();
+    // The laser-diode mode switched on or off. Switched on with circularisation set, the
+    // selection is brought into form again: it may have changed meanwhile.
+    void SwitchDiodeMode(bool on);
+    // Circularisation switched on rewrites the selection (in laser-diode mode).
+    void SwitchCircularisation(bool on);
     DiodeControls DiodeControlStates() const;
     // The beam part of the window caption.
     std::string ModeCaption() const;
+
+    // ---- option boxes ----
+    std::string OptionText(BeamOption option) const;
+    // The value to store for a number typed into the option's box (in the box's unit), or
+    // nothing when the option refuses it or it changes nothing. M² lies in (0, 50); distances
+    // and U(t) must be positive; the detector distance counts as unchanged when it equals the
+    // stored one rounded to whole millimetres, as the results use it.
+    std::optional<double> OptionChange(BeamOption option, double typed) const;
+    void SetOption(BeamOption option, double value);
 
     // ---- listing and extra information ----
     std::string BeamValueText(int n) const;
@@ -298,6 +321,8 @@ private:
     void EqualiseFocalAndObject();
     bool DeriveResults(int axis);
     bool DiodeYShown() const;
+    // U(t) as the controls show it: a stored 0 stands for the x section's value.
+    double ShownDiodeValue(int t) const;
 
     BeamSymbols m_symbols;
     char m_decimalSep = '.';

@@ -78,7 +78,10 @@ std::pair<int, double> GaussianBeam::DiodeParamSetting() const {
 void GaussianBeam::ChooseDiodeParamType(int number) {
     if (!InDiodeRange(number)) return;
     m_diodeParamNumber = number;
-    if (m_solved[1]) m_diodeValues[static_cast<std::size_t>(number)] = Val(1, number);
+    // The y section's own value of the chosen quantity, never another quantity's.
+    if (m_solved[1] && Val(1, number) != 0.0) {
+        m_diodeValues[static_cast<std::size_t>(number)] = Val(1, number);
+    }
 }
 
 std::vector<DiodeParamEntry> GaussianBeam::DiodeParamEntries() const {
@@ -301,6 +304,22 @@ void GaussianBeam::SetUpCircularisation() {
     }
 }
 
+void GaussianBeam::SwitchDiodeMode(bool on) {
+    m_diodeMode = on;
+    if (on && m_circularise) SetUpCircularisation();
+}
+
+void GaussianBeam::SwitchCircularisation(bool on) {
+    m_circularise = on;
+    if (on) SetUpCircularisation();
+}
+
+double GaussianBeam::ShownDiodeValue(int t) const {
+    if (!IsValueNumber(t)) return 0.0;
+    const double stored = m_diodeValues[static_cast<std::size_t>(t)];
+    return stored == 0.0 ? Val(0, t) : stored;
+}
+
 DiodeControls GaussianBeam::DiodeControlStates() const {
     DiodeControls c;
     const bool circularised = m_diodeMode && m_circularise;
@@ -318,13 +337,8 @@ DiodeControls GaussianBeam::DiodeControlStates() const {
     c.collimationIndex = m_collimationMode;
     const int t = GetDiodeParamNumber();
     c.paramTypeIndex = InDiodeRange(t) ? t - kBeamObjRadius : -1;
-    if (IsValueNumber(t)) {
-        const double stored = m_diodeValues[static_cast<std::size_t>(t)];
-        const double u = stored == 0.0 ? Val(0, t) : stored;
-        c.paramValueText =
-            Format(u / BeamScale(t), BeamPattern(t), m_decimalSep) + std::string(BeamUnit(t));
-    }
-    c.diodeM2Text = Format(m_m2[1], "0.0", m_decimalSep);
+    c.paramValueText = OptionText(BeamOption::kDiodeParam);
+    c.diodeM2Text = OptionText(BeamOption::kDiodeM2);
     return c;
 }
 

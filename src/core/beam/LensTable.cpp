@@ -95,10 +95,23 @@ std::vector<LensSample> LensSamplesFrom(const std::vector<SampleSystem>& systems
     std::vector<LensSample> samples;
     samples.reserve(systems.size());
     for (const SampleSystem& s : systems) {
-        samples.push_back({s.displayName, s.focalLength, s.clearRadius,
-                           s.kind == SampleKind::kCylinder});
+        samples.push_back(
+            {s.displayName, s.focalLength, s.clearRadius, s.kind == SampleKind::kCylinder});
     }
     return samples;
+}
+
+std::string LensRowDescription(const LensTable& table, int row,
+                               const std::vector<SampleSystem>& systems) {
+    if (row < 0 || row >= static_cast<int>(table.rows.size())) return {};
+    const LensTableRow& r = table.rows[static_cast<std::size_t>(row)];
+    auto description = [&systems](int index) {
+        if (index < 0 || index >= static_cast<int>(systems.size())) return std::string();
+        return SampleDescription(systems[static_cast<std::size_t>(index)]);
+    };
+    std::string text = description(r.first);
+    if (r.second >= 0) text += std::string(beamtexts::kLineBreak) + description(r.second);
+    return text;
 }
 
 }  // namespace lumarik

@@ -49,4 +49,10 @@ std::vector<LensSample> LensSamplesFrom(const std::vector<SampleSystem>& systems
 
 LensTable ScoreLensTable(const std::vector<LensSample>& samples, const LensTableQuery& query);
 
+// What a click on row `row` of the table shows: the description of its sample, for a cylinder
+// pair both descriptions, one after the other (lines joined by CR LF); empty beyond the rows.
+// `systems` are those the table's samples were taken from (LensSamplesFrom keeps the order).
+std::string LensRowDescription(const LensTable& table, int row,
+                               const std::vector<SampleSystem>& systems);
+
 }  // namespace lumarik

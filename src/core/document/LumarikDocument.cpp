@@ -400,6 +400,19 @@ AdvancedCommit LumarikDocument::CommitAdvanced(int row, std::string_view typed,
     return CommitAdvancedValue(m_model, row, *x, [this, row] { TakeBackup(kBackupAdvanced, row); });
 }
 
+BeamOptionCommit LumarikDocument::CommitBeamOption(BeamOption option, std::string_view typed) {
+    BeamOptionCommit commit;
+    const std::optional<double> x = Accept(typed);
+    const std::optional<double> value = x ? m_beam.OptionChange(option, *x) : std::nullopt;
+    if (value) {
+        if (option != BeamOption::kMinSpot) TakeBackup(kBackupBeamValue);
+        m_beam.SetOption(option, *value);
+        commit.stored = true;
+    }
+    commit.boxText = m_beam.OptionText(option);
+    return commit;
+}
+
 void LumarikDocument::SwitchLensMirror(bool toMirror) {
     if (toMirror == m_model.Constants().MirrorMode()) return;
     TakeBackup(kBackupLensMirror);

@@ -57,6 +57,12 @@ struct LimitCommit {
     std::string_view message;
 };
 
+// What a number box of the beam's extra-information tab shows after a commit.
+struct BeamOptionCommit {
+    bool stored = false;  // the option changed: the beam must be solved again
+    std::string boxText;
+};
+
 struct SliderCommit {
     bool moved = false;  // false while a limit is undefined: the slider changes nothing
     bool presetReleased = false;
@@ -144,6 +150,13 @@ public:
     AdvancedCommit CommitAdvanced(int row, std::string_view typed, std::string_view shown);
     void SwitchLensMirror(bool toMirror);
     void SetPositiveObj(bool allowed);
+
+    // ---- beam options ----
+    // A number box of the beam's extra-information tab was committed with `typed` (a unit and
+    // either decimal separator are taken as in the value rows). A text that is not a number,
+    // or a number the option refuses, restores the box; a change takes one undo step, except
+    // for the distance of the minimum-spot calculation, which changes no result.
+    BeamOptionCommit CommitBeamOption(BeamOption option, std::string_view typed);
 
     // ---- the whole system ----
     // Empties the system (one undo step): no parameters, no values, default constants, the

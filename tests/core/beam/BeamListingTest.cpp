@@ -271,6 +271,17 @@ TEST(LensTable, CircularisedModePairsCylinderLenses) {
     }
 }
 
+TEST(LensTable, ARowDescribesItsSampleOrBothLensesOfAPair) {
+    std::vector<SampleSystem> systems(2);
+    systems[0].descriptionLines = {"plankonvex", "BK7"};
+    systems[1].descriptionLines = {"Zylinder"};
+    LensTable table;
+    table.rows = {LensTableRow{{}, 1, -1}, LensTableRow{{}, 0, 1}};
+    EXPECT_EQ(LensRowDescription(table, 0, systems), "Zylinder");
+    EXPECT_EQ(LensRowDescription(table, 1, systems), "plankonvex\r\nBK7\r\nZylinder");
+    EXPECT_EQ(LensRowDescription(table, 2, systems), "");
+}
+
 TEST(LensTable, TheShippedCatalogueFeedsTheTable) {
     const std::vector<LensSample> samples =
         LensSamplesFrom(ReadSampleSystems(LUMARIK_SOURCE_DATA_DIR));

@@ -158,17 +158,25 @@ void PrintTo(const SetUpCase& c, std::ostream* os) {
 
 class SetUpCircularisation : public ::testing::TestWithParam<SetUpCase> {};
 
+// Circularisation switched on, or the laser-diode mode switched on again while the
+// circularisation flag stayed set and the selection was changed meanwhile.
 TEST_P(SetUpCircularisation, LeavesFocalObjectDistanceAndAnObjectBeam) {
     const SetUpCase& c = GetParam();
-    GaussianBeam beam = Diode(false);
-    for (const Given& g : c.given) ChooseBeam(beam, {g});
-    if (c.solveFirst) {
-        ASSERT_TRUE(beam.SolveBeam(true));
+    for (bool viaDiodeMode : {false, true}) {
+        GaussianBeam beam = Diode(viaDiodeMode);
+        beam.SetDiodeMode(!viaDiodeMode);
+        for (const Given& g : c.given) ChooseBeam(beam, {g});
+        if (c.solveFirst) {
+            ASSERT_TRUE(beam.SolveBeam(true));
+        }
+        if (viaDiodeMode) {
+            beam.SwitchDiodeMode(true);
+        } else {
+            beam.SwitchCircularisation(true);
+        }
+        EXPECT_EQ(beam.Selection(0).Numbers(), c.expected) << viaDiodeMode;
+        EXPECT_EQ(beam.StoredDiodeParamNumber(), c.paramNumber) << viaDiodeMode;
     }
-    beam.SetCircularise(true);
-    beam.SetUpCircularisation();
-    EXPECT_EQ(beam.Selection(0).Numbers(), c.expected);
-    EXPECT_EQ(beam.StoredDiodeParamNumber(), c.paramNumber);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lists, SetUpCircularisation, ::testing::ValuesIn(kSetUps),

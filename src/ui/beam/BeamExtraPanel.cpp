@@ -1,0 +1,431 @@
+#include "ui/beam/BeamExtraPanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <algorithm>
+#include <functional>
+
+#include "core/backup/DataBackup.h"
+#include "core/beam/BeamTexts.h"
+#include "ui/beam/BeamPanelTexts.h"
+#include "ui/shell/SelectOnFocus.h"
+
+namespace lumarik {
+
+namespace texts = beampaneltexts;
+
+namespace {
+
+// The widest texts the option boxes show.
+const QString kWidestOption = QStringLiteral("-0,000333mrad");
+constexpr int kBoxPadding = 14;
+constexpr int kDofRows = 7;
+
+template <typename W>
+W* Named(W* widget, const char* name, const QString& accessible = {}) {
+    widget->setObjectName(QLatin1String(name));
+    if (!accessible.isEmpty()) widget->setAccessibleName(accessible);
+    return widget;
+}
+
+QLabel* WrappedLabel(const QString& text, const QString& name) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLabel* DescriptionLabel(const QString& text, int index) {
+    return WrappedLabel(text, QStringLiteral("lblGBExtraDesc_%1").arg(index));
+}
+
+// A check box as wide as its caption, so that a click beside the caption does not tick it.
+QCheckBox* CheckBox(const QString& caption, const char* name) {
+    auto* box = Named(new QCheckBox(caption), name, caption);
+    box->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    return box;
+}
+
+QLineEdit* OptionBox(const char* name, const QString& accessible, const QString& tip) {
+    auto* box = Named(new QLineEdit, name, accessible);
+    box->setToolTip(tip);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(kWidestOption) + kBoxPadding);
+    return box;
+}
+
+// The core's texts break lines with CR LF.
+QString Lines(const std::string& text) {
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+bool SameRows(const LensTable& a, const LensTable& b) {
+    if (a.header != b.header || a.rows.size() != b.rows.size()) return false;
+    for (std::size_t i = 0; i < a.rows.size(); ++i) {
+        const LensTableRow& x = a.rows[i];
+        const LensTableRow& y = b.rows[i];
+        if (x.cells != y.cells || x.first != y.first || x.second != y.second) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+BeamExtraPanel::BeamExtraPanel(LumarikDocument& doc, const AppContext& context, UpdateGuard& guard,
+                               QWidget* parent)
+    : QTabWidget(parent),
+      m_doc(doc),
+      m_guard(guard),
+      m_systems(ReadSampleSystems(QFile::encodeName(context.programDir).toStdString())),
+      m_samples(LensSamplesFrom(m_systems)) {
+    setObjectName(QStringLiteral("tabExtraInfoGB"));
+    addTab(BuildDepthOfFocusPage(), texts::kTabDepthOfFocus);
+    addTab(BuildOptionsPage(), texts::kTabOptions);
+    addTab(BuildLensPage(), texts::kTabLenses);
+    addTab(BuildDiodePage(), texts::kTabDiode);
+    SelectWholeTextOnFocus(this);
+    Connect();
+    Refresh();
+}
+
+BeamExtraPanel::~BeamExtraPanel() {
+    // A box that loses the focus while the controls are deleted must not reach the handlers.
+    for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+}
+
+QWidget* BeamExtraPanel::BuildDepthOfFocusPage() {
+    auto* page = new QWidget;
+    auto* layout = new QGridLayout(page);
+    layout->addWidget(DescriptionLabel(texts::kDofDescription, 0), 0, 0, 1, 3);
+
+    m_lstDofPercent = Named(new QListWidget, "lstGBExtraDOFPercent", texts::kDofText);
+    m_lstDofPercent->setToolTip(texts::kDofListTip);
+    m_lstDofPercent->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_lstDofPercent->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_lstDofPercent->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_lstDofPercent->ensurePolished();
+    for (const std::string& entry : m_doc.Beam().DofEntryTexts()) {
+        m_lstDofPercent->addItem(QString::fromStdString(entry));
+    }
+    const int frame = 2 * m_lstDofPercent->frameWidth();
+    m_lstDofPercent->setFixedSize(m_lstDofPercent->sizeHintForColumn(0) + frame + kBoxPadding,
+                                  kDofRows * m_lstDofPercent->sizeHintForRow(0) + frame);
+    layout->addWidget(m_lstDofPercent, 1, 0, Qt::AlignTop);
+
+    auto* dof = new QVBoxLayout;
+    dof->addWidget(Named(new QLabel(texts::kDofText), "lblGBExtraDOFText"));
+    m_lblDofVal = Named(new QLabel, "lblGBExtraDOFVal");
+    m_lblDofVal->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    dof->addWidget(m_lblDofVal);
+    dof->addStretch(1);
+    layout->addLayout(dof, 1, 1);
+
+    auto* spot = new QGridLayout;
+    spot->addWidget(Named(new QLabel(texts::kMinSpot), "lblGBExtraMinSpot"), 0, 0);
+    m_txtMinSpot = OptionBox("txtGMExtraMinSpotD", texts::kMinSpot, texts::kMinSpotTip);
+    spot->addWidget(m_txtMinSpot, 0, 1);
+    m_lblMinSpotRes = Named(new QLabel, "lblGBExtraMinSpotRes");
+    m_lblMinSpotRes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblMinSpotRes->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    spot->addWidget(m_lblMinSpotRes, 1, 0, 1, 2);
+    spot->setRowStretch(2, 1);
+    layout->addLayout(spot, 1, 2);
+    layout->setColumnStretch(1, 1);
+    layout->setColumnStretch(2, 1);
+    layout->setRowStretch(1, 1);
+    return page;
+}
+
+QWidget* BeamExtraPanel::BuildOptionsPage() {
+    auto* page = new QWidget;
+    auto* layout = new QGridLayout(page);
+    layout->addWidget(DescriptionLabel(texts::kOptionsDescription, 1), 0, 0, 1, 3);
+
+    auto* m2Label = new QHBoxLayout;
+    m2Label->setSpacing(0);
+    m2Label->addWidget(Named(new QLabel(texts::kM2Label), "lblExtraOpt2"));
+    m2Label->addWidget(new QLabel(texts::kM2LabelEnd));
+    m2Label->addStretch(1);
+    layout->addLayout(m2Label, 1, 0);
+    m_txtMFactor = OptionBox("txtGBExtraMFactor", texts::kM2Accessible, texts::kM2Tip);
+    layout->addWidget(m_txtMFactor, 1, 1);
+    m_chkM2Use = CheckBox(texts::kM2Use, "chkGBExtraM2Use");
+    m_chkM2Use->setToolTip(texts::kM2UseTip);
+    layout->addWidget(m_chkM2Use, 1, 2);
+
+    layout->addWidget(Named(new QLabel(texts::kFixedDetector), "lblExtraGBFixedDet"), 2, 0);
+    m_txtDetector = OptionBox("txtGBExtraDetector", texts::kFixedDetector, texts::kDetectorTip);
+    layout->addWidget(m_txtDetector, 2, 1);
+    m_chkDetector = CheckBox(texts::kDetector, "chkGBExtraDetector");
+    m_chkDetector->setToolTip(texts::kDetector);
+    layout->addWidget(m_chkDetector, 2, 2);
+    layout->setColumnStretch(2, 1);
+    layout->setRowStretch(3, 1);
+    return page;
+}
+
+QWidget* BeamExtraPanel::BuildLensPage() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(DescriptionLabel(texts::kLensDescription, 2));
+    m_ssLenses = Named(new QTableWidget(0, 3), "ssGBExtraLenses", texts::kTabLenses);
+    m_ssLenses->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_ssLenses->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_ssLenses->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_ssLenses->verticalHeader()->setVisible(false);
+    m_ssLenses->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_ssLenses->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_ssLenses->verticalHeader()->setDefaultSectionSize(m_ssLenses->fontMetrics().height() + 2);
+    m_ssLenses->setFixedHeight(m_ssLenses->horizontalHeader()->sizeHint().height() +
+                               kLensTableRows * m_ssLenses->verticalHeader()->defaultSectionSize() +
+                               2 * m_ssLenses->frameWidth());
+    layout->addWidget(m_ssLenses);
+    // Two descriptions of a cylinder pair may need more lines than the page has left.
+    m_lblLensDesc = WrappedLabel(texts::kLensHint, QStringLiteral("lblGBExtraLensDesc"));
+    m_lblLensDesc->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(m_lblLensDesc);
+    layout->addWidget(scroll, 1);
+    return page;
+}
+
+QWidget* BeamExtraPanel::BuildDiodePage() {
+    auto* page = new QWidget;
+    auto* layout = new QGridLayout(page);
+    layout->setVerticalSpacing(4);
+    layout->addWidget(DescriptionLabel(texts::kDiodeDescription, 3), 0, 0, 1, 4);
+    m_chkDiodeMode = CheckBox(texts::kDiodeMode, "chkGBExtraDiodeMode");
+    layout->addWidget(m_chkDiodeMode, 1, 0, 1, 4);
+
+    layout->addWidget(Named(new QLabel(texts::kDiodeParam), "lblGBExtraDiodeParam"), 2, 0, 1, 4);
+    m_cmbParamType = Named(new QComboBox, "cmbGBExtraDiodeParamType", texts::kDiodeParam);
+    m_cmbParamType->setToolTip(texts::kDiodeParamTypeTip);
+    m_cmbParamType->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    layout->addWidget(m_cmbParamType, 3, 0);
+    m_txtParamVal = OptionBox("txtGBExtraDiodeParamVal", texts::kDiodeParamValueTip.trimmed(),
+                              texts::kDiodeParamValueTip);
+    layout->addWidget(m_txtParamVal, 3, 1);
+    auto* m2 = new QHBoxLayout;
+    m2->addWidget(new QLabel(texts::kDiodeM2Symbol));
+    m_txtDiodeM2 = OptionBox("txtGBExtraDiodeMFactor", texts::kDiodeM2Accessible, texts::kM2Tip);
+    m2->addWidget(m_txtDiodeM2);
+    m2->addWidget(Named(new QLabel(texts::kDiodeM2Label), "lblGBExtraDiodeMFactor"));
+    m2->addStretch(1);
+    layout->addLayout(m2, 3, 2, 1, 2);
+
+    m_chkCircularise = CheckBox(texts::kCircularise, "chkGBExtraBeamRectCircularise");
+    layout->addWidget(m_chkCircularise, 4, 0, 1, 4);
+    layout->addWidget(Named(new QLabel(texts::kBothSections), "Label2"), 5, 0, 1, 2);
+    m_cmbCircMode = Named(new QComboBox, "cmbGBExtraBeamRectCircMode", texts::kCircModeTip);
+    m_cmbCircMode->setToolTip(texts::kCircModeTip);
+    for (std::string_view mode : beamtexts::kCollimationModes)
+        m_cmbCircMode->addItem(FromStd(mode));
+    layout->addWidget(m_cmbCircMode, 5, 2, 1, 2, Qt::AlignLeft);
+    layout->setColumnStretch(3, 1);
+    layout->setRowStretch(6, 1);
+    return page;
+}
+
+void BeamExtraPanel::Connect() {
+    connect(m_chkM2Use, &QCheckBox::toggled, this, &BeamExtraPanel::M2UseToggled);
+    connect(m_chkDetector, &QCheckBox::toggled, this, &BeamExtraPanel::DetectorToggled);
+    connect(m_chkDiodeMode, &QCheckBox::toggled, this, &BeamExtraPanel::DiodeModeToggled);
+    connect(m_chkCircularise, &QCheckBox::toggled, this, &BeamExtraPanel::CirculariseToggled);
+    const std::pair<QLineEdit*, BeamOption> boxes[] = {
+        {m_txtMFactor, BeamOption::kM2},      {m_txtDetector, BeamOption::kDetector},
+        {m_txtMinSpot, BeamOption::kMinSpot}, {m_txtParamVal, BeamOption::kDiodeParam},
+        {m_txtDiodeM2, BeamOption::kDiodeM2},
+    };
+    for (const auto& [box, option] : boxes) {
+        connect(box, &QLineEdit::editingFinished, this,
+                [this, box = box, option = option] { CommitOption(option, box); });
+    }
+    connect(m_lstDofPercent, &QListWidget::currentRowChanged, this, &BeamExtraPanel::DofChosen);
+    connect(m_ssLenses, &QTableWidget::currentCellChanged, this,
+            [this](int row) { LensRowChosen(row); });
+    // The user's choice only: the program sets the lists with setCurrentIndex.
+    connect(m_cmbCircMode, &QComboBox::activated, this, &BeamExtraPanel::CollimationChosen);
+    connect(m_cmbParamType, &QComboBox::activated, this, &BeamExtraPanel::ParamTypeChosen);
+    connect(this, &QTabWidget::currentChanged, this, [this] {
+        if (Busy()) return;
+        ShowDepthOfFocus();
+        ShowLensTable();
+    });
+}
+
+void BeamExtraPanel::Refresh() {
+    const GaussianBeam& beam = m_doc.Beam();
+    SetChecked(m_chkM2Use, beam.UseM2());
+    WriteBox(m_txtMFactor, QString::fromStdString(beam.OptionText(BeamOption::kM2)));
+    m_txtMFactor->setEnabled(beam.UseM2());
+    SetChecked(m_chkDetector, beam.DetectorOn());
+    WriteBox(m_txtDetector, QString::fromStdString(beam.OptionText(BeamOption::kDetector)));
+    m_txtDetector->setEnabled(beam.DetectorOn());
+    WriteBox(m_txtMinSpot, QString::fromStdString(beam.OptionText(BeamOption::kMinSpot)));
+    m_lblMinSpotRes->setText(Lines(beam.MinimumSpotText()));
+    ShowDepthOfFocus();
+    ShowLensTable();
+    ShowDiodeControls();
+}
+
+void BeamExtraPanel::ShowDepthOfFocus() {
+    const GaussianBeam& beam = m_doc.Beam();
+    {
+        const QSignalBlocker block(m_lstDofPercent);
+        const std::vector<std::string> entries = beam.DofEntryTexts();
+        for (int i = 0; i < m_lstDofPercent->count(); ++i) {
+            m_lstDofPercent->item(i)->setText(
+                QString::fromStdString(entries[static_cast<std::size_t>(i)]));
+        }
+        m_lstDofPercent->setCurrentRow(beam.DofIndex());
+    }
+    m_lblDofVal->setText(QString::fromStdString(beam.DepthOfFocusText(0)));
+}
+
+void BeamExtraPanel::ShowLensTable() {
+    LensTable table = m_doc.Beam().LensTableFor(m_samples);
+    if (SameRows(table, m_lensTable) &&
+        m_ssLenses->rowCount() == static_cast<int>(table.rows.size()))
+        return;
+    m_lensTable = std::move(table);
+    const QSignalBlocker block(m_ssLenses);
+    m_ssLenses->clearContents();
+    m_ssLenses->setRowCount(static_cast<int>(m_lensTable.rows.size()));
+    QStringList header;
+    for (const std::string& h : m_lensTable.header) header << QString::fromStdString(h);
+    m_ssLenses->setHorizontalHeaderLabels(header);
+    for (int r = 0; r < m_ssLenses->rowCount(); ++r) {
+        for (int c = 0; c < 3; ++c) {
+            const std::string& cell = m_lensTable.rows[static_cast<std::size_t>(r)].cells[c];
+            auto* item = new QTableWidgetItem(QString::fromStdString(cell));
+            item->setToolTip(item->text());
+            m_ssLenses->setItem(r, c, item);
+        }
+    }
+    // Two names of cylinder lenses do not fit beside each other: they share the width left
+    // by the focal lengths and are shortened, the whole name in the tooltip.
+    const bool pairs = !m_lensTable.rows.empty() && m_lensTable.rows.front().second >= 0;
+    QHeaderView* columns = m_ssLenses->horizontalHeader();
+    columns->setSectionResizeMode(0, pairs ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+    columns->setSectionResizeMode(1, pairs ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+    columns->setSectionResizeMode(2, pairs ? QHeaderView::ResizeToContents : QHeaderView::Stretch);
+    m_ssLenses->setCurrentCell(-1, -1);
+    m_lblLensDesc->setText(m_lensTable.rows.empty() ? QString() : texts::kLensHint);
+}
+
+void BeamExtraPanel::ShowDiodeControls() {
+    GaussianBeam& beam = m_doc.Beam();
+    const DiodeControls c = beam.DiodeControlStates();
+    SetChecked(m_chkDiodeMode, beam.DiodeMode());
+    m_chkCircularise->setEnabled(c.circulariseEnabled);
+    SetChecked(m_chkCircularise, c.circulariseTicked);
+    {
+        const QSignalBlocker block(m_cmbCircMode);
+        m_cmbCircMode->setCurrentIndex(c.collimationIndex);
+    }
+    m_cmbCircMode->setEnabled(c.collimationEnabled);
+    {
+        // The entries carry the symbols in use.
+        const QSignalBlocker block(m_cmbParamType);
+        m_cmbParamType->clear();
+        for (const DiodeParamEntry& entry : beam.DiodeParamEntries()) {
+            m_cmbParamType->addItem(QString::fromStdString(entry.text), entry.number);
+        }
+        m_cmbParamType->setCurrentIndex(c.paramTypeIndex);
+    }
+    m_cmbParamType->setEnabled(c.paramTypeEnabled);
+    WriteBox(m_txtParamVal, QString::fromStdString(c.paramValueText));
+    m_txtParamVal->setEnabled(c.paramValueEnabled);
+    WriteBox(m_txtDiodeM2, QString::fromStdString(c.diodeM2Text));
+    m_txtDiodeM2->setEnabled(c.diodeM2Enabled);
+}
+
+void BeamExtraPanel::M2UseToggled(bool on) {
+    if (Busy()) return;
+    {
+        GuardScope scope(m_guard);
+        m_doc.Beam().SetUseM2(on);
+    }
+    emit BeamChanged(false);
+}
+
+void BeamExtraPanel::DetectorToggled(bool on) {
+    if (Busy()) return;
+    {
+        GuardScope scope(m_guard);
+        m_doc.Beam().SetDetectorOn(on);
+    }
+    emit BeamChanged(false);
+}
+
+void BeamExtraPanel::CommitOption(BeamOption option, QLineEdit* box) {
+    if (Busy() || UnchangedSinceWritten(box)) return;
+    BeamOptionCommit commit;
+    {
+        GuardScope scope(m_guard);
+        commit = m_doc.CommitBeamOption(option, box->text().toStdString());
+        WriteBox(box, QString::fromStdString(commit.boxText));
+    }
+    if (commit.stored) emit BeamChanged(false);
+}
+
+void BeamExtraPanel::DofChosen(int row) {
+    if (Busy() || row < 0) return;
+    m_doc.Beam().SetDofIndex(row);
+    m_lblDofVal->setText(QString::fromStdString(m_doc.Beam().DepthOfFocusText(0)));
+}
+
+void BeamExtraPanel::LensRowChosen(int row) {
+    if (Busy()) return;
+    m_lblLensDesc->setText(Lines(LensRowDescription(m_lensTable, row, m_systems)));
+}
+
+void BeamExtraPanel::ChangeDiode(const std::function<void(GaussianBeam&)>& change,
+                                 bool recalculate) {
+    if (Busy()) return;
+    {
+        GuardScope scope(m_guard);
+        m_doc.TakeBackup(kBackupDiode);
+        change(m_doc.Beam());
+    }
+    emit CaptionChanged();
+    if (recalculate) emit BeamChanged(true);
+}
+
+void BeamExtraPanel::DiodeModeToggled(bool on) {
+    ChangeDiode([on](GaussianBeam& beam) { beam.SwitchDiodeMode(on); }, true);
+}
+
+void BeamExtraPanel::CirculariseToggled(bool on) {
+    ChangeDiode([on](GaussianBeam& beam) { beam.SwitchCircularisation(on); }, true);
+}
+
+// The new mode takes effect at the next calculation.
+void BeamExtraPanel::CollimationChosen(int index) {
+    if (index == m_doc.Beam().CollimationMode()) return;
+    ChangeDiode([index](GaussianBeam& beam) { beam.SetCollimationMode(index); }, false);
+}
+
+// No calculation: the y section keeps its beam, now described by the chosen quantity.
+void BeamExtraPanel::ParamTypeChosen(int index) {
+    if (Busy() || index < 0) return;
+    GuardScope scope(m_guard);
+    m_doc.TakeBackup(kBackupDiode);
+    m_doc.Beam().ChooseDiodeParamType(m_cmbParamType->itemData(index).toInt());
+    ShowDiodeControls();
+}
+
+}  // namespace lumarik
