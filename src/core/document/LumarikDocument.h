@@ -57,12 +57,6 @@ struct LimitCommit {
     std::string_view message;
 };
 
-// What a number box of the beam's extra-information tab shows after a commit.
-struct BeamOptionCommit {
-    bool stored = false;  // the option changed: the beam must be solved again
-    std::string boxText;
-};
-
 struct SliderCommit {
     bool moved = false;  // false while a limit is undefined: the slider changes nothing
     bool presetReleased = false;
@@ -72,9 +66,9 @@ struct SliderCommit {
 
 // What an option box of the beam mode shows after a commit.
 struct BeamOptionCommit {
-    bool stored = false;  // the value changed the system (one undo step) and it was solved
-    std::string boxText;  // empty: the box keeps what was typed
-    BeamView beam;
+    bool stored = false;  // the value changed the system (one undo step)
+    std::string boxText;  // what the box shows now; empty: it keeps what was typed
+    BeamView beam;        // the solve, where the commit ran one (the wavelength)
 };
 
 class LumarikDocument {

@@ -39,9 +39,8 @@ class BeamOptionBoxes : public ::testing::TestWithParam<OptionCase> {};
 TEST_P(BeamOptionBoxes, TakeWhatTheValueRowsTakeAndRefuseWhatCannotBeUsed) {
     const OptionCase c = GetParam();
     LumarikDocument doc;
-    doc.Model().SetDecimalSeparator(',');
+    doc.SetSeparators(NumberSeparators::WithDecimal(','));
     GaussianBeam& beam = doc.Beam();
-    beam.SetDecimalSeparator(',');
     beam.SetDiodeMode(true);
     for (int n : {kBeamFocal, kBeamObjectDist, kBeamObjDivergence}) beam.AddBeamVar(0, n, true);
     VarCollection& list = beam.Selection(0);
