@@ -18,6 +18,7 @@
 #include "core/backup/DataBackup.h"
 #include "core/beam/BeamTexts.h"
 #include "ui/beam/BeamPanelTexts.h"
+#include "ui/shell/CSApplication.h"
 #include "ui/shell/SelectOnFocus.h"
 
 namespace lumarik {
@@ -86,7 +87,7 @@ BeamExtraPanel::BeamExtraPanel(LumarikDocument& doc, const AppContext& context, 
     : QTabWidget(parent),
       m_doc(doc),
       m_guard(guard),
-      m_systems(ReadSampleSystems(QFile::encodeName(context.programDir).toStdString())),
+      m_systems(ReadSampleSystems(QFile::encodeName(CSApplication(context).DataPath()).toStdString())),
       m_samples(LensSamplesFrom(m_systems)) {
     setObjectName(QStringLiteral("tabExtraInfoGB"));
     addTab(BuildDepthOfFocusPage(), texts::kTabDepthOfFocus);

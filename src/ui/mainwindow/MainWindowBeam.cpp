@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 
 #include "core/model/ModelTexts.h"
+#include "ui/beam/BeamExtraPanel.h"
+#include "ui/beam/popEditParamWave.h"
 #include "ui/drawing/DrawingView.h"
 #include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/mainwindow/WindowHelpers.h"
@@ -199,7 +201,15 @@ void frmLumarik::ShowBeamWavelength() {
     WriteBox(m_txtGBWavelen, QString::fromStdString(m_doc.BeamWavelengthText()));
 }
 
-void frmLumarik::ShowWavelengthPicker() {}
+// A picked line is typed into the wavelength box and committed like a typed one (one undo step).
+void frmLumarik::ShowWavelengthPicker() {
+    if (m_updateGuard != UpdateGuard::kFree) return;
+    popEditParamWave::Display(this, m_context, [this](double nm) {
+        m_txtGBWavelen->setText(QString::number(nm, 'f', 4).replace(
+            QLatin1Char('.'), QChar(m_model.DecimalSeparator())));
+        ApplyBeamWavelengthEntry();
+    });
+}
 
 // ---- the mode and the cycle -------------------------------------------------------------
 
@@ -310,6 +320,8 @@ void frmLumarik::ShowBeamTabs() {
                                  (!flags.objBeamMissing || !flags.imgBeamMissing));
 }
 
-void frmLumarik::RefreshBeamExtra() {}
+void frmLumarik::RefreshBeamExtra() {
+    if (!m_tabExtraInfoGB->isHidden()) m_tabExtraInfoGB->Refresh();
+}
 
 }  // namespace lumarik

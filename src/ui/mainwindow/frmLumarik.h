@@ -30,6 +30,7 @@ class QTabWidget;
 
 namespace lumarik {
 
+class BeamExtraPanel;
 class DrawingView;
 
 // The widgets of one value row: caption and value box, and in the slider container the
@@ -243,7 +244,7 @@ private:
     QLineEdit* m_txtGBWavelen = nullptr;
     QPushButton* m_comGBWavelen = nullptr;
     // Takes the place of tabExtraInfo in beam mode.
-    QWidget* m_tabExtraInfoGB = nullptr;
+    BeamExtraPanel* m_tabExtraInfoGB = nullptr;
 };
 
 }  // namespace lumarik
