@@ -49,12 +49,14 @@ void frmLumarik::ConnectOptions() {
 }
 
 QString frmLumarik::WindowCaption() const {
-    return windowtexts::kCaptionMaker + windowtexts::kCaptionSystem +
-           CSApplication(m_context).Version() +
+    const QString start =
+        windowtexts::kCaptionMaker + windowtexts::kCaptionSystem + CSApplication(m_context).Version();
+    // Only the lens/mirror mode names its element; the beam mode names its calculation.
+    if (m_doc.BeamMode()) return start + QString::fromStdString(m_doc.Beam().ModeCaption());
+    return start +
            (m_model.Constants().MirrorMode() ? windowtexts::kCaptionMirror
                                              : windowtexts::kCaptionLens) +
-           (m_doc.BeamMode() ? QString::fromStdString(m_doc.Beam().ModeCaption())
-                             : windowtexts::kCaptionParaxial);
+           windowtexts::kCaptionParaxial;
 }
 
 // The caption names the mode (lens or mirror, paraxial or beam with its diode state). It keeps

@@ -43,6 +43,7 @@ TEST_F(ChosenBeam, TheListingIsTheCoresAndTheLensControlsComeBackUnchanged) {
     EXPECT_TRUE(Find<QWidget>("fraGaussBeamObj")->isVisible());
     EXPECT_FALSE(Find<QWidget>("chkVarTypeGB_4")->isVisible());
     EXPECT_TRUE(window->windowTitle().endsWith("   Berechnung von Gaußschen Strahlen"));
+    EXPECT_FALSE(window->windowTitle().contains("[Linsensystem]"));
     EXPECT_EQ(Items("lstResNames"), CoreListing(typed, true));
     EXPECT_EQ(Items("lstResVals"), CoreListing(typed, false));
     EXPECT_TRUE(Items("lstResVals").join('|').contains(" 100.64mm"));
