@@ -6,6 +6,7 @@ set -euo pipefail
 source "$(dirname "$0")/scripts/common.sh"
 
 lumarik_ensure_packages "${LUMARIK_BUILD_PACKAGES[@]}"
+"$LUMARIK_ROOT/scripts/check-format.sh"
 
 if [ "${1:-}" = "--sanitize" ]; then
     dir="$LUMARIK_ROOT/build-sanitize"

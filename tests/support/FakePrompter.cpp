@@ -9,8 +9,8 @@ void FakePrompter::Message(const QString& text, PromptIcon icon, const QString& 
 }
 
 PromptAnswer FakePrompter::Question(const QString& text, bool withCancel, const QString& title) {
-    m_shown.push_back({ShownPrompt::Kind::Question, text, title, PromptIcon::Question, {},
-                       withCancel});
+    m_shown.push_back(
+        {ShownPrompt::Kind::Question, text, title, PromptIcon::Question, {}, withCancel});
     if (m_questionAnswers.empty()) {
         ADD_FAILURE() << "unexpected question: " << text.toStdString();
         return withCancel ? PromptAnswer::Cancel : PromptAnswer::No;
@@ -22,8 +22,8 @@ PromptAnswer FakePrompter::Question(const QString& text, bool withCancel, const 
 
 std::optional<QString> FakePrompter::Input(const QString& prompt, const QString& title,
                                            const QString& defaultAnswer) {
-    m_shown.push_back({ShownPrompt::Kind::Input, prompt, title, PromptIcon::None, defaultAnswer,
-                       true});
+    m_shown.push_back(
+        {ShownPrompt::Kind::Input, prompt, title, PromptIcon::None, defaultAnswer, true});
     if (m_inputAnswers.empty()) {
         // The default answer ends the program's "ask again" loops.
         ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
@@ -38,8 +38,8 @@ std::optional<QString> FakePrompter::Input(const QString& prompt, const QString&
 // File names come from the same queue as input boxes.
 std::optional<QString> FakePrompter::SaveFileName(const QString& title, const QString& filter,
                                                   const QString& suggested) {
-    m_shown.push_back({ShownPrompt::Kind::SaveFile, filter, title, PromptIcon::None, suggested,
-                       true});
+    m_shown.push_back(
+        {ShownPrompt::Kind::SaveFile, filter, title, PromptIcon::None, suggested, true});
     if (m_inputAnswers.empty()) {
         ADD_FAILURE() << "unexpected file dialog: " << title.toStdString();
         return std::nullopt;

@@ -16,7 +16,7 @@ struct ShownPrompt {
     QString text;
     QString title;
     PromptIcon icon = PromptIcon::None;
-    QString defaultAnswer;  // input boxes
+    QString defaultAnswer;    // input boxes
     bool withCancel = false;  // questions
 };
 

@@ -179,8 +179,7 @@ std::optional<double> LumarikDocument::AskNumber(ValueAsker& asker, std::string_
     const std::optional<std::string> answer =
         asker.Ask(prompt, title, AnswerText(defaultAnswer, m_model.DecimalSeparator()));
     if (!answer) return std::nullopt;
-    const std::optional<double> number =
-        ParseNumber(TrimBlanks(*answer), m_model.Separators());
+    const std::optional<double> number = ParseNumber(TrimBlanks(*answer), m_model.Separators());
     if (!number || !FitsSingle(*number)) return std::nullopt;
     return number;
 }

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "core/drawing/DrawingTexts.h"
-#include "core/numeric/Calc.h"
 #include "core/model/LumarikCode.h"
 #include "core/model/Options.h"
+#include "core/numeric/Calc.h"
 
 namespace lumarik {
 namespace {

@@ -9,7 +9,6 @@
 #include <string_view>
 #include <vector>
 
-
 namespace lumarik {
 
 constexpr char kFieldSeparator = '|';

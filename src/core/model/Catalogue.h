@@ -10,7 +10,6 @@
 
 namespace lumarik {
 
-
 // Distance/field parameter numbers, the indexes of the value table. 0..4 form the distance
 // group (the magnification counts as one), 5..8 the field group; 20 is always computed.
 constexpr int kParFocal = 0;          // f'  image-side focal length

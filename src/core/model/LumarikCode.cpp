@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/numeric/Calc.h"
 #include "core/model/ModelTexts.h"
+#include "core/numeric/Calc.h"
 
 namespace lumarik {
 

@@ -1,8 +1,8 @@
 #include "core/model/ModeSwitches.h"
 
-#include "core/numeric/Calc.h"
 #include "core/model/LumarikCode.h"
 #include "core/model/ValueEntry.h"
+#include "core/numeric/Calc.h"
 
 namespace lumarik {
 namespace {
@@ -13,7 +13,9 @@ constexpr std::string_view kIndexImageRange =
     "Die Brechzahl im Bildraum muss zwischen 1.0 und 3.0 liegen!";
 constexpr std::string_view kWavelengthRange = "Die Wellenlänge muß zwischen 10^1 & 10^6nm liegen! ";
 
-bool IsSet(bool defined, float value) { return defined && value != kInfinity; }
+bool IsSet(bool defined, float value) {
+    return defined && value != kInfinity;
+}
 
 }  // namespace
 
@@ -65,14 +67,24 @@ AdvancedCommit CommitAdvancedValue(LumarikCode& model, int row, double x,
     EffectiveConstants& c = model.Constants();
     float current = 0.0f;
     switch (row) {
-        case kAdvSeparation: current = c.D(); break;
-        case kAdvIndexObject: current = c.N(); break;
-        case kAdvIndexImage: current = c.NPrime(); break;
-        case kAdvWavelength: current = c.Wavelength(); break;
-        default: return {};
+        case kAdvSeparation:
+            current = c.D();
+            break;
+        case kAdvIndexObject:
+            current = c.N();
+            break;
+        case kAdvIndexImage:
+            current = c.NPrime();
+            break;
+        case kAdvWavelength:
+            current = c.Wavelength();
+            break;
+        default:
+            return {};
     }
     if (!FitsSingle(x) || static_cast<float>(x) == current) return {};
-    if (row == kAdvIndexObject && (x < 1.0 || x > 3.0)) return {Outcome::kRefused, kIndexObjectRange};
+    if (row == kAdvIndexObject && (x < 1.0 || x > 3.0))
+        return {Outcome::kRefused, kIndexObjectRange};
     if (row == kAdvIndexImage && (x < 1.0 || x > 3.0)) return {Outcome::kRefused, kIndexImageRange};
     if (row == kAdvWavelength && (x < 10.0 || x > 1000000.0)) {
         return {Outcome::kRefused, kWavelengthRange};
@@ -80,13 +92,19 @@ AdvancedCommit CommitAdvancedValue(LumarikCode& model, int row, double x,
     if (beforeStore) beforeStore();
     const float value = static_cast<float>(x);
     switch (row) {
-        case kAdvSeparation: c.SetD(value); break;
+        case kAdvSeparation:
+            c.SetD(value);
+            break;
         case kAdvIndexObject:
             c.SetN(value);
             if (c.MirrorMode()) c.SetNPrime(-value);
             break;
-        case kAdvIndexImage: c.SetNPrime(value); break;
-        default: c.SetWavelength(value); break;
+        case kAdvIndexImage:
+            c.SetNPrime(value);
+            break;
+        default:
+            c.SetWavelength(value);
+            break;
     }
     return {Outcome::kAccepted, {}};
 }

@@ -6,9 +6,9 @@
 
 #include "core/format/Format.h"
 #include "core/format/NumberInput.h"
-#include "core/numeric/Calc.h"
 #include "core/model/LumarikCode.h"
 #include "core/model/ModelTexts.h"
+#include "core/numeric/Calc.h"
 
 namespace lumarik {
 

@@ -16,7 +16,9 @@ float Opened(float value, double factor) {
 
 }  // namespace
 
-bool FitsSingle(double value) { return std::isfinite(value) && std::fabs(value) <= FLT_MAX; }
+bool FitsSingle(double value) {
+    return std::isfinite(value) && std::fabs(value) <= FLT_MAX;
+}
 
 bool ExtendLimits(CVarType& record, float value, float margin) {
     const double p = margin;

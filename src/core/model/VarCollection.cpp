@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "core/numeric/Calc.h"
 #include "core/model/ModelDiagnostics.h"
 #include "core/model/ModelTexts.h"
+#include "core/numeric/Calc.h"
 
 namespace lumarik {
 

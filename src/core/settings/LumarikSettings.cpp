@@ -12,13 +12,13 @@
 
 #include "core/format/NumberInput.h"
 #include "core/format/Rounding.h"
-#include "core/numeric/Calc.h"
+#include "core/ini/IniDocument.h"
+#include "core/ini/IniValues.h"
 #include "core/model/Catalogue.h"
 #include "core/model/ImageHeightPresets.h"
 #include "core/model/LumarikCode.h"
 #include "core/model/Options.h"
-#include "core/ini/IniDocument.h"
-#include "core/ini/IniValues.h"
+#include "core/numeric/Calc.h"
 #include "core/settings/RecordText.h"
 
 namespace lumarik {

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/model/Catalogue.h"
 #include "core/ini/INICode.h"
+#include "core/model/Catalogue.h"
 
 namespace lumarik {
 

@@ -87,7 +87,8 @@ BeamExtraPanel::BeamExtraPanel(LumarikDocument& doc, const AppContext& context, 
     : QTabWidget(parent),
       m_doc(doc),
       m_guard(guard),
-      m_systems(ReadSampleSystems(QFile::encodeName(CSApplication(context).DataPath()).toStdString())),
+      m_systems(
+          ReadSampleSystems(QFile::encodeName(CSApplication(context).DataPath()).toStdString())),
       m_samples(LensSamplesFrom(m_systems)) {
     setObjectName(QStringLiteral("tabExtraInfoGB"));
     addTab(BuildDepthOfFocusPage(), texts::kTabDepthOfFocus);

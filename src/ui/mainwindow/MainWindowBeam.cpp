@@ -205,8 +205,8 @@ void frmLumarik::ShowBeamWavelength() {
 void frmLumarik::ShowWavelengthPicker() {
     if (m_updateGuard != UpdateGuard::kFree) return;
     popEditParamWave::Display(this, m_context, [this](double nm) {
-        m_txtGBWavelen->setText(QString::number(nm, 'f', 4).replace(
-            QLatin1Char('.'), QChar(m_model.DecimalSeparator())));
+        m_txtGBWavelen->setText(QString::number(nm, 'f', 4)
+                                    .replace(QLatin1Char('.'), QChar(m_model.DecimalSeparator())));
         ApplyBeamWavelengthEntry();
     });
 }

@@ -49,8 +49,8 @@ void frmLumarik::ConnectOptions() {
 }
 
 QString frmLumarik::WindowCaption() const {
-    const QString start =
-        windowtexts::kCaptionMaker + windowtexts::kCaptionSystem + CSApplication(m_context).Version();
+    const QString start = windowtexts::kCaptionMaker + windowtexts::kCaptionSystem +
+                          CSApplication(m_context).Version();
     // Only the lens/mirror mode names its element; the beam mode names its calculation.
     if (m_doc.BeamMode()) return start + QString::fromStdString(m_doc.Beam().ModeCaption());
     return start +

@@ -8,7 +8,9 @@ namespace lumarik {
 CDebugLog::CDebugLog(const QString& directory)
     : m_path(QDir(directory).filePath(QStringLiteral("Debug.Log"))) {}
 
-void CDebugLog::LogClear() { QFile::remove(m_path); }
+void CDebugLog::LogClear() {
+    QFile::remove(m_path);
+}
 
 void CDebugLog::WriteToLog(const QString& text) {
     QFile file(m_path);

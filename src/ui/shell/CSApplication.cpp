@@ -20,8 +20,8 @@
 namespace lumarik {
 namespace {
 
-const QString kComment = QStringLiteral(
-    "Paraxiale Vorauslegung von Linsen- und Spiegelsystemen und Gaußschen Strahlen");
+const QString kComment =
+    QStringLiteral("Paraxiale Vorauslegung von Linsen- und Spiegelsystemen und Gaußschen Strahlen");
 const QString kSaveFailed = QStringLiteral("Die Einstellungen konnten nicht gespeichert werden: ");
 const QString kSettingsFileName = QStringLiteral("Lumarik.INI");
 const QString kErrorLogName = QStringLiteral("ERROR.LOG");
@@ -113,27 +113,37 @@ AppContext ProgramContext(const QString& binDir, Prompter* prompter) {
                       QDir::cleanPath(programDir.filePath(QStringLiteral("../share/lumarik")))};
 }
 
-QString CSApplication::Title() const { return kProgramTitle; }
+QString CSApplication::Title() const {
+    return kProgramTitle;
+}
 
 QString CSApplication::Version() const {
     return QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionPatch);
 }
 
-QString CSApplication::TitleVer() const { return Title() + QLatin1Char(' ') + Version(); }
+QString CSApplication::TitleVer() const {
+    return Title() + QLatin1Char(' ') + Version();
+}
 
 QString CSApplication::TitleVerShort() const {
     return Title() + QStringLiteral(" %1.%2").arg(kVersionMajor).arg(kVersionMinor);
 }
 
-QString CSApplication::Comment() const { return kComment; }
+QString CSApplication::Comment() const {
+    return kComment;
+}
 
-QString CSApplication::Path() const { return WithSeparator(m_context.programDir); }
+QString CSApplication::Path() const {
+    return WithSeparator(m_context.programDir);
+}
 
 QString CSApplication::DataPath() const {
     return m_context.dataDir.isEmpty() ? Path() : WithSeparator(m_context.dataDir);
 }
 
-QString CSApplication::HelpFile() const { return DataPath() + kHelpFileName; }
+QString CSApplication::HelpFile() const {
+    return DataPath() + kHelpFileName;
+}
 
 QString CSApplication::SettingsFilePath() const {
     const QString inProgramDir = Path() + kSettingsFileName;
@@ -171,9 +181,8 @@ bool CSApplication::WriteSettings(const std::vector<IniEntry>& entries) const {
 void CSApplication::FormPosnSave(QWidget* frm, bool /*bMain*/) const {
     // The frame's position and the client size: restoring both with move()
     // and resize() gives the same window back.
-    const QRect g = frm->isMaximized() || frm->isMinimized()
-                        ? frm->normalGeometry()
-                        : QRect(frm->pos(), frm->size());
+    const QRect g = frm->isMaximized() || frm->isMinimized() ? frm->normalGeometry()
+                                                             : QRect(frm->pos(), frm->size());
     const QString value = QStringLiteral("%1|%2|%3|%4")
                               .arg(g.top() * kTwipsPerPixel)
                               .arg(g.left() * kTwipsPerPixel)
@@ -209,8 +218,7 @@ void CSApplication::ErrorDisplay(const QString& sUserMsg, const QString& sIntern
     QFile log(logPath);
     if (log.open(QIODevice::Append | QIODevice::Text)) {
         QTextStream out(&log);
-        out << QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))
-            << '\n'
+        out << QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")) << '\n'
             << sUserMsg << '\n'
             << "  Error: [" << iInternalCode << "]: " << sInternalMsg << '\n';
     }

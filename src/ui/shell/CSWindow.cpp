@@ -44,9 +44,8 @@ void CSWindow::OnTop(QWidget* frmTop, bool bSetOnTop) {
 }
 
 void CSWindow::Center(QWidget* frm) {
-    const QRect area = frm->parentWidget() && !frm->isWindow()
-                           ? frm->parentWidget()->rect()
-                           : AvailableArea(frm);
+    const QRect area =
+        frm->parentWidget() && !frm->isWindow() ? frm->parentWidget()->rect() : AvailableArea(frm);
     const QSize size = frm->frameGeometry().size();
     frm->move(area.left() + (area.width() - size.width()) / 2,
               area.top() + (area.height() - size.height()) / 2);
@@ -55,8 +54,10 @@ void CSWindow::Center(QWidget* frm) {
 void CSWindow::AtMouse(QWidget* frm, int lX, int lY) {
     const QRect area = AvailableArea(frm);
     const QSize size = frm->frameGeometry().size();
-    const int x = std::clamp(lX, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
-    const int y = std::clamp(lY, area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
+    const int x =
+        std::clamp(lX, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
+    const int y =
+        std::clamp(lY, area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
     frm->move(x, y);
 }
 

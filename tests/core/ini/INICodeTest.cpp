@@ -158,7 +158,9 @@ struct FailureCase {
     fs::path (*prepare)(const fs::path& dir);  // returns the settings path to save to
 };
 
-void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FailedSaveTest : public INICodeTest, public testing::WithParamInterface<FailureCase> {};
 

@@ -71,11 +71,9 @@ TEST(CommitAdvancedValueTest, RangesAndTheCurrentValue) {
               "Die Wellenlänge muß zwischen 10^1 & 10^6nm liegen! ");
     EXPECT_EQ(CommitAdvancedValue(model, kAdvWavelength, 546.1).outcome, Outcome::kUnchanged);
     for (const double ends : {10.0, 1e6}) {
-        EXPECT_EQ(CommitAdvancedValue(model, kAdvWavelength, ends).outcome,
-                  Outcome::kAccepted);
+        EXPECT_EQ(CommitAdvancedValue(model, kAdvWavelength, ends).outcome, Outcome::kAccepted);
     }
-    EXPECT_EQ(CommitAdvancedValue(model, kAdvWavelength, 1.005e6).outcome,
-              Outcome::kRefused);
+    EXPECT_EQ(CommitAdvancedValue(model, kAdvWavelength, 1.005e6).outcome, Outcome::kRefused);
     EXPECT_EQ(CommitAdvancedValue(model, kAdvSeparation, -25.0).outcome, Outcome::kAccepted);
     EXPECT_FLOAT_EQ(model.Constants().D(), -25.0f);
     EXPECT_EQ(CommitAdvancedValue(model, kAdvSeparation, 1e300).outcome, Outcome::kUnchanged);

@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/numeric/Calc.h"
 #include "core/model/LumarikCode.h"
 #include "core/model/ModelDiagnostics.h"
+#include "core/numeric/Calc.h"
 
 namespace lumarik::test {
 

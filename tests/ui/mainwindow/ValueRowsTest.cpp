@@ -51,7 +51,7 @@ TEST_F(MainWindowRows, ASliderWithoutLimitsRestsInTheMiddleAndTakesNoInput) {
 
 TEST_F(MainWindowRows, APositiveObjectDistanceIsAskedAgainUntilNegative) {
     Tick("chkVarType_1");
-    env.prompter.AnswerInput(std::nullopt);   // Cancel shows the box again
+    env.prompter.AnswerInput(std::nullopt);    // Cancel shows the box again
     env.prompter.AnswerInput(QString("abc"));  // not a number: again
     env.prompter.AnswerInput(QString("-250"));
     Type("txtVarType_0", "250");
@@ -105,7 +105,8 @@ TEST_F(MainWindowRows, LimitChecksRefuseAndRestoreTheBox) {
     Type("txtVarType_0", "100");
     Type("txtVarLimHi_0", "95");
     ASSERT_EQ(env.prompter.MessageTexts().size(), 1u);
-    EXPECT_EQ(env.prompter.MessageTexts()[0], "Oberer Grenzwert muß größer als aktueller Wert sein!");
+    EXPECT_EQ(env.prompter.MessageTexts()[0],
+              "Oberer Grenzwert muß größer als aktueller Wert sein!");
     EXPECT_EQ(Text("txtVarLimHi_0"), "110.0mm");
     Type("txtVarLimLow_0", "100");  // equal to the value: accepted
     EXPECT_EQ(Text("txtVarLimLow_0"), "100.0mm");

@@ -13,7 +13,9 @@ struct PlacementCase {
     QRect expected;
 };
 
-void PrintTo(const PlacementCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PlacementCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PlaceMainWindow : public ::testing::TestWithParam<PlacementCase> {};
 
@@ -31,12 +33,9 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"a part that is no number counts as no entry", "100|abc|5000|6000",
                       QRect(3450, 1800, 12300, 8400)},
         PlacementCase{"a stored place is kept", "600|900|7000|9000", QRect(900, 600, 9000, 7000)},
-        PlacementCase{"negative top pulled back", "-300|900|7000|9000",
-                      QRect(900, 0, 9000, 7000)},
-        PlacementCase{"too wide: 0.9 of the screen", "0|0|7000|50000",
-                      QRect(0, 0, 17280, 7000)},
-        PlacementCase{"too high: 0.9 of the screen", "0|0|50000|9000",
-                      QRect(0, 0, 9000, 10800)},
+        PlacementCase{"negative top pulled back", "-300|900|7000|9000", QRect(900, 0, 9000, 7000)},
+        PlacementCase{"too wide: 0.9 of the screen", "0|0|7000|50000", QRect(0, 0, 17280, 7000)},
+        PlacementCase{"too high: 0.9 of the screen", "0|0|50000|9000", QRect(0, 0, 9000, 10800)},
         PlacementCase{"left beyond the screen comes back into sight", "600|30000|7000|9000",
                       QRect(10200, 600, 9000, 7000)},
         PlacementCase{"bottom edge kept on the screen", "9000|900|7000|9000",
