@@ -1,9 +1,14 @@
-// Shared by the window benchmarks: a Prompter that answers without showing anything, and a
-// main window holding the usual system f' = 100, a = -250, u = 10 with an F-number of 4.
+// Shared by the window benchmarks: a Prompter that answers without showing anything, a main
+// window holding the usual system f' = 100, a = -250, u = 10 with an F-number of 4, the slider
+// step they time and the offscreen main.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -53,5 +58,25 @@ private:
 public:
     frmLumarik window;
 };
+
+// Moves the first row's slider one position per iteration, through its whole range.
+inline void StepFirstSlider(benchmark::State& state, QWidget& window) {
+    auto* slider = window.findChild<QScrollBar*>("hscVarValue_0");
+    int position = 0;
+    for (auto _ : state) {
+        slider->setValue(position);
+        position = (position + 1) % 101;
+    }
+}
+
+// The benchmarks' main: an offscreen application around Google Benchmark.
+inline int RunOffscreen(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
 
 }  // namespace lumarik::bench

@@ -26,12 +26,7 @@ void BM_BeamSliderStep(benchmark::State& state) {
         edit->setText(values[row]);
         emit edit->editingFinished();
     }
-    auto* slider = window.findChild<QScrollBar*>("hscVarValue_0");
-    int position = 0;
-    for (auto _ : state) {
-        slider->setValue(position);
-        position = (position + 1) % 101;
-    }
+    lumarik::bench::StepFirstSlider(state, window);
     window.hide();
 }
 BENCHMARK(BM_BeamSliderStep)->Unit(benchmark::kMicrosecond);
@@ -39,10 +34,5 @@ BENCHMARK(BM_BeamSliderStep)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return lumarik::bench::RunOffscreen(argc, argv);
 }
