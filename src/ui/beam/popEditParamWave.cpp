@@ -116,7 +116,7 @@ popEditParamWave::popEditParamWave(const AppContext& context, QWidget* parent)
 void popEditParamWave::Load() {
     m_picked.reset();
     const UserWaveList user = WaveNames::ReadUserWaveFile(
-        QFile::encodeName(CSApplication(m_context).Path()).toStdString(), UserDecimalSeparator());
+        QFile::encodeName(CSApplication(m_context).Path()).toStdString(), UserSeparators().decimal);
     m_userLoaded = user.loaded;
     m_lines[Index(WaveGrid::kUser)] = user.lines;
     m_lines[Index(WaveGrid::kGlassCatalogue)] = WaveNames::GetFraunhoferLines();
@@ -128,7 +128,8 @@ void popEditParamWave::Load() {
 void popEditParamWave::FillGrid(WaveGrid grid) {
     QTableWidget* table = Grid(grid);
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    const auto rows = WaveNames::WaveGridCells(grid, m_lines[Index(grid)], UserDecimalSeparator());
+    const auto rows =
+        WaveNames::WaveGridCells(grid, m_lines[Index(grid)], UserSeparators().decimal);
     table->setUpdatesEnabled(false);
     table->clearContents();
     table->setRowCount(static_cast<int>(rows.size()));

@@ -35,6 +35,7 @@
 #include "ui/shell/ProgramIcon.h"
 #include "ui/shell/Prompter.h"
 #include "ui/shell/SelectOnFocus.h"
+#include "ui/shell/UserStore.h"
 #include "ui/shell/frmHelp.h"
 
 namespace lumarik {
@@ -42,23 +43,6 @@ namespace {
 
 constexpr int kDefaultWidthTwips = 12300;
 constexpr int kDefaultHeightTwips = 8400;
-
-// A separator the core can take: a single ASCII character, else nothing ('\0').
-char AsciiSeparator(const QString& sep) {
-    return sep.size() == 1 && sep[0].unicode() < 128 ? static_cast<char>(sep[0].unicode()) : '\0';
-}
-
-// Where the group separator is no single ASCII character (a no-break space), the other of
-// point and comma stands in for it.
-NumberSeparators UserSeparators() {
-    const QLocale locale = QLocale::system();
-    const char decimal = AsciiSeparator(locale.decimalPoint());
-    NumberSeparators separators = NumberSeparators::WithDecimal(decimal != '\0' ? decimal : '.');
-    if (const char group = AsciiSeparator(locale.groupSeparator()); group != '\0') {
-        separators.group = group;
-    }
-    return separators;
-}
 
 }  // namespace
 
