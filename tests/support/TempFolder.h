@@ -7,7 +7,10 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <string_view>
 
 namespace lumarik::test {
 
@@ -24,6 +27,16 @@ protected:
         std::filesystem::remove_all(m_dir, ec);
     }
 
+public:
+    static void Put(const std::filesystem::path& file, std::string_view bytes) {
+        std::ofstream(file, std::ios::binary) << bytes;
+    }
+    static std::string Contents(const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+protected:
     std::filesystem::path m_dir;
 };
 

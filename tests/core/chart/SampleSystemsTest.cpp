@@ -22,10 +22,7 @@ constexpr SampleKind kAllKinds[] = {SampleKind::kSinglet, SampleKind::kAchromat,
                                     SampleKind::kAirSpacedAchromat, SampleKind::kTriplet,
                                     SampleKind::kCylinder};
 
-std::string Contents(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test::TempFolder;
 
 SampleSystem MakeSample(SampleKind kind, std::string name) {
     SampleSystem s;
@@ -51,7 +48,7 @@ TEST(ShippedSamples, FilesAndContents) {
                                                         {"SH_L3.dat", 235}, {"SH_C1.dat", 199}};
     std::size_t dataRecords = 0;
     for (const auto& [file, length] : lengths) {
-        const std::size_t size = Contents(data / file).size();
+        const std::size_t size = TempFolder::Contents(data / file).size();
         EXPECT_TRUE(size > 0 && size % length == 0) << file;
         dataRecords += file == "SH_SEQ.dat" ? 0 : size / length;
     }
@@ -61,7 +58,7 @@ TEST(ShippedSamples, FilesAndContents) {
 
     const std::vector<SampleSystem> samples = ReadSampleSystems(data);
     EXPECT_EQ(samples.size(), dataRecords);
-    EXPECT_EQ(samples.size(), Contents(data / "SH_SEQ.dat").size() / 6);
+    EXPECT_EQ(samples.size(), TempFolder::Contents(data / "SH_SEQ.dat").size() / 6);
     std::map<std::string, int> families;
     int obsolete = 0;
     for (const SampleSystem& s : samples) {
@@ -87,7 +84,7 @@ TEST(ShippedSamples, FilesAndContents) {
 class SampleFiles : public test::TempFolder {
 protected:
     void Put(std::string_view file, std::string_view bytes) const {
-        std::ofstream(m_dir / file, std::ios::binary) << bytes;
+        TempFolder::Put(m_dir / file, bytes);
     }
     std::vector<std::string> Names() const {
         std::vector<std::string> names;

@@ -11,33 +11,25 @@
 
 #include "core/ini/INICode.h"
 #include "core/ini/TextEncoding.h"
+#include "support/TempFolder.h"
 
 namespace lumarik {
 namespace {
 
 namespace fs = std::filesystem;
 
-class INICodeTest : public testing::Test {
+class INICodeTest : public test::TempFolder {
 protected:
     void SetUp() override {
-        std::string name = (fs::temp_directory_path() / "lumarik-settings-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(name.data()), nullptr);
-        m_dir = name;
+        TempFolder::SetUp();
         m_file = m_dir / "Lumarik.INI";
     }
     void TearDown() override {
-        std::error_code ec;
+        std::error_code ec;  // a test may have left the folder read-only
         fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(m_dir, ec);
+        TempFolder::TearDown();
     }
 
-    static void Put(const fs::path& file, std::string_view bytes) {
-        std::ofstream(file, std::ios::binary) << bytes;
-    }
-    static std::string Contents(const fs::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
     std::set<fs::path> Entries() const {
         std::set<fs::path> names;
         for (const auto& entry : fs::directory_iterator(m_dir)) {
@@ -46,7 +38,6 @@ protected:
         return names;
     }
 
-    fs::path m_dir;
     fs::path m_file;
 };
 
