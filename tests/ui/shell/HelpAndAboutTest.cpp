@@ -85,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(Topics, HelpPageTest,
                                            PageCase{kHelpAdvanced, "txtAdvanced"},
                                            PageCase{kHelpNotes, "txtNotes"},
                                            PageCase{kHelpNewFeatures, "txtGaussian"},
-                                           PageCase{kHelpLatestVersion, "txtLatestVersion"}));
+                                           PageCase{kHelpLatestVersion, "txtLatestVersion"}),
+                         [](const auto& info) { return std::string(info.param.box); });
 
 TEST(HelpTest, PagesTurnFromTheListAndPicturesAreDrawn) {
     frmHelp help;
