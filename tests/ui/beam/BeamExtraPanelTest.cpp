@@ -112,7 +112,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, OptionBoxes,
                                            BoxCase{"txtGBExtraDetector", "1064nm", "1064.0mm",
                                                    true},
                                            BoxCase{"txtGBExtraDetector", "-3", "0.0mm", false},
-                                           BoxCase{"txtGMExtraMinSpotD", "abc", "100.0mm", false}));
+                                           BoxCase{"txtGMExtraMinSpotD", "abc", "100.0mm", false}),
+                         [](const auto& info) {
+                             return std::string(info.param.box) +
+                                    (info.param.recalculated ? "Takes" : "Refuses") +
+                                    std::to_string(info.index);
+                         });
 
 TEST_F(BeamPanel, MultimodeScalesTheShownRadiiAndTheDetectorIsListed) {
     EXPECT_FALSE(Find<QLineEdit>("txtGBExtraMFactor")->isEnabled());

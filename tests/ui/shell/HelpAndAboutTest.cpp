@@ -24,47 +24,34 @@ namespace {
 using test::ShownPrompt;
 using test::TestEnvironment;
 
-TEST(AboutTest, ShowsTitleVersionCommentAndNotice) {
-    TestEnvironment env;
-    About about(env.Context());
-    about.show();
-    const CSApplication app(env.Context());
-    EXPECT_EQ(about.windowTitle(), "Info Lumarik");
-    EXPECT_FALSE(about.findChild<QLabel*>("picIcon")->pixmap().isNull());
-    EXPECT_EQ(about.findChild<QLabel*>("lblVer")->text(), app.Version());
-    EXPECT_EQ(about.findChild<QLabel*>("lblComment")->text(), app.Comment());
-    EXPECT_TRUE(about.findChild<QLabel*>("lblDisclaimer")
-                    ->text()
-                    .contains(QString::fromUtf8("ohne jede Gewährleistung")));
-    EXPECT_EQ(about.findChild<QPushButton*>("cmdOK")->text(), "&OK");
-
-    QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-    EXPECT_FALSE(about.isVisible());
-    EXPECT_TRUE(env.prompter.Shown().empty());
-}
-
-TEST(AboutTest, SystemInfoTellsThePlatformFacts) {
+TEST(AboutTest, ShowsTitleVersionCommentNoticeAndThePlatformFacts) {
     TestEnvironment env;
     QPointer<About> about = About::Display(env.Context(), nullptr);
+    const CSApplication app(env.Context());
+    EXPECT_EQ(about->windowTitle(), "Info Lumarik");
+    EXPECT_FALSE(about->findChild<QLabel*>("picIcon")->pixmap().isNull());
+    EXPECT_EQ(about->findChild<QLabel*>("lblVer")->text(), app.Version());
+    EXPECT_EQ(about->findChild<QLabel*>("lblComment")->text(), app.Comment());
+    EXPECT_TRUE(about->findChild<QLabel*>("lblDisclaimer")->text().contains("Gewährleistung"));
+
     QTest::mouseClick(about->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
     ASSERT_EQ(env.prompter.Shown().size(), 1u);
     const ShownPrompt& shown = env.prompter.Shown().front();
-    EXPECT_EQ(shown.kind, ShownPrompt::Kind::Message);
     EXPECT_EQ(shown.icon, PromptIcon::Information);
     for (const QString& fact : {QSysInfo::prettyProductName(), QSysInfo::currentCpuArchitecture(),
                                 QString::fromLatin1(qVersion())}) {
         EXPECT_TRUE(shown.text.contains(fact)) << fact.toStdString();
     }
     EXPECT_TRUE(about->isVisible());
-    about->close();
+    QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(about);
 }
 
+// Each page's own words are checked with the help texts; here the box shows its page.
 struct PageCase {
     int startPage;
     const char* box;
-    const char* phrase;
 };
 
 class HelpPageTest : public ::testing::TestWithParam<PageCase> {};
@@ -86,22 +73,20 @@ TEST_P(HelpPageTest, OpensOnTheRequestedTextPage) {
     EXPECT_EQ(box->objectName(), GetParam().box);
     EXPECT_TRUE(box->isReadOnly());
     EXPECT_EQ(box->toPlainText().toStdString(), HelpText(GetParam().startPage));
-    EXPECT_TRUE(box->toPlainText().contains(QString::fromUtf8(GetParam().phrase)));
 
     QTest::mouseClick(help->findChild<QPushButton*>("comCancel"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(help);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Topics, HelpPageTest,
-    ::testing::Values(PageCase{kHelpKeyParams, "txtKeyParams", "\t'Brennweite'   [100mm]"},
-                      PageCase{kHelpSliders, "txtSliders", "innerhalb eines Bereiches"},
-                      PageCase{kHelpAdvanced, "txtAdvanced", "Immersionsöl"},
-                      PageCase{kHelpNotes, "txtNotes", "können\n in reale Systeme"},
-                      PageCase{kHelpNewFeatures, "txtGaussian", "Gaußsche Strahlanalyse"},
-                      PageCase{kHelpLatestVersion, "txtLatestVersion",
-                               "mittels Maus bearbeitbare Zeichnung"}));
+INSTANTIATE_TEST_SUITE_P(Topics, HelpPageTest,
+                         ::testing::Values(PageCase{kHelpKeyParams, "txtKeyParams"},
+                                           PageCase{kHelpSliders, "txtSliders"},
+                                           PageCase{kHelpAdvanced, "txtAdvanced"},
+                                           PageCase{kHelpNotes, "txtNotes"},
+                                           PageCase{kHelpNewFeatures, "txtGaussian"},
+                                           PageCase{kHelpLatestVersion, "txtLatestVersion"}),
+                         [](const auto& info) { return std::string(info.param.box); });
 
 TEST(HelpTest, PagesTurnFromTheListAndPicturesAreDrawn) {
     frmHelp help;

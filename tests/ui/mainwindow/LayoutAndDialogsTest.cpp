@@ -1,12 +1,17 @@
+// The main window's layout (nothing cut, lists that scroll together, keyboard reach) and the
+// dialogs it opens.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QRadioButton>
+#include <QPointer>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QWheelEvent>
 
+#include "ui/chart/frmApFNosStandard.h"
 #include "ui/mainwindow/WindowDriver.h"
 #include "ui/shell/frmHelp.h"
 
@@ -14,6 +19,7 @@ namespace lumarik {
 namespace {
 
 using Layout = test::WindowDriver;
+using Dialogs = test::WindowDriver;
 
 // Every visible text shows in full: captions, options and list entries, every list row.
 void ExpectNothingCut(QWidget* window) {
@@ -88,6 +94,64 @@ TEST_F(Layout, TabReachesSlidersAndResultsAndKeysMoveASlider) {
     EXPECT_NEAR(Model().Value(kParImageDist), 100.6 * 250.0 / 149.4, 1e-3);
     Click("comUndo");  // the three steps are one slider run
     EXPECT_EQ(Text("txtVarType_0"), "100.0mm");
+}
+
+TEST_F(Dialogs, StandardFNumberEntersTheExactValueOnlyForTheFNumber) {
+    ChooseLensSystem();
+    Tick("chkVarTypeAp_2");
+    EXPECT_FALSE(Find<QPushButton>("comApFNosStandard")->isVisible());
+    Tick("chkVarTypeAp_2");
+    Tick("chkVarTypeAp_1");
+    ASSERT_TRUE(Find<QPushButton>("comApFNosStandard")->isVisible());
+
+    Click("comApFNosStandard");
+    Click("comCancel");  // Cancel changes nothing
+    EXPECT_FALSE(Model().Apertures().VarValDef(1));
+
+    Click("comApFNosStandard");
+    auto* list = window->findChild<frmApFNosStandard*>();
+    ASSERT_NE(list, nullptr);
+    auto* entries = list->findChild<QListWidget*>("lstFNos0");
+    const QList<QListWidgetItem*> f12 = entries->findItems("F/1.2", Qt::MatchExactly);
+    ASSERT_FALSE(f12.isEmpty());
+    entries->setCurrentItem(f12.first());
+    QTest::mouseClick(list->findChild<QPushButton*>("comOK"), Qt::LeftButton);
+    EXPECT_EQ(Text("txtVarTypeAp_0"), "1.1892");
+    EXPECT_NEAR(Model().ApertureValue(kApFNumber), 1.1892, 1e-4);
+}
+
+TEST_F(Dialogs, HelpOpensOnThePageOfTheOptionsTab) {
+    auto* tabs = Find<QTabWidget>("tabOptions");
+    const QStringList tabTexts = {"Optionen", "Erweitert"};
+    const QStringList helpPages = {"Regler", "Erweiterte Optionen"};
+    ASSERT_EQ(tabs->count(), helpPages.size());
+    for (int page = 0; page < tabs->count(); ++page) {
+        EXPECT_EQ(tabs->tabText(page), tabTexts[page]);
+        tabs->setCurrentIndex(page);
+        Click("comHelp");
+        QPointer<frmHelp> help = window->findChild<frmHelp*>();
+        ASSERT_TRUE(help);
+        EXPECT_EQ(help->findChild<QListWidget*>("lstPages")->currentItem()->text(),
+                  helpPages[page]);
+        help->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+TEST_F(Dialogs, UserSymbolStyleShowsEverywhere) {
+    window.reset();
+    env.WriteFile("Lumarik.INI", "[Symbols]\nBrennweite:=F'\n");
+    Open();
+    ChooseLensSystem();
+    EXPECT_FALSE(Find<QPushButton>("comSymbols")->isEnabled());
+    Find<QListWidget>("lstSymbols")->setCurrentRow(1);
+    EXPECT_TRUE(Find<QPushButton>("comSymbols")->isEnabled());
+    EXPECT_EQ(Find<QCheckBox>("chkVarType_0")->text(), "Brennweite: F'");
+    EXPECT_EQ(window->findChild<QLabel*>("lblVarType_0")->text(), "Brennweite: F'");
+    EXPECT_EQ(Items("lstResNames").first(), "Brennweite: F'");
+    EXPECT_TRUE(env.ReadFile("Lumarik.INI").contains("UnitType=1"));
+    Find<QListWidget>("lstSymbols")->setCurrentRow(0);
+    EXPECT_EQ(Find<QCheckBox>("chkVarType_0")->text(), "Brennweite: f'");
 }
 
 }  // namespace
