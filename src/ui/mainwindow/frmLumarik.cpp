@@ -59,8 +59,14 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     ConnectDrawing();
     connect(m_comEnd, &QPushButton::clicked, this, &QWidget::close);
     // Printing reads the system and changes nothing of the window.
-    connect(m_comPrint, &QPushButton::clicked, this,
-            [this] { ShowPrintDialog(this, m_model, m_doc.Opts(), m_context); });
+    connect(m_comPrint, &QPushButton::clicked, this, [this] {
+        if (m_doc.BeamMode()) {
+            // The beam drawing is not there yet: the picture stays empty.
+            ShowBeamPrintDialog(this, m_doc.Beam(), m_context, [](Canvas&) {});
+        } else {
+            ShowPrintDialog(this, m_model, m_doc.Opts(), m_context);
+        }
+    });
     connect(m_comAbout, &QPushButton::clicked, this, [this] { About::Display(m_context, this); });
     connect(m_comHelp, &QPushButton::clicked, this, &frmLumarik::HelpClicked);
     connect(m_comApFNosStandard, &QPushButton::clicked, this, &frmLumarik::StandardFNumbersClicked);
