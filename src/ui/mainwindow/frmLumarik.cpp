@@ -98,7 +98,7 @@ void frmLumarik::Load() {
     m_loading = true;
     const CSApplication app(m_context);
     const INICode settings = app.Settings();
-    m_model.Catalogue().RebuildSymbols(ReadUnitType(settings), SymbolsFromIni(settings));
+    ApplySymbolStyle(ReadUnitType(settings), settings, m_model.Catalogue(), m_doc.Beam().Symbols());
     RebuildCaptions();
     m_lstSymbols->setCurrentRow(m_model.Catalogue().UnitType());
     m_comSymbols->setEnabled(m_model.Catalogue().UnitType() == kSymbolsUser);
@@ -412,7 +412,7 @@ void frmLumarik::SymbolStyleChosen() {
     m_comSymbols->setEnabled(style == kSymbolsUser);
     const CSApplication app(m_context);
     app.WriteSettings({UnitTypeEntry(style)});
-    m_model.Catalogue().RebuildSymbols(style, SymbolsFromIni(app.Settings()));
+    ApplySymbolStyle(style, app.Settings(), m_model.Catalogue(), m_doc.Beam().Symbols());
     RebuildCaptions();
     if (m_doc.BeamMode()) {
         RecalcBeam(false, true);
@@ -421,16 +421,20 @@ void frmLumarik::SymbolStyleChosen() {
     }
 }
 
+// Each mode edits its own symbols.
 void frmLumarik::SymbolsClicked() {
     if (m_updateGuard != UpdateGuard::kFree) return;
+    if (m_doc.BeamMode()) {
+        frmSymbols::Display(m_context, m_doc.Beam().Symbols(), this, [this] {
+            GuardScope guard(m_updateGuard);
+            RecalcBeam(false, true);
+        });
+        return;
+    }
     frmSymbols::Display(m_context, m_model.Catalogue(), this, [this] {
         GuardScope guard(m_updateGuard);
         RebuildCaptions();
-        if (m_doc.BeamMode()) {
-            RecalcBeam(false, true);
-        } else {
-            RunSelectionCycle(false, false, true);
-        }
+        RunSelectionCycle(false, false, true);
     });
 }
 
