@@ -79,6 +79,8 @@ TEST(BeamReport, DiodeWithMultiModeAndAYSectionWithoutSolution) {
     EXPECT_EQ(report.notes, std::vector<std::string>{"Diodenlaser [rechteckiger Strahl]"});
     EXPECT_EQ(report.sections[1].heading, "Systemdefinition [Multimode-Ergebnisse] M²:  1.0 [2.3]");
     EXPECT_EQ(report.sections[1].rows[0].value, " 50.0 [50.0]mm");
+    // At the lens: r·√(1 + (s/zr)²), the y section's times √2.25.
+    EXPECT_EQ(report.sections[1].rows[9].value, " 0.225 [0.461]mm");
 
     // Circularised with an image-side quantity the y section has no solution: no brackets.
     beam.SetCircularise(true);
