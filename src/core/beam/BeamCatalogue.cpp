@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/model/Catalogue.h"
+
 namespace lumarik {
 
 namespace {
@@ -137,7 +139,10 @@ void BeamSymbols::Reset() {
     }
 }
 
-void BeamSymbols::Load(const BeamSymbolReader& reader) {
+void BeamSymbols::Rebuild(int unitType, const BeamSymbolReader& reader) {
+    m_unitType = unitType;
+    Reset();
+    if (unitType != kSymbolsUser || !reader) return;
     for (int n = 0; n < kBeamValueCount; ++n) {
         // f shares its name text with f' and so would take over the user's f' symbol.
         if (BeamName(n).empty() || n == kBeamObjectFocal) continue;

@@ -95,8 +95,11 @@ public:
     void SetResultSymbol(int k, std::string symbol);
     // Back to the default symbols.
     void Reset();
-    // Every quantity and result with a name asks the reader, keyed by its (primary) name.
-    void Load(const BeamSymbolReader& reader);
+    // The symbols of the symbol style (settings key UnitType): for the user style (1) every
+    // quantity and result with a name asks the reader, keyed by its (primary) name; any other
+    // style, or no reader, gives the default symbols.
+    void Rebuild(int unitType, const BeamSymbolReader& userSymbols);
+    int UnitType() const { return m_unitType; }
 
     // Name immediately followed by the symbol: "Brennweite: f'".
     std::string Label(int n) const;
@@ -106,6 +109,7 @@ public:
 private:
     std::array<std::string, kBeamValueCount> m_symbols;
     std::array<std::string, kBeamResultCount> m_resultSymbols;
+    int m_unitType = 0;
 };
 
 }  // namespace lumarik

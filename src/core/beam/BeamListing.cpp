@@ -57,6 +57,34 @@ std::string GaussianBeam::BeamValueText(int n) const {
     return text;
 }
 
+std::string GaussianBeam::ParaxialImageText() const {
+    const double p = Val(0, kBeamParaxialImage);
+    if (std::fabs(p) < kParaxialPlainLimit) return Format(p, " 0.0##mm", m_decimalSep);
+    if (std::fabs(p) < kBeamInfinite) return Format(p, " 0.00e+0#mm", m_decimalSep);
+    return std::string(beamtexts::kInfinite);
+}
+
+std::string GaussianBeam::WavelengthText() const {
+    return Format(m_wavelengthNm, "0.0nm", m_decimalSep);
+}
+
+std::string GaussianBeam::M2Text() const {
+    std::string text = Format(GetM2(0), " 0.0", m_decimalSep);
+    if (m_diodeMode) text += " [" + Format(GetM2(1), "0.0]", m_decimalSep);
+    return text;
+}
+
+std::string GaussianBeam::ShownRadiusText(int k, std::string_view pattern) const {
+    if (k < 0 || k >= kBeamResultCount) return {};
+    const std::size_t i = static_cast<std::size_t>(k);
+    std::string text =
+        Format(m_results[0][i] * GetBeamMFactor(0), " " + std::string(pattern), m_decimalSep);
+    if (DiodeYShown()) {
+        text += " [" + Format(m_results[1][i] * GetBeamMFactor(1), pattern, m_decimalSep) + "]";
+    }
+    return text + "mm";
+}
+
 std::string GaussianBeam::RecordValueText(const CVarType& record) const {
     if (!record.bVarValDef) return " ";
     return EntryText(record.nVarType, record.sVarValue);
@@ -73,8 +101,6 @@ std::vector<BeamListRow> GaussianBeam::ListBeamResults(bool ok, int previousRows
     const bool withY = DiodeYShown();
     const auto& res = m_results[0];
     const auto& resY = m_results[1];
-    const double mx = GetBeamMFactor(0);
-    const double my = GetBeamMFactor(1);
     auto add = [&rows](std::string name, std::string value) {
         rows.push_back({std::move(name), std::move(value)});
     };
@@ -89,9 +115,7 @@ std::vector<BeamListRow> GaussianBeam::ListBeamResults(bool ok, int previousRows
     };
 
     if (m_useM2) {
-        std::string value = Format(GetM2(0), " 0.0", sep);
-        if (m_diodeMode) value += " [" + Format(GetM2(1), "0.0]", sep);
-        add(std::string(beamtexts::kMultiMode), value);
+        add(std::string(beamtexts::kMultiMode), M2Text());
     } else {
         add(std::string(beamtexts::kSingleMode), "");
     }
@@ -118,39 +142,23 @@ std::vector<BeamListRow> GaussianBeam::ListBeamResults(bool ok, int previousRows
                         ok ? BeamValueText(kBeamObjectFocal) : "");
                 }
                 break;
-            case kBeamImageDist: {
-                const double p = Val(0, kBeamParaxialImage);
-                std::string value;
-                if (ok) {
-                    if (std::fabs(p) < kParaxialPlainLimit) {
-                        value = Format(p, " 0.0##mm", sep);
-                    } else if (std::fabs(p) < kBeamInfinite) {
-                        value = Format(p, " 0.00e+0#mm", sep);
-                    } else {
-                        value = std::string(beamtexts::kInfinite);
-                    }
-                }
-                add(m_symbols.Label(kBeamParaxialImage), value);
+            case kBeamImageDist:
+                add(m_symbols.Label(kBeamParaxialImage), ok ? ParaxialImageText() : "");
                 break;
-            }
             case kBeamWaistToWaist:
                 addEmpty();
                 break;
             case kBeamObjRayleigh:
                 addEmpty();
                 add(m_symbols.ResultLabel(kResLensRadius),
-                    ok ? xy(res[kResLensRadius] * mx, resY[kResLensRadius] * my, " 0.0##",
-                            "0.0##]mm", " 0.0##mm")
-                       : "");
+                    ok ? ShownRadiusText(kResLensRadius, "0.0##") : "");
                 addEmpty();
                 break;
             case kBeamImgRadius: {
                 std::string detector;
                 if (ok) {
-                    detector = m_detectorOn
-                                   ? xy(res[kResDetectorRadius] * mx, resY[kResDetectorRadius] * my,
-                                        " 0.0###", "0.0###]mm", " 0.0###mm")
-                                   : std::string(beamtexts::kDetectorOff);
+                    detector = m_detectorOn ? ShownRadiusText(kResDetectorRadius, "0.0###")
+                                            : std::string(beamtexts::kDetectorOff);
                 }
                 add(m_symbols.ResultLabel(kResDetectorRadius), detector);
                 const double airy = res[kResAiryRadius];

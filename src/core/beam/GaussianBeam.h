@@ -167,6 +167,7 @@ public:
 
     // ---- options ----
     double GetWavelengthNm() const { return m_wavelengthNm; }
+    std::string WavelengthText() const;  // "632.8nm"
     double GetWavelengthMm() const { return m_wavelengthMm; }
     // Stores nm and mm together; 0, a negative or a non-finite value stores 632.8 nm.
     void SetWavelengthNm(double nanometres);
@@ -287,6 +288,15 @@ public:
 
     // ---- listing and extra information ----
     std::string BeamValueText(int n) const;
+    // The paraxial image distance of the last solution: " 0.0##mm", scientific from 1e5 mm,
+    // " unendlich" for a waist in the front focal plane.
+    std::string ParaxialImageText() const;
+    // The M² values as listed: " 0.0", in laser-diode mode the y section's in brackets.
+    std::string M2Text() const;
+    // A radius of the results table (lens or detector) as shown: times M of its axis, the y
+    // section's in brackets while it is shown, with a leading blank and "mm"; `pattern` is
+    // the number part, e.g. "0.0##".
+    std::string ShownRadiusText(int k, std::string_view pattern) const;
     // Text of a selection record in its value row, " " when it has no value.
     std::string RecordValueText(const CVarType& record) const;
     // An internal value of quantity n as its value row shows it: pattern and unit, no blank.

@@ -99,7 +99,7 @@ BeamView LumarikDocument::AfterBeamRowChange(int row) {
 }
 
 std::string LumarikDocument::BeamWavelengthText() const {
-    return Format(m_beam.GetWavelengthNm(), "0.0nm", m_model.DecimalSeparator());
+    return m_beam.WavelengthText();
 }
 
 BeamOptionCommit LumarikDocument::CommitBeamWavelength(std::string_view typed) {

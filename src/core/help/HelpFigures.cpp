@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <initializer_list>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,16 @@ constexpr std::string_view kDepthOfFocus = "Abbildungstiefe";
 constexpr std::string_view kFixedFocus = "Fixfokusentfernung";
 constexpr std::string_view kHalfFixedFocus = "Fixfokusentfernung / 2";
 constexpr std::string_view kToInfinity = "Schärfentiefe bis unendlich";
+constexpr std::string_view kObjectWaist = "Objekttaille";
+constexpr std::string_view kImageWaist = "Bildtaille";
+constexpr std::string_view kWaistRadius = "r";
+constexpr std::string_view kImageWaistRadius = "r'";
+constexpr std::string_view kDivergence = "w";
+constexpr std::string_view kImageDivergence = "w'";
+constexpr std::string_view kRayleigh = "zr";
+constexpr std::string_view kImageRayleigh = "zr'";
+constexpr std::string_view kWaistDistance = "s";
+constexpr std::string_view kImageWaistDistance = "s'";
 }  // namespace figtexts
 
 constexpr Colour kInk = colours::kBlack;
@@ -64,6 +75,8 @@ constexpr Colour kArrowColour = 0x0000C8u;  // object and image: red
 constexpr Colour kRay = 0xC06000u;          // blue
 constexpr Colour kSecondRay = 0x008C00u;    // green
 constexpr Colour kSpotColour = 0x0000E0u;
+constexpr Colour kObjectBeam = 0x0000D0u;  // red, as the beam drawing shows the object side
+constexpr Colour kImageBeam = 0xD00000u;   // blue
 
 // Every figure shares the axis height, the lens half-height and the rows of the dimensions.
 constexpr double kAxisY = 130.0;
@@ -551,6 +564,61 @@ void Hyperfocal(Sketch& s) {
     s.Measure(nearX, 12.0, kDimension3, figtexts::kToInfinity);
 }
 
+// The beam radius w(z) = r·√(1 + (z/zr)²) above and below the axis from x1 to x2, for a waist
+// at waistX.
+void Envelope(Sketch& s, double waistX, double r, double zr, double x1, double x2, Colour colour) {
+    for (double side : {-1.0, 1.0}) {
+        std::vector<Point> points;
+        for (int i = 0; i <= 40; ++i) {
+            const double x = x1 + (x2 - x1) * i / 40.0;
+            const double z = (x - waistX) / zr;
+            points.push_back({x, kAxisY + side * r * std::sqrt(1.0 + z * z)});
+        }
+        s.Outline(points, colour);
+    }
+}
+
+// The waist radius, the far-field angle between the axis and the asymptote on to toX, and the
+// Rayleigh length of one side.
+void Waist(Sketch& s, double x, double r, double zr, double toX, Colour colour,
+           std::string_view radius, std::string_view angle, std::string_view rayleigh) {
+    s.Arrow(x, kAxisY, x, kAxisY - r, colour);
+    s.Label(x, kAxisY - r / 2.0, radius, Anchor::kLeft, colour);
+    const double slope = r / zr;
+    s.Line(x, kAxisY, toX, kAxisY - slope * (toX - x), kDimensionColour, PenStyle::kDotted);
+    s.Angle(x, kAxisY, -std::atan(slope), 0.0, 45.0, angle);
+    s.Measure(x, x + zr, 75.0, rayleigh);
+}
+
+// The lens takes the object waist to the image waist; the figure's own units stand for
+// millimetres with a wavelength that makes the beam wide enough to see. The image side
+// follows from the beam parameter q = z + i·zr, which the lens maps by 1/q' = 1/q − 1/f'.
+void GaussianBeamFigure(Sketch& s) {
+    constexpr double kLensX = 330.0;
+    constexpr double kFocal = 100.0;
+    constexpr double kWaistX = 110.0;
+    constexpr double kRadius = 18.0;
+    constexpr double kRayleigh = 70.0;
+    const std::complex<double> q(kLensX - kWaistX, kRayleigh);
+    const std::complex<double> image = 1.0 / (1.0 / q - 1.0 / kFocal);
+    const double imageX = kLensX - image.real();
+    const double imageRayleigh = image.imag();
+    const double imageRadius = kRadius * std::sqrt(imageRayleigh / kRayleigh);
+    s.Axis();
+    s.Lens(kLensX);
+    Envelope(s, kWaistX, kRadius, kRayleigh, 20.0, kLensX, kObjectBeam);
+    Envelope(s, imageX, imageRadius, imageRayleigh, kLensX, 580.0, kImageBeam);
+    Waist(s, kWaistX, kRadius, kRayleigh, kLensX - 30.0, kObjectBeam, figtexts::kWaistRadius,
+          figtexts::kDivergence, figtexts::kRayleigh);
+    Waist(s, imageX, imageRadius, imageRayleigh, 580.0, kImageBeam, figtexts::kImageWaistRadius,
+          figtexts::kImageDivergence, figtexts::kImageRayleigh);
+    s.Marker(kWaistX, kRowTop, figtexts::kObjectWaist);
+    s.Marker(imageX, kRowTop, figtexts::kImageWaist);
+    s.Measure(kWaistX, kLensX, kDimension1, figtexts::kWaistDistance);
+    s.Measure(kLensX, imageX, kDimension1, figtexts::kImageWaistDistance);
+    s.Measure(kLensX, kLensX + kFocal, kDimension2, figtexts::kFocalLength);
+}
+
 }  // namespace
 
 std::string_view HelpFigureCaption(HelpFigure figure) {
@@ -566,6 +634,13 @@ std::string_view HelpFigureCaption(HelpFigure figure) {
             return "Ist das System auf die Fixfokusentfernung eingestellt, bildet es ein Objekt "
                    "im Unendlichen gerade noch mit dem Unschärfekreis ab: Die Schärfentiefe "
                    "reicht von der halben Fixfokusentfernung bis unendlich.";
+        case HelpFigure::kGaussianBeam:
+            return "Ein Gaußstrahl wird durch seine Taille beschrieben: den Taillenradius r, bei "
+                   "dem die Intensität auf 1/e² abgefallen ist, die Divergenz w (halber "
+                   "Öffnungswinkel im Fernfeld) und die Rayleighlänge zr, in der der Strahlradius "
+                   "auf das √2-fache wächst. Die Linse bildet die Objekttaille im Abstand s auf "
+                   "die Bildtaille im Abstand s' ab; mit zr gegen 0 gilt wieder die paraxiale "
+                   "Abbildung.";
         default:
             return {};
     }
@@ -601,6 +676,9 @@ void DrawHelpFigure(Canvas& canvas, HelpFigure figure) {
             break;
         case HelpFigure::kHyperfocal:
             Hyperfocal(s);
+            break;
+        case HelpFigure::kGaussianBeam:
+            GaussianBeamFigure(s);
             break;
     }
 }

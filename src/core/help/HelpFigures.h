@@ -1,6 +1,7 @@
 // The help window's pictures: schematic, labelled figures of the first-order relations (object
-// and image, aperture, cardinal points, depth of field and of focus, fixed-focus distance),
-// drawn through the Canvas so that the screen and the tests see the same figure.
+// and image, aperture, cardinal points, depth of field and of focus, fixed-focus distance) and
+// of a Gaussian beam through a lens, drawn through the Canvas so that the screen and the tests
+// see the same figure.
 #pragma once
 
 #include <array>
@@ -20,12 +21,14 @@ enum class HelpFigure {
     kDepthOfField,
     kDepthOfFocus,
     kHyperfocal,
+    kGaussianBeam,
 };
 
-inline constexpr std::array<HelpFigure, 9> kAllHelpFigures = {
+inline constexpr std::array<HelpFigure, 10> kAllHelpFigures = {
     HelpFigure::kConjugatesLens, HelpFigure::kConjugatesMirror,   HelpFigure::kApertureLens,
     HelpFigure::kApertureMirror, HelpFigure::kCardinalPointsLens, HelpFigure::kCardinalPointsMirror,
     HelpFigure::kDepthOfField,   HelpFigure::kDepthOfFocus,       HelpFigure::kHyperfocal,
+    HelpFigure::kGaussianBeam,
 };
 
 // A figure is laid out on this many pixels and scaled uniformly into the canvas, centred; the

@@ -10,11 +10,6 @@
 namespace lumarik {
 namespace {
 
-// A blank in front of a value that is not negative lines it up with the negative ones.
-std::string AlignedValue(float value, std::string text) {
-    return value >= 0.0f ? " " + text : text;
-}
-
 std::string TrimRight(std::string_view text) {
     const std::size_t end = text.find_last_not_of(' ');
     return std::string(end == std::string_view::npos ? std::string_view{}
@@ -135,45 +130,18 @@ ReportSection DepthOfField(const LumarikCode& code) {
 
 }  // namespace
 
-std::vector<ReportLine> LensReport::Lines() const {
-    std::vector<ReportLine> lines;
-    for (const ReportSection& section : sections) {
-        lines.push_back({});
-        lines.push_back({ReportLine::Kind::kHeading, {section.heading}, true});
-        for (const ReportRow& row : section.rows) {
-            lines.push_back({ReportLine::Kind::kRow, {row.label, row.value}, false});
-        }
-    }
-    lines.push_back({ReportLine::Kind::kDrawing, {drawingNote}, false});
-    return lines;
-}
-
-const ReportSection* LensReport::Section(std::string_view heading) const {
-    const auto it = std::find_if(sections.begin(), sections.end(),
-                                 [&](const ReportSection& s) { return s.heading == heading; });
-    return it == sections.end() ? nullptr : &*it;
-}
-
 std::optional<std::string_view> LensReportRefusal(const LumarikCode& code) {
-    if (code.Selected().Count() != kMaxSelected) return texts::kReportNeedsParameters;
-    for (const CVarType& record : code.Selected().Records()) {
-        if (!record.bVarValDef) return texts::kReportNeedsValues;
-    }
-    return std::nullopt;
+    return SelectionRefusal(code.Selected(), kMaxSelected);
 }
 
 LensReport BuildLensReport(const LumarikCode& code, const ReportStamp& stamp) {
-    LensReport report;
-    report.header = std::string(texts::kReportMaker) + " " + stamp.title + " " + stamp.version +
-                    std::string(texts::kReportParaxial);
-    report.date = stamp.date;
+    LensReport report = StartReport(stamp, texts::kReportParaxial);
     const ListingLookup listing(code);
     report.sections.push_back(UserVariables(code));
     report.sections.push_back(SystemDefinition(code, listing));
     report.sections.push_back(AdvancedOptions(code));
     report.sections.push_back(DepthOfField(code));
     if (code.NoSolution()) report.drawingNote = std::string(texts::kNoSolution);
-    report.footer = std::string(texts::kReportFooterPrefix) + stamp.title + " " + stamp.version;
     return report;
 }
 

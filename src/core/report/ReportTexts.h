@@ -1,5 +1,5 @@
-// The German texts of the printed lens/mirror report: the refusals, the header, the section
-// headings, the captions of the advanced options and the markers of the focal length.
+// The German texts of the printed lens/mirror and beam reports: the refusals, the header, the
+// section headings, the captions of the advanced options and the markers of the focal length.
 #pragma once
 
 #include <array>
@@ -22,6 +22,15 @@ inline constexpr std::string_view kReportSystemLens = "Systemdefinition: Linse";
 inline constexpr std::string_view kReportSystemMirror = "Systemdefinition: Spiegel";
 inline constexpr std::string_view kReportAdvancedOptions = "Erweiterte Optionen";
 inline constexpr std::string_view kReportDepthOfField = "Schärfentiefe";
+
+// The beam report.
+inline constexpr std::string_view kReportBeam = " Gaußstrahl";
+inline constexpr std::string_view kReportDiode = "Diodenlaser [rechteckiger Strahl]";
+inline constexpr std::string_view kReportBeamSystem = "Systemdefinition: ";
+inline constexpr std::string_view kReportBeamSystemM2 =
+    "Systemdefinition [Multimode-Ergebnisse] M²: ";
+inline constexpr std::string_view kReportParaxialImage = "[paraxiale Bildweite";
+inline constexpr std::string_view kReportWavelength = "Wellenlänge:";
 
 inline constexpr std::string_view kReportObjectAtInfinity = " Unendlich";
 inline constexpr std::string_view kReportPositive = "    [Positiv]";

@@ -5,19 +5,17 @@
 
 namespace lumarik {
 
-SymbolReader SymbolsFromIni(const INICode& ini) {
-    return [&ini](std::string_view key, std::string_view defaultSymbol) {
-        return ini.ReadString(kSymbolsSection, key, defaultSymbol);
+SymbolReader SymbolsFromIni(const INICode& ini, std::string_view section) {
+    return [&ini, section](std::string_view key, std::string_view defaultSymbol) {
+        return ini.ReadString(section, key, defaultSymbol);
     };
 }
 
-namespace {
-
-bool IsSlot(int slot) {
-    return slot >= 0 && slot < kUserSymbolCount;
+void ApplySymbolStyle(int unitType, const INICode& ini, ParameterCatalogue& catalogue,
+                      BeamSymbols& beamSymbols) {
+    catalogue.RebuildSymbols(unitType, SymbolsFromIni(ini));
+    beamSymbols.Rebuild(unitType, SymbolsFromIni(ini, kBeamSymbolsSection));
 }
-
-}  // namespace
 
 std::string SymbolsRepeatMessage(std::string_view symbol) {
     std::string message = "Zwei oder mehrere Symbole sind identisch [";
@@ -63,20 +61,32 @@ std::vector<std::string> SymbolCharacters() {
     return characters;
 }
 
+void UserSymbolEditor::Add(std::string_view name, std::string_view standard,
+                           const SymbolReader& userSymbols) {
+    m_names.emplace_back(name);
+    m_symbols.push_back(userSymbols ? userSymbols(name, standard) : std::string(standard));
+}
+
 UserSymbolEditor::UserSymbolEditor(const ParameterCatalogue& catalogue,
-                                   const SymbolReader& userSymbols) {
-    m_names.reserve(kUserSymbolCount);
-    m_symbols.reserve(kUserSymbolCount);
-    const auto add = [&](std::string_view name, std::string_view standard) {
-        m_names.emplace_back(name);
-        m_symbols.push_back(userSymbols ? userSymbols(name, standard) : std::string(standard));
-    };
+                                   const SymbolReader& userSymbols)
+    : m_section(kSymbolsSection) {
     for (int number = 0; number < kSelectableCount; ++number) {
-        add(catalogue.Name(number), catalogue.DefaultSymbol(number));
+        Add(catalogue.Name(number), catalogue.DefaultSymbol(number), userSymbols);
     }
     for (int i = 0; i < kCardinalCount; ++i) {
-        add(catalogue.CardinalName(i), catalogue.CardinalDefaultSymbol(i));
+        Add(catalogue.CardinalName(i), catalogue.CardinalDefaultSymbol(i), userSymbols);
     }
+}
+
+UserSymbolEditor UserSymbolEditor::ForBeam(const SymbolReader& userSymbols) {
+    UserSymbolEditor editor(kBeamSymbolsSection);
+    for (int n = 0; n < kBeamSelectableCount; ++n) {
+        editor.Add(BeamName(n), BeamDefaultSymbol(n), userSymbols);
+    }
+    for (int k : kEditedBeamResults) {
+        editor.Add(BeamResultName(k), BeamResultDefaultSymbol(k), userSymbols);
+    }
+    return editor;
 }
 
 const std::string& UserSymbolEditor::Name(int slot) const {
@@ -107,7 +117,7 @@ std::vector<IniEntry> UserSymbolEditor::Entries(int unitType) const {
     std::vector<IniEntry> entries;
     entries.reserve(m_symbols.size() + 1);
     for (std::size_t i = 0; i < m_symbols.size(); ++i) {
-        entries.push_back(IniEntry{std::string(kSymbolsSection), m_names[i], m_symbols[i]});
+        entries.push_back(IniEntry{std::string(m_section), m_names[i], m_symbols[i]});
     }
     entries.push_back(UnitTypeEntry(unitType));
     return entries;

@@ -1,22 +1,31 @@
-// The user's own symbols of the lens/mirror mode as the symbols dialog edits them: loading
-// them from section "Symbols", committing typed symbols, the checks before they are kept and
-// the settings entries that keep them.
+// The user's own symbols as the symbols dialog edits them, those of the lens/mirror mode
+// (section "Symbols") and those of the beam mode (section "SymbolsGB"): loading them,
+// committing typed symbols, the checks before they are kept and the settings entries that keep
+// them; and putting the symbols of the chosen style in use.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/beam/BeamCatalogue.h"
 #include "core/ini/INICode.h"
 #include "core/model/Catalogue.h"
 
 namespace lumarik {
 
 inline constexpr std::string_view kSymbolsSection = "Symbols";
+inline constexpr std::string_view kBeamSymbolsSection = "SymbolsGB";
 
-// The user symbols of the settings file, section "Symbols".
-SymbolReader SymbolsFromIni(const INICode& ini);
+// The user symbols of the settings file in `section`.
+SymbolReader SymbolsFromIni(const INICode& ini, std::string_view section = kSymbolsSection);
+
+// Puts the symbols of the style (UnitType) in use in both modes: for the user style those of
+// "Symbols" and "SymbolsGB", the standard symbols otherwise.
+void ApplySymbolStyle(int unitType, const INICode& ini, ParameterCatalogue& catalogue,
+                      BeamSymbols& beamSymbols);
 
 inline constexpr std::string_view kSymbolsEmptyMessage =
     "Alle Symbole müssen definiert werden [nicht leer lassen]! ";
@@ -28,6 +37,18 @@ std::string SymbolsRepeatMessage(std::string_view symbol);
 constexpr int kUserSymbolCount = kSelectableCount + kCardinalCount;
 constexpr int CardinalSlot(int cardinal) {
     return kSelectableCount + cardinal;
+}
+
+// The editable beam symbols: the quantities 0..10 in slots 0..10, then the results that the
+// listing names by their symbols, the cardinal points first.
+inline constexpr std::array<int, 11> kEditedBeamResults = {
+    kResP,          kResPPrime,     kResF,          kResFPrime,         kResN,
+    kResNPrime,     kResLensRadius, kResAiryRadius, kResDetectorRadius, kResSOverF,
+    kResSImageOverF};
+constexpr int kBeamUserSymbolCount =
+    kBeamSelectableCount + static_cast<int>(kEditedBeamResults.size());
+constexpr int BeamResultSlot(std::size_t index) {
+    return kBeamSelectableCount + static_cast<int>(index);
 }
 
 // The symbol as the settings file gives it back after it has been written: line breaks turned
@@ -51,6 +72,11 @@ public:
     // Loads the user symbols of every slot from userSymbols, the standard symbol where the
     // user has none, whatever symbol style is in force.
     UserSymbolEditor(const ParameterCatalogue& catalogue, const SymbolReader& userSymbols);
+    // The same for the beam symbols, kept in "SymbolsGB".
+    static UserSymbolEditor ForBeam(const SymbolReader& userSymbols);
+
+    std::string_view Section() const { return m_section; }
+    int Count() const { return static_cast<int>(m_symbols.size()); }
 
     // The name text of the slot's parameter or cardinal point: label text and settings key.
     const std::string& Name(int slot) const;
@@ -64,10 +90,16 @@ public:
     void ClearChanged() { m_changed = false; }
 
     std::optional<std::string> Check() const;
-    // One "Symbols" entry per slot keyed by its name text, then Options/UnitType = unitType.
+    // One entry of the editor's section per slot keyed by its name text, then
+    // Options/UnitType = unitType.
     std::vector<IniEntry> Entries(int unitType) const;
 
 private:
+    explicit UserSymbolEditor(std::string_view section) : m_section(section) {}
+    void Add(std::string_view name, std::string_view standard, const SymbolReader& userSymbols);
+    bool IsSlot(int slot) const { return slot >= 0 && slot < Count(); }
+
+    std::string_view m_section;
     std::vector<std::string> m_names;
     std::vector<std::string> m_symbols;
     bool m_changed = false;

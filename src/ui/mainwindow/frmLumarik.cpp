@@ -59,8 +59,14 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     ConnectDrawing();
     connect(m_comEnd, &QPushButton::clicked, this, &QWidget::close);
     // Printing reads the system and changes nothing of the window.
-    connect(m_comPrint, &QPushButton::clicked, this,
-            [this] { ShowPrintDialog(this, m_model, m_doc.Opts(), m_context); });
+    connect(m_comPrint, &QPushButton::clicked, this, [this] {
+        if (m_doc.BeamMode()) {
+            // The beam drawing is not there yet: the picture stays empty.
+            ShowBeamPrintDialog(this, m_doc.Beam(), m_context, [](Canvas&) {});
+        } else {
+            ShowPrintDialog(this, m_model, m_doc.Opts(), m_context);
+        }
+    });
     connect(m_comAbout, &QPushButton::clicked, this, [this] { About::Display(m_context, this); });
     connect(m_comHelp, &QPushButton::clicked, this, &frmLumarik::HelpClicked);
     connect(m_comApFNosStandard, &QPushButton::clicked, this, &frmLumarik::StandardFNumbersClicked);
@@ -92,7 +98,7 @@ void frmLumarik::Load() {
     m_loading = true;
     const CSApplication app(m_context);
     const INICode settings = app.Settings();
-    m_model.Catalogue().RebuildSymbols(ReadUnitType(settings), SymbolsFromIni(settings));
+    ApplySymbolStyle(ReadUnitType(settings), settings, m_model.Catalogue(), m_doc.Beam().Symbols());
     RebuildCaptions();
     m_lstSymbols->setCurrentRow(m_model.Catalogue().UnitType());
     m_comSymbols->setEnabled(m_model.Catalogue().UnitType() == kSymbolsUser);
@@ -406,7 +412,7 @@ void frmLumarik::SymbolStyleChosen() {
     m_comSymbols->setEnabled(style == kSymbolsUser);
     const CSApplication app(m_context);
     app.WriteSettings({UnitTypeEntry(style)});
-    m_model.Catalogue().RebuildSymbols(style, SymbolsFromIni(app.Settings()));
+    ApplySymbolStyle(style, app.Settings(), m_model.Catalogue(), m_doc.Beam().Symbols());
     RebuildCaptions();
     if (m_doc.BeamMode()) {
         RecalcBeam(false, true);
@@ -415,16 +421,20 @@ void frmLumarik::SymbolStyleChosen() {
     }
 }
 
+// Each mode edits its own symbols.
 void frmLumarik::SymbolsClicked() {
     if (m_updateGuard != UpdateGuard::kFree) return;
+    if (m_doc.BeamMode()) {
+        frmSymbols::Display(m_context, m_doc.Beam().Symbols(), this, [this] {
+            GuardScope guard(m_updateGuard);
+            RecalcBeam(false, true);
+        });
+        return;
+    }
     frmSymbols::Display(m_context, m_model.Catalogue(), this, [this] {
         GuardScope guard(m_updateGuard);
         RebuildCaptions();
-        if (m_doc.BeamMode()) {
-            RecalcBeam(false, true);
-        } else {
-            RunSelectionCycle(false, false, true);
-        }
+        RunSelectionCycle(false, false, true);
     });
 }
 

@@ -10,8 +10,11 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <optional>
+#include <string_view>
 
 #include "core/drawing/DrgRoutines.h"
+#include "core/report/BeamReport.h"
 #include "core/report/LensReport.h"
 #include "ui/drawing/QPainterCanvas.h"
 #include "ui/shell/AppContext.h"
@@ -66,7 +69,7 @@ public:
           m_bold(ReportFont(layout::kBodyPoints, true)),
           m_lineHeight(QFontMetricsF(m_body, painter.device()).lineSpacing()) {}
 
-    void Paint(const LensReport& report, const LumarikCode& code, const Options& options) {
+    void Paint(const PrintedReport& report, const ReportDrawing& drawing) {
         Frame();
         double top = Header(report);
         const double footerTop = Footer(report.footer);
@@ -75,8 +78,8 @@ public:
                 case ReportLine::Kind::kBlank:
                     break;
                 case ReportLine::Kind::kHeading:
-                    Text(layout::kHeadingColumn, top, FromStd(line.cells.at(0)), m_bold,
-                         TextRight() - layout::kHeadingColumn);
+                    Text(layout::kHeadingColumn, top, FromStd(line.cells.at(0)),
+                         line.bold ? m_bold : m_body, TextRight() - layout::kHeadingColumn);
                     break;
                 case ReportLine::Kind::kRow:
                     Row(top, line);
@@ -84,8 +87,7 @@ public:
                 case ReportLine::Kind::kDrawing:
                     Picture(QRectF(QPointF(kPictureSide, top + kPictureGap),
                                    QPointF(m_page.width() - kPictureSide, footerTop - kPictureGap)),
-                            line.cells.empty() ? QString() : FromStd(line.cells.front()), code,
-                            options);
+                            line.cells.empty() ? QString() : FromStd(line.cells.front()), drawing);
                     break;
             }
             top += m_lineHeight;
@@ -106,7 +108,7 @@ private:
     // The title starts a little above the date line, whose text ends at a fixed distance from
     // the page's right edge. A long date in a long language moves down a line rather than cut
     // the title. Returns where the lines below the header begin.
-    double Header(const LensReport& report) {
+    double Header(const PrintedReport& report) {
         const QFont title = ReportFont(layout::kTitlePoints, true);
         const QString header = FromStd(report.header);
         const QString date = FromStd(report.date);
@@ -153,8 +155,7 @@ private:
                            metrics.elidedText(text, Qt::ElideRight, maxWidth));
     }
 
-    void Picture(const QRectF& area, const QString& note, const LumarikCode& code,
-                 const Options& options) {
+    void Picture(const QRectF& area, const QString& note, const ReportDrawing& drawing) {
         if (area.height() < kMinPictureHeight) return;
         const QRectF inner =
             area.adjusted(kPicturePadding, kPicturePadding, -kPicturePadding, -kPicturePadding);
@@ -166,9 +167,7 @@ private:
         font.setPixelSize(kDrawingFontPixels);
         m_painter.setFont(font);
         QPainterCanvas canvas(m_painter, inner.size() / kTwipsPerPixel);
-        // An instance of its own: the window's drawing keeps its extents and grab handles.
-        DrgRoutines drawing;
-        drawing.DrawSystem(canvas, code, options, false);
+        if (drawing) drawing(canvas);
         m_painter.restore();
         m_painter.setPen(QPen(Qt::black, kPicturePen));
         m_painter.setBrush(Qt::NoBrush);
@@ -186,17 +185,14 @@ private:
     double m_lineHeight;
 };
 
-}  // namespace
-
-bool PrintLensReport(QPagedPaintDevice& device, const LumarikCode& code, const Options& options,
-                     const AppContext& context) {
-    if (LensReportRefusal(code)) return false;
+ReportStamp TodaysStamp(const AppContext& context) {
     const CSApplication application(context);
-    const ReportStamp stamp{
-        application.Title().toStdString(), application.Version().toStdString(),
-        QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat).toStdString()};
-    const LensReport report = BuildLensReport(code, stamp);
+    return {application.Title().toStdString(), application.Version().toStdString(),
+            QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat).toStdString()};
+}
 
+bool PaintReport(QPagedPaintDevice& device, const PrintedReport& report,
+                 const ReportDrawing& drawing) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
     const double scaleX = device.logicalDpiX() / kTwipsPerInch;
@@ -205,25 +201,25 @@ bool PrintLensReport(QPagedPaintDevice& device, const LumarikCode& code, const O
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     PagePainter(painter, QSizeF(device.width() / scaleX, device.height() / scaleY))
-        .Paint(report, code, options);
+        .Paint(report, drawing);
     return painter.end();
 }
 
-bool PrintLensReportToPdf(const QString& path, const LumarikCode& code, const Options& options,
-                          const AppContext& context) {
-    if (LensReportRefusal(code)) return false;
+using PagePrint = std::function<bool(QPagedPaintDevice&)>;
+
+bool PrintToPdf(const QString& path, const AppContext& context, const PagePrint& print) {
     QPdfWriter writer(path);
     const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
     writer.setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
                                      QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     writer.setTitle(kDocumentName);
     writer.setCreator(CSApplication(context).TitleVer());
-    return PrintLensReport(writer, code, options, context);
+    return print(writer);
 }
 
-bool ShowPrintDialog(QWidget* parent, const LumarikCode& code, const Options& options,
-                     const AppContext& context) {
-    if (const std::optional<std::string_view> refusal = LensReportRefusal(code)) {
+bool PrintThroughDialog(QWidget* parent, std::optional<std::string_view> refusal,
+                        const AppContext& context, const PagePrint& print) {
+    if (refusal) {
         if (context.prompter) {
             context.prompter->Message(
                 QString::fromUtf8(refusal->data(), static_cast<int>(refusal->size())),
@@ -237,11 +233,59 @@ bool ShowPrintDialog(QWidget* parent, const LumarikCode& code, const Options& op
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) return false;
     // Nothing else would tell the user that the page or the PDF file was never written.
-    if (!PrintLensReport(printer, code, options, context)) {
+    if (!print(printer)) {
         if (context.prompter) context.prompter->Message(kPrintFailed, PromptIcon::Exclamation);
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+bool PrintLensReport(QPagedPaintDevice& device, const LumarikCode& code, const Options& options,
+                     const AppContext& context) {
+    if (LensReportRefusal(code)) return false;
+    return PaintReport(device, BuildLensReport(code, TodaysStamp(context)), [&](Canvas& canvas) {
+        // An instance of its own: the window's drawing keeps its extents and grab handles.
+        DrgRoutines drawing;
+        drawing.DrawSystem(canvas, code, options, false);
+    });
+}
+
+bool PrintLensReportToPdf(const QString& path, const LumarikCode& code, const Options& options,
+                          const AppContext& context) {
+    if (LensReportRefusal(code)) return false;
+    return PrintToPdf(path, context, [&](QPagedPaintDevice& device) {
+        return PrintLensReport(device, code, options, context);
+    });
+}
+
+bool ShowPrintDialog(QWidget* parent, const LumarikCode& code, const Options& options,
+                     const AppContext& context) {
+    return PrintThroughDialog(
+        parent, LensReportRefusal(code), context,
+        [&](QPagedPaintDevice& device) { return PrintLensReport(device, code, options, context); });
+}
+
+bool PrintBeamReport(QPagedPaintDevice& device, const GaussianBeam& beam, const AppContext& context,
+                     const ReportDrawing& drawing) {
+    if (BeamReportRefusal(beam)) return false;
+    return PaintReport(device, BuildBeamReport(beam, TodaysStamp(context)), drawing);
+}
+
+bool PrintBeamReportToPdf(const QString& path, const GaussianBeam& beam, const AppContext& context,
+                          const ReportDrawing& drawing) {
+    if (BeamReportRefusal(beam)) return false;
+    return PrintToPdf(path, context, [&](QPagedPaintDevice& device) {
+        return PrintBeamReport(device, beam, context, drawing);
+    });
+}
+
+bool ShowBeamPrintDialog(QWidget* parent, const GaussianBeam& beam, const AppContext& context,
+                         const ReportDrawing& drawing) {
+    return PrintThroughDialog(
+        parent, BeamReportRefusal(beam), context,
+        [&](QPagedPaintDevice& device) { return PrintBeamReport(device, beam, context, drawing); });
 }
 
 }  // namespace lumarik

@@ -26,9 +26,13 @@ namespace lumarik {
 namespace {
 
 const QString kCaption = QStringLiteral("Benutzerdefinierte Symbole");
+const QString kBeamCaption = QStringLiteral("Benutzerdefinierte Symbole – Gaußstrahl");
 const QString kFrameDistances = QStringLiteral("Abstände:");
 const QString kFrameField = QStringLiteral("Feld:");
 const QString kFrameCardinals = QStringLiteral("Kardinalpunkte:");
+const QString kFrameBeamObject = QStringLiteral("Strahl [objektseitig]:");
+const QString kFrameBeamImage = QStringLiteral("Strahl [bildseitig]:");
+const QString kFrameBeamResults = QStringLiteral("Ergebnisse:");
 const QString kCharacters = QStringLiteral("Zeichen");
 const QString kCharactersCaption = QStringLiteral("Zeichen:");
 const QString kNote = QStringLiteral(
@@ -41,9 +45,8 @@ QString FromStd(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
 }
 
-UserSymbolEditor LoadEditor(const AppContext& context, const ParameterCatalogue& catalogue) {
-    const INICode settings = CSApplication(context).Settings();
-    return UserSymbolEditor(catalogue, SymbolsFromIni(settings));
+INICode Settings(const AppContext& context) {
+    return CSApplication(context).Settings();
 }
 
 // Hands out a dragged entry as plain text, which a symbol box (or any other program) takes.
@@ -65,12 +68,75 @@ protected:
 }  // namespace
 
 frmSymbols::frmSymbols(const AppContext& context, ParameterCatalogue& catalogue, QWidget* parent)
+    : frmSymbols(
+          context, UserSymbolEditor(catalogue, SymbolsFromIni(Settings(context))),
+          catalogue.UnitType(),
+          [&catalogue](const INICode& settings) {
+              catalogue.RebuildSymbols(catalogue.UnitType(), SymbolsFromIni(settings));
+          },
+          kCaption, parent) {}
+
+frmSymbols::frmSymbols(const AppContext& context, BeamSymbols& symbols, QWidget* parent)
+    : frmSymbols(
+          context,
+          UserSymbolEditor::ForBeam(SymbolsFromIni(Settings(context), kBeamSymbolsSection)),
+          symbols.UnitType(),
+          [&symbols](const INICode& settings) {
+              symbols.Rebuild(symbols.UnitType(), SymbolsFromIni(settings, kBeamSymbolsSection));
+          },
+          kBeamCaption, parent) {}
+
+namespace {
+
+std::vector<std::pair<int, QString>> SlotRange(int first, int last, const QString& prefix) {
+    std::vector<std::pair<int, QString>> boxes;
+    for (int k = first; k <= last; ++k) boxes.emplace_back(k, prefix.arg(k));
+    return boxes;
+}
+
+}  // namespace
+
+std::vector<std::vector<frmSymbols::Frame>> frmSymbols::Frames() const {
+    if (m_editor.Section() == kSymbolsSection) {
+        std::vector<std::vector<Frame>> frames = {
+            {{kFrameDistances, QStringLiteral("fraOptConj"),
+              SlotRange(0, kFirstFieldPar - 1, QStringLiteral("VarType_%1"))},
+             {kFrameField, QStringLiteral("fraOptFld"),
+              SlotRange(kFirstFieldPar, kSelectableCount - 1, QStringLiteral("VarType_%1"))}},
+            {{kFrameCardinals, QStringLiteral("fraCardPoints"), {}}}};
+        for (int i = 0; i < kCardinalCount; ++i) {
+            frames[1][0].boxes.emplace_back(CardinalSlot(i), QStringLiteral("CardPoint_%1").arg(i));
+        }
+        return frames;
+    }
+    const QString quantity = QStringLiteral("VarTypeGB_%1");
+    std::vector<std::vector<Frame>> frames = {
+        {{kFrameDistances, QStringLiteral("fraGaussCong"),
+          SlotRange(0, kFirstObjectBeam - 1, quantity)},
+         {kFrameBeamObject, QStringLiteral("fraGaussBeamObj"),
+          SlotRange(kFirstObjectBeam, kFirstImageBeam - 1, quantity)},
+         {kFrameBeamImage, QStringLiteral("fraGaussBeamImg"),
+          SlotRange(kFirstImageBeam, kBeamSelectableCount - 1, quantity)}},
+        {{kFrameCardinals, QStringLiteral("fraCardPoints"), {}},
+         {kFrameBeamResults, QStringLiteral("fraResults"), {}}}};
+    for (std::size_t i = 0; i < kEditedBeamResults.size(); ++i) {
+        const int k = kEditedBeamResults[i];
+        frames[1][k <= kResNPrime ? 0 : 1].boxes.emplace_back(BeamResultSlot(i),
+                                                              QStringLiteral("ResGB_%1").arg(k));
+    }
+    return frames;
+}
+
+frmSymbols::frmSymbols(const AppContext& context, UserSymbolEditor editor, int unitType,
+                       PutInUse putInUse, const QString& caption, QWidget* parent)
     : QDialog(parent),
       m_context(context),
-      m_catalogue(catalogue),
-      m_editor(LoadEditor(context, catalogue)) {
+      m_editor(std::move(editor)),
+      m_unitType(unitType),
+      m_putInUse(std::move(putInUse)),
+      m_boxes(static_cast<std::size_t>(m_editor.Count()), nullptr) {
     setObjectName(QStringLiteral("frmSymbols"));
-    setWindowTitle(kCaption);
+    setWindowTitle(caption);
 
     const auto addBox = [this](QFormLayout* form, int slot, const QString& suffix) {
         const QString name = FromStd(m_editor.Name(slot));
@@ -90,33 +156,27 @@ frmSymbols::frmSymbols(const AppContext& context, ParameterCatalogue& catalogue,
         connect(box, &QLineEdit::textEdited, this, [this] { m_comOK->setEnabled(true); });
         return label;
     };
-    const auto frame = [](const QString& caption, const QString& name, QFormLayout*& form) {
-        auto* box = new QGroupBox(caption);
-        box->setObjectName(name);
-        form = new QFormLayout(box);
-        form->setLabelAlignment(Qt::AlignLeft);
-        return box;
-    };
 
-    QFormLayout* form = nullptr;
-    std::vector<QLabel*> parameterLabels;
-    QGroupBox* fraOptConj = frame(kFrameDistances, QStringLiteral("fraOptConj"), form);
-    for (int k = 0; k < kFirstFieldPar; ++k) {
-        parameterLabels.push_back(addBox(form, k, QStringLiteral("VarType_%1").arg(k)));
-    }
-    QGroupBox* fraOptFld = frame(kFrameField, QStringLiteral("fraOptFld"), form);
-    for (int k = kFirstFieldPar; k < kSelectableCount; ++k) {
-        parameterLabels.push_back(addBox(form, k, QStringLiteral("VarType_%1").arg(k)));
-    }
-    // The boxes of both parameter frames in one column.
-    int labelWidth = 0;
-    for (const QLabel* label : parameterLabels) {
-        labelWidth = std::max(labelWidth, label->sizeHint().width());
-    }
-    for (QLabel* label : parameterLabels) label->setMinimumWidth(labelWidth);
-    QGroupBox* fraCardPoints = frame(kFrameCardinals, QStringLiteral("fraCardPoints"), form);
-    for (int i = 0; i < kCardinalCount; ++i) {
-        addBox(form, CardinalSlot(i), QStringLiteral("CardPoint_%1").arg(i));
+    // Each column of frames holds its boxes in one line.
+    std::vector<QVBoxLayout*> frameColumns;
+    for (const std::vector<Frame>& column : Frames()) {
+        auto* layout = new QVBoxLayout;
+        std::vector<QLabel*> labels;
+        for (const Frame& frame : column) {
+            auto* box = new QGroupBox(frame.caption);
+            box->setObjectName(frame.name);
+            auto* form = new QFormLayout(box);
+            form->setLabelAlignment(Qt::AlignLeft);
+            for (const auto& [slot, suffix] : frame.boxes)
+                labels.push_back(addBox(form, slot, suffix));
+            layout->addWidget(box);
+        }
+        int labelWidth = 0;
+        for (const QLabel* label : labels) {
+            labelWidth = std::max(labelWidth, label->sizeHint().width());
+        }
+        for (QLabel* label : labels) label->setMinimumWidth(labelWidth);
+        frameColumns.push_back(layout);
     }
 
     m_lstSymbols = new CharacterList(this);
@@ -167,27 +227,22 @@ frmSymbols::frmSymbols(const AppContext& context, ParameterCatalogue& catalogue,
         button->setDefault(false);
     }
 
-    auto* parameters = new QVBoxLayout;
-    parameters->addWidget(fraOptConj);
-    parameters->addWidget(fraOptFld);
-    parameters->addStretch(1);
-    auto* cardinals = new QVBoxLayout;
-    cardinals->addWidget(fraCardPoints);
-    cardinals->addWidget(m_lbl);
-    cardinals->addStretch(1);
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(parameters);
-    columns->addLayout(cardinals);
+    frameColumns.back()->addWidget(m_lbl);
+    auto* columnsLayout = new QHBoxLayout;
+    for (QVBoxLayout* column : frameColumns) {
+        column->addStretch(1);
+        columnsLayout->addLayout(column);
+    }
     auto* characters = new QVBoxLayout;
     characters->addWidget(lblCharacters);
     characters->addWidget(m_lstSymbols, 1);
-    columns->addLayout(characters, 1);
+    columnsLayout->addLayout(characters, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_comOK);
     buttons->addWidget(m_comCancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns, 1);
+    layout->addLayout(columnsLayout, 1);
     layout->addLayout(buttons);
 
     connect(m_comOK, &QPushButton::clicked, this, &frmSymbols::OkClicked);
@@ -195,7 +250,7 @@ frmSymbols::frmSymbols(const AppContext& context, ParameterCatalogue& catalogue,
 }
 
 int frmSymbols::SlotOf(const QObject* box) const {
-    for (int slot = 0; slot < kUserSymbolCount; ++slot) {
+    for (int slot = 0; slot < m_editor.Count(); ++slot) {
         if (Box(slot) == box) return slot;
     }
     return -1;
@@ -251,7 +306,7 @@ void frmSymbols::Commit(int slot) {
 
 void frmSymbols::OkClicked() {
     // A box still being typed in counts as left.
-    for (int slot = 0; slot < kUserSymbolCount; ++slot) Commit(slot);
+    for (int slot = 0; slot < m_editor.Count(); ++slot) Commit(slot);
     if (const std::optional<std::string> problem = m_editor.Check()) {
         if (m_context.prompter) {
             m_context.prompter->Message(FromStd(*problem), PromptIcon::Exclamation);
@@ -262,9 +317,8 @@ void frmSymbols::OkClicked() {
         const CSApplication app(m_context);
         // A failed save has been told to the user; the dialog stays open so the symbols are
         // not lost, and nothing is put in use that a restart would not bring back.
-        if (!app.WriteSettings(m_editor.Entries(m_catalogue.UnitType()))) return;
-        const INICode settings = app.Settings();
-        m_catalogue.RebuildSymbols(m_catalogue.UnitType(), SymbolsFromIni(settings));
+        if (!app.WriteSettings(m_editor.Entries(m_unitType))) return;
+        m_putInUse(app.Settings());
         m_applied = true;
     }
     accept();
@@ -280,7 +334,15 @@ void frmSymbols::done(int result) {
 
 frmSymbols* frmSymbols::Display(const AppContext& context, ParameterCatalogue& catalogue,
                                 QWidget* parent, std::function<void()> applied) {
-    auto* dialog = new frmSymbols(context, catalogue, parent);
+    return Open(new frmSymbols(context, catalogue, parent), std::move(applied));
+}
+
+frmSymbols* frmSymbols::Display(const AppContext& context, BeamSymbols& symbols, QWidget* parent,
+                                std::function<void()> applied) {
+    return Open(new frmSymbols(context, symbols, parent), std::move(applied));
+}
+
+frmSymbols* frmSymbols::Open(frmSymbols* dialog, std::function<void()> applied) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, dialog, [dialog, applied = std::move(applied)] {
         if (dialog->m_applied && applied) applied();

@@ -68,6 +68,7 @@ const std::vector<Page>& Pages() {
         {QStringLiteral("Fixfokusentfernung"),
          nullptr,
          {{"pctHyperFocal", HelpFigure::kHyperfocal}}},
+        {QStringLiteral("Gaußstrahl"), nullptr, {{"imgGaussian", HelpFigure::kGaussianBeam}}},
     };
     return kPages;
 }

@@ -13,6 +13,7 @@
 
 #include "BeamTestSupport.h"
 #include "core/beam/BeamRelations.h"
+#include "core/model/Catalogue.h"
 
 namespace lumarik::test {
 namespace {
@@ -51,9 +52,12 @@ TEST(ListBeamResults, RowsInOrder) {
 
 TEST(ListBeamResults, UserSymbolsAndOptionDefaults) {
     GaussianBeam beam;
-    beam.Symbols().Load([](std::string_view key, std::string_view fallback) {
+    const BeamSymbolReader reader = [](std::string_view key, std::string_view fallback) {
         return key == "Brennweite: " ? std::string("F") : std::string(fallback) + "*";
-    });
+    };
+    beam.Symbols().Rebuild(kSymbolsStandard, reader);
+    EXPECT_EQ(beam.Symbols().Label(kBeamFocal), "Brennweite: f'");
+    beam.Symbols().Rebuild(kSymbolsUser, reader);
     EXPECT_EQ(beam.Symbols().Label(kBeamFocal) + beam.Symbols().Label(kBeamObjectFocal),
               "Brennweite: FBrennweite: f");  // f keeps its own symbol
     EXPECT_EQ(beam.Symbols().ResultLabel(kResLensRadius), "Strahlradius [Linse]: R*");

@@ -113,6 +113,7 @@ TEST(HelpFigureTest, FiguresNameWhatTheyShow) {
         {HelpFigure::kDepthOfField, "Schärfentiefe"},
         {HelpFigure::kDepthOfFocus, "Abbildungstiefe"},
         {HelpFigure::kHyperfocal, "Fixfokusentfernung / 2"},
+        {HelpFigure::kGaussianBeam, "zr'"},
     };
     for (HelpFigure figure : kAllHelpFigures) {
         FigureCanvas canvas(kHelpFigureWidth, kHelpFigureHeight);

@@ -107,5 +107,19 @@ TEST(UserSymbolEditorTest, EntriesKeyEveryEditableSymbolByItsNameTextThenTheStyl
     EXPECT_EQ(entries.back().value, "1");
 }
 
+// The beam's own set: every default passes the checks, so a dialog opened on it can be kept.
+TEST(UserSymbolEditorTest, BeamSymbolsAreKeptInTheirOwnSection) {
+    UserSymbolEditor editor = UserSymbolEditor::ForBeam(nullptr);
+    ASSERT_EQ(editor.Count(), kBeamUserSymbolCount);
+    EXPECT_FALSE(editor.Check().has_value()) << *editor.Check();
+    EXPECT_TRUE(editor.Commit(BeamResultSlot(6), "RL"));
+    const std::vector<IniEntry> entries = editor.Entries(kSymbolsUser);
+    EXPECT_EQ(entries[kBeamObjRayleigh].key, "Rayleigh[in]");
+    EXPECT_EQ(entries[kBeamObjRayleigh].value, "zr");
+    EXPECT_EQ(entries[BeamResultSlot(6)].section, "SymbolsGB");
+    EXPECT_EQ(entries[BeamResultSlot(6)].key, "Strahlradius [Linse]");
+    EXPECT_EQ(entries[BeamResultSlot(6)].value, "RL");
+}
+
 }  // namespace
 }  // namespace lumarik

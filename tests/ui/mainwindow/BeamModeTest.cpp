@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+
 #include "core/beam/BeamTexts.h"
 #include "core/document/LumarikDocument.h"
 #include "ui/mainwindow/WindowDriver.h"
+#include "ui/settings/frmSymbols.h"
 
 namespace lumarik {
 namespace {
@@ -103,6 +109,61 @@ TEST_F(ChosenBeam, UndoTakesBackABeamValueAndTheBeamModeIsSavedAndRestored) {
     EXPECT_TRUE(Find<QCheckBox>("chkVarTypeGB_5")->isChecked());
     EXPECT_EQ(Text("txtVarType_2"), "0.5mm");
     EXPECT_EQ(Items("lstResVals"), CoreListing(typed, false));
+}
+
+// The beam keeps a set of its own: edited in beam mode, kept in SymbolsGB, shown by the rows
+// and the listing, and the lens symbols stay as they were.
+TEST_F(ChosenBeam, BeamSymbolsAreEditedInBeamModeAndComeBackAtTheNextStart) {
+    ChooseBeam();
+    Find<QListWidget>("lstSymbols")->setCurrentRow(1);
+    Click("comSymbols");
+    auto* dialog = window->findChild<frmSymbols*>();
+    ASSERT_NE(dialog, nullptr);
+    QLineEdit* box = dialog->findChild<QLineEdit*>("txtVarTypeGB_0");
+    ASSERT_NE(box, nullptr);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, "b");
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("comOK"), Qt::LeftButton);
+    EXPECT_EQ(Find<QLabel>("lblVarType_0")->text(), "Brennweite: b");
+    EXPECT_EQ(Items("lstResNames")[1], "Brennweite: b");
+
+    Open();
+    EXPECT_EQ(Find<QCheckBox>("chkVarType_0")->text(), "Brennweite: f'");
+    Tick("chkGaussBeamMode");
+    Tick("chkVarTypeGB_0");
+    EXPECT_EQ(Find<QLabel>("lblVarType_0")->text(), "Brennweite: b");
+}
+
+// Circularisation in mode 0 gives the y section the lens that matches the x section's output
+// radius, f'y = f'x·wx/wy; in mode 1 a typed divergence moves s to f' + zr, shown in its row.
+TEST_F(BeamWindow, ALaserDiodeIsCircularisedThroughTheWindowsControls) {
+    const auto showPage = [this](const char* name) {
+        auto* tabs = Find<QTabWidget>("tabExtraInfoGB");
+        QWidget* control = Find<QWidget>(name);
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (tabs->widget(i)->isAncestorOf(control)) tabs->setCurrentIndex(i);
+        }
+    };
+    Tick("chkGaussBeamMode");
+    for (const char* box : {"chkVarTypeGB_0", "chkVarTypeGB_1", "chkVarTypeGB_6"}) Tick(box);
+    Type("txtVarType_0", "20");
+    Type("txtVarType_1", "20");
+    Type("txtVarType_2", "1");
+    showPage("chkGBExtraDiodeMode");
+    Tick("chkGBExtraDiodeMode");
+    Type("txtGBExtraDiodeParamVal", "3");
+    Tick("chkGBExtraBeamRectCircularise");
+    EXPECT_EQ(Items("lstResVals")[1], " 20.0 [6.67]mm");
+    EXPECT_TRUE(window->windowTitle().endsWith(" Diode [zirkularisiert - min Divergenz]"));
+
+    auto* mode = Find<QComboBox>("cmbGBExtraBeamRectCircMode");
+    mode->setFocus();
+    QTest::keyClick(mode, Qt::Key_Down);
+    Type("txtVarType_2", "2");
+    EXPECT_EQ(Text("txtVarType_1"), "70.36mm");
+    EXPECT_TRUE(window->windowTitle().endsWith("[zirkularisiert - max Taillenabstand]"));
 }
 
 TEST_F(BeamWindow, AHandWrittenFileWithBothKeyFormsAndDamagedValuesStartsCleanly) {

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "core/beam/GaussianBeam.h"
 #include "core/model/ModelTestSupport.h"
 #include "core/model/Options.h"
 #include "support/TestEnvironment.h"
@@ -59,6 +60,32 @@ INSTANTIATE_TEST_SUITE_P(Report, ReportPdf, ::testing::Values(
     PrintCase{"NoSolution", {{kParFocal, 100}, {kParTrack, 300}, {kParObjectHeight, 10}}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
+
+// The picture area is handed to the beam drawing, a failed solution included.
+TEST(ReportPrinter, BeamReportIsOnePageWithTheDrawingInItsPicture) {
+    TestEnvironment env;
+    GaussianBeam beam;
+    for (const auto& [n, value] :
+         {std::pair{kBeamFocal, 100.0f}, {kBeamObjectDist, 200.0f}, {kBeamObjRadius, 0.5f}}) {
+        beam.AddBeamVar(0, n, true);
+        beam.Selection(0).SetVarValue(beam.Selection(0).PositionOf(n), value);
+        beam.Selection(0).SetVarValDef(beam.Selection(0).PositionOf(n), true);
+    }
+    beam.SolveBeam(true);
+    ScaleRect picture{};
+    const QString path = env.FilePath(QStringLiteral("Strahl.pdf"));
+    ASSERT_TRUE(PrintBeamReportToPdf(path, beam, env.Context(),
+                                     [&](Canvas& canvas) { picture = canvas.Scale(); }));
+    EXPECT_EQ(PageCount(ReadAll(path)), 1);
+    EXPECT_GT(picture.width, 300.0);
+    EXPECT_GT(picture.height, 150.0);
+
+    beam.Selection(0).SetVarValDef(1, false);
+    EXPECT_FALSE(ShowBeamPrintDialog(nullptr, beam, env.Context(), {}));
+    ASSERT_EQ(env.prompter.MessageTexts().size(), 1u);
+    EXPECT_EQ(env.prompter.MessageTexts()[0].toStdString(),
+              "Sie haben noch nicht für alle Parameter Werte eingetragen! ");
+}
 
 TEST(ReportPrinter, RefusedReportOnlyTellsTheUser) {
     TestEnvironment env;

@@ -1,0 +1,68 @@
+#include "core/report/BeamReport.h"
+
+#include "core/beam/BeamTexts.h"
+#include "core/beam/GaussianBeam.h"
+#include "core/model/ModelTexts.h"
+#include "core/report/ReportTexts.h"
+
+namespace lumarik {
+namespace {
+
+ReportSection UserVariables(const GaussianBeam& beam) {
+    ReportSection section{std::string(texts::kReportUserVariables), {}};
+    for (const CVarType& record : beam.Selection(0).Records()) {
+        section.rows.push_back(
+            {beam.Symbols().Label(record.nVarType) + ":",
+             AlignedValue(record.sVarValue, beam.EntryText(record.nVarType, record.sVarValue))});
+    }
+    section.rows.push_back({std::string(texts::kReportWavelength), " " + beam.WavelengthText()});
+    return section;
+}
+
+ReportSection SystemDefinition(const GaussianBeam& beam) {
+    const bool solved = beam.AxisSolved(0);
+    ReportSection section{beam.UseM2() ? std::string(texts::kReportBeamSystemM2) + beam.M2Text()
+                                       : std::string(texts::kReportBeamSystem),
+                          {}};
+    auto add = [&](std::string label, std::string value) {
+        section.rows.push_back({std::move(label), solved ? std::move(value) : std::string()});
+    };
+    const BeamSymbols& symbols = beam.Symbols();
+    for (int n = 0; n < kBeamSelectableCount; ++n) {
+        add(symbols.Label(n) + ":  ", beam.BeamValueText(n));
+        if (n == kBeamImageDist) {
+            add(std::string(texts::kReportParaxialImage), beam.ParaxialImageText() + "]");
+        } else if (n == kBeamObjRayleigh) {
+            add(symbols.ResultLabel(kResLensRadius), beam.ShownRadiusText(kResLensRadius, "0.0##"));
+        } else if (n == kBeamImgRadius && beam.DetectorOn()) {
+            add(symbols.ResultLabel(kResDetectorRadius),
+                beam.ShownRadiusText(kResDetectorRadius, "0.0##"));
+        }
+    }
+    return section;
+}
+
+}  // namespace
+
+std::optional<std::string_view> BeamReportRefusal(const GaussianBeam& beam) {
+    return SelectionRefusal(beam.Selection(0), kMaxBeamSelected);
+}
+
+PrintedReport BuildBeamReport(const GaussianBeam& beam, const ReportStamp& stamp) {
+    PrintedReport report = StartReport(stamp, texts::kReportBeam);
+    if (beam.DiodeMode()) {
+        report.notes.emplace_back(texts::kReportDiode);
+        if (beam.Circularise()) {
+            // The caption's text without the blank that separates it there.
+            const std::string_view caption =
+                beamtexts::kCaptionCircularised[beam.CollimationMode()];
+            report.notes.emplace_back(caption.substr(caption.find_first_not_of(' ')));
+        }
+    }
+    report.sections.push_back(UserVariables(beam));
+    report.sections.push_back(SystemDefinition(beam));
+    if (!beam.AxisSolved(0)) report.drawingNote = std::string(texts::kNoSolution);
+    return report;
+}
+
+}  // namespace lumarik
