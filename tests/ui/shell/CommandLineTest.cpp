@@ -12,6 +12,7 @@ struct CommandLineCase {
     std::optional<int> exitCode;
     QString out;  // a part of what is printed; empty: nothing
     QString err;
+    std::optional<QString> file = std::nullopt;
 };
 
 class CommandLineTest : public ::testing::TestWithParam<CommandLineCase> {};
@@ -22,9 +23,10 @@ TEST_P(CommandLineTest, ExitCodeAndGermanText) {
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    EXPECT_EQ(ParseCommandLine(QStringList{"/usr/bin/lumarik"} + c.arguments, outStream, errStream)
-                  .exitCode,
-              c.exitCode);
+    const CommandLine parsed =
+        ParseCommandLine(QStringList{"/usr/bin/lumarik"} + c.arguments, outStream, errStream);
+    EXPECT_EQ(parsed.exitCode, c.exitCode);
+    EXPECT_EQ(parsed.file, c.file);
     EXPECT_EQ(out.isEmpty(), c.out.isEmpty()) << out.toStdString();
     EXPECT_TRUE(out.contains(c.out)) << out.toStdString();
     EXPECT_EQ(err.isEmpty(), c.err.isEmpty()) << err.toStdString();
@@ -40,14 +42,15 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{{}, std::nullopt, {}, {}},
         CommandLineCase{
             {"-style", "Fusion", "-reverse", "--platform=offscreen"}, std::nullopt, {}, {}},
-        CommandLineCase{{"--help"},
-                        0,
-                        QString::fromUtf8("Aufruf: lumarik [Optionen]\nParaxiale Vorauslegung "
-                                          "von Linsen- und Spiegelsystemen und Gaußschen "
-                                          "Strahlen\n\nOptionen:\n"
-                                          "  -h, --help     Zeigt diese Hilfe an.\n"
-                                          "  -v, --version  Zeigt die Programmversion an.\n"),
-                        {}},
+        CommandLineCase{
+            {"--help"},
+            0,
+            QString::fromUtf8("Aufruf: lumarik [Optionen] [DATEI.lumarik]\nParaxiale Vorauslegung "
+                              "von Linsen- und Spiegelsystemen und Gaußschen "
+                              "Strahlen\n\nOptionen:\n"
+                              "  -h, --help     Zeigt diese Hilfe an.\n"
+                              "  -v, --version  Zeigt die Programmversion an.\n"),
+            {}},
         CommandLineCase{{"-h", "-v"}, 0, "Aufruf: lumarik", {}},
         CommandLineCase{{"--version"}, 0, "Lumarik 1.0.0\nParaxiale Vorauslegung", {}},
         CommandLineCase{{"-v"}, 0, "Lumarik 1.0.0\n", {}},
@@ -57,7 +60,11 @@ INSTANTIATE_TEST_SUITE_P(
                         QString::fromUtf8("Unbekannte Option „--gibtsnicht“")},
         CommandLineCase{{"-x"}, 2, {}, QString::fromUtf8("lumarik: Unbekannte Option „-x“.\n")},
         CommandLineCase{
-            {"system.lumarik"}, 2, {}, QString::fromUtf8("Unerwartetes Argument „system.lumarik“")},
+            {"-style", "Fusion", "system.lumarik"}, std::nullopt, {}, {}, "system.lumarik"},
+        CommandLineCase{{"a.lumarik", "b.lumarik"},
+                        2,
+                        {},
+                        QString::fromUtf8("Unerwartetes Argument „b.lumarik“")},
         CommandLineCase{{"-reverse", "--style"},
                         2,
                         {},
