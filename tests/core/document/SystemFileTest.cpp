@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Damage{"|True|True|110|", "|True|", SystemFileStatus::kDamaged},
                       Damage{"VarTypeNos=3", "VarTypeNos=4", SystemFileStatus::kDamaged},
                       Damage{"VarTypeVal2=1", "VarTypeVal2=0", SystemFileStatus::kDamaged},
-                      Damage{"VarTypeGBNos=3", "VarTypeGBNos=2", SystemFileStatus::kDamaged},
+                      Damage{"2VarTypeGBVal=1", "2VarTypeGBVal=4", SystemFileStatus::kDamaged},
                       Damage{"MirrorMode=False", "MirrorMode=Flase", SystemFileStatus::kDamaged},
                       Damage{"GBWaveLen=1064", "GBWaveLen=", SystemFileStatus::kDamaged}));
 
