@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/document/LumarikDocument.h"
+#include "core/numeric/Calc.h"
 
 namespace lumarik {
 namespace {
@@ -22,6 +23,14 @@ const std::vector<std::function<void(LumarikDocument&)>> kSwitches = {
         d.Model().Apertures().Add(Rec(kApFNumber, 4, 3.5f, 4.5f));
     },
     [](LumarikDocument& d) { d.SwitchLensMirror(true); },
+    [](LumarikDocument& d) {  // the infinity marker, -1E+20, read back as the same float
+        if (d.Model().Selected().Count() == 0) return;
+        d.Model().Selected().Clear();
+        d.Model().Selected().Add(Rec(kParFocal, 50, 40, 60));
+        d.Model().Selected().Add(CVarType{kParObjectDist, kInfinity, true, 0, 0, false, false});
+        d.Model().Selected().Add(Rec(kParObjectAngle, 0.1f, 0.09f, 0.11f));
+        d.Model().SetObjectAtInfinity(true);
+    },
     [](LumarikDocument& d) {
         EffectiveConstants& c = d.Model().Constants();
         c.SetAdvancedOptions(true);
@@ -93,7 +102,7 @@ struct Damage {
 class SystemFileRefusal : public ::testing::TestWithParam<Damage> {};
 
 TEST_P(SystemFileRefusal, NothingChanges) {
-    const std::string saved = System(0b010101).SystemFileText();
+    const std::string saved = System(0b101001).SystemFileText();
     std::string text = saved;
     const Damage& damage = GetParam();
     if (damage.from.empty()) {

@@ -33,6 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
         CsvCase{{"NA [objektseitig] ", " 0.0499*"}, '.', "NA [objektseitig];;0,0499;"},
         CsvCase{{"MTF-Grenzfrequenz", " 183lp/mm*"}, '.', "MTF-Grenzfrequenz;;183;lp/mm"},
         CsvCase{{"Rayleighlänge: zr", " 1.5e+3mm"}, '.', "Rayleighlänge;zr;1,5e+3;mm"},
+        CsvCase{{"Strahl div[in]: w", " 2,5e-4mrad"}, ',', "Strahl div[in];w;2,5e-4;mrad"},
         CsvCase{{"Strahl rad[aus]: r'", " 0.1 [0.2]mm"}, '.', "Strahl rad[aus];r';0.1 [0.2]mm;"},
         CsvCase{{"Objektweite: a", " In Unendlich"}, '.', "Objektweite;a;In Unendlich;"},
         CsvCase{{"Name; mit \"Zeichen\"", "x"}, '.', "\"Name; mit \"\"Zeichen\"\"\";;x;"},
