@@ -30,6 +30,9 @@ public:
     std::optional<QString> SaveFileName(const QString&, const QString&, const QString&) override {
         return std::nullopt;
     }
+    std::optional<QString> OpenFileName(const QString&, const QString&) override {
+        return std::nullopt;
+    }
 };
 
 class SolvedWindow {

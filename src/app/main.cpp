@@ -10,7 +10,8 @@
 #include "ui/shell/Prompter.h"
 
 int main(int argc, char* argv[]) {
-    if (const auto exitCode = lumarik::ParseCommandLine(argc, argv).exitCode) return *exitCode;
+    const lumarik::CommandLine commandLine = lumarik::ParseCommandLine(argc, argv);
+    if (commandLine.exitCode) return *commandLine.exitCode;
 
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Lumarik"));
@@ -29,5 +30,6 @@ int main(int argc, char* argv[]) {
     lumarik::frmLumarik window(context);
     prompter.SetParent(&window);
     window.show();
+    if (commandLine.file) window.OpenSystemFile(*commandLine.file);
     return QApplication::exec();
 }

@@ -42,6 +42,7 @@ endforeach()
 
 run(dpkg-deb --field "${package}" Package Version Section Depends)
 if(NOT out MATCHES "Package: lumarik\nVersion: ${VERSION}\nSection: science\n"
-   OR NOT out MATCHES "Depends:[^\n]*libqt6widgets6[^\n]*libc6|Depends:[^\n]*libc6[^\n]*libqt6widgets6")
+   OR NOT out MATCHES "Depends:[^\n]*libqt6widgets6[^\n]*libc6|Depends:[^\n]*libc6[^\n]*libqt6widgets6"
+   OR NOT out MATCHES "Depends:[^\n]*libqt6svg6")
   message(FATAL_ERROR "unexpected package fields:\n${out}")
 endif()

@@ -12,5 +12,5 @@ function(expect_run argument expectedCode stream pattern)
 endfunction()
 
 expect_run(--version 0 out "^Lumarik [0-9]+\\.[0-9]+\\.[0-9]+\nParaxiale Vorauslegung")
-expect_run(--help 0 out "^Aufruf: lumarik \\[Optionen\\]\n.*-v, --version +Zeigt die Programmversion an")
+expect_run(--help 0 out "^Aufruf: lumarik \\[Optionen\\] \\[DATEI.lumarik\\]\n.*-v, --version +Zeigt die Programmversion an")
 expect_run(--falsch 2 err "Unbekannte Option „--falsch“")

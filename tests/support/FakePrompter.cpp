@@ -40,6 +40,15 @@ std::optional<QString> FakePrompter::SaveFileName(const QString& title, const QS
                                                   const QString& suggested) {
     m_shown.push_back(
         {ShownPrompt::Kind::SaveFile, filter, title, PromptIcon::None, suggested, true});
+    return NextFileName(title);
+}
+
+std::optional<QString> FakePrompter::OpenFileName(const QString& title, const QString& filter) {
+    m_shown.push_back({ShownPrompt::Kind::OpenFile, filter, title, PromptIcon::None, {}, true});
+    return NextFileName(title);
+}
+
+std::optional<QString> FakePrompter::NextFileName(const QString& title) {
     if (m_inputAnswers.empty()) {
         ADD_FAILURE() << "unexpected file dialog: " << title.toStdString();
         return std::nullopt;

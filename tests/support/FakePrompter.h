@@ -12,7 +12,7 @@
 namespace lumarik::test {
 
 struct ShownPrompt {
-    enum class Kind { Message, Question, Input, SaveFile } kind;
+    enum class Kind { Message, Question, Input, SaveFile, OpenFile } kind;
     QString text;
     QString title;
     PromptIcon icon = PromptIcon::None;
@@ -29,6 +29,7 @@ public:
 
     std::optional<QString> SaveFileName(const QString& title, const QString& filter,
                                         const QString& suggested) override;
+    std::optional<QString> OpenFileName(const QString& title, const QString& filter) override;
 
     void AnswerQuestion(PromptAnswer answer) { m_questionAnswers.push_back(answer); }
     // std::nullopt stands for Cancel.
@@ -43,6 +44,8 @@ public:
     void Clear() { m_shown.clear(); }
 
 private:
+    std::optional<QString> NextFileName(const QString& title);
+
     std::vector<ShownPrompt> m_shown;
     std::deque<PromptAnswer> m_questionAnswers;
     struct InputAnswer {

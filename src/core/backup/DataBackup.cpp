@@ -13,18 +13,18 @@ void DataBackup::TakeBackup(int reason, int index, const LumarikCode& model, con
             m_lastSlider = index;
             m_sliderRun = 0;
         }
-        if (m_sliderRun == 0) m_snapshot = Capture(model, options, beam);
+        if (m_sliderRun == 0) m_snapshot = Capture(model, options, beam, false);
         ++m_sliderRun;
     } else if (reason >= 0 && reason < 16) {
         m_sliderRun = 0;
-        m_snapshot = Capture(model, options, beam);
+        m_snapshot = Capture(model, options, beam, reason == kBackupOpen);
     }
     m_lastReason = reason;
 }
 
 bool DataBackup::Undo(LumarikCode& model, Options& options, GaussianBeam& beam) {
     if (!m_exists || m_lastReason >= 16) return false;
-    const Snapshot current = Capture(model, options, beam);
+    const Snapshot current = Capture(model, options, beam, m_snapshot.fileOptions.has_value());
     Restore(m_snapshot, model, options, beam);
     m_snapshot = current;
     // A slider run after an Undo starts afresh, so its first move takes a new snapshot.
@@ -34,7 +34,7 @@ bool DataBackup::Undo(LumarikCode& model, Options& options, GaussianBeam& beam) 
 }
 
 DataBackup::Snapshot DataBackup::Capture(const LumarikCode& model, const Options& options,
-                                         const GaussianBeam& beam) {
+                                         const GaussianBeam& beam, bool withFileOptions) {
     Snapshot s;
     s.selected = model.Selected().Records();
     s.apertures = model.Apertures().Records();
@@ -50,6 +50,10 @@ DataBackup::Snapshot DataBackup::Capture(const LumarikCode& model, const Options
     s.cofcCustom = model.DepthOfField().CofCCustomVal();
     s.beamMode = options.beamMode;
     s.beam = beam.State();
+    if (withFileOptions) {
+        s.fileOptions = Snapshot::FileOptions{
+            options, c.AdvancedOptions(), model.DepthOfField().CofCType(), beam.MinSpotDistance()};
+    }
     return s;
 }
 
@@ -72,6 +76,12 @@ void DataBackup::Restore(const Snapshot& s, LumarikCode& model, Options& options
     model.DepthOfField().SetCofCCustomVal(s.cofcCustom);
     options.beamMode = s.beamMode;
     beam.RestoreState(s.beam);
+    if (const auto& file = s.fileOptions) {
+        options = file->options;
+        c.SetAdvancedOptions(file->advancedOptions);
+        model.DepthOfField().SetCofCType(file->cofcType);
+        beam.SetMinSpotDistance(file->minSpotDistance);
+    }
 }
 
 }  // namespace lumarik

@@ -2,10 +2,12 @@
 // exchanges with the current state (so a second Undo redoes).
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "core/beam/GaussianBeam.h"
 #include "core/model/CVarType.h"
+#include "core/model/Options.h"
 
 namespace lumarik {
 
@@ -18,6 +20,7 @@ enum BackupReason : int {
     kBackupObjectAtInfinity = 1,
     kBackupValue = 2,  // a typed value or limit
     kBackupSlider = 3,
+    kBackupOpen = 4,  // a system file was opened
     kBackupAdvanced = 5,
     kBackupCustomCofC = 6,
     kBackupLensMirror = 7,
@@ -53,10 +56,19 @@ private:
         float cofcCustom = 0.025f;
         bool beamMode = false;
         BeamState beam;
+        // What opening a file sets beyond the items above (only before kBackupOpen), so that
+        // its Undo returns to the whole system before.
+        struct FileOptions {
+            Options options;
+            bool advancedOptions = false;
+            int cofcType = 0;
+            double minSpotDistance = 0.0;
+        };
+        std::optional<FileOptions> fileOptions;
     };
 
     static Snapshot Capture(const LumarikCode& model, const Options& options,
-                            const GaussianBeam& beam);
+                            const GaussianBeam& beam, bool withFileOptions);
     static void Restore(const Snapshot& snapshot, LumarikCode& model, Options& options,
                         GaussianBeam& beam);
 

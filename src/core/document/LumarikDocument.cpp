@@ -442,12 +442,18 @@ void LumarikDocument::Clear() {
 }
 
 void LumarikDocument::Load(const INICode& ini) {
+    LoadSliderDefaultPercent(ini, m_model);
+    LoadSystem(ini);
+}
+
+bool LumarikDocument::LoadSystem(const INICode& ini) {
     ClearForLoad(m_model);
     for (int axis = 0; axis < kBeamAxes; ++axis) m_beam.Selection(axis).Clear();
-    LoadLensSettings(ini, m_model, m_options);
-    LoadBeamSelection(m_beam, ini);
+    const bool lensComplete = LoadLensSystem(ini, m_model, m_options);
+    const bool beamComplete = LoadBeamSelection(m_beam, ini);
     LoadBeamExtra(ini, m_beam, m_options);
     m_beam.SetLimitMargin(m_model.LimitMargin());
+    return lensComplete && beamComplete;
 }
 
 std::vector<IniEntry> LumarikDocument::SettingsEntries() const {
@@ -457,6 +463,28 @@ std::vector<IniEntry> LumarikDocument::SettingsEntries() const {
         entries.insert(entries.end(), part.begin(), part.end());
     }
     return entries;
+}
+
+// ---- systems as files ------------------------------------------------------------------------
+
+std::string LumarikDocument::SystemFileText() const {
+    return lumarik::SystemFileText(SettingsEntries());
+}
+
+SystemFileStatus LumarikDocument::OpenSystemFile(std::string_view bytes) {
+    IniDocument file;
+    const SystemFileStatus status = ParseSystemFile(bytes, file);
+    if (status != SystemFileStatus::kOk) return status;
+    const INICode ini(file);
+    // A scratch system tells which entries the file must hold (the record keys follow its
+    // counts) before anything of this one changes.
+    LumarikDocument scratch;
+    if (!scratch.LoadSystem(ini) || !MatchesEntries(file, scratch.SettingsEntries())) {
+        return SystemFileStatus::kDamaged;
+    }
+    TakeBackup(kBackupOpen);
+    LoadSystem(ini);
+    return SystemFileStatus::kOk;
 }
 
 }  // namespace lumarik

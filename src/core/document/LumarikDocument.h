@@ -17,6 +17,7 @@
 #include "core/model/LumarikCode.h"
 #include "core/model/ModeSwitches.h"
 #include "core/model/Options.h"
+#include "core/settings/SystemFile.h"
 
 namespace lumarik {
 
@@ -160,7 +161,18 @@ public:
     void Load(const INICode& ini);
     std::vector<IniEntry> SettingsEntries() const;
 
+    // ---- systems as files ----
+    std::string SystemFileText() const;
+    // Takes one undo step (Undo returns to the whole system before, options included) and
+    // reads the system of the file; the window then runs the cycle as after Recall. A file that
+    // is not kOk, or whose entries are missing, out of shape or promise records it lacks,
+    // changes nothing.
+    SystemFileStatus OpenSystemFile(std::string_view bytes);
+
 private:
+    // Everything Load reads but the slider margin; false when records were promised but not
+    // all taken.
+    bool LoadSystem(const INICode& ini);
     VarCollection& RowCollection(int row);
     const VarCollection& RowCollection(int row) const;
     int RowPosition(int row) const { return row == kApertureRow ? 1 : row + 1; }

@@ -46,6 +46,7 @@ constexpr std::string_view kCannotCreateFile = " kann keine Datei angelegt werde
 constexpr std::string_view kCannotWrite = " kann nicht geschrieben werden";
 constexpr std::string_view kCannotReplace = " kann nicht ersetzt werden";
 constexpr std::string_view kBadName = "ungültiger Abschnitt oder Schlüssel ";
+constexpr std::string_view kInMemory = "keine Datei angegeben";
 }  // namespace text
 
 std::string QuotedPath(const fs::path& name) {
@@ -429,7 +430,12 @@ int ReadProfileInt(const IniDocument& document, std::string_view section, std::s
 
 INICode::INICode(fs::path file) : m_file(std::move(file)) {}
 
+INICode::INICode(IniDocument document) : m_document(std::move(document)) {}
+
 IniDocument INICode::Load() const {
+    if (m_document) {
+        return *m_document;
+    }
     std::string content;
     if (ReadWholeFile(m_file, content)) {
         return {};
@@ -452,6 +458,9 @@ SaveResult INICode::WriteString(std::string_view section, std::string_view key,
 }
 
 SaveResult INICode::WriteStrings(const std::vector<IniEntry>& entries) const {
+    if (m_document) {
+        return {false, std::string(text::kInMemory)};
+    }
     const fs::path target = SaveTarget(m_file);
 
     // A file that exists but cannot be read must not be replaced by one holding only the new
@@ -473,6 +482,15 @@ SaveResult INICode::WriteStrings(const std::vector<IniEntry>& entries) const {
         }
     }
     return ReplaceAtomically(target, document.Serialize());
+}
+
+SaveResult ReplaceFile(const fs::path& file, std::string_view content) {
+    const fs::path target = SaveTarget(file);
+    std::error_code error;
+    if (fs::is_directory(target, error)) {
+        return {false, QuotedPath(target) + std::string(text::kNotAFile)};
+    }
+    return ReplaceAtomically(target, content);
 }
 
 bool IsDirectoryWritable(const fs::path& directory) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,9 @@ int ReadProfileInt(const IniDocument& document, std::string_view section, std::s
 class INICode {
 public:
     explicit INICode(std::filesystem::path file);
+    // Reads from `document` instead of a file, so that a file checked once is read as it was
+    // checked; writes go nowhere and fail.
+    explicit INICode(IniDocument document);
 
     const std::filesystem::path& FilePath() const { return m_file; }
 
@@ -60,7 +64,12 @@ private:
     IniDocument Load() const;
 
     std::filesystem::path m_file;
+    std::optional<IniDocument> m_document;
 };
+
+// Replaces the whole file with `content` atomically (a save through a symbolic link replaces
+// the file it points to); error as for SaveResult.
+SaveResult ReplaceFile(const std::filesystem::path& file, std::string_view content);
 
 // True when a file can be created in the directory, found by creating and removing a probe
 // file: permission bits alone do not tell (administrator rights, ACLs, read-only mounts).

@@ -104,10 +104,10 @@ std::vector<IniEntry> SaveBeamSelection(const GaussianBeam& beam) {
 
 // The first record key that is missing in both forms ends the list, so that a count promising
 // more records than exist does not make the load look for every number up to it.
-void LoadBeamSelection(GaussianBeam& beam, const std::vector<IniEntry>& entries) {
+bool LoadBeamSelection(GaussianBeam& beam, const std::vector<IniEntry>& entries) {
     const std::string* countText = FindEntry(entries, kCountKey);
     const int count = countText != nullptr ? IniInt(*countText) : 0;
-    if (count < 1) return;
+    if (count < 1) return count == 0;
     VarCollection& list = beam.Selection(0);
     list.Clear();
     for (int i = 1; i <= count && !list.IsFull(); ++i) {
@@ -124,9 +124,10 @@ void LoadBeamSelection(GaussianBeam& beam, const std::vector<IniEntry>& entries)
     if (list.Count() > 0 && !beam.CheckBeamSelection(0, list.VarType(list.Count())).accepted) {
         list.Clear();
     }
+    return list.Count() == count;
 }
 
-void LoadBeamSelection(GaussianBeam& beam, const INICode& ini) {
+bool LoadBeamSelection(GaussianBeam& beam, const INICode& ini) {
     const std::string section(kSelectionSection);
     std::vector<IniEntry> entries;
     const std::string countText = ini.ReadString(section, kCountKey, "");
@@ -138,7 +139,7 @@ void LoadBeamSelection(GaussianBeam& beam, const INICode& ini) {
             entries.push_back({section, name, ini.ReadString(section, name, "")});
         }
     }
-    LoadBeamSelection(beam, entries);
+    return LoadBeamSelection(beam, entries);
 }
 
 void LoadBeamExtra(const INICode& ini, GaussianBeam& beam, Options& options) {

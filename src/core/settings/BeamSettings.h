@@ -16,8 +16,9 @@ std::vector<IniEntry> SaveBeamSelection(const GaussianBeam& beam);
 // Replaces the axis-0 list by the saved one, read from 1VarTypeGBVal.. or VarTypeGBVal1..
 // (both forms exist in files). Only quantities that have a box (0..3, 5..10) are taken, each
 // once, at most three; a list the selection rules refuse is left empty, without a message.
-void LoadBeamSelection(GaussianBeam& beam, const std::vector<IniEntry>& entries);
-void LoadBeamSelection(GaussianBeam& beam, const INICode& ini);
+// False when the count key promised records that were not all taken.
+bool LoadBeamSelection(GaussianBeam& beam, const std::vector<IniEntry>& entries);
+bool LoadBeamSelection(GaussianBeam& beam, const INICode& ini);
 
 // Section ExtraGB: the beam mode, its options and the laser-diode settings. Values outside
 // their range take their defaults or the nearest admissible value.

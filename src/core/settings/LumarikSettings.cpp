@@ -231,17 +231,28 @@ void ClearForLoad(LumarikCode& model) {
 }
 
 void LoadLensSettings(const INICode& ini, LumarikCode& model, Options& options) {
-    model.SetSliderDefaultPercent(ini.ReadInt(key::kOptions, key::kSliderDefaultPercent));
+    LoadSliderDefaultPercent(ini, model);
+    LoadLensSystem(ini, model, options);
+}
 
+void LoadSliderDefaultPercent(const INICode& ini, LumarikCode& model) {
+    model.SetSliderDefaultPercent(ini.ReadInt(key::kOptions, key::kSliderDefaultPercent));
+}
+
+bool LoadLensSystem(const INICode& ini, LumarikCode& model, Options& options) {
     // A list of at least one record decides the flag, whether or not a record was taken.
-    if (LoadRecords(ini, kGeneralList, model.Selected()) >= 1) {
+    const int generalCount = LoadRecords(ini, kGeneralList, model.Selected());
+    if (generalCount >= 1) {
         const int position = model.Selected().PositionOf(kParObjectDist);
         model.SetObjectAtInfinity(position != 0 &&
                                   model.Selected().VarValue(position) == kInfinity);
     }
     LoadImageHeightPreset(ini, options);
 
-    LoadRecords(ini, kApertureList, model.Apertures());
+    const int apertureCount = LoadRecords(ini, kApertureList, model.Apertures());
+    // Run after ClearForLoad, the collections hold only what was read.
+    const bool complete =
+        generalCount == model.Selected().Count() && apertureCount == model.Apertures().Count();
 
     EffectiveConstants& constants = model.Constants();
     LoadAdvanced(ini, constants);
@@ -254,6 +265,7 @@ void LoadLensSettings(const INICode& ini, LumarikCode& model, Options& options) 
     FitNPrimeSign(constants);
 
     LoadExtra(ini, model, options);
+    return complete;
 }
 
 int ReadUnitType(const INICode& ini) {

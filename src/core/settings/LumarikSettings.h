@@ -24,6 +24,11 @@ void ClearForLoad(LumarikCode& model);
 // diagnostic: a bad record is skipped, a bad value takes its default or leaves the old one.
 // The window synchronises its controls from model and options afterwards.
 void LoadLensSettings(const INICode& ini, LumarikCode& model, Options& options);
+// Options/SliderDefaultPercent alone.
+void LoadSliderDefaultPercent(const INICode& ini, LumarikCode& model);
+// The same without SliderDefaultPercent, which belongs to the installation, not the system.
+// False when a count key promised records that were not all taken.
+bool LoadLensSystem(const INICode& ini, LumarikCode& model, Options& options);
 
 // Options/UnitType: kSymbolsUser for 1, kSymbolsStandard for anything else.
 int ReadUnitType(const INICode& ini);

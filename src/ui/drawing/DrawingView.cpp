@@ -1,9 +1,11 @@
 #include "ui/drawing/DrawingView.h"
 
+#include <QBuffer>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSvgGenerator>
 
 #include "ui/drawing/QPainterCanvas.h"
 
@@ -26,6 +28,22 @@ QImage DrawingView::Render(QSize size, qreal ratio,
     QPainterCanvas canvas(painter, QSizeF(size));
     if (paint) paint(canvas);
     return image;
+}
+
+QByteArray DrawingView::RenderSvg(QSize size, const std::function<void(Canvas&)>& paint) const {
+    QBuffer buffer;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setTitle(accessibleName());
+    QPainter painter(&generator);
+    painter.setFont(font());
+    QPainterCanvas canvas(painter, QSizeF(size));
+    canvas.Clear();
+    if (paint) paint(canvas);
+    painter.end();
+    return buffer.data();
 }
 
 void DrawingView::paintEvent(QPaintEvent*) {

@@ -28,6 +28,8 @@ public:
 
     // The drawing as an image of `size` device-independent pixels at `ratio`.
     QImage Render(QSize size, qreal ratio, const std::function<void(Canvas&)>& paint) const;
+    // The same picture as an SVG document (vector graphics, `size` in pixels).
+    QByteArray RenderSvg(QSize size, const std::function<void(Canvas&)>& paint) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -541,6 +541,9 @@ QWidget* frmLumarik::BuildButtons() {
     m_comUndo = button(windowtexts::kUndo, "comUndo", windowtexts::kUndoTip);
     m_comRecall = button(windowtexts::kRecall, "comRecall", windowtexts::kRecallTip);
     m_comClear = button(windowtexts::kClear, "comClear", windowtexts::kClearTip);
+    m_comOpen = button(windowtexts::kOpen, "comOpen", windowtexts::kOpenTip);
+    m_comSaveAs = button(windowtexts::kSaveAs, "comSaveAs", windowtexts::kSaveAsTip);
+    m_comRecent = button(windowtexts::kRecent, "comRecent", {});
     m_comPrint = button(windowtexts::kPrint, "comPrint", windowtexts::kPrintTip);
     m_comAbout = button(windowtexts::kAbout, "comAbout", {});
     m_comHelp = button(windowtexts::kHelp, "comHelp", {});
@@ -548,6 +551,7 @@ QWidget* frmLumarik::BuildButtons() {
     layout->addWidget(m_comUndo);
     layout->addWidget(m_comRecall);
     layout->addWidget(m_comClear);
+    for (QPushButton* b : {m_comOpen, m_comSaveAs, m_comRecent}) layout->addWidget(b);
     layout->addStretch(1);
     layout->addWidget(m_comHelp);
     layout->addWidget(m_comAbout);

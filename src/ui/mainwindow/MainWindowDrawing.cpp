@@ -3,7 +3,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <filesystem>
+
+#include "core/ini/INICode.h"
 
 #include "core/backup/DataBackup.h"
 #include "ui/drawing/DrawingView.h"
@@ -14,11 +19,19 @@
 namespace lumarik {
 namespace {
 const QString kSaveTitle = QStringLiteral("Zeichnung speichern");
-const QString kSaveFilter = QStringLiteral("PNG-Bilder (*.png)");
+const QString kSaveFilter = QStringLiteral("PNG-Bilder (*.png);;SVG-Grafiken (*.svg)");
 const QString kSuggestedName = QStringLiteral("Lumarik-Zeichnung.png");
 const QString kSaveFailed = QStringLiteral("Die Zeichnung konnte nicht gespeichert werden: ");
 // Saved pictures have twice the pixels of the drawing on the screen.
 constexpr qreal kSaveRatio = 2.0;
+
+// Pictures for the clipboard and files come from their own drawing state, so that exporting
+// never moves the window's grab handles.
+std::function<void(Canvas&)> ExportPainter(const LumarikCode& model, const Options& options) {
+    return [&model, &options, drawing = DrgRoutines()](Canvas& canvas) mutable {
+        drawing.Redraw(canvas, model, options, false);
+    };
+}
 }  // namespace
 
 void frmLumarik::ConnectDrawing() {
@@ -76,13 +89,8 @@ void frmLumarik::AfterDragChange() {
     ShowResults(m_model.Recalculate());
 }
 
-// Pictures for the clipboard and files come from their own drawing state, so that exporting
-// never moves the window's grab handles.
 QImage frmLumarik::DrawingImage(qreal ratio) const {
-    DrgRoutines exportDrawing;
-    return m_pctDrg->Render(m_pctDrg->size(), ratio, [&](Canvas& canvas) {
-        exportDrawing.Redraw(canvas, m_model, m_doc.Opts(), false);
-    });
+    return m_pctDrg->Render(m_pctDrg->size(), ratio, ExportPainter(m_model, m_doc.Opts()));
 }
 
 void frmLumarik::CopyDrawing() {
@@ -94,6 +102,18 @@ void frmLumarik::SaveDrawing() {
     const std::optional<QString> name =
         m_context.prompter->SaveFileName(kSaveTitle, kSaveFilter, kSuggestedName);
     if (!name) return;
+    if (QFileInfo(*name).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
+        const QByteArray svg =
+            m_pctDrg->RenderSvg(m_pctDrg->size(), ExportPainter(m_model, m_doc.Opts()));
+        const SaveResult saved =
+            ReplaceFile(std::filesystem::path(QFile::encodeName(*name).toStdString()),
+                        std::string_view(svg.constData(), static_cast<std::size_t>(svg.size())));
+        if (!saved.ok) {
+            m_context.prompter->Message(kSaveFailed + FromStd(saved.error),
+                                        PromptIcon::Exclamation);
+        }
+        return;
+    }
     if (!DrawingImage(kSaveRatio).save(*name, "PNG")) {
         m_context.prompter->Message(kSaveFailed + *name, PromptIcon::Exclamation);
     }

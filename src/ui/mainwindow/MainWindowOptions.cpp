@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QSessionManager>
 #include <QTabWidget>
+#include <utility>
 
 #include "core/format/Format.h"
 #include "core/format/NumberInput.h"
@@ -51,12 +53,15 @@ void frmLumarik::ConnectOptions() {
 QString frmLumarik::WindowCaption() const {
     const QString start = windowtexts::kCaptionMaker + windowtexts::kCaptionSystem +
                           CSApplication(m_context).Version();
+    const QString file = m_systemFile.isEmpty() ? QString()
+                                                : windowtexts::kCaptionFileSeparator +
+                                                      QFileInfo(m_systemFile).fileName();
     // Only the lens/mirror mode names its element; the beam mode names its calculation.
-    if (m_doc.BeamMode()) return start + QString::fromStdString(m_doc.Beam().ModeCaption());
+    if (m_doc.BeamMode()) return start + QString::fromStdString(m_doc.Beam().ModeCaption()) + file;
     return start +
            (m_model.Constants().MirrorMode() ? windowtexts::kCaptionMirror
                                              : windowtexts::kCaptionLens) +
-           windowtexts::kCaptionParaxial;
+           windowtexts::kCaptionParaxial + file;
 }
 
 // The caption names the mode (lens or mirror, paraxial or beam with its diode state). It keeps
@@ -235,7 +240,9 @@ void frmLumarik::SyncOptionControls() {
 void frmLumarik::UndoClicked() {
     if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
+    const int reason = m_doc.LastBackupReason();
     if (!m_doc.Undo()) return;
+    if (reason == kBackupOpen || reason == kBackupClear) std::swap(m_systemFile, m_otherFile);
     SyncOptionControls();
     RefreshCaption();
     ApplyModeLayout();
@@ -247,6 +254,7 @@ void frmLumarik::RecallClicked() {
     GuardScope guard(m_updateGuard);
     Backup(kBackupSelection);
     m_doc.Load(CSApplication(m_context).Settings());
+    m_systemFile.clear();
     SyncOptionControls();
     RefreshCaption();
     ApplyModeLayout();
@@ -258,6 +266,7 @@ void frmLumarik::ClearClicked() {
     GuardScope guard(m_updateGuard);
     m_dataChanged = true;
     m_doc.Clear();
+    m_otherFile = std::exchange(m_systemFile, QString());
     SyncOptionControls();
     RefreshCaption();
     RunCycle();

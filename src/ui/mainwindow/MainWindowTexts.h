@@ -120,4 +120,31 @@ inline const QString kStandardFNumbers = QStringLiteral("Standard...");
 inline const QString kStandardFNumbersTip = QStringLiteral("Standard-Blendenzahlen");
 inline const QString kPrintTip = QStringLiteral("Drucken des aktuellen Systems");
 
+// Systems as files and the export of the result lists.
+inline const QString kOpen = QStringLiteral("Ö&ffnen...");
+inline const QString kOpenTip = QStringLiteral("System aus einer Datei laden");
+inline const QString kSaveAs = QStringLiteral("Speichern &unter...");
+inline const QString kSaveAsTip = QStringLiteral("System in einer Datei speichern");
+inline const QString kRecent = QStringLiteral("Zuletzt geöffnet");
+inline const QString kOpenTitle = QStringLiteral("System öffnen");
+inline const QString kSaveAsTitle = QStringLiteral("System speichern");
+inline const QString kSaveResultsTitle = QStringLiteral("Ergebnisse speichern");
+inline const QString kSystemFilter = QStringLiteral("Lumarik-System (*.lumarik)");
+inline const QString kSystemSuggested = QStringLiteral("System.lumarik");
+inline const QString kCaptionFileSeparator = QStringLiteral(" - ");
+inline const QString kFileUnreadable = QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.");
+inline const QString kFileForeign = QStringLiteral("Die Datei „%1“ ist keine Lumarik-Systemdatei.");
+inline const QString kFileNewer = QStringLiteral(
+    "Die Datei „%1“ stammt aus einer neueren Lumarik-Version und kann nicht geöffnet werden.");
+inline const QString kFileDamaged =
+    QStringLiteral("Die Datei „%1“ ist beschädigt oder unvollständig und wurde nicht geöffnet.");
+inline const QString kSystemSaveFailed =
+    QStringLiteral("Das System konnte nicht gespeichert werden: ");
+inline const QString kCopyResults = QStringLiteral("Ergebnisse kopieren");
+inline const QString kSaveResults = QStringLiteral("Ergebnisse speichern...");
+inline const QString kResultsFilter = QStringLiteral("CSV-Dateien (*.csv)");
+inline const QString kResultsSuggested = QStringLiteral("Lumarik-Ergebnisse.csv");
+inline const QString kResultsSaveFailed =
+    QStringLiteral("Die Ergebnisse konnten nicht gespeichert werden: ");
+
 }  // namespace lumarik::windowtexts

@@ -57,6 +57,7 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     ConnectOptions();
     ConnectBeam();
     ConnectDrawing();
+    ConnectFiles();
     connect(m_comEnd, &QPushButton::clicked, this, &QWidget::close);
     // Printing reads the system and changes nothing of the window.
     connect(m_comPrint, &QPushButton::clicked, this, [this] {

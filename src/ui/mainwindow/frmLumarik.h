@@ -53,12 +53,17 @@ public:
     ~frmLumarik() override;
 
     const LumarikCode& Model() const { return m_doc.Model(); }
+    // Opens a system file as "Öffnen..." does (also for the command line and a drop); a file
+    // that cannot be read or is refused is told and changes nothing.
+    bool OpenSystemFile(const QString& path);
     // The state of the last drawing on the screen (transform, grab handles).
     const DrgRoutines& Drawing() const { return m_drawing; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Building (MainWindowBuild.cpp).
@@ -110,6 +115,16 @@ private:
     void CopyDrawing();
     void SaveDrawing();
     void Report(const std::string& text) override;
+
+    // Systems as files and the export of the result lists (MainWindowFiles.cpp).
+    void ConnectFiles();
+    void OpenClicked();
+    void SaveAsClicked();
+    void RememberFile(const QString& path);
+    void ShowRecentFiles();
+    void ConnectResultsExport(QListWidget* names, QListWidget* values);
+    void CopyResults(const QListWidget* names, const QListWidget* values);
+    void SaveResults(const QListWidget* names, const QListWidget* values);
 
     // Handlers.
     void SelectParameter(int k);
@@ -181,6 +196,10 @@ private:
     std::optional<PrompterAsker> m_asker;
     std::optional<QString> m_captionMode;  // the mode the caption names
     bool m_dataChanged = false;            // Clear makes exit ask even with nothing chosen
+    // The file the system was last opened from or saved to (the caption names it), and the one
+    // named before the last opening or Clear, which their Undo brings back.
+    QString m_systemFile;
+    QString m_otherFile;
     bool m_sessionEnding = false;
 
     UpdateGuard m_updateGuard = UpdateGuard::kFree;
@@ -226,6 +245,9 @@ private:
     QPushButton* m_comUndo = nullptr;
     QPushButton* m_comRecall = nullptr;
     QPushButton* m_comClear = nullptr;
+    QPushButton* m_comOpen = nullptr;
+    QPushButton* m_comSaveAs = nullptr;
+    QPushButton* m_comRecent = nullptr;
     QPushButton* m_comPrint = nullptr;
     QPushButton* m_comAbout = nullptr;
     QPushButton* m_comHelp = nullptr;

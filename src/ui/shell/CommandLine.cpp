@@ -37,7 +37,7 @@ QString HelpText(const QString& programName, const QList<QCommandLineOption>& op
         width = std::max(width, namesColumn.last().size());
     }
     const AppContext noContext;
-    QString text = QStringLiteral("Aufruf: %1 [Optionen]\n%2\n\nOptionen:\n")
+    QString text = QStringLiteral("Aufruf: %1 [Optionen] [DATEI.lumarik]\n%2\n\nOptionen:\n")
                        .arg(programName, CSApplication(noContext).Comment());
     for (qsizetype i = 0; i < options.size(); ++i) {
         text += QStringLiteral("  %1  %2\n")
@@ -98,21 +98,24 @@ CommandLine ParseCommandLine(const QStringList& arguments, QTextStream& out, QTe
         complaint = Complaint(parser, arguments);
     } else if (parser.isSet(help)) {
         out << HelpText(programName, {help, version}) << Qt::flush;
-        return {0};
+        return {0, std::nullopt};
     } else if (parser.isSet(version)) {
         const AppContext noContext;
         const CSApplication app(noContext);
         out << app.TitleVer() << '\n' << app.Comment() << '\n' << Qt::flush;
-        return {0};
-    } else if (!parser.positionalArguments().isEmpty()) {
+        return {0, std::nullopt};
+    } else if (parser.positionalArguments().size() > 1) {
         complaint =
-            QStringLiteral("Unerwartetes Argument „%1“.").arg(parser.positionalArguments()[0]);
+            QStringLiteral("Unerwartetes Argument „%1“.").arg(parser.positionalArguments()[1]);
     }
-    if (complaint.isEmpty()) return {};
+    if (complaint.isEmpty()) {
+        if (parser.positionalArguments().isEmpty()) return {};
+        return {std::nullopt, parser.positionalArguments()[0]};
+    }
     err << programName << ": " << complaint << '\n'
         << QStringLiteral("Eine Übersicht der Optionen zeigt „%1 --help“.").arg(programName) << '\n'
         << Qt::flush;
-    return {kExitUsage};
+    return {kExitUsage, std::nullopt};
 }
 
 CommandLine ParseCommandLine(int argc, char* argv[]) {

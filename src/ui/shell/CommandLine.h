@@ -2,6 +2,7 @@
 // does not understand, all answered before a window (or a display) is needed.
 #pragma once
 
+#include <QString>
 #include <QStringList>
 #include <optional>
 
@@ -15,6 +16,8 @@ constexpr int kExitUsage = 2;
 struct CommandLine {
     // Set when the program ends at once with this code (help, version, a faulty command line).
     std::optional<int> exitCode;
+    // A system file to open at start (`lumarik DATEI.lumarik`).
+    std::optional<QString> file;
 };
 
 // `arguments` start with the program's name. Help and version go to `out`, complaints to `err`.

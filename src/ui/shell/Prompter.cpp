@@ -1,9 +1,11 @@
 #include "ui/shell/Prompter.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace lumarik {
 namespace {
@@ -64,7 +66,18 @@ std::optional<QString> QtPrompter::Input(const QString& prompt, const QString& t
 
 std::optional<QString> QtPrompter::SaveFileName(const QString& title, const QString& filter,
                                                 const QString& suggested) {
-    const QString name = QFileDialog::getSaveFileName(m_parent, title, suggested, filter);
+    QString chosenFilter;
+    QString name = QFileDialog::getSaveFileName(m_parent, title, suggested, filter, &chosenFilter);
+    if (name.isEmpty()) return std::nullopt;
+    // "PNG-Bilder (*.png)" gives ".png".
+    static const QRegularExpression kFilterSuffix(QStringLiteral("\\*(\\.[^ )]+)"));
+    const QRegularExpressionMatch suffix = kFilterSuffix.match(chosenFilter);
+    if (QFileInfo(name).suffix().isEmpty() && suffix.hasMatch()) name += suffix.captured(1);
+    return name;
+}
+
+std::optional<QString> QtPrompter::OpenFileName(const QString& title, const QString& filter) {
+    const QString name = QFileDialog::getOpenFileName(m_parent, title, QString(), filter);
     if (name.isEmpty()) return std::nullopt;
     return name;
 }

@@ -29,9 +29,12 @@ public:
     // An input box; nothing when the user cancels.
     virtual std::optional<QString> Input(const QString& prompt, const QString& title,
                                          const QString& defaultAnswer) = 0;
-    // A file name to save to; nothing when the user cancels.
+    // A file name to save to; nothing when the user cancels. A name typed without a suffix
+    // gets that of the chosen file type.
     virtual std::optional<QString> SaveFileName(const QString& title, const QString& filter,
                                                 const QString& suggested) = 0;
+    // An existing file to open; nothing when the user cancels.
+    virtual std::optional<QString> OpenFileName(const QString& title, const QString& filter) = 0;
 };
 
 // Answers the questions of the value entry with the prompter's input box.
@@ -57,6 +60,7 @@ public:
                                  const QString& defaultAnswer) override;
     std::optional<QString> SaveFileName(const QString& title, const QString& filter,
                                         const QString& suggested) override;
+    std::optional<QString> OpenFileName(const QString& title, const QString& filter) override;
 
 private:
     QWidget* m_parent;

@@ -23,10 +23,10 @@ TEST_P(CommandLineTest, ExitCodeAndGermanText) {
     QTextStream outStream(&out);
     QTextStream errStream(&err);
     const QStringList arguments = Cell(c[1]).split(' ', Qt::SkipEmptyParts);
-    const std::optional<int> exitCode =
-        ParseCommandLine(QStringList{"/usr/bin/lumarik"} + arguments, outStream, errStream)
-            .exitCode;
-    EXPECT_EQ(exitCode, c[2].empty() ? std::nullopt : std::optional<int>(std::stoi(c[2])));
+    const CommandLine parsed =
+        ParseCommandLine(QStringList{"/usr/bin/lumarik"} + arguments, outStream, errStream);
+    EXPECT_EQ(parsed.exitCode, c[2].empty() ? std::nullopt : std::optional<int>(std::stoi(c[2])));
+    EXPECT_EQ(parsed.file, c[5].empty() ? std::nullopt : std::optional<QString>(Cell(c[5])));
     EXPECT_EQ(out.isEmpty(), c[3].empty()) << out.toStdString();
     EXPECT_TRUE(out.contains(Cell(c[3]))) << out.toStdString();
     EXPECT_EQ(err.isEmpty(), c[4].empty()) << err.toStdString();

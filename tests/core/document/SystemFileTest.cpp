@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/document/LumarikDocument.h"
+#include "core/numeric/Calc.h"
+
+namespace lumarik {
+namespace {
+
+CVarType Rec(int number, float value, float low, float high) {
+    return CVarType{static_cast<std::int16_t>(number), value, true, low, high, true, true};
+}
+
+// Each switch sets one part of what a file holds; the systems below combine them.
+const std::vector<std::function<void(LumarikDocument&)>> kSwitches = {
+    [](LumarikDocument& d) {
+        d.Model().Selected().Add(Rec(kParFocal, 100, 90, 110));
+        d.Model().Selected().Add(Rec(kParObjectDist, -250, -300, -200));
+        d.Model().Selected().Add(Rec(kParObjectHeight, 10, 9, 11));
+        d.Model().Apertures().Add(Rec(kApFNumber, 4, 3.5f, 4.5f));
+    },
+    [](LumarikDocument& d) { d.SwitchLensMirror(true); },
+    [](LumarikDocument& d) {  // the infinity marker, -1E+20, read back as the same float
+        if (d.Model().Selected().Count() == 0) return;
+        d.Model().Selected().Clear();
+        d.Model().Selected().Add(Rec(kParFocal, 50, 40, 60));
+        d.Model().Selected().Add(CVarType{kParObjectDist, kInfinity, true, 0, 0, false, false});
+        d.Model().Selected().Add(Rec(kParObjectAngle, 0.1f, 0.09f, 0.11f));
+        d.Model().SetObjectAtInfinity(true);
+    },
+    [](LumarikDocument& d) {
+        EffectiveConstants& c = d.Model().Constants();
+        c.SetAdvancedOptions(true);
+        c.SetN(1.25f);
+        c.SetNPrime(c.MirrorMode() ? -1.25f : 1.5f);
+        c.SetWavelength(632.8f);
+    },
+    [](LumarikDocument& d) {
+        Options& o = d.Opts();
+        o.positiveObj = o.hideRemConj = o.drawPoints = o.drawHaltingRay = o.showExtra = true;
+        o.imageHeightPreset = true;
+        o.imageHeightPresetIndex = 7;
+        d.Model().DepthOfField().SetCofCType(kCofCCustom);
+        d.Model().DepthOfField().SetCofCCustomVal(0.05f);
+    },
+    [](LumarikDocument& d) {
+        d.SetBeamMode(true);
+        for (int n : {kBeamFocal, kBeamObjectDist, kBeamObjRadius}) d.SelectBeamParameter(n, true);
+        d.Beam().SetWavelengthNm(1064);
+        d.Beam().SetUseM2(true);
+        d.Beam().SetM2(0, 1.3);
+        d.Beam().SetDetectorOn(true);
+        d.Beam().SetDetectorDistance(250);
+        d.Beam().SetMinSpotDistance(80);
+        d.Opts().showExtraGB = false;
+        d.Opts().beamDrawScaleType = 3;
+        d.Opts().beamDrawScale = 40;
+    },
+    [](LumarikDocument& d) {
+        d.Beam().SetDiodeMode(true);
+        d.Beam().SetM2(1, 1.7);
+        d.Beam().LoadDiodeParam(5, 0.2);
+        d.Beam().SetCircularise(true);
+        d.Beam().SetCollimationMode(1);
+    },
+};
+
+LumarikDocument System(unsigned mask) {
+    LumarikDocument d;
+    for (std::size_t i = 0; i < kSwitches.size(); ++i) {
+        if (mask & (1U << i)) kSwitches[i](d);
+    }
+    return d;
+}
+
+// Save -> open -> save gives the same file, for every combination of mode and options; opening
+// over another system and undoing gives that system back whole, options included.
+TEST(SystemFile, RoundTripAndUndoOfEveryModeAndOption) {
+    const unsigned all = (1U << kSwitches.size()) - 1;
+    for (unsigned mask = 0; mask <= all; ++mask) {
+        SCOPED_TRACE(mask);
+        const std::string saved = System(mask).SystemFileText();
+        LumarikDocument other = System(all & ~mask);
+        const std::string before = other.SystemFileText();
+        ASSERT_EQ(other.OpenSystemFile(saved), SystemFileStatus::kOk);
+        EXPECT_EQ(other.SystemFileText(), saved);
+        EXPECT_TRUE(other.Undo());
+        EXPECT_EQ(other.SystemFileText(), before);
+    }
+}
+
+// Edits of a saved file: a refused one changes nothing and takes no undo step.
+struct Damage {
+    std::string from, to;  // replaced in the saved text ("" from: the whole text)
+    SystemFileStatus status;
+    bool cut = false;  // the text ends where `from` starts
+};
+
+class SystemFileRefusal : public ::testing::TestWithParam<Damage> {};
+
+TEST_P(SystemFileRefusal, NothingChanges) {
+    const std::string saved = System(0b101001).SystemFileText();
+    std::string text = saved;
+    const Damage& damage = GetParam();
+    if (damage.from.empty()) {
+        text = damage.to;
+    } else {
+        const std::size_t at = text.find(damage.from);
+        ASSERT_NE(at, std::string::npos) << damage.from;
+        text = damage.cut ? text.substr(0, at) : text.replace(at, damage.from.size(), damage.to);
+    }
+    LumarikDocument doc = System(0b001011);
+    doc.TakeBackup(kBackupValue);
+    const std::string before = doc.SystemFileText();
+    EXPECT_EQ(doc.OpenSystemFile(text), damage.status) << text;
+    EXPECT_EQ(doc.SystemFileText(), before);
+    EXPECT_EQ(doc.LastBackupReason(), kBackupValue);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SystemFileRefusal,
+    ::testing::Values(Damage{"", "", SystemFileStatus::kDamaged},
+                      Damage{"", "[Options]\nMirrorMode=True\n", SystemFileStatus::kForeign},
+                      Damage{"", "\x89PNG\r\n\x1a\n\0\0", SystemFileStatus::kForeign},
+                      Damage{"Version=1", "Version=2", SystemFileStatus::kNewer},
+                      Damage{"Version=1", "Version=eins", SystemFileStatus::kDamaged},
+                      Damage{"GBMfactor=", "", SystemFileStatus::kDamaged, true},
+                      Damage{"|100|", "|100 mm|", SystemFileStatus::kDamaged},
+                      Damage{"|True|True|110|", "|True|", SystemFileStatus::kDamaged},
+                      Damage{"VarTypeNos=3", "VarTypeNos=4", SystemFileStatus::kDamaged},
+                      Damage{"VarTypeVal2=1", "VarTypeVal2=0", SystemFileStatus::kDamaged},
+                      Damage{"2VarTypeGBVal=1", "2VarTypeGBVal=4", SystemFileStatus::kDamaged},
+                      Damage{"MirrorMode=False", "MirrorMode=Flase", SystemFileStatus::kDamaged},
+                      Damage{"GBWaveLen=1064", "GBWaveLen=", SystemFileStatus::kDamaged}));
+
+// A value out of range is taken as the settings file takes it, not refused.
+TEST(SystemFile, ValuesOutOfRangeAreTakenAsInTheSettingsFile) {
+    std::string text = System(1).SystemFileText();
+    text.replace(text.find("CofCCustomVal=0.025"), 19, "CofCCustomVal=-4");
+    LumarikDocument doc;
+    EXPECT_EQ(doc.OpenSystemFile(text), SystemFileStatus::kOk);
+    EXPECT_FLOAT_EQ(doc.Model().DepthOfField().CofCCustomVal(), 0.025f);
+    EXPECT_EQ(doc.Model().Selected().Count(), 3);
+}
+
+}  // namespace
+}  // namespace lumarik
