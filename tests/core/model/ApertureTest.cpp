@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,10 +20,6 @@ struct ApertureSystemCase {
     Optics optics;
     std::vector<Given> given;
 };
-
-void PrintTo(const ApertureSystemCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class ApertureRoundTrip : public ::testing::TestWithParam<ApertureSystemCase> {};
 
@@ -80,10 +75,6 @@ struct ApertureCase {
     // r, K, NA, NA', Airy radius, then the effective F-number and the MTF cut-off.
     std::array<double, 7> expected;
 };
-
-void PrintTo(const ApertureCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class ApertureStep : public ::testing::TestWithParam<ApertureCase> {};
 

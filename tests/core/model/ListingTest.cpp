@@ -3,7 +3,6 @@
 // written.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,10 +20,6 @@ struct GoldenCase {
     int k;
     float aperture;
 };
-
-void PrintTo(const GoldenCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 // The rows of one system from tests/data/listing_golden.tsv, as name and value.
 std::vector<std::pair<std::string, std::string>> GoldenRows(const std::string& system) {
@@ -69,10 +64,6 @@ struct SpecialCase {
     bool withAperture;
     std::vector<std::pair<int, const char*>> values;  // row, value
 };
-
-void PrintTo(const SpecialCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class ListingValues : public ::testing::TestWithParam<SpecialCase> {};
 

@@ -2,7 +2,6 @@
 // the caption and colour of the virtual/invalid labels.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,10 +25,6 @@ struct LabelCase {
     const char* caption;  // empty: hidden
     std::uint32_t colour;
 };
-
-void PrintTo(const LabelCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class VirtualLabel : public ::testing::TestWithParam<LabelCase> {};
 

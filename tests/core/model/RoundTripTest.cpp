@@ -2,7 +2,6 @@
 // system back.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -42,10 +41,6 @@ std::vector<RoundTripCase> AllCases() {
         for (const auto& set : AdmissibleSelections()) cases.push_back({s, set});
     }
     return cases;
-}
-
-void PrintTo(const RoundTripCase& c, std::ostream* os) {
-    *os << "system " << c.system << " set " << c.set[0] << c.set[1] << c.set[2];
 }
 
 class RoundTrip : public ::testing::TestWithParam<RoundTripCase> {};

@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <map>
-#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -27,10 +26,6 @@ struct SolveCase {
     std::vector<Given> given;
     std::vector<Expect> expected;  // empty: no solution expected
 };
-
-void PrintTo(const SolveCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 // "n=v n=v ...", with inf for the infinity marker.
 std::vector<Expect> Values(const std::string& cell) {
