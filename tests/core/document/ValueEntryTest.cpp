@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <ostream>
 #include <string>
 
 #include "core/document/EntryTexts.h"
@@ -121,6 +122,7 @@ TEST_F(Entry, WithoutAnAskerAValueNeedingACorrectionIsRefusedNotChanged) {
 // The aperture rules: prompt, the default offered, the answer, what is stored.
 struct ApertureCase {
     const char* name;
+    friend void PrintTo(const ApertureCase& c, std::ostream* os) { *os << c.name; }
     int aperture;
     bool limit;  // the lower limit instead of the value
     const char* typed;

@@ -10,6 +10,7 @@
 #include <limits>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 #include <tuple>
@@ -30,6 +31,10 @@ struct AcceptCase {
     std::optional<double> value;  // nothing: rejected
     NumberSource source;          // kDirect: ParseNumber reads the same value
     std::optional<std::string> rewrite;
+    friend void PrintTo(const AcceptCase& c, std::ostream* os) {
+        *os << '"' << c.text << "\" with '" << c.locale.decimal << "' and '" << c.locale.group
+            << "'";
+    }
 };
 
 // The cases of tests/data/number_input_cases.tsv.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ constexpr double kLambdaMm = 546.1e-6;
 
 struct ApertureSystemCase {
     const char* name;
+    friend void PrintTo(const ApertureSystemCase& c, std::ostream* os) { *os << c.name; }
     Optics optics;
     std::vector<Given> given;
 };
@@ -67,6 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Systems, ApertureRoundTrip, ::testing::Values(
 
 struct ApertureCase {
     const char* name;
+    friend void PrintTo(const ApertureCase& c, std::ostream* os) { *os << c.name; }
     Optics optics;
     bool objectAtInfinity;
     std::vector<Given> given;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,7 @@ TEST_F(Collections, AppendCopyKeepsTheGivenOrderAndClearEmpties) {
 
 struct CarryCase {
     const char* name;
+    friend void PrintTo(const CarryCase& c, std::ostream* os) { *os << c.name; }
     float value;
     bool defined;
     int memoryLimits;  // bit 0: memory holds low = 10, bit 1: memory holds high = 500

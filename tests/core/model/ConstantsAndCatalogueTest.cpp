@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <map>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -16,6 +17,7 @@ namespace {
 
 struct ConstantsCase {
     const char* name;
+    friend void PrintTo(const ConstantsCase& c, std::ostream* os) { *os << c.name; }
     bool advanced, mirror;
     float storedN, storedNPrime, storedD, storedLambda;
     float n, nPrime, d, lambda;

@@ -3,6 +3,7 @@
 // of a custom circle of confusion.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ using Rows = std::array<std::string, kDofRowCount>;
 
 struct DofCase {
     const char* name;
+    friend void PrintTo(const DofCase& c, std::ostream* os) { *os << c.name; }
     bool mirror;
     float focal, objectDist, stopRadius;  // no aperture for a negative stop radius
     int cofcType;
@@ -91,6 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Systems, DepthOfField, ::testing::Values(
 
 struct GeometryCase {
     const char* name;
+    friend void PrintTo(const GeometryCase& c, std::ostream* os) { *os << c.name; }
     Optics optics;
     float focal, objectDist, stopRadius, cofc;
 };
@@ -186,6 +189,7 @@ TEST(DepthOfFieldFormats, PrecisionFollowsTheSize) {
 
 struct CommitCase {
     const char* name;
+    friend void PrintTo(const CommitCase& c, std::ostream* os) { *os << c.name; }
     int type;
     const char* text;
     bool accepted, changed;

@@ -3,6 +3,7 @@
 // written.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,6 +16,7 @@ namespace {
 
 struct GoldenCase {
     const char* name;
+    friend void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.name; }
     Optics optics;
     float focal;
     int k;
@@ -58,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct SpecialCase {
     const char* name;
+    friend void PrintTo(const SpecialCase& c, std::ostream* os) { *os << c.name; }
     Optics optics;
     bool objectAtInfinity;
     std::vector<Given> given;

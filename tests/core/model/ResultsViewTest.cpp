@@ -2,6 +2,7 @@
 // the caption and colour of the virtual/invalid labels.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ constexpr std::uint32_t kYellow = 65535;
 
 struct LabelCase {
     const char* name;
+    friend void PrintTo(const LabelCase& c, std::ostream* os) { *os << c.name; }
     Optics optics;
     bool objectAtInfinity;
     std::vector<Given> given;

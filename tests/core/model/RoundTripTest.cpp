@@ -2,6 +2,7 @@
 // system back.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,9 @@ const std::vector<SystemCase>& Systems() {
 struct RoundTripCase {
     std::size_t system;
     std::array<int, 3> set;
+    friend void PrintTo(const RoundTripCase& c, std::ostream* os) {
+        *os << "system " << c.system << " set " << c.set[0] << c.set[1] << c.set[2];
+    }
 };
 
 std::vector<RoundTripCase> AllCases() {

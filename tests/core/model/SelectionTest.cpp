@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ using texts::kAnglesDependent;
 
 struct Refusal {
     const char* name;
+    friend void PrintTo(const Refusal& c, std::ostream* os) { *os << c.name; }
     std::vector<int> already;  // chosen before
     int ticked;
     std::string_view message;

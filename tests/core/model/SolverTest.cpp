@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <map>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@ struct Expect {
 
 struct SolveCase {
     std::string name;
+    friend void PrintTo(const SolveCase& c, std::ostream* os) { *os << c.name; }
     Optics optics;
     bool objectAtInfinity;
     std::vector<Given> given;
