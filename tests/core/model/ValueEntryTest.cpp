@@ -46,7 +46,8 @@ TEST(ExtendLimits, OpenAndWidenTheWindow) {
     EXPECT_TRUE(std::isfinite(huge.sLimHih) && std::isfinite(huge.sLimLow));
 }
 
-// Positions round halves to even; there is none without two distinct limits or outside them.
+// Positions round halves to even; there is none without two distinct limits, outside them
+// or for a value that is not a number.
 TEST(Slider, PositionFollowsTheValue) {
     const std::tuple<CVarType, std::optional<int>> cases[] = {
         {WithLimits(100.0f, 90.0f, 110.0f), 50},
@@ -56,7 +57,8 @@ TEST(Slider, PositionFollowsTheValue) {
         {WithLimits(3.5f, 0.0f, 100.0f), 4},
         {WithLimits(5.0f, 5.0f, 5.0f), std::nullopt},
         {WithLimits(120.0f, 90.0f, 110.0f), std::nullopt},
-        {WithLimits(-3e38f, -3e38f, 3e38f), 0}};
+        {WithLimits(-3e38f, -3e38f, 3e38f), 0},
+        {WithLimits(NAN, 0.0f, 100.0f), std::nullopt}};
     for (const auto& [record, position] : cases) {
         EXPECT_EQ(SliderPosition(record, 0, 100), position) << record.sVarValue;
     }
