@@ -47,7 +47,7 @@ TEST(ExtendLimits, OpenAndWidenTheWindow) {
 }
 
 // Positions round halves to even; there is none without two distinct limits, outside them
-// or for a value that is not a number.
+// (however far) or for a value that is not a number.
 TEST(Slider, PositionFollowsTheValue) {
     const std::tuple<CVarType, std::optional<int>> cases[] = {
         {WithLimits(100.0f, 90.0f, 110.0f), 50},
@@ -58,13 +58,16 @@ TEST(Slider, PositionFollowsTheValue) {
         {WithLimits(5.0f, 5.0f, 5.0f), std::nullopt},
         {WithLimits(120.0f, 90.0f, 110.0f), std::nullopt},
         {WithLimits(-3e38f, -3e38f, 3e38f), 0},
-        {WithLimits(NAN, 0.0f, 100.0f), std::nullopt}};
+        {WithLimits(NAN, 0.0f, 100.0f), std::nullopt},
+        {WithLimits(3e38f, 0.0f, 1.0f), std::nullopt}};
     for (const auto& [record, position] : cases) {
         EXPECT_EQ(SliderPosition(record, 0, 100), position) << record.sVarValue;
     }
     CVarType noLimits;
     noLimits.sVarValue = 5.0f;
     EXPECT_EQ(SliderPosition(noLimits, 0, 100), std::nullopt);
+    // Half a step past the end rounds (to even) beyond it.
+    EXPECT_EQ(SliderPosition(WithLimits(1.5f, 0.0f, 1.0f), 0, 1), std::nullopt);
 }
 
 TEST(Slider, ValueAtAPositionInvertsThePosition) {
