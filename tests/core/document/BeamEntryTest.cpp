@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <fstream>
 
 #include "core/document/LumarikDocument.h"
 #include "core/document/ValueAsker.h"
+#include "support/TempFolder.h"
 
 namespace lumarik {
 namespace {
@@ -106,16 +104,7 @@ TEST_F(BeamEntry, UndoClearAndRecallCoverTheBeamState) {
     EXPECT_TRUE(doc.BeamMode());
 }
 
-class BeamSettingsFile : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string name = (std::filesystem::temp_directory_path() / "lumarik-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(name.data()), nullptr);
-        m_file = std::filesystem::path(name) / "Lumarik.INI";
-    }
-    void TearDown() override { std::filesystem::remove_all(m_file.parent_path()); }
-    std::filesystem::path m_file;
-};
+using BeamSettingsFile = test::TempFolder;
 
 TEST_F(BeamSettingsFile, SavedBeamStateLoadsBackAndDamagedValuesTakeTheirDefaults) {
     LumarikDocument saved;
@@ -126,7 +115,7 @@ TEST_F(BeamSettingsFile, SavedBeamStateLoadsBackAndDamagedValuesTakeTheirDefault
     saved.Beam().SetWavelengthNm(1064);
     saved.Beam().SetDiodeMode(true);
     saved.Beam().SetCollimationMode(1);
-    INICode ini(m_file);
+    INICode ini(m_dir / "Lumarik.INI");
     ASSERT_TRUE(ini.WriteStrings(saved.SettingsEntries()).ok);
     LumarikDocument loaded;
     loaded.Load(ini);
@@ -137,9 +126,10 @@ TEST_F(BeamSettingsFile, SavedBeamStateLoadsBackAndDamagedValuesTakeTheirDefault
     EXPECT_TRUE(loaded.Beam().DiodeMode());
     EXPECT_EQ(loaded.Beam().CollimationMode(), 1);
 
-    std::ofstream(m_file) << "[ExtraGB]\nGBWaveLen=abc\nGBMfactor=-2\nGBDrgScale=-4\n"
-                             "GBDrgScaleType=9\nGBDiodeCollimationMode=7\nGBConjDist=0\n"
-                             "ShowExtraGB=falsch\n";
+    std::ofstream(m_dir / "Lumarik.INI")
+        << "[ExtraGB]\nGBWaveLen=abc\nGBMfactor=-2\nGBDrgScale=-4\n"
+           "GBDrgScaleType=9\nGBDiodeCollimationMode=7\nGBConjDist=0\n"
+           "ShowExtraGB=falsch\n";
     loaded.Load(ini);
     EXPECT_FALSE(loaded.BeamMode());
     EXPECT_FALSE(loaded.Opts().showExtraGB);

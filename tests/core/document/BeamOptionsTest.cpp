@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "core/document/LumarikDocument.h"
@@ -13,6 +14,9 @@ struct OptionCase {
     bool stored;
     const char* boxText;
     double value;  // what the option holds afterwards
+    friend void PrintTo(const OptionCase& c, std::ostream* os) {
+        *os << static_cast<int>(c.option) << " \"" << c.typed << '"';
+    }
 };
 
 double Held(const LumarikDocument& doc, BeamOption option) {

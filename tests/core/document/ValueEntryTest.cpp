@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <ostream>
 #include <string>
 
+#include "core/document/EntryTexts.h"
 #include "core/document/LumarikDocument.h"
 #include "core/document/ValueAsker.h"
 
 namespace lumarik {
 namespace {
+
+using namespace entrytexts;  // the prompts; the first of each kind is spelled out
 
 // Answers in turn; nothing (Cancel) once the script is used up would ask forever, so the
 // script must hold every answer the rule needs.
@@ -88,7 +92,7 @@ TEST_F(Entry, ARealObjectIsAskedForANegativeDistanceUntilOneIsGiven) {
     asker.answers = {"-200"};
     EXPECT_EQ(doc.CommitLimit(1, true, "200", "", &asker).outcome, LimitCommit::Outcome::kShown);
     EXPECT_FLOAT_EQ(Record(1).sLimHih, -200.0f);
-    EXPECT_NE(asker.prompts.at(0).find("Deshalb muss der Grenzwert"), std::string::npos);
+    EXPECT_EQ(asker.prompts.at(0), kRealObjectLimitNegative);
 
     // Allowed positive objects are taken as typed; 0 never asks.
     doc.Opts().positiveObj = true;
@@ -118,10 +122,11 @@ TEST_F(Entry, WithoutAnAskerAValueNeedingACorrectionIsRefusedNotChanged) {
 // The aperture rules: prompt, the default offered, the answer, what is stored.
 struct ApertureCase {
     const char* name;
+    friend void PrintTo(const ApertureCase& c, std::ostream* os) { *os << c.name; }
     int aperture;
     bool limit;  // the lower limit instead of the value
     const char* typed;
-    const char* prompt;
+    std::string_view prompt;  // empty: nothing asked
     const char* offered;
     const char* answer;
     float stored;  // nothing asked when NaN
@@ -138,7 +143,7 @@ TEST_P(ApertureRules, AskWithTheirPromptAndStoreTheAnswer) {
     } else {
         Type(kApertureRow, c.typed);
     }
-    if (c.prompt == nullptr) {
+    if (c.prompt.empty()) {
         EXPECT_TRUE(asker.prompts.empty());
     } else {
         ASSERT_EQ(asker.prompts.size(), 1u);
@@ -152,26 +157,19 @@ TEST_P(ApertureRules, AskWithTheirPromptAndStoreTheAnswer) {
 INSTANTIATE_TEST_SUITE_P(
     Entry, ApertureRules,
     ::testing::Values(
-        ApertureCase{"FNumberZero", kApFNumber, false, "0",
-                     "Die Blendenzahl ist immer positiv [gewöhnlich > 1]\n\n", "1", "2,8", 2.8f},
-        ApertureCase{"FNumberBelowOneIsAValue", kApFNumber, false, "0,8", nullptr, "", nullptr,
-                     0.8f},
-        ApertureCase{"FNumberLimitBelowOne", kApFNumber, true, "0,8",
-                     "Blendenzahl ist immer größer als 1! \n\n", "1", "1", 1.0f},
-        ApertureCase{"NegativeStopRadius", kApStopRadius, false, "-5",
-                     " Aperturwerte müssen positiv sein!\n\n", "0", "5", 5.0f},
-        ApertureCase{"NegativeLowerLimit", kApStopRadius, true, "-5",
-                     "Aperturwerte müssen positiv sein!\n\n", "0", "0", 0.0f},
-        ApertureCase{"NAAboveTheIndex", kApNA, false, "1,2",
-                     "Die numerische Apertur muss kleiner als die Brechzahl sein!\n\n", "0,99",
-                     "0,3", 0.3f},
-        ApertureCase{"NAImageAtTheIndex", kApNAImage, false, "1",
-                     "Die numerische Apertur muss kleiner als die Brechzahl sein!\n\n", "0,99",
-                     "0,99", 0.99f},
-        ApertureCase{"NALimitAboveTheCeiling", kApNA, true, "0,995",
-                     "Ein Grenzwert der numerischen Apertur darf höchstens das 0,99fache der "
-                     "Brechzahl betragen!\n\n",
-                     "0,99", "0,5", 0.5f}),
+        ApertureCase{"FNumberZero", kApFNumber, false, "0", kFNumberPositive, "1", "2,8", 2.8f},
+        ApertureCase{"FNumberBelowOneIsAValue", kApFNumber, false, "0,8", "", "", nullptr, 0.8f},
+        ApertureCase{"FNumberLimitBelowOne", kApFNumber, true, "0,8", kFNumberAboveOne, "1", "1",
+                     1.0f},
+        ApertureCase{"NegativeStopRadius", kApStopRadius, false, "-5", kApertureValuePositive, "0",
+                     "5", 5.0f},
+        ApertureCase{"NegativeLowerLimit", kApStopRadius, true, "-5", kApertureLowerPositive, "0",
+                     "0", 0.0f},
+        ApertureCase{"NAAboveTheIndex", kApNA, false, "1,2", kNABelowIndex, "0,99", "0,3", 0.3f},
+        ApertureCase{"NAImageAtTheIndex", kApNAImage, false, "1", kNABelowIndex, "0,99", "0,99",
+                     0.99f},
+        ApertureCase{"NALimitAboveTheCeiling", kApNA, true, "0,995", kNALimitCeiling, "0,99", "0,5",
+                     0.5f}),
     [](const ::testing::TestParamInfo<ApertureCase>& info) { return info.param.name; });
 
 TEST_F(Entry, TheLimitsOfANumericalApertureNeverPassTheCeiling) {
@@ -190,12 +188,9 @@ TEST_F(Entry, LimitsAreRefusedOutOfOrderAndEqualLimitsPass) {
     const LimitCommit upper = doc.CommitLimit(0, true, "95", "", &asker);
     EXPECT_EQ(upper.outcome, LimitCommit::Outcome::kRefused);
     EXPECT_EQ(upper.message, "Oberer Grenzwert muß größer als aktueller Wert sein!");
-    EXPECT_EQ(doc.CommitLimit(0, true, "80", "", &asker).message,
-              "Oberer Grenzwert muß größer als unterer Grenzwert sein!");
-    EXPECT_EQ(doc.CommitLimit(0, false, "120", "", &asker).message,
-              "Unterer Grenzwert muß kleiner als Oberer Grenzwert sein! ");
-    EXPECT_EQ(doc.CommitLimit(0, false, "105", "", &asker).message,
-              "Unterer Grenzwert muß kleiner als aktueller Wert sein! ");
+    EXPECT_EQ(doc.CommitLimit(0, true, "80", "", &asker).message, kUpperBelowLower);
+    EXPECT_EQ(doc.CommitLimit(0, false, "120", "", &asker).message, kLowerAboveUpper);
+    EXPECT_EQ(doc.CommitLimit(0, false, "105", "", &asker).message, kLowerAboveValue);
     EXPECT_FLOAT_EQ(Record(0).sLimHih, 110.0f);
     EXPECT_EQ(doc.CommitLimit(0, false, "100", "", &asker).outcome, LimitCommit::Outcome::kShown);
     EXPECT_EQ(doc.CommitLimit(0, true, "100", "", &asker).outcome, LimitCommit::Outcome::kShown);

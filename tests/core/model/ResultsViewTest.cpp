@@ -19,6 +19,7 @@ constexpr std::uint32_t kYellow = 65535;
 
 struct LabelCase {
     const char* name;
+    friend void PrintTo(const LabelCase& c, std::ostream* os) { *os << c.name; }
     Optics optics;
     bool objectAtInfinity;
     std::vector<Given> given;
@@ -26,10 +27,6 @@ struct LabelCase {
     const char* caption;  // empty: hidden
     std::uint32_t colour;
 };
-
-void PrintTo(const LabelCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class VirtualLabel : public ::testing::TestWithParam<LabelCase> {};
 

@@ -34,6 +34,9 @@ const std::vector<SystemCase>& Systems() {
 struct RoundTripCase {
     std::size_t system;
     std::array<int, 3> set;
+    friend void PrintTo(const RoundTripCase& c, std::ostream* os) {
+        *os << "system " << c.system << " set " << c.set[0] << c.set[1] << c.set[2];
+    }
 };
 
 std::vector<RoundTripCase> AllCases() {
@@ -42,10 +45,6 @@ std::vector<RoundTripCase> AllCases() {
         for (const auto& set : AdmissibleSelections()) cases.push_back({s, set});
     }
     return cases;
-}
-
-void PrintTo(const RoundTripCase& c, std::ostream* os) {
-    *os << "system " << c.system << " set " << c.set[0] << c.set[1] << c.set[2];
 }
 
 class RoundTrip : public ::testing::TestWithParam<RoundTripCase> {};

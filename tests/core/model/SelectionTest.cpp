@@ -9,34 +9,21 @@
 #include <vector>
 
 #include "ModelTestSupport.h"
+#include "core/model/ModelTexts.h"
 
 namespace lumarik::test {
 namespace {
 
-const char* const kAngles =
-    "Objekt- und Bildwinkel können nicht unabhängig voneinander definiert werden! ";
-const char* const kField = "Sie müssen mindestens eine Feld-Option wählen! ";
-const char* const kDistance = "Sie müssen ein oder zwei Abstände wählen! ";
-const char* const kMagnification =
-    "Unmögliche Kombination; ergibt nahezu immer einen nicht konsistenten Wert für die "
-    "Vergrößerung! ";
-const char* const kObject =
-    "Unmögliche Kombination; ergibt nahezu immer einen nicht konsistenten Wert für die "
-    "Objektweite! ";
-const char* const kImage =
-    "Unmögliche Kombination; ergibt nahezu immer einen nicht konsistenten Wert für die "
-    "Bildweite! ";
+// The refusal texts are the program's; one is spelled out to anchor the wording.
+using texts::kAnglesDependent;
 
 struct Refusal {
     const char* name;
+    friend void PrintTo(const Refusal& c, std::ostream* os) { *os << c.name; }
     std::vector<int> already;  // chosen before
     int ticked;
-    const char* message;
+    std::string_view message;
 };
-
-void PrintTo(const Refusal& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class RefusedSelection : public ::testing::TestWithParam<Refusal> {};
 
@@ -52,23 +39,32 @@ TEST_P(RefusedSelection, ShowsItsMessageAndRemovesTheParameter) {
     EXPECT_TRUE(diagnostics.reports.empty());
 }
 
+TEST(RefusedSelection, TextsKeepTheirWordingAndTrailingBlank) {
+    EXPECT_EQ(kAnglesDependent,
+              "Objekt- und Bildwinkel können nicht unabhängig voneinander definiert werden! ");
+}
+
+constexpr std::string_view kField = texts::kNeedField;
+constexpr std::string_view kDistance = texts::kNeedDistance;
+constexpr std::string_view kMagnification = texts::kInconsistentMagnification;
+constexpr std::string_view kObject = texts::kInconsistentObjectDistance;
+constexpr std::string_view kImage = texts::kInconsistentImageDistance;
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rules, RefusedSelection, ::testing::Values(
-    Refusal{"BothAnglesAsTwo", {8}, 6, kAngles},
-    Refusal{"ThreeDistances", {0, 1}, 2, kField},
+    Refusal{"BothAnglesAsTwo", {8}, 6, kAnglesDependent}, Refusal{"ThreeDistances", {0, 1}, 2, kField},
     Refusal{"ThreeDistancesMagnificationTrack", {3, 4}, 0, kField},
-    Refusal{"ThreeFields", {5, 6}, 7, kDistance},
-    Refusal{"ThreeFieldsBothAngles", {6, 7}, 8, kDistance},
+    Refusal{"ThreeFields", {5, 6}, 7, kDistance}, Refusal{"ThreeFieldsBothAngles", {6, 7}, 8, kDistance},
     Refusal{"MagnificationBothHeights", {3, 5}, 7, kMagnification},
     Refusal{"MagnificationBothAngles", {3, 6}, 8, kMagnification},
     Refusal{"ObjectDistanceHeightAngle", {1, 5}, 6, kObject},
     Refusal{"ObjectDistanceHeightImageAngle", {5, 8}, 1, kObject},
     Refusal{"ImageDistanceImageHeightAngle", {2, 7}, 8, kImage},
     Refusal{"ImageDistanceAngleImageHeight", {2, 6}, 7, kImage},
-    Refusal{"FocalBothAngles", {0, 6}, 8, kAngles},
-    Refusal{"ObjectDistanceBothAngles", {1, 8}, 6, kAngles},
-    Refusal{"ImageDistanceBothAngles", {2, 6}, 8, kAngles},
-    Refusal{"TrackBothAngles", {4, 6}, 8, kAngles}),
+    Refusal{"FocalBothAngles", {0, 6}, 8, kAnglesDependent},
+    Refusal{"ObjectDistanceBothAngles", {1, 8}, 6, kAnglesDependent},
+    Refusal{"ImageDistanceBothAngles", {2, 6}, 8, kAnglesDependent},
+    Refusal{"TrackBothAngles", {4, 6}, 8, kAnglesDependent}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

@@ -22,15 +22,12 @@ struct Expect {
 
 struct SolveCase {
     std::string name;
+    friend void PrintTo(const SolveCase& c, std::ostream* os) { *os << c.name; }
     Optics optics;
     bool objectAtInfinity;
     std::vector<Given> given;
     std::vector<Expect> expected;  // empty: no solution expected
 };
-
-void PrintTo(const SolveCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 // "n=v n=v ...", with inf for the infinity marker.
 std::vector<Expect> Values(const std::string& cell) {

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <limits>
 
-#include "core/model/CVarType.h"
 #include "core/numeric/Calc.h"
 
 namespace lumarik {
@@ -44,30 +43,6 @@ TEST(CalcTest, InfinityMarkerIsTheStoredBitPattern) {
     std::memcpy(&bits, &kInfinity, sizeof bits);
     EXPECT_EQ(bits, 0xE0AD78ECu);
     EXPECT_EQ(Single(-1e20), kInfinity);
-}
-
-TEST(CVarTypeTest, NewRecordIsEmptyAndCopyToTakesEveryField) {
-    const CVarType empty;
-    EXPECT_EQ(empty.nVarType, 0);
-    EXPECT_FALSE(empty.bVarValDef || empty.bLimLowDef || empty.bLimHihDef);
-    EXPECT_EQ(empty.sVarValue + empty.sLimLow + empty.sLimHih, 0.0f);
-
-    CVarType source;
-    source.nVarType = 5;
-    source.sVarValue = 25.0f;
-    source.bVarValDef = true;
-    source.sLimLow = 22.5f;
-    source.sLimHih = 27.5f;
-    source.bLimLowDef = true;
-    source.bLimHihDef = true;
-    CVarType target;
-    target.nVarType = 1;
-    source.CopyTo(target);
-    EXPECT_EQ(target.nVarType, 5);
-    EXPECT_EQ(target.sVarValue, 25.0f);
-    EXPECT_EQ(target.sLimLow, 22.5f);
-    EXPECT_EQ(target.sLimHih, 27.5f);
-    EXPECT_TRUE(target.bVarValDef && target.bLimLowDef && target.bLimHihDef);
 }
 
 }  // namespace
