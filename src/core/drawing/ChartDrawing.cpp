@@ -32,11 +32,7 @@ void DrawChartPlot(Canvas& canvas, const ChartScene& scene, const ChartStyle& st
     const ChartAxes& axes = scene.axes;
     if (axes.Empty()) return;
     for (std::size_t i = 0; i < scene.entries.size() && i < scene.regions.size(); ++i) {
-        const bool hit = std::find(scene.hits.begin(), scene.hits.end(), static_cast<int>(i)) !=
-                         scene.hits.end();
-        const Colour colour = hit && style.highlight ? colours::kGreen : colours::kBlack;
-        canvas.Polyline(ToPoints(scene.regions[i]), colour, PenStyle::kSolid,
-                        hit ? style.highlightWidth : 1);
+        canvas.Polyline(ToPoints(scene.regions[i]), colours::kBlack, PenStyle::kSolid, 1);
     }
     for (const LensTypeEntry& entry : scene.entries) {
         const std::vector<std::string>& names = style.longNames ? entry.names : entry.shortNames;
@@ -44,6 +40,18 @@ void DrawChartPlot(Canvas& canvas, const ChartScene& scene, const ChartStyle& st
             const ChartPixel anchor = axes.ToPixel(entry.labelPositions[k]);
             Label(canvas, anchor.x, anchor.y, names[k]);
         }
+    }
+    DrawChartOverlay(canvas, scene, style);
+}
+
+void DrawChartOverlay(Canvas& canvas, const ChartScene& scene, const ChartStyle& style) {
+    const ChartAxes& axes = scene.axes;
+    if (axes.Empty()) return;
+    const Colour frame = style.highlight ? colours::kGreen : colours::kBlack;
+    for (int hit : scene.hits) {
+        if (hit < 0 || hit >= static_cast<int>(scene.regions.size())) continue;
+        canvas.Polyline(ToPoints(scene.regions[static_cast<std::size_t>(hit)]), frame,
+                        PenStyle::kSolid, style.highlightWidth);
     }
     if (scene.current) {
         const ChartPixel p = axes.ToPixel(*scene.current);

@@ -26,9 +26,12 @@ struct ChartScene {
     std::optional<ChartPoint> current;  // the system, drawn as a red cross
 };
 
-// Clears the plot and draws every area (the hit ones with the highlight frame), every name
-// and the cross; on a picture without a plot area only the clearing.
+// Clears the plot and draws every area, every name and then the overlay; on a picture without
+// a plot area only the clearing.
 void DrawChartPlot(Canvas& canvas, const ChartScene& scene, const ChartStyle& style);
+// What changes with the mouse and the system: the highlight frames of the hit areas and the
+// cross. A window keeps the rest as a picture and paints only this over it.
+void DrawChartOverlay(Canvas& canvas, const ChartScene& scene, const ChartStyle& style);
 
 // The x strip as wide as the plot: ticks at the F-numbers, their labels (all, or only those of
 // the small chart) and the title below. The y strip as high as the plot: a tick and label at

@@ -30,8 +30,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        QPainterCanvas canvas(painter, size());
-        m_chart.PaintPlot(canvas);
+        m_chart.PaintPlot(painter, size());
     }
     void resizeEvent(QResizeEvent*) override { m_chart.Rebuild(); }
     void mouseMoveEvent(QMouseEvent* event) override { m_chart.MouseAt(At(event)); }
@@ -118,13 +117,24 @@ void ApFldChart::SetCurrent(std::optional<ChartPoint> current) {
 void ApFldChart::Rebuild() {
     m_axes = ResetChartAxes(m_mirror, m_plot->width(), m_plot->height());
     m_regions = BuildLensTypeRegions(m_entries, m_axes);
+    m_background = QImage();
     m_plot->update();
     m_axisX->update();
     m_axisY->update();
 }
 
-void ApFldChart::PaintPlot(Canvas& canvas) const {
-    DrawChartPlot(canvas, ChartScene{m_entries, m_regions, m_axes, m_hits, m_current}, m_style);
+void ApFldChart::PaintPlot(QPainter& painter, QSize size) {
+    const qreal ratio = m_plot->devicePixelRatioF();
+    if (m_background.isNull() || m_background.size() != size * ratio) {
+        m_background = BlankDrawingImage(size, ratio);
+        QPainter background(&m_background);
+        background.setFont(m_plot->font());
+        QPainterCanvas canvas(background, size);
+        DrawChartPlot(canvas, ChartScene{m_entries, m_regions, m_axes, {}, std::nullopt}, m_style);
+    }
+    painter.drawImage(QPointF(0, 0), m_background);
+    QPainterCanvas canvas(painter, size);
+    DrawChartOverlay(canvas, ChartScene{m_entries, m_regions, m_axes, m_hits, m_current}, m_style);
 }
 
 void ApFldChart::MouseAt(ChartPixel pixel) {

@@ -5,6 +5,7 @@
 // chart of the main window and the enlarged window each have one.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -43,7 +44,7 @@ private:
     friend class ApFldPlotView;
     friend class ApFldAxisView;
     void Rebuild();
-    void PaintPlot(Canvas& canvas) const;
+    void PaintPlot(QPainter& painter, QSize size);
     void MouseAt(ChartPixel pixel);
     void MouseLeft();
 
@@ -55,6 +56,8 @@ private:
     std::vector<std::vector<ChartPixel>> m_regions;
     std::vector<int> m_hits;
     std::optional<ChartPoint> m_current;
+    // The areas and names as painted at the last rebuild; moves paint the overlay on it.
+    QImage m_background;
     QWidget* m_plot = nullptr;
     QWidget* m_axisX = nullptr;
     QWidget* m_axisY = nullptr;

@@ -21,12 +21,17 @@ struct ChartPlot : ::testing::Test {
 
 TEST_F(ChartPlot, EveryAreaIsOutlinedOnEveryRedraw) {
     Draw({3, 6}, ChartPoint{0.25, 20.0});
-    ASSERT_EQ(canvas.polylines.size(), entries.size());
+    // All areas, then the frames of the two under the mouse over them.
+    ASSERT_EQ(canvas.polylines.size(), entries.size() + 2);
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const bool hit = i == 3 || i == 6;
-        EXPECT_EQ(canvas.polylines[i].width, hit ? 2 : 1) << i;
-        EXPECT_EQ(canvas.polylines[i].colour, hit ? colours::kGreen : colours::kBlack) << i;
+        EXPECT_EQ(canvas.polylines[i].width, 1) << i;
+        EXPECT_EQ(canvas.polylines[i].colour, colours::kBlack) << i;
     }
+    for (std::size_t i : {15, 16}) {
+        EXPECT_EQ(canvas.polylines[i].width, 2);
+        EXPECT_EQ(canvas.polylines[i].colour, colours::kGreen);
+    }
+    EXPECT_EQ(canvas.polylines[16].x1, regions[6].front().x);
     EXPECT_NE(canvas.FindText("D Gauss"), nullptr);
     EXPECT_NE(canvas.FindText("Biogon"), nullptr);
     // The cross spans the plot area through the point.
@@ -38,8 +43,8 @@ TEST_F(ChartPlot, EveryAreaIsOutlinedOnEveryRedraw) {
     EXPECT_EQ(canvas.lines[1].x1, p.x);
 
     Draw({3}, std::nullopt, ChartStyle{true, 3, false});
-    EXPECT_EQ(canvas.polylines[3].width, 3);
-    EXPECT_EQ(canvas.polylines[3].colour, colours::kBlack);
+    EXPECT_EQ(canvas.polylines.back().width, 3);
+    EXPECT_EQ(canvas.polylines.back().colour, colours::kBlack);
     EXPECT_NE(canvas.FindText("Doppel Gauss"), nullptr);
     EXPECT_TRUE(canvas.lines.empty());
 }
