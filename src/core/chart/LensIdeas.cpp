@@ -206,10 +206,13 @@ ChartReadout ReadOutAt(const ChartAxes& axes, ChartPixel p, double focalLength,
     return r;
 }
 
+bool ChartSystemComplete(const LumarikCode& model) {
+    return model.Selected().Count() >= kMaxSelected && !model.ApertureMissing() &&
+           !model.NoSolution();
+}
+
 std::optional<ChartPoint> CurrentChartPoint(const LumarikCode& model) {
-    if (model.Selected().Count() < kMaxSelected || model.ApertureMissing() || model.NoSolution()) {
-        return std::nullopt;
-    }
+    if (!ChartSystemComplete(model)) return std::nullopt;
     const ChartPoint p{
         1.0 / (2.0 * std::fabs(model.ApertureValue(kApFNumber))),
         std::fabs(model.Value(kParObjectAngle) / model.Catalogue().UnitFactor(kParObjectAngle))};

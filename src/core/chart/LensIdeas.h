@@ -111,9 +111,12 @@ struct ChartReadout {
 ChartReadout ReadOutAt(const ChartAxes& axes, ChartPixel p, double focalLength,
                        double imageDistance, bool complete, char decimal);
 
+// Three parameters and an aperture value in force, and the last calculation solved them.
+bool ChartSystemComplete(const LumarikCode& model);
+
 // Where the current system lies on the chart: x = 1/(2·|F|) with F the F-number for an
-// infinitely distant object, y = |w| in degrees. Nothing unless three parameters and an
-// aperture value are in force, the system solved, and both coordinates are finite and > 0.
+// infinitely distant object, y = |w| in degrees. Nothing unless the system is complete and
+// both coordinates are finite and greater than 0.
 std::optional<ChartPoint> CurrentChartPoint(const LumarikCode& model);
 
 // Moves the system to (sNA, sField) keeping the user's choice: the F-number and the object

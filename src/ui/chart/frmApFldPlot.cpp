@@ -86,10 +86,8 @@ frmApFldPlot::frmApFldPlot(const AppContext& context, const LumarikDocument& doc
     m_chart->setMinimumSize(420, 300);
     m_lblApFldFNosEff = new QLabel;
     m_lblApFldFNosEff->setObjectName(QStringLiteral("lblApFldFNosEff"));
-    m_lblApFldFNosEff->setAccessibleName(charttexts::kAccFNumber);
     m_lblApFldLensClass = new QLabel;
     m_lblApFldLensClass->setObjectName(QStringLiteral("lblApFldLensClass"));
-    m_lblApFldLensClass->setAccessibleName(charttexts::kAccLensClass);
     for (QLabel* label : {m_lblApFldFNosEff, m_lblApFldLensClass}) {
         label->setFont(SmallChartFont());
         label->setMinimumHeight(label->fontMetrics().height());
@@ -185,7 +183,7 @@ void frmApFldPlot::ShowReadout(ChartPixel pixel) {
     const LumarikCode& model = m_doc.Model();
     const ChartReadout r =
         ReadOutAt(m_chart->Axes(), pixel, model.Value(kParFocal), model.Value(kParImageDist),
-                  CurrentChartPoint(model).has_value(), model.DecimalSeparator());
+                  ChartSystemComplete(model), model.DecimalSeparator());
     m_lblApFldFNosEff->setText(QString::fromStdString(r.full));
     m_lblApFldLensClass->setText(
         QString::fromStdString(LensClassText(m_chart->Entries(), m_chart->Hits())));

@@ -20,11 +20,9 @@ QWidget* frmLumarik::BuildChartPage() {
     m_apFldChart->setMinimumSize(260, 190);
     m_lblApFldFNosEff = new QLabel;
     m_lblApFldFNosEff->setObjectName(QStringLiteral("lblApFldFNosEff"));
-    m_lblApFldFNosEff->setAccessibleName(charttexts::kAccFNumber);
     m_lblApFldFNosEff->setFont(SmallChartFont());
     m_lblApFldLensClass = new QLabel;
     m_lblApFldLensClass->setObjectName(QStringLiteral("lblApFldLensClass"));
-    m_lblApFldLensClass->setAccessibleName(charttexts::kAccLensClass);
     for (QLabel* label : {m_lblApFldFNosEff, m_lblApFldLensClass}) {
         label->setMinimumHeight(label->fontMetrics().height());
     }
@@ -66,17 +64,16 @@ void frmLumarik::RefreshChart() {
 }
 
 void frmLumarik::ChartHovered(ChartPixel pixel) {
-    const std::optional<ChartPoint> current = CurrentChartPoint(m_model);
-    const ChartReadout readout =
-        ReadOutAt(m_apFldChart->Axes(), pixel, m_model.Value(kParFocal),
-                  m_model.Value(kParImageDist), current.has_value(), m_model.DecimalSeparator());
+    const ChartReadout readout = ReadOutAt(
+        m_apFldChart->Axes(), pixel, m_model.Value(kParFocal), m_model.Value(kParImageDist),
+        ChartSystemComplete(m_model), m_model.DecimalSeparator());
     m_lblApFldFNosEff->setText(QString::fromStdString(readout.small));
     m_lblApFldLensClass->setText(
         QString::fromStdString(LensClassText(m_apFldChart->Entries(), m_apFldChart->Hits())));
 }
 
 void frmLumarik::ChartClicked(const ApFldChart& chart, ChartPixel pixel) {
-    if (m_updateGuard != UpdateGuard::kFree || m_doc.BeamMode()) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
     // A click on the system's own point changes nothing and takes no backup.
     const std::optional<ChartPoint> current = CurrentChartPoint(m_model);
     if (current && chart.Axes().ToPixel(*current) == pixel) return;

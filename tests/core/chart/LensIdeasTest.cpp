@@ -62,6 +62,13 @@ TEST(LensIdeasTest, EachAreaRunsThroughItsAxisEnds) {
                 << entry.names[0];
             EXPECT_LE(std::abs(region[50].x - p1.x) + std::abs(region[50].y - p1.y), 2)
                 << entry.names[0];
+            // A quarter turn on, the other half axis: as far from the centre as P3.
+            const ChartPixel p3 = kLensChart.ToPixel(entry.regionPoints[2]);
+            const double cx = (p1.x + p2.x) / 2.0;
+            const double cy = (p1.y + p2.y) / 2.0;
+            EXPECT_NEAR(std::hypot(region[25].x - cx, region[25].y - cy),
+                        std::hypot(p3.x - cx, p3.y - cy), 2.0)
+                << entry.names[0];
         }
     }
 }

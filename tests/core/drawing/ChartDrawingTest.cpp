@@ -67,12 +67,19 @@ TEST(ChartAxisStrips, SmallChartLabelsFourTicksTheEnlargedAll) {
         EXPECT_EQ(canvas.texts.size(), all ? 17u : 5u);
         EXPECT_NE(canvas.FindText("50"), nullptr);
         EXPECT_NE(canvas.FindText("0,5"), nullptr);
-        EXPECT_NE(canvas.FindText("Blendenzahl [unendliche Objektweite]"), nullptr);
+        const test::RecordedText* title = canvas.FindText("Blendenzahl [unendliche Objektweite]");
+        ASSERT_NE(title, nullptr);
+        // The title lies below the labels.
+        EXPECT_GE(title->y, canvas.FindText("50")->y + RecordingCanvas::kTextHeight);
     }
     RecordingCanvas y(60, 400);
     DrawChartAxisY(y, ResetChartAxes(true, 600, 400).y, '.');
     EXPECT_EQ(y.lines.size(), 3u);  // 0.1°, 1°, 10°
-    EXPECT_NE(y.FindText("10.0"), nullptr);
+    const test::RecordedText* decade = y.FindText("10.0");
+    ASSERT_NE(decade, nullptr);
+    // Left of the tick, centred on it.
+    EXPECT_EQ(decade->x + 4 * RecordingCanvas::kCharWidth, 60 - 4 - 2);
+    EXPECT_EQ(decade->y + RecordingCanvas::kTextHeight / 2, y.lines.back().y1);
     EXPECT_NE(y.FindText("Objektwinkel [halbes Feld]"), nullptr);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -62,6 +63,10 @@ TEST_F(Chart, ShowsTheSystemAndReadsOutUnderTheMouse) {
     EXPECT_TRUE(Label("lblApFldFNosEff").startsWith("F/"))
         << Label("lblApFldFNosEff").toStdString();
     EXPECT_TRUE(Label("lblApFldFNosEff").endsWith(" effektiv"));
+    // Screen readers read the label's text.
+    QLabel* lensClass = window->findChild<QLabel*>("lblApFldLensClass");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(lensClass)->text(QAccessible::Name),
+              lensClass->text());
 }
 
 TEST_F(Chart, ClickMovesApertureAndFieldAndUndoRestoresOnce) {
