@@ -69,8 +69,11 @@ TEST(ChartAxisStrips, SmallChartLabelsFourTicksTheEnlargedAll) {
         EXPECT_NE(canvas.FindText("0,5"), nullptr);
         const test::RecordedText* title = canvas.FindText("Blendenzahl [unendliche Objektweite]");
         ASSERT_NE(title, nullptr);
-        // The title lies below the labels.
-        EXPECT_GE(title->y, canvas.FindText("50")->y + RecordingCanvas::kTextHeight);
+        // Labels under the ticks, the title 1.5 text heights below them.
+        const test::RecordedText* label = canvas.FindText("50");
+        EXPECT_EQ(label->y, 5);
+        EXPECT_EQ(title->y, label->y + 1.5 * RecordingCanvas::kTextHeight);
+        EXPECT_EQ(canvas.FindText("10") != nullptr && canvas.FindText("7,0") != nullptr, all);
     }
     RecordingCanvas y(60, 400);
     DrawChartAxisY(y, ResetChartAxes(true, 600, 400).y, '.');
@@ -80,7 +83,10 @@ TEST(ChartAxisStrips, SmallChartLabelsFourTicksTheEnlargedAll) {
     // Left of the tick, centred on it.
     EXPECT_EQ(decade->x + 4 * RecordingCanvas::kCharWidth, 60 - 4 - 2);
     EXPECT_EQ(decade->y + RecordingCanvas::kTextHeight / 2, y.lines.back().y1);
-    EXPECT_NE(y.FindText("Objektwinkel [halbes Feld]"), nullptr);
+    // The title is centred along the strip (a recording canvas writes turned text level).
+    const test::RecordedText* title = y.FindText("Objektwinkel [halbes Feld]");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->y + RecordingCanvas::kTextHeight, 200 + 13 * RecordingCanvas::kCharWidth);
 }
 
 TEST(FamilySketches, EveryFamilyHasOneWithAndWithoutRays) {
