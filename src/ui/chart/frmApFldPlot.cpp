@@ -167,10 +167,19 @@ void frmApFldPlot::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
+frmApFldPlot::~frmApFldPlot() {
+    if (m_placed && !m_saved) SaveLocation();
+}
+
 void frmApFldPlot::done(int result) {
+    SaveLocation();
+    QDialog::done(result);
+}
+
+void frmApFldPlot::SaveLocation() {
+    m_saved = true;
     const QRect frame(pos() * kTwipsPerPixel, size() * kTwipsPerPixel);
     UserStore().setValue(kLocationKey, ChartLocationText(frame));
-    QDialog::done(result);
 }
 
 void frmApFldPlot::Refresh() {

@@ -24,6 +24,8 @@ class frmApFldPlot : public QDialog {
 
 public:
     frmApFldPlot(const AppContext& context, const LumarikDocument& doc, QWidget* parent = nullptr);
+    // Closed with the main window: the place is kept all the same.
+    ~frmApFldPlot() override;
 
     // Opens the window without blocking; it deletes itself when closed.
     static frmApFldPlot* Display(const AppContext& context, const LumarikDocument& doc,
@@ -40,6 +42,7 @@ protected:
 private:
     void ShowReadout(ChartPixel pixel);
     void ShowSketches();
+    void SaveLocation();
 
     const LumarikDocument& m_doc;
     ApFldChart* m_chart = nullptr;
@@ -52,6 +55,7 @@ private:
     QListWidget* m_lstSys = nullptr;
     QPushButton* m_comEnd = nullptr;
     bool m_placed = false;
+    bool m_saved = false;
 };
 
 // "left|top|width|height|" in twips, as the per-user store keeps it.
