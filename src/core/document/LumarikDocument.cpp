@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/chart/LensIdeas.h"
 #include "core/document/EntryTexts.h"
 #include "core/document/ValueAsker.h"
 #include "core/format/Format.h"
@@ -42,11 +43,42 @@ std::string AnswerText(double value, char decimal) {
 // ---- undo ------------------------------------------------------------------------------------
 
 void LumarikDocument::TakeBackup(int reason, int index) {
+    if (reason != kBackupChart) DropChartBackup();
     m_backup.TakeBackup(reason, index, m_model, m_options, m_beam);
 }
 
 bool LumarikDocument::Undo() {
+    DropChartBackup();
     return m_backup.Undo(m_model, m_options, m_beam);
+}
+
+// ---- the aperture/field chart ----------------------------------------------------------------
+
+std::optional<ResultsView> LumarikDocument::ApFieldParamsChng(float sNA, float sField) {
+    if (!(sNA >= 0.01f && sNA <= 1.0f && sField >= 0.1f && sField <= 90.0f)) return std::nullopt;
+    if (BeamMode() || m_model.Selected().Count() < kMaxSelected || m_model.NoSolution() ||
+        m_model.ApertureMissing()) {
+        return std::nullopt;
+    }
+    ChartBackup before{m_model.Selected().Records(), m_model.Apertures().Records()};
+    TakeBackup(kBackupChart);
+    // A point the system cannot take leaves it as it was: nothing to show, nothing to undo.
+    if (!ApplyChartPoint(m_model, sNA, sField)) return std::nullopt;
+    m_chartBackup = std::move(before);
+    return m_model.Refresh(true, false);
+}
+
+std::optional<ResultsView> LumarikDocument::UndoChart() {
+    if (!m_chartBackup) return std::nullopt;
+    const ChartBackup backup = std::move(*m_chartBackup);
+    TakeBackup(kBackupChart);
+    DropChartBackup();
+    for (auto [records, saved] : {std::pair{&m_model.Selected(), &backup.selected},
+                                  std::pair{&m_model.Apertures(), &backup.apertures}}) {
+        records->Clear();
+        for (const CVarType& record : *saved) records->AppendCopy(record);
+    }
+    return m_model.Recalculate();
 }
 
 void LumarikDocument::SetSeparators(NumberSeparators separators) {
@@ -447,6 +479,7 @@ void LumarikDocument::Load(const INICode& ini) {
 }
 
 bool LumarikDocument::LoadSystem(const INICode& ini) {
+    DropChartBackup();
     ClearForLoad(m_model);
     for (int axis = 0; axis < kBeamAxes; ++axis) m_beam.Selection(axis).Clear();
     const bool lensComplete = LoadLensSystem(ini, m_model, m_options);

@@ -88,6 +88,18 @@ public:
     bool Undo();
     int LastBackupReason() const { return m_backup.LastReason(); }
 
+    // ---- the aperture/field chart ----
+    // A click on the chart at numerical aperture sNA and half field angle sField (degrees):
+    // refused (nothing) outside 0.01 ≤ sNA ≤ 1 and 0.1 ≤ sField ≤ 90 or while the system
+    // cannot take it (three parameters, a valid calculation and an aperture value needed).
+    // Otherwise it takes an undo step and moves the system there, keeping the chart backup;
+    // nothing either when the system has no solution there (it stays as it was).
+    std::optional<ResultsView> ApFieldParamsChng(float sNA, float sField);
+    // The choice and values before the last chart click, while no other edit came after it.
+    bool ChartUndoAvailable() const { return m_chartBackup.has_value(); }
+    // Puts them back (one undo step) and recalculates; nothing without a chart backup.
+    std::optional<ResultsView> UndoChart();
+
     // ---- the choice of parameters ----
     // A selection box was ticked or unticked: one undo step unless a fourth tick is ignored.
     SelectionResult SelectParameter(int k, bool ticked);
@@ -202,10 +214,18 @@ private:
     std::optional<double> AskNumber(ValueAsker& asker, std::string_view prompt,
                                     std::string_view title, double defaultAnswer) const;
 
+    // Called by every edit: the chart backup belongs to the state right after its click.
+    void DropChartBackup() { m_chartBackup.reset(); }
+
     LumarikCode m_model;
     Options m_options;
     GaussianBeam m_beam;
     DataBackup m_backup;
+    struct ChartBackup {
+        std::vector<CVarType> selected;
+        std::vector<CVarType> apertures;
+    };
+    std::optional<ChartBackup> m_chartBackup;
 };
 
 }  // namespace lumarik

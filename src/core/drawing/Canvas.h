@@ -47,6 +47,11 @@ public:
                       int width) = 0;
     // (x, y) is the top-left corner of the text's box.
     virtual void Text(double x, double y, std::string_view text, Colour colour) = 0;
+    // Text turned to read upwards, as along a y axis; (x, y) is the bottom-left corner of the
+    // turned text's box. A surface that cannot turn text writes it level, ending at y.
+    virtual void TextUp(double x, double y, std::string_view text, Colour colour) {
+        Text(x, y - TextHeight(text), text, colour);
+    }
     virtual double TextWidth(std::string_view text) const = 0;
     virtual double TextHeight(std::string_view text) const = 0;
     // Corners (x1, y1) and (x2, y2) in any order; outlined with a solid pen of width 1.

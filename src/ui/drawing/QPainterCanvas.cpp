@@ -50,6 +50,14 @@ void QPainterCanvas::Text(double x, double y, std::string_view text, Colour colo
     m_painter.drawText(QPointF(x, y + m_metrics.ascent()), s);
 }
 
+void QPainterCanvas::TextUp(double x, double y, std::string_view text, Colour colour) {
+    m_painter.save();
+    m_painter.translate(x, y);
+    m_painter.rotate(-90.0);
+    Text(0.0, 0.0, text, colour);
+    m_painter.restore();
+}
+
 double QPainterCanvas::TextWidth(std::string_view text) const {
     return m_metrics.horizontalAdvance(
         QString::fromUtf8(text.data(), static_cast<int>(text.size())));

@@ -25,6 +25,7 @@ public:
     void Line(double x1, double y1, double x2, double y2, Colour colour, PenStyle style,
               int width) override;
     void Text(double x, double y, std::string_view text, Colour colour) override;
+    void TextUp(double x, double y, std::string_view text, Colour colour) override;
     double TextWidth(std::string_view text) const override;
     double TextHeight(std::string_view text) const override;
     void Box(double x1, double y1, double x2, double y2, Colour colour, bool filled) override;

@@ -24,6 +24,7 @@
 
 #include "core/model/ModelTexts.h"
 #include "ui/beam/BeamExtraPanel.h"
+#include "ui/chart/ChartTexts.h"
 #include "ui/drawing/DrawingView.h"
 #include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/mainwindow/WindowHelpers.h"
@@ -525,6 +526,7 @@ QWidget* frmLumarik::BuildExtraInfo() {
     layout->setColumnStretch(0, 3);
     layout->setColumnStretch(1, 2);
     m_tabExtraInfo->addTab(page, windowtexts::kTabDepthOfField);
+    m_tabExtraInfo->addTab(BuildChartPage(), charttexts::kTab);
     m_tabExtraInfo->setVisible(false);
     return m_tabExtraInfo;
 }

@@ -394,6 +394,7 @@ void frmLumarik::ShowResults(const ResultsView& view) {
     // stored as an NA.
     m_comApFNosStandard->setVisible(view.apertureRowVisible &&
                                     m_model.Apertures().Contains(kApFNumber));
+    RefreshChart();
 }
 
 void frmLumarik::StandardFNumbersClicked() {

@@ -2,6 +2,7 @@
 // the first-order model and forwards every user action to it; it computes nothing itself.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -30,8 +31,11 @@ class QTabWidget;
 
 namespace lumarik {
 
+class ApFldChart;
 class BeamExtraPanel;
 class DrawingView;
+class frmApFldPlot;
+struct ChartPixel;
 
 // The widgets of one value row: caption and value box, and in the slider container the
 // two limit boxes, the slider and its caption.
@@ -125,6 +129,14 @@ private:
     void ConnectResultsExport(QListWidget* names, QListWidget* values);
     void CopyResults(const QListWidget* names, const QListWidget* values);
     void SaveResults(const QListWidget* names, const QListWidget* values);
+    // The aperture/field chart (MainWindowChart.cpp).
+    QWidget* BuildChartPage();
+    // The chart follows the system after every cycle; the enlarged window as well.
+    void RefreshChart();
+    void ChartHovered(ChartPixel pixel);
+    void ChartClicked(const ApFldChart& chart, ChartPixel pixel);
+    void ChartUndoClicked();
+    void ChartEnlargeClicked();
 
     // Handlers.
     void SelectParameter(int k);
@@ -254,6 +266,14 @@ private:
     QPushButton* m_comApFNosStandard = nullptr;
     bool m_shownOnce = false;
     QPushButton* m_comEnd = nullptr;
+
+    // The aperture/field chart on the extra-information tab.
+    ApFldChart* m_apFldChart = nullptr;
+    QLabel* m_lblApFldFNosEff = nullptr;
+    QLabel* m_lblApFldLensClass = nullptr;
+    QPushButton* m_comApFldEnlarge = nullptr;
+    QPushButton* m_comApFldUndo = nullptr;
+    QPointer<frmApFldPlot> m_frmApFldPlot;
 
     // The beam mode.
     QCheckBox* m_chkGaussBeamMode = nullptr;

@@ -102,6 +102,21 @@ QRect PlaceWindow(const QString& stored, int defaultWidth, int defaultHeight,
     return QRect(left, top, width, height);
 }
 
+QVector<QRect> ScreensInTwips() {
+    QVector<QRect> screens;
+    QList<QScreen*> all = QGuiApplication::screens();
+    if (QScreen* primary = QGuiApplication::primaryScreen()) {
+        all.removeAll(primary);
+        all.prepend(primary);
+    }
+    for (QScreen* s : all) {
+        const QRect a = s->availableGeometry();
+        screens.append(QRect(a.left() * kTwipsPerPixel, a.top() * kTwipsPerPixel,
+                             a.width() * kTwipsPerPixel, a.height() * kTwipsPerPixel));
+    }
+    return screens;
+}
+
 AppContext ProgramContext(const QString& binDir, Prompter* prompter) {
     const QDir programDir(binDir);
     if (programDir.exists(QString::fromUtf8(kSampleIndexFile.data(), kSampleIndexFile.size()))) {
@@ -194,17 +209,7 @@ void CSApplication::FormPosnSave(QWidget* frm, bool /*bMain*/) const {
 void CSApplication::FormPosnGet(QWidget* frm, int defaultWidth, int defaultHeight) const {
     const QString stored =
         QString::fromStdString(Settings().ReadString(kPositionsSection, PositionKey(frm), ""));
-    QVector<QRect> screens;
-    QList<QScreen*> all = QGuiApplication::screens();
-    if (QScreen* primary = QGuiApplication::primaryScreen()) {
-        all.removeAll(primary);
-        all.prepend(primary);
-    }
-    for (QScreen* s : all) {
-        const QRect a = s->availableGeometry();
-        screens.append(QRect(a.left() * kTwipsPerPixel, a.top() * kTwipsPerPixel,
-                             a.width() * kTwipsPerPixel, a.height() * kTwipsPerPixel));
-    }
+    const QVector<QRect> screens = ScreensInTwips();
     const bool resizable = frm->minimumSize() != frm->maximumSize();
     const QRect r = PlaceWindow(stored, defaultWidth, defaultHeight, screens, resizable,
                                 frm->size() * kTwipsPerPixel, frm->minimumSize() * kTwipsPerPixel);

@@ -27,6 +27,9 @@ QRect PlaceWindow(const QString& stored, int defaultWidth, int defaultHeight,
                   const QVector<QRect>& screens, bool resizable, QSize fixedSize = {},
                   QSize leastSize = {});
 
+// The available desktop areas of every screen in twips, the primary one first.
+QVector<QRect> ScreensInTwips();
+
 // The context of the program in `binDir`. With the sample catalogue beside it (the build tree,
 // an unpacked copy) all its files live there. Otherwise it is installed under a prefix: it reads
 // its data from <prefix>/share/lumarik and keeps its settings and UserData/ in the per-user

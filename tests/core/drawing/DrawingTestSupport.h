@@ -39,6 +39,7 @@ public:
         ++clears;
         boxes = 0;
         lines.clear();
+        polylines.clear();
         texts.clear();
     }
     void Line(double x1, double y1, double x2, double y2, Colour c, PenStyle s, int w) override {
@@ -53,7 +54,11 @@ public:
     double TextHeight(std::string_view) const override { return kTextHeight; }
     void Box(double, double, double, double, Colour, bool) override { ++boxes; }
     void Circle(double, double, double, Colour, bool) override {}
-    void Polyline(const std::vector<PixelPoint>&, Colour, PenStyle, int) override {}
+    void Polyline(const std::vector<PixelPoint>& points, Colour c, PenStyle s, int w) override {
+        if (points.empty()) return;
+        polylines.push_back(
+            {points.front().x, points.front().y, points.back().x, points.back().y, c, s, w});
+    }
 
     const RecordedText* FindText(std::string_view text) const {
         const auto it = std::find_if(texts.begin(), texts.end(),
@@ -87,6 +92,7 @@ public:
 
     int clears = 0;
     int boxes = 0;
+    std::vector<RecordedLine> polylines;  // first and last point
     std::vector<RecordedLine> lines;
     std::vector<RecordedText> texts;
 

@@ -1,0 +1,46 @@
+// The aperture/field chart painted on a Canvas: the plot with the family areas, their names,
+// the highlighted areas under the mouse and the cross of the current system; the two axis
+// strips; and the cross-section sketches of the design families. The small chart, the
+// enlarged window and an exported picture all paint through these.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "core/chart/LensIdeas.h"
+#include "core/drawing/Canvas.h"
+
+namespace lumarik {
+
+struct ChartStyle {
+    bool longNames = false;  // the enlarged window names the families in full
+    int highlightWidth = 2;  // the frame of an area under the mouse (3 in the enlarged window)
+    bool highlight = true;   // green frames; otherwise black
+};
+
+struct ChartScene {
+    const std::vector<LensTypeEntry>& entries;
+    const std::vector<std::vector<ChartPixel>>& regions;  // parallel to entries
+    const ChartAxes& axes;
+    std::vector<int> hits;              // areas under the mouse
+    std::optional<ChartPoint> current;  // the system, drawn as a red cross
+};
+
+// Clears the plot and draws every area, every name and then the overlay; on a picture without
+// a plot area only the clearing.
+void DrawChartPlot(Canvas& canvas, const ChartScene& scene, const ChartStyle& style);
+// What changes with the mouse and the system: the highlight frames of the hit areas and the
+// cross. A window keeps the rest as a picture and paints only this over it.
+void DrawChartOverlay(Canvas& canvas, const ChartScene& scene, const ChartStyle& style);
+
+// The x strip as wide as the plot: ticks at the F-numbers, their labels (all, or only those of
+// the small chart) and the title below. The y strip as high as the plot: a tick and label at
+// each decade and the title turned along it.
+void DrawChartAxisX(Canvas& canvas, const ChartAxis& x, bool allLabels, char decimal);
+void DrawChartAxisY(Canvas& canvas, const ChartAxis& y, char decimal);
+
+// A simple cross-section of family `entry` of the lens or mirror catalogue, scaled into the
+// canvas, optionally with rays from a distant object; a blank canvas for an unknown entry.
+void DrawFamilySketch(Canvas& canvas, bool mirror, int entry, bool withRays);
+
+}  // namespace lumarik

@@ -1,0 +1,155 @@
+#include "ui/chart/ApFldChart.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/chart/ChartTexts.h"
+#include "ui/drawing/QPainterCanvas.h"
+#include "ui/shell/UserStore.h"
+
+namespace lumarik {
+
+QFont SmallChartFont() {
+    QFont font = QApplication::font();
+    font.setPointSize(7);
+    return font;
+}
+
+class ApFldPlotView : public QWidget {
+public:
+    explicit ApFldPlotView(ApFldChart& chart) : m_chart(chart) {
+        setObjectName(QStringLiteral("pctApFldPlot"));
+        setAccessibleName(charttexts::kAccPlot);
+        setMouseTracking(true);
+        setFont(SmallChartFont());
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        m_chart.PaintPlot(painter, size());
+    }
+    void resizeEvent(QResizeEvent*) override { m_chart.Rebuild(); }
+    void mouseMoveEvent(QMouseEvent* event) override { m_chart.MouseAt(At(event)); }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+            emit m_chart.Clicked(At(event));
+        }
+    }
+    void leaveEvent(QEvent*) override { m_chart.MouseLeft(); }
+
+private:
+    static ChartPixel At(const QMouseEvent* event) {
+        const QPoint p = event->position().toPoint();
+        return {p.x(), p.y()};
+    }
+    ApFldChart& m_chart;
+};
+
+class ApFldAxisView : public QWidget {
+public:
+    ApFldAxisView(ApFldChart& chart, bool vertical) : m_chart(chart), m_vertical(vertical) {
+        setObjectName(vertical ? QStringLiteral("pctApFldAxisY") : QStringLiteral("pctApFldAxisX"));
+        setFont(SmallChartFont());
+        const QFontMetrics metrics(font());
+        if (vertical) {
+            setFixedWidth(metrics.height() + metrics.horizontalAdvance(QStringLiteral("100.0")) +
+                          10);
+        } else {
+            setFixedHeight(metrics.height() * 7 / 2 + 6);
+        }
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        QPainterCanvas canvas(painter, size());
+        const char decimal = UserSeparators().decimal;
+        if (m_vertical) {
+            DrawChartAxisY(canvas, m_chart.Axes().y, decimal);
+        } else {
+            DrawChartAxisX(canvas, m_chart.Axes().x, m_chart.m_enlarged, decimal);
+        }
+    }
+
+private:
+    ApFldChart& m_chart;
+    bool m_vertical;
+};
+
+ApFldChart::ApFldChart(bool enlarged, QWidget* parent) : QWidget(parent), m_enlarged(enlarged) {
+    m_style.longNames = enlarged;
+    m_style.highlightWidth = enlarged ? 3 : 2;
+    m_style.highlight = !enlarged;
+    m_plot = new ApFldPlotView(*this);
+    m_axisX = new ApFldAxisView(*this, false);
+    m_axisY = new ApFldAxisView(*this, true);
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_axisY, 0, 0);
+    layout->addWidget(m_plot, 0, 1);
+    layout->addWidget(m_axisX, 1, 1);
+    m_entries = BuildLensTypeCatalogue(m_mirror);
+    Rebuild();
+}
+
+void ApFldChart::SetMirrorMode(bool mirror) {
+    if (mirror == m_mirror) return;
+    m_mirror = mirror;
+    m_entries = BuildLensTypeCatalogue(mirror);
+    m_hits.clear();
+    Rebuild();
+}
+
+void ApFldChart::SetCurrent(std::optional<ChartPoint> current) {
+    if (current.has_value() == m_current.has_value() &&
+        (!current || (current->na == m_current->na && current->field == m_current->field))) {
+        return;
+    }
+    m_current = current;
+    m_plot->update();
+}
+
+void ApFldChart::Rebuild() {
+    m_axes = ResetChartAxes(m_mirror, m_plot->width(), m_plot->height());
+    m_regions = BuildLensTypeRegions(m_entries, m_axes);
+    m_background = QImage();
+    m_plot->update();
+    m_axisX->update();
+    m_axisY->update();
+}
+
+void ApFldChart::PaintPlot(QPainter& painter, QSize size) {
+    const qreal ratio = m_plot->devicePixelRatioF();
+    if (m_background.isNull() || m_background.size() != size * ratio) {
+        m_background = BlankDrawingImage(size, ratio);
+        QPainter background(&m_background);
+        background.setFont(m_plot->font());
+        QPainterCanvas canvas(background, size);
+        DrawChartPlot(canvas, ChartScene{m_entries, m_regions, m_axes, {}, std::nullopt}, m_style);
+    }
+    painter.drawImage(QPointF(0, 0), m_background);
+    QPainterCanvas canvas(painter, size);
+    DrawChartOverlay(canvas, ChartScene{m_entries, m_regions, m_axes, m_hits, m_current}, m_style);
+}
+
+void ApFldChart::MouseAt(ChartPixel pixel) {
+    std::vector<int> hits = FindLensTypesAt(m_regions, pixel);
+    if (hits != m_hits) {
+        m_hits = std::move(hits);
+        m_plot->update();
+    }
+    emit Hovered(pixel);
+}
+
+void ApFldChart::MouseLeft() {
+    if (m_hits.empty()) return;
+    m_hits.clear();
+    m_plot->update();
+}
+
+}  // namespace lumarik

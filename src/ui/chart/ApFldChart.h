@@ -1,0 +1,69 @@
+// The aperture/field chart as a widget: the plot picture pctApFldPlot between its axis strips
+// pctApFldAxisY (left) and pctApFldAxisX (below), painted through the Canvas. It holds the
+// catalogue of the mode in force, rebuilds axes and areas whenever the plot is resized,
+// highlights the areas under the mouse and reports moves and clicks in plot pixels. The small
+// chart of the main window and the enlarged window each have one.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "core/chart/LensIdeas.h"
+#include "core/drawing/ChartDrawing.h"
+
+namespace lumarik {
+
+class ApFldChart : public QWidget {
+    Q_OBJECT
+
+public:
+    // The enlarged chart names the families in full, labels every tick and frames the areas
+    // under the mouse 3 pixels wide in black; the small one 2 pixels wide in green.
+    explicit ApFldChart(bool enlarged, QWidget* parent = nullptr);
+
+    // The catalogue and axes of lens or mirror systems; nothing when they are in force.
+    void SetMirrorMode(bool mirror);
+    bool MirrorMode() const { return m_mirror; }
+    void SetCurrent(std::optional<ChartPoint> current);
+    std::optional<ChartPoint> Current() const { return m_current; }
+
+    const std::vector<LensTypeEntry>& Entries() const { return m_entries; }
+    const ChartAxes& Axes() const { return m_axes; }
+    // The areas under the mouse, as last found.
+    const std::vector<int>& Hits() const { return m_hits; }
+    QWidget* Plot() const { return m_plot; }
+
+signals:
+    void Hovered(ChartPixel pixel);
+    // The mouse button was released over the plot.
+    void Clicked(ChartPixel pixel);
+
+private:
+    friend class ApFldPlotView;
+    friend class ApFldAxisView;
+    void Rebuild();
+    void PaintPlot(QPainter& painter, QSize size);
+    void MouseAt(ChartPixel pixel);
+    void MouseLeft();
+
+    bool m_enlarged;
+    bool m_mirror = false;
+    ChartStyle m_style;
+    std::vector<LensTypeEntry> m_entries;
+    ChartAxes m_axes;
+    std::vector<std::vector<ChartPixel>> m_regions;
+    std::vector<int> m_hits;
+    std::optional<ChartPoint> m_current;
+    // The areas and names as painted at the last rebuild; moves paint the overlay on it.
+    QImage m_background;
+    QWidget* m_plot = nullptr;
+    QWidget* m_axisX = nullptr;
+    QWidget* m_axisY = nullptr;
+};
+
+// The application font at 7 pt, for the chart's pictures and read-out.
+QFont SmallChartFont();
+
+}  // namespace lumarik
