@@ -14,3 +14,24 @@ inline constexpr std::string_view kImageAtInfinity = "o' [unendlich]";
 inline constexpr std::string_view kImageRemote = "o' [entfernt]";
 
 }  // namespace lumarik::drawtexts
+
+namespace lumarik::drawtexts {
+
+// The beam drawing: entries of the scale list (the second-last keeps its trailing blank), the
+// section names of a laser diode and the parts of the mouse read-out.
+inline constexpr std::string_view kBeamScales[7] = {"automatische Zeichnungsskalierung",
+                                                    "Fester Abstand von der Objektgröße",
+                                                    "Fester Abstand ± Linsenposition",
+                                                    "Fester Abstand von der Bildgröße",
+                                                    "2-fache Schnittweite ",
+                                                    "3-fache Schnittweite",
+                                                    "4-fache Schnittweite"};
+inline constexpr std::string_view kSectionX = "x Sektion";
+inline constexpr std::string_view kSectionY = "y Sektion";
+inline constexpr std::string_view kToObject = "Abstand zur Objektgröße ";
+inline constexpr std::string_view kToImage = "Abstand zur Bildgröße ";
+inline constexpr std::string_view kRadius = " Radius: ";
+inline constexpr std::string_view kCurvature = " Krümmungsradius ";
+inline constexpr std::string_view kPlane = "plan";
+
+}  // namespace lumarik::drawtexts

@@ -382,7 +382,7 @@ void frmLumarik::ShowResults(const ResultsView& view) {
     m_lblInvalidCalcs->setStyleSheet(ColourStyle(kColourRed));
     m_lblInvalidCalcs->setVisible(view.showNoSolution);
     ShowLabel(m_lblVirtualImage, view.virtualLabel);
-    m_pctDrg->update();
+    m_pctDrg->Redraw();
     // The standard F-numbers fit only the F-number: picked while NA is chosen they would be
     // stored as an NA.
     m_comApFNosStandard->setVisible(view.apertureRowVisible &&

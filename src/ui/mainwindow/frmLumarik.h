@@ -8,6 +8,7 @@
 
 #include "core/document/LumarikDocument.h"
 #include "core/drawing/DrgRoutines.h"
+#include "core/drawing/DrgRoutinesGB.h"
 #include "core/drawing/DrgTouch.h"
 #include "core/model/LumarikCode.h"
 #include "core/model/ModelDiagnostics.h"
@@ -55,6 +56,8 @@ public:
     const LumarikCode& Model() const { return m_doc.Model(); }
     // The state of the last drawing on the screen (transform, grab handles).
     const DrgRoutines& Drawing() const { return m_drawing; }
+    // The same for the beam drawing.
+    const DrgRoutinesGB& BeamDrawing() const { return m_beamDrawing; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -105,6 +108,10 @@ private:
     void DrawingPressed(double x, double y);
     void DrawingMoved(double x, double y);
     void DrawingReleased();
+    // The beam read-out follows the mouse over the picture (beam mode, no drag).
+    void DrawingHovered(double x, double y);
+    void HideReadout();
+    void BeamDrawingPressed(double x, double y);
     void AfterDragChange();
     QImage DrawingImage(qreal ratio) const;
     void CopyDrawing();
@@ -201,6 +208,8 @@ private:
     DrawingView* m_pctDrg = nullptr;
     DrgRoutines m_drawing;
     DrgTouch m_touch;
+    DrgRoutinesGB m_beamDrawing;
+    BeamReadout m_readout;
 
     QTabWidget* m_tabOptions = nullptr;
     QListWidget* m_lstMirrorMode = nullptr;
