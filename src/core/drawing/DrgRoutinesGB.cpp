@@ -465,7 +465,7 @@ bool DrgRoutinesGB::RedrawBeam(Canvas& canvas, const GaussianBeam& beam,
         StoreHandles(beam);
     }
     const int drawn = std::min(sections, m_sectionCount);
-    const bool circularised = sections == 2 && beam.Circularise();
+    const bool circularised = drawn == 2 && beam.Circularise();
     std::array<SectionBeam, 2> read{};
     for (int axis = 0; axis < drawn; ++axis)
         read[static_cast<std::size_t>(axis)] = ReadSection(beam, axis);

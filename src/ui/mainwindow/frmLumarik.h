@@ -58,6 +58,7 @@ public:
     const DrgRoutines& Drawing() const { return m_drawing; }
     // The same for the beam drawing.
     const DrgRoutinesGB& BeamDrawing() const { return m_beamDrawing; }
+    const BeamReadout& Readout() const { return m_readout; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
