@@ -22,7 +22,7 @@ void BM_RedrawBeam(benchmark::State& state) {
     for (int row = 0; row < 3; ++row) doc.CommitValue(row, typed[row].second, "", true, nullptr);
     if (diode) {
         doc.Beam().SwitchDiodeMode(true);
-        doc.Beam().SetDiodeParamValue(0.0008);
+        doc.Beam().SetDiodeParamValue(0.25);
     }
     doc.RecalcBeam();
 

@@ -17,7 +17,7 @@ constexpr double kLabelStrip = 45.0;  // from the panel's bottom edge: the label
 constexpr double kWideAspect = 1.1;
 constexpr double kTallAspect = 0.9;
 constexpr int kEnvelopeSteps = 100;
-constexpr int kInsetSteps = 200;
+constexpr int kInsetSteps = 100;
 constexpr double kInsetHalf = 5.0;  // the insets span −5..5 in both coordinates
 constexpr double kInsetHeightShare = 0.35;
 constexpr double kInsetWidthShare = 0.2;
@@ -42,6 +42,7 @@ constexpr Colour kShadeRed = 0xDCDCFFu;
 constexpr Colour kShadeBlue = 0xFFDCDCu;
 constexpr Colour kPrintShadeRed = 0x7878FFu;
 constexpr Colour kPrintShadeBlue = 0xFF7878u;
+constexpr Colour kInsetAxes = 0xA0A0A0u;
 
 float HandlePixel(double pixels) {
     if (std::isnan(pixels)) return static_cast<float>(kHandleLimit);
@@ -165,8 +166,9 @@ public:
         Label(s.imageWaist, labelTop, symbols.Symbol(kBeamImageDist), colours::kBlue);
         Segment(s.imageWaistMax, 0.0, s.imageWaistMax, s.smallestSpot, colours::kBlack,
                 PenStyle::kSolid);
-        // Often next to the image waist: one row lower.
-        Label(s.imageWaistMax, pointRow, symbols.ResultSymbol(kResImageWaistMax), colours::kBlack);
+        // Often between the image waist and F': a row of its own.
+        Label(s.imageWaistMax, pointRow + m_canvas.TextHeight("s"),
+              symbols.ResultSymbol(kResImageWaistMax), colours::kBlack);
         if (b.DetectorOn()) {
             Segment(s.detector, 0.0, s.detector, s.detectorRadius, colours::kGreen,
                     PenStyle::kDotted);
@@ -209,7 +211,7 @@ private:
         m_canvas.Text(std::round(x), std::round(top), text, colour);
     }
 
-    // w(z) = r·√(1 + ((z − waist)/zr)²)·factor from `from` to `to`, shaded with vertical lines.
+    // w(z) = r·√(1 + ((z − waist)/zr)²)·factor from `from` to `to`, the inside shaded.
     void Envelope(double from, double to, double waist, double r, double lambda, Colour outline,
                   Colour shade) {
         std::vector<PixelPoint> upper;
@@ -223,9 +225,11 @@ private:
             upper.push_back({z, w});
             lower.push_back({z, -w});
         }
-        for (std::size_t i = 0; i < upper.size(); ++i) {
-            Segment(upper[i].x, -upper[i].y, upper[i].x, upper[i].y, shade, PenStyle::kSolid);
-        }
+        std::vector<PixelPoint> inside = upper;
+        inside.insert(inside.end(), lower.rbegin(), lower.rend());
+        inside = ClipPolygon(m_clip, inside);
+        for (PixelPoint& p : inside) p = {m_t.X(p.x), m_t.Y(p.y)};
+        if (inside.size() >= 3) m_canvas.Polygon(inside, shade);
         ClippedPolyline(m_canvas, m_t, m_clip, upper, outline);
         ClippedPolyline(m_canvas, m_t, m_clip, lower, outline);
     }
@@ -253,10 +257,10 @@ void Inset(Canvas& canvas, double left, double bottom, double side, double (*cur
     t.zMin = t.yMin = static_cast<float>(-kInsetHalf);
     t.zMax = t.yMax = static_cast<float>(kInsetHalf);
     const ClipRect clip{-kInsetHalf, kInsetHalf, -kInsetHalf, kInsetHalf};
-    DrawSegment(canvas, t, clip, -kInsetHalf, kInsetHalf, 0.0, 0.0, colours::kBlack,
-                PenStyle::kDotted, 1);
-    DrawSegment(canvas, t, clip, 0.0, 0.0, -kInsetHalf, kInsetHalf, colours::kBlack,
-                PenStyle::kDotted, 1);
+    DrawSegment(canvas, t, clip, -kInsetHalf, kInsetHalf, 0.0, 0.0, kInsetAxes, PenStyle::kSolid,
+                1);
+    DrawSegment(canvas, t, clip, 0.0, 0.0, -kInsetHalf, kInsetHalf, kInsetAxes, PenStyle::kSolid,
+                1);
     canvas.Text(left + side - canvas.TextWidth(xLabel) - 2.0,
                 bottom - canvas.TextHeight(xLabel) - 1.0, xLabel, colours::kBlack);
     canvas.Text(left + 2.0, bottom - side + 1.0, yLabel, colours::kBlack);
@@ -494,8 +498,10 @@ bool DrgRoutinesGB::RedrawBeam(Canvas& canvas, const GaussianBeam& beam,
             canvas.Text(section.plotLeft + kLabelGap, section.plotTop + row, name,
                         axis == 0 ? colours::kRed : colours::kBlue);
         }
-        const double side = std::min(kInsetHeightShare * (section.plotBottom - section.plotTop),
-                                     kInsetWidthShare * (section.plotRight - section.plotLeft));
+        // Whole pixels keep the frames sharp.
+        const double side =
+            std::floor(std::min(kInsetHeightShare * (section.plotBottom - section.plotTop),
+                                kInsetWidthShare * (section.plotRight - section.plotLeft)));
         if (side >= kInsetLeast && (axis == 0 || m_layout != BeamLayout::kOne)) {
             const bool plotted = s.focal != 0.0;
             Inset(canvas, section.panelLeft + kPlotInset, section.plotBottom, side, ImageOverFocal,

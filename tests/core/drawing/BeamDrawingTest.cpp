@@ -34,7 +34,7 @@ struct Beam {
     }
     void Diode() {
         doc.Beam().SwitchDiodeMode(true);
-        doc.Beam().SetDiodeParamValue(0.0008);  // w of the y section, the x section has 0.4 mrad
+        doc.Beam().SetDiodeParamValue(0.25);  // r of the y section, half that of the x section
         doc.RecalcBeam();
     }
     bool Draw(double width = 900.0, double height = 600.0) {
