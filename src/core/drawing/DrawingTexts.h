@@ -1,5 +1,6 @@
-// The German labels of the object and image arrows in the system drawing. The cardinal
-// points are labelled with the catalogue's display symbols.
+// The German texts of the drawings: the labels of the object and image arrows in the system
+// drawing (the cardinal points are labelled with the catalogue's display symbols), and the scale
+// list, section names and mouse read-out of the beam drawing.
 #pragma once
 
 #include <string_view>

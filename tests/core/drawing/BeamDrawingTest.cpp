@@ -242,10 +242,10 @@ TEST_P(BeamDrag, EachHandleDragsItsValueProportionally) {
     const DragCase& c = GetParam();
     Beam beam(c.typed);
     const bool detector = std::string(c.name) == "Detector";
-    const bool plane = std::string(c.name) == "RearPlane";
+    const bool rearPlane = std::string(c.name) == "RearPlane";
     EffectiveConstants& constants = beam.doc.Model().Constants();
-    constants.SetAdvancedOptions(plane);
-    constants.SetD(plane ? 10.0f : 0.0f);
+    constants.SetAdvancedOptions(rearPlane);
+    constants.SetD(rearPlane ? 10.0f : 0.0f);
     beam.doc.Beam().SetDetectorOn(detector);
     beam.doc.Beam().SetDetectorDistance(50.0);
     beam.doc.RecalcBeam();
@@ -260,16 +260,19 @@ TEST_P(BeamDrag, EachHandleDragsItsValueProportionally) {
     };
     const double start = c.number >= 0 ? beam.Value(c.number) : value();
 
-    const double x = h[static_cast<std::size_t>(c.x)];
-    const double y = h[static_cast<std::size_t>(c.y)];
-    const BeamPress press = beam.doc.StartBeamDrag(x + 1.0, y + 1.0, beam.drawing.Handles());
+    // A plane is held halfway up, beyond the reach of a point at its end.
+    const bool plane = c.y == kBeamHandleLensRadiusY;
+    const double x = h[static_cast<std::size_t>(c.x)] + 1.0;
+    const double y = plane ? (h[kBeamHandleAxisY] + h[kBeamHandleLensRadiusY]) / 2.0
+                           : h[static_cast<std::size_t>(c.y)] + 1.0;
+    const BeamPress press = beam.doc.StartBeamDrag(x, y, beam.drawing.Handles());
     ASSERT_NE(press.grab, kBeamGrabNone);
     EXPECT_EQ(list.Numbers(), c.chosenAfterPress);
     EXPECT_EQ(press.selectionChanged, before != c.chosenAfterPress);
     EXPECT_NEAR(value(), start, 1e-6 * std::fabs(start));
 
     const double ref = h[static_cast<std::size_t>(c.reference)];
-    const double pressed = c.vertical ? y + 1.0 : x + 1.0;
+    const double pressed = c.vertical ? y : x;
     for (double factor : {1.5, -0.5}) {
         const double to = ref + factor * (pressed - ref);
         EXPECT_TRUE(beam.doc.MoveBeamDrag(c.vertical ? x : to, c.vertical ? to : y).shown);
@@ -292,7 +295,7 @@ INSTANTIATE_TEST_SUITE_P(Handles, BeamDrag, testing::ValuesIn(kDrags),
                          });
 
 // A press that would leave no valid choice, or on a handle that circularisation fixes, starts
-// no drag and changes nothing.
+// no drag and changes nothing; f' still drags under circularisation.
 TEST(BeamDrag, APressWithoutAnAdmissibleChoiceIsIgnored) {
     Beam objectSide;
     ASSERT_TRUE(objectSide.Draw());
@@ -315,6 +318,9 @@ TEST(BeamDrag, APressWithoutAnAdmissibleChoiceIsIgnored) {
                   .grab,
               kBeamGrabNone);
     EXPECT_FALSE(circular.doc.BeamDragging());
+    const BeamPress focus = circular.doc.StartBeamDrag(c[kBeamHandleFX], c[kBeamHandleAxisY],
+                                                       circular.drawing.Handles());
+    EXPECT_EQ(focus.grab, kBeamGrabFrontFocus);
 }
 
 }  // namespace
