@@ -187,26 +187,27 @@ bool GaussianBeam::RemoveBeamVar(int axis, int number) {
     return m_lists[AxisIndex(axis)].Remove(number);
 }
 
-BeamSelectionCheck GaussianBeam::CheckBeamSelection(int axis, int number) {
-    if (!ValidAxis(axis)) return {};
-    const std::vector<int> numbers = m_lists[AxisIndex(axis)].Numbers();
+BeamSelectionCheck CheckBeamNumbers(const std::vector<int>& numbers) {
     int objectCount = 0;
     int imageCount = 0;
     for (int n : numbers) {
         objectCount += IsObjectBeamNumber(n) ? 1 : 0;
         imageCount += IsImageBeamNumber(n) ? 1 : 0;
     }
-    BeamSelectionCheck check;
-    if (objectCount > 1 || imageCount > 1) {
-        check = {false, beamtexts::kOneBeamPerSide};
-    } else if (numbers.size() == 3) {
-        if (numbers[2] < kFirstObjectBeam) {
-            check = {false, beamtexts::kNeedBeamOption};
-        } else if (numbers[0] == kBeamMag &&
-                   (IsObjectBeamNumber(numbers[1]) || IsImageBeamNumber(numbers[2]))) {
-            check = {false, beamtexts::kInconsistentMagnification};
+    if (objectCount > 1 || imageCount > 1) return {false, beamtexts::kOneBeamPerSide};
+    if (numbers.size() == 3) {
+        if (numbers[2] < kFirstObjectBeam) return {false, beamtexts::kNeedBeamOption};
+        if (numbers[0] == kBeamMag &&
+            (IsObjectBeamNumber(numbers[1]) || IsImageBeamNumber(numbers[2]))) {
+            return {false, beamtexts::kInconsistentMagnification};
         }
     }
+    return {};
+}
+
+BeamSelectionCheck GaussianBeam::CheckBeamSelection(int axis, int number) {
+    if (!ValidAxis(axis)) return {};
+    const BeamSelectionCheck check = CheckBeamNumbers(m_lists[AxisIndex(axis)].Numbers());
     if (!check.accepted) RemoveBeamVar(axis, number);
     return check;
 }

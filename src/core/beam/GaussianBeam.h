@@ -72,6 +72,9 @@ struct BeamSelectionCheck {
     std::string_view message;  // the refusal to show (exclamation icon, OK button)
 };
 
+// The selection rules on chosen numbers in ascending order.
+BeamSelectionCheck CheckBeamNumbers(const std::vector<int>& numbers);
+
 enum class BeamSelectOutcome {
     kAccepted,     // run the beam calculation cycle next
     kIgnoredFull,  // a fourth box: untick it silently, nothing changed

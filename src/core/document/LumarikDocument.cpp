@@ -148,6 +148,53 @@ BeamOptionCommit LumarikDocument::CommitBeamWavelength(std::string_view typed) {
     return commit;
 }
 
+// ---- the beam drawing ------------------------------------------------------------------------
+
+BeamDrawOptions LumarikDocument::BeamDrawing(bool printing) const {
+    BeamDrawOptions options;
+    options.scaleMode = m_options.beamDrawScaleType;
+    options.fixedDistance = m_options.beamDrawScale;
+    options.drawPoints = m_options.drawPoints;
+    options.printing = printing;
+    return options;
+}
+
+bool LumarikDocument::SetBeamDrawScaleType(int mode) {
+    if (mode < 0 || mode >= kScaleModeCount || mode == m_options.beamDrawScaleType) return false;
+    m_options.beamDrawScaleType = mode;
+    return true;
+}
+
+std::string LumarikDocument::BeamDrawScaleText() const {
+    if (!BeamDrawScaleEnabled()) return {};
+    return Format(FixedDistanceInUse(m_beam, m_options.beamDrawScale), "0.0mm",
+                  m_model.DecimalSeparator());
+}
+
+BeamOptionCommit LumarikDocument::CommitBeamDrawScale(std::string_view typed) {
+    BeamOptionCommit commit;
+    const std::optional<double> v = Accept(typed);
+    if (v && *v > 0.0 && FitsSingle(*v) && *v != m_options.beamDrawScale) {
+        m_options.beamDrawScale = *v;
+        commit.stored = true;
+    }
+    commit.boxText = BeamDrawScaleText();
+    return commit;
+}
+
+BeamPress LumarikDocument::StartBeamDrag(double x, double y, const BeamHandles& handles) {
+    return m_beamTouch.DragHitTest(x, y, m_beam, m_model.Constants(), handles,
+                                   [this] { TakeBackup(kBackupBeamValue); });
+}
+
+BeamView LumarikDocument::MoveBeamDrag(double x, double y) {
+    const int position = m_beamTouch.DragMove(x, y, m_beam, m_model.Constants(),
+                                              [this] { TakeBackup(kBackupBeamValue); });
+    if (position < 0) return {};
+    if (position == 1 || position == 2) m_beam.CoupleCircularisationPartner(position);
+    return RecalcBeam();
+}
+
 // ---- rows ------------------------------------------------------------------------------------
 
 VarCollection& LumarikDocument::RowCollection(int row) {

@@ -12,6 +12,8 @@
 
 #include "core/backup/DataBackup.h"
 #include "core/beam/GaussianBeam.h"
+#include "core/drawing/DrgRoutinesGB.h"
+#include "core/drawing/DrgTouchGB.h"
 #include "core/format/NumberInput.h"
 #include "core/ini/INICode.h"
 #include "core/model/LumarikCode.h"
@@ -121,6 +123,25 @@ public:
     BeamOptionCommit CommitBeamWavelength(std::string_view typed);
     std::string BeamWavelengthText() const;
 
+    // ---- the beam drawing ----
+    BeamDrawOptions BeamDrawing(bool printing = false) const;
+    // The scale list's entry; false when it was already in force.
+    bool SetBeamDrawScaleType(int mode);
+    // The fixed-distance box: the distance in use ("0.0mm") for the modes that use one, else
+    // empty and disabled.
+    std::string BeamDrawScaleText() const;
+    bool BeamDrawScaleEnabled() const { return ScaleModeUsesDistance(m_options.beamDrawScaleType); }
+    // A typed fixed distance: a number > 0 that a value box would take is stored (no undo step:
+    // it changes only the picture); anything else restores the box.
+    BeamOptionCommit CommitBeamDrawScale(std::string_view typed);
+    // The beam drag: a press on a handle of the screen drawing, the moves, the release. A move
+    // that changed a value solves the beam (one undo step for the whole drag, before its first
+    // change); `shown` is false when it changed nothing.
+    BeamPress StartBeamDrag(double x, double y, const BeamHandles& handles);
+    BeamView MoveBeamDrag(double x, double y);
+    bool EndBeamDrag() { return m_beamTouch.EndDrag(); }
+    bool BeamDragging() const { return m_beamTouch.Dragging(); }
+
     // ---- the value rows ----
     // In beam mode rows 0..2 edit the beam quantities of the x section and row 3 has none.
     bool RowHasRecord(int row) const;
@@ -226,6 +247,7 @@ private:
         std::vector<CVarType> apertures;
     };
     std::optional<ChartBackup> m_chartBackup;
+    DrgTouchGB m_beamTouch;
 };
 
 }  // namespace lumarik

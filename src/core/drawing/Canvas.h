@@ -59,6 +59,13 @@ public:
     virtual void Circle(double x, double y, double radius, Colour colour, bool filled) = 0;
     virtual void Polyline(const std::vector<PixelPoint>& points, Colour colour, PenStyle style,
                           int width) = 0;
+    // The closed polygon filled, without an outline. A canvas that cannot fill draws the edge.
+    virtual void Polygon(const std::vector<PixelPoint>& points, Colour colour) {
+        if (points.empty()) return;
+        std::vector<PixelPoint> closed = points;
+        closed.push_back(points.front());
+        Polyline(closed, colour, PenStyle::kSolid, 1);
+    }
 };
 
 }  // namespace lumarik

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace lumarik {
 namespace {
@@ -69,6 +70,46 @@ bool ClipSegment(const ClipRect& clip, double& z1, double& y1, double& z2, doubl
         }
     }
     return false;
+}
+
+std::vector<PixelPoint> ClipPolygon(const ClipRect& clip, const std::vector<PixelPoint>& polygon) {
+    // Each edge of the rectangle as "inside" and the crossing of an edge of the polygon with it.
+    struct Border {
+        bool vertical;  // a border at constant z
+        double at;
+        bool keepAbove;
+    };
+    const Border borders[] = {{true, clip.zMin, true},
+                              {true, clip.zMax, false},
+                              {false, clip.yMin, true},
+                              {false, clip.yMax, false}};
+    std::vector<PixelPoint> points = polygon;
+    for (const Border& b : borders) {
+        if (points.empty()) break;
+        const auto inside = [&](const PixelPoint& p) {
+            const double v = b.vertical ? p.x : p.y;
+            return b.keepAbove ? v >= b.at : v <= b.at;
+        };
+        const auto cross = [&](const PixelPoint& p, const PixelPoint& q) {
+            const double t = b.vertical ? (b.at - p.x) / (q.x - p.x) : (b.at - p.y) / (q.y - p.y);
+            return b.vertical ? PixelPoint{b.at, p.y + t * (q.y - p.y)}
+                              : PixelPoint{p.x + t * (q.x - p.x), b.at};
+        };
+        std::vector<PixelPoint> kept;
+        kept.reserve(points.size() + 4);
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const PixelPoint& p = points[i];
+            const PixelPoint& q = points[(i + 1) % points.size()];
+            if (inside(p)) {
+                kept.push_back(p);
+                if (!inside(q)) kept.push_back(cross(p, q));
+            } else if (inside(q)) {
+                kept.push_back(cross(p, q));
+            }
+        }
+        points = std::move(kept);
+    }
+    return points;
 }
 
 bool DrawSegment(Canvas& canvas, const DrawTransform& transform, const ClipRect& clip, double z1,

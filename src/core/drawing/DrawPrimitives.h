@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "core/drawing/Canvas.h"
 
@@ -48,6 +49,10 @@ struct ClipRect {
 // computed from the other end, so an end at the infinity marker (1e20) leaves no rounding
 // error on the border.
 bool ClipSegment(const ClipRect& clip, double& z1, double& y1, double& z2, double& y2);
+
+// Sutherland–Hodgman: the part of the closed polygon (z, y in x, y) inside the rectangle; empty
+// when nothing is left.
+std::vector<PixelPoint> ClipPolygon(const ClipRect& clip, const std::vector<PixelPoint>& polygon);
 
 // Clips (z1, y1)–(z2, y2), maps what is left to whole pixels and draws it; true when drawn.
 bool DrawSegment(Canvas& canvas, const DrawTransform& transform, const ClipRect& clip, double z1,

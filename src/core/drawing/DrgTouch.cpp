@@ -124,8 +124,13 @@ std::optional<std::vector<Replacement>> PlanChoice(const std::vector<int>& numbe
     return std::nullopt;
 }
 
-// A record that enters the choice by a drag keeps its current value, with limits opened
-// around it as for a carried value.
+std::optional<float> AsSingle(double value) {
+    if (!FitsSingle(value)) return std::nullopt;
+    return static_cast<float>(value);
+}
+
+}  // namespace
+
 void ReplaceKeepingValue(VarCollection& collection, int oldNumber, int newNumber, float value,
                          float margin) {
     CVarType limits;
@@ -134,8 +139,7 @@ void ReplaceKeepingValue(VarCollection& collection, int oldNumber, int newNumber
                        limits.sLimLow, limits.sLimHih);
 }
 
-// Writes a dragged value into its record; the slider limits follow as for a typed value.
-void WriteValue(VarCollection& collection, int position, float value, float margin) {
+void WriteDraggedValue(VarCollection& collection, int position, float value, float margin) {
     CVarType record = collection.Item(position);
     collection.SetVarValue(position, value);
     collection.SetVarValDef(position, true);
@@ -145,13 +149,6 @@ void WriteValue(VarCollection& collection, int position, float value, float marg
     collection.SetLimLowDef(position, record.bLimLowDef);
     collection.SetLimHihDef(position, record.bLimHihDef);
 }
-
-std::optional<float> AsSingle(double value) {
-    if (!FitsSingle(value)) return std::nullopt;
-    return static_cast<float>(value);
-}
-
-}  // namespace
 
 GrabType DrgTouch::FindGrab(double x, double y, const GrabHandles& handles, const LumarikCode& code,
                             const Options& options) {
@@ -289,9 +286,9 @@ bool DrgTouch::DragMove(double x, double y, LumarikCode& code,
         m_changeAnnounced = true;
     }
     const float margin = code.LimitMargin();
-    if (distance) WriteValue(selected, distancePosition, *distance, margin);
-    if (height) WriteValue(selected, heightPosition, *height, margin);
-    if (aperture) WriteValue(code.Apertures(), 1, *aperture, margin);
+    if (distance) WriteDraggedValue(selected, distancePosition, *distance, margin);
+    if (height) WriteDraggedValue(selected, heightPosition, *height, margin);
+    if (aperture) WriteDraggedValue(code.Apertures(), 1, *aperture, margin);
     if (separation) code.Constants().SetD(*separation);
     return true;
 }

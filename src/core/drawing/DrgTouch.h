@@ -11,7 +11,15 @@
 namespace lumarik {
 
 class LumarikCode;
+class VarCollection;
 struct Options;
+
+// A record that enters the choice by a drag keeps its value, with limits opened around it as
+// for a carried value.
+void ReplaceKeepingValue(VarCollection& collection, int oldNumber, int newNumber, float value,
+                         float margin);
+// Writes a dragged value into the record at `position`; the limits follow as for a typed value.
+void WriteDraggedValue(VarCollection& collection, int position, float value, float margin);
 
 // What a press grabbed; FindGrab gives the order in which the handles are tested.
 enum GrabType : int {

@@ -17,6 +17,7 @@
 
 #include "core/backup/DataBackup.h"
 #include "core/beam/BeamTexts.h"
+#include "core/drawing/DrawingTexts.h"
 #include "ui/beam/BeamPanelTexts.h"
 #include "ui/shell/CSApplication.h"
 #include "ui/shell/SelectOnFocus.h"
@@ -171,8 +172,17 @@ QWidget* BeamExtraPanel::BuildOptionsPage() {
     m_chkDetector = CheckBox(texts::kDetector, "chkGBExtraDetector");
     m_chkDetector->setToolTip(texts::kDetector);
     layout->addWidget(m_chkDetector, 2, 2);
+
+    m_cmbDrgScales = Named(new QComboBox, "cmbGBDrgScales", texts::kDrawScales);
+    for (std::string_view entry : drawtexts::kBeamScales) {
+        m_cmbDrgScales->addItem(QString::fromUtf8(entry.data(), static_cast<int>(entry.size())));
+    }
+    m_cmbDrgScales->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    layout->addWidget(m_cmbDrgScales, 3, 0);
+    m_txtDrgScale = OptionBox("txtGBExtraDrgScale", texts::kDrawScaleTip, texts::kDrawScaleTip);
+    layout->addWidget(m_txtDrgScale, 3, 1);
     layout->setColumnStretch(2, 1);
-    layout->setRowStretch(3, 1);
+    layout->setRowStretch(4, 1);
     return page;
 }
 
@@ -251,6 +261,8 @@ void BeamExtraPanel::Connect() {
         {m_txtMinSpot, BeamOption::kMinSpot}, {m_txtParamVal, BeamOption::kDiodeParam},
         {m_txtDiodeM2, BeamOption::kDiodeM2},
     };
+    connect(m_txtDrgScale, &QLineEdit::editingFinished, this, &BeamExtraPanel::CommitDrawScale);
+    connect(m_cmbDrgScales, &QComboBox::activated, this, &BeamExtraPanel::DrawScaleChosen);
     for (const auto& [box, option] : boxes) {
         connect(box, &QLineEdit::editingFinished, this,
                 [this, box = box, option = option] { CommitOption(option, box); });
@@ -278,6 +290,7 @@ void BeamExtraPanel::Refresh() {
     m_txtDetector->setEnabled(beam.DetectorOn());
     WriteBox(m_txtMinSpot, QString::fromStdString(beam.OptionText(BeamOption::kMinSpot)));
     m_lblMinSpotRes->setText(Lines(beam.MinimumSpotText()));
+    ShowDrawScale();
     ShowDepthOfFocus();
     ShowLensTable();
     ShowDiodeControls();
@@ -380,6 +393,36 @@ void BeamExtraPanel::CommitOption(BeamOption option, QLineEdit* box) {
         GuardScope scope(m_guard);
         commit = m_doc.CommitBeamOption(option, box->text().toStdString());
         WriteBox(box, QString::fromStdString(commit.boxText));
+    }
+    if (commit.stored) emit BeamChanged(false);
+}
+
+void BeamExtraPanel::ShowDrawScale() {
+    {
+        const QSignalBlocker block(m_cmbDrgScales);
+        m_cmbDrgScales->setCurrentIndex(m_doc.Opts().beamDrawScaleType);
+    }
+    WriteBox(m_txtDrgScale, QString::fromStdString(m_doc.BeamDrawScaleText()));
+    m_txtDrgScale->setEnabled(m_doc.BeamDrawScaleEnabled());
+}
+
+void BeamExtraPanel::DrawScaleChosen(int index) {
+    if (Busy()) return;
+    {
+        GuardScope scope(m_guard);
+        if (!m_doc.SetBeamDrawScaleType(index)) return;
+        ShowDrawScale();
+    }
+    emit BeamChanged(false);
+}
+
+void BeamExtraPanel::CommitDrawScale() {
+    if (Busy() || UnchangedSinceWritten(m_txtDrgScale)) return;
+    BeamOptionCommit commit;
+    {
+        GuardScope scope(m_guard);
+        commit = m_doc.CommitBeamDrawScale(m_txtDrgScale->text().toStdString());
+        WriteBox(m_txtDrgScale, QString::fromStdString(commit.boxText));
     }
     if (commit.stored) emit BeamChanged(false);
 }

@@ -60,6 +60,9 @@ private:
     void DetectorToggled(bool on);
     void CommitOption(BeamOption option, QLineEdit* box);
     void DofChosen(int row);
+    void DrawScaleChosen(int index);
+    void CommitDrawScale();
+    void ShowDrawScale();
     void LensRowChosen(int row);
     // A laser-diode action: one undo step, the change, the caption; the beam cycle when
     // recalculate (with the selection boxes synchronised, as the selection may change).
@@ -88,6 +91,8 @@ private:
     QLineEdit* m_txtMFactor = nullptr;
     QCheckBox* m_chkDetector = nullptr;
     QLineEdit* m_txtDetector = nullptr;
+    QComboBox* m_cmbDrgScales = nullptr;
+    QLineEdit* m_txtDrgScale = nullptr;
 
     QTableWidget* m_ssLenses = nullptr;
     QLabel* m_lblLensDesc = nullptr;

@@ -36,6 +36,8 @@ inline const QString kM2Accessible = QStringLiteral("Strahlpropagationsfaktor [M
 inline const QString kDetector = QStringLiteral("Detektor anzeigen");
 inline const QString kDetectorTip = QStringLiteral("Detektorabstand von Linse");
 inline const QString kFixedDetector = QStringLiteral("feste Detektorfläche");
+inline const QString kDrawScaleTip = QStringLiteral("Geben Sie die Skalierung der Zeichnung ein");
+inline const QString kDrawScales = QStringLiteral("Zeichnungsskalierung");
 
 // Lens table.
 inline const QString kLensDescription = QStringLiteral(

@@ -17,7 +17,7 @@ const QString kSaveDrawing = QStringLiteral("Zeichnung speichern …");
 
 DrawingView::DrawingView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(false);
+    setMouseTracking(true);
 }
 
 QImage DrawingView::Render(QSize size, qreal ratio,
@@ -46,11 +46,23 @@ QByteArray DrawingView::RenderSvg(QSize size, const std::function<void(Canvas&)>
     return buffer.data();
 }
 
+void DrawingView::Redraw() {
+    m_stale = true;
+    update();
+}
+
 void DrawingView::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    if (m_stale || m_picture.devicePixelRatio() != ratio ||
+        m_picture.deviceIndependentSize() != QSizeF(size())) {
+        m_picture = Render(size(), ratio, m_hooks.paint);
+        m_stale = false;
+    }
     QPainter painter(this);
+    painter.drawImage(QPointF(0.0, 0.0), m_picture);
+    if (!m_hooks.overlay) return;
     QPainterCanvas canvas(painter, QSizeF(size()));
-    canvas.Clear();
-    if (m_hooks.paint) m_hooks.paint(canvas);
+    m_hooks.overlay(canvas);
 }
 
 void DrawingView::mousePressEvent(QMouseEvent* event) {
@@ -62,7 +74,17 @@ void DrawingView::mousePressEvent(QMouseEvent* event) {
 }
 
 void DrawingView::mouseMoveEvent(QMouseEvent* event) {
-    if (m_pressed && m_hooks.move) m_hooks.move(event->position().x(), event->position().y());
+    const QPointF at = event->position();
+    if (m_pressed) {
+        if (m_hooks.move) m_hooks.move(at.x(), at.y());
+    } else if (m_hooks.hover) {
+        m_hooks.hover(at.x(), at.y());
+    }
+}
+
+void DrawingView::leaveEvent(QEvent* event) {
+    if (m_hooks.leave) m_hooks.leave();
+    QWidget::leaveEvent(event);
 }
 
 void DrawingView::mouseReleaseEvent(QMouseEvent* event) {

@@ -1,7 +1,9 @@
-// The picture box of the system drawing: paints through a QPainterCanvas and hands mouse
-// presses, moves and releases to its owner, which runs the drag through the core.
+// The picture box of the drawings: paints through a QPainterCanvas and hands mouse presses,
+// moves and releases to its owner, which runs the drag through the core. The drawing is kept
+// as a picture, over which an overlay (the beam read-out) is painted on every paint event.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <functional>
 
@@ -15,6 +17,11 @@ class DrawingView : public QWidget {
 public:
     struct Hooks {
         std::function<void(Canvas&)> paint;
+        // Painted over the kept picture.
+        std::function<void(Canvas&)> overlay;
+        // The mouse moves over the picture with no button held, and leaves it.
+        std::function<void(double x, double y)> hover;
+        std::function<void()> leave;
         std::function<void(double x, double y)> press;
         std::function<void(double x, double y)> move;
         // Also called when the mouse grab is lost in the middle of a drag.
@@ -25,6 +32,10 @@ public:
 
     explicit DrawingView(QWidget* parent = nullptr);
     void SetHooks(Hooks hooks) { m_hooks = std::move(hooks); }
+    // The drawing changed: the next paint event paints it anew.
+    void Redraw();
+    // Only the overlay changed: the next paint event shows the kept picture under it.
+    void UpdateOverlay() { update(); }
 
     // The drawing as an image of `size` device-independent pixels at `ratio`.
     QImage Render(QSize size, qreal ratio, const std::function<void(Canvas&)>& paint) const;
@@ -36,6 +47,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -44,6 +56,8 @@ private:
 
     Hooks m_hooks;
     bool m_pressed = false;
+    QImage m_picture;
+    bool m_stale = true;
 };
 
 }  // namespace lumarik

@@ -32,6 +32,7 @@ public:
     void Circle(double x, double y, double radius, Colour colour, bool filled) override;
     void Polyline(const std::vector<PixelPoint>& points, Colour colour, PenStyle style,
                   int width) override;
+    void Polygon(const std::vector<PixelPoint>& points, Colour colour) override;
 
 private:
     void SetPen(Colour colour, PenStyle style, int width);

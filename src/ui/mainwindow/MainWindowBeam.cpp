@@ -239,7 +239,7 @@ void frmLumarik::ApplyModeLayout() {
         m_lstResNames->clear();
         m_lstResVals->clear();
     }
-    m_pctDrg->update();
+    m_pctDrg->Redraw();
 }
 
 void frmLumarik::RunCycle() {
@@ -305,7 +305,7 @@ void frmLumarik::ShowBeamResults(const BeamView& view) {
     SetChecked(m_chkGaussBeamAltSolution, beam.AltSolution());
     m_chkGaussBeamAltSolution->setEnabled(beam.AltSolutionEnabled());
     ShowBeamTabs();
-    m_pctDrg->update();
+    m_pctDrg->Redraw();
     RefreshBeamExtra();
 }
 

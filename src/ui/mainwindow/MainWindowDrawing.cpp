@@ -25,18 +25,16 @@ const QString kSaveFailed = QStringLiteral("Die Zeichnung konnte nicht gespeiche
 // Saved pictures have twice the pixels of the drawing on the screen.
 constexpr qreal kSaveRatio = 2.0;
 
-// Pictures for the clipboard and files come from their own drawing state, so that exporting
-// never moves the window's grab handles.
-std::function<void(Canvas&)> ExportPainter(const LumarikCode& model, const Options& options) {
-    return [&model, &options, drawing = DrgRoutines()](Canvas& canvas) mutable {
-        drawing.Redraw(canvas, model, options, false);
-    };
-}
 }  // namespace
 
 void frmLumarik::ConnectDrawing() {
     DrawingView::Hooks hooks;
     hooks.paint = [this](Canvas& canvas) { PaintDrawing(canvas); };
+    hooks.overlay = [this](Canvas& canvas) {
+        if (m_doc.BeamMode()) PaintReadout(canvas, m_readout);
+    };
+    hooks.hover = [this](double x, double y) { DrawingHovered(x, y); };
+    hooks.leave = [this] { HideReadout(); };
     hooks.press = [this](double x, double y) { DrawingPressed(x, y); };
     hooks.move = [this](double x, double y) { DrawingMoved(x, y); };
     hooks.release = [this] { DrawingReleased(); };
@@ -46,16 +44,20 @@ void frmLumarik::ConnectDrawing() {
 }
 
 void frmLumarik::PaintDrawing(Canvas& canvas) {
-    // The beam drawing is not drawn yet; no lens drawing stays behind the beam.
     if (m_doc.BeamMode()) {
-        canvas.Clear();
+        m_beamDrawing.RedrawBeam(canvas, m_doc.Beam(), m_doc.BeamDrawing(),
+                                 m_updateGuard == UpdateGuard::kDragging);
         return;
     }
     m_drawing.Redraw(canvas, m_model, m_doc.Opts(), m_updateGuard == UpdateGuard::kDragging);
 }
 
 void frmLumarik::DrawingPressed(double x, double y) {
-    if (m_updateGuard != UpdateGuard::kFree || m_doc.BeamMode()) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
+    if (m_doc.BeamMode()) {
+        BeamDrawingPressed(x, y);
+        return;
+    }
     const PressResult result = m_touch.DragHitTest(x, y, m_model, m_doc.Opts(), m_drawing.Handles(),
                                                    [this] { Backup(kBackupValue); });
     if (result.grab == kGrabNone) return;
@@ -67,8 +69,25 @@ void frmLumarik::DrawingPressed(double x, double y) {
     }
 }
 
+void frmLumarik::BeamDrawingPressed(double x, double y) {
+    const BeamPress press = m_doc.StartBeamDrag(x, y, m_beamDrawing.Handles());
+    if (press.grab == kBeamGrabNone) return;
+    m_updateGuard = UpdateGuard::kDragging;
+    HideReadout();
+    // The swapped-in quantity keeps its solved value: the same beam, with new boxes and rows.
+    if (press.selectionChanged) RecalcBeam(true, true);
+}
+
 void frmLumarik::DrawingMoved(double x, double y) {
     if (m_updateGuard != UpdateGuard::kDragging) return;
+    if (m_doc.BeamMode()) {
+        const BeamView view = m_doc.MoveBeamDrag(x, y);
+        if (!view.shown) return;
+        RebuildRows();
+        ShowAdvancedRows();  // the rear principal plane moves the separation
+        ShowBeamResults(view);
+        return;
+    }
     if (m_touch.DragMove(x, y, m_model, [this] { Backup(kBackupValue); })) AfterDragChange();
 }
 
@@ -76,11 +95,29 @@ void frmLumarik::DrawingReleased() {
     // Also the way out of a drag whose release was lost: the guard never stays at 2.
     const bool dragging = m_updateGuard == UpdateGuard::kDragging;
     if (dragging) m_updateGuard = UpdateGuard::kFree;
-    if (!m_touch.EndDrag() && !dragging) return;
+    const bool held = m_touch.EndDrag();
+    const bool beamHeld = m_doc.EndBeamDrag();
+    if (!held && !beamHeld && !dragging) return;
     GuardScope guard(m_updateGuard);
     // Option controls operated during the drag were ignored; they show the options in force.
     SyncOptionControls();
-    AfterDragChange();
+    if (m_doc.BeamMode()) {
+        RecalcBeam(true, true);
+    } else {
+        AfterDragChange();
+    }
+}
+
+void frmLumarik::DrawingHovered(double x, double y) {
+    if (!m_doc.BeamMode() || m_updateGuard == UpdateGuard::kDragging) return;
+    m_readout = m_beamDrawing.ReadoutAt(x, y, m_doc.Beam(), m_model.DecimalSeparator());
+    m_pctDrg->UpdateOverlay();
+}
+
+void frmLumarik::HideReadout() {
+    if (!m_readout.shown) return;
+    m_readout = {};
+    m_pctDrg->UpdateOverlay();
 }
 
 void frmLumarik::AfterDragChange() {
@@ -89,8 +126,20 @@ void frmLumarik::AfterDragChange() {
     ShowResults(m_model.Recalculate());
 }
 
+// Pictures for the clipboard, files and the printed report come from their own drawing state,
+// so that exporting never moves the window's grab handles.
+std::function<void(Canvas&)> frmLumarik::PicturePainter(bool printing) const {
+    return [this, printing, drawing = DrgRoutines(), beam = DrgRoutinesGB()](Canvas& canvas) mutable {
+        if (m_doc.BeamMode()) {
+            beam.RedrawBeam(canvas, m_doc.Beam(), m_doc.BeamDrawing(printing), false);
+        } else {
+            drawing.Redraw(canvas, m_model, m_doc.Opts(), false);
+        }
+    };
+}
+
 QImage frmLumarik::DrawingImage(qreal ratio) const {
-    return m_pctDrg->Render(m_pctDrg->size(), ratio, ExportPainter(m_model, m_doc.Opts()));
+    return m_pctDrg->Render(m_pctDrg->size(), ratio, PicturePainter(false));
 }
 
 void frmLumarik::CopyDrawing() {
@@ -104,7 +153,7 @@ void frmLumarik::SaveDrawing() {
     if (!name) return;
     if (QFileInfo(*name).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
         const QByteArray svg =
-            m_pctDrg->RenderSvg(m_pctDrg->size(), ExportPainter(m_model, m_doc.Opts()));
+            m_pctDrg->RenderSvg(m_pctDrg->size(), PicturePainter(false));
         const SaveResult saved =
             ReplaceFile(std::filesystem::path(QFile::encodeName(*name).toStdString()),
                         std::string_view(svg.constData(), static_cast<std::size_t>(svg.size())));

@@ -163,7 +163,7 @@ void frmLumarik::DisplayOptionChanged() {
     GuardScope guard(m_updateGuard);
     m_doc.Opts().hideRemConj = m_chkHideRemoteConjug->isChecked();
     m_doc.Opts().drawPoints = m_chkDrawParaxPoints->isChecked();
-    m_pctDrg->update();
+    m_pctDrg->Redraw();
 }
 
 void frmLumarik::OptionsItemChanged(QListWidgetItem* item) {
@@ -173,7 +173,7 @@ void frmLumarik::OptionsItemChanged(QListWidgetItem* item) {
     if (m_lstOptions->row(item) == 0) {
         Backup(kBackupConstructionRays);
         m_doc.Opts().drawHaltingRay = checked;
-        m_pctDrg->update();
+        m_pctDrg->Redraw();
     } else {
         m_doc.Opts().showExtra = checked;
         m_tabExtraInfo->setVisible(checked && m_pctDrg->isVisible());

@@ -62,8 +62,7 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     // Printing reads the system and changes nothing of the window.
     connect(m_comPrint, &QPushButton::clicked, this, [this] {
         if (m_doc.BeamMode()) {
-            // The beam drawing is not there yet: the picture stays empty.
-            ShowBeamPrintDialog(this, m_doc.Beam(), m_context, [](Canvas&) {});
+            ShowBeamPrintDialog(this, m_doc.Beam(), m_context, PicturePainter(true));
         } else {
             ShowPrintDialog(this, m_model, m_doc.Opts(), m_context);
         }
@@ -389,7 +388,7 @@ void frmLumarik::ShowResults(const ResultsView& view) {
     m_lblInvalidCalcs->setStyleSheet(ColourStyle(kColourRed));
     m_lblInvalidCalcs->setVisible(view.showNoSolution);
     ShowLabel(m_lblVirtualImage, view.virtualLabel);
-    m_pctDrg->update();
+    m_pctDrg->Redraw();
     // The standard F-numbers fit only the F-number: picked while NA is chosen they would be
     // stored as an NA.
     m_comApFNosStandard->setVisible(view.apertureRowVisible &&

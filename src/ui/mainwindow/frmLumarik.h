@@ -9,6 +9,7 @@
 
 #include "core/document/LumarikDocument.h"
 #include "core/drawing/DrgRoutines.h"
+#include "core/drawing/DrgRoutinesGB.h"
 #include "core/drawing/DrgTouch.h"
 #include "core/model/LumarikCode.h"
 #include "core/model/ModelDiagnostics.h"
@@ -62,6 +63,9 @@ public:
     bool OpenSystemFile(const QString& path);
     // The state of the last drawing on the screen (transform, grab handles).
     const DrgRoutines& Drawing() const { return m_drawing; }
+    // The same for the beam drawing.
+    const DrgRoutinesGB& BeamDrawing() const { return m_beamDrawing; }
+    const BeamReadout& Readout() const { return m_readout; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -114,6 +118,10 @@ private:
     void DrawingPressed(double x, double y);
     void DrawingMoved(double x, double y);
     void DrawingReleased();
+    // The beam read-out follows the mouse over the picture (beam mode, no drag).
+    void DrawingHovered(double x, double y);
+    void HideReadout();
+    void BeamDrawingPressed(double x, double y);
     void AfterDragChange();
     QImage DrawingImage(qreal ratio) const;
     void CopyDrawing();
@@ -232,6 +240,8 @@ private:
     DrawingView* m_pctDrg = nullptr;
     DrgRoutines m_drawing;
     DrgTouch m_touch;
+    DrgRoutinesGB m_beamDrawing;
+    BeamReadout m_readout;
 
     QTabWidget* m_tabOptions = nullptr;
     QListWidget* m_lstMirrorMode = nullptr;

@@ -31,7 +31,7 @@ TEST_F(ChartPlot, EveryAreaIsOutlinedOnEveryRedraw) {
         EXPECT_EQ(canvas.polylines[i].width, 2);
         EXPECT_EQ(canvas.polylines[i].colour, colours::kGreen);
     }
-    EXPECT_EQ(canvas.polylines[16].x1, regions[6].front().x);
+    EXPECT_EQ(canvas.polylines[16].points.front().x, regions[6].front().x);
     EXPECT_NE(canvas.FindText("D Gauss"), nullptr);
     EXPECT_NE(canvas.FindText("Biogon"), nullptr);
     // The cross spans the plot area through the point.

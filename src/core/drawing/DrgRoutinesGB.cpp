@@ -1,0 +1,560 @@
+#include "core/drawing/DrgRoutinesGB.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "core/beam/BeamRelations.h"
+#include "core/beam/GaussianBeam.h"
+#include "core/drawing/DrawingTexts.h"
+#include "core/format/Format.h"
+
+namespace lumarik {
+namespace {
+
+constexpr double kPlotInset = 15.0;   // plot area from the panel's left, right and top edge
+constexpr double kLabelStrip = 45.0;  // from the panel's bottom edge: the labels' strip
+constexpr double kWideAspect = 1.1;
+constexpr double kTallAspect = 0.9;
+constexpr int kEnvelopeSteps = 100;
+constexpr int kInsetSteps = 100;
+constexpr double kInsetHalf = 5.0;  // the insets span −5..5 in both coordinates
+constexpr double kInsetHeightShare = 0.35;
+constexpr double kInsetWidthShare = 0.2;
+constexpr double kInsetLeast = 40.0;  // pixels; smaller insets are left out
+constexpr double kPointRadius = 5.0;
+constexpr double kPointMarkHeight = 0.02;  // of ymax, for F and F'
+constexpr double kLensShiftAtZeroGap = 8.0;
+constexpr double kImageMarkLength = 15.0;
+constexpr double kImageMarkWidth = 3.0;
+constexpr double kObjRayleighRow = 14.0;
+constexpr double kImgRayleighRow = 20.0;
+constexpr double kHandleLimit = 1e9;
+constexpr double kLabelGap = 3.0;
+constexpr double kCylinderGap = 3.0;  // pixels between the two faces of a cylinder lens
+constexpr double kReadoutTop = 2.0;
+constexpr double kReadoutPad = 2.0;
+constexpr double kCursorTop = 15.0;
+constexpr double kFlatBeyond = 10000.0;  // mm; larger curvature radii in exponent form
+
+// RGB with red in the low byte.
+constexpr Colour kShadeRed = 0xDCDCFFu;
+constexpr Colour kShadeBlue = 0xFFDCDCu;
+constexpr Colour kPrintShadeRed = 0x7878FFu;
+constexpr Colour kPrintShadeBlue = 0xFF7878u;
+constexpr Colour kInsetAxes = 0xA0A0A0u;
+
+float HandlePixel(double pixels) {
+    if (std::isnan(pixels)) return static_cast<float>(kHandleLimit);
+    return static_cast<float>(std::clamp(pixels, -kHandleLimit, kHandleLimit));
+}
+
+bool Finite(double a, double b) {
+    return std::isfinite(a) && std::isfinite(b);
+}
+
+// Draws the world polyline as clipped runs of pixel points: a segment cut by the clip ends one
+// run, the next visible segment starts another.
+void ClippedPolyline(Canvas& canvas, const DrawTransform& t, const ClipRect& clip,
+                     const std::vector<PixelPoint>& world, Colour colour) {
+    std::vector<PixelPoint> run;
+    const auto flush = [&] {
+        if (run.size() >= 2) canvas.Polyline(run, colour, PenStyle::kSolid, 1);
+        run.clear();
+    };
+    for (std::size_t i = 1; i < world.size(); ++i) {
+        double z1 = world[i - 1].x, y1 = world[i - 1].y, z2 = world[i].x, y2 = world[i].y;
+        const bool startKept = clip.Contains(z1, y1);
+        if (!ClipSegment(clip, z1, y1, z2, y2)) {
+            flush();
+            continue;
+        }
+        if (!startKept || run.empty()) {
+            flush();
+            run.push_back({t.X(z1), t.Y(y1)});
+        }
+        run.push_back({t.X(z2), t.Y(y2)});
+        if (!clip.Contains(world[i].x, world[i].y)) flush();
+    }
+    flush();
+}
+
+// One section's beam as the drawing reads it: positions from the object waist, radii scaled by
+// the section's drawing factor.
+struct SectionBeam {
+    double p = 0.0, pPrime = 0.0, f = 0.0, fPrime = 0.0;
+    double imageWaist = 0.0, imageWaistMax = 0.0, detector = 0.0, geometricImage = 0.0;
+    double r = 0.0, rImage = 0.0, zr = 0.0, zrImage = 0.0;
+    double lensRadius = 0.0, detectorRadius = 0.0, smallestSpot = 0.0;
+    double factor = 1.0;
+    double focal = 0.0;
+    double sOverF = 0.0, sImageOverF = 0.0, zrOverF = 0.0, m = 0.0;
+};
+
+SectionBeam ReadSection(const GaussianBeam& beam, int axis) {
+    SectionBeam s;
+    const auto res = [&](int k) { return beam.GetBeamResult(axis, k); };
+    const auto val = [&](int n) { return beam.GetBeamValue(axis, n); };
+    s.p = res(kResP);
+    s.pPrime = res(kResPPrime);
+    s.f = res(kResF);
+    s.fPrime = res(kResFPrime);
+    s.imageWaist = res(kResImageWaist);
+    s.imageWaistMax = res(kResImageWaistMax);
+    s.detector = res(kResDetector);
+    s.geometricImage = res(kResGeometricImage);
+    s.factor = beam.GetBeamMFactor(axis);
+    s.lensRadius = res(kResLensRadius) * s.factor;
+    s.detectorRadius = res(kResDetectorRadius) * s.factor;
+    s.smallestSpot = res(kResSmallestSpotRadius) * s.factor;
+    s.r = std::fabs(val(kBeamObjRadius));
+    s.rImage = std::fabs(val(kBeamImgRadius));
+    s.zr = std::fabs(val(kBeamObjRayleigh));
+    s.zrImage = std::fabs(val(kBeamImgRayleigh));
+    s.focal = val(kBeamFocal);
+    s.sOverF = res(kResSOverF);
+    s.sImageOverF = res(kResSImageOverF);
+    s.zrOverF = res(kResZrOverF);
+    s.m = val(kBeamMag);
+    return s;
+}
+
+class SectionPainter {
+public:
+    SectionPainter(Canvas& canvas, const GaussianBeam& beam, const SectionBeam& s,
+                   const DrawTransform& t, const ClipRect& clip, const BeamDrawOptions& options)
+        : m_canvas(canvas), m_beam(beam), m_s(s), m_t(t), m_clip(clip), m_options(options) {}
+
+    void Axis() { Segment(m_t.zMin, 0.0, m_t.zMax, 0.0, colours::kBlack, PenStyle::kSolid); }
+
+    void Envelopes(bool printing) {
+        const SectionBeam& s = m_s;
+        const double lambda = m_beam.GetWavelengthMm();
+        Envelope(0.0, s.p, 0.0, s.r, lambda, colours::kRed, printing ? kPrintShadeRed : kShadeRed);
+        const double end = m_beam.DetectorOn() ? s.detector : m_t.zMax;
+        if (end > s.pPrime) {
+            Envelope(s.pPrime, end, s.imageWaist, s.rImage, lambda, colours::kBlue,
+                     printing ? kPrintShadeBlue : kShadeBlue);
+        }
+    }
+
+    // The position markers of the table of positions, with their labels in the bottom strip.
+    void Markers(double labelTop, bool zeroGap) {
+        const SectionBeam& s = m_s;
+        const GaussianBeam& b = m_beam;
+        const BeamSymbols& symbols = b.Symbols();
+        const double ymax = m_t.yMax;
+        Segment(0.0, 0.0, 0.0, s.r * s.factor, colours::kRed, PenStyle::kDotted);
+        Label(0.0, labelTop, symbols.Symbol(kBeamObjectDist), colours::kRed);
+        // With P' on P the front plane steps aside, so that both lines show.
+        const double pShift = zeroGap ? m_t.ZLength(kLensShiftAtZeroGap) : 0.0;
+        Segment(s.p - pShift, -s.lensRadius, s.p - pShift, s.lensRadius, colours::kBlack,
+                PenStyle::kSolid);
+        Segment(s.pPrime, -s.lensRadius, s.pPrime, s.lensRadius, colours::kBlack, PenStyle::kSolid);
+        Segment(s.f, 0.0, s.f, kPointMarkHeight * ymax, colours::kBlack, PenStyle::kSolid);
+        Segment(s.fPrime, 0.0, s.fPrime, kPointMarkHeight * ymax, colours::kBlack,
+                PenStyle::kSolid);
+        const double pointRow = labelTop + m_canvas.TextHeight("P") + 1.0;
+        if (m_options.drawPoints) {
+            Label(s.p - pShift, pointRow, symbols.ResultSymbol(kResP), colours::kBlack);
+            Label(s.pPrime, pointRow, symbols.ResultSymbol(kResPPrime), colours::kBlack);
+            Label(s.f, pointRow, symbols.ResultSymbol(kResF), colours::kBlack);
+            Label(s.fPrime, pointRow, symbols.ResultSymbol(kResFPrime), colours::kBlack);
+        }
+        Segment(s.imageWaist, 0.0, s.imageWaist, s.rImage * s.factor, colours::kBlue,
+                PenStyle::kDotted);
+        Label(s.imageWaist, labelTop, symbols.Symbol(kBeamImageDist), colours::kBlue);
+        Segment(s.imageWaistMax, 0.0, s.imageWaistMax, s.smallestSpot, colours::kBlack,
+                PenStyle::kSolid);
+        // Often between the image waist and F': a row of its own.
+        Label(s.imageWaistMax, pointRow + m_canvas.TextHeight("s"),
+              symbols.ResultSymbol(kResImageWaistMax), colours::kBlack);
+        if (b.DetectorOn()) {
+            Segment(s.detector, 0.0, s.detector, s.detectorRadius, colours::kGreen,
+                    PenStyle::kDotted);
+        }
+        // The geometric image hangs from the top of the plot; far away it is not drawn at all.
+        if (s.geometricImage >= m_t.zMin && s.geometricImage <= m_t.zMax) {
+            const double x = std::round(m_t.X(s.geometricImage));
+            const double top = std::round(m_t.Y(m_t.yMax));
+            for (double dx = -1.0; dx < kImageMarkWidth - 1.0; dx += 1.0) {
+                m_canvas.Line(x + dx, top, x + dx, top + kImageMarkLength, colours::kBlack,
+                              PenStyle::kSolid, 1);
+            }
+            Label(s.geometricImage, labelTop, symbols.ResultSymbol(kResGeometricImage),
+                  colours::kBlack);
+        }
+    }
+
+    // A cylinder lens that acts in this section: two faces; one that acts in the other: dotted.
+    void Cylinder(double z, double halfHeight, bool acting) {
+        if (acting) {
+            const double gap = m_t.ZLength(kCylinderGap);
+            Segment(z - gap, -halfHeight, z - gap, halfHeight, colours::kBlack, PenStyle::kSolid);
+            Segment(z + gap, -halfHeight, z + gap, halfHeight, colours::kBlack, PenStyle::kSolid);
+            Segment(z - gap, halfHeight, z + gap, halfHeight, colours::kBlack, PenStyle::kSolid);
+            Segment(z - gap, -halfHeight, z + gap, -halfHeight, colours::kBlack, PenStyle::kSolid);
+        } else {
+            Segment(z, -halfHeight, z, halfHeight, colours::kBlack, PenStyle::kDotted);
+        }
+    }
+
+private:
+    void Segment(double z1, double y1, double z2, double y2, Colour colour, PenStyle style) {
+        DrawSegment(m_canvas, m_t, m_clip, z1, z2, y1, y2, colour, style, 1);
+    }
+
+    // Centred below the plot on z, while z lies in the range.
+    void Label(double z, double top, std::string_view text, Colour colour) {
+        if (!(z >= m_clip.zMin && z <= m_clip.zMax)) return;
+        const double x = m_t.X(z) - m_canvas.TextWidth(text) / 2.0;
+        m_canvas.Text(std::round(x), std::round(top), text, colour);
+    }
+
+    // w(z) = r·√(1 + ((z − waist)/zr)²)·factor from `from` to `to`, the inside shaded.
+    void Envelope(double from, double to, double waist, double r, double lambda, Colour outline,
+                  Colour shade) {
+        std::vector<PixelPoint> upper;
+        std::vector<PixelPoint> lower;
+        upper.reserve(kEnvelopeSteps + 1);
+        lower.reserve(kEnvelopeSteps + 1);
+        for (int i = 0; i <= kEnvelopeSteps; ++i) {
+            const double z = from + (to - from) * i / kEnvelopeSteps;
+            const double w = BeamRadiusAt(z - waist, r, lambda) * m_s.factor;
+            if (!Finite(z, w)) return;
+            upper.push_back({z, w});
+            lower.push_back({z, -w});
+        }
+        std::vector<PixelPoint> inside = upper;
+        inside.insert(inside.end(), lower.rbegin(), lower.rend());
+        inside = ClipPolygon(m_clip, inside);
+        for (PixelPoint& p : inside) p = {m_t.X(p.x), m_t.Y(p.y)};
+        if (inside.size() >= 3) m_canvas.Polygon(inside, shade);
+        ClippedPolyline(m_canvas, m_t, m_clip, upper, outline);
+        ClippedPolyline(m_canvas, m_t, m_clip, lower, outline);
+    }
+
+    Canvas& m_canvas;
+    const GaussianBeam& m_beam;
+    const SectionBeam& m_s;
+    const DrawTransform& m_t;
+    const ClipRect& m_clip;
+    const BeamDrawOptions& m_options;
+};
+
+// The normalised inset at (left, bottom) of side `side`: y(x) over s/f' = −5..5 with the
+// current system marked.
+void Inset(Canvas& canvas, double left, double bottom, double side, double (*curve)(double, double),
+           double zrOverF, bool plotted, double currentX, double currentY, std::string_view xLabel,
+           std::string_view yLabel) {
+    canvas.Box(left, bottom - side, left + side, bottom, colours::kWhite, true);
+    canvas.Box(left, bottom - side, left + side, bottom, colours::kBlack, false);
+    DrawTransform t;
+    t.xLeft = static_cast<float>(left);
+    t.xScale = static_cast<float>(side / (2.0 * kInsetHalf));
+    t.yBottom = static_cast<float>(bottom);
+    t.yScale = t.xScale;
+    t.zMin = t.yMin = static_cast<float>(-kInsetHalf);
+    t.zMax = t.yMax = static_cast<float>(kInsetHalf);
+    const ClipRect clip{-kInsetHalf, kInsetHalf, -kInsetHalf, kInsetHalf};
+    DrawSegment(canvas, t, clip, -kInsetHalf, kInsetHalf, 0.0, 0.0, kInsetAxes, PenStyle::kSolid,
+                1);
+    DrawSegment(canvas, t, clip, 0.0, 0.0, -kInsetHalf, kInsetHalf, kInsetAxes, PenStyle::kSolid,
+                1);
+    canvas.Text(left + side - canvas.TextWidth(xLabel) - 2.0,
+                bottom - canvas.TextHeight(xLabel) - 1.0, xLabel, colours::kBlack);
+    canvas.Text(left + 2.0, bottom - side + 1.0, yLabel, colours::kBlack);
+    if (!plotted) return;
+    std::vector<PixelPoint> points;
+    points.reserve(kInsetSteps + 1);
+    for (int i = 0; i <= kInsetSteps; ++i) {
+        const double x = -kInsetHalf + 2.0 * kInsetHalf * i / kInsetSteps;
+        const double y = curve(x, zrOverF);
+        if (std::isfinite(y)) points.push_back({x, y});
+    }
+    ClippedPolyline(canvas, t, clip, points, colours::kRed);
+    if (clip.Contains(currentX, currentY)) {
+        canvas.Circle(t.X(currentX), t.Y(currentY), kPointRadius, colours::kBlue, false);
+    }
+}
+
+// s'/f' = 1 + (x − 1)/((x − 1)² + (zr/f')²) and m = 1/√((1 − x)² + (zr/f')²), x = s/f'.
+double ImageOverFocal(double x, double k) {
+    const double denominator = (x - 1.0) * (x - 1.0) + k * k;
+    return denominator == 0.0 ? NAN : 1.0 + (x - 1.0) / denominator;
+}
+
+double Magnification(double x, double k) {
+    const double sum = (1.0 - x) * (1.0 - x) + k * k;
+    return sum > 0.0 ? 1.0 / std::sqrt(sum) : NAN;
+}
+
+std::string Slash(const std::string& a, const std::string& b) {
+    return a + "/" + b;
+}
+
+bool YSectionDrawn(const GaussianBeam& beam) {
+    return beam.DiodeMode() && beam.AxisSolved(1);
+}
+
+}  // namespace
+
+bool ScaleModeUsesDistance(int mode) {
+    return mode == kScaleFromObject || mode == kScaleAroundLens || mode == kScaleToImage;
+}
+
+double FixedDistanceInUse(const GaussianBeam& beam, double stored) {
+    return stored > 0.0 ? stored : beam.BeamExtentMax() - beam.BeamExtentMin();
+}
+
+ZRange BeamScaleRange(const GaussianBeam& beam, int mode, double fixedDistance) {
+    const ZRange automatic{beam.BeamExtentMin(), beam.BeamExtentMax()};
+    const double length = FixedDistanceInUse(beam, fixedDistance);
+    const double p = beam.GetBeamResult(0, kResP);
+    const double pPrime = beam.GetBeamResult(0, kResPPrime);
+    const double focal = std::fabs(beam.GetBeamValue(0, kBeamFocal));
+    ZRange range = automatic;
+    switch (mode) {
+        case kScaleFromObject:
+            range = {0.0, length};
+            break;
+        case kScaleAroundLens: {
+            const double centre = (p + pPrime) / 2.0;
+            range = {centre - length, centre + length};
+            break;
+        }
+        case kScaleToImage: {
+            const double waist = beam.GetBeamResult(0, kResImageWaist);
+            range = {waist - length, waist};
+            break;
+        }
+        case kScaleTwoFocal:
+        case kScaleThreeFocal:
+        case kScaleFourFocal: {
+            const double times = mode - kScaleTwoFocal + 2;
+            range = {p - times * focal, pPrime + times * focal};
+            break;
+        }
+        default:
+            break;
+    }
+    if (!Finite(range.zMin, range.zMax) || !(range.zMax > range.zMin)) range = automatic;
+    if (!Finite(range.zMin, range.zMax) || !(range.zMax > range.zMin)) range = {p - 1.0, p + 1.0};
+    return range;
+}
+
+BeamLayout LayoutForAspect(double width, double height) {
+    if (height == 0.0) return width > 0.0 ? BeamLayout::kSideBySide : BeamLayout::kOne;
+    const double aspect = width / std::fabs(height);
+    if (aspect > kWideAspect) return BeamLayout::kSideBySide;
+    if (aspect < kTallAspect) return BeamLayout::kStacked;
+    return BeamLayout::kOne;
+}
+
+void PaintReadout(Canvas& canvas, const BeamReadout& readout) {
+    if (!readout.shown) return;
+    canvas.Line(readout.cursorX, readout.cursorTop, readout.cursorX, readout.cursorBottom,
+                colours::kBlack, PenStyle::kSolid, 1);
+    // Too wide for the picture, the curvature goes to a second line.
+    std::vector<std::string_view> lines{readout.text};
+    const ScaleRect picture = canvas.Scale();
+    const std::size_t cut = readout.text.find(drawtexts::kCurvature);
+    if (readout.textX + canvas.TextWidth(readout.text) > picture.left + picture.width &&
+        cut != std::string::npos) {
+        const std::string_view text(readout.text);
+        lines = {text.substr(0, cut), text.substr(cut + 1)};
+    }
+    double top = readout.textY;
+    for (std::string_view line : lines) {
+        const double height = canvas.TextHeight(line);
+        canvas.Box(readout.textX - kReadoutPad, top,
+                   readout.textX + canvas.TextWidth(line) + kReadoutPad, top + height,
+                   colours::kWhite, true);
+        canvas.Text(readout.textX, top, line, colours::kBlack);
+        top += height;
+    }
+}
+
+bool DrgRoutinesGB::Arrange(const ScaleRect& picture, const GaussianBeam& beam,
+                            const BeamDrawOptions& options, int sections) {
+    m_layout = sections == 2 ? LayoutForAspect(picture.width, picture.height) : BeamLayout::kOne;
+    m_pictureLeft = picture.left;
+    m_pictureTop = picture.top;
+    const ZRange range = BeamScaleRange(beam, options.scaleMode, options.fixedDistance);
+    double ymax = 0.0;
+    for (int axis = 0; axis < sections; ++axis) {
+        ymax = std::max(ymax, beam.GetBeamResult(axis, kResLensRadius) * beam.GetBeamMFactor(axis));
+    }
+    if (!(ymax > 0.0) || !std::isfinite(ymax)) return false;
+    for (int i = 0; i < sections; ++i) {
+        Section& s = m_sections[static_cast<std::size_t>(i)];
+        s.panelLeft = picture.left;
+        s.panelRight = picture.left + picture.width;
+        s.panelTop = picture.top;
+        s.panelBottom = picture.top + picture.height;
+        if (m_layout == BeamLayout::kSideBySide) {
+            const double middle = picture.left + picture.width / 2.0;
+            (i == 0 ? s.panelRight : s.panelLeft) = middle;
+        } else if (m_layout == BeamLayout::kStacked) {
+            const double middle = picture.top + picture.height / 2.0;
+            (i == 0 ? s.panelBottom : s.panelTop) = middle;
+        }
+        s.plotLeft = s.panelLeft + kPlotInset;
+        s.plotRight = s.panelRight - kPlotInset;
+        s.plotTop = s.panelTop + kPlotInset;
+        s.plotBottom = s.panelBottom - kLabelStrip;
+        const double width = s.plotRight - s.plotLeft;
+        const double height = s.plotBottom - s.plotTop;
+        if (!(width > 0.0) || !(height > 0.0)) return false;
+        DrawTransform& t = s.transform;
+        t.xLeft = static_cast<float>(s.plotLeft);
+        t.xScale = static_cast<float>(width / (range.zMax - range.zMin));
+        t.yBottom = static_cast<float>(s.plotBottom);
+        t.yScale = static_cast<float>(height / (2.0 * ymax));
+        t.zMin = static_cast<float>(range.zMin);
+        t.zMax = static_cast<float>(range.zMax);
+        t.yMin = static_cast<float>(-ymax);
+        t.yMax = static_cast<float>(ymax);
+        if (!(t.xScale > 0.0f) || !(t.yScale > 0.0f) || !std::isfinite(t.xScale) ||
+            !std::isfinite(t.yScale)) {
+            return false;
+        }
+        s.clip = {t.zMin, t.zMax, t.yMin, t.yMax};
+    }
+    return true;
+}
+
+void DrgRoutinesGB::StoreHandles(const GaussianBeam& beam) {
+    const SectionBeam s = ReadSection(beam, 0);
+    const DrawTransform& t = m_sections[0].transform;
+    auto& p = m_handles.position;
+    const double axis = t.Y(0.0);
+    p[kBeamHandleAxisY] = HandlePixel(axis);
+    p[kBeamHandleObjRadiusY] = HandlePixel(t.Y(s.r * s.factor));
+    p[kBeamHandleObjRayleighY] = HandlePixel(axis + kObjRayleighRow);
+    p[kBeamHandleLensRadiusY] = HandlePixel(t.Y(s.lensRadius));
+    p[kBeamHandleImgRadiusY] = HandlePixel(t.Y(s.rImage * s.factor));
+    p[kBeamHandleImgRayleighY] = HandlePixel(axis + kImgRayleighRow);
+    p[kBeamHandleDetectorRadiusY] = HandlePixel(t.Y(s.detectorRadius));
+    p[kBeamHandleObjWaistX] = HandlePixel(t.X(0.0));
+    p[kBeamHandleObjRayleighX] = HandlePixel(t.X(s.zr));
+    p[kBeamHandleFX] = HandlePixel(t.X(s.f));
+    p[kBeamHandlePX] = HandlePixel(t.X(s.p));
+    p[kBeamHandlePPrimeX] = HandlePixel(t.X(s.pPrime));
+    p[kBeamHandleFPrimeX] = HandlePixel(t.X(s.fPrime));
+    p[kBeamHandleImgWaistX] = HandlePixel(t.X(s.imageWaist));
+    p[kBeamHandleImgRayleighX] = HandlePixel(t.X(s.imageWaist - s.zrImage));
+    p[kBeamHandleDetectorX] = HandlePixel(t.X(s.detector));
+    m_handles.valid = true;
+}
+
+bool DrgRoutinesGB::RedrawBeam(Canvas& canvas, const GaussianBeam& beam,
+                               const BeamDrawOptions& options, bool dragInProgress) {
+    canvas.Clear();
+    const bool frozen = dragInProgress && m_sectionCount > 0;
+    if (!beam.AxisSolved(0)) {
+        if (!frozen) {
+            m_sectionCount = 0;
+            m_handles.valid = false;
+        }
+        return false;
+    }
+    const int sections = YSectionDrawn(beam) ? 2 : 1;
+    if (!frozen) {
+        m_sectionCount = Arrange(canvas.Scale(), beam, options, sections) ? sections : 0;
+        if (m_sectionCount == 0) {
+            m_handles.valid = false;
+            return false;
+        }
+        StoreHandles(beam);
+    }
+    const int drawn = std::min(sections, m_sectionCount);
+    const bool circularised = drawn == 2 && beam.Circularise();
+    std::array<SectionBeam, 2> read{};
+    for (int axis = 0; axis < drawn; ++axis)
+        read[static_cast<std::size_t>(axis)] = ReadSection(beam, axis);
+
+    const BeamSymbols& symbols = beam.Symbols();
+    const std::string xLabel = Slash(symbols.Symbol(kBeamObjectDist), symbols.Symbol(kBeamFocal));
+    const std::string leftY = Slash(symbols.Symbol(kBeamImageDist), symbols.Symbol(kBeamFocal));
+    const std::string& rightY = symbols.Symbol(kBeamMag);
+    const bool zeroGap = beam.Optics().principalGap == 0.0;
+    for (int axis = 0; axis < drawn; ++axis) {
+        const Section& section = m_sections[static_cast<std::size_t>(axis)];
+        const SectionBeam& s = read[static_cast<std::size_t>(axis)];
+        SectionPainter painter(canvas, beam, s, section.transform, section.clip, options);
+        painter.Axis();
+        painter.Envelopes(options.printing);
+        painter.Markers(section.plotBottom + kLabelGap, zeroGap);
+        if (circularised) {
+            const SectionBeam& other = read[static_cast<std::size_t>(1 - axis)];
+            painter.Cylinder(s.p, s.lensRadius, true);
+            painter.Cylinder(other.p, s.lensRadius, false);
+        }
+        if (sections == 2) {
+            const bool shared = m_layout == BeamLayout::kOne;
+            const std::string_view name = axis == 0 ? drawtexts::kSectionX : drawtexts::kSectionY;
+            const double row = shared && axis == 1 ? canvas.TextHeight(name) : 0.0;
+            canvas.Text(section.plotLeft + kLabelGap, section.plotTop + row, name,
+                        axis == 0 ? colours::kRed : colours::kBlue);
+        }
+        // Whole pixels keep the frames sharp.
+        const double side =
+            std::floor(std::min(kInsetHeightShare * (section.plotBottom - section.plotTop),
+                                kInsetWidthShare * (section.plotRight - section.plotLeft)));
+        if (side >= kInsetLeast && (axis == 0 || m_layout != BeamLayout::kOne)) {
+            const bool plotted = s.focal != 0.0;
+            Inset(canvas, section.panelLeft + kPlotInset, section.plotBottom, side, ImageOverFocal,
+                  s.zrOverF, plotted, s.sOverF, s.sImageOverF, xLabel, leftY);
+            Inset(canvas, section.panelRight - kPlotInset - side, section.plotBottom, side,
+                  Magnification, s.zrOverF, plotted, s.sOverF, s.m, xLabel, rightY);
+        }
+    }
+    return true;
+}
+
+BeamReadout DrgRoutinesGB::ReadoutAt(double x, double y, const GaussianBeam& beam,
+                                     char decimalSep) const {
+    BeamReadout readout;
+    if (m_sectionCount == 0 || !beam.AxisSolved(0)) return readout;
+    int axis = 0;
+    if (m_sectionCount == 2) {
+        if (m_layout == BeamLayout::kSideBySide && x >= m_sections[1].panelLeft) axis = 1;
+        if (m_layout == BeamLayout::kStacked && y >= m_sections[1].panelTop) axis = 1;
+    }
+    if (axis == 1 && !beam.AxisSolved(1)) return readout;
+    const Section& section = m_sections[static_cast<std::size_t>(axis)];
+    if (x < section.plotLeft || x > section.plotRight) return readout;
+    const DrawTransform& t = section.transform;
+    const SectionBeam s = ReadSection(beam, axis);
+    const bool objectSide = t.ZAt(x) < s.p;
+    const double waist = objectSide ? 0.0 : s.imageWaist;
+    const double r0 = objectSide ? s.r : s.rImage;
+    // On the waist's pixel column the mouse is at the waist.
+    const double distance = std::fabs(x - t.X(waist)) < 0.5 ? 0.0 : t.ZAt(x) - waist;
+    const double radius = beam.BeamRadiusAt(distance, r0) * s.factor;
+    const double curvature = beam.WavefrontRadiusAt(distance, r0);
+    const auto shown = [&](double value, std::string_view pattern) {
+        return std::isfinite(value) ? Format(value, pattern, decimalSep) : std::string();
+    };
+    std::string text(objectSide ? drawtexts::kToObject : drawtexts::kToImage);
+    text += shown(distance, "0.0mm");
+    text += drawtexts::kRadius;
+    text += shown(radius, "0.0##mm");
+    text += drawtexts::kCurvature;
+    if (distance == 0.0) {
+        text += drawtexts::kPlane;
+    } else {
+        text += shown(curvature, std::fabs(curvature) < kFlatBeyond ? "0.0##mm" : "0.0e+00mm");
+    }
+    readout.shown = true;
+    readout.text = std::move(text);
+    readout.textX = m_pictureLeft + kReadoutPad;
+    readout.textY = m_pictureTop + kReadoutTop;
+    readout.cursorX = std::round(x);
+    readout.cursorTop = m_pictureTop + kCursorTop;
+    readout.cursorBottom = section.plotBottom;
+    return readout;
+}
+
+}  // namespace lumarik

@@ -1,0 +1,327 @@
+// The beam drawing into a recording canvas: the envelopes follow the waist law, each scale mode
+// gives its range, nothing leaves the plot area, pictures without room draw nothing, the
+// laser-diode layouts, the read-out at a waist, and every beam handle dragging its value
+// through the document, undone in one step.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "RecordingCanvas.h"
+#include "core/beam/BeamRelations.h"
+#include "core/document/LumarikDocument.h"
+#include "core/drawing/DrawingTexts.h"
+#include "core/drawing/DrgRoutinesGB.h"
+
+namespace lumarik::test {
+namespace {
+
+using Typed = std::vector<std::pair<int, const char*>>;
+
+const Typed kFocalObjectRadius = {
+    {kBeamFocal, "100"}, {kBeamObjectDist, "200"}, {kBeamObjRadius, "0.5"}};
+
+// A beam typed into a document, drawn into a picture of the given size.
+struct Beam {
+    explicit Beam(const Typed& typed = kFocalObjectRadius) {
+        doc.SetBeamMode(true);
+        for (const auto& [n, text] : typed) doc.SelectBeamParameter(n, true);
+        for (std::size_t row = 0; row < typed.size(); ++row) {
+            doc.CommitValue(static_cast<int>(row), typed[row].second, "", true, nullptr);
+        }
+    }
+    void Diode() {
+        doc.Beam().SwitchDiodeMode(true);
+        doc.Beam().SetDiodeParamValue(0.25);  // r of the y section, half that of the x section
+        doc.RecalcBeam();
+    }
+    bool Draw(double width = 900.0, double height = 600.0) {
+        canvas = RecordingCanvas(width, height);
+        return drawing.RedrawBeam(canvas, doc.Beam(), doc.BeamDrawing(), false);
+    }
+    double Value(int n) const { return doc.Beam().GetBeamValue(0, n); }
+    double Result(int k) const { return doc.Beam().GetBeamResult(0, k); }
+
+    LumarikDocument doc;
+    RecordingCanvas canvas;
+    DrgRoutinesGB drawing;
+};
+
+TEST(BeamDrawing, EnvelopesFollowTheWaistLawOnBothSides) {
+    Beam beam;
+    ASSERT_TRUE(beam.Draw());
+    const DrawTransform& t = beam.drawing.Transform(0);
+    const double lambda = beam.doc.Beam().GetWavelengthMm();
+    struct Side {
+        Colour colour;
+        double waist, r, from, to;
+    } sides[] = {
+        {colours::kRed, 0.0, beam.Value(kBeamObjRadius), 0.0, beam.Result(kResP)},
+        {colours::kBlue, beam.Result(kResImageWaist), beam.Value(kBeamImgRadius),
+         beam.Result(kResPPrime), t.zMax},
+    };
+    for (const Side& side : sides) {
+        const double zr = kBeamPi * side.r * side.r / lambda;
+        int outlines = 0;
+        for (const RecordedPolyline& line : beam.canvas.polylines) {
+            // The insets draw their curves in red too, starting elsewhere.
+            if (line.colour != side.colour || std::fabs(line.points[0].x - t.X(side.from)) > 0.5) {
+                continue;
+            }
+            ++outlines;
+            ASSERT_EQ(line.points.size(), 101u);
+            EXPECT_NEAR(t.ZAt(line.points.front().x), side.from, 1e-3);
+            EXPECT_NEAR(t.ZAt(line.points.back().x), side.to, 1e-3);
+            for (const PixelPoint& p : line.points) {
+                const double z = t.ZAt(p.x) - side.waist;
+                EXPECT_NEAR(std::fabs(t.YAt(p.y)), side.r * std::sqrt(1.0 + (z / zr) * (z / zr)),
+                            1e-4)
+                    << side.colour << " at " << z;
+            }
+        }
+        EXPECT_EQ(outlines, 2) << side.colour;
+    }
+}
+
+TEST(BeamDrawing, EachScaleModeGivesItsRange) {
+    struct Case {
+        int mode;
+        double fixed;
+        double (*zMin)(const Beam&);
+        double (*zMax)(const Beam&);
+    };
+    const auto waist = [](const Beam& b) { return b.Result(kResImageWaist); };
+    const auto length = [](const Beam& b) {
+        return b.doc.Beam().BeamExtentMax() - b.doc.Beam().BeamExtentMin();
+    };
+    // clang-format off
+    const Case cases[] = {
+        {kScaleAutomatic, 0, [](const Beam& b) { return b.doc.Beam().BeamExtentMin(); },
+                             [](const Beam& b) { return b.doc.Beam().BeamExtentMax(); }},
+        {kScaleFromObject, 50, [](const Beam&) { return 0.0; }, [](const Beam&) { return 50.0; }},
+        {kScaleFromObject, 0, [](const Beam&) { return 0.0; }, length},
+        {kScaleAroundLens, 50, [](const Beam& b) { return b.Result(kResP) - 50; },
+                               [](const Beam& b) { return b.Result(kResP) + 50; }},
+        {kScaleToImage, 50, [](const Beam& b) { return b.Result(kResImageWaist) - 50; }, waist},
+        {kScaleTwoFocal, 0, [](const Beam& b) { return b.Result(kResP) - 200; },
+                            [](const Beam& b) { return b.Result(kResPPrime) + 200; }},
+        {kScaleFourFocal, 0, [](const Beam& b) { return b.Result(kResP) - 400; },
+                             [](const Beam& b) { return b.Result(kResPPrime) + 400; }},
+    };
+    // clang-format on
+    for (const char* focal : {"100", "-100"}) {
+        Beam beam({{kBeamFocal, focal}, {kBeamObjectDist, "200"}, {kBeamObjRadius, "0.5"}});
+        for (const Case& c : cases) {
+            const ZRange range = BeamScaleRange(beam.doc.Beam(), c.mode, c.fixed);
+            EXPECT_NEAR(range.zMin, c.zMin(beam), 1e-9) << focal << " mode " << c.mode;
+            EXPECT_NEAR(range.zMax, c.zMax(beam), 1e-9) << focal << " mode " << c.mode;
+        }
+    }
+    // f' = 0 with P' on P leaves the focal modes no range: the automatic one stands in.
+    Beam flat;
+    flat.doc.Beam().SetBeamValue(0, kBeamFocal, 0.0);
+    const ZRange range = BeamScaleRange(flat.doc.Beam(), kScaleThreeFocal, 0.0);
+    EXPECT_EQ(range.zMin, flat.doc.Beam().BeamExtentMin());
+    EXPECT_EQ(range.zMax, flat.doc.Beam().BeamExtentMax());
+}
+
+// s = f' puts the geometric image at 5e20; short ranges leave most markers far outside.
+TEST(BeamDrawing, NothingIsDrawnOutsideThePlotArea) {
+    for (int mode = 0; mode < kScaleModeCount; ++mode) {
+        Beam beam({{kBeamFocal, "100"}, {kBeamObjectDist, "100"}, {kBeamObjRadius, "0.5"}});
+        beam.doc.Opts().beamDrawScaleType = mode;
+        beam.doc.Opts().beamDrawScale = 10.0;
+        ASSERT_TRUE(beam.Draw());
+        const auto inside = [&](double x, double y) {
+            return x >= 14.5 && x <= 885.5 && y >= 14.5 && y <= 555.5;
+        };
+        for (const RecordedLine& l : beam.canvas.lines) {
+            EXPECT_TRUE(inside(l.x1, l.y1) && inside(l.x2, l.y2))
+                << "mode " << mode << ": " << l.x1 << "," << l.y1 << " " << l.x2 << "," << l.y2;
+        }
+        for (const RecordedPolyline& line : beam.canvas.polylines) {
+            for (const PixelPoint& pt : line.points) {
+                EXPECT_TRUE(inside(pt.x, pt.y)) << "mode " << mode << ": " << pt.x << "," << pt.y;
+            }
+        }
+    }
+}
+
+TEST(BeamDrawing, PicturesWithoutRoomDrawNothingAndDiodeSectionsFollowTheAspect) {
+    struct Case {
+        double width, height;
+        bool diode;
+        bool drawn;
+        BeamLayout layout;
+    };
+    const Case cases[] = {
+        {900, 60, false, false, BeamLayout::kOne},  // the label strip and top margin fill it
+        {900, 61, false, true, BeamLayout::kOne},
+        {900, 0, true, false, BeamLayout::kOne},
+        {20, 600, false, false, BeamLayout::kOne},
+        {630, 600, true, true, BeamLayout::kOne},
+        {720, 600, true, true, BeamLayout::kSideBySide},
+        {480, 600, true, true, BeamLayout::kStacked},
+        {80, 110, true, false, BeamLayout::kStacked},  // two panels of 55 pixels
+    };
+    for (const Case& c : cases) {
+        Beam beam;
+        if (c.diode) beam.Diode();
+        EXPECT_EQ(beam.Draw(c.width, c.height), c.drawn) << c.width << "x" << c.height;
+        EXPECT_EQ(beam.canvas.clears, 1);
+        if (!c.drawn) {
+            EXPECT_TRUE(beam.canvas.lines.empty() && beam.canvas.texts.empty());
+            EXPECT_FALSE(beam.drawing.Handles().valid);
+            continue;
+        }
+        EXPECT_EQ(beam.drawing.Layout(), c.layout) << c.width << "x" << c.height;
+        EXPECT_EQ(beam.drawing.SectionCount(), c.diode ? 2 : 1);
+    }
+}
+
+TEST(BeamDrawing, TheReadOutIsPlanAtAWaistAndAbsentOffThePlot) {
+    Beam beam;
+    ASSERT_TRUE(beam.Draw());
+    const DrawTransform& t = beam.drawing.Transform(0);
+    const GaussianBeam& b = beam.doc.Beam();
+    EXPECT_EQ(beam.drawing.ReadoutAt(t.X(0.0) + 0.3, 300, b, ',').text,
+              "Abstand zur Objektgröße 0,0mm Radius: 0,5mm Krümmungsradius plan");
+    EXPECT_EQ(beam.drawing.ReadoutAt(t.X(beam.Result(kResImageWaist)), 300, b, ',').text,
+              "Abstand zur Bildgröße 0,0mm Radius: 0,04mm Krümmungsradius plan");
+    EXPECT_FALSE(beam.drawing.ReadoutAt(10, 300, b, ',').shown);
+}
+
+enum class Sign { kKept, kSize, kNotBelowZero };
+
+struct DragCase {
+    const char* name;
+    int x, y;       // the handle
+    int reference;  // the pixel the offset is measured from
+    bool vertical;
+    int number;  // the dragged record; -1: d or the detector distance
+    Sign sign;
+    Typed typed;
+    std::vector<int> chosenAfterPress;
+};
+
+// clang-format off
+// A small waist keeps the image waist and the Rayleigh mark clear of F' and the object waist.
+const Typed kSmallWaist = {{kBeamFocal, "100"}, {kBeamObjectDist, "200"}, {kBeamObjRadius, "0.05"}};
+const Typed kImageSide = {{kBeamFocal, "100"}, {kBeamObjectDist, "200"}, {kBeamImgRadius, "0.1"}};
+const DragCase kDrags[] = {
+    {"Lens", kBeamHandlePX, kBeamHandleLensRadiusY, kBeamHandleObjWaistX, false, kBeamObjectDist,
+     Sign::kKept, kFocalObjectRadius, {0, 1, 5}},
+    {"ObjRadius", kBeamHandleObjWaistX, kBeamHandleObjRadiusY, kBeamHandleAxisY, true,
+     kBeamObjRadius, Sign::kSize, kFocalObjectRadius, {0, 1, 5}},
+    {"ObjRayleigh", kBeamHandleObjRayleighX, kBeamHandleObjRayleighY, kBeamHandleObjWaistX, false,
+     kBeamObjRayleigh, Sign::kSize, kSmallWaist, {0, 1, 7}},
+    {"FrontFocus", kBeamHandleFX, kBeamHandleAxisY, kBeamHandlePX, false, kBeamFocal, Sign::kKept,
+     kFocalObjectRadius, {0, 1, 5}},
+    {"RearPlane", kBeamHandlePPrimeX, kBeamHandleLensRadiusY, kBeamHandlePX, false, -1,
+     Sign::kNotBelowZero, kFocalObjectRadius, {0, 1, 5}},
+    {"ImageWaist", kBeamHandleImgWaistX, kBeamHandleAxisY, kBeamHandlePPrimeX, false,
+     kBeamImageDist, Sign::kKept, kFocalObjectRadius, {1, 2, 5}},
+    {"ImgRadius", kBeamHandleImgWaistX, kBeamHandleImgRadiusY, kBeamHandleAxisY, true,
+     kBeamImgRadius, Sign::kSize, kImageSide, {0, 1, 8}},
+    {"ImgRayleigh", kBeamHandleImgRayleighX, kBeamHandleImgRayleighY, kBeamHandleImgWaistX, false,
+     kBeamImgRayleigh, Sign::kSize, kImageSide, {0, 1, 10}},
+    {"RearFocus", kBeamHandleFPrimeX, kBeamHandleAxisY, kBeamHandlePPrimeX, false, kBeamFocal,
+     Sign::kKept, kSmallWaist, {0, 1, 5}},
+    {"Detector", kBeamHandleDetectorX, kBeamHandleAxisY, kBeamHandlePPrimeX, false, -1,
+     Sign::kNotBelowZero, kFocalObjectRadius, {0, 1, 5}},
+};
+// clang-format on
+
+class BeamDrag : public testing::TestWithParam<DragCase> {};
+
+// The dragged value goes with the offset from its reference: ×1.5, then ×−0.5 (across the
+// reference), and one Undo brings back the choice and the values before the press.
+TEST_P(BeamDrag, EachHandleDragsItsValueProportionally) {
+    const DragCase& c = GetParam();
+    Beam beam(c.typed);
+    const bool detector = std::string(c.name) == "Detector";
+    const bool rearPlane = std::string(c.name) == "RearPlane";
+    EffectiveConstants& constants = beam.doc.Model().Constants();
+    constants.SetAdvancedOptions(rearPlane);
+    constants.SetD(rearPlane ? 10.0f : 0.0f);
+    beam.doc.Beam().SetDetectorOn(detector);
+    beam.doc.Beam().SetDetectorDistance(50.0);
+    beam.doc.RecalcBeam();
+    ASSERT_TRUE(beam.Draw());
+    const auto& h = beam.drawing.Handles().position;
+    const std::vector<int> before = beam.doc.Beam().Selection(0).Numbers();
+    const VarCollection& list = beam.doc.Beam().Selection(0);
+    const auto value = [&] {
+        if (c.number >= 0) return static_cast<double>(list.VarValue(list.PositionOf(c.number)));
+        return detector ? beam.doc.Beam().DetectorDistance()
+                        : static_cast<double>(constants.StoredD());
+    };
+    const double start = c.number >= 0 ? beam.Value(c.number) : value();
+
+    // A plane is held halfway up, beyond the reach of a point at its end.
+    const bool plane = c.y == kBeamHandleLensRadiusY;
+    const double x = h[static_cast<std::size_t>(c.x)] + 1.0;
+    const double y = plane ? (h[kBeamHandleAxisY] + h[kBeamHandleLensRadiusY]) / 2.0
+                           : h[static_cast<std::size_t>(c.y)] + 1.0;
+    const BeamPress press = beam.doc.StartBeamDrag(x, y, beam.drawing.Handles());
+    ASSERT_NE(press.grab, kBeamGrabNone);
+    EXPECT_EQ(list.Numbers(), c.chosenAfterPress);
+    EXPECT_EQ(press.selectionChanged, before != c.chosenAfterPress);
+    EXPECT_NEAR(value(), start, 1e-6 * std::fabs(start));
+
+    const double ref = h[static_cast<std::size_t>(c.reference)];
+    const double pressed = c.vertical ? y : x;
+    for (double factor : {1.5, -0.5}) {
+        const double to = ref + factor * (pressed - ref);
+        EXPECT_TRUE(beam.doc.MoveBeamDrag(c.vertical ? x : to, c.vertical ? to : y).shown);
+        double expected = start * factor;
+        if (c.sign == Sign::kSize) expected = std::fabs(expected);
+        if (c.sign == Sign::kNotBelowZero) expected = std::max(expected, 0.0);
+        EXPECT_NEAR(value(), expected, 1e-5 * std::fabs(start)) << factor;
+    }
+    EXPECT_TRUE(beam.doc.EndBeamDrag());
+    ASSERT_TRUE(beam.doc.Undo());
+    EXPECT_EQ(list.Numbers(), before);
+    if (c.number >= 0 && list.Contains(c.number)) {
+        EXPECT_NEAR(value(), start, 1e-6 * std::fabs(start));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Handles, BeamDrag, testing::ValuesIn(kDrags),
+                         [](const testing::TestParamInfo<DragCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// A press that would leave no valid choice, or on a handle that circularisation fixes, starts
+// no drag and changes nothing; f' still drags under circularisation.
+TEST(BeamDrag, APressWithoutAnAdmissibleChoiceIsIgnored) {
+    Beam objectSide;
+    ASSERT_TRUE(objectSide.Draw());
+    const auto& h = objectSide.drawing.Handles().position;
+    EXPECT_EQ(objectSide.doc
+                  .StartBeamDrag(h[kBeamHandleImgWaistX], h[kBeamHandleImgRadiusY],
+                                 objectSide.drawing.Handles())
+                  .grab,
+              kBeamGrabNone);
+
+    Beam circular;
+    circular.Diode();
+    circular.doc.Beam().SwitchCircularisation(true);
+    circular.doc.RecalcBeam();
+    ASSERT_TRUE(circular.Draw());
+    const auto& c = circular.drawing.Handles().position;
+    EXPECT_EQ(circular.doc
+                  .StartBeamDrag(c[kBeamHandleImgWaistX], c[kBeamHandleImgRadiusY],
+                                 circular.drawing.Handles())
+                  .grab,
+              kBeamGrabNone);
+    EXPECT_FALSE(circular.doc.BeamDragging());
+    const BeamPress focus = circular.doc.StartBeamDrag(c[kBeamHandleFX], c[kBeamHandleAxisY],
+                                                       circular.drawing.Handles());
+    EXPECT_EQ(focus.grab, kBeamGrabFrontFocus);
+}
+
+}  // namespace
+}  // namespace lumarik::test
