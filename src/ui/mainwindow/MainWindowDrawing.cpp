@@ -129,13 +129,14 @@ void frmLumarik::AfterDragChange() {
 // Pictures for the clipboard, files and the printed report come from their own drawing state,
 // so that exporting never moves the window's grab handles.
 std::function<void(Canvas&)> frmLumarik::PicturePainter(bool printing) const {
-    return [this, printing, drawing = DrgRoutines(), beam = DrgRoutinesGB()](Canvas& canvas) mutable {
-        if (m_doc.BeamMode()) {
-            beam.RedrawBeam(canvas, m_doc.Beam(), m_doc.BeamDrawing(printing), false);
-        } else {
-            drawing.Redraw(canvas, m_model, m_doc.Opts(), false);
-        }
-    };
+    return
+        [this, printing, drawing = DrgRoutines(), beam = DrgRoutinesGB()](Canvas& canvas) mutable {
+            if (m_doc.BeamMode()) {
+                beam.RedrawBeam(canvas, m_doc.Beam(), m_doc.BeamDrawing(printing), false);
+            } else {
+                drawing.Redraw(canvas, m_model, m_doc.Opts(), false);
+            }
+        };
 }
 
 QImage frmLumarik::DrawingImage(qreal ratio) const {
@@ -152,8 +153,7 @@ void frmLumarik::SaveDrawing() {
         m_context.prompter->SaveFileName(kSaveTitle, kSaveFilter, kSuggestedName);
     if (!name) return;
     if (QFileInfo(*name).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
-        const QByteArray svg =
-            m_pctDrg->RenderSvg(m_pctDrg->size(), PicturePainter(false));
+        const QByteArray svg = m_pctDrg->RenderSvg(m_pctDrg->size(), PicturePainter(false));
         const SaveResult saved =
             ReplaceFile(std::filesystem::path(QFile::encodeName(*name).toStdString()),
                         std::string_view(svg.constData(), static_cast<std::size_t>(svg.size())));

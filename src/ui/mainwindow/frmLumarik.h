@@ -123,6 +123,8 @@ private:
     void HideReadout();
     void BeamDrawingPressed(double x, double y);
     void AfterDragChange();
+    // Paints the lens or beam picture of the current mode with a drawing state of its own.
+    std::function<void(Canvas&)> PicturePainter(bool printing) const;
     QImage DrawingImage(qreal ratio) const;
     void CopyDrawing();
     void SaveDrawing();
