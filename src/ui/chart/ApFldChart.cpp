@@ -1,6 +1,7 @@
 #include "ui/chart/ApFldChart.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -67,12 +68,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         QPainterCanvas canvas(painter, size());
-        const char decimal = UserSeparators().decimal;
-        if (m_vertical) {
-            DrawChartAxisY(canvas, m_chart.Axes().y, decimal);
-        } else {
-            DrawChartAxisX(canvas, m_chart.Axes().x, m_chart.m_enlarged, decimal);
-        }
+        m_chart.PaintAxis(canvas, m_vertical);
     }
 
 private:
@@ -80,7 +76,8 @@ private:
     bool m_vertical;
 };
 
-ApFldChart::ApFldChart(bool enlarged, QWidget* parent) : QWidget(parent), m_enlarged(enlarged) {
+ApFldChart::ApFldChart(bool enlarged, Prompter* prompter, QWidget* parent)
+    : QWidget(parent), m_enlarged(enlarged), m_prompter(prompter) {
     m_style.longNames = enlarged;
     m_style.highlightWidth = enlarged ? 3 : 2;
     m_style.highlight = !enlarged;
@@ -135,6 +132,43 @@ void ApFldChart::PaintPlot(QPainter& painter, QSize size) {
     painter.drawImage(QPointF(0, 0), m_background);
     QPainterCanvas canvas(painter, size);
     DrawChartOverlay(canvas, ChartScene{m_entries, m_regions, m_axes, m_hits, m_current}, m_style);
+}
+
+void ApFldChart::PaintAxis(Canvas& canvas, bool vertical) const {
+    const char decimal = UserSeparators().decimal;
+    if (vertical) {
+        DrawChartAxisY(canvas, m_axes.y, decimal);
+    } else {
+        DrawChartAxisX(canvas, m_axes.x, m_enlarged, decimal);
+    }
+}
+
+Picture ApFldChart::PictureOf() const {
+    return {size(), charttexts::kAccPlot, [this](QPainter& painter) { PaintPicture(painter); }};
+}
+
+void ApFldChart::PaintPicture(QPainter& painter) const {
+    for (const QWidget* part : {m_axisY, m_plot, m_axisX}) {
+        painter.save();
+        painter.translate(part->pos());
+        painter.setFont(part->font());
+        QPainterCanvas canvas(painter, part->size());
+        if (part == m_plot) {
+            DrawChartPlot(canvas, ChartScene{m_entries, m_regions, m_axes, {}, m_current}, m_style);
+        } else {
+            PaintAxis(canvas, part == m_axisY);
+        }
+        painter.restore();
+    }
+}
+
+void ApFldChart::contextMenuEvent(QContextMenuEvent* event) {
+    ExecPictureMenu(
+        *this, event->globalPos(), charttexts::kPicture,
+        [this] { CopyPicture(PictureOf(), devicePixelRatioF()); },
+        [this] {
+            if (m_prompter) SavePicture(*m_prompter, charttexts::kPicture, PictureOf());
+        });
 }
 
 void ApFldChart::MouseAt(ChartPixel pixel) {

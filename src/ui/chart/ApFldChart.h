@@ -1,8 +1,9 @@
 // The aperture/field chart as a widget: the plot picture pctApFldPlot between its axis strips
 // pctApFldAxisY (left) and pctApFldAxisX (below), painted through the Canvas. It holds the
 // catalogue of the mode in force, rebuilds axes and areas whenever the plot is resized,
-// highlights the areas under the mouse and reports moves and clicks in plot pixels. The small
-// chart of the main window and the enlarged window each have one.
+// highlights the areas under the mouse and reports moves and clicks in plot pixels. Its context
+// menu copies or saves the picture. The small chart of the main window and the enlarged window
+// each have one.
 #pragma once
 
 #include <QImage>
@@ -12,16 +13,20 @@
 
 #include "core/chart/LensIdeas.h"
 #include "core/drawing/ChartDrawing.h"
+#include "ui/drawing/PictureExport.h"
 
 namespace lumarik {
+
+class Prompter;
 
 class ApFldChart : public QWidget {
     Q_OBJECT
 
 public:
     // The enlarged chart names the families in full, labels every tick and frames the areas
-    // under the mouse 3 pixels wide in black; the small one 2 pixels wide in green.
-    explicit ApFldChart(bool enlarged, QWidget* parent = nullptr);
+    // under the mouse 3 pixels wide in black; the small one 2 pixels wide in green. Without a
+    // prompter the picture cannot be saved.
+    explicit ApFldChart(bool enlarged, Prompter* prompter = nullptr, QWidget* parent = nullptr);
 
     // The catalogue and axes of lens or mirror systems; nothing when they are in force.
     void SetMirrorMode(bool mirror);
@@ -34,6 +39,12 @@ public:
     // The areas under the mouse, as last found.
     const std::vector<int>& Hits() const { return m_hits; }
     QWidget* Plot() const { return m_plot; }
+    // The plot with its axis strips and the system's cross, without the highlight under the
+    // mouse.
+    Picture PictureOf() const;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 signals:
     void Hovered(ChartPixel pixel);
@@ -45,10 +56,13 @@ private:
     friend class ApFldAxisView;
     void Rebuild();
     void PaintPlot(QPainter& painter, QSize size);
+    void PaintAxis(Canvas& canvas, bool vertical) const;
+    void PaintPicture(QPainter& painter) const;
     void MouseAt(ChartPixel pixel);
     void MouseLeft();
 
     bool m_enlarged;
+    Prompter* m_prompter;
     bool m_mirror = false;
     ChartStyle m_style;
     std::vector<LensTypeEntry> m_entries;

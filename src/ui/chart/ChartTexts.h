@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "ui/drawing/PictureExport.h"
+
 namespace lumarik::charttexts {
 
 inline const QString kAccPlot = QStringLiteral("Apertur-Feld-Diagramm");
@@ -15,5 +17,9 @@ inline const QString kAccUndo = QStringLiteral("Apertur-Feld rückgängig");
 inline const QString kWindowTitle = QStringLiteral("Apertur-Feld-Diagramm");
 inline const QString kSamples = QStringLiteral("Beispielsysteme");
 inline const QString kClose = QStringLiteral("&Schließen");
+inline const PictureTexts kPicture = {
+    QStringLiteral("Diagramm kopieren"), QStringLiteral("Diagramm speichern …"),
+    QStringLiteral("Diagramm speichern"), QStringLiteral("Lumarik-Diagramm.png"),
+    QStringLiteral("Das Diagramm konnte nicht gespeichert werden: ")};
 
 }  // namespace lumarik::charttexts

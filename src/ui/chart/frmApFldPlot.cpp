@@ -82,7 +82,7 @@ frmApFldPlot::frmApFldPlot(const AppContext& context, const LumarikDocument& doc
     setWindowTitle(charttexts::kWindowTitle);
     setSizeGripEnabled(true);
 
-    m_chart = new ApFldChart(true, this);
+    m_chart = new ApFldChart(true, context.prompter, this);
     m_chart->setMinimumSize(420, 300);
     m_lblApFldFNosEff = new QLabel;
     m_lblApFldFNosEff->setObjectName(QStringLiteral("lblApFldFNosEff"));

@@ -1,49 +1,20 @@
 #include "ui/drawing/DrawingView.h"
 
-#include <QBuffer>
 #include <QContextMenuEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgGenerator>
 
 #include "ui/drawing/QPainterCanvas.h"
 
 namespace lumarik {
-namespace {
-const QString kCopyDrawing = QStringLiteral("Zeichnung kopieren");
-const QString kSaveDrawing = QStringLiteral("Zeichnung speichern …");
-}  // namespace
 
 DrawingView::DrawingView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
 }
 
-QImage DrawingView::Render(QSize size, qreal ratio,
-                           const std::function<void(Canvas&)>& paint) const {
-    QImage image = BlankDrawingImage(size, ratio);
-    QPainter painter(&image);
-    painter.setFont(font());
-    QPainterCanvas canvas(painter, QSizeF(size));
-    if (paint) paint(canvas);
-    return image;
-}
-
-QByteArray DrawingView::RenderSvg(QSize size, const std::function<void(Canvas&)>& paint) const {
-    QBuffer buffer;
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setTitle(accessibleName());
-    QPainter painter(&generator);
-    painter.setFont(font());
-    QPainterCanvas canvas(painter, QSizeF(size));
-    canvas.Clear();
-    if (paint) paint(canvas);
-    painter.end();
-    return buffer.data();
+Picture DrawingView::PictureOf(std::function<void(Canvas&)> paint) const {
+    return {size(), accessibleName(), OnCanvas(size(), font(), std::move(paint))};
 }
 
 void DrawingView::Redraw() {
@@ -55,7 +26,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     if (m_stale || m_picture.devicePixelRatio() != ratio ||
         m_picture.deviceIndependentSize() != QSizeF(size())) {
-        m_picture = Render(size(), ratio, m_hooks.paint);
+        m_picture = RenderPicture(PictureOf(m_hooks.paint), ratio);
         m_stale = false;
     }
     QPainter painter(this);
@@ -106,12 +77,7 @@ void DrawingView::Release() {
 }
 
 void DrawingView::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu menu(this);
-    QAction* copy = menu.addAction(kCopyDrawing);
-    QAction* save = menu.addAction(kSaveDrawing);
-    QAction* chosen = menu.exec(event->globalPos());
-    if (chosen == copy && m_hooks.copy) m_hooks.copy();
-    if (chosen == save && m_hooks.save) m_hooks.save();
+    ExecPictureMenu(*this, event->globalPos(), kDrawingPictureTexts, m_hooks.copy, m_hooks.save);
 }
 
 }  // namespace lumarik

@@ -8,8 +8,14 @@
 #include <functional>
 
 #include "core/drawing/Canvas.h"
+#include "ui/drawing/PictureExport.h"
 
 namespace lumarik {
+
+inline const PictureTexts kDrawingPictureTexts = {
+    QStringLiteral("Zeichnung kopieren"), QStringLiteral("Zeichnung speichern …"),
+    QStringLiteral("Zeichnung speichern"), QStringLiteral("Lumarik-Zeichnung.png"),
+    QStringLiteral("Die Zeichnung konnte nicht gespeichert werden: ")};
 
 class DrawingView : public QWidget {
     Q_OBJECT
@@ -37,10 +43,8 @@ public:
     // Only the overlay changed: the next paint event shows the kept picture under it.
     void UpdateOverlay() { update(); }
 
-    // The drawing as an image of `size` device-independent pixels at `ratio`.
-    QImage Render(QSize size, qreal ratio, const std::function<void(Canvas&)>& paint) const;
-    // The same picture as an SVG document (vector graphics, `size` in pixels).
-    QByteArray RenderSvg(QSize size, const std::function<void(Canvas&)>& paint) const;
+    // The drawing at the widget's size and font, painted by `paint`.
+    Picture PictureOf(std::function<void(Canvas&)> paint) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -16,7 +16,7 @@ namespace lumarik {
 
 QWidget* frmLumarik::BuildChartPage() {
     auto* page = new QWidget;
-    m_apFldChart = new ApFldChart(false, page);
+    m_apFldChart = new ApFldChart(false, m_context.prompter, page);
     m_apFldChart->setMinimumSize(260, 190);
     m_lblApFldFNosEff = new QLabel;
     m_lblApFldFNosEff->setObjectName(QStringLiteral("lblApFldFNosEff"));

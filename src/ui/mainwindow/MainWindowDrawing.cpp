@@ -1,15 +1,6 @@
 // The system drawing of the main window: painting through the core's DrgRoutines, dragging
 // its elements through DrgTouch, and copying or saving the picture.
 
-#include <QApplication>
-#include <QClipboard>
-#include <QFile>
-#include <QFileInfo>
-#include <QImage>
-#include <filesystem>
-
-#include "core/ini/INICode.h"
-
 #include "core/backup/DataBackup.h"
 #include "ui/drawing/DrawingView.h"
 #include "ui/mainwindow/WindowHelpers.h"
@@ -17,15 +8,6 @@
 #include "ui/shell/Prompter.h"
 
 namespace lumarik {
-namespace {
-const QString kSaveTitle = QStringLiteral("Zeichnung speichern");
-const QString kSaveFilter = QStringLiteral("PNG-Bilder (*.png);;SVG-Grafiken (*.svg)");
-const QString kSuggestedName = QStringLiteral("Lumarik-Zeichnung.png");
-const QString kSaveFailed = QStringLiteral("Die Zeichnung konnte nicht gespeichert werden: ");
-// Saved pictures have twice the pixels of the drawing on the screen.
-constexpr qreal kSaveRatio = 2.0;
-
-}  // namespace
 
 void frmLumarik::ConnectDrawing() {
     DrawingView::Hooks hooks;
@@ -139,32 +121,14 @@ std::function<void(Canvas&)> frmLumarik::PicturePainter(bool printing) const {
         };
 }
 
-QImage frmLumarik::DrawingImage(qreal ratio) const {
-    return m_pctDrg->Render(m_pctDrg->size(), ratio, PicturePainter(false));
-}
-
 void frmLumarik::CopyDrawing() {
-    QApplication::clipboard()->setImage(DrawingImage(m_pctDrg->devicePixelRatioF()));
+    CopyPicture(m_pctDrg->PictureOf(PicturePainter(false)), m_pctDrg->devicePixelRatioF());
 }
 
 void frmLumarik::SaveDrawing() {
-    if (!m_context.prompter) return;
-    const std::optional<QString> name =
-        m_context.prompter->SaveFileName(kSaveTitle, kSaveFilter, kSuggestedName);
-    if (!name) return;
-    if (QFileInfo(*name).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
-        const QByteArray svg = m_pctDrg->RenderSvg(m_pctDrg->size(), PicturePainter(false));
-        const SaveResult saved =
-            ReplaceFile(std::filesystem::path(QFile::encodeName(*name).toStdString()),
-                        std::string_view(svg.constData(), static_cast<std::size_t>(svg.size())));
-        if (!saved.ok) {
-            m_context.prompter->Message(kSaveFailed + FromStd(saved.error),
-                                        PromptIcon::Exclamation);
-        }
-        return;
-    }
-    if (!DrawingImage(kSaveRatio).save(*name, "PNG")) {
-        m_context.prompter->Message(kSaveFailed + *name, PromptIcon::Exclamation);
+    if (m_context.prompter) {
+        SavePicture(*m_context.prompter, kDrawingPictureTexts,
+                    m_pctDrg->PictureOf(PicturePainter(false)));
     }
 }
 

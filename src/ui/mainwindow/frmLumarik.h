@@ -125,7 +125,6 @@ private:
     void AfterDragChange();
     // Paints the lens or beam picture of the current mode with a drawing state of its own.
     std::function<void(Canvas&)> PicturePainter(bool printing) const;
-    QImage DrawingImage(qreal ratio) const;
     void CopyDrawing();
     void SaveDrawing();
     void Report(const std::string& text) override;

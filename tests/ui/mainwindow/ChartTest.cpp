@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -114,6 +115,28 @@ TEST_F(Chart, EnlargedWindowShowsSketchesAndKeepsItsPlace) {
     big = window->findChild<frmApFldPlot*>();
     ASSERT_NE(big, nullptr);
     EXPECT_EQ(big->size(), kept.size());
+}
+
+// The plot and its axis strips at the size shown, with the system's cross in its place.
+TEST_F(Chart, ContextMenuCopiesAndSavesThePicture) {
+    Click("comApFldEnlarge");
+    auto* big = window->findChild<frmApFldPlot*>();
+    ASSERT_NE(big, nullptr);
+    QCoreApplication::processEvents();
+    for (ApFldChart* c : {chart, &big->Chart()}) {
+        QApplication::clipboard()->clear();
+        ChooseFromContextMenu(c->Plot(), 0);
+        const QImage copied = QApplication::clipboard()->image();
+        EXPECT_EQ(copied.size(), c->size());
+        const QPoint cross = c->Plot()->pos() + At(*c, *c->Current());
+        EXPECT_EQ(copied.pixelColor(cross), QColor(Qt::red));
+
+        const QString file = env.FilePath("diagramm.png");
+        env.prompter.AnswerInput(file);
+        ChooseFromContextMenu(c->Plot(), 1);
+        EXPECT_EQ(QImage(file).size(), c->size() * 2);
+    }
+    EXPECT_EQ(env.prompter.Shown()[0].defaultAnswer, "Lumarik-Diagramm.png");
 }
 
 TEST(ChartLocation, StoredTextTurnsIntoAPositionOrNothing) {

@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "support/TestEnvironment.h"
@@ -56,6 +59,21 @@ protected:
         Type("txtVarType_2", "10");
     }
     const LumarikCode& Model() { return window->Model(); }
+    // Opens the context menu of `target` with a right click through its window, as the window
+    // system delivers it, and picks an entry with the keyboard.
+    void ChooseFromContextMenu(QWidget* target, int entry) {
+        bool opened = false;
+        QTimer::singleShot(0, target, [entry, &opened] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            opened = true;
+            for (int i = 0; i <= entry; ++i) QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        const QPoint at = target->mapTo(target->window(), target->rect().center());
+        QTest::mouseClick(target->window()->windowHandle(), Qt::RightButton, {}, at);
+        EXPECT_TRUE(opened);
+    }
 
     TestEnvironment env;
     std::unique_ptr<frmLumarik> window;

@@ -1,0 +1,90 @@
+#include "ui/drawing/PictureExport.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <filesystem>
+
+#include "core/ini/INICode.h"
+#include "ui/drawing/QPainterCanvas.h"
+#include "ui/shell/Prompter.h"
+
+namespace lumarik {
+namespace {
+
+constexpr qreal kSaveRatio = 2.0;
+
+}  // namespace
+
+PicturePaint OnCanvas(QSize size, const QFont& font, std::function<void(Canvas&)> paint) {
+    return [size, font, paint = std::move(paint)](QPainter& painter) {
+        painter.setFont(font);
+        QPainterCanvas canvas(painter, QSizeF(size));
+        if (paint) paint(canvas);
+    };
+}
+
+QImage RenderPicture(const Picture& picture, qreal ratio) {
+    QImage image = BlankDrawingImage(picture.size, ratio);
+    QPainter painter(&image);
+    if (picture.paint) picture.paint(painter);
+    return image;
+}
+
+QByteArray RenderPictureSvg(const Picture& picture) {
+    QBuffer buffer;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(picture.size);
+    generator.setViewBox(QRect(QPoint(0, 0), picture.size));
+    generator.setTitle(picture.title);
+    QPainter painter(&generator);
+    // An SVG document is transparent where nothing is painted.
+    painter.fillRect(QRect(QPoint(0, 0), picture.size), Qt::white);
+    if (picture.paint) picture.paint(painter);
+    painter.end();
+    return buffer.data();
+}
+
+void CopyPicture(const Picture& picture, qreal screenRatio) {
+    QApplication::clipboard()->setImage(RenderPicture(picture, screenRatio));
+}
+
+void SavePicture(Prompter& prompter, const PictureTexts& texts, const Picture& picture) {
+    const std::optional<QString> name = prompter.SaveFileName(
+        texts.saveTitle, QStringLiteral("PNG-Bilder (*.png);;SVG-Grafiken (*.svg)"),
+        texts.suggestedName);
+    if (!name) return;
+    QByteArray content;
+    if (QFileInfo(*name).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
+        content = RenderPictureSvg(picture);
+    } else {
+        QBuffer buffer(&content);
+        buffer.open(QIODevice::WriteOnly);
+        RenderPicture(picture, kSaveRatio).save(&buffer, "PNG");
+    }
+    const SaveResult saved = ReplaceFile(
+        std::filesystem::path(QFile::encodeName(*name).toStdString()),
+        std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
+    if (!saved.ok) {
+        prompter.Message(texts.saveFailed + QString::fromStdString(saved.error),
+                         PromptIcon::Exclamation);
+    }
+}
+
+void ExecPictureMenu(QWidget& owner, const QPoint& globalPos, const PictureTexts& texts,
+                     const std::function<void()>& copy, const std::function<void()>& save) {
+    QMenu menu(&owner);
+    const QAction* copyAction = menu.addAction(texts.copy);
+    const QAction* saveAction = menu.addAction(texts.save);
+    const QAction* chosen = menu.exec(globalPos);
+    if (chosen == copyAction && copy) copy();
+    if (chosen == saveAction && save) save();
+}
+
+}  // namespace lumarik
