@@ -71,14 +71,22 @@ TEST(BeamDrawing, EnvelopesFollowTheWaistLawOnBothSides) {
                 continue;
             }
             ++outlines;
-            ASSERT_EQ(line.points.size(), 101u);
+            ASSERT_GE(line.points.size(), 2u);
             EXPECT_NEAR(t.ZAt(line.points.front().x), side.from, 1e-3);
             EXPECT_NEAR(t.ZAt(line.points.back().x), side.to, 1e-3);
-            for (const PixelPoint& p : line.points) {
-                const double z = t.ZAt(p.x) - side.waist;
-                EXPECT_NEAR(std::fabs(t.YAt(p.y)), side.r * std::sqrt(1.0 + (z / zr) * (z / zr)),
-                            1e-4)
-                    << side.colour << " at " << z;
+            const auto w = [&](double x) {
+                const double z = t.ZAt(x) - side.waist;
+                return side.r * std::sqrt(1.0 + (z / zr) * (z / zr));
+            };
+            for (std::size_t i = 0; i < line.points.size(); ++i) {
+                const PixelPoint& p = line.points[i];
+                EXPECT_NEAR(std::fabs(t.YAt(p.y)), w(p.x), 1e-4) << side.colour << " at " << p.x;
+                if (i == 0) continue;
+                // The chords keep within a quarter pixel of the curve.
+                const PixelPoint& q = line.points[i - 1];
+                const double middle = (p.x + q.x) / 2.0;
+                EXPECT_NEAR(std::fabs(t.YAt((p.y + q.y) / 2.0)), w(middle), 0.26 / t.yScale)
+                    << side.colour << " at " << middle;
             }
         }
         EXPECT_EQ(outlines, 2) << side.colour;
