@@ -18,6 +18,7 @@ constexpr double kWideAspect = 1.1;
 constexpr double kTallAspect = 0.9;
 constexpr double kEnvelopeSag = 0.25;  // pixels between an envelope chord and the curve
 constexpr int kInsetSteps = 100;
+constexpr double kInsetSag = 0.25;  // pixels between a thinned inset curve and its samples
 constexpr double kInsetHalf = 5.0;  // the insets span −5..5 in both coordinates
 constexpr double kInsetHeightShare = 0.35;
 constexpr double kInsetWidthShare = 0.2;
@@ -77,6 +78,35 @@ void ClippedPolyline(Canvas& canvas, const DrawTransform& t, const ClipRect& cli
         if (!clip.Contains(world[i].x, world[i].y)) flush();
     }
     flush();
+}
+
+// The points that matter for a polyline: each point left out lies within `tolerance` of the
+// chord between the points kept on either side of it.
+std::vector<PixelPoint> Thinned(const std::vector<PixelPoint>& points, double tolerance) {
+    if (points.size() <= 2) return points;
+    std::vector<PixelPoint> kept{points.front()};
+    std::size_t anchor = 0;
+    const auto within = [&](std::size_t end) {
+        const PixelPoint& a = points[anchor];
+        const PixelPoint& b = points[end];
+        const double dx = b.x - a.x, dy = b.y - a.y;
+        const double length = std::hypot(dx, dy);
+        for (std::size_t i = anchor + 1; i < end; ++i) {
+            const double cross = (points[i].x - a.x) * dy - (points[i].y - a.y) * dx;
+            const double off = length > 0.0 ? std::fabs(cross) / length
+                                            : std::hypot(points[i].x - a.x, points[i].y - a.y);
+            if (!(off <= tolerance)) return false;
+        }
+        return true;
+    };
+    for (std::size_t end = 2; end < points.size(); ++end) {
+        if (!within(end)) {
+            anchor = end - 1;
+            kept.push_back(points[anchor]);
+        }
+    }
+    kept.push_back(points.back());
+    return kept;
 }
 
 // One section's beam as the drawing reads it: positions from the object waist, radii scaled by
@@ -300,7 +330,8 @@ void Inset(Canvas& canvas, double left, double bottom, double side, double (*cur
         const double y = curve(x, zrOverF);
         if (std::isfinite(y)) points.push_back({x, y});
     }
-    ClippedPolyline(canvas, t, clip, points, colours::kRed);
+    // Sampled evenly, the flat stretches of a curve carry far more points than they show.
+    ClippedPolyline(canvas, t, clip, Thinned(points, kInsetSag / t.xScale), colours::kRed);
     if (clip.Contains(currentX, currentY)) {
         canvas.Circle(t.X(currentX), t.Y(currentY), kPointRadius, colours::kBlue, false);
     }

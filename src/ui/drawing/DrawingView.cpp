@@ -25,7 +25,7 @@ QImage DrawingView::Render(QSize size, qreal ratio,
     QImage image = BlankDrawingImage(size, ratio);
     QPainter painter(&image);
     painter.setFont(font());
-    QPainterCanvas canvas(painter, QSizeF(size));
+    QPainterCanvas canvas(painter, QSizeF(size), &m_texts);
     if (paint) paint(canvas);
     return image;
 }
@@ -61,7 +61,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(QPointF(0.0, 0.0), m_picture);
     if (!m_hooks.overlay) return;
-    QPainterCanvas canvas(painter, QSizeF(size()));
+    QPainterCanvas canvas(painter, QSizeF(size()), &m_texts);
     m_hooks.overlay(canvas);
 }
 

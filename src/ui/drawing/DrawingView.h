@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "core/drawing/Canvas.h"
+#include "ui/drawing/QPainterCanvas.h"
 
 namespace lumarik {
 
@@ -58,6 +59,8 @@ private:
     bool m_pressed = false;
     QImage m_picture;
     bool m_stale = true;
+    // The same labels come back in every picture.
+    mutable TextCache m_texts;
 };
 
 }  // namespace lumarik

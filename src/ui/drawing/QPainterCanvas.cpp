@@ -1,11 +1,10 @@
 #include "ui/drawing/QPainterCanvas.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
-#include <string>
-#include <unordered_map>
 
 namespace lumarik {
 
@@ -15,22 +14,27 @@ QColor ToQColor(Colour colour) {
 }
 
 namespace {
-
-// Widths asked for again and again by every drawing (labels, inset captions), for one font on
-// one kind of device; laying text out costs far more than looking it up.
-struct TextWidthCache {
-    QFont font;
-    int dpi = 0;
-    std::unordered_map<std::string, double> widths;
-};
-constexpr std::size_t kTextWidthCacheSize = 512;
-
+constexpr std::size_t kTextCacheSize = 512;
 }  // namespace
 
-QPainterCanvas::QPainterCanvas(QPainter& painter, QSizeF size)
-    : m_painter(painter), m_size(size), m_metrics(painter.font(), painter.device()) {
+QPainterCanvas::QPainterCanvas(QPainter& painter, QSizeF size, TextCache* cache)
+    : m_painter(painter),
+      m_size(size),
+      m_metrics(painter.font(), painter.device()),
+      m_cache(cache != nullptr ? *cache : m_ownCache) {
     m_painter.setRenderHint(QPainter::Antialiasing, true);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    m_rasterText =
+        painter.paintEngine() != nullptr && painter.paintEngine()->type() == QPaintEngine::Raster;
+    const QString fontKey = painter.font().key();
+    const int dpi = painter.device()->logicalDpiX();
+    if (m_cache.m_fontKey != fontKey || m_cache.m_dpi != dpi ||
+        m_cache.m_widths.size() + m_cache.m_texts.size() > kTextCacheSize) {
+        m_cache.m_fontKey = fontKey;
+        m_cache.m_dpi = dpi;
+        m_cache.m_widths.clear();
+        m_cache.m_texts.clear();
+    }
 }
 
 ScaleRect QPainterCanvas::Scale() const {
@@ -89,8 +93,17 @@ void QPainterCanvas::Line(double x1, double y1, double x2, double y2, Colour col
 
 void QPainterCanvas::Text(double x, double y, std::string_view text, Colour colour) {
     SetPen(colour, PenStyle::kSolid, 1);
-    const QString s = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-    m_painter.drawText(QPointF(x, y + m_metrics.ascent()), s);
+    if (!m_rasterText) {
+        const QString s = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+        m_painter.drawText(QPointF(x, y + m_metrics.ascent()), s);
+        return;
+    }
+    const auto [it, added] = m_cache.m_texts.try_emplace(std::string(text));
+    if (added) {
+        it->second.setText(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+        it->second.setTextFormat(Qt::PlainText);
+    }
+    m_painter.drawStaticText(QPointF(x, y), it->second);
 }
 
 void QPainterCanvas::TextUp(double x, double y, std::string_view text, Colour colour) {
@@ -102,15 +115,7 @@ void QPainterCanvas::TextUp(double x, double y, std::string_view text, Colour co
 }
 
 double QPainterCanvas::TextWidth(std::string_view text) const {
-    thread_local TextWidthCache cache;
-    const QFont& font = m_painter.font();
-    const int dpi = m_painter.device()->logicalDpiX();
-    if (cache.dpi != dpi || cache.font != font || cache.widths.size() >= kTextWidthCacheSize) {
-        cache.font = font;
-        cache.dpi = dpi;
-        cache.widths.clear();
-    }
-    const auto [it, added] = cache.widths.try_emplace(std::string(text), 0.0);
+    const auto [it, added] = m_cache.m_widths.try_emplace(std::string(text), 0.0);
     if (added) {
         it->second = m_metrics.horizontalAdvance(
             QString::fromUtf8(text.data(), static_cast<int>(text.size())));
