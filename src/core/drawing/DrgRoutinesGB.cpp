@@ -80,33 +80,42 @@ void ClippedPolyline(Canvas& canvas, const DrawTransform& t, const ClipRect& cli
     flush();
 }
 
+// Marks the point between `first` and `last` farthest from their chord, when it lies further
+// than `tolerance`, and so on in both halves (Douglas–Peucker).
+void MarkBends(const std::vector<PixelPoint>& points, std::size_t first, std::size_t last,
+               double tolerance, std::vector<bool>& kept) {
+    const PixelPoint& a = points[first];
+    const double dx = points[last].x - a.x, dy = points[last].y - a.y;
+    const double length = std::hypot(dx, dy);
+    double farthest = tolerance;
+    std::size_t at = first;
+    for (std::size_t i = first + 1; i < last; ++i) {
+        const double cross = (points[i].x - a.x) * dy - (points[i].y - a.y) * dx;
+        const double off = length > 0.0 ? std::fabs(cross) / length
+                                        : std::hypot(points[i].x - a.x, points[i].y - a.y);
+        if (off > farthest) {
+            farthest = off;
+            at = i;
+        }
+    }
+    if (at == first) return;
+    kept[at] = true;
+    MarkBends(points, first, at, tolerance, kept);
+    MarkBends(points, at, last, tolerance, kept);
+}
+
 // The points that matter for a polyline: each point left out lies within `tolerance` of the
 // chord between the points kept on either side of it.
 std::vector<PixelPoint> Thinned(const std::vector<PixelPoint>& points, double tolerance) {
     if (points.size() <= 2) return points;
-    std::vector<PixelPoint> kept{points.front()};
-    std::size_t anchor = 0;
-    const auto within = [&](std::size_t end) {
-        const PixelPoint& a = points[anchor];
-        const PixelPoint& b = points[end];
-        const double dx = b.x - a.x, dy = b.y - a.y;
-        const double length = std::hypot(dx, dy);
-        for (std::size_t i = anchor + 1; i < end; ++i) {
-            const double cross = (points[i].x - a.x) * dy - (points[i].y - a.y) * dx;
-            const double off = length > 0.0 ? std::fabs(cross) / length
-                                            : std::hypot(points[i].x - a.x, points[i].y - a.y);
-            if (!(off <= tolerance)) return false;
-        }
-        return true;
-    };
-    for (std::size_t end = 2; end < points.size(); ++end) {
-        if (!within(end)) {
-            anchor = end - 1;
-            kept.push_back(points[anchor]);
-        }
+    std::vector<bool> kept(points.size(), false);
+    kept.front() = kept.back() = true;
+    MarkBends(points, 0, points.size() - 1, tolerance, kept);
+    std::vector<PixelPoint> thinned;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (kept[i]) thinned.push_back(points[i]);
     }
-    kept.push_back(points.back());
-    return kept;
+    return thinned;
 }
 
 // One section's beam as the drawing reads it: positions from the object waist, radii scaled by
