@@ -28,10 +28,12 @@ void BM_RedrawBeam(benchmark::State& state) {
 
     QImage image = lumarik::BlankDrawingImage(QSize(900, 600), 1.0);
     lumarik::DrgRoutinesGB drawing;
+    lumarik::TextCache texts;
     for (auto _ : state) {
-        // A painter per picture, as each paint event of the picture box makes one.
+        // A painter per picture, as each paint event of the picture box makes one; the box
+        // keeps its laid-out texts.
         QPainter painter(&image);
-        lumarik::QPainterCanvas canvas(painter, QSizeF(900, 600));
+        lumarik::QPainterCanvas canvas(painter, QSizeF(900, 600), &texts);
         if (!drawing.RedrawBeam(canvas, doc.Beam(), doc.BeamDrawing(), false)) {
             state.SkipWithError("the beam was not solved");
             return;

@@ -16,8 +16,9 @@ constexpr double kPlotInset = 15.0;   // plot area from the panel's left, right 
 constexpr double kLabelStrip = 45.0;  // from the panel's bottom edge: the labels' strip
 constexpr double kWideAspect = 1.1;
 constexpr double kTallAspect = 0.9;
-constexpr int kEnvelopeSteps = 100;
+constexpr double kEnvelopeSag = 0.25;  // pixels between an envelope chord and the curve
 constexpr int kInsetSteps = 100;
+constexpr double kInsetSag = 0.25;  // pixels between a thinned inset curve and its samples
 constexpr double kInsetHalf = 5.0;  // the insets span −5..5 in both coordinates
 constexpr double kInsetHeightShare = 0.35;
 constexpr double kInsetWidthShare = 0.2;
@@ -79,6 +80,44 @@ void ClippedPolyline(Canvas& canvas, const DrawTransform& t, const ClipRect& cli
     flush();
 }
 
+// Marks the point between `first` and `last` farthest from their chord, when it lies further
+// than `tolerance`, and so on in both halves (Douglas–Peucker).
+void MarkBends(const std::vector<PixelPoint>& points, std::size_t first, std::size_t last,
+               double tolerance, std::vector<bool>& kept) {
+    const PixelPoint& a = points[first];
+    const double dx = points[last].x - a.x, dy = points[last].y - a.y;
+    const double length = std::hypot(dx, dy);
+    double farthest = tolerance;
+    std::size_t at = first;
+    for (std::size_t i = first + 1; i < last; ++i) {
+        const double cross = (points[i].x - a.x) * dy - (points[i].y - a.y) * dx;
+        const double off = length > 0.0 ? std::fabs(cross) / length
+                                        : std::hypot(points[i].x - a.x, points[i].y - a.y);
+        if (off > farthest) {
+            farthest = off;
+            at = i;
+        }
+    }
+    if (at == first) return;
+    kept[at] = true;
+    MarkBends(points, first, at, tolerance, kept);
+    MarkBends(points, at, last, tolerance, kept);
+}
+
+// The points that matter for a polyline: each point left out lies within `tolerance` of the
+// chord between the points kept on either side of it.
+std::vector<PixelPoint> Thinned(const std::vector<PixelPoint>& points, double tolerance) {
+    if (points.size() <= 2) return points;
+    std::vector<bool> kept(points.size(), false);
+    kept.front() = kept.back() = true;
+    MarkBends(points, 0, points.size() - 1, tolerance, kept);
+    std::vector<PixelPoint> thinned;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (kept[i]) thinned.push_back(points[i]);
+    }
+    return thinned;
+}
+
 // One section's beam as the drawing reads it: positions from the object waist, radii scaled by
 // the section's drawing factor.
 struct SectionBeam {
@@ -127,15 +166,27 @@ public:
 
     void Axis() { Segment(m_t.zMin, 0.0, m_t.zMax, 0.0, colours::kBlack, PenStyle::kSolid); }
 
-    void Envelopes(bool printing) {
-        const SectionBeam& s = m_s;
-        const double lambda = m_beam.GetWavelengthMm();
-        Envelope(0.0, s.p, 0.0, s.r, lambda, colours::kRed, printing ? kPrintShadeRed : kShadeRed);
-        const double end = m_beam.DetectorOn() ? s.detector : m_t.zMax;
-        if (end > s.pPrime) {
-            Envelope(s.pPrime, end, s.imageWaist, s.rImage, lambda, colours::kBlue,
-                     printing ? kPrintShadeBlue : kShadeBlue);
-        }
+    // The shaded insides first: in the single panel of a laser diode both sections' shades lie
+    // under both sections' outlines.
+    void Shades(bool printing) {
+        EachSide(
+            [&](const std::vector<PixelPoint>& upper, Colour, Colour shade, Colour printShade) {
+                std::vector<PixelPoint> inside = upper;
+                for (auto it = upper.rbegin(); it != upper.rend(); ++it)
+                    inside.push_back({it->x, -it->y});
+                inside = ClipPolygon(m_clip, inside);
+                for (PixelPoint& p : inside) p = {m_t.X(p.x), m_t.Y(p.y)};
+                if (inside.size() >= 3) m_canvas.Polygon(inside, printing ? printShade : shade);
+            });
+    }
+
+    void Outlines() {
+        EachSide([&](const std::vector<PixelPoint>& upper, Colour outline, Colour, Colour) {
+            std::vector<PixelPoint> lower = upper;
+            for (PixelPoint& p : lower) p.y = -p.y;
+            ClippedPolyline(m_canvas, m_t, m_clip, upper, outline);
+            ClippedPolyline(m_canvas, m_t, m_clip, lower, outline);
+        });
     }
 
     // The position markers of the table of positions, with their labels in the bottom strip.
@@ -211,27 +262,43 @@ private:
         m_canvas.Text(std::round(x), std::round(top), text, colour);
     }
 
-    // w(z) = r·√(1 + ((z − waist)/zr)²)·factor from `from` to `to`, the inside shaded.
-    void Envelope(double from, double to, double waist, double r, double lambda, Colour outline,
-                  Colour shade) {
+    // The object side from its waist to P, the image side from P' to the detector or the end.
+    template <typename Draw>
+    void EachSide(Draw draw) {
+        const SectionBeam& s = m_s;
+        const std::vector<PixelPoint> object = UpperEnvelope(0.0, s.p, 0.0, s.r);
+        if (!object.empty()) draw(object, colours::kRed, kShadeRed, kPrintShadeRed);
+        const double end = m_beam.DetectorOn() ? s.detector : m_t.zMax;
+        const std::vector<PixelPoint> image = UpperEnvelope(s.pPrime, end, s.imageWaist, s.rImage);
+        if (!image.empty()) draw(image, colours::kBlue, kShadeBlue, kPrintShadeBlue);
+    }
+
+    // w(z) = r·√(1 + ((z − waist)/zr)²)·factor in millimetres over the visible part of
+    // `from`..`to`; empty when nothing of it shows or it is not finite. The steps are as short
+    // as the bend at the waist needs for the chords to stay within kEnvelopeSag pixels of the
+    // curve, and no shorter than a pixel column.
+    std::vector<PixelPoint> UpperEnvelope(double from, double to, double waist, double r) const {
+        const double lo = std::max(from, static_cast<double>(m_t.zMin));
+        const double hi = std::min(to, static_cast<double>(m_t.zMax));
+        if (!(hi > lo)) return {};
+        const double lambda = m_beam.GetWavelengthMm();
+        const double columns = std::ceil((hi - lo) * m_t.xScale);
+        // w'' at the waist is r/zr² = λ²/(π²·r³); in pixels it grows by yScale/xScale².
+        const double bend = lambda * lambda / (kBeamPi * kBeamPi * r * r * r) * m_s.factor *
+                            m_t.yScale / (m_t.xScale * m_t.xScale);
+        const double step = std::sqrt(8.0 * kEnvelopeSag / bend);
+        const double steps = std::clamp(std::ceil(columns / step), 1.0, std::max(columns, 1.0));
+        const int count =
+            std::isfinite(steps) ? static_cast<int>(steps) : static_cast<int>(columns);
         std::vector<PixelPoint> upper;
-        std::vector<PixelPoint> lower;
-        upper.reserve(kEnvelopeSteps + 1);
-        lower.reserve(kEnvelopeSteps + 1);
-        for (int i = 0; i <= kEnvelopeSteps; ++i) {
-            const double z = from + (to - from) * i / kEnvelopeSteps;
+        upper.reserve(static_cast<std::size_t>(count) + 1);
+        for (int i = 0; i <= count; ++i) {
+            const double z = lo + (hi - lo) * i / count;
             const double w = BeamRadiusAt(z - waist, r, lambda) * m_s.factor;
-            if (!Finite(z, w)) return;
+            if (!Finite(z, w)) return {};
             upper.push_back({z, w});
-            lower.push_back({z, -w});
         }
-        std::vector<PixelPoint> inside = upper;
-        inside.insert(inside.end(), lower.rbegin(), lower.rend());
-        inside = ClipPolygon(m_clip, inside);
-        for (PixelPoint& p : inside) p = {m_t.X(p.x), m_t.Y(p.y)};
-        if (inside.size() >= 3) m_canvas.Polygon(inside, shade);
-        ClippedPolyline(m_canvas, m_t, m_clip, upper, outline);
-        ClippedPolyline(m_canvas, m_t, m_clip, lower, outline);
+        return upper;
     }
 
     Canvas& m_canvas;
@@ -272,7 +339,8 @@ void Inset(Canvas& canvas, double left, double bottom, double side, double (*cur
         const double y = curve(x, zrOverF);
         if (std::isfinite(y)) points.push_back({x, y});
     }
-    ClippedPolyline(canvas, t, clip, points, colours::kRed);
+    // Sampled evenly, the flat stretches of a curve carry far more points than they show.
+    ClippedPolyline(canvas, t, clip, Thinned(points, kInsetSag / t.xScale), colours::kRed);
     if (clip.Contains(currentX, currentY)) {
         canvas.Circle(t.X(currentX), t.Y(currentY), kPointRadius, colours::kBlue, false);
     }
@@ -479,17 +547,28 @@ bool DrgRoutinesGB::RedrawBeam(Canvas& canvas, const GaussianBeam& beam,
     const std::string leftY = Slash(symbols.Symbol(kBeamImageDist), symbols.Symbol(kBeamFocal));
     const std::string& rightY = symbols.Symbol(kBeamMag);
     const bool zeroGap = beam.Optics().principalGap == 0.0;
+    const auto painter = [&](int axis) {
+        const Section& section = m_sections[static_cast<std::size_t>(axis)];
+        return SectionPainter(canvas, beam, read[static_cast<std::size_t>(axis)], section.transform,
+                              section.clip, options);
+    };
+    // In the single panel the sections overlap: every shade goes under every outline, and the
+    // insets over both.
+    for (int axis = 0; axis < drawn; ++axis) {
+        SectionPainter section = painter(axis);
+        section.Axis();
+        section.Shades(options.printing);
+    }
     for (int axis = 0; axis < drawn; ++axis) {
         const Section& section = m_sections[static_cast<std::size_t>(axis)];
         const SectionBeam& s = read[static_cast<std::size_t>(axis)];
-        SectionPainter painter(canvas, beam, s, section.transform, section.clip, options);
-        painter.Axis();
-        painter.Envelopes(options.printing);
-        painter.Markers(section.plotBottom + kLabelGap, zeroGap);
+        SectionPainter drawer = painter(axis);
+        drawer.Outlines();
+        drawer.Markers(section.plotBottom + kLabelGap, zeroGap);
         if (circularised) {
             const SectionBeam& other = read[static_cast<std::size_t>(1 - axis)];
-            painter.Cylinder(s.p, s.lensRadius, true);
-            painter.Cylinder(other.p, s.lensRadius, false);
+            drawer.Cylinder(s.p, s.lensRadius, true);
+            drawer.Cylinder(other.p, s.lensRadius, false);
         }
         if (sections == 2) {
             const bool shared = m_layout == BeamLayout::kOne;
@@ -498,6 +577,10 @@ bool DrgRoutinesGB::RedrawBeam(Canvas& canvas, const GaussianBeam& beam,
             canvas.Text(section.plotLeft + kLabelGap, section.plotTop + row, name,
                         axis == 0 ? colours::kRed : colours::kBlue);
         }
+    }
+    for (int axis = 0; axis < drawn; ++axis) {
+        const Section& section = m_sections[static_cast<std::size_t>(axis)];
+        const SectionBeam& s = read[static_cast<std::size_t>(axis)];
         // Whole pixels keep the frames sharp.
         const double side =
             std::floor(std::min(kInsetHeightShare * (section.plotBottom - section.plotTop),

@@ -26,13 +26,15 @@ void DrawingView::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     if (m_stale || m_picture.devicePixelRatio() != ratio ||
         m_picture.deviceIndependentSize() != QSizeF(size())) {
-        m_picture = RenderPicture(PictureOf(m_hooks.paint), ratio);
+        // The screen keeps its laid-out texts from picture to picture; exports lay out anew.
+        m_picture = RenderPicture(
+            {size(), accessibleName(), OnCanvas(size(), font(), m_hooks.paint, &m_texts)}, ratio);
         m_stale = false;
     }
     QPainter painter(this);
     painter.drawImage(QPointF(0.0, 0.0), m_picture);
     if (!m_hooks.overlay) return;
-    QPainterCanvas canvas(painter, QSizeF(size()));
+    QPainterCanvas canvas(painter, QSizeF(size()), &m_texts);
     m_hooks.overlay(canvas);
 }
 

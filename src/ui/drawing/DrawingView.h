@@ -9,6 +9,7 @@
 
 #include "core/drawing/Canvas.h"
 #include "ui/drawing/PictureExport.h"
+#include "ui/drawing/QPainterCanvas.h"
 
 namespace lumarik {
 
@@ -62,6 +63,8 @@ private:
     bool m_pressed = false;
     QImage m_picture;
     bool m_stale = true;
+    // The same labels come back in every picture.
+    mutable TextCache m_texts;
 };
 
 }  // namespace lumarik

@@ -21,10 +21,11 @@ constexpr qreal kSaveRatio = 2.0;
 
 }  // namespace
 
-PicturePaint OnCanvas(QSize size, const QFont& font, std::function<void(Canvas&)> paint) {
-    return [size, font, paint = std::move(paint)](QPainter& painter) {
+PicturePaint OnCanvas(QSize size, const QFont& font, std::function<void(Canvas&)> paint,
+                      TextCache* texts) {
+    return [size, font, paint = std::move(paint), texts](QPainter& painter) {
         painter.setFont(font);
-        QPainterCanvas canvas(painter, QSizeF(size));
+        QPainterCanvas canvas(painter, QSizeF(size), texts);
         if (paint) paint(canvas);
     };
 }

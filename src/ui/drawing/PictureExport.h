@@ -16,6 +16,7 @@ namespace lumarik {
 
 class Canvas;
 class Prompter;
+class TextCache;
 
 // Paints on a white surface of the picture's size, in device-independent pixels.
 using PicturePaint = std::function<void(QPainter&)>;
@@ -37,8 +38,10 @@ struct PictureTexts {
     QString saveFailed;
 };
 
-// Painting through a Canvas of `size` in `font`.
-PicturePaint OnCanvas(QSize size, const QFont& font, std::function<void(Canvas&)> paint);
+// Painting through a Canvas of `size` in `font`; with `texts`, laid-out texts are kept there
+// for the next picture.
+PicturePaint OnCanvas(QSize size, const QFont& font, std::function<void(Canvas&)> paint,
+                      TextCache* texts = nullptr);
 
 QImage RenderPicture(const Picture& picture, qreal ratio);
 QByteArray RenderPictureSvg(const Picture& picture);

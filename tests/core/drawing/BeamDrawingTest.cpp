@@ -4,6 +4,7 @@
 // through the document, undone in one step.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -71,17 +72,65 @@ TEST(BeamDrawing, EnvelopesFollowTheWaistLawOnBothSides) {
                 continue;
             }
             ++outlines;
-            ASSERT_EQ(line.points.size(), 101u);
+            ASSERT_GE(line.points.size(), 2u);
             EXPECT_NEAR(t.ZAt(line.points.front().x), side.from, 1e-3);
             EXPECT_NEAR(t.ZAt(line.points.back().x), side.to, 1e-3);
-            for (const PixelPoint& p : line.points) {
-                const double z = t.ZAt(p.x) - side.waist;
-                EXPECT_NEAR(std::fabs(t.YAt(p.y)), side.r * std::sqrt(1.0 + (z / zr) * (z / zr)),
-                            1e-4)
-                    << side.colour << " at " << z;
+            const auto w = [&](double x) {
+                const double z = t.ZAt(x) - side.waist;
+                return side.r * std::sqrt(1.0 + (z / zr) * (z / zr));
+            };
+            for (std::size_t i = 0; i < line.points.size(); ++i) {
+                const PixelPoint& p = line.points[i];
+                EXPECT_NEAR(std::fabs(t.YAt(p.y)), w(p.x), 1e-4) << side.colour << " at " << p.x;
+                if (i == 0) continue;
+                // The chords keep within a quarter pixel of the curve.
+                const PixelPoint& q = line.points[i - 1];
+                const double middle = (p.x + q.x) / 2.0;
+                EXPECT_NEAR(std::fabs(t.YAt((p.y + q.y) / 2.0)), w(middle), 0.26 / t.yScale)
+                    << side.colour << " at " << middle;
             }
         }
         EXPECT_EQ(outlines, 2) << side.colour;
+    }
+}
+
+// A small waist makes both inset relations peak sharply at s = f': the curves keep their samples
+// of s'/f' and m over s/f' = -5..5 within a quarter pixel of their chords.
+TEST(BeamDrawing, InsetCurvesKeepTheirRelationsWithinAQuarterPixel) {
+    Beam beam({{kBeamFocal, "100"}, {kBeamObjectDist, "200"}, {kBeamObjRadius, "0.05"}});
+    ASSERT_TRUE(beam.Draw());
+    const double k = beam.Result(kResZrOverF);
+    const double side = 174.0, scale = side / 10.0, bottom = 555.0;  // 0.2 of the plot's 870
+    struct Inset {
+        double left;
+        double (*curve)(double, double);
+    } insets[] = {
+        {15.0,
+         [](double x, double k) { return 1.0 + (x - 1.0) / ((x - 1.0) * (x - 1.0) + k * k); }},
+        {711.0, [](double x, double k) { return 1.0 / std::sqrt((1.0 - x) * (1.0 - x) + k * k); }},
+    };
+    for (const Inset& inset : insets) {
+        int runs = 0;
+        for (const RecordedPolyline& line : beam.canvas.polylines) {
+            const auto outside = [&](const PixelPoint& p) {
+                return p.x < inset.left || p.x > inset.left + side || p.y < bottom - side;
+            };
+            if (std::any_of(line.points.begin(), line.points.end(), outside)) continue;
+            ++runs;
+            for (std::size_t i = 1; i < line.points.size(); ++i) {
+                const PixelPoint& a = line.points[i - 1];
+                const PixelPoint& b = line.points[i];
+                for (int n = 0; n <= 100; ++n) {
+                    const double x = -5.0 + n / 10.0, y = inset.curve(x, k);
+                    const PixelPoint p{inset.left + (x + 5.0) * scale, bottom - (y + 5.0) * scale};
+                    if (!(p.x > a.x && p.x <= b.x) || std::fabs(y) >= 5.0) continue;
+                    const double off = ((p.x - a.x) * (b.y - a.y) - (p.y - a.y) * (b.x - a.x)) /
+                                       std::hypot(b.x - a.x, b.y - a.y);
+                    EXPECT_LE(std::fabs(off), 0.26) << inset.left << " at s/f' = " << x;
+                }
+            }
+        }
+        EXPECT_GE(runs, 1) << inset.left;
     }
 }
 

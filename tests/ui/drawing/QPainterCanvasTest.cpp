@@ -20,6 +20,7 @@ TEST(QPainterCanvasTest, PaintsCrispInDeviceIndependentPixelsAtAnyRatio) {
             canvas.Line(10, 25, 90, 25, colours::kRed, PenStyle::kSolid, 2);
             canvas.Line(10, 10, 90, 10, 0x00FFFFu, PenStyle::kSolid, 1);
             canvas.Box(0, 0, 5, 5, colours::kBlue, true);
+            canvas.Box(70, 40, 60, 30, colours::kBlack, false);
             EXPECT_GT(canvas.TextWidth("f'"), 0.0);
             EXPECT_GT(canvas.TextHeight("f'"), 0.0);
         }
@@ -33,7 +34,27 @@ TEST(QPainterCanvasTest, PaintsCrispInDeviceIndependentPixelsAtAnyRatio) {
         }
         EXPECT_EQ(image.pixelColor(50 * ratio, 10 * ratio - 1), QColor(Qt::white)) << ratio;
         EXPECT_EQ(image.pixelColor(50 * ratio, 11 * ratio), QColor(Qt::white)) << ratio;
+        // The outline's pixels lie right of and below its corners.
+        for (QPoint edge : {QPoint(65, 40), QPoint(70, 35), QPoint(60, 35), QPoint(65, 30)}) {
+            EXPECT_EQ(image.pixelColor(edge * ratio), QColor(Qt::black))
+                << edge.x() << "," << edge.y();
+        }
+        EXPECT_EQ(image.pixelColor(QPoint(65, 35) * ratio), QColor(Qt::white)) << ratio;
     }
+}
+
+// A picture box's text cache gives way when the font changes.
+TEST(QPainterCanvasTest, TextWidthsFollowTheFont) {
+    QImage image = BlankDrawingImage(QSize(100, 50), 1);
+    QPainter painter(&image);
+    TextCache texts;
+    QFont font = painter.font();
+    font.setPixelSize(10);
+    painter.setFont(font);
+    const double small = QPainterCanvas(painter, QSizeF(100, 50), &texts).TextWidth("Wg");
+    font.setPixelSize(20);
+    painter.setFont(font);
+    EXPECT_GT(QPainterCanvas(painter, QSizeF(100, 50), &texts).TextWidth("Wg"), 1.5 * small);
 }
 
 }  // namespace
