@@ -8,10 +8,9 @@
 #include <QMenu>
 #include <QPainter>
 #include <QSvgGenerator>
-#include <filesystem>
 
-#include "core/ini/INICode.h"
 #include "ui/drawing/QPainterCanvas.h"
+#include "ui/shell/FileSave.h"
 #include "ui/shell/Prompter.h"
 
 namespace lumarik {
@@ -69,13 +68,9 @@ void SavePicture(Prompter& prompter, const PictureTexts& texts, const Picture& p
         buffer.open(QIODevice::WriteOnly);
         RenderPicture(picture, kSaveRatio).save(&buffer, "PNG");
     }
-    const SaveResult saved = ReplaceFile(
-        std::filesystem::path(QFile::encodeName(*name).toStdString()),
-        std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
-    if (!saved.ok) {
-        prompter.Message(texts.saveFailed + QString::fromStdString(saved.error),
-                         PromptIcon::Exclamation);
-    }
+    SaveOrTell(prompter, *name,
+               std::string_view(content.constData(), static_cast<std::size_t>(content.size())),
+               texts.saveFailed);
 }
 
 void ExecPictureMenu(QWidget& owner, const QPoint& globalPos, const PictureTexts& texts,

@@ -15,14 +15,13 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QUrl>
-#include <filesystem>
 #include <utility>
 
-#include "core/ini/INICode.h"
 #include "core/report/ResultsExport.h"
 #include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/mainwindow/WindowHelpers.h"
 #include "ui/mainwindow/frmLumarik.h"
+#include "ui/shell/FileSave.h"
 #include "ui/shell/Prompter.h"
 #include "ui/shell/UserStore.h"
 
@@ -31,10 +30,6 @@ namespace {
 
 const QString kRecentKey = QStringLiteral("RecentFiles/Files");
 constexpr int kRecentCount = 5;
-
-std::filesystem::path NativePath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
 
 QString RefusalText(SystemFileStatus status) {
     switch (status) {
@@ -115,10 +110,8 @@ void frmLumarik::SaveAsClicked() {
     const std::optional<QString> name = m_context.prompter->SaveFileName(
         windowtexts::kSaveAsTitle, windowtexts::kSystemFilter, suggested);
     if (!name) return;
-    const SaveResult saved = ReplaceFile(NativePath(*name), m_doc.SystemFileText());
-    if (!saved.ok) {
-        m_context.prompter->Message(windowtexts::kSystemSaveFailed + FromStd(saved.error),
-                                    PromptIcon::Exclamation);
+    if (!SaveOrTell(*m_context.prompter, *name, m_doc.SystemFileText(),
+                    windowtexts::kSystemSaveFailed)) {
         return;
     }
     m_systemFile = QFileInfo(*name).absoluteFilePath();
@@ -197,12 +190,9 @@ void frmLumarik::SaveResults(const QListWidget* names, const QListWidget* values
         windowtexts::kSaveResultsTitle, windowtexts::kResultsFilter,
         windowtexts::kResultsSuggested);
     if (!name) return;
-    const SaveResult saved = ReplaceFile(
-        NativePath(*name), ResultsCsv(ShownRows(names, values), m_model.DecimalSeparator()));
-    if (!saved.ok) {
-        m_context.prompter->Message(windowtexts::kResultsSaveFailed + FromStd(saved.error),
-                                    PromptIcon::Exclamation);
-    }
+    SaveOrTell(*m_context.prompter, *name,
+               ResultsCsv(ShownRows(names, values), m_model.DecimalSeparator()),
+               windowtexts::kResultsSaveFailed);
 }
 
 }  // namespace lumarik

@@ -15,6 +15,7 @@
 
 #include "Version.h"
 #include "core/chart/SampleSystems.h"
+#include "ui/shell/FileSave.h"
 #include "ui/shell/Prompter.h"
 
 namespace lumarik {
@@ -172,7 +173,7 @@ QString CSApplication::SettingsFilePath() const {
 }
 
 INICode CSApplication::Settings() const {
-    return INICode(std::filesystem::path(QFile::encodeName(SettingsFilePath()).toStdString()));
+    return INICode(NativePath(SettingsFilePath()));
 }
 
 bool CSApplication::ReportSave(const SaveResult& result) const {
