@@ -50,10 +50,8 @@ protected:
 
 TEST_F(WavelengthPickerTest, ThreeGridsOnTabsShowTheLists) {
     popEditParamWave* dialog = Open();
-    EXPECT_EQ(dialog->windowTitle(), "Laserwellenlängen ");
     auto* tabs = dialog->findChild<QTabWidget*>("tabWaveSel");
     ASSERT_EQ(tabs->count(), 3);
-    EXPECT_EQ(tabs->tabText(0), "&Laserlinien");
     const char* names[] = {"ssWavesLaser", "ssWavesFraun", "ssWavesCustom"};
     const int rows[] = {81, 22, 0};
     for (int i = 0; i < 3; ++i) {

@@ -122,11 +122,9 @@ TEST_F(Dialogs, StandardFNumberEntersTheExactValueOnlyForTheFNumber) {
 
 TEST_F(Dialogs, HelpOpensOnThePageOfTheOptionsTab) {
     auto* tabs = Find<QTabWidget>("tabOptions");
-    const QStringList tabTexts = {"Optionen", "Erweitert"};
     const QStringList helpPages = {"Regler", "Erweiterte Optionen"};
     ASSERT_EQ(tabs->count(), helpPages.size());
     for (int page = 0; page < tabs->count(); ++page) {
-        EXPECT_EQ(tabs->tabText(page), tabTexts[page]);
         tabs->setCurrentIndex(page);
         Click("comHelp");
         QPointer<frmHelp> help = window->findChild<frmHelp*>();
