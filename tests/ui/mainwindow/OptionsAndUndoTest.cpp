@@ -154,17 +154,6 @@ TEST_F(Window, ClearEmptiesAndUndoBringsItBack) {
     EXPECT_EQ(Text("txtVarType_2"), "10.0mm");
 }
 
-TEST_F(Window, NumericalApertureMustStayBelowTheIndex) {
-    ChooseLensSystem();
-    Tick("chkVarTypeAp_2");
-    env.prompter.AnswerInput(QString("0.5"));
-    Type("txtVarTypeAp_0", "1.2");
-    ASSERT_EQ(env.prompter.Shown().size(), 1u);
-    EXPECT_EQ(env.prompter.Shown()[0].title, "Aperturwerte");
-    EXPECT_EQ(env.prompter.Shown()[0].defaultAnswer, "0.99");
-    EXPECT_FLOAT_EQ(Model().Apertures().VarValue(1), 0.5f);
-}
-
 TEST_F(Window, ObjectAtInfinityRemovesTheObjectHeightAndUndoReturnsIt) {
     Tick("chkVarType_1");
     Tick("chkVarType_5");
