@@ -173,6 +173,7 @@ TEST(Slider, PositionFollowsTheValue) {
         {WithLimits(110.0f, 90.0f, 110.0f), 100},
         {WithLimits(2.5f, 0.0f, 100.0f), 2},
         {WithLimits(3.5f, 0.0f, 100.0f), 4},
+        {WithLimits(100.5f, 0.0f, 100.0f), 100},
         {WithLimits(5.0f, 5.0f, 5.0f), std::nullopt},
         {WithLimits(120.0f, 90.0f, 110.0f), std::nullopt},
         {WithLimits(-3e38f, -3e38f, 3e38f), 0},
@@ -184,6 +185,7 @@ TEST(Slider, PositionFollowsTheValue) {
     CVarType noLimits;
     noLimits.sVarValue = 5.0f;
     EXPECT_EQ(SliderPosition(noLimits, 0, 100), std::nullopt);
+    EXPECT_EQ(SliderPosition(WithLimits(100.0f, 90.0f, 110.0f), 10, 110), 60);
     // Half a step past the end rounds (to even) beyond it.
     EXPECT_EQ(SliderPosition(WithLimits(1.5f, 0.0f, 1.0f), 0, 1), std::nullopt);
 }

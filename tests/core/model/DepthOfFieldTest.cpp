@@ -156,6 +156,7 @@ TEST(CustomCofC, StoresOnlyANewPositiveCustomValue) {
         code.DepthOfField().SetCofCCustomVal(stored);
         EXPECT_EQ(code.DepthOfField().CofCCustomVal(), 0.025f) << stored;
     }
+    EXPECT_FALSE(code.ChooseCofCType(kCofCAiry));  // nothing to evaluate
 }
 
 }  // namespace

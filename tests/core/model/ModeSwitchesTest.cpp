@@ -79,6 +79,10 @@ TEST(MakeObjectDistanceNegative, NegatesOnlyAPositiveFiniteDistance) {
     EXPECT_FLOAT_EQ(r.sLimHih, -180.0f);
     MakeObjectDistanceNegative(model);
     EXPECT_TRUE(Holds(r, -200.0f, -300.0f, r.sLimHih));
+    LumarikCode crossed;  // the negated value lies below the negated low limit
+    const CVarType& c = Give(crossed, kParObjectDist, 200.0f, 150.0f, 250.0f);
+    MakeObjectDistanceNegative(crossed);
+    EXPECT_TRUE(Holds(c, -200.0f, -220.0f, -180.0f));
 
     LumarikCode infinite;
     const CVarType& i = Give(infinite, kParObjectDist, kInfinity, 0.0f, 0.0f);

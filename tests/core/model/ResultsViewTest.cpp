@@ -41,7 +41,7 @@ TEST(ResultsView, NoSolutionAndIncompleteSelection) {
     ResultsView view = code.Recalculate();
     EXPECT_FALSE(view.ok || view.buildListing || view.drawSystem || view.virtualLabel.visible);
     EXPECT_TRUE(view.showNoSolution && view.resultListsVisible);
-    EXPECT_FALSE(code.Refresh(true, false).drawSystem);
+    EXPECT_FALSE(code.Refresh(true, false).drawSystem || code.ApertureCycle().ok);
     for (const std::string& v : code.DepthOfFieldRows().values) EXPECT_EQ(v, texts::kDofNoValue);
     code.Selected().SetVarValue(code.Selected().PositionOf(kParTrack), 500.0f);
     view = code.Recalculate();

@@ -128,7 +128,7 @@ TEST_F(ObjectAtInfinity, ClearingTheBoxDropsValueLimitsAndMemory) {
     EXPECT_FALSE(code.Memory(kParFocal).bVarValDef);
 }
 
-// Unticking the object distance clears the flag and the memory.
+// The enable rules follow the flag; unticking the object distance clears flag and memory.
 TEST_F(ObjectAtInfinity, EnableRulesFollowTheFlag) {
     EnableRules rules = code.Enables();
     EXPECT_TRUE(rules.objectAtInfinityEnabled && !rules.objectAtInfinityChecked);

@@ -55,6 +55,8 @@ TEST(ParaxialSolver, ObjectAtInfinityPairsAndRefusedSets) {
     EXPECT_FALSE(ParaxialSolver(t, SolverConstants{}).Solve(6, 7, 8));
     EXPECT_FALSE(ParaxialSolver(t, SolverConstants{}).Solve(0, 1, 9));
     EXPECT_EQ(t[3], 10.0f);
+    t[3] = 1;  // m' = ρ: afocal
+    EXPECT_FALSE(ParaxialSolver(t, SolverConstants{}).SolvePair(3, 4));
 }
 
 // An incomplete selection is no failure. The memory follows complete solves with continuity:
@@ -83,6 +85,9 @@ TEST(Solve, ValueMemoryFollowsContinuousSolves) {
     for (int number = 0; number < kSelectableCount; ++number) {
         EXPECT_FALSE(code.Memory(number).bVarValDef);
     }
+    code.RememberApertureValues(true);
+    code.ClearMemory();
+    EXPECT_FALSE(code.ApertureMemory(kApStopRadius).bVarValDef);
 }
 
 struct SystemCase {
