@@ -172,10 +172,12 @@ TEST(CommitAdvancedValue, RangesAndTheCurrentValue) {
               "Die Brechzahl im Objektraum muss zwischen 1.0 und 3.0 liegen!");
     const std::tuple<int, double, Outcome> cases[] = {
         {kAdvIndexImage, 3.01, Outcome::kRefused},    {kAdvIndexObject, 3.0, Outcome::kAccepted},
-        {kAdvWavelength, 0.0, Outcome::kRefused},     {kAdvWavelength, 546.1, Outcome::kUnchanged},
-        {kAdvWavelength, 10.0, Outcome::kAccepted},   {kAdvWavelength, 1e6, Outcome::kAccepted},
-        {kAdvWavelength, 1.005e6, Outcome::kRefused}, {kAdvWavelength, 9.95, Outcome::kRefused},
-        {kAdvSeparation, -25.0, Outcome::kAccepted},  {kAdvSeparation, 1e300, Outcome::kUnchanged}};
+        {kAdvIndexObject, 1.0, Outcome::kAccepted},   {kAdvIndexImage, 2.0, Outcome::kAccepted},
+        {kAdvIndexImage, 1.0, Outcome::kAccepted},    {kAdvWavelength, 0.0, Outcome::kRefused},
+        {kAdvWavelength, 546.1, Outcome::kUnchanged}, {kAdvWavelength, 10.0, Outcome::kAccepted},
+        {kAdvWavelength, 1e6, Outcome::kAccepted},    {kAdvWavelength, 1.005e6, Outcome::kRefused},
+        {kAdvWavelength, 9.95, Outcome::kRefused},    {kAdvSeparation, -25.0, Outcome::kAccepted},
+        {kAdvSeparation, 1e300, Outcome::kUnchanged}};
     for (const auto& [which, value, outcome] : cases) {
         EXPECT_EQ(CommitAdvancedValue(model, which, value).outcome, outcome) << value;
     }

@@ -152,6 +152,7 @@ TEST(CustomCofC, StoresOnlyANewPositiveCustomValue) {
     const CustomCofCResult result = code.CommitCustomCofC("0.05", nullptr);
     EXPECT_TRUE(result.changed && !result.showDepthOfField);
     EXPECT_EQ(code.DepthOfField().CofCCustomVal(), 0.05f);
+    EXPECT_TRUE(code.CommitCustomCofC("3.4028234663852886e38", nullptr).changed);  // FLT_MAX
     for (float stored : {0.0f, -1.0f, NAN}) {
         code.DepthOfField().SetCofCCustomVal(stored);
         EXPECT_EQ(code.DepthOfField().CofCCustomVal(), 0.025f) << stored;

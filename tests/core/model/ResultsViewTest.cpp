@@ -65,6 +65,8 @@ TEST(Classification, VirtualImageFromHeightsAndDrawingGate) {
     EXPECT_TRUE(code.IsVirtualImage());
     code.SetValue(kParImageHeight, -20.0f);
     EXPECT_FALSE(code.IsVirtualImage());
+    code.SetValue(kValueCount, 5.0f);
+    EXPECT_EQ(code.Value(kValueCount), 0.0f);
 
     Choose(code, {{0, 100}, {1, -50}, {5, 10}});
     ASSERT_TRUE(code.Solve(false));
