@@ -12,6 +12,7 @@ constexpr double kLambdaMm = 546.1e-6;
 
 struct ApertureSystem {
     const char* name;
+    friend void PrintTo(const ApertureSystem& c, std::ostream* os) { *os << c.name; }
     Optics optics;
     float focal;
 };

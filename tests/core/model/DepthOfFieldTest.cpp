@@ -34,6 +34,7 @@ INSTANTIATE_TEST_SUITE_P(Systems, DepthOfField,
 
 struct GeometryCase {
     const char* name;
+    friend void PrintTo(const GeometryCase& c, std::ostream* os) { *os << c.name; }
     Optics optics;
     float focal, objectDist, stopRadius, cofc;
 };

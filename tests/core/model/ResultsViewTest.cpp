@@ -76,6 +76,7 @@ TEST(Classification, VirtualImageFromHeightsAndDrawingGate) {
 
 struct GoldenCase {
     const char* name;
+    friend void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.name; }
     Optics optics;
     float focal;
     int k;

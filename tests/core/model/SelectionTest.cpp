@@ -13,6 +13,10 @@ struct Refusal {
     std::vector<int> already;  // chosen before
     int ticked;
     std::string_view message;
+    friend void PrintTo(const Refusal& c, std::ostream* os) {
+        for (int number : c.already) *os << ShortName(number) << " ";
+        *os << "then " << ShortName(c.ticked);
+    }
 };
 
 class RefusedSelection : public ::testing::TestWithParam<Refusal> {};

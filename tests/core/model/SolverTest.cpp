@@ -105,6 +105,10 @@ const SystemCase kSystems[] = {
 };
 
 using RoundTripCase = std::pair<const SystemCase*, std::array<int, 3>>;
+void PrintTo(const RoundTripCase& c, std::ostream* os) {
+    *os << c.first->name << " given " << ShortName(c.second[0]) << " " << ShortName(c.second[1])
+        << " " << ShortName(c.second[2]);
+}
 
 std::vector<RoundTripCase> AllCases() {
     std::vector<RoundTripCase> cases;
