@@ -1,14 +1,14 @@
-// The collections of chosen parameters: ordering, capacity, diagnostics of faulty calls, and
-// the carry-over of values and limits from the value memory.
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <ostream>
+// The collections of chosen parameters: ordering, capacity, diagnostics of faulty calls, the
+// carry-over of values and limits from the value memory, and the slider arithmetic of a value
+// row (the limit window a value opens or widens, the slider position of a value and back).
+#include <cfloat>
+#include <optional>
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include "ModelTestSupport.h"
 #include "core/model/ModelTexts.h"
+#include "core/model/ValueEntry.h"
 
 namespace lumarik::test {
 namespace {
@@ -23,21 +23,19 @@ protected:
     RecordingDiagnostics diagnostics;
 };
 
-TEST_F(Collections, KeepNumberOrderAndIgnoreAFourthAddSilently) {
+// Numbers stay sorted, a fourth add is ignored silently; faulty adds and removes are reported
+// and change nothing.
+TEST_F(Collections, KeepNumberOrderAndReportFaultyCalls) {
     for (int number : {7, 1, 5}) code.AddVar(number);
     EXPECT_EQ(code.Selected().Numbers(), (Numbers{1, 5, 7}));
     EXPECT_EQ(code.Selected().VarType(3), 7);
     EXPECT_FALSE(code.AddVar(0));
     EXPECT_TRUE(code.AddApVar(kApNAImage));
     EXPECT_FALSE(code.AddApVar(kApStopRadius));
-    EXPECT_EQ(code.Selected().Numbers(), (Numbers{1, 5, 7}));
     EXPECT_EQ(code.Apertures().Numbers(), Numbers{kApNAImage});
     EXPECT_TRUE(diagnostics.reports.empty());
-}
 
-TEST_F(Collections, FaultyAddsAndRemovesAreReportedAndChangeNothing) {
-    code.AddVar(1);
-    code.AddVar(5);
+    code.RemoveVar(7);
     EXPECT_FALSE(code.AddVar(5));
     EXPECT_FALSE(code.AddVar(kParObjectFocal));  // computed only, never chosen
     EXPECT_FALSE(code.RemoveVar(4));
@@ -48,33 +46,8 @@ TEST_F(Collections, FaultyAddsAndRemovesAreReportedAndChangeNothing) {
     EXPECT_EQ(code.Selected().Numbers(), (Numbers{1, 5}));
 }
 
-// Every field setter at a position without a record reports and changes nothing.
-TEST(VarCollection, FieldSettersAtABadPositionReportAndChangeNothing) {
-    using Setter = std::function<void(VarCollection&, int)>;
-    const std::vector<std::pair<Setter, std::string_view>> setters = {
-        {[](VarCollection& c, int p) { c.SetVarValue(p, 1); }, texts::kBadValue},
-        {[](VarCollection& c, int p) { c.SetVarValDef(p, true); }, texts::kBadValueDef},
-        {[](VarCollection& c, int p) { c.SetLimLow(p, 1); }, texts::kBadLimit},
-        {[](VarCollection& c, int p) { c.SetLimHih(p, 1); }, texts::kBadLimit},
-        {[](VarCollection& c, int p) { c.SetLimLowDef(p, true); }, texts::kBadLowLimitDef},
-        {[](VarCollection& c, int p) { c.SetLimHihDef(p, true); }, texts::kBadHiLimitDef},
-        {[](VarCollection& c, int p) { c.SetVarType(p, 4); }, "Bad Type:4"}};
-    for (const auto& [call, diagnostic] : setters) {
-        VarCollection collection(3, 8);
-        RecordingDiagnostics diagnostics;
-        collection.SetDiagnostics(&diagnostics);
-        CVarType record;
-        record.nVarType = 2;
-        collection.Add(record);
-        for (int position : {0, 2, -1}) call(collection, position);
-        EXPECT_EQ(diagnostics.reports, Reports(3, std::string(diagnostic)));
-        const CVarType& kept = collection.Item(1);
-        EXPECT_TRUE(kept.nVarType == 2 && kept.sVarValue == 0.0f && kept.sLimLow == 0.0f);
-        EXPECT_FALSE(kept.bVarValDef || kept.bLimLowDef || kept.bLimHihDef);
-    }
-}
-
-TEST_F(Collections, ReplaceExchangesInNumberOrderOrChangesNothing) {
+// Replace exchanges in number order or changes nothing; AppendCopy keeps the given order.
+TEST_F(Collections, ReplaceAndAppendCopy) {
     for (int number : {0, 5, 7}) code.AddVar(number, true);
     EXPECT_TRUE(code.Selected().Replace(7, 2, 150.0f, true, 100.0f, 200.0f));
     EXPECT_EQ(code.Selected().Numbers(), (Numbers{0, 2, 5}));
@@ -84,14 +57,12 @@ TEST_F(Collections, ReplaceExchangesInNumberOrderOrChangesNothing) {
     EXPECT_TRUE(code.Selected().Replace(2, 4, 10.0f, false, 0.0f, 0.0f));
     EXPECT_FALSE(code.Selected().Item(3).bLimLowDef);
     EXPECT_TRUE(diagnostics.reports.empty());
-
     EXPECT_FALSE(code.Selected().Replace(3, 2, 1.0f, false, 0.0f, 0.0f));
     EXPECT_FALSE(code.Selected().Replace(0, 5, 1.0f, false, 0.0f, 0.0f));
     EXPECT_EQ(code.Selected().Numbers(), (Numbers{0, 4, 5}));
     EXPECT_EQ(diagnostics.reports, (Reports{"BadDel", "Bad Add:3\t5"}));
-}
 
-TEST_F(Collections, AppendCopyKeepsTheGivenOrderAndClearEmpties) {
+    code.Selected().Clear();
     for (int number : {7, 0, 3}) {
         CVarType record;
         record.nVarType = static_cast<std::int16_t>(number);
@@ -101,55 +72,47 @@ TEST_F(Collections, AppendCopyKeepsTheGivenOrderAndClearEmpties) {
     EXPECT_EQ(code.Selected().Numbers(), (Numbers{7, 0, 3}));
     EXPECT_EQ(code.Selected().VarValue(1), 7.0f);
     EXPECT_FALSE(code.Selected().AppendCopy(CVarType{}));
-    code.Selected().Clear();
-    EXPECT_EQ(code.Selected().Count(), 0);
 }
 
-struct CarryCase {
-    const char* name;
-    friend void PrintTo(const CarryCase& c, std::ostream* os) { *os << c.name; }
-    float value;
-    bool defined;
-    int memoryLimits;  // bit 0: memory holds low = 10, bit 1: memory holds high = 500
-    float margin;
-    bool lowDef, highDef;
-    float low, high;
-};
-
-class Carry : public ::testing::TestWithParam<CarryCase> {};
-
-TEST_P(Carry, FillsValueAndLimitsFromMemory) {
-    const CarryCase& c = GetParam();
-    CVarType memory;
-    memory.sVarValue = c.value;
-    memory.bVarValDef = c.defined;
-    memory.sLimLow = 10.0f;
-    memory.sLimHih = 500.0f;
-    memory.bLimLowDef = (c.memoryLimits & 1) != 0;
-    memory.bLimHihDef = (c.memoryLimits & 2) != 0;
-    const CVarType r = CarriedRecord(3, memory, c.margin);
-    EXPECT_TRUE(r.nVarType == 3 && r.sVarValue == c.value && r.bVarValDef == c.defined);
-    EXPECT_EQ(r.bLimLowDef, c.lowDef);
-    EXPECT_EQ(r.bLimHihDef, c.highDef);
-    EXPECT_FLOAT_EQ(r.bLimLowDef ? r.sLimLow : 0.0f, c.low);
-    EXPECT_FLOAT_EQ(r.bLimHihDef ? r.sLimHih : 0.0f, c.high);
+// A carried record takes value and flag from the memory, its limits from the memory where
+// defined there, otherwise opened by the margin around a defined value that can be widened.
+TEST(CarriedRecord, FillsValueAndLimitsFromMemory) {
+    // value, defined, memory limits (bit 0: low = 10, bit 1: high = 500), margin, low, high
+    // (0 for an undefined limit)
+    const std::tuple<float, bool, int, float, float, float> cases[] = {
+        {100, true, 0, 0.1f, 90, 110}, {-200, true, 0, 0.1f, -220, -180},
+        {100, true, 3, 0.1f, 10, 500}, {100, true, 1, 0.25f, 10, 125},
+        {0, false, 0, 0.1f, 0, 0},     {3.3e38f, true, 0, 0.8f, 0, 0}};
+    for (const auto& [value, defined, memoryLimits, margin, low, high] : cases) {
+        CVarType memory;
+        memory.sVarValue = value;
+        memory.bVarValDef = defined;
+        memory.sLimLow = 10.0f;
+        memory.sLimHih = 500.0f;
+        memory.bLimLowDef = (memoryLimits & 1) != 0;
+        memory.bLimHihDef = (memoryLimits & 2) != 0;
+        const CVarType r = CarriedRecord(3, memory, margin);
+        EXPECT_TRUE(r.nVarType == 3 && r.sVarValue == value && r.bVarValDef == defined);
+        EXPECT_EQ(r.bLimLowDef, low != 0) << value;
+        EXPECT_EQ(r.bLimHihDef, high != 0) << value;
+        EXPECT_FLOAT_EQ(r.bLimLowDef ? r.sLimLow : 0.0f, low) << value;
+        EXPECT_FLOAT_EQ(r.bLimHihDef ? r.sLimHih : 0.0f, high) << value;
+    }
+    CVarType zero;  // a defined 0 has both limits at 0
+    zero.bVarValDef = true;
+    const CVarType r = CarriedRecord(3, zero, 0.5f);
+    EXPECT_TRUE(r.bLimLowDef && r.bLimHihDef && r.sLimLow == 0.0f && r.sLimHih == 0.0f);
 }
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Cases, Carry, ::testing::Values(
-    CarryCase{"PositiveValue", 100, true, 0, 0.1f, true, true, 90, 110},
-    CarryCase{"NegativeValue", -200, true, 0, 0.1f, true, true, -220, -180},
-    CarryCase{"ZeroValue", 0, true, 0, 0.5f, true, true, 0, 0},
-    CarryCase{"UndefinedValue", 0, false, 0, 0.1f, false, false, 0, 0},
-    CarryCase{"MemoryLimitsWin", 100, true, 3, 0.1f, true, true, 10, 500},
-    CarryCase{"OneLimitFromMemory", 100, true, 1, 0.25f, true, true, 10, 125},
-    CarryCase{"TooLargeToWiden", 3.3e38f, true, 0, 0.8f, false, false, 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
 
 // Selecting a parameter again brings back the value of the last continuous solve, with limits
-// opened by the slider margin; after an incomplete solve it starts without a value.
+// opened by the slider margin (clamped to 10..80 %); after an incomplete solve it starts
+// without a value.
 TEST_F(Collections, ReselectedParameterCarriesItsLastSolvedValue) {
+    EXPECT_FLOAT_EQ(code.LimitMargin(), 0.1f);
+    code.SetSliderDefaultPercent(95);
+    EXPECT_FLOAT_EQ(code.LimitMargin(), 0.8f);
+    code.SetSliderDefaultPercent(5);
+    EXPECT_FLOAT_EQ(code.LimitMargin(), 0.1f);
     code.SetSliderDefaultPercent(20);
     Choose(code, {{0, 100}, {1, -200}, {5, 10}});
     ASSERT_TRUE(code.Solve(true));
@@ -166,13 +129,77 @@ TEST_F(Collections, ReselectedParameterCarriesItsLastSolvedValue) {
     EXPECT_FALSE(code.Selected().VarValDef(code.Selected().PositionOf(kParImageDist)));
 }
 
-TEST(SliderMargin, IsClampedToTenToEightyPercent) {
-    LumarikCode code;
-    EXPECT_FLOAT_EQ(code.LimitMargin(), 0.1f);
-    code.SetSliderDefaultPercent(95);
-    EXPECT_FLOAT_EQ(code.LimitMargin(), 0.8f);
-    code.SetSliderDefaultPercent(5);
-    EXPECT_FLOAT_EQ(code.LimitMargin(), 0.1f);
+CVarType WithLimits(float value, float low, float high) {
+    CVarType r;
+    r.sVarValue = value;
+    r.bVarValDef = r.bLimLowDef = r.bLimHihDef = true;
+    r.sLimLow = low;
+    r.sLimHih = high;
+    return r;
+}
+
+// A first value opens a window around it, 0 opens none, a later value moves only the limit
+// it crossed, and a huge one keeps the limits finite.
+TEST(ExtendLimits, OpenAndWidenTheWindow) {
+    CVarType r;
+    EXPECT_FALSE(ExtendLimits(r, 0.0f, 0.1f));
+    EXPECT_FALSE(r.bLimLowDef || r.bLimHihDef);
+    EXPECT_TRUE(ExtendLimits(r, -250.0f, 0.1f));
+    EXPECT_TRUE(r.bLimLowDef && r.bLimHihDef);
+    EXPECT_FLOAT_EQ(r.sLimLow, -275.0f);
+    EXPECT_FLOAT_EQ(r.sLimHih, -225.0f);
+    CVarType focal;
+    EXPECT_TRUE(ExtendLimits(focal, 100.0f, 0.1f));
+    EXPECT_TRUE(focal.sLimLow == 90.0f && focal.sLimHih == 110.0f);
+
+    r = WithLimits(100.0f, 90.0f, 110.0f);
+    EXPECT_FALSE(ExtendLimits(r, 105.0f, 0.1f));
+    EXPECT_TRUE(ExtendLimits(r, 200.0f, 0.1f));
+    EXPECT_TRUE(ExtendLimits(r, -10.0f, 0.1f));
+    EXPECT_FLOAT_EQ(r.sLimLow, -11.0f);
+    EXPECT_FLOAT_EQ(r.sLimHih, 220.0f);
+
+    CVarType huge;
+    ExtendLimits(huge, 3.4e38f, 0.5f);
+    EXPECT_TRUE(std::isfinite(huge.sLimHih) && std::isfinite(huge.sLimLow));
+}
+
+// Positions round halves to even; there is none without two distinct limits, outside them
+// (however far) or for a value that is not a number.
+TEST(Slider, PositionFollowsTheValue) {
+    const std::tuple<CVarType, std::optional<int>> cases[] = {
+        {WithLimits(100.0f, 90.0f, 110.0f), 50},
+        {WithLimits(90.0f, 90.0f, 110.0f), 0},
+        {WithLimits(110.0f, 90.0f, 110.0f), 100},
+        {WithLimits(2.5f, 0.0f, 100.0f), 2},
+        {WithLimits(3.5f, 0.0f, 100.0f), 4},
+        {WithLimits(100.5f, 0.0f, 100.0f), 100},
+        {WithLimits(5.0f, 5.0f, 5.0f), std::nullopt},
+        {WithLimits(120.0f, 90.0f, 110.0f), std::nullopt},
+        {WithLimits(-3e38f, -3e38f, 3e38f), 0},
+        {WithLimits(NAN, 0.0f, 100.0f), std::nullopt},
+        {WithLimits(3e38f, 0.0f, 1.0f), std::nullopt}};
+    for (const auto& [record, position] : cases) {
+        EXPECT_EQ(SliderPosition(record, 0, 100), position) << record.sVarValue;
+    }
+    CVarType noLimits;
+    noLimits.sVarValue = 5.0f;
+    EXPECT_EQ(SliderPosition(noLimits, 0, 100), std::nullopt);
+    EXPECT_EQ(SliderPosition(WithLimits(100.0f, 90.0f, 110.0f), 10, 110), 60);
+    // Half a step past the end rounds (to even) beyond it.
+    EXPECT_EQ(SliderPosition(WithLimits(1.5f, 0.0f, 1.0f), 0, 1), std::nullopt);
+}
+
+TEST(Slider, ValueAtAPositionInvertsThePosition) {
+    const CVarType r = WithLimits(0.0f, -275.0f, -225.0f);
+    EXPECT_FLOAT_EQ(SliderValue(r, 0, 0, 100), -275.0f);
+    EXPECT_FLOAT_EQ(SliderValue(r, 100, 0, 100), -225.0f);
+    EXPECT_EQ(SliderValue(WithLimits(0.0f, 0.0f, FLT_MAX), 100, 0, 100), FLT_MAX);
+    for (int position = 0; position <= 100; ++position) {
+        CVarType moved = r;
+        moved.sVarValue = SliderValue(r, position, 0, 100);
+        EXPECT_EQ(SliderPosition(moved, 0, 100), position);
+    }
 }
 
 }  // namespace

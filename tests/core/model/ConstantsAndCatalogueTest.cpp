@@ -1,53 +1,39 @@
 // The effective optical constants under the option switches, their box texts, the
-// catalogue's labels, display texts and symbol option, and the image-height presets.
-#include <gtest/gtest.h>
-
-#include <cmath>
+// catalogue's labels, display texts and symbol option, the image-height presets, and the mode
+// switches: lens/mirror, the advanced constants' ranges and the real-object sign.
 #include <map>
-#include <ostream>
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "ModelTestSupport.h"
 #include "core/model/ImageHeightPresets.h"
+#include "core/model/ModeSwitches.h"
 
 namespace lumarik::test {
 namespace {
 
-struct ConstantsCase {
-    const char* name;
-    friend void PrintTo(const ConstantsCase& c, std::ostream* os) { *os << c.name; }
-    bool advanced, mirror;
-    float storedN, storedNPrime, storedD, storedLambda;
-    float n, nPrime, d, lambda;
-};
-
-class EffectiveConstantRules : public ::testing::TestWithParam<ConstantsCase> {};
-
-TEST_P(EffectiveConstantRules, FollowTheSwitches) {
-    const ConstantsCase& c = GetParam();
-    EffectiveConstants k;
-    k.SetAdvancedOptions(c.advanced);
-    k.SetMirrorMode(c.mirror);
-    k.SetN(c.storedN);
-    k.SetNPrime(c.storedNPrime);
-    k.SetD(c.storedD);
-    k.SetWavelength(c.storedLambda);
-    EXPECT_TRUE(k.N() == c.n && k.NPrime() == c.nPrime && k.D() == c.d &&
-                k.Wavelength() == c.lambda);
+// Without the advanced options n = 1, n' = ±1, d = 0 and λ = 546.1 nm; with them the stored
+// values count (a mirror's n' is -n, its d 0). A zero wavelength or index is not stored.
+TEST(EffectiveConstants, FollowTheSwitches) {
+    // advanced, mirror, stored n, n', d, λ, then the effective n, n', d, λ
+    const std::array<float, 10> cases[] = {{0, 0, 1.33f, 1.5f, 5, 633, 1, 1, 0, 546.1f},
+                                           {0, 1, 1.33f, 1.5f, 5, 633, 1, -1, 0, 546.1f},
+                                           {1, 0, 1.33f, 1.5f, 5, 633, 1.33f, 1.5f, 5, 633},
+                                           {1, 1, 1.33f, 1.5f, 5, 633, 1.33f, -1.33f, 0, 633},
+                                           {1, 0, 1, 1, 0, 0, 1, 1, 0, 546.1f},
+                                           {1, 0, 0, 1.2f, 0, 500, 1, 1.2f, 0, 500}};
+    for (const auto& c : cases) {
+        EffectiveConstants k;
+        k.SetAdvancedOptions(c[0] != 0);
+        k.SetMirrorMode(c[1] != 0);
+        k.SetN(c[2]);
+        k.SetNPrime(c[3]);
+        k.SetD(c[4]);
+        k.SetWavelength(c[5]);
+        EXPECT_TRUE(k.N() == c[6] && k.NPrime() == c[7] && k.D() == c[8] && k.Wavelength() == c[9])
+            << c[0] << c[1] << " " << c[2] << " " << c[5];
+    }
 }
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Table, EffectiveConstantRules, ::testing::Values(
-    ConstantsCase{"LensOff", false, false, 1.33f, 1.5f, 5, 633, 1, 1, 0, 546.1f},
-    ConstantsCase{"MirrorOff", false, true, 1.33f, 1.5f, 5, 633, 1, -1, 0, 546.1f},
-    ConstantsCase{"LensOn", true, false, 1.33f, 1.5f, 5, 633, 1.33f, 1.5f, 5, 633},
-    ConstantsCase{"MirrorOn", true, true, 1.33f, 1.5f, 5, 633, 1.33f, -1.33f, 0, 633},
-    ConstantsCase{"ZeroWavelengthIsDefault", true, false, 1, 1, 0, 0, 1, 1, 0, 546.1f},
-    ConstantsCase{"ZeroIndexIgnored", true, false, 0, 1.2f, 0, 500, 1, 1.2f, 0, 500}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
 
 // Setters ignore a zero index, turn a zero n' into ±1 and refuse non-finite values; the boxes
 // show the stored n, n', d and the effective wavelength.
@@ -71,20 +57,6 @@ TEST(EffectiveConstants, SettersAndBoxTexts) {
     EXPECT_EQ(constants.StoredWavelength(), 546.1f);
     constants.SetWavelength(632.8f);
     EXPECT_EQ(constants.WavelengthText('.'), "633nm");
-}
-
-// A stored 1.33 has no effect while the advanced options are off; a mirror has ρ = -1 and
-// so f = f'.
-TEST(EffectiveConstants, ReachTheSolver) {
-    LumarikCode code;
-    code.Constants().SetN(1.33f);
-    Choose(code, {{0, 100}, {1, -200}, {5, 10}});
-    ASSERT_TRUE(code.Solve(false));
-    EXPECT_EQ(code.Value(kParObjectFocal), -100.0f);
-    EXPECT_EQ(code.Value(kParImageDist), 200.0f);
-    code.Constants().SetMirrorMode(true);
-    ASSERT_TRUE(code.Solve(false));
-    EXPECT_EQ(code.Value(kParObjectFocal), 100.0f);
 }
 
 // Pattern, unit and separator of the value boxes; angles are stored in radians.
@@ -111,6 +83,7 @@ TEST(Catalogue, LabelsAndUserSymbols) {
     EXPECT_EQ(catalogue.Label(kParMagnification), "Vergrößerung: m'");
     EXPECT_NE(catalogue.Label(kParObjectFocal), catalogue.Label(kParFocal));
     EXPECT_EQ(catalogue.Label(12), "");
+    EXPECT_EQ(catalogue.ApertureCaption(kApertureCount), "");
     EXPECT_NE(catalogue.ApertureCaption(kApNA), catalogue.ApertureCaption(kApNAImage));
 
     std::vector<std::string> asked;
@@ -147,6 +120,89 @@ TEST(ImageHeightPresets, HeightsComeFromTheLastPieceOfTheText) {
     }
     EXPECT_EQ(ImageHeightPresetHeight(0) + ImageHeightPresetHeight(52), 0.0f);
     EXPECT_TRUE(ImageHeightPresetText(-1).empty());
+}
+
+// Parameter `number` with a value and both limits defined.
+const CVarType& Give(LumarikCode& model, int number, float value, float low, float high) {
+    Choose(model, {{number, value}});
+    VarCollection& s = model.Selected();
+    const int p = s.PositionOf(number);
+    s.SetLimLow(p, low);
+    s.SetLimHih(p, high);
+    s.SetLimLowDef(p, true);
+    s.SetLimHihDef(p, true);
+    return s.Item(p);
+}
+
+bool Holds(const CVarType& r, float value, float low, float high) {
+    return r.sVarValue == value && r.sLimLow == low && r.sLimHih == high;
+}
+
+// The focal length and its limits change sign both ways; an undefined limit stays undefined
+// on its new side.
+// A mirror's n' follows the object space and keeps its value back in lens mode.
+TEST(SwitchLensMirror, FocalLengthAndLimitsChangeSign) {
+    LumarikCode model;
+    const CVarType& r = Give(model, kParFocal, 100.0f, 90.0f, 110.0f);
+    ASSERT_TRUE(SwitchLensMirror(model, true));
+    EXPECT_TRUE(Holds(r, -100.0f, -110.0f, -90.0f));
+    EXPECT_FALSE(SwitchLensMirror(model, true));  // already a mirror: nothing happens
+    ASSERT_TRUE(SwitchLensMirror(model, false));
+    EXPECT_TRUE(Holds(r, 100.0f, 90.0f, 110.0f));
+
+    model.Selected().SetLimHihDef(1, false);
+    SwitchLensMirror(model, true);
+    EXPECT_TRUE(r.bLimHihDef && !r.bLimLowDef && r.sLimHih == -90.0f);
+
+    LumarikCode immersed;
+    immersed.Constants().SetAdvancedOptions(true);
+    SwitchLensMirror(immersed, true);
+    ASSERT_EQ(CommitAdvancedValue(immersed, kAdvIndexObject, 1.33).outcome,
+              AdvancedCommit::Outcome::kAccepted);
+    EXPECT_FLOAT_EQ(immersed.Constants().NPrime(), -1.33f);
+    SwitchLensMirror(immersed, false);
+    EXPECT_FLOAT_EQ(immersed.Constants().StoredNPrime(), 1.33f);
+}
+
+TEST(CommitAdvancedValue, RangesAndTheCurrentValue) {
+    LumarikCode model;
+    model.Constants().SetAdvancedOptions(true);
+    using Outcome = AdvancedCommit::Outcome;
+    EXPECT_EQ(CommitAdvancedValue(model, kAdvIndexObject, 0.5).message,
+              "Die Brechzahl im Objektraum muss zwischen 1.0 und 3.0 liegen!");
+    const std::tuple<int, double, Outcome> cases[] = {
+        {kAdvIndexImage, 3.01, Outcome::kRefused},    {kAdvIndexObject, 3.0, Outcome::kAccepted},
+        {kAdvIndexObject, 1.0, Outcome::kAccepted},   {kAdvIndexImage, 2.0, Outcome::kAccepted},
+        {kAdvIndexImage, 1.0, Outcome::kAccepted},    {kAdvWavelength, 0.0, Outcome::kRefused},
+        {kAdvWavelength, 546.1, Outcome::kUnchanged}, {kAdvWavelength, 10.0, Outcome::kAccepted},
+        {kAdvWavelength, 1e6, Outcome::kAccepted},    {kAdvWavelength, 1.005e6, Outcome::kRefused},
+        {kAdvWavelength, 9.95, Outcome::kRefused},    {kAdvSeparation, -25.0, Outcome::kAccepted},
+        {kAdvSeparation, 1e300, Outcome::kUnchanged}};
+    for (const auto& [which, value, outcome] : cases) {
+        EXPECT_EQ(CommitAdvancedValue(model, which, value).outcome, outcome) << value;
+    }
+    EXPECT_FLOAT_EQ(model.Constants().D(), -25.0f);
+}
+
+// A virtual object distance is negated and the limit it crossed reopened; real and infinite
+// objects are left alone.
+TEST(MakeObjectDistanceNegative, NegatesOnlyAPositiveFiniteDistance) {
+    LumarikCode model;
+    const CVarType& r = Give(model, kParObjectDist, 200.0f, -300.0f, 250.0f);
+    MakeObjectDistanceNegative(model);
+    EXPECT_TRUE(Holds(r, -200.0f, -300.0f, -180.0f));
+    MakeObjectDistanceNegative(model);
+    EXPECT_TRUE(Holds(r, -200.0f, -300.0f, -180.0f));
+    LumarikCode crossed;  // the negated value lies below the negated low limit
+    const CVarType& c = Give(crossed, kParObjectDist, 200.0f, 150.0f, 250.0f);
+    MakeObjectDistanceNegative(crossed);
+    EXPECT_TRUE(Holds(c, -200.0f, -220.0f, -180.0f));
+
+    LumarikCode infinite;
+    const CVarType& i = Give(infinite, kParObjectDist, kInfinity, 0.0f, 0.0f);
+    infinite.Selected().SetLimHihDef(1, false);
+    MakeObjectDistanceNegative(infinite);
+    EXPECT_TRUE(i.sVarValue == kInfinity && !i.bLimHihDef);
 }
 
 }  // namespace

@@ -1,35 +1,18 @@
 // Depth of field: the list's values and message for lenses and mirrors, the values against
-// the thin-lens geometry, the circle of confusion by type, the two number formats, and the commit
-// of a custom circle of confusion.
-#include <gtest/gtest.h>
-
-#include <ostream>
+// the thin-lens geometry, the two number formats, and the commit of a custom circle of confusion.
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include "ModelTestSupport.h"
-#include "support/DataTable.h"
 
 namespace lumarik::test {
 namespace {
 
-struct DofCase {
-    std::string name;
-    friend void PrintTo(const DofCase& c, std::ostream* os) { *os << c.name; }
-    DataRow cells;  // one row of tests/data/depth_of_field_cases.tsv
-};
+class DepthOfField : public ::testing::TestWithParam<DataRow> {};
 
-std::vector<DofCase> DofCases() {
-    std::vector<DofCase> cases;
-    for (const DataRow& r : ReadDataTable("depth_of_field_cases.tsv"))
-        cases.push_back({r.at(0), r});
-    return cases;
-}
-
-class DepthOfField : public ::testing::TestWithParam<DofCase> {};
-
+// The rows of tests/data/depth_of_field_cases.tsv.
 TEST_P(DepthOfField, ValuesAndMessage) {
-    const DataRow& c = GetParam().cells;
+    const DataRow& c = GetParam();
     ASSERT_EQ(c.size(), 16u);
     LumarikCode code;
     code.Constants().SetMirrorMode(c[1] == "1");
@@ -46,15 +29,8 @@ TEST_P(DepthOfField, ValuesAndMessage) {
     EXPECT_EQ(view.messageHeight, std::stoi(c[15]));
 }
 
-TEST(DepthOfField, TableIsComplete) {
-    EXPECT_EQ(DofCases().size(), 14u);
-}
-
-INSTANTIATE_TEST_SUITE_P(Systems, DepthOfField, ::testing::ValuesIn(DofCases()),
-                         [](const auto& info) { return info.param.name; });
-
-const std::array<std::string, kDofRowCount> kLensValues = {
-    "  0.025mm", "±0.200mm", "  0.400mm", " -199.80mm", " -200.20mm", " -100100mm"};
+INSTANTIATE_TEST_SUITE_P(Systems, DepthOfField,
+                         ::testing::ValuesIn(ReadDataTable("depth_of_field_cases.tsv")), RowName);
 
 struct GeometryCase {
     const char* name;
@@ -81,11 +57,10 @@ TEST_P(DepthOfFieldGeometry, BlurInTheImagePlaneIsTheCircleOfConfusion) {
     // 1/a' - ρ/a = 1/f'; the cone from the stop (radius r) to an image at ax has the diameter
     // 2r·|a' - ax|/|ax| in the image plane a'.
     const double fp = g.focal;
-    const double r = g.stopRadius;
     const auto image = [&](double a) { return 1.0 / (1.0 / fp + g.optics.Rho() / a); };
     const double imagePlane = image(g.objectDist);
     const auto blur = [&](double ax, double plane) {
-        return 2 * r * std::fabs(plane - ax) / std::fabs(ax);
+        return 2 * g.stopRadius * std::fabs(plane - ax) / std::fabs(ax);
     };
     const double c = g.cofc;
     constexpr double kTolerance = 1e-5;
@@ -121,92 +96,69 @@ INSTANTIATE_TEST_SUITE_P(Systems, DepthOfFieldGeometry, ::testing::Values(
 // clang-format on
 
 // Choosing the aperture after the solve runs only the aperture step; the depth of field
-// must follow it rather than keep the values of the missing aperture.
+// must follow it rather than keep the values of the missing aperture. An image at the
+// infinity marker has no depth of field.
 TEST(DepthOfField, FollowsAnApertureChosenAfterTheSolve) {
     LumarikCode code;
     Choose(code, {{0, 100}, {1, -200}, {5, 10}});
     ASSERT_TRUE(code.Solve(true));
     GiveAperture(code, kApStopRadius, 12.5f);
     ASSERT_TRUE(code.ApertureCycle().buildListing);
-    EXPECT_EQ(code.DepthOfFieldRows().values, kLensValues);
+    EXPECT_EQ(code.DepthOfFieldRows().values[kDofNear], " -199.80mm");
+
+    DataDOF dof;
+    dof.Evaluate(DofSystem{12.5f, -100.0f, -200.0f, kInfinity, 1.0f, 0.0f});
+    EXPECT_EQ(dof.State(), DofState::kImageAtInfinity);
 }
 
 TEST(DepthOfFieldFormats, PrecisionFollowsTheSize) {
-    // clang-format off
-    const std::vector<std::array<const char*, 3>> cases = {
-        // value, small-value text, distance text
-        {"0", " 0.0mm", " 0.0"}, {"12.5", " 12.5mm", " 12.50mm"}, {"-10", "-10.0mm", "-10.00mm"},
-        {"2.25", " 2.25mm", " 2.25mm"}, {"0.5", " 0.50mm", " 0.500mm"},
-        {"0.025", " 0.025mm", " 0.0250mm"}, {"0.0067", " 0.0067mm", " 0.00670mm"},
-        {"0.00025", " 0.00025mm", " 2.50e-4mm"}, {"0.0001", " 1.00e-4mm", " 1.00e-4mm"},
-        {"-1234.4", "-1234.4mm", "-1234mm"}, {"2.5e6", " 2500000.0mm", " 2.50e+6mm"},
-        {"10.05", " 10.1mm", " 10.05mm"}, {"0.01005", " 0.0101mm", " 0.0101mm"},
-        {"1005", " 1005.0mm", " 1005mm"},
-        {"-1e20", "-100000000000000000000.0mm", " Infinity"}};
-    // clang-format on
-    for (const auto& [text, small, distance] : cases) {
-        const double value = std::stod(text);
-        EXPECT_EQ(DofSmallValueText(value, '.'), small) << text;
-        EXPECT_EQ(DofDistanceText(value, '.'), distance) << text;
+    for (const DataRow& r : ReadDataTable("dof_formats.tsv")) {
+        EXPECT_EQ(DofSmallValueText(std::stod(r.at(0)), '.'), r.at(1)) << r[0];
+        EXPECT_EQ(DofDistanceText(std::stod(r.at(0)), '.'), r.at(2)) << r[0];
     }
     EXPECT_EQ(DofDistanceText(-199.8, ','), "-199,80mm");
 }
 
-struct CommitCase {
-    const char* name;
-    friend void PrintTo(const CommitCase& c, std::ostream* os) { *os << c.name; }
-    int type;
-    const char* text;
-    bool accepted, changed;
-    const char* box;
-    float custom;  // afterwards
-};
-
-class CustomCofCCommit : public ::testing::TestWithParam<CommitCase> {};
-
-TEST_P(CustomCofCCommit, StoresOnlyANewPositiveCustomValue) {
-    const CommitCase& c = GetParam();
-    LumarikCode code;
-    code.SetSeparators({',', '.'});
-    code.DepthOfField().SetCofCType(c.type);
-    Choose(code, {{0, 100}, {1, -200}, {5, 10}});
-    GiveAperture(code, kApStopRadius, 12.5f);
-    ASSERT_TRUE(code.Solve(false));
-    int backups = 0;
-    const CustomCofCResult result = code.CommitCustomCofC(c.text, [&] { ++backups; });
-    EXPECT_EQ(result.accepted, c.accepted);
-    EXPECT_EQ(result.changed && result.showDepthOfField, c.changed);
-    EXPECT_EQ(backups, c.changed ? 1 : 0);
-    EXPECT_EQ(result.boxText, c.box);
-    EXPECT_EQ(code.DepthOfField().CofCCustomVal(), c.custom);
-    if (c.type == kCofCCustom) {
-        EXPECT_EQ(code.DepthOfField().Table()[kDofCofC], c.custom);
+// Only a new positive custom value that fits a float is stored (and evaluated, after one undo
+// backup); the box then shows the stored value. Without a solved system the value is kept for
+// the next solve, but no list is shown; a stored value that cannot be a circle reads as the
+// default.
+TEST(CustomCofC, StoresOnlyANewPositiveCustomValue) {
+    // circle type, text, accepted, changed, box text, custom value afterwards
+    const std::tuple<int, const char*, bool, bool, const char*, float> cases[] = {
+        {0, "0,05", true, true, " 0,050mm", 0.05f},    {0, "0.1", true, true, " 0,10mm", 0.1f},
+        {0, "0,025", true, false, " 0,025mm", 0.025f}, {0, "0,05mm", false, false, "", 0.025f},
+        {0, "-0,05", true, false, " 0,025mm", 0.025f}, {0, "1e40", true, false, " 0,025mm", 0.025f},
+        {1, "0,05", true, false, " 0,025mm", 0.025f}};
+    for (const auto& [type, text, accepted, changed, box, custom] : cases) {
+        LumarikCode code;
+        code.SetSeparators({',', '.'});
+        code.DepthOfField().SetCofCType(type);
+        Choose(code, {{0, 100}, {1, -200}, {5, 10}});
+        GiveAperture(code, kApStopRadius, 12.5f);
+        ASSERT_TRUE(code.Solve(false));
+        int backups = 0;
+        const CustomCofCResult result = code.CommitCustomCofC(text, [&] { ++backups; });
+        EXPECT_EQ(result.accepted, accepted) << text;
+        EXPECT_EQ(result.changed && result.showDepthOfField, changed) << text;
+        EXPECT_EQ(backups, changed ? 1 : 0) << text;
+        EXPECT_EQ(result.boxText, box) << text;
+        EXPECT_EQ(code.DepthOfField().CofCCustomVal(), custom) << text;
+        if (type == kCofCCustom) {
+            EXPECT_EQ(code.DepthOfField().Table()[kDofCofC], custom) << text;
+        }
     }
-}
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Texts, CustomCofCCommit, ::testing::Values(
-    CommitCase{"NewValue", 0, "0,05", true, true, " 0,050mm", 0.05f},
-    CommitCase{"PointAccepted", 0, "0.1", true, true, " 0,10mm", 0.1f},
-    CommitCase{"SameValue", 0, "0,025", true, false, " 0,025mm", 0.025f},
-    CommitCase{"NotANumber", 0, "0,05mm", false, false, "", 0.025f},
-    CommitCase{"Negative", 0, "-0,05", true, false, " 0,025mm", 0.025f},
-    CommitCase{"BeyondFloat", 0, "1e40", true, false, " 0,025mm", 0.025f},
-    CommitCase{"AiryTypeKeepsCustom", 1, "0,05", true, false, " 0,025mm", 0.025f}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
-
-// Without a solved system the new value is kept for the next solve, but no list is shown;
-// a stored value that cannot be a circle reads as the default.
-TEST(CustomCofC, KeptWithoutSolutionAndDefaultForUnusableValues) {
     LumarikCode code;
     const CustomCofCResult result = code.CommitCustomCofC("0.05", nullptr);
     EXPECT_TRUE(result.changed && !result.showDepthOfField);
     EXPECT_EQ(code.DepthOfField().CofCCustomVal(), 0.05f);
+    EXPECT_TRUE(code.CommitCustomCofC("3.4028234663852886e38", nullptr).changed);  // FLT_MAX
     for (float stored : {0.0f, -1.0f, NAN}) {
         code.DepthOfField().SetCofCCustomVal(stored);
         EXPECT_EQ(code.DepthOfField().CofCCustomVal(), 0.025f) << stored;
     }
+    EXPECT_FALSE(code.ChooseCofCType(kCofCAiry));  // nothing to evaluate
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Shared helpers of the model tests: a recording diagnostics sink, a way to put a chosen set
-// of parameters with values into a LumarikCode, and an independent double-precision model of
-// the thin lens that the solver results are compared with.
+// of parameters with values into a LumarikCode (also from the cells of a data table), and an
+// independent double-precision model of the thin lens that the solver results are compared with.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <initializer_list>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "core/model/LumarikCode.h"
 #include "core/model/ModelDiagnostics.h"
 #include "core/numeric/Calc.h"
+#include "support/DataTable.h"
 
 namespace lumarik::test {
 
@@ -55,10 +57,7 @@ struct Optics {
     float nPrime = 1.0f;
     float d = 0.0f;
 
-    double Rho() const {
-        if (mirror) return -1.0;
-        return advanced ? static_cast<double>(n) / nPrime : 1.0;
-    }
+    double Rho() const { return mirror ? -1.0 : advanced ? static_cast<double>(n) / nPrime : 1.0; }
     double D() const { return advanced && !mirror ? d : 0.0; }
     void ApplyTo(LumarikCode& code) const {
         code.Constants().SetMirrorMode(mirror);
@@ -68,6 +67,37 @@ struct Optics {
         code.Constants().SetD(d);
     }
 };
+
+// "number=value ...", with inf for the infinity marker.
+inline std::vector<std::pair<int, double>> NumberedValues(const std::string& cell) {
+    std::vector<std::pair<int, double>> values;
+    std::istringstream in(cell);
+    for (std::string item; in >> item;) {
+        const std::string v = item.substr(item.find('=') + 1);
+        values.emplace_back(std::stoi(item), v == "inf" ? kInfinity : std::stod(v));
+    }
+    return values;
+}
+
+// The system of three cells of a data table from cells[at]: the optics (Air, Mirror, or
+// "n n' d" of a lens between two media), 1 for an object at infinity, the given values.
+inline void SetUpSystem(LumarikCode& code, const DataRow& cells, std::size_t at) {
+    Optics optics;
+    if (cells.at(at) == "Mirror") optics.mirror = true;
+    if (cells.at(at) != "Air" && !optics.mirror) {
+        optics.advanced = true;
+        std::istringstream(cells.at(at)) >> optics.n >> optics.nPrime >> optics.d;
+    }
+    optics.ApplyTo(code);
+    for (const auto& [number, value] : NumberedValues(cells.at(at + 2))) {
+        Choose(code, {{number, static_cast<float>(value)}});
+    }
+    code.SetObjectAtInfinity(cells.at(at + 1) == "1");
+}
+
+inline std::string RowName(const ::testing::TestParamInfo<DataRow>& info) {
+    return info.param.at(0);
+}
 
 // Every value of a solved system, indexed like the value table.
 using Reference = std::array<double, kValueCount>;
@@ -83,34 +113,18 @@ inline Reference ReferenceSystem(const Optics& optics, double fp, double a, int 
     r[kParFocal] = fp;
     r[kParObjectFocal] = -rho * fp;
     r[kParObjectDist] = a;
-    r[kParImageDist] = 1.0 / (1.0 / fp + rho / a);
-    const double ap = r[kParImageDist];
+    const double ap = r[kParImageDist] = 1.0 / (1.0 / fp + rho / a);
     r[kParMagnification] = rho * ap / a;
     r[kParTrack] = -a + optics.D() + ap;
-    double w = 0.0;
-    double wp = 0.0;
-    switch (field) {
-        case kParObjectHeight:
-            w = std::atan(fieldValue / a);
-            wp = std::atan(rho * std::tan(w));
-            break;
-        case kParObjectAngle:
-            w = fieldValue;
-            wp = std::atan(rho * std::tan(w));
-            break;
-        case kParImageHeight:
-            wp = std::atan(fieldValue / ap);
-            w = std::atan(std::tan(wp) / rho);
-            break;
-        default:
-            wp = fieldValue;
-            w = std::atan(std::tan(wp) / rho);
-            break;
+    double w = field == kParObjectAngle ? fieldValue : std::atan(fieldValue / a);
+    if (field == kParImageHeight || field == kParImageAngle) {
+        const double wp = field == kParImageAngle ? fieldValue : std::atan(fieldValue / ap);
+        w = std::atan(std::tan(wp) / rho);
     }
     r[kParObjectAngle] = w;
-    r[kParImageAngle] = wp;
+    r[kParImageAngle] = std::atan(rho * std::tan(w));
     r[kParObjectHeight] = a * std::tan(w);
-    r[kParImageHeight] = ap * std::tan(wp);
+    r[kParImageHeight] = ap * std::tan(r[kParImageAngle]);
     return r;
 }
 
@@ -120,11 +134,8 @@ inline Reference ReferenceSystem(const Optics& optics, double fp, double a, int 
 inline double ObjectDistanceFromFocalAndTrack(const Optics& optics, double fp, double t) {
     const double rho = optics.Rho();
     const double p = t - optics.D() - fp + rho * fp;
-    const double q = rho * fp * (t - optics.D());
-    const double root = std::sqrt(std::max(0.0, p * p - 4.0 * q));
-    const double a1 = (-p - root) / 2.0;
-    const double a2 = (-p + root) / 2.0;
-    return a1 < 0.0 ? a1 : a2;
+    const double root = std::sqrt(std::max(0.0, p * p - 4.0 * rho * fp * (t - optics.D())));
+    return -p - root < 0.0 ? (-p - root) / 2.0 : (-p + root) / 2.0;
 }
 
 inline ::testing::AssertionResult Near(double actual, double expected, double relative) {

@@ -1,14 +1,8 @@
 // Whatever values and constants are given, a solve returns, leaves only finite numbers in the
 // tables, the memory, the value texts, the results listing and the depth-of-field list, and
 // shows a failure as the no-solution state.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <array>
-#include <cmath>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "ModelTestSupport.h"
 
@@ -32,15 +26,13 @@ bool AllFinite(const LumarikCode& code) {
     return std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x); });
 }
 
-// The value texts (every tenth run) and the lists show numbers only; " Infinity" is the
-// depth-of-field list's own word for an infinite far limit.
-bool TextsAreNumbers(LumarikCode& code, bool valueTexts) {
+// The value texts and the lists show numbers only; " Infinity" is the depth-of-field list's
+// own word for an infinite far limit.
+bool TextsAreNumbers(LumarikCode& code) {
     std::string all = code.CofCBoxText();
     for (const std::string& text : code.BuildListing(false).values) all += text;
     for (const std::string& text : code.DepthOfFieldRows().values) all += text;
-    for (int number : kSolvedNumbers) {
-        if (valueTexts) all += code.ValueText(number, code.Value(number));
-    }
+    for (int number : kSolvedNumbers) all += code.ValueText(number, code.Value(number));
     for (std::size_t at; (at = all.find("Infinity")) != std::string::npos;) all.erase(at, 8);
     for (const char* bad : {"nan", "NaN", "inf", "Inf"}) {
         if (all.find(bad) != std::string::npos) return false;
@@ -51,59 +43,57 @@ bool TextsAreNumbers(LumarikCode& code, bool valueTexts) {
 TEST(Robustness, EverySelectionWithRandomValuesAndConstants) {
     std::mt19937 engine(20240611u);
     const auto chance = [&](double p) { return std::bernoulli_distribution(p)(engine); };
-    const auto awkward = [&] {
-        return kAwkward[std::uniform_int_distribution<std::size_t>(0, kAwkward.size() - 1)(engine)];
-    };
+    const auto pick = [&](int n) { return std::uniform_int_distribution<>(0, n - 1)(engine); };
+    const auto awkward = [&] { return kAwkward[static_cast<std::size_t>(pick(12))]; };
     // A quarter awkward values, the rest spread over 1e-6 .. 1e6 with either sign.
     const auto value = [&] {
         if (chance(0.25)) return awkward();
-        const float v =
-            static_cast<float>(std::pow(10.0, std::uniform_real_distribution<>(-6, 6)(engine)));
+        const float v = std::pow(10.0f, std::uniform_real_distribution<float>(-6, 6)(engine));
         return chance(0.5) ? v : -v;
     };
-    const auto index = [&] {
-        return chance(0.2) ? awkward() : std::uniform_real_distribution<float>(1, 3)(engine);
-    };
-
     const auto sets = AdmissibleSelections();
     int solved = 0;
     LumarikCode code;
-    for (int run = 0; run < 100000; ++run) {
+    for (int run = 0; run < 50000; ++run) {
         if (run % 7 == 0) code = LumarikCode();
         code.Selected().Clear();
         code.Constants().SetAdvancedOptions(chance(0.5));
         code.Constants().SetMirrorMode(chance(0.3));
+        const auto index = [&] {
+            return chance(0.2) ? awkward() : std::uniform_real_distribution<float>(1, 3)(engine);
+        };
         code.Constants().SetN(index());
         code.Constants().SetNPrime(index());
         code.Constants().SetD(value());
-        const auto& set = sets[static_cast<std::size_t>(run) % sets.size()];
-        for (int number : set) Choose(code, {{number, value()}});
+        for (int number : sets[static_cast<std::size_t>(run) % sets.size()]) {
+            Choose(code, {{number, value()}});
+        }
         code.SetObjectAtInfinity(code.Selected().Contains(kParObjectDist) && chance(0.2));
         code.Apertures().Clear();
         if (chance(0.8)) {
-            code.AddApVar(std::uniform_int_distribution<>(0, kApertureCount - 1)(engine), true);
+            code.AddApVar(pick(kApertureCount), true);
             code.Apertures().SetVarValue(1, value());
             code.Apertures().SetVarValDef(1, chance(0.95));
         }
         code.Constants().SetWavelength(chance(0.1) ? awkward() : 546.1f);
-        code.DepthOfField().SetCofCType(std::uniform_int_distribution<>(0, 2)(engine));
+        code.DepthOfField().SetCofCType(pick(3));
         code.DepthOfField().SetCofCCustomVal(chance(0.5) ? 0.025f : std::fabs(value()));
 
         ResultsView view = code.Refresh(code.Solve(chance(0.5)), false);
         if (chance(0.1)) view = code.ApertureCycle();
 
         ASSERT_TRUE(AllFinite(code)) << "run " << run;
-        ASSERT_EQ(view.ok, !code.NoSolution()) << "run " << run;
-        ASSERT_EQ(view.showNoSolution, !view.ok);
-        ASSERT_EQ(view.drawSystem, view.ok);
-        if (run % 2 == 0) {
-            ASSERT_TRUE(TextsAreNumbers(code, run % 10 == 0)) << "run " << run;
+        ASSERT_TRUE(view.ok == !code.NoSolution() && view.showNoSolution == !view.ok &&
+                    view.drawSystem == view.ok)
+            << "run " << run;
+        if (run % 10 == 0) {
+            ASSERT_TRUE(TextsAreNumbers(code)) << "run " << run;
         }
         solved += view.ok ? 1 : 0;
     }
     // Both outcomes must occur often for the property to mean anything.
-    EXPECT_GT(solved, 10000);
-    EXPECT_LT(solved, 99000);
+    EXPECT_GT(solved, 5000);
+    EXPECT_LT(solved, 49500);
 }
 
 }  // namespace

@@ -1,12 +1,7 @@
 // Which choices of parameters are accepted, the refusals with their exact texts, the
 // selection handlers and the enable rules of the boxes.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <ostream>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "ModelTestSupport.h"
 #include "core/model/ModelTexts.h"
@@ -14,15 +9,14 @@
 namespace lumarik::test {
 namespace {
 
-// The refusal texts are the program's; one is spelled out to anchor the wording.
-using texts::kAnglesDependent;
-
 struct Refusal {
-    const char* name;
-    friend void PrintTo(const Refusal& c, std::ostream* os) { *os << c.name; }
     std::vector<int> already;  // chosen before
     int ticked;
     std::string_view message;
+    friend void PrintTo(const Refusal& c, std::ostream* os) {
+        for (int number : c.already) *os << ShortName(number) << " ";
+        *os << "then " << ShortName(c.ticked);
+    }
 };
 
 class RefusedSelection : public ::testing::TestWithParam<Refusal> {};
@@ -39,33 +33,27 @@ TEST_P(RefusedSelection, ShowsItsMessageAndRemovesTheParameter) {
     EXPECT_TRUE(diagnostics.reports.empty());
 }
 
+// The refusal texts are the program's; one is spelled out to anchor the wording.
 TEST(RefusedSelection, TextsKeepTheirWordingAndTrailingBlank) {
-    EXPECT_EQ(kAnglesDependent,
+    EXPECT_EQ(texts::kAnglesDependent,
               "Objekt- und Bildwinkel können nicht unabhängig voneinander definiert werden! ");
 }
 
-constexpr std::string_view kField = texts::kNeedField;
-constexpr std::string_view kDistance = texts::kNeedDistance;
-constexpr std::string_view kMagnification = texts::kInconsistentMagnification;
-constexpr std::string_view kObject = texts::kInconsistentObjectDistance;
-constexpr std::string_view kImage = texts::kInconsistentImageDistance;
-
+using namespace texts;
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rules, RefusedSelection, ::testing::Values(
-    Refusal{"BothAnglesAsTwo", {8}, 6, kAnglesDependent}, Refusal{"ThreeDistances", {0, 1}, 2, kField},
-    Refusal{"ThreeDistancesMagnificationTrack", {3, 4}, 0, kField},
-    Refusal{"ThreeFields", {5, 6}, 7, kDistance}, Refusal{"ThreeFieldsBothAngles", {6, 7}, 8, kDistance},
-    Refusal{"MagnificationBothHeights", {3, 5}, 7, kMagnification},
-    Refusal{"MagnificationBothAngles", {3, 6}, 8, kMagnification},
-    Refusal{"ObjectDistanceHeightAngle", {1, 5}, 6, kObject},
-    Refusal{"ObjectDistanceHeightImageAngle", {5, 8}, 1, kObject},
-    Refusal{"ImageDistanceImageHeightAngle", {2, 7}, 8, kImage},
-    Refusal{"ImageDistanceAngleImageHeight", {2, 6}, 7, kImage},
-    Refusal{"FocalBothAngles", {0, 6}, 8, kAnglesDependent},
-    Refusal{"ObjectDistanceBothAngles", {1, 8}, 6, kAnglesDependent},
-    Refusal{"ImageDistanceBothAngles", {2, 6}, 8, kAnglesDependent},
-    Refusal{"TrackBothAngles", {4, 6}, 8, kAnglesDependent}),
-    [](const auto& info) { return std::string(info.param.name); });
+    Refusal{{8}, 6, kAnglesDependent}, Refusal{{0, 1}, 2, kNeedField}, Refusal{{3, 4}, 0, kNeedField},
+    Refusal{{5, 6}, 7, kNeedDistance}, Refusal{{6, 7}, 8, kNeedDistance},
+    Refusal{{3, 5}, 7, kInconsistentMagnification}, Refusal{{3, 6}, 8, kInconsistentMagnification},
+    Refusal{{1, 5}, 6, kInconsistentObjectDistance}, Refusal{{5, 8}, 1, kInconsistentObjectDistance},
+    Refusal{{2, 7}, 8, kInconsistentImageDistance}, Refusal{{2, 6}, 7, kInconsistentImageDistance},
+    Refusal{{0, 6}, 8, kAnglesDependent}, Refusal{{1, 8}, 6, kAnglesDependent},
+    Refusal{{2, 6}, 8, kAnglesDependent}, Refusal{{4, 6}, 8, kAnglesDependent}),
+    [](const auto& info) {
+        std::string name;
+        for (int number : info.param.already) name += std::string(ShortName(number)) + "_";
+        return name + "then_" + ShortName(info.param.ticked);
+    });
 // clang-format on
 
 // Built from the description rather than from the rules: two of the five distances with one
@@ -102,18 +90,6 @@ TEST(AdmissibleSelections, AreTheSixtySetsInAnyOrderOfTicking) {
             }
         }
     }
-}
-
-TEST(SelectParameter, FourthTickIsIgnoredSilentlyAndUntickIsAccepted) {
-    LumarikCode code;
-    RecordingDiagnostics diagnostics;
-    code.SetDiagnostics(&diagnostics);
-    Choose(code, {{0, 100}, {1, -200}, {5, 10}});
-    EXPECT_EQ(code.SelectParameter(7, true).outcome, SelectOutcome::kIgnoredFull);
-    EXPECT_EQ(code.Selected().Numbers(), (std::vector<int>{0, 1, 5}));
-    EXPECT_EQ(code.SelectParameter(1, false).outcome, SelectOutcome::kAccepted);
-    EXPECT_EQ(code.Selected().Numbers(), (std::vector<int>{0, 5}));
-    EXPECT_TRUE(diagnostics.reports.empty());
 }
 
 class ObjectAtInfinity : public ::testing::Test {
@@ -156,14 +132,7 @@ TEST_F(ObjectAtInfinity, ClearingTheBoxDropsValueLimitsAndMemory) {
     EXPECT_FALSE(code.Memory(kParFocal).bVarValDef);
 }
 
-TEST_F(ObjectAtInfinity, UntickingTheObjectDistanceClearsFlagAndMemory) {
-    code.ObjectAtInfinityChanged(true);
-    code.RememberValues(true);
-    EXPECT_EQ(code.SelectParameter(1, false).outcome, SelectOutcome::kAccepted);
-    EXPECT_FALSE(code.ObjectAtInfinity());
-    EXPECT_FALSE(code.Memory(kParImageHeight).bVarValDef);
-}
-
+// The enable rules follow the flag; unticking the object distance clears flag and memory.
 TEST_F(ObjectAtInfinity, EnableRulesFollowTheFlag) {
     EnableRules rules = code.Enables();
     EXPECT_TRUE(rules.objectAtInfinityEnabled && !rules.objectAtInfinityChecked);
@@ -173,16 +142,23 @@ TEST_F(ObjectAtInfinity, EnableRulesFollowTheFlag) {
     EXPECT_TRUE(rules.objectAtInfinityChecked);
     EXPECT_EQ(rules.parameterEnabled, (std::array<bool, 9>{1, 1, 1, 0, 0, 0, 1, 1, 1}));
     EXPECT_EQ(rules.apertureEnabled, (std::array<bool, 4>{1, 1, 0, 1}));
-    code.SelectParameter(1, false);
+    code.RememberValues(true);
+    EXPECT_EQ(code.SelectParameter(1, false).outcome, SelectOutcome::kAccepted);
+    EXPECT_FALSE(code.ObjectAtInfinity() || code.Memory(kParImageHeight).bVarValDef);
     rules = code.Enables();
     EXPECT_FALSE(rules.objectAtInfinityEnabled || rules.objectAtInfinityChecked);
 }
 
-// Only one aperture parameter; unticking it marks the aperture missing, and the aperture
-// cycle does not rerun the distance solve (a value changed since stays out of the table).
+// A fourth parameter and a second aperture parameter are ignored silently; unticking the
+// aperture marks it missing, and the aperture cycle does not rerun the distance solve (a value
+// changed since stays out of the table).
 TEST(SelectAperture, OneAtATimeWithoutRerunningTheDistanceSolve) {
     LumarikCode code;
+    RecordingDiagnostics diagnostics;
+    code.SetDiagnostics(&diagnostics);
     Choose(code, {{0, 100}, {1, -200}, {5, 10}});
+    EXPECT_EQ(code.SelectParameter(7, true).outcome, SelectOutcome::kIgnoredFull);
+    EXPECT_EQ(code.Selected().Numbers(), (std::vector<int>{0, 1, 5}));
     ASSERT_TRUE(code.Recalculate().ok);
     EXPECT_EQ(code.SelectAperture(kApStopRadius, true).outcome, SelectOutcome::kAccepted);
     EXPECT_EQ(code.SelectAperture(kApFNumber, true).outcome, SelectOutcome::kIgnoredFull);
@@ -193,6 +169,7 @@ TEST(SelectAperture, OneAtATimeWithoutRerunningTheDistanceSolve) {
     code.SelectAperture(kApStopRadius, false);
     EXPECT_EQ(code.Apertures().Count(), 0);
     EXPECT_TRUE(code.ApertureMissing());
+    EXPECT_TRUE(diagnostics.reports.empty());
 }
 
 }  // namespace

@@ -1,91 +1,34 @@
 // The paraxial solver through LumarikCode::Solve: the worked examples of every branch, the
-// failures and the trapped run-time errors from tests/data/solver_cases.tsv, and the value memory.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <map>
-#include <ostream>
-#include <sstream>
+// failures and the trapped run-time errors from tests/data/solver_cases.tsv, the value memory,
+// and the round trip: any admissible choice of three of a system's own values gives it back.
 #include <string>
-#include <vector>
 
 #include "ModelTestSupport.h"
-#include "support/DataTable.h"
+#include "core/model/Selection.h"
 
 namespace lumarik::test {
 namespace {
 
-struct Expect {
-    int number;
-    double value;
-};
-
-struct SolveCase {
-    std::string name;
-    friend void PrintTo(const SolveCase& c, std::ostream* os) { *os << c.name; }
-    Optics optics;
-    bool objectAtInfinity;
-    std::vector<Given> given;
-    std::vector<Expect> expected;  // empty: no solution expected
-};
-
-// "n=v n=v ...", with inf for the infinity marker.
-std::vector<Expect> Values(const std::string& cell) {
-    std::vector<Expect> values;
-    std::istringstream in(cell);
-    for (std::string item; in >> item;) {
-        const std::size_t eq = item.find('=');
-        const std::string v = item.substr(eq + 1);
-        values.push_back({std::stoi(item.substr(0, eq)), v == "inf" ? kInfinity : std::stod(v)});
-    }
-    return values;
-}
-
-// The worked solves of tests/data/solver_cases.tsv.
-std::vector<SolveCase> SolveCases() {
-    const std::map<std::string, Optics> optics = {
-        {"Air", {}},
-        {"Mirror", {false, true}},
-        {"Immersed", {true, false, 1.0f, 1.5f, 10.0f}},
-        {"ImmersedNoGap", {true, false, 1.0f, 1.5f, 0.0f}}};
-    std::vector<SolveCase> cases;
-    for (const DataRow& r : ReadDataTable("solver_cases.tsv")) {
-        SolveCase c{r.at(0), optics.at(r.at(1)), r.at(2) == "1", {}, Values(r.at(4))};
-        for (const Expect& e : Values(r.at(3))) {
-            c.given.push_back({e.number, static_cast<float>(e.value)});
-        }
-        cases.push_back(std::move(c));
-    }
-    return cases;
-}
-
-class Solver : public ::testing::TestWithParam<SolveCase> {};
+class Solver : public ::testing::TestWithParam<DataRow> {};
 
 TEST_P(Solver, CompletesTheTableOrShowsNoSolution) {
-    const SolveCase& c = GetParam();
     LumarikCode code;
-    c.optics.ApplyTo(code);
-    for (const Given& g : c.given) Choose(code, {g});
-    code.SetObjectAtInfinity(c.objectAtInfinity);
-    const bool solvable = !c.expected.empty();
-    ASSERT_EQ(code.Solve(false), solvable);
-    EXPECT_EQ(code.NoSolution(), !solvable);
-    for (const Expect& e : c.expected) {
-        EXPECT_TRUE(Near(code.Value(e.number), e.value, 1e-4)) << ShortName(e.number);
+    SetUpSystem(code, GetParam(), 1);
+    const auto expected = NumberedValues(GetParam().at(4));
+    ASSERT_EQ(code.Solve(false), !expected.empty());
+    EXPECT_EQ(code.NoSolution(), expected.empty());
+    for (const auto& [number, value] : expected) {
+        EXPECT_TRUE(Near(code.Value(number), value, 1e-4)) << ShortName(number);
     }
     for (float v : code.Values()) EXPECT_TRUE(std::isfinite(v));
 }
 
-TEST(Solver, TableIsComplete) {
-    EXPECT_EQ(SolveCases().size(), 40u);
-}
-
-INSTANTIATE_TEST_SUITE_P(Worked, Solver, ::testing::ValuesIn(SolveCases()),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Worked, Solver, ::testing::ValuesIn(ReadDataTable("solver_cases.tsv")),
+                         RowName);
 
 // The solver alone: with the object at infinity every pair that holds the object distance
-// puts it there, whatever the table held.
-TEST(ParaxialSolver, ObjectAtInfinityPairs) {
+// puts it there, whatever the table held; sets the selection rules refuse are refused here too.
+TEST(ParaxialSolver, ObjectAtInfinityPairsAndRefusedSets) {
     SolverConstants atInfinity;
     atInfinity.objectAtInfinity = true;
     ValueTable t{};
@@ -104,23 +47,26 @@ TEST(ParaxialSolver, ObjectAtInfinityPairs) {
     ASSERT_TRUE(ParaxialSolver(t, atInfinity).SolvePair(1, 2));
     EXPECT_EQ(t[0], 80.0f);
     EXPECT_EQ(t[3], 0.0f);
+    t = {};
+    t[0] = 100;  // f' of an earlier solve
+    t[1] = -100;
+    EXPECT_FALSE(ParaxialSolver(t, SolverConstants{}).SolvePair(1, 2));  // a' = 0
+    t.fill(10);
+    EXPECT_FALSE(ParaxialSolver(t, SolverConstants{}).Solve(6, 7, 8));
+    EXPECT_FALSE(ParaxialSolver(t, SolverConstants{}).Solve(0, 1, 9));
+    EXPECT_EQ(t[3], 10.0f);
+    t[3] = 1;  // m' = ρ: afocal
+    EXPECT_FALSE(ParaxialSolver(t, SolverConstants{}).SolvePair(3, 4));
 }
 
-TEST(Solve, IncompleteSelectionIsNotAFailure) {
-    LumarikCode code;
-    Choose(code, {{0, 100}, {1, -200}});
-    EXPECT_FALSE(code.Solve(true));
-    EXPECT_FALSE(code.NoSolution());
-    code.AddVar(kParObjectHeight, true);  // chosen, but without a value
-    EXPECT_FALSE(code.Solve(true));
-    EXPECT_FALSE(code.NoSolution());
-}
-
-// The memory follows complete solves with continuity: it takes their values, keeps them
-// through failures and solves without continuity, and loses them on an incomplete selection.
+// An incomplete selection is no failure. The memory follows complete solves with continuity:
+// it takes their values, keeps them through failures and solves without continuity, and loses
+// them on an incomplete selection.
 TEST(Solve, ValueMemoryFollowsContinuousSolves) {
     LumarikCode code;
-    Choose(code, {{0, 100}, {1, -200}, {5, 10}});
+    Choose(code, {{0, 100}, {1, -200}});
+    EXPECT_FALSE(code.Solve(true) || code.NoSolution());
+    Choose(code, {{5, 10}});
     ASSERT_TRUE(code.Solve(true));
     for (int number = 0; number < kSelectableCount; ++number) {
         EXPECT_TRUE(code.Memory(number).bVarValDef);
@@ -134,11 +80,76 @@ TEST(Solve, ValueMemoryFollowsContinuousSolves) {
     EXPECT_EQ(code.Memory(kParImageDist).sVarValue, 200.0f);
 
     code.RemoveVar(kParObjectHeight);
-    EXPECT_FALSE(code.Solve(true));
+    code.AddVar(kParObjectHeight, true);  // chosen, but without a value
+    EXPECT_FALSE(code.Solve(true) || code.NoSolution());
     for (int number = 0; number < kSelectableCount; ++number) {
         EXPECT_FALSE(code.Memory(number).bVarValDef);
     }
+    code.RememberApertureValues(true);
+    code.ClearMemory();
+    EXPECT_FALSE(code.ApertureMemory(kApStopRadius).bVarValDef);
 }
+
+struct SystemCase {
+    const char* name;
+    Optics optics;
+    double fp, a, u;
+};
+
+const SystemCase kSystems[] = {
+    {"PositiveLens", Optics{}, 100.0, -200.0, 10.0},
+    {"NegativeLens", Optics{}, -50.0, -150.0, 20.0},
+    {"ImmersedLens", Optics{true, false, 1.0f, 1.5f, 10.0f}, 100.0, -200.0, 10.0},
+    {"ConcaveMirror", Optics{false, true}, -100.0, -300.0, 10.0},
+    {"VirtualObject", Optics{}, 100.0, 50.0, 10.0},
+};
+
+using RoundTripCase = std::pair<const SystemCase*, std::array<int, 3>>;
+void PrintTo(const RoundTripCase& c, std::ostream* os) {
+    *os << c.first->name << " given " << ShortName(c.second[0]) << " " << ShortName(c.second[1])
+        << " " << ShortName(c.second[2]);
+}
+
+std::vector<RoundTripCase> AllCases() {
+    std::vector<RoundTripCase> cases;
+    for (const SystemCase& system : kSystems) {
+        for (const auto& set : AdmissibleSelections()) cases.emplace_back(&system, set);
+    }
+    return cases;
+}
+
+class RoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(RoundTrip, GivesTheSystemBack) {
+    const SystemCase& system = *GetParam().first;
+    const auto& set = GetParam().second;
+    const Reference given =
+        ReferenceSystem(system.optics, system.fp, system.a, kParObjectHeight, system.u);
+
+    // With f' and t the choice rule may pick the other of the two systems they allow; the
+    // given field value is kept either way.
+    Reference expected = given;
+    if (set[0] == kParFocal && set[1] == kParTrack) {
+        const double a =
+            ObjectDistanceFromFocalAndTrack(system.optics, given[kParFocal], given[kParTrack]);
+        expected = ReferenceSystem(system.optics, system.fp, a, set[2], given[set[2]]);
+    }
+
+    LumarikCode code;
+    system.optics.ApplyTo(code);
+    for (int number : set) Choose(code, {{number, static_cast<float>(given[number])}});
+    ASSERT_TRUE(code.Solve(false));
+    EXPECT_FALSE(code.NoSolution());
+    for (int number : kSolvedNumbers) {
+        EXPECT_TRUE(Near(code.Value(number), expected[number], 1e-4)) << ShortName(number);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Systems, RoundTrip, ::testing::ValuesIn(AllCases()), [](const auto& info) {
+    std::string name = info.param.first->name;
+    for (int number : info.param.second) name += std::string("_") + ShortName(number);
+    return name;
+});
 
 }  // namespace
 }  // namespace lumarik::test
