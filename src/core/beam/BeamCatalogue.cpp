@@ -120,16 +120,6 @@ const std::string& BeamSymbols::ResultSymbol(int k) const {
     return m_resultSymbols[static_cast<std::size_t>(k)];
 }
 
-void BeamSymbols::SetSymbol(int n, std::string symbol) {
-    if (n >= 0 && n < kBeamValueCount) m_symbols[static_cast<std::size_t>(n)] = std::move(symbol);
-}
-
-void BeamSymbols::SetResultSymbol(int k, std::string symbol) {
-    if (k >= 0 && k < kBeamResultCount) {
-        m_resultSymbols[static_cast<std::size_t>(k)] = std::move(symbol);
-    }
-}
-
 void BeamSymbols::Reset() {
     for (int n = 0; n < kBeamValueCount; ++n) {
         m_symbols[static_cast<std::size_t>(n)] = std::string(BeamDefaultSymbol(n));

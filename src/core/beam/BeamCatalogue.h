@@ -91,8 +91,6 @@ public:
 
     const std::string& Symbol(int n) const;
     const std::string& ResultSymbol(int k) const;
-    void SetSymbol(int n, std::string symbol);
-    void SetResultSymbol(int k, std::string symbol);
     // Back to the default symbols.
     void Reset();
     // The symbols of the symbol style (settings key UnitType): for the user style (1) every

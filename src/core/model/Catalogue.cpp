@@ -143,11 +143,6 @@ std::string_view ParameterCatalogue::Pattern(int number) const {
     return Parameter(number).pattern;
 }
 
-void ParameterCatalogue::SetSymbol(int number, std::string symbol) {
-    if (number < 0 || number >= kValueCount) return;
-    m_symbols[static_cast<std::size_t>(number)] = std::move(symbol);
-}
-
 std::string_view ParameterCatalogue::ApertureName(int k) const {
     return Aperture(k).name;
 }

@@ -68,7 +68,6 @@ public:
     // internal value = display value × factor (π/180 for the angles, held as a float).
     float UnitFactor(int number) const;
     std::string_view Pattern(int number) const;
-    void SetSymbol(int number, std::string symbol);
 
     // Aperture numbers 0..4.
     std::string_view ApertureName(int k) const;
