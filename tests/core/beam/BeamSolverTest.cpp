@@ -20,32 +20,30 @@ namespace lumarik::test {
 namespace {
 
 struct CaseDef {
-    const char* name;
+    std::string name;
     std::vector<int> conjugate;
     bool object;
     bool image;
     BeamCase expected;
 };
 
-// clang-format off
-const CaseDef kCases[] = {
-    {"AFocal", {0}, true, true, BeamCase::kAFocal},
-    {"AObject", {1}, true, true, BeamCase::kAObject},
-    {"AImage", {2}, true, true, BeamCase::kAImage},
-    {"BFocalObject", {0, 1}, true, false, BeamCase::kBFocalObject},
-    {"BFocalImage", {0, 2}, true, false, BeamCase::kBFocalImage},
-    {"BFocalMag", {0, 3}, true, false, BeamCase::kBFocalMag},
-    {"BObjectImage", {1, 2}, true, false, BeamCase::kBObjectImage},
-    {"BObjectMag", {1, 3}, true, false, BeamCase::kBObjectMag},
-    {"BImageMag", {2, 3}, true, false, BeamCase::kBImageMag},
-    {"CFocalObject", {0, 1}, false, true, BeamCase::kCFocalObject},
-    {"CFocalImage", {0, 2}, false, true, BeamCase::kCFocalImage},
-    {"CFocalMag", {0, 3}, false, true, BeamCase::kCFocalMag},
-    {"CObjectImage", {1, 2}, false, true, BeamCase::kCObjectImage},
-    {"CObjectMag", {1, 3}, false, true, BeamCase::kCObjectMag},
-    {"CImageMag", {2, 3}, false, true, BeamCase::kCImageMag},
-};
-// clang-format on
+// The fifteen cases in the order of BeamCase: one conjugate quantity with both beams (A), two
+// with the object beam (B) or with the image beam (C).
+std::vector<CaseDef> AllCases() {
+    const char* names[] = {"Focal", "Object", "Image", "Mag"};
+    std::vector<CaseDef> cases;
+    auto add = [&cases](std::string name, std::vector<int> conjugate, bool object, bool image) {
+        cases.push_back({name, conjugate, object, image, static_cast<BeamCase>(cases.size() + 1)});
+    };
+    for (int a = 0; a < 3; ++a) add(std::string("A") + names[a], {a}, true, true);
+    for (const char* kind : {"B", "C"}) {
+        for (int a = 0; a < 4; ++a) {
+            for (int b = a + 1; b < 4; ++b)
+                add(kind + std::string(names[a]) + names[b], {a, b}, *kind == 'B', *kind == 'C');
+        }
+    }
+    return cases;
+}
 
 using Table = std::array<double, kBeamSelectableCount>;
 
@@ -119,7 +117,7 @@ TEST_P(SolverCase, SolvesRandomSystemsAndAltSolutionReachesEachRoot) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AbcdLaw, SolverCase, ::testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(AbcdLaw, SolverCase, ::testing::ValuesIn(AllCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct SelectionCase {
