@@ -43,8 +43,9 @@ TEST(ListBeamResults, RowsInOrder) {
                                                   {20, "Verhältnis s'/f: s'/f"}})
         EXPECT_EQ(rows[static_cast<std::size_t>(row)].name, name) << row;
     const std::pair<int, std::string> values[] = {
-        {1, " 100.0mm"},    {4, " 150.0mm"},  {8, " 1.0mm"}, {9, " 0.201mrad"},
-        {10, " 4964.59mm"}, {12, " 1.002mm"}, {15, "---"},   {19, " 3.0"}};
+        {1, " 100.0mm"}, {2, " 300.0mm"},   {3, " 100.08mm"},   {4, " 150.0mm"},  {6, " 400.08mm"},
+        {8, " 1.0mm"},   {9, " 0.201mrad"}, {10, " 4964.59mm"}, {12, " 1.002mm"}, {14, " 0.0201mm"},
+        {15, "---"},     {18, " 2.01mm"},   {19, " 3.0"}};
     for (const auto& [row, text] : values)
         EXPECT_EQ(rows[static_cast<std::size_t>(row)].value, text);
     EXPECT_EQ(beam.ListBeamResults(true, 25).size(), 25u);
@@ -159,8 +160,10 @@ TEST(ListBeamResults, DiodeBracketsOnlyForASolvedYSection) {
 
 TEST(DepthOfFocus, GrowthOfTheImageWaist) {
     const std::tuple<double, int, const char*> cases[] = {
-        {0.01, 1, "±0.159mm"}, {0.001, 1, "±0.002mm"}, {0.0005, 1, "±0.397um"},
-        {0.01, 5, "±0.496mm"}, {0.01, 9, "±0.159mm"},  {0.01, 0, "±0.1mm"}};
+        {0.01, 0, "±0.1mm"},    {0.01, 1, "±0.159mm"}, {0.01, 2, "±0.228mm"},
+        {0.01, 3, "±0.282mm"},  {0.01, 4, "±0.329mm"}, {0.01, 5, "±0.496mm"},
+        {0.01, 6, "±0.555mm"},  {0.01, 9, "±0.159mm"}, {0.001, 1, "±0.002mm"},
+        {0.0005, 1, "±0.397um"}};
     for (const auto& [rImage, entry, text] : cases) {
         GaussianBeam beam;
         beam.SetDofIndex(entry);

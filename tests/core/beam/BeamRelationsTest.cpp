@@ -16,7 +16,7 @@ TEST(RelationFailure, InputsWithoutAPhysicalAnswerGiveNothing) {
     // clang-format off
     const std::optional<double> failures[] = {
         ImageDistance(100, 0, 10), ImageDistance(100, 100, 0), MagFromObject(100, 0, 10),
-        MagFromImage(100, 100, 0), MagFromRayleigh(0, 5),
+        MagFromImage(100, 100, 0), MagFromRayleigh(0, 5), MagFromRayleigh(5, 0),
         ObjectDistanceFromMag(2, 100, 60, false),      // f'²/m² < zr²
         ObjectDistanceFromMag(0, 100, 60, false), FocalFromObjectMag(100, 0, 10, false),
         FocalFromObjectMag(0, 1, 10, false), FocalFromObjectMag(10, 2, 100, false),

@@ -138,6 +138,7 @@ const SelectionCase kSelections[] = {
     {"MagnificationImageThird", {3, 4, 9}, BeamSelectOutcome::kRefused,
      beamtexts::kInconsistentMagnification, {3, 4}},
     {"MagnificationWithFocal", {3, 5, 0}, BeamSelectOutcome::kAccepted, {}, {0, 3, 5}},
+    {"MagnificationObjectThird", {3, 4, 5}, BeamSelectOutcome::kAccepted, {}, {3, 4, 5}},
     {"FourthBoxSilently", {0, 1, 5, 6}, BeamSelectOutcome::kIgnoredFull, {}, {0, 1, 5}},
 };
 // clang-format on
@@ -222,8 +223,9 @@ TEST(SolveBeamAxis, NoSolutionLeavesNoStaleValues) {
     GaussianBeam beam;
     ChooseBeam(beam, {{0, 100}, {2, 100}, {7, 20}});
     beam.SetAltSolution(true);  // the smaller root at s' = f' is m = 0
-    EXPECT_FALSE(beam.SolveBeamAxis(0, false));
+    EXPECT_FALSE(beam.SolveBeamAxis(0, true));
     EXPECT_TRUE(beam.Flags(0).solveFailed);
+    EXPECT_FALSE(beam.Memory(0, kBeamObjRayleigh).bVarValDef);  // a full list keeps no memory
 
     GaussianBeam zero;
     ChooseBeam(zero, {{0, 100}, {1, 300}, {5, 0.05}});

@@ -114,6 +114,9 @@ TEST(Circularisation, CouplingOnlyBetweenFocalAndObjectDistance) {
     ASSERT_TRUE(rows.CoupleCircularisationPartner(2));
     EXPECT_EQ(rows.Selection(0).VarValue(1), 50.0f);  // f' = s − zr
     EXPECT_FALSE(rows.CoupleCircularisationPartner(3));
+    GaussianBeam two = Diode(true);  // f' and s couple before a beam quantity is chosen
+    ChooseBeam(two, {{0, 40}, {1, 5}});
+    EXPECT_TRUE(two.CoupleCircularisationPartner(1) && two.Selection(0).VarValue(2) == 40.0f);
 }
 
 struct SetUpCase {
