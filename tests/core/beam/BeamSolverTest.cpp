@@ -122,47 +122,29 @@ TEST_P(SolverCase, SolvesRandomSystemsAndAltSolutionReachesEachRoot) {
 INSTANTIATE_TEST_SUITE_P(AbcdLaw, SolverCase, ::testing::ValuesIn(AllCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
-struct SelectionCase {
-    const char* name;
-    std::vector<int> ticks;
-    BeamSelectOutcome last;
-    std::string_view message;
-    std::vector<int> left;
-};
-
-// clang-format off
-const SelectionCase kSelections[] = {
-    {"TwoObjectSide", {5, 6}, BeamSelectOutcome::kRefused, beamtexts::kOneBeamPerSide, {5}},
-    {"TwoImageSide", {10, 8}, BeamSelectOutcome::kRefused, beamtexts::kOneBeamPerSide, {10}},
-    {"NoBeamQuantity", {0, 1, 2}, BeamSelectOutcome::kRefused, beamtexts::kNeedBeamOption, {0, 1}},
-    {"MagnificationBothSides", {3, 5, 8}, BeamSelectOutcome::kRefused,
-     beamtexts::kInconsistentMagnification, {3, 5}},
-    {"MagnificationImageThird", {3, 4, 9}, BeamSelectOutcome::kRefused,
-     beamtexts::kInconsistentMagnification, {3, 4}},
-    {"MagnificationWithFocal", {3, 5, 0}, BeamSelectOutcome::kAccepted, {}, {0, 3, 5}},
-    {"MagnificationObjectThird", {3, 4, 5}, BeamSelectOutcome::kAccepted, {}, {3, 4, 5}},
-    {"FourthBoxSilently", {0, 1, 5, 6}, BeamSelectOutcome::kIgnoredFull, {}, {0, 1, 5}},
-};
-// clang-format on
-
-void PrintTo(const SelectionCase& c, std::ostream* os) {
-    *os << c.name;
+TEST(Selection, FollowsTheRulesAndLeavesAValidList) {
+    using O = BeamSelectOutcome;
+    namespace t = beamtexts;
+    // clang-format off
+    const struct { const char* name; std::vector<int> ticks; O last; std::string_view message; std::vector<int> left; } cases[] = {
+        {"TwoObjectSide", {5, 6}, O::kRefused, t::kOneBeamPerSide, {5}},
+        {"TwoImageSide", {10, 8}, O::kRefused, t::kOneBeamPerSide, {10}},
+        {"NoBeamQuantity", {0, 1, 2}, O::kRefused, t::kNeedBeamOption, {0, 1}},
+        {"MagnificationBothSides", {3, 5, 8}, O::kRefused, t::kInconsistentMagnification, {3, 5}},
+        {"MagnificationImageThird", {3, 4, 9}, O::kRefused, t::kInconsistentMagnification, {3, 4}},
+        {"MagnificationWithFocal", {3, 5, 0}, O::kAccepted, {}, {0, 3, 5}},
+        {"MagnificationObjectThird", {3, 4, 5}, O::kAccepted, {}, {3, 4, 5}},
+        {"FourthBoxSilently", {0, 1, 5, 6}, O::kIgnoredFull, {}, {0, 1, 5}}};
+    // clang-format on
+    for (const auto& c : cases) {
+        GaussianBeam beam;
+        BeamSelectResult result;
+        for (int n : c.ticks) result = beam.SelectBeamParameter(n, true);
+        EXPECT_EQ(result.outcome, c.last) << c.name;
+        EXPECT_EQ(result.message, c.message) << c.name;
+        EXPECT_EQ(beam.Selection(0).Numbers(), c.left) << c.name;
+    }
 }
-
-class Selection : public ::testing::TestWithParam<SelectionCase> {};
-
-TEST_P(Selection, FollowsTheRulesAndLeavesAValidList) {
-    const SelectionCase& c = GetParam();
-    GaussianBeam beam;
-    BeamSelectResult result;
-    for (int n : c.ticks) result = beam.SelectBeamParameter(n, true);
-    EXPECT_EQ(result.outcome, c.last);
-    EXPECT_EQ(result.message, c.message);
-    EXPECT_EQ(beam.Selection(0).Numbers(), c.left);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rules, Selection, ::testing::ValuesIn(kSelections),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // "1=50 2=50 7=10": quantity numbers with their values.
 std::vector<Given> GivenFrom(const std::string& text) {

@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <limits>
-#include <ostream>
 #include <random>
 #include <string>
 #include <tuple>
@@ -119,61 +118,44 @@ TEST(Circularisation, CouplingOnlyBetweenFocalAndObjectDistance) {
     EXPECT_TRUE(two.CoupleCircularisationPartner(1) && two.Selection(0).VarValue(2) == 40.0f);
 }
 
-struct SetUpCase {
-    const char* name;
-    std::vector<Given> given;
-    bool solveFirst;
-    std::vector<int> expected;
-    int paramNumber;  // the stored y-section number afterwards
-};
-
-// clang-format off
-const SetUpCase kSetUps[] = {
-    {"Empty", {}, false, {0, 1, 6}, 6},
-    {"FocalOnly", {{0, 50}}, false, {0, 1, 6}, 6},
-    {"ImageDistanceOnly", {{2, 50}}, false, {0, 1, 6}, 6},
-    {"ObjectBeamOnly", {{7, 20}}, false, {0, 1, 7}, 6},
-    {"ImageBeamOnly", {{8, 0.02}}, false, {0, 1, 5}, 5},
-    {"FocalAndObject", {{0, 50}, {1, 70}}, false, {0, 1, 6}, 6},
-    {"FocalAndBeam", {{0, 50}, {5, 0.05}}, false, {0, 1, 6}, 6},
-    {"TwoConjugates", {{2, 50}, {3, 2}}, false, {0, 1, 6}, 6},
-    {"TwoBeams", {{5, 0.05}, {8, 0.02}}, false, {0, 1, 6}, 6},
-    {"SolvedImageRadius", {{0, 100}, {1, 300}, {8, 0.02}}, true, {0, 1, 5}, 5},
-    {"SolvedImageDistance", {{0, 100}, {2, 300}, {5, 0.05}}, true, {0, 1, 5}, 6},
-    {"SolvedObjectAndImage", {{1, 300}, {2, 200}, {10, 12}}, true, {0, 1, 7}, 7},
-    {"SolvedImageAndMag", {{2, 200}, {3, 0.5}, {6, 0.002}}, true, {0, 1, 6}, 6},
-};
-// clang-format on
-
-void PrintTo(const SetUpCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class SetUpCircularisation : public ::testing::TestWithParam<SetUpCase> {};
-
 // Circularisation switched on, or the laser-diode mode switched on again while the
-// circularisation flag stayed set and the selection was changed meanwhile.
-TEST_P(SetUpCircularisation, LeavesFocalObjectDistanceAndAnObjectBeam) {
-    const SetUpCase& c = GetParam();
-    for (bool viaDiodeMode : {false, true}) {
-        GaussianBeam beam = Diode(viaDiodeMode);
-        beam.SetDiodeMode(!viaDiodeMode);
-        for (const Given& g : c.given) ChooseBeam(beam, {g});
-        if (c.solveFirst) {
-            ASSERT_TRUE(beam.SolveBeam(true));
+// circularisation flag stayed set and the selection was changed meanwhile: f', s and an object
+// beam remain, and the stored y-section quantity follows that beam.
+TEST(SetUpCircularisation, LeavesFocalObjectDistanceAndAnObjectBeam) {
+    // clang-format off
+    const struct { const char* name; std::vector<Given> given; bool solveFirst; std::vector<int> expected; int paramNumber; } cases[] = {
+        {"Empty", {}, false, {0, 1, 6}, 6},
+        {"FocalOnly", {{0, 50}}, false, {0, 1, 6}, 6},
+        {"ImageDistanceOnly", {{2, 50}}, false, {0, 1, 6}, 6},
+        {"ObjectBeamOnly", {{7, 20}}, false, {0, 1, 7}, 6},
+        {"ImageBeamOnly", {{8, 0.02}}, false, {0, 1, 5}, 5},
+        {"FocalAndObject", {{0, 50}, {1, 70}}, false, {0, 1, 6}, 6},
+        {"FocalAndBeam", {{0, 50}, {5, 0.05}}, false, {0, 1, 6}, 6},
+        {"TwoConjugates", {{2, 50}, {3, 2}}, false, {0, 1, 6}, 6},
+        {"TwoBeams", {{5, 0.05}, {8, 0.02}}, false, {0, 1, 6}, 6},
+        {"SolvedImageRadius", {{0, 100}, {1, 300}, {8, 0.02}}, true, {0, 1, 5}, 5},
+        {"SolvedImageDistance", {{0, 100}, {2, 300}, {5, 0.05}}, true, {0, 1, 5}, 6},
+        {"SolvedObjectAndImage", {{1, 300}, {2, 200}, {10, 12}}, true, {0, 1, 7}, 7},
+        {"SolvedImageAndMag", {{2, 200}, {3, 0.5}, {6, 0.002}}, true, {0, 1, 6}, 6}};
+    // clang-format on
+    for (const auto& c : cases) {
+        for (bool viaDiodeMode : {false, true}) {
+            GaussianBeam beam = Diode(viaDiodeMode);
+            beam.SetDiodeMode(!viaDiodeMode);
+            for (const Given& g : c.given) ChooseBeam(beam, {g});
+            if (c.solveFirst) {
+                ASSERT_TRUE(beam.SolveBeam(true)) << c.name;
+            }
+            if (viaDiodeMode) {
+                beam.SwitchDiodeMode(true);
+            } else {
+                beam.SwitchCircularisation(true);
+            }
+            EXPECT_EQ(beam.Selection(0).Numbers(), c.expected) << c.name << viaDiodeMode;
+            EXPECT_EQ(beam.StoredDiodeParamNumber(), c.paramNumber) << c.name << viaDiodeMode;
         }
-        if (viaDiodeMode) {
-            beam.SwitchDiodeMode(true);
-        } else {
-            beam.SwitchCircularisation(true);
-        }
-        EXPECT_EQ(beam.Selection(0).Numbers(), c.expected) << viaDiodeMode;
-        EXPECT_EQ(beam.StoredDiodeParamNumber(), c.paramNumber) << viaDiodeMode;
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Lists, SetUpCircularisation, ::testing::ValuesIn(kSetUps),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SetUpCircularisation, TakesSolvedValuesAndEqualises) {
     GaussianBeam beam = Diode(false);
