@@ -15,7 +15,7 @@ TEST(ResultsCsv, ColumnsAsASpreadsheetReadsThem) {
         {{"Objektweite: a", "-200,5mm     [Virtuell]"}, ',', "Objektweite;a;-200,5;mm"},
         {{"Vergrößerung: m'", "-1.00x"}, '.', "Vergrößerung;m';-1,00;x"},
         {{"Airy-Radius", " 0.0067mm [546nm]*"}, '.', "Airy-Radius;;0,0067;mm"},
-        {{"NA [objektseitig] ", " 0.0499"}, '.', "NA [objektseitig];;0,0499;"},
+        {{"NA [objektseitig] ", " 0.5"}, '.', "NA [objektseitig];;0,5;"},
         {{"MTF-Grenzfrequenz", " 183lp/mm*"}, '.', "MTF-Grenzfrequenz;;183;lp/mm"},
         {{"Rayleighlänge: zr", " 1.5e+3mm"}, '.', "Rayleighlänge;zr;1,5e+3;mm"},
         {{"Strahl div[in]: w", " 2,5e-4mrad"}, ',', "Strahl div[in];w;2,5e-4;mrad"},
