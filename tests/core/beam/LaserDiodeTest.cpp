@@ -164,7 +164,7 @@ TEST(SetUpCircularisation, TakesSolvedValuesAndEqualises) {
     const float r = static_cast<float>(beam.GetBeamValue(0, kBeamObjRadius));
     beam.SetCircularise(true);
     beam.SetUpCircularisation();
-    EXPECT_EQ(beam.Selection(0).Item(3).sVarValue, r);
+    EXPECT_TRUE(beam.Selection(0).Item(3).bVarValDef && beam.Selection(0).Item(3).sVarValue == r);
     EXPECT_EQ(beam.Selection(0).Item(2).sVarValue, 100.0f);  // s starts in the front focal plane
 
     GaussianBeam partly = Diode(false);
