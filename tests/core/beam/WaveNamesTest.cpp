@@ -160,25 +160,21 @@ TEST(WaveNamesUserText, StopsAt32767Entries) {
 
 using WaveNamesUserFile = test::TempFolder;
 
+// The list lives in UserData/WaveLen.lst; a folder in place of the file, or a file in place of
+// the folder, is no list.
 TEST_F(WaveNamesUserFile, ReadsUserDataWaveLenLst) {
     EXPECT_FALSE(ReadUserWaveFile(m_dir, ',').loaded);
     EXPECT_TRUE(fs::is_directory(m_dir / "UserData"));  // created for the user to fill
-
-    std::ofstream(m_dir / "UserData" / "WaveLen.lst", std::ios::binary) << "";
-    EXPECT_TRUE(ReadUserWaveFile(m_dir, ',').loaded);
-
     std::ofstream(m_dir / "UserData" / "WaveLen.lst", std::ios::binary)
         << "HeNe grün|543,5\r\nNd:YAG|1064\r\n";
     const UserWaveList list = ReadUserWaveFile(m_dir, ',');
     EXPECT_TRUE(list.loaded);
     EXPECT_EQ(EntriesOf(list), (Entries{{"HeNe grün", 543.5f}, {"Nd:YAG", 1064.0f}}));
-}
 
-TEST_F(WaveNamesUserFile, UnusableLocationsAreNotLoaded) {
-    fs::create_directories(m_dir / "a" / "UserData" / "WaveLen.lst");  // a folder
+    fs::create_directories(m_dir / "a" / "UserData" / "WaveLen.lst");
     EXPECT_FALSE(ReadUserWaveFile(m_dir / "a", '.').loaded);
     fs::create_directories(m_dir / "b");
-    std::ofstream(m_dir / "b" / "UserData") << "x|1\n";  // a file where the folder belongs
+    std::ofstream(m_dir / "b" / "UserData") << "x|1\n";
     EXPECT_FALSE(ReadUserWaveFile(m_dir / "b", '.').loaded);
 }
 
