@@ -58,7 +58,8 @@ TEST(ListBeamResults, UserSymbolsAndOptionDefaults) {
     EXPECT_EQ(beam.Symbols().Label(kBeamFocal) + beam.Symbols().Label(kBeamObjectFocal),
               "Brennweite: FBrennweite: f");  // f keeps its own symbol
     EXPECT_EQ(beam.Symbols().ResultLabel(kResLensRadius), "Strahlradius [Linse]: R*");
-    for (int outside : {-1, kBeamResultCount}) EXPECT_EQ(beam.Symbols().ResultSymbol(outside), "");
+    for (int outside : {-1, kBeamResultCount})
+        EXPECT_EQ(beam.Symbols().Symbol(outside) + beam.Symbols().ResultSymbol(outside), "");
     beam.Symbols().SetResultSymbol(0, "y");
     beam.Symbols().SetSymbol(kBeamValueCount, "x");  // outside: ignored
     EXPECT_EQ(beam.Symbols().ResultSymbol(0), "y");

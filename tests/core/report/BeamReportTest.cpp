@@ -25,6 +25,7 @@ TEST(BeamReport, RefusalAndAFailedXSection) {
     ASSERT_FALSE(beam.SolveBeam(true));
     const PrintedReport report = BuildBeamReport(beam, kStamp);
     for (const ReportRow& row : report.sections.at(1).rows) EXPECT_EQ(row.value, "") << row.label;
+    EXPECT_EQ(report.sections[0].rows.at(0).value, " 0.0mm");  // zero keeps the sign's place
     EXPECT_EQ(report.drawingNote, "Zu diesem Parameter-Satz gibt es keine Lösungen.");
     beam.Selection(0).SetVarValDef(3, false);
     EXPECT_EQ(BeamReportRefusal(beam),
