@@ -1,3 +1,4 @@
+// The result rows as a spreadsheet and the clipboard read them.
 #include <gtest/gtest.h>
 
 #include "core/report/ResultsExport.h"
@@ -5,39 +6,31 @@
 namespace lumarik {
 namespace {
 
-struct CsvCase {
-    ResultRow shown;
-    char decimalSep;
-    std::string line;  // the CSV line without its CR LF; empty: the row is left out
-};
-
-class ResultsCsvRow : public ::testing::TestWithParam<CsvCase> {};
-
 // Numbers keep a decimal comma and their unit column, notes after them are left out; what is
 // no single number stays text.
-TEST_P(ResultsCsvRow, ColumnsAsASpreadsheetReadsThem) {
-    const CsvCase& c = GetParam();
-    const std::string csv = ResultsCsv(ExportedRows({c.shown}), c.decimalSep);
+TEST(ResultsCsv, ColumnsAsASpreadsheetReadsThem) {
+    // clang-format off
+    const struct { ResultRow shown; char decimalSep; std::string line; } cases[] = {
+        {{"Brennweite: f'", " 100.0mm"}, '.', "Brennweite;f';100,0;mm"},
+        {{"Objektweite: a", "-200,5mm     [Virtuell]"}, ',', "Objektweite;a;-200,5;mm"},
+        {{"Vergrößerung: m'", "-1.00x"}, '.', "Vergrößerung;m';-1,00;x"},
+        {{"Airy-Radius", " 0.0067mm [546nm]*"}, '.', "Airy-Radius;;0,0067;mm"},
+        {{"NA [objektseitig] ", " 0.5"}, '.', "NA [objektseitig];;0,5;"},
+        {{"MTF-Grenzfrequenz", " 183lp/mm*"}, '.', "MTF-Grenzfrequenz;;183;lp/mm"},
+        {{"Rayleighlänge: zr", " 1.5e+3mm"}, '.', "Rayleighlänge;zr;1,5e+3;mm"},
+        {{"Strahl div[in]: w", " 2,5e-4mrad"}, ',', "Strahl div[in];w;2,5e-4;mrad"},
+        {{"Strahl rad[aus]: r'", " 0.1 [0.2]mm"}, '.', "Strahl rad[aus];r';0.1 [0.2]mm;"},
+        {{"Objektweite: a", " In Unendlich"}, '.', "Objektweite;a;In Unendlich;"},
+        {{"Name; mit \"Zeichen\"", "x"}, '.', "\"Name; mit \"\"Zeichen\"\"\";;x;"},
+        {{"    ---", " "}, '.', ""},  // separator rows are left out
+        {{"  ", "  "}, '.', ""}};
+    // clang-format on
     const std::string head = "\xEF\xBB\xBFGröße;Symbol;Wert;Einheit\r\n";
-    ASSERT_EQ(csv.substr(0, head.size()), head);
-    EXPECT_EQ(csv.substr(head.size()), c.line.empty() ? "" : c.line + "\r\n");
+    for (const auto& c : cases) {
+        EXPECT_EQ(ResultsCsv(ExportedRows({c.shown}), c.decimalSep),
+                  head + (c.line.empty() ? "" : c.line + "\r\n"));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ResultsCsvRow,
-    ::testing::Values(
-        CsvCase{{"Brennweite: f'", " 100.0mm"}, '.', "Brennweite;f';100,0;mm"},
-        CsvCase{{"Objektweite: a", "-200,5mm     [Virtuell]"}, ',', "Objektweite;a;-200,5;mm"},
-        CsvCase{{"Vergrößerung: m'", "-1.00x"}, '.', "Vergrößerung;m';-1,00;x"},
-        CsvCase{{"Airy-Radius", " 0.0067mm [546nm]*"}, '.', "Airy-Radius;;0,0067;mm"},
-        CsvCase{{"NA [objektseitig] ", " 0.0499*"}, '.', "NA [objektseitig];;0,0499;"},
-        CsvCase{{"MTF-Grenzfrequenz", " 183lp/mm*"}, '.', "MTF-Grenzfrequenz;;183;lp/mm"},
-        CsvCase{{"Rayleighlänge: zr", " 1.5e+3mm"}, '.', "Rayleighlänge;zr;1,5e+3;mm"},
-        CsvCase{{"Strahl div[in]: w", " 2,5e-4mrad"}, ',', "Strahl div[in];w;2,5e-4;mrad"},
-        CsvCase{{"Strahl rad[aus]: r'", " 0.1 [0.2]mm"}, '.', "Strahl rad[aus];r';0.1 [0.2]mm;"},
-        CsvCase{{"Objektweite: a", " In Unendlich"}, '.', "Objektweite;a;In Unendlich;"},
-        CsvCase{{"Name; mit \"Zeichen\"", "x"}, '.', "\"Name; mit \"\"Zeichen\"\"\";;x;"},
-        CsvCase{{"    ---", " "}, '.', ""}, CsvCase{{"  ", "  "}, '.', ""}));
 
 TEST(ResultsClipboard, TabSeparatedTextAndTheSameAsHtml) {
     const std::vector<ResultRow> rows =
