@@ -29,10 +29,15 @@ inline System Lens(float fp, float a, float u, float stop = 0.0f) {
             stop};
 }
 
-inline System ObjectAtInfinity(float fp, float imageAngle) {
-    System system = Lens(fp, kInfinity, 0.0f);
+inline System ObjectAtInfinity(float fp, float imageAngle, float stop = 0.0f) {
+    System system = Lens(fp, kInfinity, 0.0f, stop);
     system.given[2] = {kParImageAngle, imageAngle};
     system.objectAtInfinity = true;
+    return system;
+}
+
+inline System Mirror(System system) {
+    system.optics.mirror = true;
     return system;
 }
 

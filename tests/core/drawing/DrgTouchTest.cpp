@@ -167,8 +167,7 @@ TEST(DrgTouch, RearPrincipalPlaneComesTogetherWithPButNeverCrossesIt) {
     EXPECT_FLOAT_EQ(s.code.Constants().StoredD(), 20.0f);
     ASSERT_TRUE(s.Move(h[kHandlePX] - 20.0, 270));
     EXPECT_FLOAT_EQ(s.code.Constants().StoredD(), 0.0f);
-    thick.optics.mirror = true;  // a mirror has no separation to drag
-    EXPECT_EQ(Session(thick).Find(x, 270), kGrabNone);
+    EXPECT_EQ(Session(Mirror(thick)).Find(x, 270), kGrabNone);  // a mirror has no separation
 }
 
 TEST(DrgTouch, AMissAndALostReleaseLeaveNothingBehind) {
