@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -40,38 +41,28 @@ SampleSystem MakeSample(SampleKind kind, std::string name) {
     return s;
 }
 
-// The catalogue committed under data/.
+// The catalogue committed under data/: every index record names a sample in its kind's file,
+// every family is there, and the first sample reads as the catalogue lists it.
 TEST(ShippedSamples, FilesAndContents) {
     const fs::path data = LUMARIK_SOURCE_DATA_DIR;
-    const std::map<std::string, std::size_t> lengths = {{"SH_SEQ.dat", 6},  {"SH_L1.dat", 177},
-                                                        {"SH_L2.dat", 205}, {"SH_L2a.dat", 235},
-                                                        {"SH_L3.dat", 235}, {"SH_C1.dat", 199}};
     std::size_t dataRecords = 0;
-    for (const auto& [file, length] : lengths) {
-        const std::size_t size = TempFolder::Contents(data / file).size();
-        EXPECT_TRUE(size > 0 && size % length == 0) << file;
-        dataRecords += file == "SH_SEQ.dat" ? 0 : size / length;
-    }
     for (const SampleKind kind : kAllKinds) {
-        EXPECT_EQ(lengths.at(std::string(SampleFileName(kind))), SampleRecordLength(kind));
+        const std::size_t size = TempFolder::Contents(data / SampleFileName(kind)).size();
+        EXPECT_TRUE(size > 0 && size % SampleRecordLength(kind) == 0) << SampleFileName(kind);
+        dataRecords += size / SampleRecordLength(kind);
     }
-
     const std::vector<SampleSystem> samples = ReadSampleSystems(data);
     EXPECT_EQ(samples.size(), dataRecords);
-    EXPECT_EQ(samples.size(), TempFolder::Contents(data / "SH_SEQ.dat").size() / 6);
+    EXPECT_EQ(samples.size(), TempFolder::Contents(data / kSampleIndexFile).size() / 6);
     std::map<std::string, int> families;
     int obsolete = 0;
     for (const SampleSystem& s : samples) {
         ++families[s.familyName];
         obsolete += s.available ? 0 : 1;
         EXPECT_TRUE(s.focalLength != 0 && s.clearRadius > 0) << s.name;
-        EXPECT_EQ(s.displayName.find("F ="), std::string::npos) << s.name;
         EXPECT_FALSE(s.descriptionLines.empty() || s.glasses.at(0).empty()) << s.name;
     }
-    for (const char* family : {"Einzellinse", "Einzellinse bester Form", "Achromat",
-                               "Achromat [Luftspalt]", "Triplet", "Zylinder"}) {
-        EXPECT_GE(families[family], 3) << family;
-    }
+    EXPECT_EQ(families.size(), 6u);
     EXPECT_GE(obsolete, 3);
     ASSERT_FALSE(samples.empty());
     EXPECT_EQ(samples[0].displayName, "EPX-010 plankonvex");
@@ -147,13 +138,12 @@ TEST_F(SampleFiles, WrittenSamplesReadBack) {
     ASSERT_EQ(read.size(), samples.size());
     for (std::size_t i = 0; i < read.size(); ++i) {
         const SampleSystem& s = read[i];
-        EXPECT_EQ(s.kind, samples[i].kind);
+        const SampleSystem& w = samples[i];
         EXPECT_EQ(s.name, "Größe € F = 5 mm");
-        EXPECT_EQ(s.focalLength, -25.5f);
-        EXPECT_EQ(s.radii, samples[i].radii);
-        EXPECT_EQ(s.thicknesses, samples[i].thicknesses);
-        EXPECT_EQ(s.length, samples[i].length);
-        EXPECT_EQ(s.available, samples[i].available);
+        EXPECT_TRUE(s.kind == w.kind && s.focalLength == w.focalLength && s.radii == w.radii &&
+                    s.thicknesses == w.thicknesses && s.length == w.length &&
+                    s.available == w.available)
+            << i;
     }
     EXPECT_EQ(read[0].familyName, "Einzellinse bester Form");
     EXPECT_EQ(read[1].displayName, "Größe € ... OBSOLET");
@@ -202,6 +192,7 @@ TEST_F(SampleFiles, DamagedFilesGiveFewerSamples) {
     };
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
+    // clang-format off
     const struct {
         const char* what;
         std::function<void()> damage;
@@ -210,24 +201,20 @@ TEST_F(SampleFiles, DamagedFilesGiveFewerSamples) {
         {"intact", [] {}, {"L1 a", "L2 a", "L1 b", "C1 a"}},
         {"no index", [&] { fs::remove(m_dir / "SH_SEQ.dat"); }, {}},
         {"index is a folder", [&] { folder("SH_SEQ.dat"); }, {}},
-        {"index cut in a record",
-         [&] { Put("SH_SEQ.dat", index.substr(0, 23)); },
+        {"index cut in a record", [&] { Put("SH_SEQ.dat", index.substr(0, 23)); },
          {"L1 a", "L2 a", "L1 b"}},
         {"no achromat file", [&] { fs::remove(m_dir / "SH_L2.dat"); }, {"L1 a", "L1 b", "C1 a"}},
         {"singlet file is a folder", [&] { folder("SH_L1.dat"); }, {"L2 a", "C1 a"}},
-        {"singlet file cut in its second record",
-         [&] { Put("SH_L1.dat", singlets.substr(0, 277)); },
+        {"singlet file cut in its second record", [&] { Put("SH_L1.dat", singlets.substr(0, 277)); },
          {"L1 a", "L2 a", "C1 a"}},
-        {"cylinder file one byte short",
-         [&] { Put("SH_C1.dat", cylinders.substr(0, 198)); },
+        {"cylinder file one byte short", [&] { Put("SH_C1.dat", cylinders.substr(0, 198)); },
          {"L1 a", "L2 a", "L1 b"}},
-        {"focal length NaN",
-         [&] { withFloat("SH_L1.dat", singlets, 42, nan); },
+        {"focal length NaN", [&] { withFloat("SH_L1.dat", singlets, 42, nan); },
          {"L2 a", "L1 b", "C1 a"}},
-        {"infinite radius",
-         [&] { withFloat("SH_C1.dat", cylinders, 158, inf); },
+        {"infinite radius", [&] { withFloat("SH_C1.dat", cylinders, 158, inf); },
          {"L1 a", "L2 a", "L1 b"}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         for (const SampleFile& f : files) {
             fs::remove_all(m_dir / f.name);
@@ -255,6 +242,7 @@ TEST(SampleNames, DisplayName) {
 // The writer refuses what the fixed fields cannot hold instead of cutting it silently.
 TEST(SampleWriter, RefusesWhatDoesNotFit) {
     using Change = std::function<void(SampleSystem&)>;
+    // clang-format off
     const std::pair<const char*, Change> cases[] = {
         {"name of 41", [](SampleSystem& s) { s.name = std::string(41, 'x'); }},
         {"line of 51", [](SampleSystem& s) { s.descriptionLines[1] = std::string(51, 'x'); }},
@@ -267,10 +255,10 @@ TEST(SampleWriter, RefusesWhatDoesNotFit) {
         {"second glass", [](SampleSystem& s) { s.glasses.push_back("F2"); }},
         {"third radius", [](SampleSystem& s) { s.radii.push_back(1.0f); }},
         {"length of a singlet", [](SampleSystem& s) { s.length = 10.0f; }},
-        {"infinite focal length",
-         [](SampleSystem& s) { s.focalLength = std::numeric_limits<float>::infinity(); }},
+        {"infinite focal length", [](SampleSystem& s) { s.focalLength = HUGE_VALF; }},
         {"unknown kind", [](SampleSystem& s) { s.kind = static_cast<SampleKind>(6); }},
     };
+    // clang-format on
     SampleSystem fitting = MakeSample(SampleKind::kSinglet, std::string(40, 'x'));
     fitting.descriptionLines = {std::string(50, 'y'), "Öffnung Ø 25 mm – „gut“"};
     fitting.glasses = {"N-LAK22X"};
