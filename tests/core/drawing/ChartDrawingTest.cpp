@@ -99,6 +99,19 @@ TEST(FamilySketches, EveryFamilyHasOneWithAndWithoutRays) {
             EXPECT_FALSE(plain.polylines.empty()) << mirror << entry;
             EXPECT_EQ(rays.polylines.size(), plain.polylines.size());
             EXPECT_GT(rays.lines.size(), plain.lines.size()) << mirror << entry;
+            // The sketch's 0.7 units of height fill the 94 pixels inside the padding; the axis
+            // spans its unit length, and the rays lie symmetric about it.
+            EXPECT_NEAR(rays.lines[0].x2 - rays.lines[0].x1, 94 / 0.7, 1e-9);
+            for (const test::RecordedLine& l : rays.lines) {
+                EXPECT_TRUE(std::any_of(rays.lines.begin(), rays.lines.end(),
+                                        [&](const auto& m) {
+                                            return std::fabs(m.x1 - l.x1) + std::fabs(m.x2 - l.x2) +
+                                                       std::fabs(m.y1 + l.y1 - 110) +
+                                                       std::fabs(m.y2 + l.y2 - 110) <
+                                                   1e-9;
+                                        }))
+                    << mirror << entry;
+            }
         }
     }
     RecordingCanvas blank(220, 110);

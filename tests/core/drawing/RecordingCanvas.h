@@ -36,18 +36,11 @@ public:
     static constexpr double kCharWidth = 7.0;
     static constexpr double kTextHeight = 13.0;
 
-    explicit RecordingCanvas(double width = 900.0, double height = 600.0)
-        : m_scale{0.0, 0.0, width, height} {}
+    explicit RecordingCanvas(double width = 900.0, double height = 600.0, int cleared = 0)
+        : clears(cleared), m_scale{0.0, 0.0, width, height} {}
 
     ScaleRect Scale() const override { return m_scale; }
-    void Clear() override {
-        ++clears;
-        boxes = 0;
-        lines.clear();
-        texts.clear();
-        polylines.clear();
-        circles.clear();
-    }
+    void Clear() override { *this = RecordingCanvas(m_scale.width, m_scale.height, clears + 1); }
     void Line(double x1, double y1, double x2, double y2, Colour c, PenStyle s, int w) override {
         lines.push_back({x1, y1, x2, y2, c, s, w});
     }
@@ -59,7 +52,7 @@ public:
     }
     double TextHeight(std::string_view) const override { return kTextHeight; }
     void Box(double, double, double, double, Colour, bool) override { ++boxes; }
-    void Circle(double x, double y, double, Colour, bool) override { circles.push_back({x, y}); }
+    void Circle(double, double, double, Colour, bool) override {}
     void Polyline(const std::vector<PixelPoint>& points, Colour colour, PenStyle,
                   int width) override {
         polylines.push_back({points, colour, width});
@@ -100,7 +93,6 @@ public:
     std::vector<RecordedLine> lines;
     std::vector<RecordedText> texts;
     std::vector<RecordedPolyline> polylines;
-    std::vector<PixelPoint> circles;  // centres
 
 private:
     ScaleRect m_scale;
