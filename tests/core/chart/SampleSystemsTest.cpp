@@ -33,11 +33,8 @@ SampleSystem MakeSample(SampleKind kind, std::string name) {
     s.clearRadius = 11.25f;
     s.descriptionLines = {"Zeile eins", "Zeile zwei"};
     s.glasses.assign(SampleGlassCount(kind), "N-BK7");
-    for (std::size_t i = 0; i < SampleRadiusCount(kind); ++i) {
-        s.radii.push_back(10.0f * static_cast<float>(i + 1));
-    }
+    s.radii.assign(SampleRadiusCount(kind), 10.0f);
     s.thicknesses.assign(SampleThicknessCount(kind), 2.5f);
-    s.length = kind == SampleKind::kCylinder ? 30.0f : 0.0f;
     return s;
 }
 
@@ -84,7 +81,8 @@ protected:
     }
 };
 
-// Fields at their documented places, built byte by byte rather than by the writer.
+// Fields at their documented places, built byte by byte rather than by the writer, and the
+// writer putting them back there.
 TEST_F(SampleFiles, RecordLayout) {
     auto putFloat = [](std::string& r, std::size_t at, float v) { std::memcpy(&r[at], &v, 4); };
     for (const SampleKind kind : kAllKinds) {
@@ -93,7 +91,7 @@ TEST_F(SampleFiles, RecordLayout) {
         record.replace(40, 2, "\x01\x00", 2);  // no longer available
         putFloat(record, 42, 100.0f);
         putFloat(record, 46, 11.25f);
-        record.replace(50, 17, "Gekittet, \xD8 25 mm");
+        record.replace(50, 19, "Gekittet, \xD8 25 mm \x80");
         record.replace(100, 50, 50, '\0');
         const bool singlet = kind == SampleKind::kSinglet;
         if (singlet) record.replace(150, 2, "\x01\x00", 2);  // best form
@@ -111,7 +109,7 @@ TEST_F(SampleFiles, RecordLayout) {
         EXPECT_EQ(s.name, "ACK-100 Achromat F = 100 mm");
         EXPECT_EQ(s.displayName, "ACK-100 Achromat ... OBSOLET");
         EXPECT_TRUE(s.focalLength == 100.0f && s.clearRadius == 11.25f);
-        EXPECT_EQ(s.descriptionLines, std::vector<std::string>{"Gekittet, Ø 25 mm"});
+        EXPECT_EQ(s.descriptionLines, std::vector<std::string>{"Gekittet, Ø 25 mm €"});
         EXPECT_EQ(s.bestForm, singlet);
         EXPECT_EQ(s.glasses.at(0), "SF56A");
         ASSERT_EQ(s.radii.size(), SampleRadiusCount(kind));
@@ -119,37 +117,13 @@ TEST_F(SampleFiles, RecordLayout) {
         EXPECT_EQ(s.radii.front(), 1.0f);
         EXPECT_EQ(s.thicknesses.back(), static_cast<float>(s.radii.size() + s.thicknesses.size()));
         EXPECT_EQ(s.length, kind == SampleKind::kCylinder ? static_cast<float>(count) : 0.0f);
-        EXPECT_EQ(EncodeSampleRecord(s).substr(40, 10), record.substr(40, 10));
+        // Written back, the fields that were stored as the writer stores them come out alike.
+        const std::string written = EncodeSampleRecord(s);
+        EXPECT_EQ(written.substr(40, 60), record.substr(40, 60));
+        EXPECT_EQ(written.substr(150, 2), singlet ? record.substr(150, 2) : "SF");
+        EXPECT_EQ(written.substr(numbersAt, 4 * count), record.substr(numbersAt, 4 * count));
         EXPECT_FALSE(DecodeSampleRecord(kind, record.substr(1), s));
     }
-}
-
-TEST_F(SampleFiles, WrittenSamplesReadBack) {
-    std::vector<SampleSystem> samples;
-    for (const SampleKind kind : kAllKinds) samples.push_back(MakeSample(kind, "Größe € F = 5 mm"));
-    samples[0].bestForm = true;
-    samples[1].available = false;
-    samples[2].descriptionLines = {"nur eine", ""};
-    samples[3].glasses = {"SF56", "n-bk7", " F2 "};
-    WriteSampleSystems(m_dir, samples);
-    EXPECT_EQ(static_cast<unsigned char>(Contents(m_dir / "SH_L1.dat").at(2)), 0xF6);  // ö
-
-    const std::vector<SampleSystem> read = ReadSampleSystems(m_dir);
-    ASSERT_EQ(read.size(), samples.size());
-    for (std::size_t i = 0; i < read.size(); ++i) {
-        const SampleSystem& s = read[i];
-        const SampleSystem& w = samples[i];
-        EXPECT_EQ(s.name, "Größe € F = 5 mm");
-        EXPECT_TRUE(s.kind == w.kind && s.focalLength == w.focalLength && s.radii == w.radii &&
-                    s.thicknesses == w.thicknesses && s.length == w.length &&
-                    s.available == w.available)
-            << i;
-    }
-    EXPECT_EQ(read[0].familyName, "Einzellinse bester Form");
-    EXPECT_EQ(read[1].displayName, "Größe € ... OBSOLET");
-    EXPECT_EQ(SampleDescription(read[2]), "nur eine");
-    EXPECT_EQ(read[3].glasses, (std::vector<std::string>{"SF56A", "n-bk7", "F2"}));
-    EXPECT_EQ(read[4].familyName, "Zylinder");
 }
 
 // Kind 6 is skipped without taking a record, unknown kinds are ignored, and each kind takes the
@@ -205,7 +179,8 @@ TEST_F(SampleFiles, DamagedFilesGiveFewerSamples) {
          {"L1 a", "L2 a", "L1 b"}},
         {"no achromat file", [&] { fs::remove(m_dir / "SH_L2.dat"); }, {"L1 a", "L1 b", "C1 a"}},
         {"singlet file is a folder", [&] { folder("SH_L1.dat"); }, {"L2 a", "C1 a"}},
-        {"singlet file cut in its second record", [&] { Put("SH_L1.dat", singlets.substr(0, 277)); },
+        {"singlet file cut in its second record",
+         [&] { Put("SH_L1.dat", singlets.substr(0, 277)); },
          {"L1 a", "L2 a", "C1 a"}},
         {"cylinder file one byte short", [&] { Put("SH_C1.dat", cylinders.substr(0, 198)); },
          {"L1 a", "L2 a", "L1 b"}},

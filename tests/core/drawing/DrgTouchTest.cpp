@@ -82,19 +82,23 @@ TEST(DrgTouch, DraggedValuesFollowTheMouse) {
         int number;  // -1: the stop radius
         float value;
         bool choiceChanges;
+        bool realObject = false;  // a real object stops one pixel (1/2.2 mm) short of P
     };
     // clang-format off
     for (const Drag& c : {
              Drag{kShort, 10, 300, 560, 300, kGrabObjectFoot, kParObjectDist, 50, false},  // past P
+             Drag{kShort, 10, 300, 560, 300, kGrabObjectFoot, kParObjectDist, -1 / 2.2f, false,
+                  true},
+             Drag{kShort, 10, 300, 230, 300, kGrabObjectFoot, kParObjectDist, -100, false, true},
              Drag{kShort, 890, 322, 890, 344, kGrabImageTip, kParImageHeight, -20, true},
              Drag{kShort, 230, 300, 120, 300, kGrabFrontFocus, kParFocal, 150, false},
              Drag{kShort, 670, 300, 780, 300, kGrabRearFocus, kParFocal, 150, false},
              Drag{kTall, 452, 270, 452, 240, kGrabLensRim, -1, 40, false},  // upper half
              Drag{fNumber, 452, 330, 452, 360, kGrabLensRim, -1, 40, true}}) {
         // clang-format on
-        Options virtualObjects;
-        virtualObjects.positiveObj = true;
-        Session s(c.system, virtualObjects);
+        Options options;
+        options.positiveObj = !c.realObject;
+        Session s(c.system, options);
         const std::vector<int> before = s.code.Selected().Numbers();
         const PressResult press = s.Press(c.pressX, c.pressY);
         ASSERT_EQ(press.grab, c.grab) << c.pressX << "," << c.pressY;
@@ -140,16 +144,8 @@ TEST(DrgTouch, ThePressKeepsTheSelectionAdmissible) {
     }
 }
 
-// Without virtual objects the object cannot be dragged across P: it stops one pixel (1/2.2 mm)
-// short of it, and an object pressed right of P keeps its place.
-TEST(DrgTouch, RealObjectStopsShortOfP) {
-    Session s(kShort);
-    ASSERT_EQ(s.Press(10, 300).grab, kGrabObjectFoot);
-    ASSERT_TRUE(s.Move(560, 300));
-    EXPECT_FLOAT_EQ(s.Chosen(kParObjectDist), -200.0f / 440.0f);
-    ASSERT_TRUE(s.Move(230, 300));
-    EXPECT_FLOAT_EQ(s.Chosen(kParObjectDist), -100.0f);
-
+// An object pressed right of P keeps its place when virtual objects are not allowed.
+TEST(DrgTouch, RealObjectCannotCrossP) {
     Session close(Lens(100, -2, 1));
     const auto& h = close.routines.Handles().position;
     ASSERT_EQ(close.Press(h[kHandlePX] + 3, h[kHandleAxisY]).grab, kGrabObjectFoot);
