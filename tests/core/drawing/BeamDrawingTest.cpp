@@ -210,10 +210,11 @@ TEST(BeamDrawing, PicturesWithoutRoomDrawNothingAndDiodeSectionsFollowTheAspect)
         }
         EXPECT_EQ(beam.drawing.Layout(), c.layout) << c.width << "x" << c.height;
         EXPECT_EQ(beam.drawing.SectionCount(), c.diode ? 2 : 1);
+        EXPECT_EQ(beam.canvas.FindText(drawtexts::kSectionY) != nullptr, c.diode);
     }
 }
 
-// Plan at a waist; the right-hand panel of a diode reads the y section, whose waist radius is
+// Plan at a waist; the second panel of a diode reads the y section, whose waist radius is
 // half that of the x section.
 TEST(BeamDrawing, TheReadOutIsPlanAtAWaistAndAbsentOffThePlot) {
     Beam beam;
@@ -225,11 +226,15 @@ TEST(BeamDrawing, TheReadOutIsPlanAtAWaistAndAbsentOffThePlot) {
     EXPECT_EQ(beam.drawing.ReadoutAt(t.X(beam.Result(kResImageWaist)), 300, b, ',').text,
               "Abstand zur Bildgröße 0,0mm Radius: 0,04mm Krümmungsradius plan");
     EXPECT_FALSE(beam.drawing.ReadoutAt(10, 300, b, ',').shown);
+    EXPECT_TRUE(beam.drawing.ReadoutAt(t.X(t.zMin), 300, b, ',').shown);  // the plot's edge
     beam.Diode();
-    ASSERT_TRUE(beam.Draw(720, 600));
-    const double waistY = beam.drawing.Transform(1).X(0.0);
-    EXPECT_NE(beam.drawing.ReadoutAt(waistY, 300, b, ',').text.find("Radius: 0,25mm"),
-              std::string::npos);
+    for (double width : {720.0, 480.0}) {  // side by side and stacked
+        ASSERT_TRUE(beam.Draw(width, 600));
+        const double waistY = beam.drawing.Transform(1).X(0.0);
+        EXPECT_NE(beam.drawing.ReadoutAt(waistY, 590, b, ',').text.find("Radius: 0,25mm"),
+                  std::string::npos)
+            << width;
+    }
 }
 
 enum class Sign { kKept, kSize, kNotBelowZero };

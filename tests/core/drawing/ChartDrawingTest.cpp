@@ -73,6 +73,9 @@ TEST(ChartAxisStrips, SmallChartLabelsFourTicksTheEnlargedAll) {
         const test::RecordedText* label = canvas.FindText("50");
         EXPECT_EQ(label->y, 5);
         EXPECT_EQ(title->y, label->y + 1.5 * RecordingCanvas::kTextHeight);
+        EXPECT_EQ(title->x + 3.5 * title->text.size(), 300);  // centred
+        // F/50 at NA 0.01, the left end of the plot; F/0.5 at NA 1, the right end.
+        EXPECT_EQ(canvas.EndingAt(12, colours::kBlack) + canvas.EndingAt(588, colours::kBlack), 2);
         EXPECT_EQ(canvas.FindText("10") != nullptr && canvas.FindText("7,0") != nullptr, all);
     }
     RecordingCanvas y(60, 400);
@@ -89,7 +92,17 @@ TEST(ChartAxisStrips, SmallChartLabelsFourTicksTheEnlargedAll) {
     EXPECT_EQ(title->y + RecordingCanvas::kTextHeight, 200 + 13 * RecordingCanvas::kCharWidth);
 }
 
+// The sketch's 0.7 units of height fill the 94 pixels inside the padding: the dotted axis
+// spans its unit length. Everything stays inside the padding and the rays lie symmetric about
+// the axis (y 55).
 TEST(FamilySketches, EveryFamilyHasOneWithAndWithoutRays) {
+    const auto mirrored = [](const RecordingCanvas& c, const test::RecordedLine& l) {
+        return std::any_of(c.lines.begin(), c.lines.end(), [&](const test::RecordedLine& m) {
+            return std::fabs(m.x1 - l.x1) + std::fabs(m.x2 - l.x2) + std::fabs(m.y1 + l.y1 - 110) +
+                       std::fabs(m.y2 + l.y2 - 110) <
+                   1e-9;
+        });
+    };
     for (auto [mirror, count] : {std::pair{false, 15}, std::pair{true, 4}}) {
         for (int entry = 0; entry < count; ++entry) {
             RecordingCanvas plain(220, 110);
@@ -99,18 +112,14 @@ TEST(FamilySketches, EveryFamilyHasOneWithAndWithoutRays) {
             EXPECT_FALSE(plain.polylines.empty()) << mirror << entry;
             EXPECT_EQ(rays.polylines.size(), plain.polylines.size());
             EXPECT_GT(rays.lines.size(), plain.lines.size()) << mirror << entry;
-            // The sketch's 0.7 units of height fill the 94 pixels inside the padding; the axis
-            // spans its unit length, and the rays lie symmetric about it.
-            EXPECT_NEAR(rays.lines[0].x2 - rays.lines[0].x1, 94 / 0.7, 1e-9);
-            for (const test::RecordedLine& l : rays.lines) {
-                EXPECT_TRUE(std::any_of(rays.lines.begin(), rays.lines.end(),
-                                        [&](const auto& m) {
-                                            return std::fabs(m.x1 - l.x1) + std::fabs(m.x2 - l.x2) +
-                                                       std::fabs(m.y1 + l.y1 - 110) +
-                                                       std::fabs(m.y2 + l.y2 - 110) <
-                                                   1e-9;
-                                        }))
-                    << mirror << entry;
+            const test::RecordedLine& axis = rays.lines.at(0);
+            EXPECT_TRUE(axis.width == 1 && axis.style == PenStyle::kDotted);
+            EXPECT_NEAR(axis.x2 - axis.x1, 94 / 0.7, 1e-9);
+            for (const auto& l : rays.lines) EXPECT_TRUE(mirrored(rays, l)) << mirror << entry;
+            for (const auto& line : rays.polylines) {
+                for (const PixelPoint& p : line.points) {
+                    EXPECT_TRUE(p.x >= 8 && p.x <= 212 && p.y >= 8 && p.y <= 102) << entry;
+                }
             }
         }
     }

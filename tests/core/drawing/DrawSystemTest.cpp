@@ -82,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(Systems, Extents, ::testing::Values(
     ExtentCase{"MirrorStopBehind", Mirror(Lens(-100, -200, 10, 12.5f)), {}, -200, 12.5, 12.5,
                12.5},
     ExtentCase{"RemoteObjectHidden", Lens(100, -10000, 10), kHide, -kFar, kFar, kFarU, kFarU},
-    ExtentCase{"ObjectBelowTheAxis", Lens(100, -400, -10), {}, -400, 400.0 / 3, 10, 10}),
+    ExtentCase{"ObjectBelowTheAxis", Lens(100, -400, -10), {}, -400, 400.0 / 3, 10, 10},
+    ExtentCase{"WithoutLength", ObjectAtInfinity(0, 0.1f), {}, -1, 1, 0.2, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
