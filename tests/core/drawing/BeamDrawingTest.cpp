@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "RecordingCanvas.h"
+#include "DrawingTestSupport.h"
 #include "core/beam/BeamRelations.h"
 #include "core/document/LumarikDocument.h"
 #include "core/drawing/DrawingTexts.h"
@@ -206,6 +206,7 @@ TEST(BeamDrawing, PicturesWithoutRoomDrawNothingAndDiodeSectionsFollowTheAspect)
         if (!c.drawn) {
             EXPECT_TRUE(beam.canvas.lines.empty() && beam.canvas.texts.empty());
             EXPECT_FALSE(beam.drawing.Handles().valid);
+            EXPECT_FALSE(beam.drawing.ReadoutAt(c.width / 2, 30, beam.doc.Beam(), ',').shown);
             continue;
         }
         EXPECT_EQ(beam.drawing.Layout(), c.layout) << c.width << "x" << c.height;
@@ -215,7 +216,7 @@ TEST(BeamDrawing, PicturesWithoutRoomDrawNothingAndDiodeSectionsFollowTheAspect)
 }
 
 // Plan at a waist; the second panel of a diode reads the y section, whose waist radius is
-// half that of the x section.
+// half that of the x section. Nothing is read out where nothing was drawn.
 TEST(BeamDrawing, TheReadOutIsPlanAtAWaistAndAbsentOffThePlot) {
     Beam beam;
     ASSERT_TRUE(beam.Draw());
@@ -235,6 +236,17 @@ TEST(BeamDrawing, TheReadOutIsPlanAtAWaistAndAbsentOffThePlot) {
                   std::string::npos)
             << width;
     }
+    // Circularisation adds a cylinder lens to each panel: two faces joined top and bottom.
+    const auto joins = [&] {
+        return std::count_if(beam.canvas.lines.begin(), beam.canvas.lines.end(), [](auto& l) {
+            return l.colour == colours::kBlack && l.y1 == l.y2 && l.x1 != l.x2;
+        });
+    };
+    const long plain = joins();
+    beam.doc.Beam().SwitchCircularisation(true);
+    beam.doc.RecalcBeam();
+    ASSERT_TRUE(beam.Draw(480, 600));
+    EXPECT_EQ(joins(), plain + 4);
 }
 
 enum class Sign { kKept, kSize, kNotBelowZero };

@@ -93,8 +93,8 @@ TEST(ChartAxisStrips, SmallChartLabelsFourTicksTheEnlargedAll) {
 }
 
 // The sketch's 0.7 units of height fill the 94 pixels inside the padding: the dotted axis
-// spans its unit length. Everything stays inside the padding and the rays lie symmetric about
-// the axis (y 55).
+// spans its unit length, centred. Everything stays inside the padding and the thin rays lie
+// symmetric about the axis (y 55).
 TEST(FamilySketches, EveryFamilyHasOneWithAndWithoutRays) {
     const auto mirrored = [](const RecordingCanvas& c, const test::RecordedLine& l) {
         return std::any_of(c.lines.begin(), c.lines.end(), [&](const test::RecordedLine& m) {
@@ -115,7 +115,10 @@ TEST(FamilySketches, EveryFamilyHasOneWithAndWithoutRays) {
             const test::RecordedLine& axis = rays.lines.at(0);
             EXPECT_TRUE(axis.width == 1 && axis.style == PenStyle::kDotted);
             EXPECT_NEAR(axis.x2 - axis.x1, 94 / 0.7, 1e-9);
-            for (const auto& l : rays.lines) EXPECT_TRUE(mirrored(rays, l)) << mirror << entry;
+            EXPECT_NEAR(axis.x1 + axis.x2, 220, 1e-9);  // centred
+            for (const auto& l : rays.lines) {
+                EXPECT_TRUE(mirrored(rays, l) && l.width == 1) << mirror << entry;
+            }
             for (const auto& line : rays.polylines) {
                 for (const PixelPoint& p : line.points) {
                     EXPECT_TRUE(p.x >= 8 && p.x <= 212 && p.y >= 8 && p.y <= 102) << entry;

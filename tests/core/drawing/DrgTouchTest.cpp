@@ -63,6 +63,7 @@ TEST(DrgTouch, FindsTheHandleUnderTheMouseInTheOrderOfTheTests) {
     // A point reaches less than 12 pixels, a plane less than 10 pixels to either side.
     const auto& h = s.routines.Handles().position;
     EXPECT_EQ(s.Find(h[kHandleFX] + 12.0, h[kHandleAxisY]), kGrabNone);
+    EXPECT_EQ(s.Find(h[kHandleFX], h[kHandleAxisY] + 12.0), kGrabNone);
     EXPECT_EQ(s.Find(h[kHandlePX] + 10.0, h[kHandleLensTopY] + 5.0), kGrabNone);
     EXPECT_EQ(Session(kShort).Find(10, 289), kGrabObjectFoot);  // the tip is as near
     System noAperture = kTall;
