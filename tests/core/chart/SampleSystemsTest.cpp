@@ -100,6 +100,8 @@ TEST_F(SampleFiles, RecordLayout) {
         const std::size_t numbersAt = glassAt + 8 * SampleGlassCount(kind);
         const std::size_t count = SampleRadiusCount(kind) + SampleThicknessCount(kind) +
                                   (kind == SampleKind::kCylinder ? 1 : 0);
+        const std::size_t ends[] = {172, 186, 194, 218, 174};  // behind the last number
+        EXPECT_EQ(numbersAt + 4 * count, ends[static_cast<int>(kind) - 1]);
         for (std::size_t i = 0; i < count; ++i) {
             putFloat(record, numbersAt + 4 * i, static_cast<float>(i + 1));
         }
@@ -235,9 +237,14 @@ TEST(SampleWriter, RefusesWhatDoesNotFit) {
     };
     // clang-format on
     SampleSystem fitting = MakeSample(SampleKind::kSinglet, std::string(40, 'x'));
-    fitting.descriptionLines = {std::string(50, 'y'), "Öffnung Ø 25 mm – „gut“"};
+    fitting.descriptionLines = {std::string(50, 'y'), "Öffnung\u00A0Ø 25 mm – „gut“"};
     fitting.glasses = {"N-LAK22X"};
     EXPECT_EQ(EncodeSampleRecord(fitting).size(), 177u);
+    SampleSystem sparse = fitting;  // missing numbers are written as 0
+    sparse.radii.clear();
+    sparse.thicknesses.clear();
+    ASSERT_TRUE(DecodeSampleRecord(SampleKind::kSinglet, EncodeSampleRecord(sparse), sparse));
+    EXPECT_TRUE(sparse.radii == std::vector<float>(2, 0.0f) && sparse.thicknesses[0] == 0.0f);
     for (const auto& [what, change] : cases) {
         SampleSystem s = fitting;
         change(s);
