@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -92,6 +93,33 @@ TEST(BeamDrawing, EnvelopesFollowTheWaistLawOnBothSides) {
         }
         EXPECT_EQ(outlines, 2) << side.colour;
     }
+}
+
+// With M² = 4 every radius drawn widens by M = 2: the waist, lens and detector marks, and the
+// waists' dotted lines end where their handles lie.
+TEST(BeamDrawing, RadiiWidenByMWithMSquared) {
+    std::array<double, 4> radii[2];
+    for (int m2 = 0; m2 < 2; ++m2) {
+        Beam beam;
+        beam.doc.Beam().SetUseM2(m2 == 1);
+        beam.doc.Beam().SetM2(0, 4.0);
+        beam.doc.Beam().SetDetectorOn(true);
+        beam.doc.Beam().SetDetectorDistance(50.0);
+        beam.doc.RecalcBeam();
+        ASSERT_TRUE(beam.Draw());
+        const DrawTransform& t = beam.drawing.Transform(0);
+        const auto& h = beam.drawing.Handles().position;
+        radii[m2] = {t.YAt(h[kBeamHandleObjRadiusY]), t.YAt(h[kBeamHandleImgRadiusY]),
+                     t.YAt(h[kBeamHandleLensRadiusY]), t.YAt(h[kBeamHandleDetectorRadiusY])};
+        for (const RecordedLine& l : beam.canvas.lines) {
+            if (l.style != PenStyle::kDotted || l.colour == colours::kGreen) continue;
+            const int handle =
+                l.colour == colours::kRed ? kBeamHandleObjRadiusY : kBeamHandleImgRadiusY;
+            EXPECT_NEAR(std::min(l.y1, l.y2), h[static_cast<std::size_t>(handle)], 0.5) << l.colour;
+        }
+    }
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_NEAR(radii[1][i], 2.0 * radii[0][i], 1e-3 * radii[1][i]) << i;
 }
 
 // A small waist makes both inset relations peak sharply at s = f': the curves keep their samples
