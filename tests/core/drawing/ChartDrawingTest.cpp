@@ -78,6 +78,9 @@ TEST(ChartAxisStrips, SmallChartLabelsFourTicksTheEnlargedAll) {
         EXPECT_EQ(canvas.EndingAt(12, colours::kBlack) + canvas.EndingAt(588, colours::kBlack), 2);
         EXPECT_EQ(canvas.FindText("10") != nullptr && canvas.FindText("7,0") != nullptr, all);
     }
+    RecordingCanvas none(600, 60);  // an axis without plot length
+    DrawChartAxisX(none, ResetChartAxes(false, 24, 400).x, true, ',');
+    EXPECT_TRUE(none.lines.empty() && none.texts.empty());
     RecordingCanvas y(60, 400);
     DrawChartAxisY(y, ResetChartAxes(true, 600, 400).y, '.');
     EXPECT_EQ(y.lines.size(), 3u);  // 0.1°, 1°, 10°

@@ -18,8 +18,8 @@ constexpr double kWholePixel = 0.5;  // labels stand on whole pixels
 
 // One end beyond each border, both ends beyond two; the cut ends lie on the line. A ray from
 // the object at infinity, z = -1e20 at height -1e20·tan w, meets the border at the height its
-// slope gives. A segment with a non-finite end, or passing a corner outside, is not drawn;
-// labels without clipping stay within ±100000 pixels.
+// slope gives. A segment with a non-finite end, or passing a corner outside, is not drawn; a
+// polygon keeps its part inside; labels without clipping stay within ±100000 pixels.
 TEST(DrawPrimitives, ClipsSegmentsAtEachBorderAndLimitsUnclippedText) {
     const ClipRect clip{-100.0, 100.0, -10.0, 10.0};
     const std::array<double, 8> cases[] = {
@@ -37,6 +37,16 @@ TEST(DrawPrimitives, ClipsSegmentsAtEachBorderAndLimitsUnclippedText) {
         if (i < 4) p[i] = std::nan("");
         EXPECT_FALSE(ClipSegment(clip, p[0], p[1], p[2], p[3])) << i;
     }
+    // The triangle (2,0), (4,4), (0,4) inside 1..3 × 1..3: its sides cross every border.
+    const std::vector<PixelPoint> cut = ClipPolygon({1, 3, 1, 3}, {{2, 0}, {4, 4}, {0, 4}});
+    const std::vector<PixelPoint> corners = {{2.5, 1}, {3, 2}, {3, 3}, {1, 3}, {1, 2}, {1.5, 1}};
+    const auto on = [](const std::vector<PixelPoint>& points, const PixelPoint& p) {
+        return std::any_of(points.begin(), points.end(), [&](const PixelPoint& q) {
+            return std::hypot(p.x - q.x, p.y - q.y) < 1e-12;
+        });
+    };
+    for (const PixelPoint& p : cut) EXPECT_TRUE(on(corners, p)) << p.x << "," << p.y;
+    for (const PixelPoint& p : corners) EXPECT_TRUE(on(cut, p)) << p.x << "," << p.y;
     RecordingCanvas canvas;
     EXPECT_FALSE(DrawText(canvas, DrawTransform{}, clip, 500.0, 0.0, "o", colours::kBlack, false));
     EXPECT_TRUE(DrawText(canvas, DrawTransform{}, clip, -1e20, 1e20, "o", colours::kBlack, true));
