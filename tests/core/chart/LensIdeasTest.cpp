@@ -15,15 +15,11 @@ std::vector<int> HitsAt(bool mirror, ChartPixel p, const ChartAxes& axes = kLens
     return FindLensTypesAt(BuildLensTypeRegions(BuildLensTypeCatalogue(mirror), axes), p);
 }
 
-TEST(LensIdeasTest, CatalogueOrderAndNames) {
-    const std::vector<LensTypeEntry> lenses = BuildLensTypeCatalogue(false);
+// A family with two names has a label for each.
+TEST(LensIdeasTest, CatalogueSizesAndLabels) {
     const std::vector<LensTypeEntry> mirrors = BuildLensTypeCatalogue(true);
-    ASSERT_EQ(lenses.size(), 15u);
+    EXPECT_EQ(BuildLensTypeCatalogue(false).size(), 15u);
     ASSERT_EQ(mirrors.size(), 4u);
-    EXPECT_EQ(lenses[0].shortNames[0], "Fisch");
-    EXPECT_EQ(lenses[1].shortNames, (std::vector<std::string>{"Angulon", "Biogon"}));
-    EXPECT_EQ(lenses[3].names[0], "Doppel Gauss");
-    EXPECT_EQ(lenses[14].names[0], " aufgesp. Triplet");
     EXPECT_EQ(mirrors[2].names, (std::vector<std::string>{"Cassegrain", "Ritchey-Chretien"}));
     EXPECT_EQ(mirrors[2].labelPositions.size(), 2u);
 }
@@ -147,11 +143,8 @@ TEST(LensIdeasTest, ConcaveMirrorWithAStopRadiusHasAPoint) {
     EXPECT_NEAR(p->field, 2.0, 1e-4);
 }
 
-struct ChartClick : ::testing::Test {
+TEST(ChartClick, MovesTheValuesAndKeepsTheChoice) {
     LumarikCode code;
-};
-
-TEST_F(ChartClick, MovesTheValuesAndKeepsTheChoice) {
     Choose(code, {{kParFocal, 50.0f}, {kParObjectDist, -200.0f}, {kParObjectHeight, 5.0f}});
     GiveAperture(code, kApStopRadius, 12.5f);
     ASSERT_TRUE(code.Solve(true));
@@ -168,7 +161,8 @@ TEST_F(ChartClick, MovesTheValuesAndKeepsTheChoice) {
     EXPECT_GE(code.Selected().LimHih(3), u);
 }
 
-TEST_F(ChartClick, AnUnsolvableSystemStaysAsItWas) {
+TEST(ChartClick, AnUnsolvableSystemStaysAsItWas) {
+    LumarikCode code;
     Choose(code, {{kParFocal, 0.0f}, {kParObjectDist, -200.0f}, {kParImageAngle, 0.1f}});
     GiveAperture(code, kApFNumber, 4.0f);
     const std::vector<CVarType> before = code.Selected().Records();

@@ -5,12 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "RecordingCanvas.h"
+#include "DrawingTestSupport.h"
 #include "core/beam/BeamRelations.h"
 #include "core/document/LumarikDocument.h"
 #include "core/drawing/DrawingTexts.h"
@@ -94,6 +95,33 @@ TEST(BeamDrawing, EnvelopesFollowTheWaistLawOnBothSides) {
     }
 }
 
+// With M² = 4 every radius drawn widens by M = 2: the waist, lens and detector marks, and the
+// waists' dotted lines end where their handles lie.
+TEST(BeamDrawing, RadiiWidenByMWithMSquared) {
+    std::array<double, 4> radii[2];
+    for (int m2 = 0; m2 < 2; ++m2) {
+        Beam beam;
+        beam.doc.Beam().SetUseM2(m2 == 1);
+        beam.doc.Beam().SetM2(0, 4.0);
+        beam.doc.Beam().SetDetectorOn(true);
+        beam.doc.Beam().SetDetectorDistance(50.0);
+        beam.doc.RecalcBeam();
+        ASSERT_TRUE(beam.Draw());
+        const DrawTransform& t = beam.drawing.Transform(0);
+        const auto& h = beam.drawing.Handles().position;
+        radii[m2] = {t.YAt(h[kBeamHandleObjRadiusY]), t.YAt(h[kBeamHandleImgRadiusY]),
+                     t.YAt(h[kBeamHandleLensRadiusY]), t.YAt(h[kBeamHandleDetectorRadiusY])};
+        for (const RecordedLine& l : beam.canvas.lines) {
+            if (l.style != PenStyle::kDotted || l.colour == colours::kGreen) continue;
+            const int handle =
+                l.colour == colours::kRed ? kBeamHandleObjRadiusY : kBeamHandleImgRadiusY;
+            EXPECT_NEAR(std::min(l.y1, l.y2), h[static_cast<std::size_t>(handle)], 0.5) << l.colour;
+        }
+    }
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_NEAR(radii[1][i], 2.0 * radii[0][i], 1e-3 * radii[1][i]) << i;
+}
+
 // A small waist makes both inset relations peak sharply at s = f': the curves keep their samples
 // of s'/f' and m over s/f' = -5..5 within a quarter pixel of their chords.
 TEST(BeamDrawing, InsetCurvesKeepTheirRelationsWithinAQuarterPixel) {
@@ -135,37 +163,22 @@ TEST(BeamDrawing, InsetCurvesKeepTheirRelationsWithinAQuarterPixel) {
 }
 
 TEST(BeamDrawing, EachScaleModeGivesItsRange) {
-    struct Case {
-        int mode;
-        double fixed;
-        double (*zMin)(const Beam&);
-        double (*zMax)(const Beam&);
-    };
-    const auto waist = [](const Beam& b) { return b.Result(kResImageWaist); };
-    const auto length = [](const Beam& b) {
-        return b.doc.Beam().BeamExtentMax() - b.doc.Beam().BeamExtentMin();
-    };
-    // clang-format off
-    const Case cases[] = {
-        {kScaleAutomatic, 0, [](const Beam& b) { return b.doc.Beam().BeamExtentMin(); },
-                             [](const Beam& b) { return b.doc.Beam().BeamExtentMax(); }},
-        {kScaleFromObject, 50, [](const Beam&) { return 0.0; }, [](const Beam&) { return 50.0; }},
-        {kScaleFromObject, 0, [](const Beam&) { return 0.0; }, length},
-        {kScaleAroundLens, 50, [](const Beam& b) { return b.Result(kResP) - 50; },
-                               [](const Beam& b) { return b.Result(kResP) + 50; }},
-        {kScaleToImage, 50, [](const Beam& b) { return b.Result(kResImageWaist) - 50; }, waist},
-        {kScaleTwoFocal, 0, [](const Beam& b) { return b.Result(kResP) - 200; },
-                            [](const Beam& b) { return b.Result(kResPPrime) + 200; }},
-        {kScaleFourFocal, 0, [](const Beam& b) { return b.Result(kResP) - 400; },
-                             [](const Beam& b) { return b.Result(kResPPrime) + 400; }},
-    };
-    // clang-format on
     for (const char* focal : {"100", "-100"}) {
         Beam beam({{kBeamFocal, focal}, {kBeamObjectDist, "200"}, {kBeamObjRadius, "0.5"}});
-        for (const Case& c : cases) {
-            const ZRange range = BeamScaleRange(beam.doc.Beam(), c.mode, c.fixed);
-            EXPECT_NEAR(range.zMin, c.zMin(beam), 1e-9) << focal << " mode " << c.mode;
-            EXPECT_NEAR(range.zMax, c.zMax(beam), 1e-9) << focal << " mode " << c.mode;
+        const GaussianBeam& b = beam.doc.Beam();
+        const double lo = b.BeamExtentMin(), hi = b.BeamExtentMax(), p = beam.Result(kResP);
+        const double pp = beam.Result(kResPPrime), w = beam.Result(kResImageWaist);
+        const struct {
+            int mode;
+            double fixed, zMin, zMax;
+        } cases[] = {{kScaleAutomatic, 0, lo, hi},           {kScaleFromObject, 50, 0, 50},
+                     {kScaleFromObject, 0, 0, hi - lo},      {kScaleAroundLens, 50, p - 50, p + 50},
+                     {kScaleToImage, 50, w - 50, w},         {kScaleTwoFocal, 0, p - 200, pp + 200},
+                     {kScaleFourFocal, 0, p - 400, pp + 400}};
+        for (const auto& c : cases) {
+            const ZRange range = BeamScaleRange(b, c.mode, c.fixed);
+            EXPECT_NEAR(range.zMin, c.zMin, 1e-9) << focal << " mode " << c.mode;
+            EXPECT_NEAR(range.zMax, c.zMax, 1e-9) << focal << " mode " << c.mode;
         }
     }
     // f' = 0 with P' on P leaves the focal modes no range: the automatic one stands in.
@@ -199,13 +212,11 @@ TEST(BeamDrawing, NothingIsDrawnOutsideThePlotArea) {
 }
 
 TEST(BeamDrawing, PicturesWithoutRoomDrawNothingAndDiodeSectionsFollowTheAspect) {
-    struct Case {
+    const struct {
         double width, height;
-        bool diode;
-        bool drawn;
+        bool diode, drawn;
         BeamLayout layout;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {900, 60, false, false, BeamLayout::kOne},  // the label strip and top margin fill it
         {900, 61, false, true, BeamLayout::kOne},
         {900, 0, true, false, BeamLayout::kOne},
@@ -215,7 +226,7 @@ TEST(BeamDrawing, PicturesWithoutRoomDrawNothingAndDiodeSectionsFollowTheAspect)
         {480, 600, true, true, BeamLayout::kStacked},
         {80, 110, true, false, BeamLayout::kStacked},  // two panels of 55 pixels
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Beam beam;
         if (c.diode) beam.Diode();
         EXPECT_EQ(beam.Draw(c.width, c.height), c.drawn) << c.width << "x" << c.height;
@@ -223,13 +234,17 @@ TEST(BeamDrawing, PicturesWithoutRoomDrawNothingAndDiodeSectionsFollowTheAspect)
         if (!c.drawn) {
             EXPECT_TRUE(beam.canvas.lines.empty() && beam.canvas.texts.empty());
             EXPECT_FALSE(beam.drawing.Handles().valid);
+            EXPECT_FALSE(beam.drawing.ReadoutAt(c.width / 2, 30, beam.doc.Beam(), ',').shown);
             continue;
         }
         EXPECT_EQ(beam.drawing.Layout(), c.layout) << c.width << "x" << c.height;
         EXPECT_EQ(beam.drawing.SectionCount(), c.diode ? 2 : 1);
+        EXPECT_EQ(beam.canvas.FindText(drawtexts::kSectionY) != nullptr, c.diode);
     }
 }
 
+// Plan at a waist; the second panel of a diode reads the y section, whose waist radius is
+// half that of the x section. Nothing is read out where nothing was drawn.
 TEST(BeamDrawing, TheReadOutIsPlanAtAWaistAndAbsentOffThePlot) {
     Beam beam;
     ASSERT_TRUE(beam.Draw());
@@ -240,6 +255,26 @@ TEST(BeamDrawing, TheReadOutIsPlanAtAWaistAndAbsentOffThePlot) {
     EXPECT_EQ(beam.drawing.ReadoutAt(t.X(beam.Result(kResImageWaist)), 300, b, ',').text,
               "Abstand zur Bildgröße 0,0mm Radius: 0,04mm Krümmungsradius plan");
     EXPECT_FALSE(beam.drawing.ReadoutAt(10, 300, b, ',').shown);
+    EXPECT_TRUE(beam.drawing.ReadoutAt(t.X(t.zMin), 300, b, ',').shown);  // the plot's edge
+    beam.Diode();
+    for (double width : {720.0, 480.0}) {  // side by side and stacked
+        ASSERT_TRUE(beam.Draw(width, 600));
+        const double waistY = beam.drawing.Transform(1).X(0.0);
+        EXPECT_NE(beam.drawing.ReadoutAt(waistY, 590, b, ',').text.find("Radius: 0,25mm"),
+                  std::string::npos)
+            << width;
+    }
+    // Circularisation adds a cylinder lens to each panel: two faces joined top and bottom.
+    const auto joins = [&] {
+        return std::count_if(beam.canvas.lines.begin(), beam.canvas.lines.end(), [](auto& l) {
+            return l.colour == colours::kBlack && l.y1 == l.y2 && l.x1 != l.x2;
+        });
+    };
+    const long plain = joins();
+    beam.doc.Beam().SwitchCircularisation(true);
+    beam.doc.RecalcBeam();
+    ASSERT_TRUE(beam.Draw(480, 600));
+    EXPECT_EQ(joins(), plain + 4);
 }
 
 enum class Sign { kKept, kSize, kNotBelowZero };
@@ -259,19 +294,20 @@ struct DragCase {
 // A small waist keeps the image waist and the Rayleigh mark clear of F' and the object waist.
 const Typed kSmallWaist = {{kBeamFocal, "100"}, {kBeamObjectDist, "200"}, {kBeamObjRadius, "0.05"}};
 const Typed kImageSide = {{kBeamFocal, "100"}, {kBeamObjectDist, "200"}, {kBeamImgRadius, "0.1"}};
+const Typed& kPlain = kFocalObjectRadius;
 const DragCase kDrags[] = {
     {"Lens", kBeamHandlePX, kBeamHandleLensRadiusY, kBeamHandleObjWaistX, false, kBeamObjectDist,
-     Sign::kKept, kFocalObjectRadius, {0, 1, 5}},
+     Sign::kKept, kPlain, {0, 1, 5}},
     {"ObjRadius", kBeamHandleObjWaistX, kBeamHandleObjRadiusY, kBeamHandleAxisY, true,
-     kBeamObjRadius, Sign::kSize, kFocalObjectRadius, {0, 1, 5}},
+     kBeamObjRadius, Sign::kSize, kPlain, {0, 1, 5}},
     {"ObjRayleigh", kBeamHandleObjRayleighX, kBeamHandleObjRayleighY, kBeamHandleObjWaistX, false,
      kBeamObjRayleigh, Sign::kSize, kSmallWaist, {0, 1, 7}},
     {"FrontFocus", kBeamHandleFX, kBeamHandleAxisY, kBeamHandlePX, false, kBeamFocal, Sign::kKept,
-     kFocalObjectRadius, {0, 1, 5}},
+     kPlain, {0, 1, 5}},
     {"RearPlane", kBeamHandlePPrimeX, kBeamHandleLensRadiusY, kBeamHandlePX, false, -1,
-     Sign::kNotBelowZero, kFocalObjectRadius, {0, 1, 5}},
+     Sign::kNotBelowZero, kPlain, {0, 1, 5}},
     {"ImageWaist", kBeamHandleImgWaistX, kBeamHandleAxisY, kBeamHandlePPrimeX, false,
-     kBeamImageDist, Sign::kKept, kFocalObjectRadius, {1, 2, 5}},
+     kBeamImageDist, Sign::kKept, kPlain, {1, 2, 5}},
     {"ImgRadius", kBeamHandleImgWaistX, kBeamHandleImgRadiusY, kBeamHandleAxisY, true,
      kBeamImgRadius, Sign::kSize, kImageSide, {0, 1, 8}},
     {"ImgRayleigh", kBeamHandleImgRayleighX, kBeamHandleImgRayleighY, kBeamHandleImgWaistX, false,
@@ -279,7 +315,7 @@ const DragCase kDrags[] = {
     {"RearFocus", kBeamHandleFPrimeX, kBeamHandleAxisY, kBeamHandlePPrimeX, false, kBeamFocal,
      Sign::kKept, kSmallWaist, {0, 1, 5}},
     {"Detector", kBeamHandleDetectorX, kBeamHandleAxisY, kBeamHandlePPrimeX, false, -1,
-     Sign::kNotBelowZero, kFocalObjectRadius, {0, 1, 5}},
+     Sign::kNotBelowZero, kPlain, {0, 1, 5}},
 };
 // clang-format on
 
@@ -290,11 +326,10 @@ class BeamDrag : public testing::TestWithParam<DragCase> {};
 TEST_P(BeamDrag, EachHandleDragsItsValueProportionally) {
     const DragCase& c = GetParam();
     Beam beam(c.typed);
-    const bool detector = std::string(c.name) == "Detector";
-    const bool rearPlane = std::string(c.name) == "RearPlane";
+    const bool detector = c.x == kBeamHandleDetectorX;
     EffectiveConstants& constants = beam.doc.Model().Constants();
-    constants.SetAdvancedOptions(rearPlane);
-    constants.SetD(rearPlane ? 10.0f : 0.0f);
+    constants.SetAdvancedOptions(c.x == kBeamHandlePPrimeX);
+    constants.SetD(c.x == kBeamHandlePPrimeX ? 10.0f : 0.0f);
     beam.doc.Beam().SetDetectorOn(detector);
     beam.doc.Beam().SetDetectorDistance(50.0);
     beam.doc.RecalcBeam();
@@ -339,37 +374,33 @@ TEST_P(BeamDrag, EachHandleDragsItsValueProportionally) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Handles, BeamDrag, testing::ValuesIn(kDrags),
-                         [](const testing::TestParamInfo<DragCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         [](const auto& info) { return std::string(info.param.name); });
 
-// A press that would leave no valid choice, or on a handle that circularisation fixes, starts
-// no drag and changes nothing; f' still drags under circularisation.
+// A press that would leave no valid choice, or on a handle that circularisation fixes (the
+// image side and d), starts no drag; f' still drags under circularisation.
 TEST(BeamDrag, APressWithoutAnAdmissibleChoiceIsIgnored) {
-    Beam objectSide;
-    ASSERT_TRUE(objectSide.Draw());
-    const auto& h = objectSide.drawing.Handles().position;
-    EXPECT_EQ(objectSide.doc
-                  .StartBeamDrag(h[kBeamHandleImgWaistX], h[kBeamHandleImgRadiusY],
-                                 objectSide.drawing.Handles())
-                  .grab,
-              kBeamGrabNone);
-
-    Beam circular;
+    Beam objectSide, circular;
     circular.Diode();
     circular.doc.Beam().SwitchCircularisation(true);
+    circular.doc.Model().Constants().SetAdvancedOptions(true);
+    circular.doc.Model().Constants().SetD(10.0f);
     circular.doc.RecalcBeam();
-    ASSERT_TRUE(circular.Draw());
-    const auto& c = circular.drawing.Handles().position;
-    EXPECT_EQ(circular.doc
-                  .StartBeamDrag(c[kBeamHandleImgWaistX], c[kBeamHandleImgRadiusY],
-                                 circular.drawing.Handles())
-                  .grab,
-              kBeamGrabNone);
+    const auto press = [](Beam& beam, int x, int y) {
+        if (!beam.drawing.Handles().valid) {
+            EXPECT_TRUE(beam.Draw());
+        }
+        const auto& h = beam.drawing.Handles().position;
+        const double plane = (h[kBeamHandleAxisY] + h[kBeamHandleLensRadiusY]) / 2.0;
+        return beam.doc
+            .StartBeamDrag(h[static_cast<std::size_t>(x)],
+                           y < 0 ? plane : h[static_cast<std::size_t>(y)], beam.drawing.Handles())
+            .grab;
+    };
+    EXPECT_EQ(press(objectSide, kBeamHandleImgWaistX, kBeamHandleImgRadiusY), kBeamGrabNone);
+    EXPECT_EQ(press(circular, kBeamHandleImgWaistX, kBeamHandleImgRadiusY), kBeamGrabNone);
+    EXPECT_EQ(press(circular, kBeamHandlePPrimeX, -1), kBeamGrabNone);
     EXPECT_FALSE(circular.doc.BeamDragging());
-    const BeamPress focus = circular.doc.StartBeamDrag(c[kBeamHandleFX], c[kBeamHandleAxisY],
-                                                       circular.drawing.Handles());
-    EXPECT_EQ(focus.grab, kBeamGrabFrontFocus);
+    EXPECT_EQ(press(circular, kBeamHandleFX, kBeamHandleAxisY), kBeamGrabFrontFocus);
 }
 
 }  // namespace

@@ -73,8 +73,14 @@ TEST(ChartAxisStrips, SmallChartLabelsFourTicksTheEnlargedAll) {
         const test::RecordedText* label = canvas.FindText("50");
         EXPECT_EQ(label->y, 5);
         EXPECT_EQ(title->y, label->y + 1.5 * RecordingCanvas::kTextHeight);
+        EXPECT_EQ(title->x + 3.5 * title->text.size(), 300);  // centred
+        // F/50 at NA 0.01, the left end of the plot; F/0.5 at NA 1, the right end.
+        EXPECT_EQ(canvas.EndingAt(12, colours::kBlack) + canvas.EndingAt(588, colours::kBlack), 2);
         EXPECT_EQ(canvas.FindText("10") != nullptr && canvas.FindText("7,0") != nullptr, all);
     }
+    RecordingCanvas none(600, 60);  // an axis without plot length
+    DrawChartAxisX(none, ResetChartAxes(false, 24, 400).x, true, ',');
+    EXPECT_TRUE(none.lines.empty() && none.texts.empty());
     RecordingCanvas y(60, 400);
     DrawChartAxisY(y, ResetChartAxes(true, 600, 400).y, '.');
     EXPECT_EQ(y.lines.size(), 3u);  // 0.1°, 1°, 10°
@@ -89,7 +95,17 @@ TEST(ChartAxisStrips, SmallChartLabelsFourTicksTheEnlargedAll) {
     EXPECT_EQ(title->y + RecordingCanvas::kTextHeight, 200 + 13 * RecordingCanvas::kCharWidth);
 }
 
+// The sketch's 0.7 units of height fill the 94 pixels inside the padding: the dotted axis
+// spans its unit length, centred. Everything stays inside the padding and the thin rays lie
+// symmetric about the axis (y 55).
 TEST(FamilySketches, EveryFamilyHasOneWithAndWithoutRays) {
+    const auto mirrored = [](const RecordingCanvas& c, const test::RecordedLine& l) {
+        return std::any_of(c.lines.begin(), c.lines.end(), [&](const test::RecordedLine& m) {
+            return std::fabs(m.x1 - l.x1) + std::fabs(m.x2 - l.x2) + std::fabs(m.y1 + l.y1 - 110) +
+                       std::fabs(m.y2 + l.y2 - 110) <
+                   1e-9;
+        });
+    };
     for (auto [mirror, count] : {std::pair{false, 15}, std::pair{true, 4}}) {
         for (int entry = 0; entry < count; ++entry) {
             RecordingCanvas plain(220, 110);
@@ -99,6 +115,18 @@ TEST(FamilySketches, EveryFamilyHasOneWithAndWithoutRays) {
             EXPECT_FALSE(plain.polylines.empty()) << mirror << entry;
             EXPECT_EQ(rays.polylines.size(), plain.polylines.size());
             EXPECT_GT(rays.lines.size(), plain.lines.size()) << mirror << entry;
+            const test::RecordedLine& axis = rays.lines.at(0);
+            EXPECT_TRUE(axis.width == 1 && axis.style == PenStyle::kDotted);
+            EXPECT_NEAR(axis.x2 - axis.x1, 94 / 0.7, 1e-9);
+            EXPECT_NEAR(axis.x1 + axis.x2, 220, 1e-9);  // centred
+            for (const auto& l : rays.lines) {
+                EXPECT_TRUE(mirrored(rays, l) && l.width == 1) << mirror << entry;
+            }
+            for (const auto& line : rays.polylines) {
+                for (const PixelPoint& p : line.points) {
+                    EXPECT_TRUE(p.x >= 8 && p.x <= 212 && p.y >= 8 && p.y <= 102) << entry;
+                }
+            }
         }
     }
     RecordingCanvas blank(220, 110);

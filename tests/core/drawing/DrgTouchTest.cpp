@@ -60,6 +60,11 @@ TEST(DrgTouch, FindsTheHandleUnderTheMouseInTheOrderOfTheTests) {
         EXPECT_EQ(s.Find(h.x, h.y), h.grab) << h.x << "," << h.y;
     }
     // clang-format on
+    // A point reaches less than 12 pixels, a plane less than 10 pixels to either side.
+    const auto& h = s.routines.Handles().position;
+    EXPECT_EQ(s.Find(h[kHandleFX] + 12.0, h[kHandleAxisY]), kGrabNone);
+    EXPECT_EQ(s.Find(h[kHandleFX], h[kHandleAxisY] + 12.0), kGrabNone);
+    EXPECT_EQ(s.Find(h[kHandlePX] + 10.0, h[kHandleLensTopY] + 5.0), kGrabNone);
     EXPECT_EQ(Session(kShort).Find(10, 289), kGrabObjectFoot);  // the tip is as near
     System noAperture = kTall;
     noAperture.aperture = -1;
@@ -81,19 +86,23 @@ TEST(DrgTouch, DraggedValuesFollowTheMouse) {
         int number;  // -1: the stop radius
         float value;
         bool choiceChanges;
+        bool realObject = false;  // a real object stops one pixel (1/2.2 mm) short of P
     };
     // clang-format off
     for (const Drag& c : {
              Drag{kShort, 10, 300, 560, 300, kGrabObjectFoot, kParObjectDist, 50, false},  // past P
+             Drag{kShort, 10, 300, 560, 300, kGrabObjectFoot, kParObjectDist, -1 / 2.2f, false,
+                  true},
+             Drag{kShort, 10, 300, 230, 300, kGrabObjectFoot, kParObjectDist, -100, false, true},
              Drag{kShort, 890, 322, 890, 344, kGrabImageTip, kParImageHeight, -20, true},
              Drag{kShort, 230, 300, 120, 300, kGrabFrontFocus, kParFocal, 150, false},
              Drag{kShort, 670, 300, 780, 300, kGrabRearFocus, kParFocal, 150, false},
              Drag{kTall, 452, 270, 452, 240, kGrabLensRim, -1, 40, false},  // upper half
              Drag{fNumber, 452, 330, 452, 360, kGrabLensRim, -1, 40, true}}) {
         // clang-format on
-        Options virtualObjects;
-        virtualObjects.positiveObj = true;
-        Session s(c.system, virtualObjects);
+        Options options;
+        options.positiveObj = !c.realObject;
+        Session s(c.system, options);
         const std::vector<int> before = s.code.Selected().Numbers();
         const PressResult press = s.Press(c.pressX, c.pressY);
         ASSERT_EQ(press.grab, c.grab) << c.pressX << "," << c.pressY;
@@ -139,16 +148,8 @@ TEST(DrgTouch, ThePressKeepsTheSelectionAdmissible) {
     }
 }
 
-// Without virtual objects the object cannot be dragged across P: it stops one pixel (1/2.2 mm)
-// short of it, and an object pressed right of P keeps its place.
-TEST(DrgTouch, RealObjectStopsShortOfP) {
-    Session s(kShort);
-    ASSERT_EQ(s.Press(10, 300).grab, kGrabObjectFoot);
-    ASSERT_TRUE(s.Move(560, 300));
-    EXPECT_FLOAT_EQ(s.Chosen(kParObjectDist), -200.0f / 440.0f);
-    ASSERT_TRUE(s.Move(230, 300));
-    EXPECT_FLOAT_EQ(s.Chosen(kParObjectDist), -100.0f);
-
+// An object pressed right of P keeps its place when virtual objects are not allowed.
+TEST(DrgTouch, RealObjectCannotCrossP) {
     Session close(Lens(100, -2, 1));
     const auto& h = close.routines.Handles().position;
     ASSERT_EQ(close.Press(h[kHandlePX] + 3, h[kHandleAxisY]).grab, kGrabObjectFoot);
@@ -167,8 +168,7 @@ TEST(DrgTouch, RearPrincipalPlaneComesTogetherWithPButNeverCrossesIt) {
     EXPECT_FLOAT_EQ(s.code.Constants().StoredD(), 20.0f);
     ASSERT_TRUE(s.Move(h[kHandlePX] - 20.0, 270));
     EXPECT_FLOAT_EQ(s.code.Constants().StoredD(), 0.0f);
-    thick.optics.mirror = true;  // a mirror has no separation to drag
-    EXPECT_EQ(Session(thick).Find(x, 270), kGrabNone);
+    EXPECT_EQ(Session(Mirror(thick)).Find(x, 270), kGrabNone);  // a mirror has no separation
 }
 
 TEST(DrgTouch, AMissAndALostReleaseLeaveNothingBehind) {
