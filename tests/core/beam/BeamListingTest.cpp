@@ -60,9 +60,6 @@ TEST(ListBeamResults, UserSymbolsAndOptionDefaults) {
     EXPECT_EQ(beam.Symbols().ResultLabel(kResLensRadius), "Strahlradius [Linse]: R*");
     for (int outside : {-1, kBeamResultCount})
         EXPECT_EQ(beam.Symbols().Symbol(outside) + beam.Symbols().ResultSymbol(outside), "");
-    beam.Symbols().SetResultSymbol(0, "y");
-    beam.Symbols().SetSymbol(kBeamValueCount, "x");  // outside: ignored
-    EXPECT_EQ(beam.Symbols().ResultSymbol(0), "y");
     beam.SetWavelengthNm(0);
     beam.SetM2(0, 0);
     beam.SetM2(1, 2.25);
