@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <tuple>
 
 #include "core/ini/IniValues.h"
 
