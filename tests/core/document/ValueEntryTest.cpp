@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <ostream>
 
 #include "core/document/EntryTexts.h"
 #include "core/document/LumarikDocument.h"
@@ -55,6 +56,7 @@ struct Rule {
     std::string_view prompt;  // of the first question
     const char* offered;      // the default of the last question
     float stored;
+    friend void PrintTo(const Rule& c, std::ostream* os) { *os << c.name; }
 };
 
 class Rules : public Entry, public ::testing::WithParamInterface<Rule> {};

@@ -14,7 +14,6 @@
 #include <random>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 #include "support/DataTable.h"
