@@ -122,15 +122,5 @@ INSTANTIATE_TEST_SUITE_P(Files, SystemFileRefusal,
                                            Damage{"2VarTypeGBVal=1", "2VarTypeGBVal=4"},
                                            Damage{"GBWaveLen=1064", "GBWaveLen="}));
 
-// A value out of range is taken as the settings file takes it, not refused.
-TEST(SystemFile, ValuesOutOfRangeAreTakenAsInTheSettingsFile) {
-    std::string text = System(1).SystemFileText();
-    text.replace(text.find("CofCCustomVal=0.025"), 19, "CofCCustomVal=-4");
-    LumarikDocument doc;
-    EXPECT_EQ(doc.OpenSystemFile(text), SystemFileStatus::kOk);
-    EXPECT_FLOAT_EQ(doc.Model().DepthOfField().CofCCustomVal(), 0.025f);
-    EXPECT_EQ(doc.Model().Selected().Count(), 3);
-}
-
 }  // namespace
 }  // namespace lumarik
