@@ -52,12 +52,16 @@ struct Rule {
     int aperture;  // -1: the object distance (row 1), else chosen in the aperture row
     char box;      // 'v' value, 'l' lower limit, 'u' upper limit
     const char* typed;
-    std::vector<std::optional<std::string>> answers;
-    std::string_view prompt;  // of the first question
-    const char* offered;      // the default of the last question
+    std::vector<std::optional<std::string>> answers;  // {}: Cancel
+    std::string_view prompt;                          // of the first question
+    const char* offered;                              // the default of the last question
     float stored;
     friend void PrintTo(const Rule& c, std::ostream* os) { *os << c.name; }
 };
+
+constexpr std::string_view kObjectText =
+    "Entsprechend der üblichen Vorzeichenkonvention ist der Abstand eines realen Objekts negativ! "
+    "\n\n";
 
 class Rules : public Entry, public ::testing::WithParamInterface<Rule> {};
 
@@ -84,37 +88,15 @@ TEST_P(Rules, AskUntilTheAnswerKeepsThem) {
 INSTANTIATE_TEST_SUITE_P(
     Entry, Rules,
     ::testing::Values(
-        Rule{"RealObject",
-             -1,
-             'v',
-             "250",
-             {std::nullopt, "abc", "30", "-250"},
-             "Entsprechend der üblichen Vorzeichenkonvention ist der Abstand eines realen "
-             "Objekts negativ! \n\n",
-             "-30",
-             -250.0f},
+        Rule{"RealObject", -1, 'v', "250", {{}, "x", "30", "-250"}, kObjectText, "-30", -250},
         Rule{"RealObjectLimit", -1, 'u', "200", {"-200"}, kRealObjectLimitNegative, "-200", -200},
-        Rule{"ObjectAtZero", -1, 'v', "0", {}, "", "", 0.0f},
-        Rule{"RealObjectWithoutAsker", -1, 'v', "100", {}, "", "", 0.0f},
+        Rule{"ObjectAtZero", -1, 'v', "0", {}, "", "", 0},
+        Rule{"RealObjectWithoutAsker", -1, 'v', "100", {}, "", "", 0},
         Rule{"FNumberZero", kApFNumber, 'v', "0", {"2,8"}, kFNumberPositive, "1", 2.8f},
         Rule{"FNumberBelowOneIsAValue", kApFNumber, 'v', "0,8", {}, "", "", 0.8f},
-        Rule{"FNumberLimitBelowOne", kApFNumber, 'l', "0,8", {"1"}, kFNumberAboveOne, "1", 1.0f},
-        Rule{"NegativeStopRadius",
-             kApStopRadius,
-             'v',
-             "-5",
-             {"5"},
-             kApertureValuePositive,
-             "0",
-             5.0f},
-        Rule{"NegativeLowerLimit",
-             kApStopRadius,
-             'l',
-             "-5",
-             {"0"},
-             kApertureLowerPositive,
-             "0",
-             0.0f},
+        Rule{"FNumberLimitBelowOne", kApFNumber, 'l', "0,8", {"1"}, kFNumberAboveOne, "1", 1},
+        Rule{"NegativeStop", kApStopRadius, 'v', "-5", {"5"}, kApertureValuePositive, "0", 5},
+        Rule{"NegativeLowLimit", kApStopRadius, 'l', "-5", {"0"}, kApertureLowerPositive, "0", 0},
         Rule{"NAAboveTheIndex", kApNA, 'v', "1,2", {"0,3"}, kNABelowIndex, "0,99", 0.3f},
         Rule{"NAWithoutAsker", kApNA, 'v', "1,2", {}, "", "", 0.0f},
         Rule{"NAImageAtTheIndex", kApNAImage, 'v', "1", {"0,99"}, kNABelowIndex, "0,99", 0.99f},
