@@ -90,6 +90,24 @@ TEST_F(BeamEntry, UndoAndClearCoverTheBeamState) {
     EXPECT_TRUE(doc.BeamMode());
 }
 
+// The drawing's scale list and fixed distance change only the picture: no undo step.
+TEST_F(BeamEntry, TheDrawingScaleTakesAListedModeAndAPositiveDistance) {
+    EXPECT_EQ(doc.BeamDrawScaleText(), "");  // the automatic range uses no distance
+    for (int mode : {-1, int{kScaleModeCount}, int{kScaleAutomatic}}) {
+        EXPECT_FALSE(doc.SetBeamDrawScaleType(mode)) << mode;
+    }
+    EXPECT_TRUE(doc.SetBeamDrawScaleType(kScaleFourFocal));
+    EXPECT_TRUE(doc.SetBeamDrawScaleType(kScaleToImage));
+    EXPECT_EQ(doc.BeamDrawing().scaleMode, kScaleToImage);
+    EXPECT_FALSE(doc.CommitBeamDrawScale("-5").stored);
+    EXPECT_TRUE(doc.CommitBeamDrawScale("250").stored);
+    EXPECT_FALSE(doc.CommitBeamDrawScale("250").stored);
+    EXPECT_EQ(doc.BeamDrawScaleText(), "250.0mm");
+    EXPECT_EQ(doc.BeamDrawing().fixedDistance, 250.0);
+    EXPECT_EQ(doc.LastBackupReason(), kBackupBeamSelection);
+    EXPECT_TRUE(doc.SetBeamDrawScaleType(kScaleAutomatic));
+}
+
 // A damaged settings file loaded over a beam system: every value takes its default.
 TEST_F(BeamEntry, DamagedSettingsTakeTheirDefaults) {
     doc.Beam().SetWavelengthNm(1064);

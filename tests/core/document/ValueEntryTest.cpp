@@ -179,7 +179,8 @@ TEST_F(Entry, PresetsStoreARealImageAndTypingOrSlidingReleasesThem) {
     EXPECT_EQ(doc.Model().Selected().Count(), 3);
 }
 
-TEST_F(Entry, AnAdvancedValueIsBackedUpOnlyWhenStored) {
+// An option takes an undo step when it changes something, not before.
+TEST_F(Entry, AnAdvancedValueOrTheMirrorIsBackedUpOnlyWhenStored) {
     doc.Model().Constants().SetAdvancedOptions(true);
     Type(0, "100");
     EXPECT_EQ(doc.CommitAdvanced(kAdvIndexObject, "0,5", "").outcome,
@@ -189,6 +190,11 @@ TEST_F(Entry, AnAdvancedValueIsBackedUpOnlyWhenStored) {
               AdvancedCommit::Outcome::kAccepted);
     EXPECT_EQ(doc.LastBackupReason(), kBackupAdvanced);
     EXPECT_FLOAT_EQ(doc.Model().Constants().N(), 1.5f);
+    doc.SwitchLensMirror(false);
+    EXPECT_EQ(doc.LastBackupReason(), kBackupAdvanced);
+    doc.SwitchLensMirror(true);
+    EXPECT_TRUE(doc.Model().Constants().MirrorMode());
+    EXPECT_EQ(doc.LastBackupReason(), kBackupLensMirror);
 }
 
 }  // namespace
