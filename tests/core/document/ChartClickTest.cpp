@@ -29,6 +29,9 @@ TEST_F(ChartClickDoc, RefusesPointsOutsideTheRangesWithoutABackup) {
                              std::pair{0.1f, 0.099f}, std::pair{0.1f, 90.5f}}) {
         EXPECT_FALSE(doc.ApFieldParamsChng(na, field).has_value()) << na << " " << field;
     }
+    doc.SetBeamMode(true);  // nor while the beam mode is shown
+    EXPECT_FALSE(doc.ApFieldParamsChng(0.1f, 5.0f).has_value());
+    doc.SetBeamMode(false);
     EXPECT_EQ(doc.LastBackupReason(), -1);
     EXPECT_FALSE(doc.ChartUndoAvailable());
     EXPECT_TRUE(doc.ApFieldParamsChng(1.0f, 10.0f).has_value());  // the last admissible NA

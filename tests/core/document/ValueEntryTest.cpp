@@ -163,6 +163,8 @@ TEST_F(Entry, PresetsStoreARealImageAndTypingOrSlidingReleasesThem) {
     EXPECT_LT(Record(2).sVarValue, 0.0f);
     EXPECT_TRUE(doc.Opts().imageHeightPreset);
     EXPECT_FALSE(preset.presetReleased);
+    EXPECT_FALSE(Type(2, preset.boxText).presetReleased);  // the same height: nothing to store
+    EXPECT_TRUE(doc.Opts().imageHeightPreset);
 
     EXPECT_TRUE(Type(2, "-3").presetReleased);
     EXPECT_FALSE(doc.Opts().imageHeightPreset);
