@@ -45,8 +45,8 @@ struct Entry : ::testing::Test {
 };
 
 // A value or limit against a sign or range rule is asked for until the answer keeps the rule
-// (Cancel and junk ask again, the default follows the number in force); without an asker
-// (no answers scripted) it is refused and nothing changes.
+// (Cancel and junk ask again, the default follows the number in force); without an asker (a
+// prompt but no answers) it is refused and nothing changes.
 struct Rule {
     const char* name;
     int aperture;  // -1: the object distance (row 1), else chosen in the aperture row
@@ -70,7 +70,7 @@ TEST_P(Rules, AskUntilTheAnswerKeepsThem) {
     const int row = c.aperture < 0 ? 1 : kApertureRow;
     if (c.aperture >= 0) doc.Model().SelectAperture(c.aperture, true);
     asker.answers.assign(c.answers.begin(), c.answers.end());
-    ValueAsker* a = c.answers.empty() ? nullptr : &asker;
+    ValueAsker* a = c.answers.empty() && !c.prompt.empty() ? nullptr : &asker;
     if (c.box == 'v') {
         doc.CommitValue(row, c.typed, "", true, a);
     } else {
@@ -91,17 +91,17 @@ INSTANTIATE_TEST_SUITE_P(
         Rule{"RealObject", -1, 'v', "250", {{}, "x", "30", "-250"}, kObjectText, "-30", -250},
         Rule{"RealObjectLimit", -1, 'u', "200", {"-200"}, kRealObjectLimitNegative, "-200", -200},
         Rule{"ObjectAtZero", -1, 'v', "0", {}, "", "", 0},
-        Rule{"RealObjectWithoutAsker", -1, 'v', "100", {}, "", "", 0},
+        Rule{"RealObjectWithoutAsker", -1, 'v', "100", {}, kObjectText, "", 0},
         Rule{"FNumberZero", kApFNumber, 'v', "0", {"2,8"}, kFNumberPositive, "1", 2.8f},
         Rule{"FNumberBelowOneIsAValue", kApFNumber, 'v', "0,8", {}, "", "", 0.8f},
         Rule{"FNumberLimitBelowOne", kApFNumber, 'l', "0,8", {"1"}, kFNumberAboveOne, "1", 1},
         Rule{"NegativeStop", kApStopRadius, 'v', "-5", {"5"}, kApertureValuePositive, "0", 5},
         Rule{"NegativeLowLimit", kApStopRadius, 'l', "-5", {"0"}, kApertureLowerPositive, "0", 0},
         Rule{"NAAboveTheIndex", kApNA, 'v', "1,2", {"0,3"}, kNABelowIndex, "0,99", 0.3f},
-        Rule{"NAWithoutAsker", kApNA, 'v', "1,2", {}, "", "", 0.0f},
+        Rule{"NAWithoutAsker", kApNA, 'v', "1,2", {}, kNABelowIndex, "", 0},
         Rule{"NAImageAtTheIndex", kApNAImage, 'v', "1", {"0,99"}, kNABelowIndex, "0,99", 0.99f},
         Rule{"NALimitAboveTheCeiling", kApNA, 'l', "0,995", {"0,5"}, kNALimitCeiling, "0,99", 0.5f},
-        Rule{"NALimitWithoutAsker", kApNA, 'u', "2", {}, "", "", 0.0f}),
+        Rule{"NALimitWithoutAsker", kApNA, 'u', "2", {}, kNALimitCeiling, "", 0}),
     [](const ::testing::TestParamInfo<Rule>& info) { return info.param.name; });
 
 TEST_F(Entry, AValueIsStoredWithItsLimitsOrTheBoxIsRestored) {
@@ -145,7 +145,8 @@ TEST_F(Entry, LimitsAreRefusedOutOfOrderAndEqualLimitsPass) {
 }
 
 TEST_F(Entry, TheLimitsOfANumericalApertureNeverPassTheCeiling) {
-    doc.Model().SelectAperture(kApNAImage, true);
+    doc.SelectAperture(kApNAImage, true);
+    EXPECT_EQ(doc.LastBackupReason(), kBackupSelection);
     asker.answers = {"0,99"};
     Type(kApertureRow, "1,2");
     EXPECT_FLOAT_EQ(Record(kApertureRow).sLimHih, 0.99f);
