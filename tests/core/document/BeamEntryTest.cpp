@@ -108,27 +108,5 @@ TEST_F(BeamEntry, TheDrawingScaleTakesAListedModeAndAPositiveDistance) {
     EXPECT_TRUE(doc.SetBeamDrawScaleType(kScaleAutomatic));
 }
 
-// A damaged settings file loaded over a beam system: every value takes its default.
-TEST_F(BeamEntry, DamagedSettingsTakeTheirDefaults) {
-    doc.Beam().SetWavelengthNm(1064);
-    doc.Beam().SetM2(0, 1.7);
-    doc.Beam().SetCollimationMode(0);
-    doc.Beam().SetMinSpotDistance(250);
-    doc.Opts().beamDrawScale = 40;
-    doc.Opts().beamDrawScaleType = 3;
-    doc.Load(INICode(IniDocument::Parse(
-        "[ExtraGB]\nGBWaveLen=abc\nGBMfactor=-2\nGBDrgScale=-4\nGBDrgScaleType=9\n"
-        "GBDiodeCollimationMode=7\nGBConjDist=0\nShowExtraGB=falsch\n")));
-    EXPECT_FALSE(doc.BeamMode());
-    EXPECT_FALSE(doc.Opts().showExtraGB);
-    EXPECT_DOUBLE_EQ(doc.Beam().GetWavelengthNm(), 632.8);
-    EXPECT_DOUBLE_EQ(doc.Beam().GetM2(0), 1.0);
-    EXPECT_DOUBLE_EQ(doc.Opts().beamDrawScale, 0.0);
-    EXPECT_EQ(doc.Opts().beamDrawScaleType, 6);
-    EXPECT_EQ(doc.Beam().CollimationMode(), 1);
-    EXPECT_DOUBLE_EQ(doc.Beam().MinSpotDistance(), 100.0);
-    EXPECT_EQ(doc.Beam().Selection(0).Count(), 0);
-}
-
 }  // namespace
 }  // namespace lumarik
