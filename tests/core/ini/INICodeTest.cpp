@@ -65,6 +65,7 @@ TEST_F(INICodeTest, ReadStringGivesTheProfileString) {
     EXPECT_EQ(ini.ReadString("S", "missing", a250), a250.substr(0, 199));
     EXPECT_EQ(INICode(m_dir / "none.ini").ReadString("S", "k", "d"), "d");
     EXPECT_EQ(INICode(m_dir / "none.ini").ReadInt("S", "k"), 0);
+    EXPECT_FALSE(INICode(IniDocument::Parse("")).WriteString("S", "k", "v").ok);  // no file
 }
 
 TEST_F(INICodeTest, SavesKeepEverythingElse) {
