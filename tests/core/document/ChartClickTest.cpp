@@ -29,12 +29,17 @@ TEST_F(ChartClickDoc, RefusesPointsOutsideTheRangesWithoutABackup) {
                              std::pair{0.1f, 0.099f}, std::pair{0.1f, 90.5f}}) {
         EXPECT_FALSE(doc.ApFieldParamsChng(na, field).has_value()) << na << " " << field;
     }
-    doc.SetBeamMode(true);  // nor while the beam mode is shown
+    doc.SetBeamMode(true);  // nor while the beam mode is shown or a parameter is missing
     EXPECT_FALSE(doc.ApFieldParamsChng(0.1f, 5.0f).has_value());
     doc.SetBeamMode(false);
     EXPECT_EQ(doc.LastBackupReason(), -1);
     EXPECT_FALSE(doc.ChartUndoAvailable());
-    EXPECT_TRUE(doc.ApFieldParamsChng(1.0f, 10.0f).has_value());  // the last admissible NA
+    EXPECT_TRUE(doc.ApFieldParamsChng(1.0f, 10.0f).has_value());  // the ends are admissible
+    EXPECT_TRUE(doc.ApFieldParamsChng(0.01f, 0.1f).has_value());
+    doc.TakeBackup(kBackupValue);
+    doc.Model().Selected().Remove(kParObjectAngle);
+    EXPECT_FALSE(doc.ApFieldParamsChng(0.1f, 5.0f).has_value());
+    EXPECT_EQ(doc.LastBackupReason(), kBackupValue);
 }
 
 // The chart's own undo restores the values once, and only until another edit.
@@ -56,6 +61,12 @@ TEST_F(ChartClickDoc, ChartUndoRestoresTheValuesOnce) {
     ASSERT_TRUE(doc.ApFieldParamsChng(0.2f, 5.0f).has_value());
     doc.Undo();
     EXPECT_FALSE(doc.ChartUndoAvailable());
+
+    doc.TakeBackup(kBackupValue);
+    doc.Model().Apertures().Clear();  // without an aperture value no click is taken
+    doc.Model().Solve(true);
+    EXPECT_FALSE(doc.ApFieldParamsChng(0.1f, 5.0f).has_value());
+    EXPECT_EQ(doc.LastBackupReason(), kBackupValue);
 }
 
 }  // namespace

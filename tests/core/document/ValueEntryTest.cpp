@@ -88,7 +88,14 @@ TEST_P(Rules, AskUntilTheAnswerKeepsThem) {
 INSTANTIATE_TEST_SUITE_P(
     Entry, Rules,
     ::testing::Values(
-        Rule{"RealObject", -1, 'v', "250", {{}, "x", "30", "-250"}, kObjectText, "-30", -250},
+        Rule{"RealObject",
+             -1,
+             'v',
+             "250",
+             {{}, "x", "30", "-1e39", "-250"},
+             kObjectText,
+             "-30",
+             -250},
         Rule{"RealObjectLimit", -1, 'u', "200", {"-200"}, kRealObjectLimitNegative, "-200", -200},
         Rule{"ObjectAtZero", -1, 'v', "0", {}, "", "", 0},
         Rule{"RealObjectWithoutAsker", -1, 'v', "100", {}, kObjectText, "", 0},
@@ -167,8 +174,10 @@ TEST_F(Entry, PresetsStoreARealImageAndTypingOrSlidingReleasesThem) {
     EXPECT_FALSE(Type(2, preset.boxText).presetReleased);  // the same height: nothing to store
     EXPECT_TRUE(doc.Opts().imageHeightPreset);
 
+    EXPECT_FALSE(doc.MoveSlider(0, 100, 0, 1000).presetReleased);  // another row's slider
     EXPECT_TRUE(Type(2, "-3").presetReleased);
     EXPECT_FALSE(doc.Opts().imageHeightPreset);
+    EXPECT_FALSE(Type(2, "-4").presetReleased);  // nothing left to release
     doc.ChooseImageHeightPreset(2, &asker);
     EXPECT_TRUE(doc.MoveSlider(2, 100, 0, 1000).presetReleased);
 
