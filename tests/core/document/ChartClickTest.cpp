@@ -29,12 +29,20 @@ TEST_F(ChartClickDoc, RefusesPointsOutsideTheRangesWithoutABackup) {
                              std::pair{0.1f, 0.099f}, std::pair{0.1f, 90.5f}}) {
         EXPECT_FALSE(doc.ApFieldParamsChng(na, field).has_value()) << na << " " << field;
     }
+    doc.SetBeamMode(true);  // nor while the beam mode is shown or a parameter is missing
+    EXPECT_FALSE(doc.ApFieldParamsChng(0.1f, 5.0f).has_value());
+    doc.SetBeamMode(false);
     EXPECT_EQ(doc.LastBackupReason(), -1);
     EXPECT_FALSE(doc.ChartUndoAvailable());
-    // NA 1 is the last admissible value.
-    EXPECT_TRUE(doc.ApFieldParamsChng(1.0f, 10.0f).has_value());
+    EXPECT_TRUE(doc.ApFieldParamsChng(1.0f, 10.0f).has_value());  // the ends are admissible
+    EXPECT_TRUE(doc.ApFieldParamsChng(0.01f, 0.1f).has_value());
+    doc.TakeBackup(kBackupValue);
+    doc.Model().Selected().Remove(kParObjectAngle);
+    EXPECT_FALSE(doc.ApFieldParamsChng(0.1f, 5.0f).has_value());
+    EXPECT_EQ(doc.LastBackupReason(), kBackupValue);
 }
 
+// The chart's own undo restores the values once, and only until another edit.
 TEST_F(ChartClickDoc, ChartUndoRestoresTheValuesOnce) {
     const std::optional<ResultsView> view = doc.ApFieldParamsChng(0.1f, 5.0f);
     ASSERT_TRUE(view.has_value());
@@ -42,20 +50,23 @@ TEST_F(ChartClickDoc, ChartUndoRestoresTheValuesOnce) {
     EXPECT_EQ(doc.LastBackupReason(), kBackupChart);
     EXPECT_NEAR(W(), 5.0f * kDegree, 1e-6);
     EXPECT_NEAR(F(), 5.0f, 1e-5);
-    ASSERT_TRUE(doc.ChartUndoAvailable());
     ASSERT_TRUE(doc.UndoChart().has_value());
     EXPECT_EQ(W(), 20.0f * kDegree);
     EXPECT_EQ(F(), 2.0f);
     EXPECT_FALSE(doc.UndoChart().has_value());
-}
 
-TEST_F(ChartClickDoc, AnyOtherEditEndsTheChartUndo) {
     ASSERT_TRUE(doc.ApFieldParamsChng(0.1f, 5.0f).has_value());
     doc.TakeBackup(kBackupSlider, 0);
     EXPECT_FALSE(doc.ChartUndoAvailable());
     ASSERT_TRUE(doc.ApFieldParamsChng(0.2f, 5.0f).has_value());
     doc.Undo();
     EXPECT_FALSE(doc.ChartUndoAvailable());
+
+    doc.TakeBackup(kBackupValue);
+    doc.Model().Apertures().Clear();  // without an aperture value no click is taken
+    doc.Model().Solve(true);
+    EXPECT_FALSE(doc.ApFieldParamsChng(0.1f, 5.0f).has_value());
+    EXPECT_EQ(doc.LastBackupReason(), kBackupValue);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <deque>
 #include <ostream>
-#include <string>
 
 #include "core/document/EntryTexts.h"
 #include "core/document/LumarikDocument.h"
@@ -11,26 +10,25 @@
 namespace lumarik {
 namespace {
 
-using namespace entrytexts;  // the prompts; the first of each kind is spelled out
+using namespace entrytexts;
+using Outcome = ValueCommit::Outcome;
 
-// Answers in turn; nothing (Cancel) once the script is used up would ask forever, so the
-// script must hold every answer the rule needs.
+// Answers in turn; Cancel once the script is used up.
 struct ScriptedAsker : ValueAsker {
     std::deque<std::optional<std::string>> answers;
-    std::vector<std::string> prompts;
-    std::vector<std::string> defaults;
+    std::vector<std::string> prompts, defaults;
     std::optional<std::string> Ask(std::string_view prompt, std::string_view,
                                    std::string_view defaultAnswer) override {
         prompts.emplace_back(prompt);
         defaults.emplace_back(defaultAnswer);
-        if (answers.empty()) return "-1";
+        if (answers.empty()) return std::nullopt;
         std::optional<std::string> answer = answers.front();
         answers.pop_front();
         return answer;
     }
 };
 
-// A lens in German settings with f', a and u' chosen (rows 0, 1, 2) and an aperture k.
+// A lens in German settings with f', a and u' chosen (rows 0, 1, 2).
 struct Entry : ::testing::Test {
     LumarikDocument doc;
     ScriptedAsker asker;
@@ -40,147 +38,100 @@ struct Entry : ::testing::Test {
             doc.Model().SelectParameter(k, true);
         }
     }
-    ValueCommit Type(int row, std::string_view text, ValueAsker* a = nullptr) {
-        return doc.CommitValue(row, text, "shown before", true, a != nullptr ? a : &asker);
+    ValueCommit Type(int row, std::string_view text) {
+        return doc.CommitValue(row, text, "shown before", true, &asker);
     }
     const CVarType& Record(int row) { return *doc.RowRecord(row); }
-    void ChooseAperture(int k) { doc.Model().SelectAperture(k, true); }
 };
 
-TEST_F(Entry, AFirstValueOpensItsLimitsAndAnUnchangedOrUnreadableTextChangesNothing) {
-    const ValueCommit first = Type(0, "100");
-    EXPECT_EQ(first.outcome, ValueCommit::Outcome::kStored);
-    EXPECT_EQ(first.boxText, "100,0mm");
-    EXPECT_TRUE(first.limitsChanged);
-    EXPECT_FLOAT_EQ(Record(0).sLimLow, 90.0f);
-    EXPECT_FLOAT_EQ(Record(0).sLimHih, 110.0f);
-    const int reason = doc.LastBackupReason();
-    EXPECT_EQ(reason, kBackupValue);
-
-    // The text the program wrote, committed again (leaving the box): nothing happens.
-    EXPECT_EQ(doc.CommitValue(0, "100,0mm", "100,0mm", true, &asker).outcome,
-              ValueCommit::Outcome::kIgnored);
-    const ValueCommit same = Type(0, "100.00000001");
-    EXPECT_EQ(same.outcome, ValueCommit::Outcome::kRestored);
-    const ValueCommit garbage = Type(0, "abc");
-    EXPECT_EQ(garbage.outcome, ValueCommit::Outcome::kRestored);
-    EXPECT_EQ(garbage.boxText, "100,0mm");
-    EXPECT_EQ(Type(1, "abc").boxText, "");  // no value yet: the box is emptied
-
-    // A later value beyond the window moves only the limit it crosses; 0 opens nothing.
-    Type(0, "150");
-    EXPECT_FLOAT_EQ(Record(0).sLimLow, 90.0f);
-    EXPECT_FLOAT_EQ(Record(0).sLimHih, 165.0f);
-    EXPECT_FALSE(Type(2, "0").limitsChanged);
-    EXPECT_FALSE(Record(2).bLimLowDef);
-}
-
-TEST_F(Entry, ARealObjectIsAskedForANegativeDistanceUntilOneIsGiven) {
-    asker.answers = {std::nullopt, "abc", "30", "-250"};  // Cancel and junk ask again
-    const ValueCommit commit = Type(1, "250");
-    EXPECT_FLOAT_EQ(Record(1).sVarValue, -250.0f);
-    ASSERT_EQ(asker.prompts.size(), 4u);
-    EXPECT_EQ(asker.prompts[0],
-              "Entsprechend der üblichen Vorzeichenkonvention ist der Abstand eines realen "
-              "Objekts negativ! \n\n");
-    EXPECT_EQ(asker.defaults[0], "-250");
-    EXPECT_EQ(asker.defaults[3], "-30");
-    EXPECT_EQ(commit.boxText, "-250,0mm");
-
-    // Limits ask with their own prompt, before they are compared.
-    asker.prompts.clear();
-    asker.answers = {"-200"};
-    EXPECT_EQ(doc.CommitLimit(1, true, "200", "", &asker).outcome, LimitCommit::Outcome::kShown);
-    EXPECT_FLOAT_EQ(Record(1).sLimHih, -200.0f);
-    EXPECT_EQ(asker.prompts.at(0), kRealObjectLimitNegative);
-
-    // Allowed positive objects are taken as typed; 0 never asks.
-    doc.Opts().positiveObj = true;
-    asker.prompts.clear();
-    Type(1, "50");
-    EXPECT_FLOAT_EQ(Record(1).sVarValue, 50.0f);
-    doc.Opts().positiveObj = false;
-    Type(1, "0");
-    EXPECT_TRUE(asker.prompts.empty());
-}
-
-TEST_F(Entry, WithoutAnAskerAValueNeedingACorrectionIsRefusedNotChanged) {
-    Type(1, "-100");
-    const ValueCommit commit = doc.CommitValue(1, "100", "", true, nullptr);
-    EXPECT_EQ(commit.outcome, ValueCommit::Outcome::kRestored);
-    EXPECT_FLOAT_EQ(Record(1).sVarValue, -100.0f);
-    ChooseAperture(kApNA);
-    doc.CommitValue(kApertureRow, "0,5", "", true, nullptr);
-    EXPECT_EQ(doc.CommitValue(kApertureRow, "1,2", "", true, nullptr).outcome,
-              ValueCommit::Outcome::kRestored);
-    EXPECT_FLOAT_EQ(Record(kApertureRow).sVarValue, 0.5f);
-    EXPECT_EQ(doc.CommitLimit(kApertureRow, true, "2", "", nullptr).outcome,
-              LimitCommit::Outcome::kShown);
-    EXPECT_FLOAT_EQ(Record(kApertureRow).sLimHih, 0.55f);
-}
-
-// The aperture rules: prompt, the default offered, the answer, what is stored.
-struct ApertureCase {
+// A value or limit against a sign or range rule is asked for until the answer keeps the rule
+// (Cancel and junk ask again, the default follows the number in force); without an asker (a
+// prompt but no answers) it is refused and nothing changes.
+struct Rule {
     const char* name;
-    friend void PrintTo(const ApertureCase& c, std::ostream* os) { *os << c.name; }
-    int aperture;
-    bool limit;  // the lower limit instead of the value
+    int aperture;  // -1: the object distance (row 1), else chosen in the aperture row
+    char box;      // 'v' value, 'l' lower limit, 'u' upper limit
     const char* typed;
-    std::string_view prompt;  // empty: nothing asked
-    const char* offered;
-    const char* answer;
-    float stored;  // nothing asked when NaN
+    std::vector<std::optional<std::string>> answers;  // {}: Cancel
+    std::string_view prompt;                          // of the first question
+    const char* offered;                              // the default of the last question
+    float stored;
+    friend void PrintTo(const Rule& c, std::ostream* os) { *os << c.name; }
 };
 
-class ApertureRules : public Entry, public ::testing::WithParamInterface<ApertureCase> {};
+constexpr std::string_view kObjectText =
+    "Entsprechend der üblichen Vorzeichenkonvention ist der Abstand eines realen Objekts negativ! "
+    "\n\n";
 
-TEST_P(ApertureRules, AskWithTheirPromptAndStoreTheAnswer) {
-    const ApertureCase& c = GetParam();
-    ChooseAperture(c.aperture);
-    if (c.answer != nullptr) asker.answers = {c.answer};
-    if (c.limit) {
-        doc.CommitLimit(kApertureRow, false, c.typed, "", &asker);
+class Rules : public Entry, public ::testing::WithParamInterface<Rule> {};
+
+TEST_P(Rules, AskUntilTheAnswerKeepsThem) {
+    const Rule& c = GetParam();
+    const int row = c.aperture < 0 ? 1 : kApertureRow;
+    if (c.aperture >= 0) doc.Model().SelectAperture(c.aperture, true);
+    asker.answers.assign(c.answers.begin(), c.answers.end());
+    ValueAsker* a = c.answers.empty() && !c.prompt.empty() ? nullptr : &asker;
+    if (c.box == 'v') {
+        doc.CommitValue(row, c.typed, "", true, a);
     } else {
-        Type(kApertureRow, c.typed);
+        doc.CommitLimit(row, c.box == 'u', c.typed, "", a);
     }
-    if (c.prompt.empty()) {
-        EXPECT_TRUE(asker.prompts.empty());
-    } else {
-        ASSERT_EQ(asker.prompts.size(), 1u);
+    ASSERT_EQ(asker.prompts.size(), c.answers.size());
+    if (!c.answers.empty()) {
         EXPECT_EQ(asker.prompts[0], c.prompt);
-        EXPECT_EQ(asker.defaults[0], c.offered);
+        EXPECT_EQ(asker.defaults.back(), c.offered);
     }
-    const CVarType& r = Record(kApertureRow);
-    EXPECT_FLOAT_EQ(c.limit ? r.sLimLow : r.sVarValue, c.stored);
+    const CVarType& r = Record(row);
+    EXPECT_FLOAT_EQ(c.box == 'v' ? r.sVarValue : c.box == 'l' ? r.sLimLow : r.sLimHih, c.stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Entry, ApertureRules,
+    Entry, Rules,
     ::testing::Values(
-        ApertureCase{"FNumberZero", kApFNumber, false, "0", kFNumberPositive, "1", "2,8", 2.8f},
-        ApertureCase{"FNumberBelowOneIsAValue", kApFNumber, false, "0,8", "", "", nullptr, 0.8f},
-        ApertureCase{"FNumberLimitBelowOne", kApFNumber, true, "0,8", kFNumberAboveOne, "1", "1",
-                     1.0f},
-        ApertureCase{"NegativeStopRadius", kApStopRadius, false, "-5", kApertureValuePositive, "0",
-                     "5", 5.0f},
-        ApertureCase{"NegativeLowerLimit", kApStopRadius, true, "-5", kApertureLowerPositive, "0",
-                     "0", 0.0f},
-        ApertureCase{"NAAboveTheIndex", kApNA, false, "1,2", kNABelowIndex, "0,99", "0,3", 0.3f},
-        ApertureCase{"NAImageAtTheIndex", kApNAImage, false, "1", kNABelowIndex, "0,99", "0,99",
-                     0.99f},
-        ApertureCase{"NALimitAboveTheCeiling", kApNA, true, "0,995", kNALimitCeiling, "0,99", "0,5",
-                     0.5f}),
-    [](const ::testing::TestParamInfo<ApertureCase>& info) { return info.param.name; });
+        Rule{"RealObject",
+             -1,
+             'v',
+             "250",
+             {{}, "x", "30", "-1e39", "-250"},
+             kObjectText,
+             "-30",
+             -250},
+        Rule{"RealObjectLimit", -1, 'u', "200", {"-200"}, kRealObjectLimitNegative, "-200", -200},
+        Rule{"ObjectAtZero", -1, 'v', "0", {}, "", "", 0},
+        Rule{"RealObjectWithoutAsker", -1, 'v', "100", {}, kObjectText, "", 0},
+        Rule{"FNumberZero", kApFNumber, 'v', "0", {"2,8"}, kFNumberPositive, "1", 2.8f},
+        Rule{"FNumberBelowOneIsAValue", kApFNumber, 'v', "0,8", {}, "", "", 0.8f},
+        Rule{"FNumberLimitBelowOne", kApFNumber, 'l', "0,8", {"1"}, kFNumberAboveOne, "1", 1},
+        Rule{"NegativeStop", kApStopRadius, 'v', "-5", {"5"}, kApertureValuePositive, "0", 5},
+        Rule{"NegativeLowLimit", kApStopRadius, 'l', "-5", {"0"}, kApertureLowerPositive, "0", 0},
+        Rule{"NAAboveTheIndex", kApNA, 'v', "1,2", {"0,3"}, kNABelowIndex, "0,99", 0.3f},
+        Rule{"NAWithoutAsker", kApNA, 'v', "1,2", {}, kNABelowIndex, "", 0},
+        Rule{"NAImageAtTheIndex", kApNAImage, 'v', "1", {"0,99"}, kNABelowIndex, "0,99", 0.99f},
+        Rule{"NALimitAboveTheCeiling", kApNA, 'l', "0,995", {"0,5"}, kNALimitCeiling, "0,99", 0.5f},
+        Rule{"NALimitWithoutAsker", kApNA, 'u', "2", {}, kNALimitCeiling, "", 0}),
+    [](const ::testing::TestParamInfo<Rule>& info) { return info.param.name; });
 
-TEST_F(Entry, TheLimitsOfANumericalApertureNeverPassTheCeiling) {
-    ChooseAperture(kApNAImage);
-    asker.answers = {"0,99"};
-    Type(kApertureRow, "1,2");
-    EXPECT_FLOAT_EQ(Record(kApertureRow).sLimHih, 0.99f);
-    EXPECT_FLOAT_EQ(Record(kApertureRow).sLimLow, 0.891f);
-    const SliderCommit top = doc.MoveSlider(kApertureRow, 1000, 0, 1000);
-    EXPECT_TRUE(top.moved);
-    EXPECT_LE(Record(kApertureRow).sVarValue, 0.99f);
+TEST_F(Entry, AValueIsStoredWithItsLimitsOrTheBoxIsRestored) {
+    const ValueCommit first = Type(0, "100");
+    EXPECT_EQ(first.outcome, Outcome::kStored);
+    EXPECT_EQ(first.boxText, "100,0mm");
+    EXPECT_TRUE(first.limitsChanged);
+    EXPECT_FLOAT_EQ(Record(0).sLimHih, 110.0f);
+    EXPECT_EQ(doc.LastBackupReason(), kBackupValue);
+    EXPECT_FALSE(Type(2, "0").limitsChanged);
+
+    // The text the program wrote, committed again (leaving the box): nothing happens.
+    EXPECT_EQ(doc.CommitValue(0, "100,0mm", "100,0mm", true, &asker).outcome, Outcome::kIgnored);
+    EXPECT_EQ(Type(0, "100.00000001").outcome, Outcome::kRestored);
+    const ValueCommit garbage = Type(0, "abc");
+    EXPECT_EQ(garbage.outcome, Outcome::kRestored);
+    EXPECT_EQ(garbage.boxText, "100,0mm");
+    EXPECT_EQ(Type(1, "abc").boxText, "");  // no value yet: the box is emptied
+
+    doc.Opts().positiveObj = true;  // then a positive object distance is taken as typed
+    Type(1, "50");
+    EXPECT_FLOAT_EQ(Record(1).sVarValue, 50.0f);
+    EXPECT_TRUE(asker.prompts.empty());
 }
 
 TEST_F(Entry, LimitsAreRefusedOutOfOrderAndEqualLimitsPass) {
@@ -200,18 +151,33 @@ TEST_F(Entry, LimitsAreRefusedOutOfOrderAndEqualLimitsPass) {
     EXPECT_EQ(doc.CommitLimit(0, true, "1", "1", &asker).outcome, LimitCommit::Outcome::kIgnored);
 }
 
+TEST_F(Entry, TheLimitsOfANumericalApertureNeverPassTheCeiling) {
+    doc.SelectAperture(kApNAImage, true);
+    EXPECT_EQ(doc.LastBackupReason(), kBackupSelection);
+    asker.answers = {"0,99"};
+    Type(kApertureRow, "1,2");
+    EXPECT_FLOAT_EQ(Record(kApertureRow).sLimHih, 0.99f);
+    EXPECT_FLOAT_EQ(Record(kApertureRow).sLimLow, 0.891f);
+    EXPECT_TRUE(doc.MoveSlider(kApertureRow, 1000, 0, 1000).moved);
+    EXPECT_LE(Record(kApertureRow).sVarValue, 0.99f);
+}
+
 TEST_F(Entry, PresetsStoreARealImageAndTypingOrSlidingReleasesThem) {
     Type(0, "50");
     asker.answers = {"-200"};
     Type(1, "200");
     const ValueCommit preset = doc.ChooseImageHeightPreset(1, &asker);
-    EXPECT_EQ(preset.outcome, ValueCommit::Outcome::kStored);
+    EXPECT_EQ(preset.outcome, Outcome::kStored);
     EXPECT_LT(Record(2).sVarValue, 0.0f);
     EXPECT_TRUE(doc.Opts().imageHeightPreset);
     EXPECT_FALSE(preset.presetReleased);
+    EXPECT_FALSE(Type(2, preset.boxText).presetReleased);  // the same height: nothing to store
+    EXPECT_TRUE(doc.Opts().imageHeightPreset);
 
+    EXPECT_FALSE(doc.MoveSlider(0, 100, 0, 1000).presetReleased);  // another row's slider
     EXPECT_TRUE(Type(2, "-3").presetReleased);
     EXPECT_FALSE(doc.Opts().imageHeightPreset);
+    EXPECT_FALSE(Type(2, "-4").presetReleased);  // nothing left to release
     doc.ChooseImageHeightPreset(2, &asker);
     EXPECT_TRUE(doc.MoveSlider(2, 100, 0, 1000).presetReleased);
 
@@ -219,22 +185,28 @@ TEST_F(Entry, PresetsStoreARealImageAndTypingOrSlidingReleasesThem) {
     doc.Clear();
     EXPECT_FALSE(doc.Opts().imageHeightPreset);
     EXPECT_EQ(doc.Model().Selected().Count(), 0);
-    EXPECT_EQ(doc.ChooseImageHeightPreset(3, &asker).outcome, ValueCommit::Outcome::kIgnored);
+    EXPECT_EQ(doc.ChooseImageHeightPreset(3, &asker).outcome, Outcome::kIgnored);
     EXPECT_FALSE(doc.Opts().imageHeightPreset);
     EXPECT_TRUE(doc.Undo());
     EXPECT_EQ(doc.Model().Selected().Count(), 3);
 }
 
-TEST_F(Entry, AnAdvancedValueIsCheckedOnceAndBackedUpOnlyWhenStored) {
+// An option takes an undo step when it changes something, not before.
+TEST_F(Entry, AnAdvancedValueOrTheMirrorIsBackedUpOnlyWhenStored) {
     doc.Model().Constants().SetAdvancedOptions(true);
     Type(0, "100");
-    const AdvancedCommit refused = doc.CommitAdvanced(kAdvIndexObject, "0,5", "");
-    EXPECT_EQ(refused.outcome, AdvancedCommit::Outcome::kRefused);
+    EXPECT_EQ(doc.CommitAdvanced(kAdvIndexObject, "0,5", "").outcome,
+              AdvancedCommit::Outcome::kRefused);
     EXPECT_EQ(doc.LastBackupReason(), kBackupValue);
     EXPECT_EQ(doc.CommitAdvanced(kAdvIndexObject, "1,5", "").outcome,
               AdvancedCommit::Outcome::kAccepted);
     EXPECT_EQ(doc.LastBackupReason(), kBackupAdvanced);
     EXPECT_FLOAT_EQ(doc.Model().Constants().N(), 1.5f);
+    doc.SwitchLensMirror(false);
+    EXPECT_EQ(doc.LastBackupReason(), kBackupAdvanced);
+    doc.SwitchLensMirror(true);
+    EXPECT_TRUE(doc.Model().Constants().MirrorMode());
+    EXPECT_EQ(doc.LastBackupReason(), kBackupLensMirror);
 }
 
 }  // namespace

@@ -14,7 +14,6 @@
 #include <random>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 #include "support/DataTable.h"
@@ -110,13 +109,14 @@ TEST(NumberInput, SameValueUsesAnAbsoluteToleranceAndSeparatesZero) {
 
 TEST(NumberInput, ValNumberTakesTheLeadingNumberWithAPoint) {
     const std::tuple<const char*, double> cases[] = {
-        {"12.5|", 12.5}, {"", 0},         {"-1E+20", -1e20}, {"abc", 0}, {"  42", 42},
-        {"1,5", 1},      {"1e-x", 1},     {"-.5x", -0.5},    {".", 0},   {"100|True|", 100},
-        {"1e-400", 0},   {"1e400", kInf}, {"-1e400|", -kInf}};
+        {"12.5|", 12.5}, {"", 0},         {"-1E+20", -1e20},  {"abc", 0},  {"  42", 42},
+        {"1,5", 1},      {"1e-x", 1},     {"-.5x", -0.5},     {".", 0},    {"100|True|", 100},
+        {"1e-400", 0},   {"1e400", kInf}, {"-1e400|", -kInf}, {"1 000", 1}};  // no blank groups
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(ValNumber(text), expected) << text;
     }
     EXPECT_EQ(static_cast<float>(ValNumber("-1E+20")), -1e20f);
+    EXPECT_EQ(ParseNumber("5e", NumberSeparators{'.', ','}), kNone);  // an exponent needs digits
 }
 
 TEST(NumberInput, NumberTextIsShortAndExact) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <tuple>
 
 #include "core/ini/IniValues.h"
 
@@ -45,6 +44,8 @@ TEST(IniValuesTest, SplitsIntoAtMostTheWantedParts) {
     EXPECT_EQ(SplitFields("600|0|1.5|-1.5|"), (Parts{"600", "0", "1.5", "-1.5", ""}));
     EXPECT_EQ(SplitFields("600|0|1.5|-1.5|", 4), (Parts{"600", "0", "1.5", "-1.5|"}));
     EXPECT_EQ(SplitFields("a", 4), Parts{"a"});
+    EXPECT_EQ(SplitText("a||b|", '|'), (Parts{"a", "", "b", ""}));
+    EXPECT_EQ(SplitText("", '|'), Parts{""});
 }
 
 }  // namespace

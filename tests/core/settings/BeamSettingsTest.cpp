@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "core/beam/BeamTestSupport.h"
+#include "core/model/Options.h"
 #include "core/settings/BeamSettings.h"
+#include "core/settings/SystemFile.h"
 
 namespace lumarik::test {
 namespace {
@@ -27,7 +29,7 @@ TEST(BeamSettings, SavesAndLoadsTheAxisZeroList) {
     LoadBeamSelection(odd, {{"lastvalues", "vartypegbnos", "9"},
                             {"LastValues", "1VarTypeGBVal", "5|0.05|True|False|0|False|0|"},
                             {"LastValues", "VarTypeGBVal2", "4|1|True|False|0|False|0|"},
-                            {"LastValues", "3VarTypeGBVal", "14|1|True|False|0|False|0|"},
+                            {"LastValues", "3VarTypeGBVal", "11|1|True|False|0|False|0|"},
                             {"LastValues", "4VarTypeGBVal", "5|1|True|False|0|False|0|"},
                             {"LastValues", "5VarTypeGBVal", "0|100|True|False|0|False|0|"},
                             {"LastValues", "6VarTypeGBVal", "1|100|True|False|0|False|0|"},
@@ -40,6 +42,48 @@ TEST(BeamSettings, SavesAndLoadsTheAxisZeroList) {
     EXPECT_TRUE(odd.Selection(0).Numbers().empty());
     LoadBeamSelection(loaded, {{"LastValues", "VarTypeGBNos", "0"}});
     EXPECT_EQ(loaded.Selection(0).Count(), 3);
+    EXPECT_TRUE(LoadBeamSelection(odd, {{"LastValues", "VarTypeGBNos", "1"},
+                                        {"LastValues", "1VarTypeGBVal", saved[1].value}}));
+    EXPECT_EQ(odd.Selection(0).Numbers(), std::vector<int>{0});
+}
+
+// The extra values: saved and loaded back unchanged; a damaged file gives each its default,
+// whatever was in force before.
+TEST(BeamSettings, ExtrasLoadBackAndDamagedOnesTakeTheirDefaults) {
+    GaussianBeam saved, beam;
+    Options savedOptions, options;
+    saved.SetWavelengthNm(1064);
+    saved.SetUseM2(true);
+    saved.SetM2(0, 1.3);
+    saved.SetM2(1, 1.7);
+    saved.SetDetectorOn(true);
+    saved.SetDetectorDistance(250);
+    saved.SetMinSpotDistance(80);
+    saved.SetDiodeMode(true);
+    saved.LoadDiodeParam(5, 0.2);
+    saved.SetCircularise(true);
+    saved.SetCollimationMode(1);
+    savedOptions.beamMode = true;
+    savedOptions.showExtraGB = false;
+    savedOptions.beamDrawScaleType = 3;
+    savedOptions.beamDrawScale = 40;
+    const std::string written = SystemFileText(BeamExtraEntries(saved, savedOptions));
+    LoadBeamExtra(INICode(IniDocument::Parse(written)), beam, options);
+    EXPECT_EQ(SystemFileText(BeamExtraEntries(beam, options)), written);
+
+    LoadBeamExtra(INICode(IniDocument::Parse(
+                      "[ExtraGB]\nGBWaveLen=abc\nGBMfactor=-2\nGBDrgScale=-4\nGBDrgScaleType=9\n"
+                      "GBDiodeCollimationMode=7\nGBConjDist=0\nShowExtraGB=falsch\n")),
+                  beam, options);
+    EXPECT_FALSE(options.beamMode);
+    EXPECT_FALSE(options.showExtraGB);
+    EXPECT_DOUBLE_EQ(beam.GetWavelengthNm(), 632.8);
+    EXPECT_DOUBLE_EQ(beam.GetM2(0), 1.0);
+    EXPECT_DOUBLE_EQ(options.beamDrawScale, 0.0);
+    EXPECT_EQ(options.beamDrawScaleType, 6);
+    EXPECT_EQ(beam.CollimationMode(), 1);
+    EXPECT_DOUBLE_EQ(beam.MinSpotDistance(), 100.0);
+    EXPECT_FALSE(beam.DiodeMode());
 }
 
 }  // namespace
