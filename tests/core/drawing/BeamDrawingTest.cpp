@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -280,6 +281,7 @@ TEST(BeamDrawing, TheReadOutIsPlanAtAWaistAndAbsentOffThePlot) {
 enum class Sign { kKept, kSize, kNotBelowZero };
 
 struct DragCase {
+    friend void PrintTo(const DragCase& c, std::ostream* os) { *os << c.name; }
     const char* name;
     int x, y;       // the handle
     int reference;  // the pixel the offset is measured from

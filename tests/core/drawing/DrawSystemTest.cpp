@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <ostream>
 #include <string>
 
 #include "DrawingTestSupport.h"
@@ -55,6 +56,7 @@ TEST(DrawPrimitives, ClipsSegmentsAtEachBorderAndLimitsUnclippedText) {
 }
 
 struct ExtentCase {
+    friend void PrintTo(const ExtentCase& c, std::ostream* os) { *os << c.name; }
     const char* name;
     System system;
     Options options;

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "support/TestEnvironment.h"
@@ -85,6 +86,7 @@ protected:
 };
 
 struct BoxCase {
+    friend void PrintTo(const BoxCase& c, std::ostream* os) { *os << c.box; }
     const char* box;
     const char* typed;
     const char* shown;

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QImage>
 #include <QTabWidget>
+#include <ostream>
 
 #include "core/drawing/DrgRoutines.h"
 #include "ui/mainwindow/WindowDriver.h"
@@ -56,6 +57,7 @@ struct Tracked {
 };
 
 struct FollowCase {
+    friend void PrintTo(const FollowCase& c, std::ostream* os) { *os << c.name; }
     const char* name;
     int xHandle, yHandle;
     int xReference;           // the plane the dragged distance is measured from

@@ -31,6 +31,7 @@ int PageCount(const QByteArray& pdf) {
 }
 
 struct PrintCase {
+    friend void PrintTo(const PrintCase& c, std::ostream* os) { *os << c.name; }
     const char* name;
     std::vector<Given> given;
 };

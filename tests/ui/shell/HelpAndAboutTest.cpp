@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <ostream>
 
 #include "core/help/HelpTexts.h"
 #include "support/TestEnvironment.h"
@@ -50,6 +51,7 @@ TEST(AboutTest, ShowsTitleVersionCommentNoticeAndThePlatformFacts) {
 
 // Each page's own words are checked with the help texts; here the box shows its page.
 struct PageCase {
+    friend void PrintTo(const PageCase& c, std::ostream* os) { *os << c.box; }
     int startPage;
     const char* box;
 };
