@@ -153,7 +153,7 @@ TEST(ExtendLimits, OpenAndWidenTheWindow) {
     EXPECT_TRUE(focal.sLimLow == 90.0f && focal.sLimHih == 110.0f);
 
     r = WithLimits(100.0f, 90.0f, 110.0f);
-    EXPECT_FALSE(ExtendLimits(r, 105.0f, 0.1f));
+    for (float inside : {90.0f, 105.0f, 110.0f}) EXPECT_FALSE(ExtendLimits(r, inside, 0.1f));
     EXPECT_TRUE(ExtendLimits(r, 200.0f, 0.1f));
     EXPECT_TRUE(ExtendLimits(r, -10.0f, 0.1f));
     EXPECT_FLOAT_EQ(r.sLimLow, -11.0f);
@@ -194,6 +194,7 @@ TEST(Slider, ValueAtAPositionInvertsThePosition) {
     const CVarType r = WithLimits(0.0f, -275.0f, -225.0f);
     EXPECT_FLOAT_EQ(SliderValue(r, 0, 0, 100), -275.0f);
     EXPECT_FLOAT_EQ(SliderValue(r, 100, 0, 100), -225.0f);
+    EXPECT_FLOAT_EQ(SliderValue(r, 60, 10, 110), -250.0f);
     EXPECT_EQ(SliderValue(WithLimits(0.0f, 0.0f, FLT_MAX), 100, 0, 100), FLT_MAX);
     for (int position = 0; position <= 100; ++position) {
         CVarType moved = r;
