@@ -15,7 +15,6 @@ namespace lumarik::test {
 namespace {
 
 constexpr double kTextHeight = RecordingCanvas::kTextHeight;
-constexpr double kWholePixel = 0.5;  // labels stand on whole pixels
 
 // One end beyond each border, both ends beyond two; the cut ends lie on the line. A ray from
 // the object at infinity, z = -1e20 at height -1e20·tan w, meets the border at the height its
@@ -55,190 +54,38 @@ TEST(DrawPrimitives, ClipsSegmentsAtEachBorderAndLimitsUnclippedText) {
     EXPECT_DOUBLE_EQ(canvas.texts.at(0).y, -100000.0);
 }
 
-struct ExtentCase {
-    friend void PrintTo(const ExtentCase& c, std::ostream* os) { *os << c.name; }
-    const char* name;
-    System system;
-    Options options;
-    double zMin, zMax, half, lensHeight;
-};
-
-class Extents : public ::testing::TestWithParam<ExtentCase> {};
-
-// Both conjugates and the cardinal points, the aperture radius beside a mirror, and a remote
-// conjugate whose side takes the length of the other; the box is symmetric about the axis.
-TEST_P(Extents, HoldTheSystem) {
-    const ExtentCase& c = GetParam();
-    const Drawn d(c.system, c.options);
-    ASSERT_TRUE(d.drawn);
-    const WorldBox& box = d.routines.Extents();
-    EXPECT_NEAR(box.zMin, c.zMin, 1e-4 * (c.zMax - c.zMin));
-    EXPECT_NEAR(box.zMax, c.zMax, 1e-4 * (c.zMax - c.zMin));
-    EXPECT_NEAR(box.yMin, -c.half, 1e-4 * c.half);
-    EXPECT_NEAR(box.yMax, c.half, 1e-4 * c.half);
-    EXPECT_NEAR(d.routines.LensHeight(), c.lensHeight, 1e-4 * c.lensHeight);
-}
-
-const double kFar = 1.0 / (1.0 / 100 - 1.0 / 10000);  // a' of f' = 100, a = -10000
-const double kFarU = 10 * kFar / 10000;
-const Options kRays = DrawingOptions(false, true, false);
-const Options kHide = DrawingOptions(true, false, false);
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Systems, Extents, ::testing::Values(
-    ExtentCase{"LensWithStop", Lens(100, -200, 10, 5), {}, -200, 200, 10, 5},
-    ExtentCase{"ConstructionRays", Lens(100, -200, 10), kRays, -200, 200, 11, 10},
-    ExtentCase{"ObjectAtInfinity", ObjectAtInfinity(50, 0.1f, 10), {}, -50, 50,
-               12 + 50 * std::tan(0.1), 10},
-    ExtentCase{"ImageAtInfinity", Lens(100, -100, 10, 5), {}, -100, 100, 15, 5},
-    ExtentCase{"MirrorStopBehind", Mirror(Lens(-100, -200, 10, 12.5f)), {}, -200, 12.5, 12.5,
-               12.5},
-    ExtentCase{"RemoteObjectHidden", Lens(100, -10000, 10), kHide, -kFar, kFar, kFarU, kFarU},
-    ExtentCase{"ObjectBelowTheAxis", Lens(100, -400, -10), {}, -400, 400.0 / 3, 10, 10},
-    ExtentCase{"WithoutLength", ObjectAtInfinity(0, 0.1f), {}, -1, 1, 0.2, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
-
-TEST(DrawSystem, PositiveLensWithApertureIsDrawnToScaleWithOutwardArrowheadsAndCaps) {
-    const Drawn d(Lens(100, -200, 10, 5));  // a' = 200, u' = -10
-    ASSERT_TRUE(d.drawn);
-    // The world -200..200 × -10..10 fills the 880 pixels of the inner width.
-    EXPECT_FLOAT_EQ(d.routines.Transform().xScale, 2.2f);
-    EXPECT_NE(d.Line(-200, 0, 200, 0), nullptr);
-    EXPECT_EQ(d.canvas.Count(colours::kBlack, PenStyle::kDotted), 0);
-    EXPECT_EQ(d.Line(-200, 0, 0, 5)->colour, colours::kRed);  // marginal ray to the rim
-    // Each label on the side of the axis away from its arrow.
-    EXPECT_NEAR(d.canvas.FindText(drawtexts::kObject)->x, 10.0 - 3.5, kWholePixel);
-    EXPECT_NEAR(d.canvas.FindText(drawtexts::kObject)->y, 300.0, kWholePixel);
-    EXPECT_NEAR(d.canvas.FindText(drawtexts::kImage)->y, 300.0 - 1.2 * kTextHeight, kWholePixel);
-    // P at x 450 and P' one pixel to its right, the rim at y 289 and 311.
-    EXPECT_EQ(d.canvas.FindLine(450, 289, 450, 311)->width, 2);
-    EXPECT_EQ(d.canvas.FindLine(451, 289, 451, 311)->width, 2);
-    EXPECT_EQ(d.canvas.FindLine(450, 289, 447, 289)->width, 2);  // caps
-    EXPECT_NE(d.canvas.FindLine(450, 289, 450, 281), nullptr);   // outward arrowheads
-    EXPECT_NE(d.canvas.FindLine(450, 281, 447, 285), nullptr);
-    EXPECT_NE(d.canvas.FindLine(451, 319, 454, 315), nullptr);
-}
-
-TEST(DrawSystem, NegativeLensShowsTheVirtualImageDottedWithRealStubs) {
-    const Drawn d(Lens(-100, -200, 10));  // a' = -66.7, u' = 3.33, no aperture
-    ASSERT_TRUE(d.drawn);
-    EXPECT_DOUBLE_EQ(d.routines.LensHeight(), 10.0);  // the larger height
-    const double ap = d.code.Value(kParImageDist);
-    const double up = d.code.Value(kParImageHeight);
-    EXPECT_EQ(d.Line(ap, 0, ap, up)->style, PenStyle::kDotted);
-    // The arrow and four image-side rays dotted; each ray goes on solid beyond the lens.
-    EXPECT_EQ(d.canvas.Count(colours::kBlack, PenStyle::kDotted) +
-                  d.canvas.Count(colours::kRed, PenStyle::kDotted),
-              5);
-    const double slope = (10.0 - up) / -ap;
-    EXPECT_EQ(d.Line(0, 10, 10, 10 + 10 * slope)->style, PenStyle::kSolid);
-    const double x = d.X(0.0);
-    const double top = d.Y(10.0);
-    EXPECT_NE(d.canvas.FindLine(x, top - 4, x - 3, top - 8), nullptr);  // inward arrowheads
-    EXPECT_EQ(d.canvas.FindLine(x, top, x - 3, top), nullptr);          // no caps
-}
-
-TEST(DrawSystem, MirrorDrawsOnePlaneWithStrokesOnTheSideOfTheFocalLength) {
-    // Concave (f' < 0, real image in front) and convex (f' > 0, virtual image behind).
-    for (float fp : {-100.0f, 100.0f}) {
-        const Drawn d(Mirror(Lens(fp, -200, 10, 5)));
-        const double x = d.X(0.0);
-        const double side = fp > 0.0f ? 3.0 : -3.0;
-        EXPECT_EQ(d.canvas.FindLine(x, d.Y(5), x + side, d.Y(5) - 8)->width, 2) << fp;
-        EXPECT_NE(d.canvas.FindLine(x, d.Y(-5), x + side, d.Y(-5) + 8), nullptr) << fp;
-        EXPECT_EQ(d.canvas.FindLine(x + 1, d.Y(5), x + 1, d.Y(-5)), nullptr) << fp;  // no P'
-        const double ap = d.code.Value(kParImageDist);
-        EXPECT_EQ(d.Line(ap, 0, ap, d.code.Value(kParImageHeight))->style,
-                  fp > 0.0f ? PenStyle::kDotted : PenStyle::kSolid);
-    }
-}
-
-// A remote object is left out; the left side gets the length of the image side, the label
-// stands at the left border and the rays come in from there.
-TEST(DrawSystem, RemoteObjectIsLabelledAtTheLeftBorderWithRaysFromThere) {
-    struct Case {
+// Every call painted, and the drag handles, for systems covering each kind of conjugate, both
+// mirrors and every option.
+TEST(DrawSystem, MatchesTheReviewedRecordings) {
+    System thick = Lens(100, -200, 10, 5);
+    thick.optics = {true, false, 1.0f, 1.5f, 10.0f};
+    const Options all = DrawingOptions(false, true, true);
+    const Options hide = DrawingOptions(true, false, false);
+    const struct {
+        const char* name;
         System system;
-        std::string_view label;
+        Options options;
+    } scenes[] = {
+        {"lens_stop", Lens(100, -200, 10, 5), {}},
+        {"lens_construction_points", Lens(100, -200, 10, 5), all},
+        {"negative_lens", Lens(-100, -200, 10), all},
+        {"concave_mirror", Mirror(Lens(-100, -200, 10, 5)), all},
+        {"convex_mirror", Mirror(Lens(100, -200, 10, 5)), all},
+        {"object_at_infinity", ObjectAtInfinity(100, 0.1f, 10), all},
+        {"object_at_infinity_hidden", ObjectAtInfinity(100, 0.1f), hide},
+        {"remote_object", Lens(100, -2100, 10), hide},
+        {"image_at_infinity", Lens(100, -100, 10), all},
+        {"thick_lens", thick, DrawingOptions(false, false, true)},
+        {"virtual_object", Lens(-50, 30, 4), all},
+        {"without_length", ObjectAtInfinity(0, 0.1f), all},
+        {"object_below_axis", Lens(100, -400, -10), {}},
     };
-    for (const Case& c : {Case{ObjectAtInfinity(100, 0.1f), drawtexts::kObjectAtInfinity},
-                          Case{Lens(100, -2100, 10), drawtexts::kObjectRemote}}) {  // |a| = 20|a'|
-        const Drawn d(c.system, DrawingOptions(true, false, false));
-        ASSERT_TRUE(d.drawn);
-        EXPECT_DOUBLE_EQ(d.routines.Extents().zMin, -std::fabs(d.code.Value(kParImageDist)));
-        ASSERT_NE(d.canvas.FindText(c.label), nullptr) << c.label;
-        EXPECT_DOUBLE_EQ(d.canvas.FindText(c.label)->x, 0.0);
-        // The tip lies above the box: the label stands on its top edge, over the rays.
-        EXPECT_NEAR(d.canvas.FindText(c.label)->y + kTextHeight, d.Y(d.routines.Extents().yMax),
-                    kWholePixel);
-        EXPECT_EQ(d.canvas.FindText(drawtexts::kObject), nullptr);
-        const double border = d.X(d.routines.Extents().zMin);  // the axis and three rays
-        EXPECT_GE(d.canvas.EndingAt(border, colours::kBlack), 4) << c.label;
-        EXPECT_EQ(d.canvas.EndingAt(border, colours::kRed), 1) << c.label;  // marginal ray
-        EXPECT_FALSE(d.routines.Handles().objectShown);
-    }
-}
-
-TEST(DrawSystem, ImageAtInfinityKeepsTheScaleAndSendsParallelRaysToTheRightBorder) {
-    const Drawn d(Lens(100, -100, 10));  // a = f: a' is the infinity marker
-    ASSERT_TRUE(d.drawn);
-    EXPECT_FLOAT_EQ(d.routines.Transform().xScale, 4.4f);  // world -100..100
-    const RecordedText* label = d.canvas.FindText(drawtexts::kImageAtInfinity);
-    ASSERT_NE(label, nullptr);
-    EXPECT_NEAR(label->x, 900.0 - 14 * RecordingCanvas::kCharWidth, kWholePixel);
-    const RecordedText* o = d.canvas.FindText(drawtexts::kObject);  // beside the arrow
-    EXPECT_NEAR(o->x, 10.0 - 7.0 - 2.0, kWholePixel);
-    EXPECT_NEAR(o->y, d.routines.Transform().Y(10.0) - kTextHeight / 2.0, kWholePixel);
-    EXPECT_GE(d.canvas.EndingAt(890.0, colours::kBlack), 4);  // the axis and three rays
-}
-
-TEST(DrawSystem, ConstructionRaysRunThroughTheLensCentreAndTheFocalPoints) {
-    const Drawn d(Lens(100, -200, 10, 5), DrawingOptions(false, true, false));
-    ASSERT_TRUE(d.drawn);
-    struct Ray {
-        double z1, y1, z2, y2;
-        Colour colour;
-    };
-    for (const Ray& r :
-         {Ray{-200, 10, 0, 10, colours::kRed}, Ray{0, 10, 200, -10, colours::kRed},
-          Ray{-200, 10, 0, 0, colours::kGreen}, Ray{0, 0, 200, -10, colours::kGreen},
-          Ray{-200, 10, 0, -10, colours::kBlue}, Ray{0, -10, 200, -10, colours::kBlue}}) {
-        const RecordedLine* line = d.Line(r.z1, r.y1, r.z2, r.y2);
-        ASSERT_NE(line, nullptr) << r.z1 << "," << r.y1 << " " << r.z2 << "," << r.y2;
-        EXPECT_EQ(line->colour, r.colour);
-    }
-    EXPECT_EQ(d.canvas.Count(colours::kRed, PenStyle::kSolid), 2);
-}
-
-TEST(DrawSystem, CardinalPointsWithDifferentIndicesIncludeNodalPointsAboveTheAxis) {
-    for (float separation : {10.0f, 0.0f}) {  // with d = 0, N and N' fall on one spot
-        System thick = Lens(100, -200, 10, 5);
-        thick.optics = {true, false, 1.0f, 1.5f, separation};
-        const Drawn d(thick, DrawingOptions(false, false, true));
-        const double axis = d.routines.Transform().Y(0.0);
-        const auto text = [&](int i) {
-            return d.canvas.FindText(d.code.Catalogue().CardinalSymbol(i));
-        };
-        for (int i : {kCardN, kCardNPrime}) {
-            EXPECT_EQ(text(i)->colour, colours::kMagenta);
-            EXPECT_NEAR(text(i)->y + kTextHeight, axis - 10.0, kWholePixel);
-            const double z = d.code.CardinalPoint(i);
-            const RecordedLine* tick = d.Line(z, 0, z, d.routines.Transform().YLength(4));
-            EXPECT_TRUE(tick->colour == colours::kMagenta && tick->width == 1);
-        }
-        EXPECT_LE(text(kCardN)->x + 7.0, text(kCardNPrime)->x);  // side by side
-        // Over one spot, N stands three quarters of its width left of its centred place.
-        EXPECT_NEAR(text(kCardN)->x,
-                    d.routines.Transform().X(d.code.CardinalPoint(kCardN)) - 3.5 -
-                        (separation == 0.0f ? 5.25 : 0.0),
-                    1.0);
-        for (int i : {kCardF, kCardFPrime}) {
-            EXPECT_EQ(text(i)->colour, colours::kBlue);
-            EXPECT_NEAR(text(i)->y, axis, kWholePixel);
-        }
-        EXPECT_EQ(text(kCardP)->colour, colours::kRed);
-        EXPECT_LT(text(kCardP)->x + 7.0, text(kCardPPrime)->x);
-        EXPECT_EQ(d.canvas.boxes, separation != 0.0f ? 1 : 0);  // blank between the planes
+    for (const auto& scene : scenes) {
+        Drawn d(scene.system, scene.options);
+        const GrabHandles& h = d.routines.Handles();
+        TraceHandles(d.canvas, h.position,
+                     h.valid + 2 * h.objectShown + 4 * h.imageShown + 8 * h.apertureDefined);
+        ExpectRecorded(scene.name, d.canvas.trace);
     }
 }
 

@@ -1,12 +1,19 @@
-// A canvas that records what is painted (text metrics: 7 pixels a character, 13 high), the
-// systems the drawing tests use, and a drawing of one of them in a 900 × 600 picture.
+// A canvas that records what is painted (text metrics: 7 pixels a character, 13 high), also as
+// a trace of every call to a hundredth of a pixel; the systems the drawing tests use, and a
+// drawing of one of them in a 900 × 600 picture.
 #pragma once
 
-#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/drawing/Canvas.h"
 #include "core/drawing/DrgRoutines.h"
@@ -43,63 +50,86 @@ public:
         : clears(cleared), m_scale{0.0, 0.0, width, height} {}
 
     ScaleRect Scale() const override { return m_scale; }
-    void Clear() override { *this = RecordingCanvas(m_scale.width, m_scale.height, clears + 1); }
+    void Clear() override {
+        *this = RecordingCanvas(m_scale.width, m_scale.height, clears + 1);
+        Trace("clear");
+    }
     void Line(double x1, double y1, double x2, double y2, Colour c, PenStyle s, int w) override {
         lines.push_back({x1, y1, x2, y2, c, s, w});
+        Trace("line", {x1, y1, x2, y2}, c, static_cast<int>(s), w);
     }
     void Text(double x, double y, std::string_view text, Colour colour) override {
         texts.push_back({x, y, std::string(text), colour});
+        Trace("text", {x, y}, colour);
+        trace.append(" ").append(text).append("\n");
     }
     double TextWidth(std::string_view text) const override {
         return kCharWidth * static_cast<double>(text.size());  // the labels are ASCII
     }
     double TextHeight(std::string_view) const override { return kTextHeight; }
-    void Box(double, double, double, double, Colour, bool) override { ++boxes; }
-    void Circle(double, double, double, Colour, bool) override {}
-    void Polyline(const std::vector<PixelPoint>& points, Colour colour, PenStyle,
+    void Box(double x1, double y1, double x2, double y2, Colour c, bool filled) override {
+        Trace("box", {x1, y1, x2, y2}, c, filled);
+    }
+    void Circle(double x, double y, double radius, Colour c, bool filled) override {
+        Trace("circle", {x, y, radius}, c, filled);
+    }
+    void Polyline(const std::vector<PixelPoint>& points, Colour colour, PenStyle style,
                   int width) override {
         polylines.push_back({points, colour, width});
+        std::vector<double> xy;
+        for (const PixelPoint& p : points) xy.insert(xy.end(), {p.x, p.y});
+        Trace("polyline", xy, colour, static_cast<int>(style), width);
     }
 
-    const RecordedText* FindText(std::string_view text) const {
-        const auto it = std::find_if(texts.begin(), texts.end(),
-                                     [&](const RecordedText& t) { return t.text == text; });
-        return it == texts.end() ? nullptr : &*it;
-    }
-    // A line between the two points, either way round, within half a pixel.
-    const RecordedLine* FindLine(double x1, double y1, double x2, double y2) const {
-        const auto at = [](double a1, double b1, double a2, double b2) {
-            return std::fabs(a1 - a2) <= 0.5 && std::fabs(b1 - b2) <= 0.5;
-        };
-        for (const RecordedLine& l : lines) {
-            if ((at(l.x1, l.y1, x1, y1) && at(l.x2, l.y2, x2, y2)) ||
-                (at(l.x1, l.y1, x2, y2) && at(l.x2, l.y2, x1, y1))) {
-                return &l;
-            }
+    // One line of the trace: the call, its coordinates, then its colour and flags.
+    void Trace(const char* call, const std::vector<double>& numbers = {}, Colour colour = 0,
+               int flag = 0, int width = 0) {
+        trace += call;
+        char cell[40];
+        for (double v : numbers) {
+            std::snprintf(cell, sizeof cell, " %.2f", v);
+            trace += std::string(cell) == " -0.00" ? " 0.00" : cell;
         }
-        return nullptr;
-    }
-    // Lines with an end at pixel column x.
-    long EndingAt(double x, Colour colour) const {
-        return std::count_if(lines.begin(), lines.end(), [&](const RecordedLine& l) {
-            return l.colour == colour && (l.x1 == x || l.x2 == x);
-        });
-    }
-    long Count(Colour colour, PenStyle style) const {
-        return std::count_if(lines.begin(), lines.end(), [&](const RecordedLine& l) {
-            return l.colour == colour && l.style == style;
-        });
+        if (numbers.empty()) return void(trace += "\n");
+        std::snprintf(cell, sizeof cell, " #%06x %d %d", colour, flag, width);
+        trace.append(cell).append(std::string_view(call) == "text" ? "" : "\n");
     }
 
     int clears = 0;
-    int boxes = 0;
     std::vector<RecordedLine> lines;
     std::vector<RecordedText> texts;
     std::vector<RecordedPolyline> polylines;
+    std::string trace;
 
 private:
     ScaleRect m_scale;
 };
+
+// Compares a trace with its reviewed recording, tests/data/drawings/<name>.txt (render one
+// with scripts/show-drawing.py to look at it); LUMARIK_UPDATE_DRAWINGS=1 rewrites the recording.
+inline void ExpectRecorded(const std::string& name, const std::string& trace) {
+    const std::string path = std::string(LUMARIK_TEST_DATA_DIR) + "/drawings/" + name + ".txt";
+    if (std::getenv("LUMARIK_UPDATE_DRAWINGS") != nullptr) {
+        std::ofstream(path) << trace;
+        return;
+    }
+    std::ifstream recorded(path);
+    ASSERT_TRUE(recorded) << path;
+    std::istringstream drawn(trace);
+    std::string want, got;
+    for (int line = 1;; ++line) {
+        const bool inRecording = static_cast<bool>(std::getline(recorded, want));
+        const bool inTrace = static_cast<bool>(std::getline(drawn, got));
+        if (!inRecording && !inTrace) return;
+        ASSERT_EQ(inTrace ? got : "(end)", inRecording ? want : "(end)")
+            << name << ", line " << line;
+    }
+}
+
+template <std::size_t N>
+void TraceHandles(RecordingCanvas& canvas, const std::array<float, N>& position, int flags) {
+    canvas.Trace("handles", std::vector<double>(position.begin(), position.end()), 0, flags);
+}
 
 struct System {
     std::vector<Given> given;
@@ -148,9 +178,6 @@ struct Drawn {
     }
     double X(double z) const { return std::round(routines.Transform().X(z)); }
     double Y(double y) const { return std::round(routines.Transform().Y(y)); }
-    const RecordedLine* Line(double z1, double y1, double z2, double y2) const {
-        return canvas.FindLine(X(z1), Y(y1), X(z2), Y(y2));
-    }
 
     LumarikCode code;
     Options options;
