@@ -54,8 +54,8 @@ TEST(DrawPrimitives, ClipsSegmentsAtEachBorderAndLimitsUnclippedText) {
     EXPECT_DOUBLE_EQ(canvas.texts.at(0).y, -100000.0);
 }
 
-// Every call painted, and the drag handles, for systems covering each kind of conjugate, both
-// mirrors and every option.
+// Every call painted, the drag handles and the world box, for systems covering each kind of
+// conjugate, both mirrors and every option.
 TEST(DrawSystem, MatchesTheReviewedRecordings) {
     System thick = Lens(100, -200, 10, 5);
     thick.optics = {true, false, 1.0f, 1.5f, 10.0f};
@@ -85,6 +85,8 @@ TEST(DrawSystem, MatchesTheReviewedRecordings) {
         const GrabHandles& h = d.routines.Handles();
         TraceHandles(d.canvas, h.position,
                      h.valid + 2 * h.objectShown + 4 * h.imageShown + 8 * h.apertureDefined);
+        const WorldBox& box = d.routines.Extents();
+        d.canvas.Trace("extents", {box.zMin, box.zMax, box.yMin, box.yMax});
         ExpectRecorded(scene.name, d.canvas.trace);
     }
 }
