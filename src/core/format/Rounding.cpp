@@ -77,11 +77,6 @@ constexpr std::array<double, 23> kExactPowersOfTen = {
 // Up to 15 digits the scaled value stays below 2^52, where the steps below are exact.
 constexpr int kMaxProductDigits = 15;
 
-// floor(e * log10(2)), give or take one; the caller corrects it.
-int DecimalExponentEstimate(int binaryExponent) {
-    const int scaled = binaryExponent * 78913;  // 78913 / 2^18 lies just below log10(2)
-    return scaled >= 0 ? scaled / 262144 : scaled / 262144 - (scaled % 262144 != 0);
-}
 
 // Whether hi + lo >= bound, where hi is hi + lo rounded to nearest and bound a double:
 // rounding never carries a value past a double, so lo only counts when hi == bound.
@@ -102,7 +97,7 @@ bool RoundByExactProduct(double x, int kept, ShortDecimal& d) {
     }
     const double lower = kExactPowersOfTen[static_cast<std::size_t>(kept - 1)];
     const double upper = kExactPowersOfTen[static_cast<std::size_t>(kept)];
-    int exponent = DecimalExponentEstimate(biased - 1023);
+    int exponent = FloorLog10Pow2(biased - 1023);  // the decimal exponent, or one less
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int k = kept - 1 - exponent;
         if (k < 0 || k >= static_cast<int>(kExactPowersOfTen.size())) {
@@ -186,6 +181,11 @@ bool RoundByGuardDigits(double x, int kept, ShortDecimal& d) {
 }
 
 }  // namespace
+
+int FloorLog10Pow2(int e) {
+    const int scaled = e * 78913;  // 78913 / 2^18 lies just below log10(2)
+    return scaled >= 0 ? scaled / 262144 : scaled / 262144 - (scaled % 262144 != 0);
+}
 
 DecimalDigits ExactDecimal(double x) {
     DecimalDigits d;

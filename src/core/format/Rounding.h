@@ -38,6 +38,10 @@ struct ShortDecimal {
     bool IsZero() const { return size == 0; }
 };
 
+// floor(e * log10(2)) for |e| <= 1650: the decimal exponent of 2^e, the first guess at the
+// decimal exponent of a double with binary exponent e.
+int FloorLog10Pow2(int e);
+
 // The exact decimal expansion of a finite double (every binary fraction has a finite one;
 // a float converts to double exactly). x must be finite.
 DecimalDigits ExactDecimal(double x);

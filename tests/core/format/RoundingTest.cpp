@@ -80,6 +80,11 @@ std::vector<double> NearTies(std::mt19937_64& random, int count) {
     return values;
 }
 
+TEST(Rounding, FloorLog10Pow2OverEveryDoubleExponent) {
+    for (int e = -1100; e <= 1100; ++e)
+        ASSERT_EQ(FloorLog10Pow2(e), std::floor(e * 0.301029995663981195213738894724493L)) << e;
+}
+
 // Display digits come from a short cut for most values; they must be the digits of the full
 // decimal expansion of the binary value, rounded half away from zero, for every kind of
 // value and every number of digits. The in-place rounding agrees with the string one.
