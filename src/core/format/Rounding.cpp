@@ -77,7 +77,6 @@ constexpr std::array<double, 23> kExactPowersOfTen = {
 // Up to 15 digits the scaled value stays below 2^52, where the steps below are exact.
 constexpr int kMaxProductDigits = 15;
 
-
 // Whether hi + lo >= bound, where hi is hi + lo rounded to nearest and bound a double:
 // rounding never carries a value past a double, so lo only counts when hi == bound.
 bool AtLeast(double hi, double lo, double bound) {
