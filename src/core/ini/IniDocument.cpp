@@ -1,26 +1,12 @@
 #include "core/ini/IniDocument.h"
 
+#include <algorithm>
+
 #include "core/ini/TextEncoding.h"
 
 namespace lumarik {
 
 namespace {
-
-char FoldAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldAscii(a[i]) != FoldAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 bool HasLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != text.npos;
@@ -48,6 +34,14 @@ std::string CleanValue(std::string_view value) {
 }
 
 }  // namespace
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+    const auto fold = [](char c) {
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return fold(x) == fold(y); });
+}
 
 std::string_view TrimBlanks(std::string_view text) {
     constexpr std::string_view kBlanks = " \t\r\f\v";

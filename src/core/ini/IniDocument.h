@@ -14,6 +14,8 @@ namespace lumarik {
 // Removes blanks (space, tab, CR, form feed, vertical tab) at both ends, as the profile
 // reader trims names and values.
 std::string_view TrimBlanks(std::string_view text);
+// Names of sections and keys compare with ASCII letters folded to lower case.
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 
 // Reading rules:
 // - A line whose text, trimmed of blanks, starts with '[' and holds a ']' opens a section;

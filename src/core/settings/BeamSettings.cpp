@@ -1,13 +1,13 @@
 #include "core/settings/BeamSettings.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <optional>
 #include <string>
 
 #include "core/format/Format.h"
 #include "core/format/NumberInput.h"
+#include "core/ini/IniDocument.h"
 #include "core/ini/IniValues.h"
 #include "core/model/Options.h"
 #include "core/settings/RecordText.h"
@@ -45,20 +45,10 @@ constexpr int kLastDrawScaleType = 6;
 constexpr int kMaxRecordKeys = 64;
 constexpr double kDefaultMinSpotDistance = 100.0;
 
-bool SameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 const std::string* FindEntry(const std::vector<IniEntry>& entries, std::string_view key) {
     for (const IniEntry& e : entries) {
-        if (SameText(e.section, kSelectionSection) && SameText(e.key, key)) return &e.value;
+        if (EqualsIgnoreCase(e.section, kSelectionSection) && EqualsIgnoreCase(e.key, key))
+            return &e.value;
     }
     return nullptr;
 }

@@ -195,9 +195,9 @@ void LoadExtra(const INICode& ini, LumarikCode& model, Options& options) {
     dof.SetCofCType(fits ? type : kCofCCustom);
 
     // The setter replaces 0 (the "not set" of older files) and any other value that is not
-    // positive by the default.
+    // positive by the default; so does a number beyond float.
     const double custom = ValNumber(ReadText(ini, key::kExtra, key::kCofCCustomVal, "0.025"));
-    dof.SetCofCCustomVal(custom > 0.0 && FitsFloat(custom) ? static_cast<float>(custom) : 0.0f);
+    dof.SetCofCCustomVal(FitsFloat(custom) ? static_cast<float>(custom) : 0.0f);
 }
 
 class EntryList {

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <optional>
 
+#include "core/ini/IniDocument.h"
 #include "core/ini/IniValues.h"
 
 namespace lumarik {
@@ -12,16 +13,9 @@ namespace {
 constexpr std::string_view kVersionSection = "LumarikSystem";
 constexpr std::string_view kVersionKey = "Version";
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
 bool IsBooleanWord(std::string_view text) {
-    const std::string word = Lower(TrimBlanks(text));
     for (std::string_view known : {"true", "wahr", "vrai", "false", "falsch", "faux"}) {
-        if (word == known) return true;
+        if (EqualsIgnoreCase(TrimBlanks(text), known)) return true;
     }
     return false;
 }
