@@ -83,10 +83,8 @@ bool AtLeast(double hi, double lo, double bound) {
     return hi > bound || (hi == bound && lo >= 0.0);
 }
 
-// x > 0 rounded half away from zero to `kept` <= kMaxProductDigits digits into d, for the
-// common range where scaling x to `kept` integer digits, x * 10^k, takes a power of ten from
-// 10^0 to 10^22. Those are exact doubles, and with fma the product is hi + lo exactly, so
-// nothing is estimated. False outside that range.
+}  // namespace
+
 bool RoundByExactProduct(double x, int kept, ShortDecimal& d) {
     std::uint64_t bits = 0;
     std::memcpy(&bits, &x, sizeof bits);
@@ -137,6 +135,8 @@ bool RoundByExactProduct(double x, int kept, ShortDecimal& d) {
     }
     return false;
 }
+
+namespace {
 
 // x > 0 rounded half away from zero to `kept` digits into d through to_chars, which rounds to
 // nearest, ties to even, on the exact value; it is asked for kGuardDigits (G) more digits than

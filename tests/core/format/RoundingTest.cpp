@@ -110,6 +110,13 @@ TEST(Rounding, ShortDigitsAreTheRoundedExactExpansion) {
         const DecimalDigits exact = ExactDecimal(value);
         const int anyCount = 1 + static_cast<int>(random() % 25);
         for (const int significant : {kSingleDigits, kDoubleDigits, anyCount}) {
+            // Values of everyday size take the quick way.
+            const double size = std::fabs(value);
+            ShortDecimal quick;
+            if (significant <= 15 && size > std::pow(10.0, significant - 21) &&
+                size < std::pow(10.0, significant - 2)) {
+                ASSERT_TRUE(RoundByExactProduct(size, significant, quick)) << value;
+            }
             DecimalDigits expected = exact;
             RoundToDigits(expected, significant);
             const DecimalDigits d = ToDecimal(value, significant);
