@@ -230,11 +230,6 @@ void ClearForLoad(LumarikCode& model) {
     model.SetObjectAtInfinity(false);
 }
 
-void LoadLensSettings(const INICode& ini, LumarikCode& model, Options& options) {
-    LoadSliderDefaultPercent(ini, model);
-    LoadLensSystem(ini, model, options);
-}
-
 void LoadSliderDefaultPercent(const INICode& ini, LumarikCode& model) {
     model.SetSliderDefaultPercent(ini.ReadInt(key::kOptions, key::kSliderDefaultPercent));
 }
