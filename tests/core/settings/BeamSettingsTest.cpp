@@ -40,7 +40,8 @@ TEST(BeamSettings, SavesAndLoadsTheAxisZeroList) {
                             {"LastValues", "VarTypeGBVal2", "6|1|True|False|0|False|0|"},
                             {"LastValues", "3VarTypeGBVal", "0|1|True|False|0|False|0|"}});
     EXPECT_TRUE(odd.Selection(0).Numbers().empty());
-    LoadBeamSelection(loaded, {{"LastValues", "VarTypeGBNos", "0"}});
+    EXPECT_TRUE(LoadBeamSelection(loaded, {{"LastValues", "VarTypeGBNos", "0"}}));
+    EXPECT_FALSE(LoadBeamSelection(loaded, {{"LastValues", "VarTypeGBNos", "-1"}}));
     EXPECT_EQ(loaded.Selection(0).Count(), 3);
     EXPECT_TRUE(LoadBeamSelection(odd, {{"LastValues", "VarTypeGBNos", "1"},
                                         {"LastValues", "1VarTypeGBVal", saved[1].value}}));
@@ -78,7 +79,7 @@ TEST(BeamSettings, ExtrasLoadBackAndDamagedOnesTakeTheirDefaults) {
     EXPECT_FALSE(options.beamMode);
     EXPECT_FALSE(options.showExtraGB);
     EXPECT_DOUBLE_EQ(beam.GetWavelengthNm(), 632.8);
-    EXPECT_DOUBLE_EQ(beam.GetM2(0), 1.0);
+    EXPECT_DOUBLE_EQ(beam.GetM2(0) + beam.GetM2(1), 2.0);
     EXPECT_DOUBLE_EQ(options.beamDrawScale, 0.0);
     EXPECT_EQ(options.beamDrawScaleType, 6);
     EXPECT_EQ(beam.CollimationMode(), 1);
