@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
+#include <tuple>
 
 #include "core/ini/IniValues.h"
 
@@ -19,23 +21,23 @@ TEST(IniValuesTest, OnlyTheThreeTrueWordsAreTrue) {
     }
 }
 
+// IniInt reads a leading integer, as the profile reader does; IniInteger takes only a text
+// that is an integer as a whole.
 TEST(IniValuesTest, IntegersReadLikeTheProfileReader) {
-    const std::pair<std::string_view, int> cases[] = {
-        {"12", 12},
-        {"  12abc", 12},
-        {"-7", -7},
-        {"+3", 3},
-        {"1.9", 1},
-        {"abc", 0},
-        {"", 0},
-        {"- 5", 0},
-        {"0095", 95},
-        {"99999999999", INT_MAX},
-        {"-99999999999999999999999", INT_MIN},
+    const std::nullopt_t none = std::nullopt;
+    const std::tuple<std::string_view, int, std::optional<long long>> cases[] = {
+        {"12", 12, 12},   {"  12abc", 12, none},
+        {" -7 ", -7, -7}, {"+3", 3, 3},
+        {"1.9", 1, none}, {"abc", 0, none},
+        {"", 0, none},    {"- 5", 0, none},
+        {"0095", 95, 95}, {"99999999999", INT_MAX, 99999999999},
     };
-    for (const auto& [text, value] : cases) {
+    for (const auto& [text, value, whole] : cases) {
         EXPECT_EQ(IniInt(text), value) << text;
+        EXPECT_EQ(IniInteger(text), whole) << text;
     }
+    EXPECT_EQ(IniInt("-99999999999999999999999"), INT_MIN);
+    EXPECT_LT(IniInteger("-99999999999999999999999"), INT_MIN);  // saturated, not wrapped
 }
 
 TEST(IniValuesTest, SplitsIntoAtMostTheWantedParts) {
