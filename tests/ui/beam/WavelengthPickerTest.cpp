@@ -1,16 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QPointer>
-#include <QPushButton>
-#include <QScreen>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTableWidget>
-#include <QTest>
 #include <vector>
 
 #include "support/TestEnvironment.h"
+#include "support/WidgetTest.h"
 #include "ui/beam/popEditParamWave.h"
 #include "ui/shell/UserStore.h"
 
@@ -37,10 +28,6 @@ protected:
         grid->scrollToItem(grid->item(row, 1));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                           grid->visualItemRect(grid->item(row, 1)).center());
-    }
-    static bool Closed(const QPointer<popEditParamWave>& dialog) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return dialog.isNull();
     }
 
     test::TestEnvironment env;
@@ -76,7 +63,7 @@ TEST_F(WavelengthPickerTest, ThreeGridsOnTabsShowTheLists) {
 TEST_F(WavelengthPickerTest, PickingCallsBackOnceAndTheRowIsRememberedPerGrid) {
     QPointer<popEditParamWave> dialog = Open();
     ClickRow(dialog->Grid(WaveGrid::kLaser), kNdYagRow);
-    EXPECT_TRUE(Closed(dialog));
+    EXPECT_TRUE(test::Gone(dialog));
     EXPECT_EQ(received, std::vector<double>{1064.0});
     EXPECT_EQ(UserStore().value("WaveLine/Laser").toString(), "14");
 
@@ -87,7 +74,7 @@ TEST_F(WavelengthPickerTest, PickingCallsBackOnceAndTheRowIsRememberedPerGrid) {
     QTableWidget* glass = dialog->Grid(WaveGrid::kGlassCatalogue);
     glass->setCurrentCell(10, 0);
     QTest::keyClick(glass, Qt::Key_Return);
-    EXPECT_TRUE(Closed(dialog));
+    EXPECT_TRUE(test::Gone(dialog));
     EXPECT_EQ(received, (std::vector<double>{1064.0, 632.8}));
     EXPECT_EQ(UserStore().value("WaveLine/GlassCat").toString(), "11");
 }
@@ -100,7 +87,7 @@ TEST_F(WavelengthPickerTest, ReadsTheUserFileAtEveryOpening) {
     ASSERT_EQ(user->rowCount(), 1);
     EXPECT_EQ(user->item(0, 1)->text(), "Grün");
     ClickRow(user, 0);
-    EXPECT_TRUE(Closed(dialog));
+    EXPECT_TRUE(test::Gone(dialog));
     EXPECT_EQ(received, std::vector<double>{543.5});
 
     // A shorter file than the remembered row: the grid has no current row.
@@ -114,9 +101,7 @@ TEST_F(WavelengthPickerTest, ReadsTheUserFileAtEveryOpening) {
 }
 
 TEST_F(WavelengthPickerTest, CancelEscapeAndCloseBoxPickNothing) {
-    const auto cancel = [](popEditParamWave* d) {
-        QTest::mouseClick(d->findChild<QPushButton*>("comCancel"), Qt::LeftButton);
-    };
+    const auto cancel = [](popEditParamWave* d) { test::ClickButton(d, "comCancel"); };
     const auto escape = [](popEditParamWave* d) {
         QTest::keyClick(d->Grid(WaveGrid::kLaser), Qt::Key_Escape);
     };
@@ -125,7 +110,7 @@ TEST_F(WavelengthPickerTest, CancelEscapeAndCloseBoxPickNothing) {
         QPointer<popEditParamWave> dialog = Open();
         dialog->Grid(WaveGrid::kLaser)->setCurrentCell(kNdYagRow, 0);
         leave(dialog);
-        EXPECT_TRUE(Closed(dialog));
+        EXPECT_TRUE(test::Gone(dialog));
     }
     EXPECT_TRUE(received.empty());
 

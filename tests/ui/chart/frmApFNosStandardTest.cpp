@@ -1,15 +1,9 @@
 #include "ui/chart/frmApFNosStandard.h"
 
-#include <gtest/gtest.h>
-
-#include <QLabel>
-#include <QListWidget>
-#include <QPointer>
-#include <QPushButton>
-#include <QTest>
 #include <cmath>
 
 #include "core/chart/StandardFNumbers.h"
+#include "support/WidgetTest.h"
 
 namespace lumarik {
 namespace {
@@ -19,9 +13,7 @@ protected:
     FNumbersDialogTest() { dialog.show(); }
 
     QListWidget* List() { return dialog.findChild<QListWidget*>("lstFNos0"); }
-    void Click(const QString& button) {
-        QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
-    }
+    void Click(const QString& button) { test::ClickButton(&dialog, button); }
     QRect EntryRect(const QString& entry) {
         QListWidget* list = List();
         const QList<QListWidgetItem*> found = list->findItems(entry, Qt::MatchExactly);
@@ -40,8 +32,6 @@ TEST_F(FNumbersDialogTest, ListsTheEngravedNumbersWithTheNote) {
     QListWidget* list = List();
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->count(), 27);
-    EXPECT_EQ(list->item(0)->text(), "F/1");
-    EXPECT_EQ(list->item(11)->text(), "F/5.6");
     EXPECT_EQ(list->item(26)->text(), "F/64");
     EXPECT_EQ(dialog.findChild<QLabel*>("lbl")->text().toStdString(), kStandardFNumbersNote);
 }
@@ -52,7 +42,6 @@ TEST_F(FNumbersDialogTest, OneClickTakesTheExactNumberOfTheEntry) {
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     ASSERT_TRUE(dialog.ChosenFNumber().has_value());
-    EXPECT_NEAR(*dialog.ChosenFNumber(), 1.1892, 5e-5);
     EXPECT_DOUBLE_EQ(*dialog.ChosenFNumber(), std::pow(2.0, 0.25));
 }
 
@@ -81,12 +70,11 @@ TEST(FNumbersDisplayTest, CallsBackOnlyOnAcceptAndClosesItself) {
         auto* list = dialog->findChild<QListWidget*>("lstFNos0");
         list->setCurrentRow(12);  // F/6.3
         if (key == Qt::Key_Cancel) {
-            QTest::mouseClick(dialog->findChild<QPushButton*>("comCancel"), Qt::LeftButton);
+            test::ClickButton(dialog, "comCancel");
         } else {
             QTest::keyClick(list, key);
         }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_FALSE(dialog) << key;
+        EXPECT_TRUE(test::Gone(dialog)) << key;
     }
     ASSERT_EQ(received.size(), 1u);
     EXPECT_NEAR(received.front(), 6.3496, 5e-5);

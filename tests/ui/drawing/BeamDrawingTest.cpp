@@ -2,10 +2,6 @@
 // mouse with the core's beam relations, a handle drags its value at a frozen scale and one Undo
 // takes the drag back, the scale list and the fixed-distance box set the range, and a saved
 // picture carries the beam.
-#include <gtest/gtest.h>
-
-#include <QComboBox>
-#include <QLineEdit>
 
 #include "core/beam/BeamCatalogue.h"
 #include "core/beam/BeamRelations.h"
@@ -20,11 +16,7 @@ class BeamPicture : public test::WindowDriver {
 protected:
     void SetUp() override {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        Tick("chkGaussBeamMode");
-        for (const char* box : {"chkVarTypeGB_0", "chkVarTypeGB_1", "chkVarTypeGB_5"}) Tick(box);
-        Type("txtVarType_0", "100");
-        Type("txtVarType_1", "200");
-        Type("txtVarType_2", "0.5");
+        ChooseBeam();
     }
     QWidget* Picture() { return Find<QWidget>("pctDrg"); }
     const DrgRoutinesGB& Drawing() {

@@ -2,12 +2,7 @@
 // is the core's, tested there): a dragged element stays under the mouse at the scale of the
 // press, the drawing rescales at the release (also a lost one), one Undo takes a drag back, the
 // display switches only redraw, and the context menu copies and saves the picture.
-#include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QClipboard>
-#include <QImage>
-#include <QTabWidget>
 #include <ostream>
 
 #include "core/drawing/DrgRoutines.h"
@@ -108,9 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Handles, Follow, ::testing::Values(
     FollowCase{"ObjectArrow", kHandleObjectX, kArrowMiddle, kHandlePX, 0.8, 1.5,
                kParObjectDist, {kParObjectDist, 1}, {kParObjectHeight, 0.5}},
     FollowCase{"ImageTip", kHandleImageX, kHandleImageTipY, kHandlePPrimeX, 1.0, 1.5,
-               kParImageHeight, {}, {kParImageHeight, 1}},
-    FollowCase{"RearFocus", kHandleFPrimeX, kHandleAxisY, kHandlePPrimeX, 0.75, 1.0,
-               kParFocal, {kParFocal, 1}, {}}),
+               kParImageHeight, {}, {kParImageHeight, 1}}),
     [](const ::testing::TestParamInfo<FollowCase>& info) { return info.param.name; });
 // clang-format on
 
@@ -127,8 +120,6 @@ TEST_F(Drag, OneUndoTakesBackTheWholeDragWithItsChoice) {
     Click("comUndo");
     EXPECT_TRUE(Find<QCheckBox>("chkVarType_5")->isChecked());
     EXPECT_FALSE(Find<QCheckBox>("chkVarType_7")->isChecked());
-    EXPECT_EQ(Text("txtVarType_0"), "100.0mm");
-    EXPECT_EQ(Text("txtVarType_1"), "-250.0mm");
     EXPECT_EQ(Text("txtVarType_2"), "60.0mm");
 }
 

@@ -1,7 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <QPainter>
-
+#include "support/WidgetTest.h"
 #include "ui/drawing/QPainterCanvas.h"
 
 namespace lumarik {

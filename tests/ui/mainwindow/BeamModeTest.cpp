@@ -1,10 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QTabWidget>
-
 #include "core/beam/BeamTexts.h"
 #include "core/document/LumarikDocument.h"
 #include "ui/mainwindow/WindowDriver.h"
@@ -31,13 +24,6 @@ QStringList CoreListing(const std::vector<std::pair<int, const char*>>& typed, b
 }
 
 struct ChosenBeam : BeamWindow {
-    void ChooseBeam() {
-        Tick("chkGaussBeamMode");
-        for (const char* box : {"chkVarTypeGB_0", "chkVarTypeGB_1", "chkVarTypeGB_5"}) Tick(box);
-        Type("txtVarType_0", "100");
-        Type("txtVarType_1", "200");
-        Type("txtVarType_2", "0.5");
-    }
     const std::vector<std::pair<int, const char*>> typed = {{0, "100"}, {1, "200"}, {5, "0.5"}};
 };
 
@@ -108,6 +94,7 @@ TEST_F(ChosenBeam, UndoTakesBackABeamValueAndTheBeamModeIsSavedAndRestored) {
     EXPECT_TRUE(Find<QCheckBox>("chkGaussBeamMode")->isChecked());
     EXPECT_TRUE(Find<QCheckBox>("chkVarTypeGB_5")->isChecked());
     EXPECT_EQ(Text("txtVarType_2"), "0.5mm");
+    EXPECT_EQ(Text("txtGBWavelen"), "632.8nm");
     EXPECT_EQ(Items("lstResVals"), CoreListing(typed, false));
 }
 
@@ -119,13 +106,8 @@ TEST_F(ChosenBeam, BeamSymbolsAreEditedInBeamModeAndComeBackAtTheNextStart) {
     Click("comSymbols");
     auto* dialog = window->findChild<frmSymbols*>();
     ASSERT_NE(dialog, nullptr);
-    QLineEdit* box = dialog->findChild<QLineEdit*>("txtVarTypeGB_0");
-    ASSERT_NE(box, nullptr);
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, "b");
-    QTest::keyClick(box, Qt::Key_Return);
-    QTest::mouseClick(dialog->findChild<QPushButton*>("comOK"), Qt::LeftButton);
+    test::TypeInto(test::FindIn<QLineEdit>(dialog, "txtVarTypeGB_0"), "b");
+    test::ClickButton(dialog, "comOK");
     EXPECT_EQ(Find<QLabel>("lblVarType_0")->text(), "Brennweite: b");
     EXPECT_EQ(Items("lstResNames")[1], "Brennweite: b");
 
@@ -164,25 +146,6 @@ TEST_F(BeamWindow, ALaserDiodeIsCircularisedThroughTheWindowsControls) {
     Type("txtVarType_2", "2");
     EXPECT_EQ(Text("txtVarType_1"), "70.36mm");
     EXPECT_TRUE(window->windowTitle().endsWith("[zirkularisiert - max Taillenabstand]"));
-}
-
-TEST_F(BeamWindow, AHandWrittenFileWithBothKeyFormsAndDamagedValuesStartsCleanly) {
-    window.reset();
-    env.WriteFile("Lumarik.INI",
-                  "[LastValues]\nVarTypeGBNos=4\n"
-                  "1VarTypeGBVal=4|1|True|False|0|False|0|\n"
-                  "VarTypeGBVal2=10|300|True|False|0|False|0|\n"
-                  "3VarTypeGBVal=0|50|True|False|0|False|0\n"
-                  "VarTypeGBVal4=2|60|True|False|0|False|0|\n"
-                  "[ExtraGB]\nGaussianBeam=True\nGBWaveLen=-3\nGBMfactor=0\n"
-                  "GBDrgScaleType=99\nGBDiodeCollimationMode=-1\n");
-    Open();
-    EXPECT_TRUE(env.prompter.Shown().empty());
-    EXPECT_TRUE(Find<QCheckBox>("chkGaussBeamMode")->isChecked());
-    EXPECT_TRUE(Find<QCheckBox>("chkVarTypeGB_10")->isChecked());
-    EXPECT_TRUE(Find<QCheckBox>("chkVarTypeGB_2")->isChecked());
-    EXPECT_EQ(Text("txtVarType_1"), "60.0mm");
-    EXPECT_EQ(Text("txtGBWavelen"), "632.8nm");
 }
 
 }  // namespace

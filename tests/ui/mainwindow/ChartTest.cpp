@@ -1,13 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QAccessible>
-#include <QApplication>
-#include <QClipboard>
-#include <QLabel>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QTabWidget>
-
 #include "ui/chart/ApFldChart.h"
 #include "ui/chart/frmApFldPlot.h"
 #include "ui/mainwindow/WindowDriver.h"

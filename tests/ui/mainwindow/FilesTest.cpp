@@ -1,10 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QClipboard>
-#include <QMenu>
-#include <QPushButton>
-
 #include "ui/mainwindow/WindowDriver.h"
 
 namespace lumarik {

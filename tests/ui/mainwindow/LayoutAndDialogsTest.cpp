@@ -1,15 +1,5 @@
 // The main window's layout (nothing cut, lists that scroll together, keyboard reach) and the
 // dialogs it opens.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTabWidget>
-#include <QWheelEvent>
 
 #include "ui/chart/frmApFNosStandard.h"
 #include "ui/mainwindow/WindowDriver.h"
@@ -91,9 +81,6 @@ TEST_F(Layout, TabReachesSlidersAndResultsAndKeysMoveASlider) {
     EXPECT_EQ(slider->accessibleName(), "Regler 1");
     for (int step = 0; step < 3; ++step) QTest::keyClick(slider, Qt::Key_Right);
     EXPECT_EQ(Text("txtVarType_0"), "100.6mm");
-    EXPECT_NEAR(Model().Value(kParImageDist), 100.6 * 250.0 / 149.4, 1e-3);
-    Click("comUndo");  // the three steps are one slider run
-    EXPECT_EQ(Text("txtVarType_0"), "100.0mm");
 }
 
 TEST_F(Dialogs, StandardFNumberEntersTheExactValueOnlyForTheFNumber) {
@@ -115,7 +102,7 @@ TEST_F(Dialogs, StandardFNumberEntersTheExactValueOnlyForTheFNumber) {
     const QList<QListWidgetItem*> f12 = entries->findItems("F/1.2", Qt::MatchExactly);
     ASSERT_FALSE(f12.isEmpty());
     entries->setCurrentItem(f12.first());
-    QTest::mouseClick(list->findChild<QPushButton*>("comOK"), Qt::LeftButton);
+    test::ClickButton(list, "comOK");
     EXPECT_EQ(Text("txtVarTypeAp_0"), "1.1892");
     EXPECT_NEAR(Model().ApertureValue(kApFNumber), 1.1892, 1e-4);
 }

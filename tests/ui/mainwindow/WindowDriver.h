@@ -2,18 +2,10 @@
 // the scripted Prompter answering every box.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QTest>
-#include <QTimer>
 #include <memory>
 
 #include "support/TestEnvironment.h"
+#include "support/WidgetTest.h"
 #include "ui/mainwindow/frmLumarik.h"
 
 namespace lumarik::test {
@@ -29,19 +21,11 @@ protected:
 
     template <typename W>
     W* Find(const QString& name) {
-        W* w = window->findChild<W*>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
+        return FindIn<W>(window.get(), name);
     }
     void Click(const QString& name) { QTest::mouseClick(Find<QWidget>(name), Qt::LeftButton); }
     void Tick(const QString& box) { QTest::mouseClick(Find<QCheckBox>(box), Qt::LeftButton); }
-    void Type(const QString& box, const QString& text) {
-        QLineEdit* edit = Find<QLineEdit>(box);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Return);
-    }
+    void Type(const QString& box, const QString& text) { TypeInto(Find<QLineEdit>(box), text); }
     QString Text(const QString& box) { return Find<QLineEdit>(box)->text(); }
     QStringList Items(const QString& list) {
         QStringList items;
@@ -57,6 +41,14 @@ protected:
         Type("txtVarType_0", "100");
         Type("txtVarType_1", "-250");
         Type("txtVarType_2", "10");
+    }
+    // Beam mode with f' = 100, s = 200 and a waist radius of 0.5.
+    void ChooseBeam() {
+        Tick("chkGaussBeamMode");
+        for (const char* box : {"chkVarTypeGB_0", "chkVarTypeGB_1", "chkVarTypeGB_5"}) Tick(box);
+        Type("txtVarType_0", "100");
+        Type("txtVarType_1", "200");
+        Type("txtVarType_2", "0.5");
     }
     const LumarikCode& Model() { return window->Model(); }
     // Opens the context menu of `target` with a right click through its window, as the window

@@ -2,15 +2,11 @@
 // one page, also without a solution to draw, and a refused report that only tells the user.
 #include <gmock/gmock.h>
 
-#include <QByteArray>
-#include <QFile>
-#include <QFileInfo>
-#include <QRegularExpression>
-
 #include "core/beam/GaussianBeam.h"
 #include "core/model/ModelTestSupport.h"
 #include "core/model/Options.h"
 #include "support/TestEnvironment.h"
+#include "support/WidgetTest.h"
 #include "ui/report/ReportPrinter.h"
 
 namespace lumarik::test {

@@ -1,8 +1,5 @@
-#include <gtest/gtest.h>
-
-#include <QTextStream>
-
 #include "support/DataTable.h"
+#include "support/WidgetTest.h"
 #include "ui/shell/CommandLine.h"
 
 namespace lumarik {

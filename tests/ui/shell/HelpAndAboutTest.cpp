@@ -1,20 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QLabel>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QSettings>
-#include <QSysInfo>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
 #include <ostream>
 
 #include "core/help/HelpTexts.h"
 #include "support/TestEnvironment.h"
+#include "support/WidgetTest.h"
 #include "ui/shell/About.h"
 #include "ui/shell/CSApplication.h"
 #include "ui/shell/frmHelp.h"
@@ -35,7 +23,7 @@ TEST(AboutTest, ShowsTitleVersionCommentNoticeAndThePlatformFacts) {
     EXPECT_EQ(about->findChild<QLabel*>("lblComment")->text(), app.Comment());
     EXPECT_TRUE(about->findChild<QLabel*>("lblDisclaimer")->text().contains("Gewährleistung"));
 
-    QTest::mouseClick(about->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
+    test::ClickButton(about, "cmdSysInfo");
     ASSERT_EQ(env.prompter.Shown().size(), 1u);
     const ShownPrompt& shown = env.prompter.Shown().front();
     EXPECT_EQ(shown.icon, PromptIcon::Information);
@@ -44,9 +32,8 @@ TEST(AboutTest, ShowsTitleVersionCommentNoticeAndThePlatformFacts) {
         EXPECT_TRUE(shown.text.contains(fact)) << fact.toStdString();
     }
     EXPECT_TRUE(about->isVisible());
-    QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(about);
+    test::ClickButton(about, "cmdOK");
+    EXPECT_TRUE(test::Gone(about));
 }
 
 // Each page's own words are checked with the help texts; here the box shows its page.
@@ -76,9 +63,8 @@ TEST_P(HelpPageTest, OpensOnTheRequestedTextPage) {
     EXPECT_TRUE(box->isReadOnly());
     EXPECT_EQ(box->toPlainText().toStdString(), HelpText(GetParam().startPage));
 
-    QTest::mouseClick(help->findChild<QPushButton*>("comCancel"), Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(help);
+    test::ClickButton(help, "comCancel");
+    EXPECT_TRUE(test::Gone(help));
 }
 
 INSTANTIATE_TEST_SUITE_P(Topics, HelpPageTest,

@@ -1,14 +1,7 @@
 #include <gtest/gtest-spi.h>
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QClipboard>
-#include <QDir>
-#include <QLineEdit>
-#include <QScreen>
-#include <QStandardPaths>
 
 #include "support/TestEnvironment.h"
+#include "support/WidgetTest.h"
 #include "ui/shell/CDebugLog.h"
 #include "ui/shell/CSApplication.h"
 #include "ui/shell/CSWindow.h"

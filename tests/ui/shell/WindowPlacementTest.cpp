@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include "support/DataTable.h"
+#include "support/WidgetTest.h"
 #include "ui/shell/CSApplication.h"
 
 namespace lumarik {
