@@ -42,6 +42,8 @@ TEST_F(Window, ListingAndDepthOfFieldFollowTheSystem) {
     Type("txtVarType_2", "10");
     ASSERT_TRUE(Model().NoSolution());
     EXPECT_TRUE(message->isHidden());
+    Find<QListWidget>("lstOptions")->item(1)->setCheckState(Qt::Unchecked);
+    EXPECT_FALSE(Find<QWidget>("tabExtraInfo")->isVisible());
 }
 
 TEST_F(Window, MirrorSwitchFlipsTheFocalLengthAndItsLimits) {
