@@ -25,6 +25,9 @@ using Typed = std::vector<std::pair<int, const char*>>;
 
 const Typed kFocalObjectRadius = {
     {kBeamFocal, "100"}, {kBeamObjectDist, "200"}, {kBeamObjRadius, "0.5"}};
+// A small waist keeps the image waist and the Rayleigh mark clear of F' and the object waist,
+// and makes the inset relations peak sharply.
+const Typed kSmallWaist = {{kBeamFocal, "100"}, {kBeamObjectDist, "200"}, {kBeamObjRadius, "0.05"}};
 
 // A beam typed into a document, drawn into a picture of the given size.
 struct Beam {
@@ -64,10 +67,7 @@ TEST(BeamDrawing, MatchesTheReviewedRecordings) {
         void (*setup)(Beam&);
     } scenes[] = {
         {"beam_plain", kFocalObjectRadius, 900, 600, [](Beam&) {}},
-        {"beam_small_waist_points",
-         {{kBeamFocal, "100"}, {kBeamObjectDist, "200"}, {kBeamObjRadius, "0.05"}},
-         900,
-         600,
+        {"beam_small_waist_points", kSmallWaist, 900, 600,
          [](Beam& b) { b.doc.Opts().drawPoints = true; }},
         {"beam_m2_detector_printing", kFocalObjectRadius, 900, 600,
          [](Beam& b) {
@@ -156,7 +156,7 @@ TEST(BeamDrawing, EnvelopesFollowTheWaistLawOnBothSides) {
 // A small waist makes both inset relations peak sharply at s = f': the curves keep their samples
 // of s'/f' and m over s/f' = -5..5 within a quarter pixel of their chords.
 TEST(BeamDrawing, InsetCurvesKeepTheirRelationsWithinAQuarterPixel) {
-    Beam beam({{kBeamFocal, "100"}, {kBeamObjectDist, "200"}, {kBeamObjRadius, "0.05"}});
+    Beam beam(kSmallWaist);
     ASSERT_TRUE(beam.Draw());
     const double k = beam.Result(kResZrOverF);
     const double side = 174.0, scale = side / 10.0, bottom = 555.0;  // 0.2 of the plot's 870
@@ -299,8 +299,6 @@ struct DragCase {
 };
 
 // clang-format off
-// A small waist keeps the image waist and the Rayleigh mark clear of F' and the object waist.
-const Typed kSmallWaist = {{kBeamFocal, "100"}, {kBeamObjectDist, "200"}, {kBeamObjRadius, "0.05"}};
 const Typed kImageSide = {{kBeamFocal, "100"}, {kBeamObjectDist, "200"}, {kBeamImgRadius, "0.1"}};
 const Typed& kPlain = kFocalObjectRadius;
 const DragCase kDrags[] = {
