@@ -55,10 +55,10 @@ DecimalDigits ToDecimal(double x, int significant);
 // that lies at a tie or right beside one and is too large or too small to be scaled exactly.
 ShortDecimal ToShortDecimal(double x, int significant);
 
-// The quick way to those digits for x > 0 and `significant` <= 15, when scaling x to that
+// The quick way to those digits for x > 0 and `kept` <= 15 digits, when scaling x to that
 // many integer digits takes a power of ten from 10^0 to 10^22: those are exact doubles, and
 // with fma the product is exact, so nothing is estimated. False outside that range.
-bool RoundByExactProduct(double x, int significant, ShortDecimal& d);
+bool RoundByExactProduct(double x, int kept, ShortDecimal& d);
 
 // Keeps the first `count` significant digits, rounding half away from zero on the next one;
 // 0.95 kept to 1 digit becomes 1 (the exponent grows); count 0 can still round up to one

@@ -42,14 +42,9 @@ long long LeadingInteger(std::string_view text, std::size_t& used) {
 }  // namespace
 
 bool IniBool(std::string_view text) {
-    const std::string_view trimmed = TrimBlanks(text);
-    std::string lower(trimmed);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return lower == "true" || lower == "wahr" || lower == "vrai";
+    const std::string_view word = TrimBlanks(text);
+    return EqualsIgnoreCase(word, "true") || EqualsIgnoreCase(word, "wahr") ||
+           EqualsIgnoreCase(word, "vrai");
 }
 
 std::string IniBoolText(bool value) {

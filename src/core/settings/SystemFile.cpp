@@ -14,8 +14,9 @@ constexpr std::string_view kVersionSection = "LumarikSystem";
 constexpr std::string_view kVersionKey = "Version";
 
 bool IsBooleanWord(std::string_view text) {
+    const std::string_view word = TrimBlanks(text);
     for (std::string_view known : {"true", "wahr", "vrai", "false", "falsch", "faux"}) {
-        if (EqualsIgnoreCase(TrimBlanks(text), known)) return true;
+        if (EqualsIgnoreCase(word, known)) return true;
     }
     return false;
 }

@@ -60,8 +60,7 @@ public:
     }
     void Text(double x, double y, std::string_view text, Colour colour) override {
         texts.push_back({x, y, std::string(text), colour});
-        Trace("text", {x, y}, colour);
-        trace.append(" ").append(text).append("\n");
+        Trace("text", {x, y}, colour, 0, 0, text);
     }
     double TextWidth(std::string_view text) const override {
         return kCharWidth * static_cast<double>(text.size());  // the labels are ASCII
@@ -81,18 +80,21 @@ public:
         Trace("polyline", xy, colour, static_cast<int>(style), width);
     }
 
-    // One line of the trace: the call, its coordinates, then its colour and flags.
+    // One line of the trace: the call, its coordinates, its colour and flags, and a text.
     void Trace(const char* call, const std::vector<double>& numbers = {}, Colour colour = 0,
-               int flag = 0, int width = 0) {
+               int flag = 0, int width = 0, std::string_view text = {}) {
         trace += call;
         char cell[40];
         for (double v : numbers) {
             std::snprintf(cell, sizeof cell, " %.2f", v);
             trace += std::string(cell) == " -0.00" ? " 0.00" : cell;
         }
-        if (numbers.empty()) return void(trace += "\n");
-        std::snprintf(cell, sizeof cell, " #%06x %d %d", colour, flag, width);
-        trace.append(cell).append(std::string_view(call) == "text" ? "" : "\n");
+        if (!numbers.empty()) {
+            std::snprintf(cell, sizeof cell, " #%06x %d %d", colour, flag, width);
+            trace += cell;
+        }
+        if (!text.empty()) trace.append(" ").append(text);
+        trace += '\n';
     }
 
     int clears = 0;
