@@ -58,8 +58,6 @@ TEST(ListBeamResults, UserSymbolsAndOptionDefaults) {
     EXPECT_EQ(beam.Symbols().Label(kBeamFocal) + beam.Symbols().Label(kBeamObjectFocal),
               "Brennweite: FBrennweite: f");  // f keeps its own symbol
     EXPECT_EQ(beam.Symbols().ResultLabel(kResLensRadius), "Strahlradius [Linse]: R*");
-    for (int outside : {-1, kBeamResultCount})
-        EXPECT_EQ(beam.Symbols().Symbol(outside) + beam.Symbols().ResultSymbol(outside), "");
     beam.SetWavelengthNm(0);
     beam.SetM2(0, 0);
     beam.SetM2(1, 2.25);

@@ -279,6 +279,40 @@ TEST(DeriveBeamResults, FarObjectIsCutFromTheExtents) {
     }
 }
 
+// Calls naming an axis or a number outside the tables are refused and change nothing.
+TEST(GaussianBeam, CallsOutsideTheTablesAreRefused) {
+    GaussianBeam beam;
+    ChooseBeam(beam, {{0, 100}, {1, 300}, {5, 1.0}});
+    ASSERT_TRUE(beam.SolveBeam(true));
+    const std::vector<int> chosen = beam.Selection(0).Numbers();
+    for (int axis : {-1, kBeamAxes}) {
+        EXPECT_FALSE(beam.SolveBeamAxis(axis, true) || beam.DeriveBeamResults(axis) ||
+                     beam.BeamFromGiven(axis, kBeamObjRadius, 1.0) ||
+                     beam.ImageBeamFromObject(axis) || beam.ObjectBeamFromImage(axis) ||
+                     beam.AddBeamVar(axis, 0, false) || beam.RemoveBeamVar(axis, 0));
+        beam.SetBeamValue(axis, 0, 5.0);
+        beam.RememberBeamValues(axis, true, true, true);
+        EXPECT_EQ(beam.GetBeamValue(axis, 0) + beam.GetBeamResult(axis, 0), 0.0);
+        EXPECT_FALSE(beam.Memory(axis, 0).bVarValDef || beam.Flags(axis).solveFailed);
+    }
+    for (const auto& [n, k] : {std::pair{-1, -1}, std::pair{kBeamValueCount, kBeamResultCount}}) {
+        beam.SetBeamValue(0, n, 5.0);
+        EXPECT_EQ(beam.GetBeamValue(0, n) + beam.GetBeamResult(0, k) + BeamScale(n), 1.0);
+        EXPECT_EQ(std::string(BeamName(n)) + std::string(BeamResultName(k)) +
+                      beam.Symbols().Symbol(n) + beam.Symbols().ResultSymbol(k),
+                  "");
+    }
+    for (int n : {-1, kBeamSelectableCount}) {
+        EXPECT_FALSE(beam.AddBeamVar(0, n, false) || beam.Memory(0, n).bVarValDef);
+    }
+    GaussianBeam diode;  // the y section's quantity is one of the object beam
+    for (int n : {kBeamFocal, kBeamObjRadius, kBeamImgRadius}) diode.SetDiodeParamNumber(n);
+    EXPECT_EQ(diode.GetDiodeParamNumber(), kBeamObjRadius);
+    beam.SetBeamValue(0, 0, std::nan(""));
+    EXPECT_EQ(beam.GetBeamValue(0, 0), 100.0);
+    EXPECT_EQ(beam.Selection(0).Numbers(), chosen);
+}
+
 // Whatever the options and values, the tables stay finite and no text shows NaN or Inf.
 TEST(SolveBeam, ArbitraryInputNeverGivesNaNOrCrashes) {
     std::mt19937 rng(5);
