@@ -228,6 +228,22 @@ TEST(ValueMemory, CarriesTheSolvedValueWithLimitsAroundIt) {
     EXPECT_FLOAT_EQ(record.sLimHih, static_cast<float>(zr * 1.1));
 }
 
+// Only a shown solve changes the memory: a solution remembers every value, an empty choice
+// none.
+TEST(ValueMemory, FollowsTheLastShownSolve) {
+    GaussianBeam beam;
+    ChooseBeam(beam, {{0, 100}, {1, 300}, {5, 0.05}});
+    ASSERT_TRUE(beam.SolveBeamAxis(0, false));
+    EXPECT_FALSE(beam.Memory(0, kBeamImageDist).bVarValDef);
+    ASSERT_TRUE(beam.SolveBeamAxis(0, true));
+    EXPECT_TRUE(beam.Memory(0, kBeamImageDist).bVarValDef);
+    beam.Selection(0).Clear();
+    EXPECT_FALSE(beam.SolveBeamAxis(0, false));
+    EXPECT_TRUE(beam.Memory(0, kBeamFocal).bVarValDef);
+    EXPECT_FALSE(beam.SolveBeamAxis(0, true));
+    EXPECT_FALSE(beam.Memory(0, kBeamFocal).bVarValDef);
+}
+
 TEST(DeriveBeamResults, PositionsRadiiAndDetector) {
     GaussianBeam beam;
     beam.SetOptics({10.0, 1.5, false, true});
@@ -251,6 +267,9 @@ TEST(DeriveBeamResults, PositionsRadiiAndDetector) {
     beam.SetDetectorDistance(13.5);
     ASSERT_TRUE(beam.DeriveBeamResults(0));
     EXPECT_DOUBLE_EQ(beam.GetBeamResult(0, kResDetector), 324);
+    beam.SetDetectorDistance(5000);  // beyond every other point: the extents reach it
+    ASSERT_TRUE(beam.DeriveBeamResults(0));
+    EXPECT_NEAR(beam.BeamExtentMax(), 5310 + 0.02 * (5310 - 200), 1e-9);  // margin from F on
 }
 
 TEST(DeriveBeamResults, AiryRadiusUsesTheImageWaist) {
@@ -288,8 +307,9 @@ TEST(GaussianBeam, CallsOutsideTheTablesAreRefused) {
     for (int axis : {-1, kBeamAxes}) {
         EXPECT_FALSE(beam.SolveBeamAxis(axis, true) || beam.DeriveBeamResults(axis) ||
                      beam.BeamFromGiven(axis, kBeamObjRadius, 1.0) ||
-                     beam.ImageBeamFromObject(axis) || beam.ObjectBeamFromImage(axis) ||
-                     beam.AddBeamVar(axis, 0, false) || beam.RemoveBeamVar(axis, 0));
+                     beam.BeamFromGiven(0, kBeamFocal, 1.0) || beam.ImageBeamFromObject(axis) ||
+                     beam.ObjectBeamFromImage(axis) || beam.AddBeamVar(axis, 0, false) ||
+                     beam.RemoveBeamVar(axis, 0));
         beam.SetBeamValue(axis, 0, 5.0);
         beam.RememberBeamValues(axis, true, true, true);
         EXPECT_EQ(beam.GetBeamValue(axis, 0) + beam.GetBeamResult(axis, 0), 0.0);
