@@ -129,6 +129,25 @@ TEST_F(Collections, ReselectedParameterCarriesItsLastSolvedValue) {
     EXPECT_FALSE(code.Selected().VarValDef(code.Selected().PositionOf(kParImageDist)));
 }
 
+// The memories answer only for their own numbers, the first and the last included, and carry
+// into a record chosen again.
+TEST_F(Collections, MemoriesAnswerOnlyForTheirOwnNumbers) {
+    Choose(code, {{0, 100}, {1, -200}, {5, 10}});
+    GiveAperture(code, kApStopRadius, 12.5f);
+    ASSERT_TRUE(code.Solve(true));
+    EXPECT_TRUE(code.Memory(kSelectableCount - 1).bVarValDef &&
+                code.ApertureMemory(kApertureCount - 1).bVarValDef);
+    for (int outside : {-1, kSelectableCount}) EXPECT_FALSE(code.Memory(outside).bVarValDef);
+    for (int outside : {-1, kApertureCount}) EXPECT_FALSE(code.ApertureMemory(outside).bVarValDef);
+    code.RemoveVar(0);
+    code.RemoveApVar(kApStopRadius);
+    ASSERT_TRUE(code.AddVar(0) && code.AddApVar(kApStopRadius));
+    EXPECT_EQ(code.Selected().VarValue(code.Selected().PositionOf(0)), 100.0f);
+    EXPECT_EQ(code.Apertures().VarValue(1), 12.5f);
+    code.SetApertureValue(kApStopRadius, 7.0f);
+    EXPECT_EQ(code.ApertureValue(kApStopRadius), 7.0f);
+}
+
 CVarType WithLimits(float value, float low, float high) {
     CVarType r;
     r.sVarValue = value;
