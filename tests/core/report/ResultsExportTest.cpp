@@ -21,6 +21,8 @@ TEST(ResultsCsv, ColumnsAsASpreadsheetReadsThem) {
         {{"Strahl div[in]: w", " 2,5e-4mrad"}, ',', "Strahl div[in];w;2,5e-4;mrad"},
         {{"Strahl rad[aus]: r'", " 0.1 [0.2]mm"}, '.', "Strahl rad[aus];r';0.1 [0.2]mm;"},
         {{"Objektweite: a", " In Unendlich"}, '.', "Objektweite;a;In Unendlich;"},
+        {{"  Bildweite: a' ", " 2E5mm  "}, '.', "Bildweite;a';2E5;mm"},
+        {{"Objekthöhe: u", "3e-x"}, '.', "Objekthöhe;u;3;e-x"},  // no exponent without digits
         {{"Name; mit \"Zeichen\"", "x"}, '.', "\"Name; mit \"\"Zeichen\"\"\";;x;"},
         {{"    ---", " "}, '.', ""},  // separator rows are left out
         {{"  ", "  "}, '.', ""}};
