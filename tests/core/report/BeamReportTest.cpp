@@ -70,6 +70,7 @@ TEST(BeamReport, DiodeWithMultiModeAndAYSectionWithoutSolution) {
     ASSERT_TRUE(beam.SolveBeam(true));
     PrintedReport report = BuildBeamReport(beam, kStamp);
     EXPECT_EQ(report.notes, std::vector<std::string>{"Diodenlaser [rechteckiger Strahl]"});
+    EXPECT_FALSE(report.Lines().front().bold);  // a note heads the page in plain type
     EXPECT_EQ(report.sections[1].heading, "Systemdefinition [Multimode-Ergebnisse] M²:  1.0 [2.3]");
     EXPECT_EQ(report.sections[1].rows[0].value, " 50.0 [50.0]mm");
     // At the lens: r·√(1 + (s/zr)²), the y section's times √2.25.

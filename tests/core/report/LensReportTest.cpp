@@ -57,6 +57,7 @@ TEST(LensReport, SolvedLensFollowsTheListing) {
     const std::vector<ReportLine> lines = report.Lines();
     std::string headings;
     for (std::size_t i = 1; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].bold, lines[i].kind == ReportLine::Kind::kHeading) << i;
         if (lines[i].kind != ReportLine::Kind::kHeading) continue;
         EXPECT_EQ(lines[i - 1].kind, ReportLine::Kind::kBlank);
         headings += lines[i].cells.at(0) + "|";
