@@ -6,9 +6,6 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +16,7 @@
 #include "core/drawing/DrgRoutines.h"
 #include "core/model/ModelTestSupport.h"
 #include "core/model/Options.h"
+#include "support/Recording.h"
 
 namespace lumarik::test {
 
@@ -107,25 +105,10 @@ private:
     ScaleRect m_scale;
 };
 
-// Compares a trace with its reviewed recording, tests/data/drawings/<name>.txt (render one
-// with scripts/show-drawing.py to look at it); LUMARIK_UPDATE_DRAWINGS=1 rewrites the recording.
+// A drawing's trace against tests/data/drawings/<name>.txt; render one with
+// scripts/show-drawing.py to look at it.
 inline void ExpectRecorded(const std::string& name, const std::string& trace) {
-    const std::string path = std::string(LUMARIK_TEST_DATA_DIR) + "/drawings/" + name + ".txt";
-    if (std::getenv("LUMARIK_UPDATE_DRAWINGS") != nullptr) {
-        std::ofstream(path) << trace;
-        return;
-    }
-    std::ifstream recorded(path);
-    ASSERT_TRUE(recorded) << path;
-    std::istringstream drawn(trace);
-    std::string want, got;
-    for (int line = 1;; ++line) {
-        const bool inRecording = static_cast<bool>(std::getline(recorded, want));
-        const bool inTrace = static_cast<bool>(std::getline(drawn, got));
-        if (!inRecording && !inTrace) return;
-        ASSERT_EQ(inTrace ? got : "(end)", inRecording ? want : "(end)")
-            << name << ", line " << line;
-    }
+    ExpectRecording("drawings/" + name + ".txt", trace);
 }
 
 template <std::size_t N>
