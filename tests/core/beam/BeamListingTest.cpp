@@ -158,6 +158,40 @@ TEST(ListBeamResults, UserSymbolsAndOptionDefaults) {
     EXPECT_EQ(beam.GetBeamMFactor(0) + beam.GetBeamMFactor(1), 1.0 + 1.5);
 }
 
+// What an option box takes: M² above 0 and below 50, positive distances, never the value it
+// holds (the detector distance as the results round it, half to even); the laser-diode value
+// in the unit of its quantity.
+TEST(BeamOptions, TakeOnlyUsableChangedValues) {
+    GaussianBeam beam;
+    beam.SetDetectorDistance(120.5);
+    beam.SetMinSpotDistance(30);
+    const double nan = std::nan("");
+    const struct {
+        BeamOption option;
+        double typed, taken;  // 0: refused
+    } cases[] = {{BeamOption::kM2, 49.9, 49.9},
+                 {BeamOption::kM2, 50, 0},
+                 {BeamOption::kM2, 0, 0},
+                 {BeamOption::kM2, 1, 0},
+                 {BeamOption::kDiodeM2, 2.5, 2.5},
+                 {BeamOption::kDiodeM2, -2, 0},
+                 {BeamOption::kDetector, 120, 0},
+                 {BeamOption::kDetector, 121, 121},
+                 {BeamOption::kMinSpot, 30, 0},
+                 {BeamOption::kMinSpot, 1e-3, 1e-3},
+                 {BeamOption::kDiodeParam, 3, 3e-3},
+                 {BeamOption::kMinSpot, nan, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(beam.OptionChange(c.option, c.typed).value_or(0), c.taken)
+            << static_cast<int>(c.option) << " " << c.typed;
+    }
+    beam.SetOption(BeamOption::kDiodeParam, 0.004);
+    beam.SetOption(BeamOption::kDiodeM2, 2.25);
+    EXPECT_EQ(beam.OptionText(BeamOption::kDiodeParam) + beam.OptionText(BeamOption::kDiodeM2) +
+                  beam.OptionText(BeamOption::kDetector) + beam.OptionText(BeamOption::kMinSpot),
+              "4.0mrad2.3120.5mm30.0mm");
+}
+
 TEST(ListBeamResults, ScientificInfiniteAndMissingValues) {
     // clang-format off
     const struct { std::vector<Given> given; const char* row; const char* value; } cases[] = {
