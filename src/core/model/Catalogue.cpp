@@ -175,10 +175,6 @@ const std::string& ParameterCatalogue::CardinalSymbol(int i) const {
     return IsCardinal(i) ? m_cardinalSymbols[static_cast<std::size_t>(i)] : EmptyText();
 }
 
-void ParameterCatalogue::SetCardinalSymbol(int i, std::string symbol) {
-    if (IsCardinal(i)) m_cardinalSymbols[static_cast<std::size_t>(i)] = std::move(symbol);
-}
-
 void ParameterCatalogue::RebuildSymbols(int unitType, const SymbolReader& userSymbols) {
     m_unitType = unitType;
     const bool user = unitType == kSymbolsUser && userSymbols;

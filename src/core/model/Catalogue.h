@@ -81,7 +81,6 @@ public:
     std::string_view CardinalName(int i) const;
     std::string_view CardinalDefaultSymbol(int i) const;
     const std::string& CardinalSymbol(int i) const;
-    void SetCardinalSymbol(int i, std::string symbol);
 
     // Fills the symbols in use of the parameters and the cardinal points: the standard
     // symbols for option 0 (and any unknown option), the user symbols for option 1. Every
