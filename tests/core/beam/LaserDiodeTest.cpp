@@ -171,6 +171,16 @@ TEST(SetUpCircularisation, TakesSolvedValuesAndEqualises) {
     EXPECT_EQ(partly.Selection(0).Item(1).sVarValue, 80.0f);  // f' takes s
     EXPECT_TRUE(partly.Selection(0).Item(1).bVarValDef);
 
+    GaussianBeam solved = Diode(false);  // f' and s both taken from the solution stay apart
+    ChooseBeam(solved, {{2, 200}, {3, 0.5}, {6, 0.002}});
+    ASSERT_TRUE(solved.SolveBeam(true));
+    const float f = static_cast<float>(solved.GetBeamValue(0, kBeamFocal));
+    const float sx = static_cast<float>(solved.GetBeamValue(0, kBeamObjectDist));
+    solved.SetCircularise(true);
+    solved.SetUpCircularisation();
+    EXPECT_TRUE(f != sx && solved.Selection(0).VarValue(1) == f &&
+                solved.Selection(0).VarValue(2) == sx);
+
     GaussianBeam off;
     ChooseBeam(off, {{2, 50}});
     off.SetUpCircularisation();  // only in laser-diode mode
@@ -195,6 +205,9 @@ TEST(DiodeParam, NumberValueSettingsAndTypeChoice) {
     EXPECT_EQ(beam.GetDiodeParamNumber(), 6);
     EXPECT_EQ(beam.GetDiodeParamValue(), wy);
     EXPECT_EQ(beam.DiodeControlStates().paramTypeIndex, 1);
+    GaussianBeam imageSide = Diode(false);  // a third quantity of the image side picks no type
+    ChooseBeam(imageSide, {{0, 50}, {1, 100}, {9, 0.001}});
+    EXPECT_EQ(imageSide.DiodeControlStates().paramTypeIndex, -1);
 
     beam.LoadDiodeParam(0, std::nullopt);  // out of 5..7: the divergence of the x section
     EXPECT_EQ(beam.StoredDiodeParamNumber(), 6);
