@@ -13,9 +13,11 @@ namespace {
 constexpr std::string_view kVersionSection = "LumarikSystem";
 constexpr std::string_view kVersionKey = "Version";
 
+// The words IniBool reads as true, or their counterparts for false.
 bool IsBooleanWord(std::string_view text) {
+    if (IniBool(text)) return true;
     const std::string_view word = TrimBlanks(text);
-    for (std::string_view known : {"true", "wahr", "vrai", "false", "falsch", "faux"}) {
+    for (std::string_view known : {"false", "falsch", "faux"}) {
         if (EqualsIgnoreCase(word, known)) return true;
     }
     return false;

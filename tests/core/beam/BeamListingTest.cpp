@@ -33,7 +33,7 @@ std::string ValueOf(const std::vector<BeamListRow>& rows, const std::string& nam
 
 // The choices, every listed row, the depth of focus and the minimum spot, a line each.
 std::string Recorded(GaussianBeam& beam) {
-    const bool ok = beam.SolveBeam(true);
+    const std::vector<BeamListRow> rows = Listing(beam);
     std::string text;
     for (int axis = 0; axis < kBeamAxes; ++axis) {
         const VarCollection& list = beam.Selection(axis);
@@ -43,8 +43,7 @@ std::string Recorded(GaussianBeam& beam) {
                 " " + std::to_string(list.VarType(i)) + "=" + beam.RecordValueText(list.Item(i));
         text += "\n";
     }
-    for (const BeamListRow& row : beam.ListBeamResults(ok))
-        text += row.name + "\t" + row.value + "\n";
+    for (const BeamListRow& row : rows) text += row.name + "\t" + row.value + "\n";
     text += "depth of focus\t" + beam.DepthOfFocusText(0) + "\n";
     std::string spot = beam.MinimumSpotText();
     for (std::size_t at; (at = spot.find("\r\n")) != std::string::npos;) spot.replace(at, 2, " | ");
