@@ -4,8 +4,9 @@
 namespace lumarik {
 namespace {
 
-// Colours keep red in the low byte, sizes are device-independent pixels at any ratio, and a
-// line of width 1 on whole pixels covers one row of pixels in full.
+// Colours keep red in the low byte, sizes are device-independent pixels at any ratio, a line
+// of width 1 on whole pixels covers one row of pixels in full, and an outline's pixels lie
+// right of and below its corners.
 TEST(QPainterCanvasTest, PaintsCrispInDeviceIndependentPixelsAtAnyRatio) {
     for (int ratio : {1, 2}) {
         QImage image = BlankDrawingImage(QSize(100, 50), ratio);
@@ -14,29 +15,22 @@ TEST(QPainterCanvasTest, PaintsCrispInDeviceIndependentPixelsAtAnyRatio) {
             QPainterCanvas canvas(painter, QSizeF(100, 50));
             EXPECT_DOUBLE_EQ(canvas.Scale().width, 100.0);
             canvas.Clear();
-            canvas.Line(10, 25, 90, 25, colours::kRed, PenStyle::kSolid, 2);
             canvas.Line(10, 10, 90, 10, 0x00FFFFu, PenStyle::kSolid, 1);
             canvas.Box(0, 0, 5, 5, colours::kBlue, true);
             canvas.Box(70, 40, 60, 30, colours::kBlack, false);
-            EXPECT_GT(canvas.TextWidth("f'"), 0.0);
-            EXPECT_GT(canvas.TextHeight("f'"), 0.0);
         }
-        const QColor mid = image.pixelColor(QPoint(50, 25) * ratio);
-        EXPECT_GT(mid.red(), 200) << ratio;
-        EXPECT_LT(mid.green(), 80) << ratio;
-        EXPECT_EQ(image.pixelColor(QPoint(2, 2) * ratio), QColor(0, 0, 255)) << ratio;
-        EXPECT_EQ(image.pixelColor(QPoint(50, 45) * ratio), QColor(Qt::white)) << ratio;
+        const auto at = [&](int x, int y) { return image.pixelColor(x, y); };
         for (int row = 0; row < ratio; ++row) {
-            EXPECT_EQ(image.pixelColor(50 * ratio, 10 * ratio + row), QColor(255, 255, 0)) << ratio;
+            EXPECT_EQ(at(50 * ratio, 10 * ratio + row), QColor(255, 255, 0)) << ratio;
         }
-        EXPECT_EQ(image.pixelColor(50 * ratio, 10 * ratio - 1), QColor(Qt::white)) << ratio;
-        EXPECT_EQ(image.pixelColor(50 * ratio, 11 * ratio), QColor(Qt::white)) << ratio;
-        // The outline's pixels lie right of and below its corners.
+        for (QPoint white : {QPoint(50 * ratio, 10 * ratio - 1), QPoint(50 * ratio, 11 * ratio),
+                             QPoint(65 * ratio, 35 * ratio), QPoint(50 * ratio, 45 * ratio)}) {
+            EXPECT_EQ(at(white.x(), white.y()), QColor(Qt::white)) << ratio;
+        }
+        EXPECT_EQ(at(2 * ratio, 2 * ratio), QColor(0, 0, 255)) << ratio;
         for (QPoint edge : {QPoint(65, 40), QPoint(70, 35), QPoint(60, 35), QPoint(65, 30)}) {
-            EXPECT_EQ(image.pixelColor(edge * ratio), QColor(Qt::black))
-                << edge.x() << "," << edge.y();
+            EXPECT_EQ(at(edge.x() * ratio, edge.y() * ratio), QColor(Qt::black)) << ratio;
         }
-        EXPECT_EQ(image.pixelColor(QPoint(65, 35) * ratio), QColor(Qt::white)) << ratio;
     }
 }
 
@@ -49,6 +43,7 @@ TEST(QPainterCanvasTest, TextWidthsFollowTheFont) {
     font.setPixelSize(10);
     painter.setFont(font);
     const double small = QPainterCanvas(painter, QSizeF(100, 50), &texts).TextWidth("Wg");
+    EXPECT_GT(small, 0.0);
     font.setPixelSize(20);
     painter.setFont(font);
     EXPECT_GT(QPainterCanvas(painter, QSizeF(100, 50), &texts).TextWidth("Wg"), 1.5 * small);
