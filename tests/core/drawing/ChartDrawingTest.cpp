@@ -57,13 +57,13 @@ TEST_F(ChartPlot, NothingIsPaintedWithoutRoom) {
     regions = BuildLensTypeRegions(entries, axes);
     Draw({}, ChartPoint{0.25, 20.0});
     EXPECT_EQ(canvas.clears, 1);
-    EXPECT_TRUE(canvas.polylines.empty() && canvas.texts.empty() && canvas.lines.empty());
+    EXPECT_TRUE(canvas.points.empty() && canvas.texts.empty());
     RecordingCanvas axis(600, 60);
     DrawChartAxisX(axis, ResetChartAxes(false, 24, 400).x, true, ',');
-    EXPECT_TRUE(axis.lines.empty() && axis.texts.empty());
+    EXPECT_TRUE(axis.points.empty() && axis.texts.empty());
     RecordingCanvas blank(220, 110);
     DrawFamilySketch(blank, true, 4, true);
-    EXPECT_TRUE(blank.polylines.empty() && blank.lines.empty());
+    EXPECT_TRUE(blank.points.empty());
 }
 
 }  // namespace

@@ -116,9 +116,8 @@ TEST(DrawSystem, StaysInThePictureWithLabelsKeepingClear) {
             const Drawn d(system, DrawingOptions(bits & 1, bits & 2, bits & 4));
             ASSERT_TRUE(d.drawn);
             EXPECT_LT(d.routines.Extents().zMin, d.routines.Extents().zMax);
-            for (const RecordedLine& l : d.canvas.lines) {
-                EXPECT_TRUE(std::fmin(l.x1, l.x2) >= 0 && std::fmax(l.x1, l.x2) <= 900 &&
-                            std::fmin(l.y1, l.y2) >= 0 && std::fmax(l.y1, l.y2) <= 600);
+            for (const PixelPoint& p : d.canvas.points) {
+                EXPECT_TRUE(p.x >= 0 && p.x <= 900 && p.y >= 0 && p.y <= 600) << p.x << "," << p.y;
             }
             const auto& texts = d.canvas.texts;
             const auto right = [&](const RecordedText& t) { return t.x + 7.0 * t.text.size(); };
@@ -154,10 +153,10 @@ TEST(DrawSystem, DrawsNothingWithoutSolutionOrRoom) {
         DrgRoutines routines;
         EXPECT_FALSE(routines.Redraw(canvas, solved.code, solved.options, false));
         EXPECT_EQ(canvas.clears, 1);
-        EXPECT_TRUE(canvas.lines.empty() && canvas.texts.empty());
+        EXPECT_TRUE(canvas.points.empty() && canvas.texts.empty());
         EXPECT_FALSE(routines.Handles().valid);
     }
-    EXPECT_TRUE(failed.canvas.lines.empty() && failed.canvas.texts.empty());
+    EXPECT_TRUE(failed.canvas.points.empty() && failed.canvas.texts.empty());
     EXPECT_FALSE(failed.routines.Handles().valid);
 }
 

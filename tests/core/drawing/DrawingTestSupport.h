@@ -20,13 +20,6 @@
 
 namespace lumarik::test {
 
-struct RecordedLine {
-    double x1, y1, x2, y2;
-    Colour colour;
-    PenStyle style;
-    int width;
-};
-
 struct RecordedText {
     double x, y;
     std::string text;
@@ -36,7 +29,6 @@ struct RecordedText {
 struct RecordedPolyline {
     std::vector<PixelPoint> points;
     Colour colour;
-    int width;
 };
 
 class RecordingCanvas : public Canvas {
@@ -53,7 +45,7 @@ public:
         Trace("clear");
     }
     void Line(double x1, double y1, double x2, double y2, Colour c, PenStyle s, int w) override {
-        lines.push_back({x1, y1, x2, y2, c, s, w});
+        points.insert(points.end(), {{x1, y1}, {x2, y2}});
         Trace("line", {x1, y1, x2, y2}, c, static_cast<int>(s), w);
     }
     void Text(double x, double y, std::string_view text, Colour colour) override {
@@ -72,7 +64,8 @@ public:
     }
     void Polyline(const std::vector<PixelPoint>& points, Colour colour, PenStyle style,
                   int width) override {
-        polylines.push_back({points, colour, width});
+        polylines.push_back({points, colour});
+        this->points.insert(this->points.end(), points.begin(), points.end());
         std::vector<double> xy;
         for (const PixelPoint& p : points) xy.insert(xy.end(), {p.x, p.y});
         Trace("polyline", xy, colour, static_cast<int>(style), width);
@@ -96,7 +89,7 @@ public:
     }
 
     int clears = 0;
-    std::vector<RecordedLine> lines;
+    std::vector<PixelPoint> points;  // the ends of every line and the vertices of every polyline
     std::vector<RecordedText> texts;
     std::vector<RecordedPolyline> polylines;
     std::string trace;
