@@ -17,6 +17,7 @@
 #include "core/document/LumarikDocument.h"
 #include "core/drawing/DrawingTexts.h"
 #include "core/drawing/DrgRoutinesGB.h"
+#include "core/format/Format.h"
 
 namespace lumarik::test {
 namespace {
@@ -156,64 +157,56 @@ TEST(BeamDrawing, InsetCurvesKeepTheirRelationsWithinAQuarterPixel) {
     ASSERT_TRUE(beam.Draw());
     const double k = beam.Result(kResZrOverF);
     const double side = 174.0, scale = side / 10.0, bottom = 555.0;  // 0.2 of the plot's 870
-    struct Inset {
-        double left;
-        double (*curve)(double, double);
-    } insets[] = {
+    const std::pair<double, double (*)(double, double)> insets[] = {
         {15.0,
          [](double x, double k) { return 1.0 + (x - 1.0) / ((x - 1.0) * (x - 1.0) + k * k); }},
-        {711.0, [](double x, double k) { return 1.0 / std::sqrt((1.0 - x) * (1.0 - x) + k * k); }},
+        {711.0, [](double x, double k) { return 1.0 / std::hypot(1.0 - x, k); }},
     };
-    for (const Inset& inset : insets) {
+    for (const auto& [left, curve] : insets) {
         int runs = 0;
         for (const RecordedPolyline& line : beam.canvas.polylines) {
-            const auto outside = [&](const PixelPoint& p) {
-                return p.x < inset.left || p.x > inset.left + side || p.y < bottom - side;
+            const auto outside = [&, left = left](const PixelPoint& p) {
+                return p.x < left || p.x > left + side || p.y < bottom - side;
             };
             if (std::any_of(line.points.begin(), line.points.end(), outside)) continue;
             ++runs;
             for (std::size_t i = 1; i < line.points.size(); ++i) {
-                const PixelPoint& a = line.points[i - 1];
-                const PixelPoint& b = line.points[i];
+                const PixelPoint &a = line.points[i - 1], &b = line.points[i];
                 for (int n = 0; n <= 100; ++n) {
-                    const double x = -5.0 + n / 10.0, y = inset.curve(x, k);
-                    const PixelPoint p{inset.left + (x + 5.0) * scale, bottom - (y + 5.0) * scale};
-                    if (!(p.x > a.x && p.x <= b.x) || std::fabs(y) >= 5.0) continue;
+                    const double x = -5.0 + n / 10.0, y = curve(x, k);
+                    const PixelPoint p{left + (x + 5.0) * scale, bottom - (y + 5.0) * scale};
+                    if (p.x <= a.x || p.x > b.x || std::fabs(y) >= 5.0) continue;
                     const double off = ((p.x - a.x) * (b.y - a.y) - (p.y - a.y) * (b.x - a.x)) /
                                        std::hypot(b.x - a.x, b.y - a.y);
-                    EXPECT_LE(std::fabs(off), 0.26) << inset.left << " at s/f' = " << x;
+                    EXPECT_LE(std::fabs(off), 0.26) << left << " at s/f' = " << x;
                 }
             }
         }
-        EXPECT_GE(runs, 1) << inset.left;
+        EXPECT_GE(runs, 1) << left;
     }
 }
 
+// A fixed distance of 0 stands for the length of the automatic range, and the focal modes take
+// |f'|; f' = 0 with P' on P leaves them no range, and the automatic one stands in.
 TEST(BeamDrawing, EachScaleModeGivesItsRange) {
-    for (const char* focal : {"100", "-100"}) {
-        Beam beam({{kBeamFocal, focal}, {kBeamObjectDist, "200"}, {kBeamObjRadius, "0.5"}});
-        const GaussianBeam& b = beam.doc.Beam();
-        const double lo = b.BeamExtentMin(), hi = b.BeamExtentMax(), p = beam.Result(kResP);
-        const double pp = beam.Result(kResPPrime), w = beam.Result(kResImageWaist);
-        const struct {
-            int mode;
-            double fixed, zMin, zMax;
-        } cases[] = {{kScaleAutomatic, 0, lo, hi},           {kScaleFromObject, 50, 0, 50},
-                     {kScaleFromObject, 0, 0, hi - lo},      {kScaleAroundLens, 50, p - 50, p + 50},
-                     {kScaleToImage, 50, w - 50, w},         {kScaleTwoFocal, 0, p - 200, pp + 200},
-                     {kScaleFourFocal, 0, p - 400, pp + 400}};
-        for (const auto& c : cases) {
-            const ZRange range = BeamScaleRange(b, c.mode, c.fixed);
-            EXPECT_NEAR(range.zMin, c.zMin, 1e-9) << focal << " mode " << c.mode;
-            EXPECT_NEAR(range.zMax, c.zMax, 1e-9) << focal << " mode " << c.mode;
-        }
+    Beam beam({{kBeamFocal, "-100"}, {kBeamObjectDist, "200"}, {kBeamObjRadius, "0.5"}});
+    const GaussianBeam& b = beam.doc.Beam();
+    const double lo = b.BeamExtentMin(), hi = b.BeamExtentMax(), p = beam.Result(kResP);
+    const double pp = beam.Result(kResPPrime), w = beam.Result(kResImageWaist);
+    const struct {
+        int mode;
+        double fixed, zMin, zMax;
+    } cases[] = {{kScaleAutomatic, 0, lo, hi},           {kScaleFromObject, 0, 0, hi - lo},
+                 {kScaleAroundLens, 50, p - 50, p + 50}, {kScaleToImage, 50, w - 50, w},
+                 {kScaleTwoFocal, 0, p - 200, pp + 200}, {kScaleFourFocal, 0, p - 400, pp + 400}};
+    for (const auto& c : cases) {
+        const ZRange range = BeamScaleRange(b, c.mode, c.fixed);
+        EXPECT_TRUE(std::fabs(range.zMin - c.zMin) < 1e-9 && std::fabs(range.zMax - c.zMax) < 1e-9)
+            << c.mode << ": " << range.zMin << " " << range.zMax;
     }
-    // f' = 0 with P' on P leaves the focal modes no range: the automatic one stands in.
-    Beam flat;
-    flat.doc.Beam().SetBeamValue(0, kBeamFocal, 0.0);
-    const ZRange range = BeamScaleRange(flat.doc.Beam(), kScaleThreeFocal, 0.0);
-    EXPECT_EQ(range.zMin, flat.doc.Beam().BeamExtentMin());
-    EXPECT_EQ(range.zMax, flat.doc.Beam().BeamExtentMax());
+    beam.doc.Beam().SetBeamValue(0, kBeamFocal, 0.0);
+    const ZRange range = BeamScaleRange(b, kScaleThreeFocal, 0.0);
+    EXPECT_TRUE(range.zMin == b.BeamExtentMin() && range.zMax == b.BeamExtentMax());
 }
 
 // s = f' puts the geometric image at 5e20; short ranges leave most markers far outside.
@@ -251,8 +244,9 @@ TEST(BeamDrawing, PicturesWithoutRoomDrawNothing) {
     }
 }
 
-// Plan at a waist; the second panel of a diode reads the y section, whose waist radius is
-// half that of the x section. Nothing is read out where nothing was drawn.
+// Plan at a waist, the waist law behind the lens; the second panel of a diode reads the y
+// section, whose waist radius is half that of the x section. Nothing is read out where nothing
+// was drawn.
 TEST(BeamDrawing, TheReadOutIsPlanAtAWaistAndAbsentOffThePlot) {
     Beam beam;
     ASSERT_TRUE(beam.Draw());
@@ -262,6 +256,12 @@ TEST(BeamDrawing, TheReadOutIsPlanAtAWaistAndAbsentOffThePlot) {
               "Abstand zur Objektgröße 0,0mm Radius: 0,5mm Krümmungsradius plan");
     EXPECT_FALSE(beam.drawing.ReadoutAt(10, 300, b, ',').shown);
     EXPECT_TRUE(beam.drawing.ReadoutAt(t.X(t.zMin), 300, b, ',').shown);  // the plot's edge
+    const double x = t.X(250.0), d = t.ZAt(x) - beam.Result(kResImageWaist);
+    const double r = beam.Value(kBeamImgRadius), zr = kBeamPi * r * r / b.GetWavelengthMm();
+    EXPECT_EQ(beam.drawing.ReadoutAt(x, 300, b, ',').text,
+              "Abstand zur Bildgröße " + Format(d, "0.0mm", ',') +
+                  " Radius: " + Format(r * std::hypot(1.0, d / zr), "0.0##mm", ',') +
+                  " Krümmungsradius " + Format(d + zr * zr / d, "0.0##mm", ','));
     beam.Diode();
     for (double width : {720.0, 480.0}) {  // side by side and stacked
         ASSERT_TRUE(beam.Draw(width, 600));

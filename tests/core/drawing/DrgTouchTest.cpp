@@ -148,15 +148,6 @@ TEST(DrgTouch, ThePressKeepsTheSelectionAdmissible) {
     }
 }
 
-// An object pressed right of P keeps its place when virtual objects are not allowed.
-TEST(DrgTouch, RealObjectCannotCrossP) {
-    Session close(Lens(100, -2, 1));
-    const auto& h = close.routines.Handles().position;
-    ASSERT_EQ(close.Press(h[kHandlePX] + 3, h[kHandleAxisY]).grab, kGrabObjectFoot);
-    EXPECT_FALSE(close.Move(h[kHandlePX] - 9, h[kHandleAxisY]));
-    EXPECT_FLOAT_EQ(close.Chosen(kParObjectDist), -2.0f);
-}
-
 TEST(DrgTouch, RearPrincipalPlaneComesTogetherWithPButNeverCrossesIt) {
     System thick = kTall;
     thick.optics = {true, false, 1.0f, 1.0f, 10.0f};
@@ -171,16 +162,14 @@ TEST(DrgTouch, RearPrincipalPlaneComesTogetherWithPButNeverCrossesIt) {
     EXPECT_EQ(Session(Mirror(thick)).Find(x, 270), kGrabNone);  // a mirror has no separation
 }
 
+// The window ends a drag whose release never came when it loses the mouse.
 TEST(DrgTouch, AMissAndALostReleaseLeaveNothingBehind) {
     Session s(kShort);
     EXPECT_EQ(s.Press(300, 100).grab, kGrabNone);
-    EXPECT_FALSE(s.Move(560, 300));
-    EXPECT_FALSE(s.touch.EndDrag());
+    EXPECT_FALSE(s.Move(560, 300) || s.touch.EndDrag());
     ASSERT_EQ(s.Press(10, 300).grab, kGrabObjectFoot);
-    // The release never came: the window ends the drag when it loses the mouse.
     EXPECT_TRUE(s.touch.EndDrag());
-    EXPECT_FALSE(s.touch.Dragging());
-    EXPECT_FALSE(s.Move(560, 300));
+    EXPECT_FALSE(s.touch.Dragging() || s.Move(560, 300));
     EXPECT_TRUE(s.backups.empty());
 }
 
