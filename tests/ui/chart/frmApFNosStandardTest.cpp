@@ -13,36 +13,28 @@ protected:
     FNumbersDialogTest() { dialog.show(); }
 
     QListWidget* List() { return dialog.findChild<QListWidget*>("lstFNos0"); }
-    void Click(const QString& button) { test::ClickButton(&dialog, button); }
-    QRect EntryRect(const QString& entry) {
-        QListWidget* list = List();
-        const QList<QListWidgetItem*> found = list->findItems(entry, Qt::MatchExactly);
-        EXPECT_EQ(found.size(), 1) << entry.toStdString();
-        list->scrollToItem(found.front());
-        return list->visualItemRect(found.front());
-    }
     void ClickEntry(const QString& entry) {
-        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, EntryRect(entry).center());
+        QListWidgetItem* item = List()->findItems(entry, Qt::MatchExactly).value(0);
+        ASSERT_NE(item, nullptr) << entry.toStdString();
+        List()->scrollToItem(item);
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
+                          List()->visualItemRect(item).center());
     }
 
     frmApFNosStandard dialog;
 };
 
 TEST_F(FNumbersDialogTest, ListsTheEngravedNumbersWithTheNote) {
-    QListWidget* list = List();
-    ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->count(), 27);
-    EXPECT_EQ(list->item(26)->text(), "F/64");
+    ASSERT_EQ(List()->count(), 27);
+    EXPECT_EQ(List()->item(26)->text(), "F/64");
     EXPECT_EQ(dialog.findChild<QLabel*>("lbl")->text().toStdString(), kStandardFNumbersNote);
 }
 
 TEST_F(FNumbersDialogTest, OneClickTakesTheExactNumberOfTheEntry) {
     EXPECT_FALSE(dialog.findChild<QPushButton*>("comOK")->isEnabled());  // nothing chosen yet
     ClickEntry("F/1.2");
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    ASSERT_TRUE(dialog.ChosenFNumber().has_value());
-    EXPECT_DOUBLE_EQ(*dialog.ChosenFNumber(), std::pow(2.0, 0.25));
+    EXPECT_TRUE(!dialog.isVisible() && dialog.result() == QDialog::Accepted);
+    EXPECT_NEAR(dialog.ChosenFNumber().value_or(0.0), std::pow(2.0, 0.25), 1e-12);
 }
 
 TEST_F(FNumbersDialogTest, ArrowsMoveAndOkTakesTheLastEntry) {
@@ -50,10 +42,9 @@ TEST_F(FNumbersDialogTest, ArrowsMoveAndOkTakesTheLastEntry) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     QTest::keyClick(List(), Qt::Key_End);
     EXPECT_TRUE(dialog.isVisible());
-    Click("comOK");
+    test::ClickButton(&dialog, "comOK");
     EXPECT_FALSE(dialog.isVisible());
-    ASSERT_TRUE(dialog.ChosenFNumber().has_value());
-    EXPECT_DOUBLE_EQ(*dialog.ChosenFNumber(), 64.0);
+    EXPECT_EQ(dialog.ChosenFNumber().value_or(0.0), 64.0);
 }
 
 // Escape and Cancel choose nothing; Enter takes the current entry.
@@ -65,15 +56,10 @@ TEST(FNumbersDisplayTest, CallsBackOnlyOnAcceptAndClosesItself) {
         QPointer<frmApFNosStandard> dialog = frmApFNosStandard::Display(
             &owner, [&received](double value) { received.push_back(value); });
         ASSERT_TRUE(dialog);
-        EXPECT_TRUE(dialog->isVisible());
-        EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+        EXPECT_TRUE(dialog->isVisible() && dialog->windowModality() == Qt::WindowModal);
         auto* list = dialog->findChild<QListWidget*>("lstFNos0");
         list->setCurrentRow(12);  // F/6.3
-        if (key == Qt::Key_Cancel) {
-            test::ClickButton(dialog, "comCancel");
-        } else {
-            QTest::keyClick(list, key);
-        }
+        key == Qt::Key_Cancel ? test::ClickButton(dialog, "comCancel") : QTest::keyClick(list, key);
         EXPECT_TRUE(test::Gone(dialog)) << key;
     }
     ASSERT_EQ(received.size(), 1u);
