@@ -8,6 +8,11 @@ namespace {
 // of width 1 on whole pixels covers one row of pixels in full, and an outline's pixels lie
 // right of and below its corners.
 TEST(QPainterCanvasTest, PaintsCrispInDeviceIndependentPixelsAtAnyRatio) {
+    const QColor yellow(255, 255, 0), white(Qt::white), black(Qt::black);
+    const std::pair<QPointF, QColor> pixels[] = {
+        {{50, 10}, yellow}, {{50, 10.5}, yellow}, {{50, 9.5}, white}, {{50, 11}, white},
+        {{2, 2}, Qt::blue}, {{65, 40}, black},    {{70, 35}, black},  {{60, 35}, black},
+        {{65, 30}, black},  {{65, 35}, white},    {{50, 45}, white}};
     for (int ratio : {1, 2}) {
         QImage image = BlankDrawingImage(QSize(100, 50), ratio);
         {
@@ -19,17 +24,9 @@ TEST(QPainterCanvasTest, PaintsCrispInDeviceIndependentPixelsAtAnyRatio) {
             canvas.Box(0, 0, 5, 5, colours::kBlue, true);
             canvas.Box(70, 40, 60, 30, colours::kBlack, false);
         }
-        const auto at = [&](int x, int y) { return image.pixelColor(x, y); };
-        for (int row = 0; row < ratio; ++row) {
-            EXPECT_EQ(at(50 * ratio, 10 * ratio + row), QColor(255, 255, 0)) << ratio;
-        }
-        for (QPoint white : {QPoint(50 * ratio, 10 * ratio - 1), QPoint(50 * ratio, 11 * ratio),
-                             QPoint(65 * ratio, 35 * ratio), QPoint(50 * ratio, 45 * ratio)}) {
-            EXPECT_EQ(at(white.x(), white.y()), QColor(Qt::white)) << ratio;
-        }
-        EXPECT_EQ(at(2 * ratio, 2 * ratio), QColor(0, 0, 255)) << ratio;
-        for (QPoint edge : {QPoint(65, 40), QPoint(70, 35), QPoint(60, 35), QPoint(65, 30)}) {
-            EXPECT_EQ(at(edge.x() * ratio, edge.y() * ratio), QColor(Qt::black)) << ratio;
+        for (const auto& [at, colour] : pixels) {  // whole device pixels, rounded down
+            EXPECT_EQ(image.pixelColor(int(at.x() * ratio), int(at.y() * ratio)), colour)
+                << ratio << ": " << at.x() << "," << at.y();
         }
     }
 }
