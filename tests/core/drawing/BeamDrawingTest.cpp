@@ -1,7 +1,7 @@
-// The beam drawing into a recording canvas: reviewed recordings, the envelopes following the
-// waist law, each scale mode's range, nothing outside the plot area, pictures without room, the
-// read-out at a waist, and every beam handle dragging its value through the document, undone in
-// one step.
+// The beam drawing into a recording canvas: reviewed recordings, the envelopes and insets
+// following their relations, each scale mode's range, nothing outside the plot area, pictures
+// without room, the read-out at a waist, and every beam handle dragging its value through the
+// document, undone in one step.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -110,44 +110,29 @@ TEST(BeamDrawing, MatchesTheReviewedRecordings) {
     }
 }
 
-// Both outlines of each side follow w = r·√(1 + (z/zR)²) from their start to their end, with
-// chords within a quarter pixel of the curve.
-TEST(BeamDrawing, EnvelopesFollowTheWaistLawOnBothSides) {
+// Both outlines behind the lens follow w = r'·√(1 + (z/zR')²) about the image waist from P' to
+// the plot's end, with chords within a quarter pixel of the curve.
+TEST(BeamDrawing, EnvelopesFollowTheWaistLawBehindTheLens) {
     Beam beam;
     ASSERT_TRUE(beam.Draw());
     const DrawTransform& t = beam.drawing.Transform(0);
-    const struct {
-        Colour colour;
-        double waist, r, from, to;
-    } sides[] = {
-        {colours::kRed, 0.0, beam.Value(kBeamObjRadius), 0.0, beam.Result(kResP)},
-        {colours::kBlue, beam.Result(kResImageWaist), beam.Value(kBeamImgRadius),
-         beam.Result(kResPPrime), t.zMax},
-    };
-    for (const auto& side : sides) {
-        const double zr = kBeamPi * side.r * side.r / beam.doc.Beam().GetWavelengthMm();
-        const auto w = [&](double x) {
-            return side.r * std::hypot(1.0, (t.ZAt(x) - side.waist) / zr);
-        };
-        int outlines = 0;
-        for (const RecordedPolyline& line : beam.canvas.polylines) {
-            // The insets draw their curves in red too, starting elsewhere.
-            if (line.colour != side.colour ||
-                std::fabs(t.ZAt(line.points[0].x) - side.from) > 1e-3) {
-                continue;
-            }
-            ++outlines;
-            EXPECT_NEAR(t.ZAt(line.points.back().x), side.to, 1e-3);
-            for (std::size_t i = 0; i < line.points.size(); ++i) {
-                const PixelPoint &p = line.points[i], &q = line.points[i > 0 ? i - 1 : 0];
-                EXPECT_NEAR(std::fabs(t.YAt(p.y)), w(p.x), 1e-4) << side.colour << " at " << p.x;
-                EXPECT_NEAR(std::fabs(t.YAt((p.y + q.y) / 2.0)), w((p.x + q.x) / 2.0),
-                            0.26 / t.yScale)
-                    << side.colour << " between " << q.x << " and " << p.x;
-            }
+    const double r = beam.Value(kBeamImgRadius), waist = beam.Result(kResImageWaist);
+    const double zr = kBeamPi * r * r / beam.doc.Beam().GetWavelengthMm();
+    const auto w = [&](double x) { return r * std::hypot(1.0, (t.ZAt(x) - waist) / zr); };
+    int outlines = 0;
+    for (const RecordedPolyline& line : beam.canvas.polylines) {
+        if (line.colour != colours::kBlue) continue;
+        ++outlines;
+        EXPECT_NEAR(t.ZAt(line.points.front().x), beam.Result(kResPPrime), 1e-3);
+        EXPECT_NEAR(t.ZAt(line.points.back().x), t.zMax, 1e-3);
+        for (std::size_t i = 0; i < line.points.size(); ++i) {
+            const PixelPoint &p = line.points[i], &q = line.points[i > 0 ? i - 1 : 0];
+            EXPECT_NEAR(std::fabs(t.YAt(p.y)), w(p.x), 1e-4) << p.x;
+            EXPECT_NEAR(std::fabs(t.YAt((p.y + q.y) / 2.0)), w((p.x + q.x) / 2.0), 0.26 / t.yScale)
+                << "between " << q.x << " and " << p.x;
         }
-        EXPECT_EQ(outlines, 2) << side.colour;
     }
+    EXPECT_EQ(outlines, 2);
 }
 
 // A small waist makes both inset relations peak sharply at s = f': the curves keep their samples
