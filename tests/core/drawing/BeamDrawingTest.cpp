@@ -1,7 +1,6 @@
-// The beam drawing into a recording canvas: reviewed recordings, the envelopes and insets
-// following their relations, each scale mode's range, nothing outside the plot area, pictures
-// without room, the read-out at a waist, and every beam handle dragging its value through the
-// document, undone in one step.
+// The beam drawing into a recording canvas: reviewed recordings, the curves following their
+// relations, each scale mode's range, nothing outside the plot area or without room, the
+// read-out, and every beam handle dragging its value through the document, undone in one step.
 #include <gtest/gtest.h>
 
 #include <algorithm>
