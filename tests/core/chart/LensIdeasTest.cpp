@@ -15,15 +15,6 @@ std::vector<int> HitsAt(bool mirror, ChartPixel p, const ChartAxes& axes = kLens
     return FindLensTypesAt(BuildLensTypeRegions(BuildLensTypeCatalogue(mirror), axes), p);
 }
 
-// A family with two names has a label for each.
-TEST(LensIdeasTest, CatalogueSizesAndLabels) {
-    const std::vector<LensTypeEntry> mirrors = BuildLensTypeCatalogue(true);
-    EXPECT_EQ(BuildLensTypeCatalogue(false).size(), 15u);
-    ASSERT_EQ(mirrors.size(), 4u);
-    EXPECT_EQ(mirrors[2].names, (std::vector<std::string>{"Cassegrain", "Ritchey-Chretien"}));
-    EXPECT_EQ(mirrors[2].labelPositions.size(), 2u);
-}
-
 TEST(LensIdeasTest, AxisMapsValuesToPixelsAndBack) {
     struct Case {
         ChartAxis axis;
