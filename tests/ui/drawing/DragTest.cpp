@@ -120,6 +120,16 @@ INSTANTIATE_TEST_SUITE_P(Drawing, DisplaySwitch,
                          ::testing::Values("chkDrawParaxPoints", "chkHideRemoteConjug"),
                          [](const auto& info) { return std::string(info.param); });
 
+// A larger window draws the system anew at the picture's new size, the lens still in sight.
+TEST_F(Drag, AResizedWindowDrawsAnewAtTheNewSize) {
+    const DrawTransform before = Drawing().Transform();
+    window->resize(window->size() + QSize(300, 200));
+    EXPECT_FALSE(SameScale(Drawing().Transform(), before));
+    const QPoint lens = At(kHandlePX, kHandleAxisY);
+    EXPECT_TRUE(Picture()->rect().contains(lens));
+    EXPECT_NE(Shot().pixelColor(lens), QColor(Qt::white));
+}
+
 TEST_F(Drag, ContextMenuCopiesAndSavesThePicture) {
     const QImage shown = Shot();
     QApplication::clipboard()->clear();
