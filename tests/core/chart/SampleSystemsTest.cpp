@@ -124,9 +124,10 @@ TEST_F(SampleFiles, RecordLayout) {
 // Short, truncated, missing or damaged files give fewer samples, never a crash. Each kind in
 // the index takes the next record of its own file; kind 6 and unknown kinds take none.
 TEST_F(SampleFiles, DamagedFilesGiveFewerSamples) {
-    const std::vector<SampleFile> files = EncodeSampleFiles(
-        {MakeSample(SampleKind::kSinglet, "L1 a"), MakeSample(SampleKind::kAchromat, "L2 a"),
-         MakeSample(SampleKind::kSinglet, "L1 b"), MakeSample(SampleKind::kCylinder, "C1 a")});
+    const std::vector<SampleSystem> samples = {
+        MakeSample(SampleKind::kSinglet, "L1 a"), MakeSample(SampleKind::kAchromat, "L2 a"),
+        MakeSample(SampleKind::kSinglet, "L1 b"), MakeSample(SampleKind::kCylinder, "C1 a")};
+    const std::vector<SampleFile> files = EncodeSampleFiles(samples);
     const auto& index = files[0].bytes;
     const auto& singlets = files[1].bytes;
     const auto& cylinders = files[5].bytes;
@@ -165,10 +166,8 @@ TEST_F(SampleFiles, DamagedFilesGiveFewerSamples) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        for (const SampleFile& f : files) {
-            fs::remove_all(m_dir / f.name);
-            Put(f.name, f.bytes);
-        }
+        fs::remove_all(m_dir / "SH_L1.dat");  // the writer cannot replace a case's folder
+        WriteSampleSystems(m_dir, samples);
         c.damage();
         EXPECT_EQ(Names(), c.names) << c.what;
     }
