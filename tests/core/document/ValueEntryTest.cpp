@@ -85,30 +85,23 @@ TEST_P(Rules, AskUntilTheAnswerKeepsThem) {
     EXPECT_FLOAT_EQ(c.box == 'v' ? r.sVarValue : c.box == 'l' ? r.sLimLow : r.sLimHih, c.stored);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entry, Rules,
-    ::testing::Values(
-        Rule{"RealObject",
-             -1,
-             'v',
-             "250",
-             {{}, "x", "30", "-1e39", "-250"},
-             kObjectText,
-             "-30",
-             -250},
-        Rule{"RealObjectLimit", -1, 'u', "200", {"-200"}, kRealObjectLimitNegative, "-200", -200},
-        Rule{"ObjectAtZero", -1, 'v', "0", {}, "", "", 0},
-        Rule{"RealObjectWithoutAsker", -1, 'v', "100", {}, kObjectText, "", 0},
-        Rule{"FNumberZero", kApFNumber, 'v', "0", {"2,8"}, kFNumberPositive, "1", 2.8f},
-        Rule{"FNumberBelowOneIsAValue", kApFNumber, 'v', "0,8", {}, "", "", 0.8f},
-        Rule{"FNumberLimitBelowOne", kApFNumber, 'l', "0,8", {"1"}, kFNumberAboveOne, "1", 1},
-        Rule{"NegativeStop", kApStopRadius, 'v', "-5", {"5"}, kApertureValuePositive, "0", 5},
-        Rule{"NegativeLowLimit", kApStopRadius, 'l', "-5", {"0"}, kApertureLowerPositive, "0", 0},
-        Rule{"NAAboveTheIndex", kApNA, 'v', "1,2", {"0,3"}, kNABelowIndex, "0,99", 0.3f},
-        Rule{"NAImageAtTheIndex", kApNAImage, 'v', "1", {"0,99"}, kNABelowIndex, "0,99", 0.99f},
-        Rule{"NALimitAboveTheCeiling", kApNA, 'l', "0,995", {"0,5"}, kNALimitCeiling, "0,99", 0.5f},
-        Rule{"NALimitWithoutAsker", kApNA, 'u', "2", {}, kNALimitCeiling, "", 0}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Entry, Rules, ::testing::Values(
+    Rule{"RealObject", -1, 'v', "250", {{}, "x", "30", "-1e39", "-250"}, kObjectText, "-30", -250},
+    Rule{"RealObjectLimit", -1, 'u', "200", {"-200"}, kRealObjectLimitNegative, "-200", -200},
+    Rule{"ObjectAtZero", -1, 'v', "0", {}, "", "", 0},
+    Rule{"RealObjectWithoutAsker", -1, 'v', "100", {}, kObjectText, "", 0},
+    Rule{"FNumberZero", kApFNumber, 'v', "0", {"2,8"}, kFNumberPositive, "1", 2.8f},
+    Rule{"FNumberBelowOneIsAValue", kApFNumber, 'v', "0,8", {}, "", "", 0.8f},
+    Rule{"FNumberLimitBelowOne", kApFNumber, 'l', "0,8", {"1"}, kFNumberAboveOne, "1", 1},
+    Rule{"NegativeStop", kApStopRadius, 'v', "-5", {"5"}, kApertureValuePositive, "0", 5},
+    Rule{"NegativeLowLimit", kApStopRadius, 'l', "-5", {"0"}, kApertureLowerPositive, "0", 0},
+    Rule{"NAAboveTheIndex", kApNA, 'v', "1,2", {"0,3"}, kNABelowIndex, "0,99", 0.3f},
+    Rule{"NAImageAtTheIndex", kApNAImage, 'v', "1", {"0,99"}, kNABelowIndex, "0,99", 0.99f},
+    Rule{"NALimitAboveTheCeiling", kApNA, 'l', "0,995", {"0,5"}, kNALimitCeiling, "0,99", 0.5f},
+    Rule{"NALimitWithoutAsker", kApNA, 'u', "2", {}, kNALimitCeiling, "", 0}),
     [](const ::testing::TestParamInfo<Rule>& info) { return info.param.name; });
+// clang-format on
 
 TEST_F(Entry, AValueIsStoredWithItsLimitsOrTheBoxIsRestored) {
     const ValueCommit first = Type(0, "100");
