@@ -71,12 +71,11 @@ TEST_P(DepthOfFieldGeometry, BlurInTheImagePlaneIsTheCircleOfConfusion) {
 // The circle larger than the stop puts the near point inside the focal length.
 INSTANTIATE_TEST_SUITE_P(
     Systems, DepthOfFieldGeometry,
-    ::testing::Values(GeometryCase{"ObjectAtInfinity", Optics{}, 50, kInfinity, 10, 0.03f},
-                      GeometryCase{"CircleBeyondStop", Optics{}, 100, -250, 12.5f, 30},
-                      GeometryCase{"DenseObjectSpace", Optics{true, false, 1.33f, 1.0f, 10}, 100,
-                                   -400, 8, 0.02f},
-                      GeometryCase{"MirrorInWater", Optics{true, true, 1.33f}, -80, -300, 10,
-                                   0.02f}),
+    ::testing::Values(
+        GeometryCase{"ObjectAtInfinity", Optics{}, 50, kInfinity, 10, 0.03f},
+        GeometryCase{"CircleBeyondStop", Optics{}, 100, -250, 12.5f, 30},
+        GeometryCase{"DenseObjectSpace", Optics{true, false, 1.33f, 1.0f, 10}, 100, -400, 8, 0.02f},
+        GeometryCase{"MirrorInWater", Optics{true, true, 1.33f}, -80, -300, 10, 0.02f}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Choosing the aperture after the solve runs only the aperture step; the depth of field
