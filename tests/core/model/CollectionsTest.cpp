@@ -186,18 +186,16 @@ TEST(ExtendLimits, OpenAndWidenTheWindow) {
 // Positions round halves to even; there is none without two distinct limits, outside them
 // (however far) or for a value that is not a number.
 TEST(Slider, PositionFollowsTheValue) {
+    const std::optional<int> none;
+    // clang-format off
     const std::tuple<CVarType, std::optional<int>> cases[] = {
-        {WithLimits(100.0f, 90.0f, 110.0f), 50},
-        {WithLimits(90.0f, 90.0f, 110.0f), 0},
-        {WithLimits(110.0f, 90.0f, 110.0f), 100},
-        {WithLimits(2.5f, 0.0f, 100.0f), 2},
-        {WithLimits(3.5f, 0.0f, 100.0f), 4},
-        {WithLimits(100.5f, 0.0f, 100.0f), 100},
-        {WithLimits(5.0f, 5.0f, 5.0f), std::nullopt},
-        {WithLimits(120.0f, 90.0f, 110.0f), std::nullopt},
-        {WithLimits(-3e38f, -3e38f, 3e38f), 0},
-        {WithLimits(NAN, 0.0f, 100.0f), std::nullopt},
-        {WithLimits(3e38f, 0.0f, 1.0f), std::nullopt}};
+        {WithLimits(100.0f, 90.0f, 110.0f), 50}, {WithLimits(90.0f, 90.0f, 110.0f), 0},
+        {WithLimits(110.0f, 90.0f, 110.0f), 100}, {WithLimits(2.5f, 0.0f, 100.0f), 2},
+        {WithLimits(3.5f, 0.0f, 100.0f), 4}, {WithLimits(100.5f, 0.0f, 100.0f), 100},
+        {WithLimits(5.0f, 5.0f, 5.0f), none}, {WithLimits(120.0f, 90.0f, 110.0f), none},
+        {WithLimits(-3e38f, -3e38f, 3e38f), 0}, {WithLimits(NAN, 0.0f, 100.0f), none},
+        {WithLimits(3e38f, 0.0f, 1.0f), none}};
+    // clang-format on
     for (const auto& [record, position] : cases) {
         EXPECT_EQ(SliderPosition(record, 0, 100), position) << record.sVarValue;
     }

@@ -95,11 +95,7 @@ const SystemCase kSystems[] = {
     {"VirtualObject", Optics{}, 100.0, 50.0, 10.0},
 };
 
-using RoundTripCase = std::pair<const SystemCase*, std::array<int, 3>>;
-void PrintTo(const RoundTripCase& c, std::ostream* os) {
-    *os << c.first->name << " given " << ShortName(c.second[0]) << " " << ShortName(c.second[1])
-        << " " << ShortName(c.second[2]);
-}
+using RoundTripCase = std::pair<const SystemCase*, std::array<int, 3>>;  // named below
 
 std::vector<RoundTripCase> AllCases() {
     std::vector<RoundTripCase> cases;
