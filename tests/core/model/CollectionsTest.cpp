@@ -183,30 +183,18 @@ TEST(ExtendLimits, OpenAndWidenTheWindow) {
     EXPECT_TRUE(std::isfinite(huge.sLimHih) && std::isfinite(huge.sLimLow));
 }
 
-// Positions round halves to even; there is none without two distinct limits, outside them
-// (however far) or for a value that is not a number.
 TEST(Slider, PositionFollowsTheValue) {
-    const std::tuple<CVarType, std::optional<int>> cases[] = {
-        {WithLimits(100.0f, 90.0f, 110.0f), 50},
-        {WithLimits(90.0f, 90.0f, 110.0f), 0},
-        {WithLimits(110.0f, 90.0f, 110.0f), 100},
-        {WithLimits(2.5f, 0.0f, 100.0f), 2},
-        {WithLimits(3.5f, 0.0f, 100.0f), 4},
-        {WithLimits(100.5f, 0.0f, 100.0f), 100},
-        {WithLimits(5.0f, 5.0f, 5.0f), std::nullopt},
-        {WithLimits(120.0f, 90.0f, 110.0f), std::nullopt},
-        {WithLimits(-3e38f, -3e38f, 3e38f), 0},
-        {WithLimits(NAN, 0.0f, 100.0f), std::nullopt},
-        {WithLimits(3e38f, 0.0f, 1.0f), std::nullopt}};
-    for (const auto& [record, position] : cases) {
-        EXPECT_EQ(SliderPosition(record, 0, 100), position) << record.sVarValue;
+    const std::vector<DataRow> rows = ReadDataTable("slider_positions.tsv");
+    ASSERT_EQ(rows.size(), 13u);
+    for (const DataRow& r : rows) {
+        const CVarType record = WithLimits(std::stof(r[0]), std::stof(r[1]), std::stof(r[2]));
+        const std::optional<int> position =
+            r[5] == "-" ? std::nullopt : std::optional<int>(std::stoi(r[5]));
+        EXPECT_EQ(SliderPosition(record, std::stoi(r[3]), std::stoi(r[4])), position) << r[0];
     }
     CVarType noLimits;
     noLimits.sVarValue = 5.0f;
     EXPECT_EQ(SliderPosition(noLimits, 0, 100), std::nullopt);
-    EXPECT_EQ(SliderPosition(WithLimits(100.0f, 90.0f, 110.0f), 10, 110), 60);
-    // Half a step past the end rounds (to even) beyond it.
-    EXPECT_EQ(SliderPosition(WithLimits(1.5f, 0.0f, 1.0f), 0, 1), std::nullopt);
 }
 
 TEST(Slider, ValueAtAPositionInvertsThePosition) {

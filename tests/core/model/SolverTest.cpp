@@ -31,25 +31,16 @@ INSTANTIATE_TEST_SUITE_P(Worked, Solver, ::testing::ValuesIn(ReadDataTable("solv
 TEST(ParaxialSolver, ObjectAtInfinityPairsAndRefusedSets) {
     SolverConstants atInfinity;
     atInfinity.objectAtInfinity = true;
-    ValueTable t{};
-    t[0] = 50;
-    t[1] = -300;
+    ValueTable t{50, -300};
     ASSERT_TRUE(ParaxialSolver(t, atInfinity).SolvePair(0, 1));
     EXPECT_EQ(t[2], 50.0f);
-    t = {};
-    t[0] = 50;
-    t[2] = 80;
+    t = {50, 0, 80};
     ASSERT_TRUE(ParaxialSolver(t, atInfinity).SolvePair(0, 2));
     EXPECT_EQ(t[1], kInfinity);
-    t = {};
-    t[1] = kInfinity;
-    t[2] = 80;
+    t = {0, kInfinity, 80};
     ASSERT_TRUE(ParaxialSolver(t, atInfinity).SolvePair(1, 2));
-    EXPECT_EQ(t[0], 80.0f);
-    EXPECT_EQ(t[3], 0.0f);
-    t = {};
-    t[0] = 100;  // f' of an earlier solve
-    t[1] = -100;
+    EXPECT_TRUE(t[0] == 80.0f && t[3] == 0.0f);
+    t = {100, -100};                                                     // f' of an earlier solve
     EXPECT_FALSE(ParaxialSolver(t, SolverConstants{}).SolvePair(1, 2));  // a' = 0
     t.fill(10);
     EXPECT_FALSE(ParaxialSolver(t, SolverConstants{}).Solve(6, 7, 8));
@@ -104,11 +95,7 @@ const SystemCase kSystems[] = {
     {"VirtualObject", Optics{}, 100.0, 50.0, 10.0},
 };
 
-using RoundTripCase = std::pair<const SystemCase*, std::array<int, 3>>;
-void PrintTo(const RoundTripCase& c, std::ostream* os) {
-    *os << c.first->name << " given " << ShortName(c.second[0]) << " " << ShortName(c.second[1])
-        << " " << ShortName(c.second[2]);
-}
+using RoundTripCase = std::pair<const SystemCase*, std::array<int, 3>>;  // named below
 
 std::vector<RoundTripCase> AllCases() {
     std::vector<RoundTripCase> cases;
