@@ -23,22 +23,20 @@ TEST(BeamSettings, SavesAndLoadsTheAxisZeroList) {
     EXPECT_EQ(SaveBeamSelection(loaded)[2].value, saved[2].value);
     EXPECT_EQ(SaveBeamSelection(loaded)[3].value, saved[3].value);
 
-    // Keys in any letter case, both key forms, at most three records, no t (4), no number
-    // twice; a list the rules refuse (here r and w) is not partly kept.
+    // Through the file reader: keys in any letter case, both key forms, at most three records,
+    // no t (4), no number twice; a list the rules refuse (here r and w) is not partly kept.
+    const auto load = [](GaussianBeam& beam, const std::string& records) {
+        std::string file = "[lastvalues]\n" + records;
+        for (std::size_t at; (at = file.find(';')) != std::string::npos;)
+            file.replace(at, 1, "|True|False|0|False|0|\n");
+        return LoadBeamSelection(beam, INICode(IniDocument::Parse(file)));
+    };
     GaussianBeam odd;
-    LoadBeamSelection(odd, {{"lastvalues", "vartypegbnos", "9"},
-                            {"LastValues", "1VarTypeGBVal", "5|0.05|True|False|0|False|0|"},
-                            {"LastValues", "VarTypeGBVal2", "4|1|True|False|0|False|0|"},
-                            {"LastValues", "3VarTypeGBVal", "11|1|True|False|0|False|0|"},
-                            {"LastValues", "4VarTypeGBVal", "5|1|True|False|0|False|0|"},
-                            {"LastValues", "5VarTypeGBVal", "0|100|True|False|0|False|0|"},
-                            {"LastValues", "6VarTypeGBVal", "1|100|True|False|0|False|0|"},
-                            {"LastValues", "7VarTypeGBVal", "2|100|True|False|0|False|0|"}});
+    load(odd,
+         "vartypegbnos=9\n1VarTypeGBVal=5|0.05;VarTypeGBVal2=4|1;3VarTypeGBVal=11|1;"
+         "4VarTypeGBVal=5|1;5VarTypeGBVal=0|100;6VarTypeGBVal=1|100;7VarTypeGBVal=2|100;");
     EXPECT_EQ(odd.Selection(0).Numbers(), (std::vector<int>{0, 1, 5}));
-    LoadBeamSelection(odd, {{"LastValues", "VarTypeGBNos", "3"},
-                            {"LastValues", "1VarTypeGBVal", "5|1|True|False|0|False|0|"},
-                            {"LastValues", "VarTypeGBVal2", "6|1|True|False|0|False|0|"},
-                            {"LastValues", "3VarTypeGBVal", "0|1|True|False|0|False|0|"}});
+    load(odd, "VarTypeGBNos=3\n1VarTypeGBVal=5|1;VarTypeGBVal2=6|1;3VarTypeGBVal=0|1;");
     EXPECT_TRUE(odd.Selection(0).Numbers().empty());
     EXPECT_TRUE(LoadBeamSelection(loaded, {{"LastValues", "VarTypeGBNos", "0"}}));
     EXPECT_FALSE(LoadBeamSelection(loaded, {{"LastValues", "VarTypeGBNos", "-1"}}));
