@@ -83,11 +83,11 @@ INSTANTIATE_TEST_SUITE_P(Settings, LoadCases, testing::ValuesIn(kLoadCases));
 
 TEST(LumarikSettings, UnitTypeIsZeroOrOne) {
     EXPECT_EQ(kLoadCases.size(), 44u);  // the table was read whole
-    for (const auto& [text, type] : std::vector<std::pair<std::string, int>>{
-             {"1", 1}, {"0", 0}, {"2", 0}, {"-1", 0}, {"", 0}}) {
-        EXPECT_EQ(ReadUnitType(INICode(IniDocument::Parse("[Options]\nUnitType=" + text))), type)
-            << text;
-    }
+    const auto read = [](const std::string& text) {
+        return ReadUnitType(INICode(IniDocument::Parse("[Options]\nUnitType=" + text)));
+    };
+    EXPECT_EQ(read("1"), 1);
+    for (const char* text : {"0", "2", "-1", ""}) EXPECT_EQ(read(text), 0) << text;
     EXPECT_EQ(UnitTypeEntry(7).key + "=" + UnitTypeEntry(7).value, "UnitType=0");
 }
 

@@ -7,14 +7,13 @@ namespace {
 
 TEST(SystemFile, TheVersionKeyTellsWhatTheFileIs) {
     using S = SystemFileStatus;
+    // clang-format off
     const std::pair<std::string_view, S> cases[] = {
-        {"  ", S::kDamaged},
-        {"[Options]\nMirrorMode=True\n", S::kForeign},
+        {"  ", S::kDamaged}, {"[Options]\nMirrorMode=True\n", S::kForeign},
         {std::string_view("\x89PNG\r\n\x1a\n\0\0", 10), S::kForeign},
-        {"[lumariksystem]\n Version = 1 \n", S::kOk},
-        {"[LumarikSystem]\nVersion=2\n", S::kNewer},
-        {"[LumarikSystem]\nVersion=0\n", S::kDamaged},
-        {"[LumarikSystem]\nVersion=1x\n", S::kDamaged}};
+        {"[lumariksystem]\n Version = 1 \n", S::kOk}, {"[LumarikSystem]\nVersion=2\n", S::kNewer},
+        {"[LumarikSystem]\nVersion=0\n", S::kDamaged}, {"[LumarikSystem]\nVersion=1x\n", S::kDamaged}};
+    // clang-format on
     IniDocument document;
     for (const auto& [bytes, status] : cases)
         EXPECT_EQ(ParseSystemFile(bytes, document), status) << bytes;
