@@ -9,11 +9,8 @@ namespace {
 // f' = 50, object at infinity, w = 20°, F/2 with the chart on the extra-information tab.
 struct Chart : test::WindowDriver {
     void SetUp() override {
-        Tick("chkVarType_0");
-        Tick("chkVarType_1");
-        Tick("chkObjAtInfinity");
-        Tick("chkVarType_6");
-        Tick("chkVarTypeAp_1");
+        TickEach(
+            {"chkVarType_0", "chkVarType_1", "chkObjAtInfinity", "chkVarType_6", "chkVarTypeAp_1"});
         Type("txtVarType_0", "50");
         Type("txtVarType_2", "20");
         Type("txtVarTypeAp_0", "2");
@@ -51,9 +48,9 @@ TEST_F(Chart, ShowsTheSystemAndReadsOutUnderTheMouse) {
     Hover(plot, At(*chart, {0.25, 20.0}));
     EXPECT_EQ(chart->Hits(), std::vector<int>{3});
     EXPECT_EQ(Label("lblApFldLensClass"), " Doppel Gauss");
-    EXPECT_TRUE(Label("lblApFldFNosEff").startsWith("F/"))
-        << Label("lblApFldFNosEff").toStdString();
-    EXPECT_TRUE(Label("lblApFldFNosEff").endsWith(" effektiv"));
+    const QString effective = Label("lblApFldFNosEff");
+    EXPECT_TRUE(effective.startsWith("F/") && effective.endsWith(" effektiv"))
+        << effective.toStdString();
     // Screen readers read the label's text.
     QLabel* lensClass = window->findChild<QLabel*>("lblApFldLensClass");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(lensClass)->text(QAccessible::Name),
@@ -132,9 +129,8 @@ TEST_F(Chart, ContextMenuCopiesAndSavesThePicture) {
 TEST(ChartLocation, StoredTextTurnsIntoAPositionOrNothing) {
     EXPECT_EQ(ChartLocationText(QRect(150, 300, 9000, 6000)), "150|300|9000|6000|");
     EXPECT_EQ(ChartLocationAsPosition("150|300|9000|6000|"), "300|150|6000|9000");
-    for (const char* bad : {"", "150|300|9000|6000", "150|x|9000|6000|", "1|2|3|4|5|"}) {
+    for (const char* bad : {"", "150|300|9000|6000", "150|x|9000|6000|", "1|2|3|4|5|"})
         EXPECT_EQ(ChartLocationAsPosition(bad), "") << bad;
-    }
 }
 
 }  // namespace
