@@ -26,8 +26,7 @@ struct ChosenBeam : BeamWindow {
 };
 
 TEST_F(ChosenBeam, TheListingIsTheCoresAndTheLensControlsComeBackUnchanged) {
-    Tick("chkVarType_0");
-    Type("txtVarType_0", "50");
+    ChooseFocal("50");
     ChooseBeam();
     EXPECT_FALSE(Find<QWidget>("fraOptConj")->isVisible());
     EXPECT_TRUE(Find<QWidget>("fraGaussBeamObj")->isVisible());
@@ -65,8 +64,7 @@ TEST_F(ChosenBeam, TheAlternativeRootIsOfferedOnlyWhereThereAreTwo) {
 
 TEST_F(ChosenBeam, RefusedChoicesAreToldAndAFourthIsIgnoredSilently) {
     TickEach({"chkGaussBeamMode", "chkVarTypeGB_5", "chkVarTypeGB_6"});
-    EXPECT_EQ(env.prompter.MessageTexts(),
-              std::vector<QString>{FromStd(beamtexts::kOneBeamPerSide)});
+    EXPECT_EQ(Told(), FromStd(beamtexts::kOneBeamPerSide));
     EXPECT_FALSE(Find<QCheckBox>("chkVarTypeGB_6")->isChecked());
     TickEach({"chkVarTypeGB_0", "chkVarTypeGB_1", "chkVarTypeGB_8"});
     EXPECT_FALSE(Find<QCheckBox>("chkVarTypeGB_8")->isChecked());

@@ -36,11 +36,20 @@ protected:
         for (const char* value : values) Type(QString("txtVarType_%1").arg(row++), value);
     }
     QString Text(const QString& box) { return Find<QLineEdit>(box)->text(); }
+    // The messages shown so far, one a line.
+    QString Told() {
+        const std::vector<QString> texts = env.prompter.MessageTexts();
+        return QStringList(texts.begin(), texts.end()).join('\n');
+    }
     QStringList Items(const QString& list) {
         QStringList items;
         QListWidget* w = Find<QListWidget>(list);
         for (int i = 0; i < w->count(); ++i) items << w->item(i)->text();
         return items;
+    }
+    void ChooseFocal(const char* value) {
+        Tick("chkVarType_0");
+        Type("txtVarType_0", value);
     }
     // f' = 100, a = -250, u = 10: the usual first system.
     void ChooseLensSystem() {

@@ -39,9 +39,5 @@ INSTANTIATE_TEST_SUITE_P(Entries, PlaceWindowTest,
                          ::testing::ValuesIn(test::ReadDataTable("window_placement.tsv")),
                          [](const auto& info) { return info.param[0]; });
 
-TEST(PlaceWindow, NoScreenInformationStillGivesAWindow) {
-    EXPECT_EQ(PlaceWindow("", 12300, 8400, {}, true).size(), QSize(12300, 8400));
-}
-
 }  // namespace
 }  // namespace lumarik
