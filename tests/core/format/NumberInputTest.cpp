@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -49,9 +48,8 @@ std::vector<AcceptCase> AcceptCases() {
                                  : NumberSeparators{l[0], l[1]},
                      r.at(1), kNone, sources.at(r.at(3)), kNone};
         for (const char* e : {"t\t", "r\r", "n\n"}) {  // the escape letter and its character
-            for (std::size_t at; (at = c.text.find({'\\', e[0]})) != std::string::npos;) {
+            for (std::size_t at; (at = c.text.find({'\\', e[0]})) != std::string::npos;)
                 c.text.replace(at, 2, 1, e[1]);
-            }
         }
         if (r.at(2) != "-") c.value = std::stod(r.at(2));
         if (r.at(4) != "-") c.rewrite = r.at(4);
@@ -67,44 +65,22 @@ TEST_P(Acceptance, AcceptNumber) {
     const std::optional<AcceptedNumber> result = AcceptNumber(c.text, c.locale);
     ASSERT_EQ(result.has_value(), c.value.has_value());
     if (result) {
-        EXPECT_EQ(result->value, *c.value);
-        EXPECT_EQ(result->source, c.source);
-        EXPECT_EQ(result->rewrite, c.rewrite);
+        EXPECT_EQ(std::tie(result->value, result->source, result->rewrite),
+                  std::tie(*c.value, c.source, c.rewrite));
     }
     const bool direct = c.source == NumberSource::kDirect;
     EXPECT_EQ(ParseNumber(c.text, c.locale), direct ? c.value : kNone);
 }
 
-TEST(Acceptance, TableIsComplete) {
-    EXPECT_EQ(AcceptCases().size(), 55u);
-}
-
-// "De_3_2C5" for German "2,5": the locale, the row and the text's letters and digits.
-std::string CaseName(const ::testing::TestParamInfo<AcceptCase>& info) {
-    std::string name = info.param.locale.decimal == ',' ? "De_" : "En_";
-    name += std::to_string(info.index) + "_";
-    for (const char c : info.param.text) {
-        if (std::isalnum(static_cast<unsigned char>(c)) != 0 &&
-            static_cast<unsigned char>(c) < 128) {
-            name += c;
-        } else {
-            name += c == '.' ? 'P' : c == ',' ? 'C' : c == '-' ? 'M' : '_';
-        }
-    }
-    return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(NumberInput, Acceptance, ::testing::ValuesIn(AcceptCases()), CaseName);
+INSTANTIATE_TEST_SUITE_P(NumberInput, Acceptance, ::testing::ValuesIn(AcceptCases()));
 
 TEST(NumberInput, SameValueUsesAnAbsoluteToleranceAndSeparatesZero) {
-    EXPECT_TRUE(SameValue(0, -0.0));
-    EXPECT_FALSE(SameValue(0, 1e-9));
-    EXPECT_FALSE(SameValue(-1e-300, 0));
-    EXPECT_TRUE(SameValue(1e-9, 2e-9));
-    EXPECT_TRUE(SameValue(-5, -5.00000005));
-    EXPECT_FALSE(SameValue(100.0000002, 100));
-    EXPECT_FALSE(SameValue(100, 100.0000002));
-    EXPECT_FALSE(SameValue(std::nan(""), std::nan("")));
+    const std::tuple<double, double, bool> cases[] = {
+        {0, -0.0, true},           {0, 1e-9, false},
+        {-1e-300, 0, false},       {1e-9, 2e-9, true},
+        {-5, -5.00000005, true},   {100.0000002, 100, false},
+        {100, 100.0000002, false}, {std::nan(""), std::nan(""), false}};
+    for (const auto& [a, b, same] : cases) EXPECT_EQ(SameValue(a, b), same) << a << " " << b;
 }
 
 TEST(NumberInput, ValNumberTakesTheLeadingNumberWithAPoint) {
@@ -112,9 +88,7 @@ TEST(NumberInput, ValNumberTakesTheLeadingNumberWithAPoint) {
         {"12.5|", 12.5}, {"", 0},         {"-1E+20", -1e20},  {"abc", 0},  {"  42", 42},
         {"1,5", 1},      {"1e-x", 1},     {"-.5x", -0.5},     {".", 0},    {"100|True|", 100},
         {"1e-400", 0},   {"1e400", kInf}, {"-1e400|", -kInf}, {"1 000", 1}};  // no blank groups
-    for (const auto& [text, expected] : cases) {
-        EXPECT_EQ(ValNumber(text), expected) << text;
-    }
+    for (const auto& [text, expected] : cases) EXPECT_EQ(ValNumber(text), expected) << text;
     EXPECT_EQ(static_cast<float>(ValNumber("-1E+20")), -1e20f);
     EXPECT_EQ(ParseNumber("5e", NumberSeparators{'.', ','}), kNone);  // an exponent needs digits
 }
@@ -127,9 +101,7 @@ TEST(NumberInput, NumberTextIsShortAndExact) {
         {-1e20f, "-1E+20"},        {546.1f, "546.1"},           {-0.0f, "0"},
         {1e7f, "1E+07"},           {1.5e-7f, "1.5E-07"},        {1.00000012f, "1.0000001"},
         {1234567.5f, "1234567.5"}, {FLT_MAX, "3.402823466E+38"}};
-    for (const auto& [value, expected] : cases) {
-        EXPECT_EQ(NumberText(value), expected);
-    }
+    for (const auto& [value, expected] : cases) EXPECT_EQ(NumberText(value), expected);
     EXPECT_EQ(NumberText(0.1 + 0.2), "0.30000000000000004");
     EXPECT_EQ(NumberText(DBL_MAX), "1.7976931348623157E+308");
     EXPECT_EQ(NumberText(-12L), "-12");
@@ -138,24 +110,21 @@ TEST(NumberInput, NumberTextIsShortAndExact) {
 // Saving and loading never changes a value, and a float's text never reads back beyond the
 // float range (the record reader rejects such a field).
 TEST(NumberInput, EveryValueSurvivesTheSettingsFile) {
+    std::mt19937_64 random(20240611);
     for (std::uint64_t bits = 0; bits <= 0xFFFFFFFFu; bits += 65521) {
         const auto pattern = static_cast<std::uint32_t>(bits);
-        float value = 0.0f;
-        std::memcpy(&value, &pattern, sizeof value);
-        if (std::isfinite(value)) {
-            const double back = ValNumber(NumberText(value));
-            ASSERT_LE(std::fabs(back), FLT_MAX) << NumberText(value);
-            ASSERT_EQ(static_cast<float>(back), value) << NumberText(value);
-        }
-    }
-    std::mt19937_64 random(20240611);
-    for (int i = 0; i < 20000; ++i) {
-        const std::uint64_t pattern = random();
+        float single = 0.0f;
         double value = 0.0;
-        std::memcpy(&value, &pattern, sizeof value);
-        if (std::isfinite(value)) {
-            ASSERT_EQ(ValNumber(NumberText(value)), value) << NumberText(value);
+        std::memcpy(&single, &pattern, sizeof single);
+        const std::uint64_t doubleBits = random();
+        std::memcpy(&value, &doubleBits, sizeof value);
+        if (std::isfinite(single)) {
+            const double back = ValNumber(NumberText(single));
+            ASSERT_LE(std::fabs(back), FLT_MAX) << NumberText(single);
+            ASSERT_EQ(static_cast<float>(back), single) << NumberText(single);
         }
+        ASSERT_TRUE(!std::isfinite(value) || ValNumber(NumberText(value)) == value)
+            << NumberText(value);
     }
 }
 

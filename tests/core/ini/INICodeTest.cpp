@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <fstream>
+#include <random>
 #include <set>
 
 #include "core/ini/INICode.h"
@@ -31,9 +32,8 @@ protected:
 
     std::set<fs::path> Entries() const {
         std::set<fs::path> names;
-        for (const auto& entry : fs::directory_iterator(m_dir)) {
+        for (const auto& entry : fs::directory_iterator(m_dir))
             names.insert(entry.path().filename());
-        }
         return names;
     }
 
@@ -44,19 +44,14 @@ TEST_F(INICodeTest, ReadStringGivesTheProfileString) {
     const std::string a250(250, 'a'), a198(198, 'a');
     std::string ae300;
     for (int i = 0; i < 300; ++i) ae300 += "ä";
+    // Written as "[S]\nk=<value>", read with the default "d"; the last is an old Windows-1252 file.
+    // clang-format off
     const std::pair<std::string, std::string> cases[] = {
-        // written as "[S]\nk=<value>", read with the default "d"
-        {"  a b  ", "a b"},
-        {"", "d"},
-        {"   ", "d"},
-        {a250, a250.substr(0, 199)},
-        {ae300, ae300.substr(0, 2 * 199)},
-        {a198 + "€x", a198 + "€"},
-        {std::string("a\0b\0\0", 5), "a b"},
-        {std::string("\0\0", 2), "d"},
-        {"x=y", "x=y"},
-        {"Gr\xFC\xDF", "Grüß"},  // an old Windows-1252 file
-    };
+        {"  a b  ", "a b"}, {"", "d"}, {"   ", "d"}, {a250, a250.substr(0, 199)},
+        {ae300, ae300.substr(0, 2 * 199)}, {a198 + "€x", a198 + "€"},
+        {std::string("a\0b\0\0", 5), "a b"}, {std::string("\0\0", 2), "d"}, {"x=y", "x=y"},
+        {"Gr\xFC\xDF", "Grüß"}};
+    // clang-format on
     const INICode ini(m_file);  // reads the file each time, never a cached copy
     for (const auto& [value, expected] : cases) {
         Put(m_file, "[S]\nk=" + value + "\n");
@@ -84,9 +79,7 @@ TEST_F(INICodeTest, SavesKeepEverythingElse) {
 }
 
 TEST_F(INICodeTest, OldFileIsResavedAsUtf8) {
-    Put(m_file,
-        "[Symbols]\nVergr\xF6\xDF"
-        "erung: =\x84x\x93\n");
+    Put(m_file, "[Symbols]\nVergr\xF6\xDF\x65rung: =\x84x\x93\n");  // \x65: e
     const INICode ini(m_file);
     EXPECT_EQ(ini.ReadString("Symbols", "Vergrößerung:", ""), "„x“");
     ASSERT_TRUE(ini.WriteString("Symbols", "f", "ä").ok);
@@ -95,11 +88,8 @@ TEST_F(INICodeTest, OldFileIsResavedAsUtf8) {
 
 TEST_F(INICodeTest, DamagedFileReadsWhatItCanAndStaysUsable) {
     std::string bytes = "orphan=1\n";
-    std::uint32_t state = 12345;
-    for (int i = 0; i < 20000; ++i) {
-        state = state * 1103515245u + 12345u;
-        bytes += static_cast<char>((state >> 16) & 0xFF);
-    }
+    std::mt19937 random(12345);
+    for (int i = 0; i < 20000; ++i) bytes += static_cast<char>(random());
     bytes += "\n[Options]\nno equals\nUnitType=3\nHuge=" + std::string(5'000'000, 'y') + "\n";
     Put(m_file, bytes);
     const INICode ini(m_file);
@@ -120,10 +110,10 @@ TEST_F(INICodeTest, CreatesFileAndFolderAndKeepsPermissions) {
     EXPECT_EQ(fresh.ReadString("S", "k", ""), "v");
 
     Put(m_file, "[S]\n");
-    fs::permissions(m_file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(m_file, perms);
     ASSERT_TRUE(INICode(m_file).WriteString("S", "k", "v").ok);
-    EXPECT_EQ(fs::status(m_file).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(m_file).permissions(), perms);
 
     fs::create_symlink(m_file, m_dir / "link.ini");
     ASSERT_TRUE(INICode(m_dir / "link.ini").WriteString("S", "k", "w").ok);
@@ -144,21 +134,18 @@ TEST_P(FailedSaveTest, IsReportedAndChangesNothing) {
     if (how == "TargetIsAFolder") {
         fs::remove(m_file);
         fs::create_directory(m_file);
-    } else if (how == "FolderIsAFile") {
-        target = m_file / "x.ini";
-    } else if (how == "UnreadableFile") {
-        fs::permissions(m_file, fs::perms::none);
-    } else {
-        fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
     }
+    if (how == "FolderIsAFile") target = m_file / "x.ini";
+    if (how == "UnreadableFile") fs::permissions(m_file, fs::perms::none);
+    if (how == "ReadOnlyFolder")
+        fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
     // Root and similar rights ignore permission bits.
     if ((how == "UnreadableFile" || how == "ReadOnlyFolder") &&
         ::access(target.c_str(), R_OK) == 0 && IsDirectoryWritable(m_dir)) {
         GTEST_SKIP() << "permission bits do not bind this user";
     }
     const SaveResult result = INICode(target).WriteString("S", "k", "new");
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.error.empty());
+    EXPECT_TRUE(!result.ok && !result.error.empty()) << result.error;
     fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add);
     EXPECT_EQ(Entries(), before);
     if (fs::is_regular_file(m_file)) {
@@ -178,8 +165,7 @@ TEST_F(INICodeTest, WriteFailureMidwayKeepsTheOldFile) {
     // A file size limit makes the write of the temporary file fail even for an administrator.
     rlimit saved{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
+    const rlimit small{4096, saved.rlim_max};
     void (*const oldHandler)(int) = ::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     const SaveResult result = INICode(m_file).WriteString("S", "k", std::string(10000, 'x'));

@@ -11,10 +11,9 @@ namespace {
 
 TEST(IniValuesTest, OnlyTheThreeTrueWordsAreTrue) {
     const std::pair<std::string_view, bool> cases[] = {
-        {"True", true},   {"true", true},    {"WAHR", true},   {" Wahr ", true}, {"Vrai", true},
-        {"False", false}, {"falsch", false}, {"faux", false},  {"1", false},     {"-1", false},
-        {"", false},      {"yes", false},    {"truex", false},
-    };
+        {"True", true},   {"true", true},    {"WAHR", true},  {" Wahr ", true}, {"Vrai", true},
+        {"False", false}, {"falsch", false}, {"faux", false}, {"1", false},     {"-1", false},
+        {"", false},      {"yes", false},    {"truex", false}};
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(IniBool(text), value) << text;
         EXPECT_EQ(IniBool(IniBoolText(value)), value);
@@ -30,8 +29,7 @@ TEST(IniValuesTest, IntegersReadLikeTheProfileReader) {
         {" -7 ", -7, -7}, {"+3", 3, 3},
         {"1.9", 1, none}, {"abc", 0, none},
         {"", 0, none},    {"- 5", 0, none},
-        {"0095", 95, 95}, {"99999999999", INT_MAX, 99999999999},
-    };
+        {"0095", 95, 95}, {"99999999999", INT_MAX, 99999999999}};
     for (const auto& [text, value, whole] : cases) {
         EXPECT_EQ(IniInt(text), value) << text;
         EXPECT_EQ(IniInteger(text), whole) << text;

@@ -8,26 +8,15 @@ namespace lumarik {
 namespace {
 
 TEST(TextEncodingTest, RecognisesWellFormedUtf8Only) {
-    const struct {
-        std::string_view bytes;
-        bool valid;
-    } cases[] = {
-        {"", true},
-        {std::string_view("a\0b", 3), true},
-        {"Vergrößerung € \xF0\x9F\x98\x80", true},
-        {"\xF4\x8F\xBF\xBF", true},   // U+10FFFF
-        {"Gr\xFC\xDF Gott", false},   // Windows-1252
-        {"\xC0\x80", false},          // overlong NUL
-        {"\xE0\x9F\xBF", false},      // overlong
-        {"\xED\xA0\x80", false},      // surrogate
-        {"\xF4\x90\x80\x80", false},  // above U+10FFFF
-        {"\xE2\x82", false},          // truncated
-        {"\x80", false},              // lone continuation byte
-        {"\xFF", false},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(IsValidUtf8(c.bytes), c.valid) << testing::PrintToString(std::string(c.bytes));
-    }
+    for (const std::string_view bytes : {std::string_view(), std::string_view("a\0b", 3),
+                                         std::string_view("Vergrößerung € \xF0\x9F\x98\x80"),
+                                         std::string_view("\xF4\x8F\xBF\xBF")})
+        EXPECT_TRUE(IsValidUtf8(bytes)) << testing::PrintToString(std::string(bytes));
+    // Windows-1252, overlong NUL, overlong, surrogate, above U+10FFFF, truncated, a lone
+    // continuation byte, a byte UTF-8 never uses.
+    for (const char* bytes : {"Gr\xFC\xDF Gott", "\xC0\x80", "\xE0\x9F\xBF", "\xED\xA0\x80",
+                              "\xF4\x90\x80\x80", "\xE2\x82", "\x80", "\xFF"})
+        EXPECT_FALSE(IsValidUtf8(bytes)) << testing::PrintToString(std::string(bytes));
 }
 
 // The five bytes Windows-1252 leaves undefined keep their Latin-1 meaning.
@@ -45,19 +34,14 @@ TEST(TextEncodingTest, EveryWindows1252ByteBecomesItsOwnCharacter) {
 }
 
 TEST(TextEncodingTest, DecodesSettingsFiles) {
-    const struct {
-        std::string_view bytes;
-        std::string_view text;
-    } cases[] = {
+    // UTF-8, an old Windows-1252 file, a byte order mark, a repeated one, damaged UTF-8 with one.
+    const std::pair<std::string_view, std::string_view> cases[] = {
         {"[S]\nk=ä", "[S]\nk=ä"},
-        {"[S]\nk=\xE4", "[S]\nk=ä"},             // old Windows-1252 file
-        {"\xEF\xBB\xBF[S]\nk=ä", "[S]\nk=ä"},    // byte order mark
-        {"\xEF\xBB\xBF\xEF\xBB\xBF[S]", "[S]"},  // repeated mark
-        {"\xEF\xBB\xBFk=\xE4", "k=�"},           // damaged UTF-8 with mark
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DecodeSettingsText(c.bytes), c.text);
-    }
+        {"[S]\nk=\xE4", "[S]\nk=ä"},
+        {"\xEF\xBB\xBF[S]\nk=ä", "[S]\nk=ä"},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF[S]", "[S]"},
+        {"\xEF\xBB\xBFk=\xE4", "k=�"}};
+    for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeSettingsText(bytes), text);
 }
 
 }  // namespace

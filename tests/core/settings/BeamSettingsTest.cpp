@@ -20,25 +20,22 @@ TEST(BeamSettings, SavesAndLoadsTheAxisZeroList) {
     EXPECT_EQ(saved[3].key, "3VarTypeGBVal");
     GaussianBeam loaded;
     LoadBeamSelection(loaded, saved);
-    EXPECT_EQ(SaveBeamSelection(loaded)[2].value, saved[2].value);
-    EXPECT_EQ(SaveBeamSelection(loaded)[3].value, saved[3].value);
+    EXPECT_EQ(SystemFileText(SaveBeamSelection(loaded)), SystemFileText(saved));
 
-    // Keys in any letter case, both key forms, at most three records, no t (4), no number
-    // twice; a list the rules refuse (here r and w) is not partly kept.
+    // Through the file reader: keys in any letter case, both key forms, at most three records,
+    // no t (4), no number twice; a list the rules refuse (here r and w) is not partly kept.
+    const auto load = [](GaussianBeam& beam, const std::string& records) {
+        std::string file = "[lastvalues]\n" + records;
+        for (std::size_t at; (at = file.find(';')) != std::string::npos;)
+            file.replace(at, 1, "|True|False|0|False|0|\n");
+        return LoadBeamSelection(beam, INICode(IniDocument::Parse(file)));
+    };
     GaussianBeam odd;
-    LoadBeamSelection(odd, {{"lastvalues", "vartypegbnos", "9"},
-                            {"LastValues", "1VarTypeGBVal", "5|0.05|True|False|0|False|0|"},
-                            {"LastValues", "VarTypeGBVal2", "4|1|True|False|0|False|0|"},
-                            {"LastValues", "3VarTypeGBVal", "11|1|True|False|0|False|0|"},
-                            {"LastValues", "4VarTypeGBVal", "5|1|True|False|0|False|0|"},
-                            {"LastValues", "5VarTypeGBVal", "0|100|True|False|0|False|0|"},
-                            {"LastValues", "6VarTypeGBVal", "1|100|True|False|0|False|0|"},
-                            {"LastValues", "7VarTypeGBVal", "2|100|True|False|0|False|0|"}});
+    load(odd,
+         "vartypegbnos=9\n1VarTypeGBVal=5|0.05;VarTypeGBVal2=4|1;3VarTypeGBVal=11|1;"
+         "4VarTypeGBVal=5|1;5VarTypeGBVal=0|100;6VarTypeGBVal=1|100;7VarTypeGBVal=2|100;");
     EXPECT_EQ(odd.Selection(0).Numbers(), (std::vector<int>{0, 1, 5}));
-    LoadBeamSelection(odd, {{"LastValues", "VarTypeGBNos", "3"},
-                            {"LastValues", "1VarTypeGBVal", "5|1|True|False|0|False|0|"},
-                            {"LastValues", "VarTypeGBVal2", "6|1|True|False|0|False|0|"},
-                            {"LastValues", "3VarTypeGBVal", "0|1|True|False|0|False|0|"}});
+    load(odd, "VarTypeGBNos=3\n1VarTypeGBVal=5|1;VarTypeGBVal2=6|1;3VarTypeGBVal=0|1;");
     EXPECT_TRUE(odd.Selection(0).Numbers().empty());
     EXPECT_TRUE(LoadBeamSelection(loaded, {{"LastValues", "VarTypeGBNos", "0"}}));
     EXPECT_FALSE(LoadBeamSelection(loaded, {{"LastValues", "VarTypeGBNos", "-1"}}));
@@ -76,15 +73,12 @@ TEST(BeamSettings, ExtrasLoadBackAndDamagedOnesTakeTheirDefaults) {
                       "[ExtraGB]\nGBWaveLen=abc\nGBMfactor=-2\nGBDrgScale=-4\nGBDrgScaleType=9\n"
                       "GBDiodeCollimationMode=7\nGBConjDist=0\nShowExtraGB=falsch\n")),
                   beam, options);
-    EXPECT_FALSE(options.beamMode);
-    EXPECT_FALSE(options.showExtraGB);
-    EXPECT_DOUBLE_EQ(beam.GetWavelengthNm(), 632.8);
-    EXPECT_DOUBLE_EQ(beam.GetM2(0) + beam.GetM2(1), 2.0);
-    EXPECT_DOUBLE_EQ(options.beamDrawScale, 0.0);
-    EXPECT_EQ(options.beamDrawScaleType, 6);
-    EXPECT_EQ(beam.CollimationMode(), 1);
-    EXPECT_DOUBLE_EQ(beam.MinSpotDistance(), 100.0);
-    EXPECT_FALSE(beam.DiodeMode());
+    EXPECT_EQ(std::tie(options.beamMode, options.showExtraGB, options.beamDrawScale,
+                       options.beamDrawScaleType),
+              std::make_tuple(false, false, 0.0, 6));
+    EXPECT_EQ(std::make_tuple(beam.GetWavelengthNm(), beam.GetM2(0), beam.GetM2(1),
+                              beam.CollimationMode(), beam.MinSpotDistance(), beam.DiodeMode()),
+              std::make_tuple(632.8, 1.0, 1.0, 1, 100.0, false));
 }
 
 }  // namespace

@@ -13,13 +13,11 @@ QStringList CoreListing(const std::vector<std::pair<int, const char*>>& typed, b
     LumarikDocument doc;
     doc.SetBeamMode(true);
     for (const auto& [n, text] : typed) doc.SelectBeamParameter(n, true);
-    for (int row = 0; row < static_cast<int>(typed.size()); ++row) {
-        doc.CommitValue(row, typed[static_cast<std::size_t>(row)].second, "", true, nullptr);
-    }
+    int row = 0;
+    for (const auto& [n, text] : typed) doc.CommitValue(row++, text, "", true, nullptr);
     QStringList rows;
-    for (const BeamListRow& r : doc.Beam().ListBeamResults(doc.RecalcBeam().ok)) {
+    for (const BeamListRow& r : doc.Beam().ListBeamResults(doc.RecalcBeam().ok))
         rows << QString::fromStdString(names ? r.name : r.value);
-    }
     return rows;
 }
 
@@ -28,8 +26,7 @@ struct ChosenBeam : BeamWindow {
 };
 
 TEST_F(ChosenBeam, TheListingIsTheCoresAndTheLensControlsComeBackUnchanged) {
-    Tick("chkVarType_0");
-    Type("txtVarType_0", "50");
+    ChooseFocal("50");
     ChooseBeam();
     EXPECT_FALSE(Find<QWidget>("fraOptConj")->isVisible());
     EXPECT_TRUE(Find<QWidget>("fraGaussBeamObj")->isVisible());
@@ -66,15 +63,10 @@ TEST_F(ChosenBeam, TheAlternativeRootIsOfferedOnlyWhereThereAreTwo) {
 }
 
 TEST_F(ChosenBeam, RefusedChoicesAreToldAndAFourthIsIgnoredSilently) {
-    Tick("chkGaussBeamMode");
-    Tick("chkVarTypeGB_5");
-    Tick("chkVarTypeGB_6");
-    ASSERT_EQ(env.prompter.MessageTexts().size(), 1u);
-    EXPECT_EQ(env.prompter.MessageTexts()[0], FromStd(beamtexts::kOneBeamPerSide));
+    TickEach({"chkGaussBeamMode", "chkVarTypeGB_5", "chkVarTypeGB_6"});
+    EXPECT_EQ(Told(), FromStd(beamtexts::kOneBeamPerSide));
     EXPECT_FALSE(Find<QCheckBox>("chkVarTypeGB_6")->isChecked());
-    Tick("chkVarTypeGB_0");
-    Tick("chkVarTypeGB_1");
-    Tick("chkVarTypeGB_8");
+    TickEach({"chkVarTypeGB_0", "chkVarTypeGB_1", "chkVarTypeGB_8"});
     EXPECT_FALSE(Find<QCheckBox>("chkVarTypeGB_8")->isChecked());
     EXPECT_EQ(env.prompter.MessageTexts().size(), 1u);
 }
@@ -113,8 +105,7 @@ TEST_F(ChosenBeam, BeamSymbolsAreEditedInBeamModeAndComeBackAtTheNextStart) {
 
     Open();
     EXPECT_EQ(Find<QCheckBox>("chkVarType_0")->text(), "Brennweite: f'");
-    Tick("chkGaussBeamMode");
-    Tick("chkVarTypeGB_0");
+    TickEach({"chkGaussBeamMode", "chkVarTypeGB_0"});
     EXPECT_EQ(Find<QLabel>("lblVarType_0")->text(), "Brennweite: b");
 }
 
@@ -124,15 +115,11 @@ TEST_F(BeamWindow, ALaserDiodeIsCircularisedThroughTheWindowsControls) {
     const auto showPage = [this](const char* name) {
         auto* tabs = Find<QTabWidget>("tabExtraInfoGB");
         QWidget* control = Find<QWidget>(name);
-        for (int i = 0; i < tabs->count(); ++i) {
+        for (int i = 0; i < tabs->count(); ++i)
             if (tabs->widget(i)->isAncestorOf(control)) tabs->setCurrentIndex(i);
-        }
     };
-    Tick("chkGaussBeamMode");
-    for (const char* box : {"chkVarTypeGB_0", "chkVarTypeGB_1", "chkVarTypeGB_6"}) Tick(box);
-    Type("txtVarType_0", "20");
-    Type("txtVarType_1", "20");
-    Type("txtVarType_2", "1");
+    TickEach({"chkGaussBeamMode", "chkVarTypeGB_0", "chkVarTypeGB_1", "chkVarTypeGB_6"});
+    TypeValues({"20", "20", "1"});
     showPage("chkGBExtraDiodeMode");
     Tick("chkGBExtraDiodeMode");
     Type("txtGBExtraDiodeParamVal", "3");

@@ -1,5 +1,5 @@
-// The main window's life: first start, caption, exit with its question, and what the settings
-// file carries from one start to the next.
+// The main window's life: first start, caption, exit with its question, what the settings
+// file carries from one start to the next, and the system files it saves and opens.
 
 #include "core/help/HelpTexts.h"
 #include "ui/mainwindow/WindowDriver.h"
@@ -9,6 +9,7 @@ namespace lumarik {
 namespace {
 
 using Window = test::WindowDriver;
+using Files = test::WindowDriver;
 
 // At least the default 820 x 560, larger where the content needs more.
 TEST_F(Window, FirstStartOpensCentredAtTheSizeItsContentNeedsAndEndCloses) {
@@ -29,11 +30,9 @@ TEST_F(Window, PlaceAndSizeSurviveARestart) {
     const QRect placed(window->pos(), window->size());
     window->close();
     const QString ini = env.ReadFile("Lumarik.INI");
-    EXPECT_TRUE(ini.contains(QString("[FormPositions]\nFormPosn_frmLumarik=%1|%2|%3|%4")
-                                 .arg(placed.top() * 15)
-                                 .arg(placed.left() * 15)
-                                 .arg(placed.height() * 15)
-                                 .arg(placed.width() * 15)))
+    EXPECT_TRUE(ini.contains(QString::asprintf("[FormPositions]\nFormPosn_frmLumarik=%d|%d|%d|%d",
+                                               placed.top() * 15, placed.left() * 15,
+                                               placed.height() * 15, placed.width() * 15)))
         << ini.toStdString();
     Open();
     EXPECT_EQ(QRect(window->pos(), window->size()), placed);
@@ -53,8 +52,7 @@ TEST_F(Window, ExitAsksOnlyWhenThereIsSomethingToSave) {
     EXPECT_TRUE(env.prompter.Shown()[0].withCancel);
     EXPECT_TRUE(window->isVisible());
     const QString ini = env.ReadFile("Lumarik.INI");  // a cancelled exit writes only the place
-    EXPECT_TRUE(ini.contains("FormPosn_frmLumarik"));
-    EXPECT_FALSE(ini.contains("VarTypeNos"));
+    EXPECT_TRUE(ini.contains("FormPosn_frmLumarik") && !ini.contains("VarTypeNos"));
     env.prompter.AnswerQuestion(PromptAnswer::No);
     window->close();
     EXPECT_FALSE(window->isVisible());
@@ -76,12 +74,12 @@ TEST_F(Window, SavedAtExitTheNextStartShowsTheSameWindowAndRecallBringsItBack) {
     env.prompter.AnswerQuestion(PromptAnswer::Yes);
     window->close();
     const QString ini = env.ReadFile("Lumarik.INI");
-    EXPECT_TRUE(ini.contains("VarTypeNos=3")) << ini.toStdString();
-    EXPECT_TRUE(ini.contains("MirrorMode=True"));
+    EXPECT_TRUE(ini.contains("VarTypeNos=3") && ini.contains("MirrorMode=True"))
+        << ini.toStdString();
 
     Open();
-    EXPECT_TRUE(Find<QCheckBox>("chkVarType_0")->isChecked());
-    EXPECT_TRUE(Find<QCheckBox>("chkVarTypeAp_1")->isChecked());
+    for (const char* box : {"chkVarType_0", "chkVarTypeAp_1"})
+        EXPECT_TRUE(Find<QCheckBox>(box)->isChecked()) << box;
     EXPECT_EQ(Text("txtVarType_0"), "-100.0mm");
     EXPECT_EQ(Text("txtVarLimLow_0"), "-150.0mm");
     EXPECT_EQ(Text("txtVarTypeAp_0"), "4.0");
@@ -98,14 +96,12 @@ TEST_F(Window, SavedAtExitTheNextStartShowsTheSameWindowAndRecallBringsItBack) {
 
 TEST_F(Window, AHandWrittenFileIsRead) {
     window.reset();
-    env.WriteFile("Lumarik.INI",
-                  "; written by hand\n[LastValues]\nVarTypeNos=3\n"
-                  "VarTypeVal1=0|50|True|False|0|False|0|\n"
-                  "VarTypeVal2=1|-1E+20|True|False|0|False|0|\n"
-                  "VarTypeVal3=6|0.1|True|False|0|False|0|\n"
-                  "VarTypeVal4=2|1|True|False|0|False|0|\n"
-                  "ImgHgtFixed2=True\nImgHgtOption2=99\n"
-                  "[Options]\nMirrorMode=wahr\nSliderDefaultPercent=95\n");
+    env.WriteFile(
+        "Lumarik.INI",
+        "; written by hand\n[LastValues]\nVarTypeNos=3\nVarTypeVal1=0|50|True|False|0|False|0|\n"
+        "VarTypeVal2=1|-1E+20|True|False|0|False|0|\nVarTypeVal3=6|0.1|True|False|0|False|0|\n"
+        "VarTypeVal4=2|1|True|False|0|False|0|\nImgHgtFixed2=True\nImgHgtOption2=99\n"
+        "[Options]\nMirrorMode=wahr\nSliderDefaultPercent=95\n");
     Open();
     EXPECT_TRUE(env.prompter.Shown().empty());  // no diagnostic for the extra record
     EXPECT_EQ(Text("txtVarType_1"), "In Unendlich");
@@ -126,6 +122,62 @@ TEST(NewFeatures, ShownAtTheFirstStartOnly) {
         const frmHelp* help = window.findChild<frmHelp*>();
         EXPECT_EQ(help ? help->CurrentPage() : -1, first ? kHelpNewFeatures : -1);
     }
+}
+
+// The user's way through: save, clear, open the same system again, undo the opening; a damaged
+// file is refused; after a restart the recent list offers the file.
+TEST_F(Files, SaveClearOpenUndoRefuseAndReopenFromTheRecentList) {
+    ChooseLensSystem();
+    Type("txtVarLimHi_0", "150");
+    Find<QListWidget>("lstMirrorMode")->setCurrentRow(1);
+    const QStringList listing = Items("lstResVals");
+    const QString path = env.FilePath("Labor.lumarik");
+    env.prompter.AnswerInput(path);
+    Click("comSaveAs");
+    EXPECT_TRUE(env.ReadFile("Labor.lumarik").startsWith("[LumarikSystem]\nVersion=1\n"));
+    EXPECT_TRUE(window->windowTitle().endsWith("   paraxiale Berechnung - Labor.lumarik"));
+
+    Click("comClear");
+    EXPECT_FALSE(window->windowTitle().contains("Labor"));
+    env.prompter.AnswerInput(path);
+    Click("comOpen");
+    EXPECT_EQ(Items("lstResVals"), listing);
+    EXPECT_EQ(Text("txtVarLimLow_0"), "-150.0mm");
+    EXPECT_EQ(Find<QListWidget>("lstMirrorMode")->currentRow(), 1);
+    EXPECT_TRUE(window->windowTitle().endsWith(" - Labor.lumarik"));
+    Click("comUndo");
+    EXPECT_EQ(Model().Selected().Count(), 0);
+    EXPECT_FALSE(window->windowTitle().contains("Labor"));
+
+    env.WriteFile("Kaputt.lumarik", "[LumarikSystem]\nVersion=1\n[LastValues]\nVarTypeNos=3\n");
+    env.prompter.AnswerInput(env.FilePath("Kaputt.lumarik"));
+    Click("comOpen");
+    ASSERT_EQ(env.prompter.MessageTexts().size(), 1U);
+    EXPECT_TRUE(env.prompter.MessageTexts()[0].endsWith(
+        "Kaputt.lumarik“ ist beschädigt oder unvollständig und wurde nicht geöffnet."));
+    EXPECT_EQ(Model().Selected().Count(), 0);
+    EXPECT_TRUE(env.prompter.AllAnswersUsed());
+
+    window.reset();
+    Open();
+    const QList<QAction*> recent = Find<QPushButton>("comRecent")->menu()->actions();
+    ASSERT_FALSE(recent.isEmpty());
+    EXPECT_EQ(recent[0]->text(), "Labor.lumarik");
+    recent[0]->trigger();
+    EXPECT_EQ(Items("lstResVals"), listing);
+}
+
+TEST_F(Files, CtrlCInAResultListCopiesNameTabValueRows) {
+    ChooseLensSystem();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QListWidget* values = Find<QListWidget>("lstResVals");
+    values->setFocus();
+    QTest::keyClick(values, Qt::Key_C, Qt::ControlModifier);
+    const QString text = QApplication::clipboard()->text();
+    EXPECT_TRUE(text.startsWith("Brennweite: f'\t100.0mm\nObjektweite: a\t-250.0mm\n"))
+        << text.toStdString();
+    EXPECT_EQ(text.count('\n'), 17);  // twenty rows less the three fillers
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // the scripted Prompter answering every box.
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 
 #include "support/TestEnvironment.h"
@@ -25,30 +26,40 @@ protected:
     }
     void Click(const QString& name) { QTest::mouseClick(Find<QWidget>(name), Qt::LeftButton); }
     void Tick(const QString& box) { QTest::mouseClick(Find<QCheckBox>(box), Qt::LeftButton); }
+    void TickEach(std::initializer_list<const char*> boxes) {
+        for (const char* box : boxes) Tick(box);
+    }
     void Type(const QString& box, const QString& text) { TypeInto(Find<QLineEdit>(box), text); }
+    // Into the value boxes of the first rows, in turn.
+    void TypeValues(std::initializer_list<const char*> values) {
+        int row = 0;
+        for (const char* value : values) Type(QString("txtVarType_%1").arg(row++), value);
+    }
     QString Text(const QString& box) { return Find<QLineEdit>(box)->text(); }
+    // The messages shown so far, one a line.
+    QString Told() {
+        const std::vector<QString> texts = env.prompter.MessageTexts();
+        return QStringList(texts.begin(), texts.end()).join('\n');
+    }
     QStringList Items(const QString& list) {
         QStringList items;
         QListWidget* w = Find<QListWidget>(list);
         for (int i = 0; i < w->count(); ++i) items << w->item(i)->text();
         return items;
     }
+    void ChooseFocal(const char* value) {
+        Tick("chkVarType_0");
+        Type("txtVarType_0", value);
+    }
     // f' = 100, a = -250, u = 10: the usual first system.
     void ChooseLensSystem() {
-        Tick("chkVarType_0");
-        Tick("chkVarType_1");
-        Tick("chkVarType_5");
-        Type("txtVarType_0", "100");
-        Type("txtVarType_1", "-250");
-        Type("txtVarType_2", "10");
+        TickEach({"chkVarType_0", "chkVarType_1", "chkVarType_5"});
+        TypeValues({"100", "-250", "10"});
     }
     // Beam mode with f' = 100, s = 200 and a waist radius of 0.5.
     void ChooseBeam() {
-        Tick("chkGaussBeamMode");
-        for (const char* box : {"chkVarTypeGB_0", "chkVarTypeGB_1", "chkVarTypeGB_5"}) Tick(box);
-        Type("txtVarType_0", "100");
-        Type("txtVarType_1", "200");
-        Type("txtVarType_2", "0.5");
+        TickEach({"chkGaussBeamMode", "chkVarTypeGB_0", "chkVarTypeGB_1", "chkVarTypeGB_5"});
+        TypeValues({"100", "200", "0.5"});
     }
     const LumarikCode& Model() { return window->Model(); }
     // Opens the context menu of `target` with a right click through its window, as the window

@@ -1,5 +1,3 @@
-#include <ostream>
-
 #include "core/help/HelpTexts.h"
 #include "support/TestEnvironment.h"
 #include "support/WidgetTest.h"
@@ -28,53 +26,46 @@ TEST(AboutTest, ShowsTitleVersionCommentNoticeAndThePlatformFacts) {
     const ShownPrompt& shown = env.prompter.Shown().front();
     EXPECT_EQ(shown.icon, PromptIcon::Information);
     for (const QString& fact : {QSysInfo::prettyProductName(), QSysInfo::currentCpuArchitecture(),
-                                QString::fromLatin1(qVersion())}) {
+                                QString::fromLatin1(qVersion())})
         EXPECT_TRUE(shown.text.contains(fact)) << fact.toStdString();
-    }
     EXPECT_TRUE(about->isVisible());
     test::ClickButton(about, "cmdOK");
     EXPECT_TRUE(test::Gone(about));
 }
 
 // Each page's own words are checked with the help texts; here the box shows its page.
-struct PageCase {
-    friend void PrintTo(const PageCase& c, std::ostream* os) { *os << c.box; }
-    int startPage;
-    const char* box;
-};
-
-class HelpPageTest : public ::testing::TestWithParam<PageCase> {};
+class HelpPageTest : public ::testing::TestWithParam<std::pair<int, const char*>> {};
 
 TEST_P(HelpPageTest, OpensOnTheRequestedTextPage) {
+    const auto& [page, name] = GetParam();
     QWidget owner;
     owner.show();
-    QPointer<frmHelp> help = frmHelp::Display(&owner, GetParam().startPage);
+    QPointer<frmHelp> help = frmHelp::Display(&owner, page);
     ASSERT_TRUE(help);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->windowModality(), Qt::WindowModal);
-    auto* tabs = help->findChild<QTabWidget*>("tabSymbols");
+    auto* tabs = test::FindIn<QTabWidget>(help, "tabSymbols");
     ASSERT_NE(tabs, nullptr);
-    EXPECT_EQ(tabs->currentIndex(), GetParam().startPage);
-    EXPECT_EQ(help->findChild<QListWidget*>("lstPages")->currentRow(), GetParam().startPage);
-    auto* box = tabs->currentWidget()->findChild<QPlainTextEdit*>(GetParam().box);
+    EXPECT_EQ(tabs->currentIndex(), page);
+    EXPECT_EQ(test::FindIn<QListWidget>(help, "lstPages")->currentRow(), page);
+    auto* box = tabs->currentWidget()->findChild<QPlainTextEdit*>(name);
     if (!box) box = qobject_cast<QPlainTextEdit*>(tabs->currentWidget());
-    ASSERT_NE(box, nullptr) << GetParam().box;
-    EXPECT_EQ(box->objectName(), GetParam().box);
+    ASSERT_NE(box, nullptr) << name;
+    EXPECT_EQ(box->objectName(), name);
     EXPECT_TRUE(box->isReadOnly());
-    EXPECT_EQ(box->toPlainText().toStdString(), HelpText(GetParam().startPage));
+    EXPECT_EQ(box->toPlainText().toStdString(), HelpText(page));
 
     test::ClickButton(help, "comCancel");
     EXPECT_TRUE(test::Gone(help));
 }
 
-INSTANTIATE_TEST_SUITE_P(Topics, HelpPageTest,
-                         ::testing::Values(PageCase{kHelpKeyParams, "txtKeyParams"},
-                                           PageCase{kHelpSliders, "txtSliders"},
-                                           PageCase{kHelpAdvanced, "txtAdvanced"},
-                                           PageCase{kHelpNotes, "txtNotes"},
-                                           PageCase{kHelpNewFeatures, "txtGaussian"},
-                                           PageCase{kHelpLatestVersion, "txtLatestVersion"}),
-                         [](const auto& info) { return std::string(info.param.box); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Topics, HelpPageTest, ::testing::Values(
+    std::pair{kHelpKeyParams, "txtKeyParams"}, std::pair{kHelpSliders, "txtSliders"},
+    std::pair{kHelpAdvanced, "txtAdvanced"}, std::pair{kHelpNotes, "txtNotes"},
+    std::pair{kHelpNewFeatures, "txtGaussian"}, std::pair{kHelpLatestVersion, "txtLatestVersion"}),
+    [](const auto& info) { return std::string(info.param.second); });
+// clang-format on
 
 TEST(HelpTest, PagesTurnFromTheListAndPicturesAreDrawn) {
     frmHelp help;
@@ -91,25 +82,22 @@ TEST(HelpTest, PagesTurnFromTheListAndPicturesAreDrawn) {
     EXPECT_EQ(help.CurrentPage(), 3);
 
     auto* tabs = help.findChild<QTabWidget*>("tabSymbols");
-    const std::map<int, QStringList> pictures = {{3, {"pctConj", "pctConjMirror"}},
-                                                 {5, {"pctAp", "pctApMirror"}},
-                                                 {6, {"pctCardPoint", "pctCardPointMirror"}},
-                                                 {7, {"pctDepthField"}},
-                                                 {8, {"pctDepthFocus"}},
-                                                 {11, {"pctHyperFocal"}}};
+    // clang-format off
+    const std::map<int, QStringList> pictures = {
+        {3, {"pctConj", "pctConjMirror"}}, {5, {"pctAp", "pctApMirror"}},
+        {6, {"pctCardPoint", "pctCardPointMirror"}}, {7, {"pctDepthField"}},
+        {8, {"pctDepthFocus"}}, {11, {"pctHyperFocal"}}};
+    // clang-format on
     for (const auto& [page, names] : pictures) {
         help.ShowPage(page);
         for (const QString& name : names) {
-            QWidget* picture = tabs->currentWidget()->findChild<QWidget*>(name);
-            ASSERT_NE(picture, nullptr) << name.toStdString();
+            QWidget* picture = test::FindIn(tabs->currentWidget(), name);
+            ASSERT_NE(picture, nullptr);
             ASSERT_TRUE(picture->isVisible()) << name.toStdString();
             const QImage image = picture->grab().toImage();
             int inked = 0;
-            for (int y = 0; y < image.height(); y += 2) {
-                for (int x = 0; x < image.width(); x += 2) {
-                    if (qGray(image.pixel(x, y)) < 128) ++inked;
-                }
-            }
+            for (int y = 0; y < image.height(); y += 2)
+                for (int x = 0; x < image.width(); x += 2) inked += qGray(image.pixel(x, y)) < 128;
             EXPECT_GT(inked, 100) << name.toStdString();
         }
     }
@@ -124,12 +112,11 @@ TEST(NewFeaturesTest, ShownOncePerStore) {
     EXPECT_EQ(store.value("NewFeature/V22").toString(), "-1");
 
     // Read as a Boolean: whatever says false shows the page.
-    for (const char* stored : {"False", "0", ""}) {
+    for (const auto& [stored, shown] :
+         {std::pair{"False", true}, {"0", true}, {"", true}, {"True", false}}) {
         store.setValue("NewFeature/V22", stored);
-        EXPECT_TRUE(ShouldShowNewFeatures(store)) << stored;
+        EXPECT_EQ(ShouldShowNewFeatures(store), shown) << stored;
     }
-    store.setValue("NewFeature/V22", "True");
-    EXPECT_FALSE(ShouldShowNewFeatures(store));
 }
 
 // The program's store is shared by every test program of the run, so this test only ever
