@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <iomanip>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -24,7 +26,16 @@ std::vector<BeamListRow> Listing(GaussianBeam& beam) {
     return beam.ListBeamResults(beam.SolveBeam(true));
 }
 
-// The choices, every listed row, the depth of focus and the minimum spot, a line each.
+const std::vector<LensSample> kSamples = {
+    {"Einzellinse A", 95, 12.5, false}, {"Achromat B", 105, 0, false},
+    {"Triplet C", 100, 10, false},      {"Zylinder 10", 10, 5, true},
+    {"Zylinder 30", 30, 5, true},       {"Einzellinse D", 95, 8, false},
+    {"Zylinder 6", 6.5, 3, true},       {"Achromat E", 200, 20, false},
+};
+
+// The choices, every listed row, the depth of focus and the minimum spot, a line each; then
+// the flags of both sections, the results and the remembered values, the depth of focus for
+// each growth, the lens table and the state of the laser-diode controls with the caption.
 std::string Recorded(GaussianBeam& beam) {
     const std::vector<BeamListRow> rows = Listing(beam);
     std::string text;
@@ -40,7 +51,41 @@ std::string Recorded(GaussianBeam& beam) {
     text += "depth of focus\t" + beam.DepthOfFocusText(0) + "\n";
     std::string spot = beam.MinimumSpotText();
     for (std::size_t at; (at = spot.find("\r\n")) != std::string::npos;) spot.replace(at, 2, " | ");
-    return text + "minimum spot\t" + spot + "\n";
+    text += "minimum spot\t" + spot + "\nflags";
+    auto bits = [&text](const std::vector<bool>& values) {
+        text += ' ';
+        for (bool v : values) text += v ? '1' : '0';
+    };
+    for (int axis = 0; axis < kBeamAxes; ++axis) {
+        const BeamAxisFlags& f = beam.Flags(axis);
+        bits({f.inputsDefined, f.solveFailed, f.objBeamMissing, f.imgBeamMissing});
+    }
+    // Results and remembered values of the x section to six digits.
+    std::ostringstream numbers;
+    numbers << std::setprecision(6) << "\nresults";
+    for (int k = 0; k < kBeamResultCount; ++k) numbers << ' ' << beam.GetBeamResult(0, k);
+    numbers << " extents " << beam.BeamExtentMin() << ' ' << beam.BeamExtentMax() << "\nmemory";
+    for (int n = 0; n < kBeamSelectableCount; ++n) {
+        const CVarType& m = beam.Memory(0, n);
+        numbers << ' ' << m.bVarValDef << ':' << m.sVarValue << '/' << m.sLimLow << '/'
+                << m.sLimHih;
+    }
+    text += numbers.str() + "\ngrowths";
+    for (int entry = 0; entry < 7; ++entry) {
+        beam.SetDofIndex(entry);
+        text += " " + beam.DepthOfFocusText(0);
+    }
+    text += "\nlenses";
+    for (const LensTableRow& row : beam.LensTableFor(kSamples).rows)
+        text += " " + row.cells[0] + "|" + row.cells[1] + "|" + row.cells[2];
+    const DiodeControls c = beam.DiodeControlStates();
+    text += "\ncontrols";
+    bits({c.circulariseEnabled, c.circulariseTicked, c.collimationEnabled, c.paramTypeEnabled,
+          c.paramValueEnabled, c.diodeM2Enabled, c.m2Enabled, c.altSolutionEnabled});
+    bits(std::vector<bool>(c.selectionEnabled.begin(), c.selectionEnabled.end()));
+    return text + " " + std::to_string(c.collimationIndex) + " " +
+           std::to_string(c.paramTypeIndex) + " " + c.paramValueText + " " + c.diodeM2Text + "\n" +
+           beam.ModeCaption() + "\n";
 }
 
 // A laser diode whose y section has 2.25 times the M² and three times the divergence.
@@ -119,29 +164,22 @@ TEST(BeamOptions, TakeOnlyUsableChangedValues) {
     beam.SetDetectorDistance(120.5);
     beam.SetMinSpotDistance(30);
     const double nan = std::nan("");
-    const struct {
-        BeamOption option;
-        double typed, taken;  // 0: refused
-    } cases[] = {{BeamOption::kM2, 49.9, 49.9},
-                 {BeamOption::kM2, 50, 0},
-                 {BeamOption::kM2, 0, 0},
-                 {BeamOption::kM2, 1, 0},
-                 {BeamOption::kDiodeM2, 2.5, 2.5},
-                 {BeamOption::kDiodeM2, -2, 0},
-                 {BeamOption::kDetector, 120, 0},
-                 {BeamOption::kDetector, 121, 121},
-                 {BeamOption::kMinSpot, 30, 0},
-                 {BeamOption::kMinSpot, 1e-3, 1e-3},
-                 {BeamOption::kDiodeParam, 3, 3e-3},
-                 {BeamOption::kMinSpot, nan, 0}};
+    using O = BeamOption;
+    // clang-format off
+    const struct { BeamOption option; double typed, taken; } cases[] = {  // taken 0: refused
+        {O::kM2, 49.9, 49.9}, {O::kM2, 50, 0}, {O::kM2, 0, 0}, {O::kM2, 1, 0},
+        {O::kDiodeM2, 2.5, 2.5}, {O::kDiodeM2, -2, 0}, {O::kDetector, 120, 0},
+        {O::kDetector, 121, 121}, {O::kMinSpot, 30, 0}, {O::kMinSpot, 1e-3, 1e-3},
+        {O::kDiodeParam, 3, 3e-3}, {O::kMinSpot, nan, 0}};
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(beam.OptionChange(c.option, c.typed).value_or(0), c.taken)
             << static_cast<int>(c.option) << " " << c.typed;
     }
-    beam.SetOption(BeamOption::kDiodeParam, 0.004);
-    beam.SetOption(BeamOption::kDiodeM2, 2.25);
-    EXPECT_EQ(beam.OptionText(BeamOption::kDiodeParam) + beam.OptionText(BeamOption::kDiodeM2) +
-                  beam.OptionText(BeamOption::kDetector) + beam.OptionText(BeamOption::kMinSpot),
+    beam.SetOption(O::kDiodeParam, 0.004);
+    beam.SetOption(O::kDiodeM2, 2.25);
+    EXPECT_EQ(beam.OptionText(O::kDiodeParam) + beam.OptionText(O::kDiodeM2) +
+                  beam.OptionText(O::kDetector) + beam.OptionText(O::kMinSpot),
               "4.0mrad2.3120.5mm30.0mm");
 }
 
@@ -153,12 +191,11 @@ TEST(ListBeamResults, ScientificValuesAndRecordTexts) {
     EXPECT_EQ(beam.RecordValueText(CVarType{}), " ");
 }
 
+// Each growth for each recorded scene is in the recordings; here the switch to µm and an entry
+// outside the list.
 TEST(DepthOfFocus, GrowthOfTheImageWaist) {
     const std::tuple<double, int, const char*> cases[] = {
-        {0.01, 0, "±0.1mm"},    {0.01, 1, "±0.159mm"}, {0.01, 2, "±0.228mm"},
-        {0.01, 3, "±0.282mm"},  {0.01, 4, "±0.329mm"}, {0.01, 5, "±0.496mm"},
-        {0.01, 6, "±0.555mm"},  {0.01, 9, "±0.159mm"}, {0.001, 1, "±0.002mm"},
-        {0.0005, 1, "±0.397um"}};
+        {0.01, 9, "±0.159mm"}, {0.001, 1, "±0.002mm"}, {0.0005, 1, "±0.397um"}};
     for (const auto& [rImage, entry, text] : cases) {
         GaussianBeam beam;
         beam.SetDofIndex(entry);
@@ -199,30 +236,7 @@ TEST(MinimumSpot, NoOtherObjectDistanceDoesBetter) {
     EXPECT_FALSE(FindMinimumSpot(150, 100, 0.05, 0.0).has_value());
 }
 
-TEST(MinimumSpot, Text) {
-    GaussianBeam beam;
-    beam.SetMinSpotDistance(150);
-    ChooseBeam(beam, {{0, 100}, {1, 100}, {5, 0.05}});
-    EXPECT_EQ(beam.MinimumSpotText(), "");
-    ASSERT_TRUE(beam.SolveBeam(true));
-    const double now = BeamRadiusAt(50, beam.GetBeamValue(0, kBeamImgRadius), kLambda);
-    const std::string text = beam.MinimumSpotText();
-    EXPECT_EQ(text.substr(0, 16), "Current radius: ");
-    EXPECT_NEAR(std::stod(text.substr(16)), now, 1e-5);
-    EXPECT_NE(text.find("\r\ngeforderter Abstand \r\n300.0mm\r\nminimaler Radius \r\n0.025mm"),
-              std::string::npos)
-        << text;
-    beam.SetMinSpotDistance(100);
-    EXPECT_EQ(beam.MinimumSpotText().find("\r\n"), std::string::npos);
-}
-
-const std::vector<LensSample> kSamples = {
-    {"Einzellinse A", 95, 12.5, false}, {"Achromat B", 105, 0, false},
-    {"Triplet C", 100, 10, false},      {"Zylinder 10", 10, 5, true},
-    {"Zylinder 30", 30, 5, true},       {"Einzellinse D", 95, 8, false},
-    {"Zylinder 6", 6.5, 3, true},       {"Achromat E", 200, 20, false},
-};
-
+// The rows for each recorded scene are in the recordings.
 TEST(LensTable, OrdinaryModeRanksByFocalLength) {
     GaussianBeam beam;
     beam.SetCircularise(true);  // without the laser-diode mode it changes nothing
@@ -230,15 +244,8 @@ TEST(LensTable, OrdinaryModeRanksByFocalLength) {
     ASSERT_TRUE(beam.SolveBeam(true));
     const LensTable table = beam.LensTableFor(kSamples);
     EXPECT_EQ(table.header[0] + table.header[1] + table.header[2], "Komponente EFL   T  ");
-    ASSERT_EQ(table.rows.size(), 5u);
-    const int order[] = {2, 0, 1, 5, 4};  // equal scores keep catalogue order
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(table.rows[i].first, order[i]);
-    EXPECT_EQ(table.rows[0].cells[1] + " " + table.rows[0].cells[2], "100.0mm 0.10");
-    EXPECT_EQ(table.rows[2].cells[0] + " " + table.rows[2].cells[2],
-              "Achromat B 0.0");  // no radius
     EXPECT_EQ(ScoreLensTable({kSamples[0], kSamples[1]}, {false, 100, 0, 1, '.'}).rows.size(), 2u);
     EXPECT_TRUE(GaussianBeam().LensTableFor(kSamples).rows.empty());
-    // The shipped catalogue holds cylinder lenses, which this table leaves out.
     const auto shipped = LensSamplesFrom(ReadSampleSystems(LUMARIK_SOURCE_DATA_DIR));
     EXPECT_TRUE(std::any_of(shipped.begin(), shipped.end(), [](auto& s) { return s.cylinder; }));
     const LensTable fromShipped = beam.LensTableFor(shipped);
@@ -251,18 +258,7 @@ TEST(LensTable, CircularisedModePairsCylinderLenses) {
     GaussianBeam beam;
     beam.SetDiodeMode(true);
     beam.SetCircularise(true);
-    ChooseBeam(beam, {{0, 30}, {1, 30}, {6, 0.001}});
-    beam.SetDiodeParamValue(0.003);  // the y lens gets 10 mm
-    ASSERT_TRUE(beam.SolveBeam(true));
-    const LensTable table = beam.LensTableFor(kSamples);
-    EXPECT_EQ(table.header[1], " Zylinder 2 ");
-    ASSERT_EQ(table.rows.size(), 5u);
-    EXPECT_EQ(table.rows[0].cells[0] + "|" + table.rows[0].cells[1] + "|" + table.rows[0].cells[2],
-              "Zylinder 30|Zylinder 10|30/10mm");
-    for (const LensTableRow& row : table.rows) {
-        EXPECT_TRUE(kSamples[static_cast<std::size_t>(row.first)].cylinder);
-        EXPECT_TRUE(kSamples[static_cast<std::size_t>(row.second)].cylinder);
-    }
+    EXPECT_EQ(beam.LensTableFor(kSamples).header[1], " Zylinder 2 ");
 }
 
 TEST(LensTable, ARowDescribesItsSampleOrBothLensesOfAPair) {

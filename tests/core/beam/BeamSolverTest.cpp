@@ -7,7 +7,6 @@
 #include <array>
 #include <cmath>
 #include <optional>
-#include <ostream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -73,10 +72,6 @@ bool Matches(const std::optional<Table>& t, const BeamSystem& sys, double tol) {
             return false;
     }
     return true;
-}
-
-void PrintTo(const CaseDef& c, std::ostream* os) {
-    *os << c.name;
 }
 
 class SolverCase : public ::testing::TestWithParam<CaseDef> {};
@@ -202,33 +197,6 @@ TEST(SolveBeamAxis, NoSolutionLeavesNoStaleValues) {
     EXPECT_FALSE(carried.Flags(0).inputsDefined);
 }
 
-TEST(SolveBeamAxis, IncompleteChoiceReportsWhatIsMissingAndRemembersTheGivenSide) {
-    GaussianBeam beam;
-    EXPECT_FALSE(beam.SolveBeamAxis(0, true));
-    EXPECT_TRUE(beam.Flags(0).objBeamMissing && beam.Flags(0).imgBeamMissing);
-    ChooseBeam(beam, {{0, 100}, {9, 0.002}});
-    EXPECT_FALSE(beam.SolveBeamAxis(0, true));
-    EXPECT_TRUE(beam.Flags(0).solveFailed && beam.Flags(0).objBeamMissing);
-    EXPECT_FALSE(beam.Flags(0).imgBeamMissing);
-    EXPECT_TRUE(beam.Memory(0, kBeamImgRayleigh).bVarValDef);
-    EXPECT_NEAR(beam.Memory(0, kBeamImgRadius).sVarValue, kLambda / (kBeamPi * 0.002), 1e-7);
-    EXPECT_FALSE(beam.Memory(0, kBeamFocal).bVarValDef);
-}
-
-TEST(ValueMemory, CarriesTheSolvedValueWithLimitsAroundIt) {
-    GaussianBeam beam;
-    ChooseBeam(beam, {{0, 100}, {1, 300}, {5, 0.05}});
-    ASSERT_TRUE(beam.SolveBeamAxis(0, true));
-    const double zr = beam.GetBeamValue(0, kBeamObjRayleigh);
-    beam.RemoveBeamVar(0, kBeamObjRadius);
-    ASSERT_TRUE(beam.AddBeamVar(0, kBeamObjRayleigh, false));
-    const CVarType& record = beam.Selection(0).Item(3);
-    EXPECT_TRUE(record.bVarValDef);
-    EXPECT_FLOAT_EQ(record.sVarValue, static_cast<float>(zr));
-    EXPECT_FLOAT_EQ(record.sLimLow, static_cast<float>(zr * 0.9));
-    EXPECT_FLOAT_EQ(record.sLimHih, static_cast<float>(zr * 1.1));
-}
-
 // Only a shown solve changes the memory: a solution remembers every value, an empty choice
 // none.
 TEST(ValueMemory, FollowsTheLastShownSolve) {
@@ -245,6 +213,8 @@ TEST(ValueMemory, FollowsTheLastShownSolve) {
     EXPECT_FALSE(beam.Memory(0, kBeamFocal).bVarValDef);
 }
 
+// The recordings hold every result of their scenes; here the radii against the ABCD law and the
+// detector distance rounded half to even.
 TEST(DeriveBeamResults, PositionsRadiiAndDetector) {
     GaussianBeam beam;
     beam.SetOptics({10.0, 1.5, false, true});
@@ -254,36 +224,16 @@ TEST(DeriveBeamResults, PositionsRadiiAndDetector) {
     ChooseBeam(beam, {{0, 100}, {1, 300}, {7, 30}});
     ASSERT_TRUE(beam.SolveBeamAxis(0, false));
     const double si = sys.SImage();
-    EXPECT_NEAR(beam.GetBeamValue(0, kBeamWaistToWaist), 310 + si, 1e-9);
-    EXPECT_DOUBLE_EQ(beam.GetBeamValue(0, kBeamParaxialImage), 150);
-    const double expected[] = {0, 300, 310, 200, 410, 300, 310, 310 + si, 410 + 1e4 / 60};
-    for (int k = 0; k <= kResImageWaistMax; ++k)
-        EXPECT_NEAR(beam.GetBeamResult(0, k), expected[k], 1e-9) << k;
     EXPECT_DOUBLE_EQ(beam.GetBeamResult(0, kResDetector), 322);  // 12.5 rounds to 12
     EXPECT_NEAR(beam.GetBeamResult(0, kResDetectorRadius), RadiusFromQ({12 - si, sys.ZrImage()}),
                 1e-9);
     EXPECT_NEAR(beam.GetBeamResult(0, kResLensRadius), RadiusFromQ({300, 30}), 1e-12);
-    EXPECT_NEAR(beam.GetBeamResult(0, kResGeometricImage), 460, 1e-9);
-    EXPECT_NEAR(beam.GetBeamResult(0, kResZrOverF), 0.3, 1e-12);
     beam.SetDetectorDistance(13.5);
     ASSERT_TRUE(beam.DeriveBeamResults(0));
     EXPECT_DOUBLE_EQ(beam.GetBeamResult(0, kResDetector), 324);
     beam.SetDetectorDistance(5000);  // beyond every other point: the extents reach it
     ASSERT_TRUE(beam.DeriveBeamResults(0));
     EXPECT_NEAR(beam.BeamExtentMax(), 5310 + 0.02 * (5310 - 200), 1e-9);  // margin from F on
-}
-
-TEST(DeriveBeamResults, AiryRadiusUsesTheImageWaist) {
-    for (double nPrime : {1.0, -1.0, -1.5}) {
-        GaussianBeam beam;
-        beam.SetOptics({0.0, nPrime, nPrime < 0, false});
-        ChooseBeam(beam, {{0, 100}, {1, 100}, {5, 0.05}});  // waist in the front focal plane
-        ASSERT_TRUE(beam.SolveBeamAxis(0, false));
-        EXPECT_EQ(beam.GetBeamValue(0, kBeamParaxialImage), kBeamInfinite);
-        const double airy =
-            0.61 * kLambda * 100 / (std::fabs(nPrime) * BeamRadiusAt(100, 0.05, kLambda));
-        EXPECT_NEAR(beam.GetBeamResult(0, kResAiryRadius), airy, 1e-6 * airy);
-    }
 }
 
 TEST(DeriveBeamResults, FarObjectIsCutFromTheExtents) {
