@@ -103,7 +103,7 @@ void DiodeScene(GaussianBeam& b) {
 // Lens and mirrors, immersion, M² with the detector and the minimum spot, the laser diode with
 // and without circularisation and with either section left unsolved, the image side given with
 // the other root, an empty and an incomplete choice, a waist in the front focal plane, values
-// shown in scientific notation, and objects near and far.
+// shown in scientific notation, objects near and far, and choices without a solution.
 TEST(ListBeamResults, MatchesTheReviewedRecordings) {
     using B = GaussianBeam&;
     // clang-format off
@@ -138,7 +138,23 @@ TEST(ListBeamResults, MatchesTheReviewedRecordings) {
         {"far_object", [](B b) { ChooseBeam(b, {{0, 100}, {1, 2010}, {7, 10}}); }},
         {"far_object_diverging", [](B b) { ChooseBeam(b, {{0, -100}, {1, 2010}, {7, 10}}); }},
         {"diode_x_unsolved", [](B b) {  // no y section without the x section
-            DiodeScene(b); ASSERT_TRUE(b.SolveBeam(true)); b.Selection(0).SetVarValue(3, 0.0f); }}};
+            DiodeScene(b); ASSERT_TRUE(b.SolveBeam(true)); b.Selection(0).SetVarValue(3, 0.0f); }},
+        {"diode_mode_left", [](B b) {  // what the unsolved y section reported is cleared
+            DiodeScene(b); b.SetCircularise(true); b.Selection(0).Remove(kBeamObjDivergence);
+            ChooseBeam(b, {{9, 0.001}}); ASSERT_TRUE(b.SolveBeam(true)); b.SetDiodeMode(false); }},
+        {"circularised_without_object_distance", [](B b) {
+            b.SetDiodeMode(true); b.SetCircularise(true);
+            ChooseBeam(b, {{0, 100}, {2, 150}, {5, 0.05}}); }},
+        {"circularised_s_takes_f", [](B b) {  // s chosen without a value
+            b.SetDiodeMode(true); b.SetCircularise(true); ChooseBeam(b, {{0, 20}, {6, 0.001}});
+            ASSERT_TRUE(b.AddBeamVar(0, kBeamObjectDist, false)); b.SetDiodeParamValue(0.003); }},
+        {"other_root_without_solution", [](B b) {  // the smaller root at s' = f' is m = 0
+            b.SetAltSolution(true); ChooseBeam(b, {{0, 100}, {2, 100}, {7, 20}}); }},
+        {"beam_value_zero_after_solution", [](B b) {
+            ChooseBeam(b, {{0, 100}, {1, 300}, {5, 0.05}}); ASSERT_TRUE(b.SolveBeam(true));
+            b.Selection(0).SetVarValue(3, 0.0f); }},
+        {"carried_without_value", [](B b) {  // from a memory that holds no value for it
+            ChooseBeam(b, {{0, 100}, {1, 300}}); ASSERT_TRUE(b.AddBeamVar(0, 6, false)); }}};
     // clang-format on
     for (const auto& [name, setup] : scenes) {
         GaussianBeam beam;

@@ -173,30 +173,6 @@ TEST_P(Worked, GivesTheAnswerAndARealSystem) {
 INSTANTIATE_TEST_SUITE_P(Edges, Worked, ::testing::ValuesIn(ReadDataTable("beam_worked_cases.tsv")),
                          [](const auto& info) { return info.param.at(0); });
 
-TEST(SolveBeamAxis, NoSolutionLeavesNoStaleValues) {
-    GaussianBeam beam;
-    ChooseBeam(beam, {{0, 100}, {2, 100}, {7, 20}});
-    beam.SetAltSolution(true);  // the smaller root at s' = f' is m = 0
-    EXPECT_FALSE(beam.SolveBeamAxis(0, true));
-    EXPECT_TRUE(beam.Flags(0).solveFailed);
-    EXPECT_FALSE(beam.Memory(0, kBeamObjRayleigh).bVarValDef);  // a full list keeps no memory
-
-    GaussianBeam zero;
-    ChooseBeam(zero, {{0, 100}, {1, 300}, {5, 0.05}});
-    ASSERT_TRUE(zero.SolveBeamAxis(0, true));
-    zero.Selection(0).SetVarValue(3, 0.0f);
-    EXPECT_FALSE(zero.SolveBeamAxis(0, false));
-    EXPECT_TRUE(zero.Flags(0).objBeamMissing);
-    EXPECT_EQ(zero.ListBeamResults(false)[3].value, "");  // s' of the earlier solution
-
-    // A quantity carried in from a memory that holds no value for it.
-    GaussianBeam carried;
-    ChooseBeam(carried, {{0, 100}, {1, 300}});
-    ASSERT_TRUE(carried.AddBeamVar(0, kBeamObjDivergence, false));
-    EXPECT_FALSE(carried.SolveBeamAxis(0, false));
-    EXPECT_FALSE(carried.Flags(0).inputsDefined);
-}
-
 TEST(ValueMemory, CarriesTheSolvedValueWithLimitsAroundIt) {
     GaussianBeam beam;
     ChooseBeam(beam, {{0, 100}, {1, 300}, {5, 0.05}});

@@ -67,28 +67,9 @@ TEST_P(Circularisation, BothSectionsLeaveWithTheSameWaist) {
 INSTANTIATE_TEST_SUITE_P(Quantities, Circularisation,
                          ::testing::Combine(::testing::Values(5, 6, 7), ::testing::Values(0, 1)));
 
+// Where the coupling applies in a solution, and what an unsolved y section reports, is in the
+// recordings.
 TEST(Circularisation, CouplingOnlyBetweenFocalAndObjectDistance) {
-    GaussianBeam imageSide = Diode(true);  // an image-side y quantity gives no y lens
-    ChooseBeam(imageSide, {{0, 20}, {1, 20}, {9, 0.001}});
-    ASSERT_TRUE(imageSide.SolveBeam(true));
-    EXPECT_TRUE(imageSide.Flags(1).solveFailed && imageSide.Flags(1).objBeamMissing);
-    imageSide.SetDiodeMode(false);  // leaving the mode clears what the y section reported
-    ASSERT_TRUE(imageSide.SolveBeam(true));
-    const BeamAxisFlags& y = imageSide.Flags(1);
-    EXPECT_FALSE(y.solveFailed || y.objBeamMissing || y.imgBeamMissing);
-
-    GaussianBeam noObject = Diode(true);
-    ChooseBeam(noObject, {{0, 100}, {2, 150}, {5, 0.05}});
-    ASSERT_TRUE(noObject.SolveBeam(false));
-    EXPECT_EQ(noObject.GetBeamValue(0, kBeamImageDist), 150.0);
-
-    GaussianBeam coupled = Diode(true);  // s without a value takes that of f'
-    ChooseBeam(coupled, {{0, 20}, {6, 0.001}});
-    ASSERT_TRUE(coupled.AddBeamVar(0, kBeamObjectDist, false));
-    coupled.SetDiodeParamValue(0.003);
-    ASSERT_TRUE(coupled.SolveBeam(true));
-    EXPECT_TRUE(coupled.Selection(0).VarValDef(2) && coupled.Selection(0).VarValue(2) == 20.0f);
-
     GaussianBeam rows = Diode(true, 1);
     ChooseBeam(rows, {{0, 100}, {1, 5}, {7, 30}});
     ASSERT_TRUE(rows.CoupleCircularisationPartner(1));
@@ -170,13 +151,11 @@ TEST(SetUpCircularisation, TakesSolvedValuesAndEqualises) {
 
 TEST(DiodeParam, NumberValueSettingsAndTypeChoice) {
     GaussianBeam beam = Diode(false);
-    EXPECT_EQ(beam.GetDiodeParamNumber(), 6);
     ChooseBeam(beam, {{0, 50}, {1, 100}, {5, 0.05}});
     ASSERT_TRUE(beam.SolveBeam(true));
     EXPECT_EQ(std::make_pair(beam.GetDiodeParamNumber(), beam.GetDiodeParamValue()),
               std::make_pair(5, beam.GetBeamValue(0, kBeamObjRadius)));
     beam.SetDiodeParamValue(0.08);
-    EXPECT_EQ(beam.DiodeParamSetting(), std::make_pair(5, 0.08));
     ASSERT_TRUE(beam.SolveBeam(true));
     // Picking another quantity for the y section keeps its beam: the value is the y section's.
     const double wy = beam.GetBeamValue(1, kBeamObjDivergence);
@@ -184,9 +163,6 @@ TEST(DiodeParam, NumberValueSettingsAndTypeChoice) {
     beam.ChooseDiodeParamType(6);
     EXPECT_EQ(beam.DiodeParamSetting(), std::make_pair(6, wy));
     EXPECT_EQ(beam.DiodeControlStates().paramTypeIndex, 1);
-    GaussianBeam imageSide = Diode(false);  // a third quantity of the image side picks no type
-    ChooseBeam(imageSide, {{0, 50}, {1, 100}, {9, 0.001}});
-    EXPECT_EQ(imageSide.DiodeControlStates().paramTypeIndex, -1);
 
     beam.LoadDiodeParam(0, std::nullopt);  // out of 5..7: the divergence of the x section
     EXPECT_EQ(beam.DiodeParamSetting(),
