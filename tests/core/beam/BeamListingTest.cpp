@@ -1,6 +1,6 @@
-// What the beam mode lists: the rows of the result lists with M² scaling, the scientific
-// switch, the laser-diode brackets and "unendlich"; the depth of focus; the minimum spot
-// against its neighbours; and the lens table in both modes.
+// What the beam mode shows, recorded for a set of scenes: the listed rows, the flags, results
+// and remembered values, the depth of focus, the minimum spot, the lens table and the diode
+// controls; besides, the option boxes, the minimum spot against its neighbours, the lens table.
 #include <gtest/gtest.h>
 
 #include <algorithm>
