@@ -1,14 +1,17 @@
-// What the beam mode lists: the rows of the result lists with M² scaling, the scientific
-// switch, the laser-diode brackets and "unendlich"; the depth of focus; the minimum spot
-// against its neighbours; and the lens table in both modes.
+// What the beam mode shows, recorded for a set of scenes: the listed rows, the flags, results
+// and remembered values, the depth of focus, the minimum spot, the lens table and the diode
+// controls; besides, the option boxes, the minimum spot against its neighbours, the lens table.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <iomanip>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "BeamTestSupport.h"
@@ -23,15 +26,16 @@ std::vector<BeamListRow> Listing(GaussianBeam& beam) {
     return beam.ListBeamResults(beam.SolveBeam(true));
 }
 
-std::string ValueOf(const std::vector<BeamListRow>& rows, const std::string& name) {
-    for (const BeamListRow& row : rows) {
-        if (row.name == name) return row.value;
-    }
-    ADD_FAILURE() << "no row " << name;
-    return {};
-}
+const std::vector<LensSample> kSamples = {
+    {"Einzellinse A", 95, 12.5, false}, {"Achromat B", 105, 0, false},
+    {"Triplet C", 100, 10, false},      {"Zylinder 10", 10, 5, true},
+    {"Zylinder 30", 30, 5, true},       {"Einzellinse D", 95, 8, false},
+    {"Zylinder 6", 6.5, 3, true},       {"Achromat E", 200, 20, false},
+};
 
-// The choices, every listed row, the depth of focus and the minimum spot, a line each.
+// The choices, every listed row, the depth of focus and the minimum spot, a line each; then
+// the flags of both sections, the results and the remembered values, the depth of focus for
+// each growth, the lens table and the state of the laser-diode controls with the caption.
 std::string Recorded(GaussianBeam& beam) {
     const std::vector<BeamListRow> rows = Listing(beam);
     std::string text;
@@ -47,7 +51,42 @@ std::string Recorded(GaussianBeam& beam) {
     text += "depth of focus\t" + beam.DepthOfFocusText(0) + "\n";
     std::string spot = beam.MinimumSpotText();
     for (std::size_t at; (at = spot.find("\r\n")) != std::string::npos;) spot.replace(at, 2, " | ");
-    return text + "minimum spot\t" + spot + "\n";
+    text += "minimum spot\t" + spot + "\nflags";
+    auto bits = [&text](const std::vector<bool>& values) {
+        text += ' ';
+        for (bool v : values) text += v ? '1' : '0';
+    };
+    for (int axis = 0; axis < kBeamAxes; ++axis) {
+        const BeamAxisFlags& f = beam.Flags(axis);
+        bits({f.inputsDefined, f.solveFailed, f.objBeamMissing, f.imgBeamMissing,
+              beam.AxisSolved(axis)});
+    }
+    // Results and remembered values of the x section to six digits.
+    std::ostringstream numbers;
+    numbers << std::setprecision(6) << "\nresults";
+    for (int k = 0; k < kBeamResultCount; ++k) numbers << ' ' << beam.GetBeamResult(0, k);
+    numbers << " extents " << beam.BeamExtentMin() << ' ' << beam.BeamExtentMax() << "\nmemory";
+    for (int n = 0; n < kBeamSelectableCount; ++n) {
+        const CVarType& m = beam.Memory(0, n);
+        numbers << ' ' << m.bVarValDef << ':' << m.sVarValue << '/' << m.sLimLow << '/'
+                << m.sLimHih;
+    }
+    text += numbers.str() + "\ngrowths";
+    for (int entry = 0; entry < 7; ++entry) {
+        beam.SetDofIndex(entry);
+        text += " " + beam.DepthOfFocusText(0);
+    }
+    text += "\nlenses";
+    for (const LensTableRow& row : beam.LensTableFor(kSamples).rows)
+        text += " " + row.cells[0] + "|" + row.cells[1] + "|" + row.cells[2];
+    const DiodeControls c = beam.DiodeControlStates();
+    text += "\ncontrols";
+    bits({c.circulariseEnabled, c.circulariseTicked, c.collimationEnabled, c.paramTypeEnabled,
+          c.paramValueEnabled, c.diodeM2Enabled, c.m2Enabled, c.altSolutionEnabled});
+    bits(std::vector<bool>(c.selectionEnabled.begin(), c.selectionEnabled.end()));
+    return text + " " + std::to_string(c.collimationIndex) + " " +
+           std::to_string(c.paramTypeIndex) + " " + c.paramValueText + " " + c.diodeM2Text + "\n" +
+           beam.ModeCaption() + "\n";
 }
 
 // A laser diode whose y section has 2.25 times the M² and three times the divergence.
@@ -62,77 +101,65 @@ void DiodeScene(GaussianBeam& b) {
 }
 
 // Lens and mirrors, immersion, M² with the detector and the minimum spot, the laser diode with
-// and without circularisation and with a y section left unsolved, the image side given with
-// the other root, an incomplete choice and a waist in the front focal plane.
+// and without circularisation and with either section left unsolved, the image side given with
+// the other root, an empty and an incomplete choice, a waist in the front focal plane, values
+// shown in scientific notation, objects near and far, and choices without a solution.
 TEST(ListBeamResults, MatchesTheReviewedRecordings) {
-    using Setup = void (*)(GaussianBeam&);
-    const struct {
-        const char* name;
-        Setup setup;
-    } scenes[] = {
-        {"plain",
-         [](GaussianBeam& b) {
-             ChooseBeam(b, {{0, 100}, {1, 300}, {5, 1.0}});
-         }},
-        {"multimode_detector",
-         [](GaussianBeam& b) {
-             b.SetUseM2(true);
-             b.SetM2(0, 4.0);
-             b.SetDetectorOn(true);
-             b.SetDetectorDistance(50);
-             b.SetMinSpotDistance(150);
-             ChooseBeam(b, {{0, 100}, {1, 300}, {5, 1.0}});
-         }},
-        {"concave_mirror",
-         [](GaussianBeam& b) {
-             b.SetOptics({0, -1, true, false});
-             ChooseBeam(b, {{0, 100}, {1, 300}, {5, 0.05}});
-         }},
-        {"convex_mirror",
-         [](GaussianBeam& b) {
-             b.SetOptics({0, -1, true, false});
-             ChooseBeam(b, {{0, -100}, {1, 300}, {5, 0.05}});
-         }},
-        {"immersion",
-         [](GaussianBeam& b) {
-             b.SetOptics({5, 1.5, false, true});
-             ChooseBeam(b, {{0, 100}, {1, 300}, {5, 0.05}});
-         }},
+    using B = GaussianBeam&;
+    // clang-format off
+    const std::pair<const char*, void (*)(B)> scenes[] = {
+        {"plain", [](B b) { ChooseBeam(b, {{0, 100}, {1, 300}, {5, 1.0}}); }},
+        {"multimode_detector", [](B b) {
+            b.SetUseM2(true); b.SetM2(0, 4.0); b.SetDetectorOn(true); b.SetDetectorDistance(50);
+            b.SetMinSpotDistance(150); ChooseBeam(b, {{0, 100}, {1, 300}, {5, 1.0}}); }},
+        {"concave_mirror", [](B b) {
+            b.SetOptics({0, -1, true, false}); ChooseBeam(b, {{0, 100}, {1, 300}, {5, 0.05}}); }},
+        {"convex_mirror", [](B b) {
+            b.SetOptics({0, -1, true, false}); ChooseBeam(b, {{0, -100}, {1, 300}, {5, 0.05}}); }},
+        {"immersion", [](B b) {
+            b.SetOptics({5, 1.5, false, true}); ChooseBeam(b, {{0, 100}, {1, 300}, {5, 0.05}}); }},
         {"diode", DiodeScene},
-        {"diode_circularised",
-         [](GaussianBeam& b) {
-             b.SetDiodeMode(true);
-             b.SetCircularise(true);
-             b.SetCollimationMode(1);
-             ChooseBeam(b, {{0, 30}, {1, 30}, {6, 0.001}});
-             b.SetDiodeParamValue(0.003);
-         }},
-        {"diode_y_unsolved",
-         [](GaussianBeam& b) {
-             DiodeScene(b);
-             ASSERT_TRUE(b.SolveBeam(true));
-             b.SetCircularise(true);  // an image-side quantity gives no y lens
-             b.Selection(0).Remove(kBeamObjDivergence);
-             ChooseBeam(b, {{9, 0.001}});
-         }},
-        {"image_side_other_root",
-         [](GaussianBeam& b) {
-             b.SetAltSolution(true);
-             ChooseBeam(b, {{0, 100}, {2, 150}, {8, 0.02}});
-         }},
-        {"incomplete",
-         [](GaussianBeam& b) {
-             ChooseBeam(b, {{0, 100}, {5, 0.05}});
-         }},
-        {"waist_in_front_focal_plane",
-         [](GaussianBeam& b) {
-             ChooseBeam(b, {{0, 100}, {1, 100}, {5, 0.05}});
-         }},
-    };
-    for (const auto& scene : scenes) {
+        {"diode_circularised", [](B b) {
+            b.SetDiodeMode(true); b.SetCircularise(true); b.SetCollimationMode(1);
+            ChooseBeam(b, {{0, 30}, {1, 30}, {6, 0.001}}); b.SetDiodeParamValue(0.003); }},
+        {"diode_y_unsolved", [](B b) {  // an image-side quantity gives no y lens
+            DiodeScene(b); ASSERT_TRUE(b.SolveBeam(true)); b.SetCircularise(true);
+            b.Selection(0).Remove(kBeamObjDivergence); ChooseBeam(b, {{9, 0.001}}); }},
+        {"image_side_other_root", [](B b) {
+            b.SetAltSolution(true); ChooseBeam(b, {{0, 100}, {2, 150}, {8, 0.02}}); }},
+        {"incomplete", [](B b) { ChooseBeam(b, {{0, 100}, {5, 0.05}}); }},
+        {"waist_in_front_focal_plane", [](B b) { ChooseBeam(b, {{0, 100}, {1, 100}, {5, 0.05}}); }},
+        {"empty", [](B) {}},
+        {"scientific", [](B b) { ChooseBeam(b, {{0, 100}, {1, 300}, {5, 0.00005}}); }},
+        {"paraxial_image_far", [](B b) { ChooseBeam(b, {{0, 100}, {1, 100.04002}, {5, 0.05}}); }},
+        {"small_image_waist", [](B b) { ChooseBeam(b, {{0, 100}, {1, 300}, {8, 0.0005}}); }},
+        // |s/f'| = 20 is not yet far; a diverging lens has its focal points the other way round.
+        {"object_not_yet_far", [](B b) { ChooseBeam(b, {{0, 100}, {1, 2000}, {7, 10}}); }},
+        {"far_object", [](B b) { ChooseBeam(b, {{0, 100}, {1, 2010}, {7, 10}}); }},
+        {"far_object_diverging", [](B b) { ChooseBeam(b, {{0, -100}, {1, 2010}, {7, 10}}); }},
+        {"diode_x_unsolved", [](B b) {  // no y section without the x section
+            DiodeScene(b); ASSERT_TRUE(b.SolveBeam(true)); b.Selection(0).SetVarValue(3, 0.0f); }},
+        {"diode_mode_left", [](B b) {  // what the unsolved y section reported is cleared
+            DiodeScene(b); b.SetCircularise(true); b.Selection(0).Remove(kBeamObjDivergence);
+            ChooseBeam(b, {{9, 0.001}}); ASSERT_TRUE(b.SolveBeam(true)); b.SetDiodeMode(false); }},
+        {"circularised_without_object_distance", [](B b) {
+            b.SetDiodeMode(true); b.SetCircularise(true);
+            ChooseBeam(b, {{0, 100}, {2, 150}, {5, 0.05}}); }},
+        {"circularised_s_takes_f", [](B b) {  // s chosen without a value
+            b.SetDiodeMode(true); b.SetCircularise(true); ChooseBeam(b, {{0, 20}, {6, 0.001}});
+            ASSERT_TRUE(b.AddBeamVar(0, kBeamObjectDist, false)); b.SetDiodeParamValue(0.003); }},
+        {"other_root_without_solution", [](B b) {  // the smaller root at s' = f' is m = 0
+            b.SetAltSolution(true); ChooseBeam(b, {{0, 100}, {2, 100}, {7, 20}}); }},
+        {"beam_value_zero_after_solution", [](B b) {
+            ChooseBeam(b, {{0, 100}, {1, 300}, {5, 0.05}}); ASSERT_TRUE(b.SolveBeam(true));
+            b.Selection(0).SetVarValue(3, 0.0f); }},
+        {"carried_without_value", [](B b) {  // from a memory that holds no value for it
+            ChooseBeam(b, {{0, 100}, {1, 300}}); ASSERT_TRUE(b.AddBeamVar(0, 6, false)); }}};
+    // clang-format on
+    for (const auto& [name, setup] : scenes) {
         GaussianBeam beam;
-        scene.setup(beam);
-        ExpectRecording(std::string("listings/beam_") + scene.name + ".txt", Recorded(beam));
+        setup(beam);
+        ExpectRecording(std::string("listings/beam_") + name + ".txt", Recorded(beam));
     }
     EXPECT_EQ(GaussianBeam().ListBeamResults(true, 25).size(), 25u);  // as many as shown before
 }
@@ -165,61 +192,33 @@ TEST(BeamOptions, TakeOnlyUsableChangedValues) {
     beam.SetDetectorDistance(120.5);
     beam.SetMinSpotDistance(30);
     const double nan = std::nan("");
-    const struct {
-        BeamOption option;
-        double typed, taken;  // 0: refused
-    } cases[] = {{BeamOption::kM2, 49.9, 49.9},
-                 {BeamOption::kM2, 50, 0},
-                 {BeamOption::kM2, 0, 0},
-                 {BeamOption::kM2, 1, 0},
-                 {BeamOption::kDiodeM2, 2.5, 2.5},
-                 {BeamOption::kDiodeM2, -2, 0},
-                 {BeamOption::kDetector, 120, 0},
-                 {BeamOption::kDetector, 121, 121},
-                 {BeamOption::kMinSpot, 30, 0},
-                 {BeamOption::kMinSpot, 1e-3, 1e-3},
-                 {BeamOption::kDiodeParam, 3, 3e-3},
-                 {BeamOption::kMinSpot, nan, 0}};
+    using O = BeamOption;
+    // clang-format off
+    const struct { BeamOption option; double typed, taken; } cases[] = {  // taken 0: refused
+        {O::kM2, 49.9, 49.9}, {O::kM2, 50, 0}, {O::kM2, 0, 0}, {O::kM2, 1, 0},
+        {O::kDiodeM2, 2.5, 2.5}, {O::kDiodeM2, -2, 0}, {O::kDetector, 120, 0},
+        {O::kDetector, 121, 121}, {O::kMinSpot, 30, 0}, {O::kMinSpot, 1e-3, 1e-3},
+        {O::kDiodeParam, 3, 3e-3}, {O::kMinSpot, nan, 0}};
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(beam.OptionChange(c.option, c.typed).value_or(0), c.taken)
             << static_cast<int>(c.option) << " " << c.typed;
     }
-    beam.SetOption(BeamOption::kDiodeParam, 0.004);
-    beam.SetOption(BeamOption::kDiodeM2, 2.25);
-    EXPECT_EQ(beam.OptionText(BeamOption::kDiodeParam) + beam.OptionText(BeamOption::kDiodeM2) +
-                  beam.OptionText(BeamOption::kDetector) + beam.OptionText(BeamOption::kMinSpot),
+    beam.SetOption(O::kDiodeParam, 0.004);
+    beam.SetOption(O::kDiodeM2, 2.25);
+    EXPECT_EQ(beam.OptionText(O::kDiodeParam) + beam.OptionText(O::kDiodeM2) +
+                  beam.OptionText(O::kDetector) + beam.OptionText(O::kMinSpot),
               "4.0mrad2.3120.5mm30.0mm");
 }
 
-TEST(ListBeamResults, ScientificValuesAndRecordTexts) {
-    // clang-format off
-    const struct { std::vector<Given> given; const char* row; const char* value; } cases[] = {
-        {{{0, 100}, {1, 300}, {5, 0.00005}}, "Strahl rad[in]: r", " 5.0e-5mm"},
-        {{{0, 100}, {1, 100.04002}, {5, 0.05}}, "paraxialer Bildabstand", " 2.50e+5mm"}};
-    // clang-format on
-    for (const auto& c : cases) {
-        GaussianBeam beam;
-        for (const Given& g : c.given) ChooseBeam(beam, {g});
-        EXPECT_EQ(ValueOf(Listing(beam), c.row), c.value);
-    }
-    GaussianBeam beam;
-    EXPECT_EQ(beam.RecordValueText(CVarType{}), " ");
-    EXPECT_EQ(beam.RecordValueText(CVarType{6, 0.0002f, true}), "0.2mrad");
-}
-
+// Each growth for each recorded scene is in the recordings; an entry outside the list is the
+// default one.
 TEST(DepthOfFocus, GrowthOfTheImageWaist) {
-    const std::tuple<double, int, const char*> cases[] = {
-        {0.01, 0, "±0.1mm"},    {0.01, 1, "±0.159mm"}, {0.01, 2, "±0.228mm"},
-        {0.01, 3, "±0.282mm"},  {0.01, 4, "±0.329mm"}, {0.01, 5, "±0.496mm"},
-        {0.01, 6, "±0.555mm"},  {0.01, 9, "±0.159mm"}, {0.001, 1, "±0.002mm"},
-        {0.0005, 1, "±0.397um"}};
-    for (const auto& [rImage, entry, text] : cases) {
-        GaussianBeam beam;
-        beam.SetDofIndex(entry);
-        ChooseBeam(beam, {{0, 100}, {1, 300}, {8, rImage}});
-        ASSERT_TRUE(beam.SolveBeam(true));
-        EXPECT_EQ(beam.DepthOfFocusText(0), text);
-    }
+    GaussianBeam beam;
+    ChooseBeam(beam, {{0, 100}, {1, 300}, {8, 0.01}});
+    ASSERT_TRUE(beam.SolveBeam(true));
+    beam.SetDofIndex(9);
+    EXPECT_EQ(beam.DepthOfFocusText(0), "±0.159mm");
     GaussianBeam none;
     EXPECT_EQ(none.DepthOfFocusText(0), "");
     for (int outside : {-1, 7}) EXPECT_EQ(GaussianBeam::DofGrowth(outside), 0.05) << outside;
@@ -236,13 +235,12 @@ double RadiusAtDetector(double f, double zr, double s, double d) {
 // No object distance s >= 0 near or far from the answer does better; where the best place is
 // in front of the lens, the radius is that of the ray image of the waist, r·|1 − d/f'|.
 TEST(MinimumSpot, NoOtherObjectDistanceDoesBetter) {
-    const double cases[][3] = {{100, 150, 0.05}, {100, 400, 0.2}, {50, 30, 0.05},
-                               {-80, 120, 0.1},  {200, 210, 0.5}, {25, 1000, 0.01}};
+    const double cases[][3] = {{100, 150, 0.05}, {50, 30, 0.05}, {-80, 120, 0.1}, {25, 1000, 0.01}};
     for (const auto& [f, d, r] : cases) {
         const double zr = kBeamPi * r * r / kLambda;
         const auto spot = FindMinimumSpot(d, f, r, kLambda).value();
         EXPECT_NEAR(spot.radius, RadiusAtDetector(f, zr, spot.objectDistance, d), 1e-12);
-        for (double ds : {-1e-5, 1e-5, -0.5, 0.5, 50.0}) {
+        for (double ds : {-1e-5, 1e-5, 0.5, 50.0}) {
             const double s = std::max(0.0, spot.objectDistance + ds * std::fabs(f));
             EXPECT_GE(RadiusAtDetector(f, zr, s, d), spot.radius * (1 - 1e-13)) << f << " " << d;
         }
@@ -254,30 +252,7 @@ TEST(MinimumSpot, NoOtherObjectDistanceDoesBetter) {
     EXPECT_FALSE(FindMinimumSpot(150, 100, 0.05, 0.0).has_value());
 }
 
-TEST(MinimumSpot, Text) {
-    GaussianBeam beam;
-    beam.SetMinSpotDistance(150);
-    ChooseBeam(beam, {{0, 100}, {1, 100}, {5, 0.05}});
-    EXPECT_EQ(beam.MinimumSpotText(), "");
-    ASSERT_TRUE(beam.SolveBeam(true));
-    const double now = BeamRadiusAt(50, beam.GetBeamValue(0, kBeamImgRadius), kLambda);
-    const std::string text = beam.MinimumSpotText();
-    EXPECT_EQ(text.substr(0, 16), "Current radius: ");
-    EXPECT_NEAR(std::stod(text.substr(16)), now, 1e-5);
-    EXPECT_NE(text.find("\r\ngeforderter Abstand \r\n300.0mm\r\nminimaler Radius \r\n0.025mm"),
-              std::string::npos)
-        << text;
-    beam.SetMinSpotDistance(100);
-    EXPECT_EQ(beam.MinimumSpotText().find("\r\n"), std::string::npos);
-}
-
-const std::vector<LensSample> kSamples = {
-    {"Einzellinse A", 95, 12.5, false}, {"Achromat B", 105, 0, false},
-    {"Triplet C", 100, 10, false},      {"Zylinder 10", 10, 5, true},
-    {"Zylinder 30", 30, 5, true},       {"Einzellinse D", 95, 8, false},
-    {"Zylinder 6", 6.5, 3, true},       {"Achromat E", 200, 20, false},
-};
-
+// The rows for each recorded scene are in the recordings; here the order of equal scores.
 TEST(LensTable, OrdinaryModeRanksByFocalLength) {
     GaussianBeam beam;
     beam.SetCircularise(true);  // without the laser-diode mode it changes nothing
@@ -288,12 +263,9 @@ TEST(LensTable, OrdinaryModeRanksByFocalLength) {
     ASSERT_EQ(table.rows.size(), 5u);
     const int order[] = {2, 0, 1, 5, 4};  // equal scores keep catalogue order
     for (int i = 0; i < 5; ++i) EXPECT_EQ(table.rows[i].first, order[i]);
-    EXPECT_EQ(table.rows[0].cells[1] + " " + table.rows[0].cells[2], "100.0mm 0.10");
-    EXPECT_EQ(table.rows[2].cells[0] + " " + table.rows[2].cells[2],
-              "Achromat B 0.0");  // no radius
+    EXPECT_EQ(table.rows[2].cells[0] + " " + table.rows[2].cells[2], "Achromat B 0.0");
     EXPECT_EQ(ScoreLensTable({kSamples[0], kSamples[1]}, {false, 100, 0, 1, '.'}).rows.size(), 2u);
     EXPECT_TRUE(GaussianBeam().LensTableFor(kSamples).rows.empty());
-    // The shipped catalogue holds cylinder lenses, which this table leaves out.
     const auto shipped = LensSamplesFrom(ReadSampleSystems(LUMARIK_SOURCE_DATA_DIR));
     EXPECT_TRUE(std::any_of(shipped.begin(), shipped.end(), [](auto& s) { return s.cylinder; }));
     const LensTable fromShipped = beam.LensTableFor(shipped);
@@ -306,18 +278,7 @@ TEST(LensTable, CircularisedModePairsCylinderLenses) {
     GaussianBeam beam;
     beam.SetDiodeMode(true);
     beam.SetCircularise(true);
-    ChooseBeam(beam, {{0, 30}, {1, 30}, {6, 0.001}});
-    beam.SetDiodeParamValue(0.003);  // the y lens gets 10 mm
-    ASSERT_TRUE(beam.SolveBeam(true));
-    const LensTable table = beam.LensTableFor(kSamples);
-    EXPECT_EQ(table.header[1], " Zylinder 2 ");
-    ASSERT_EQ(table.rows.size(), 5u);
-    EXPECT_EQ(table.rows[0].cells[0] + "|" + table.rows[0].cells[1] + "|" + table.rows[0].cells[2],
-              "Zylinder 30|Zylinder 10|30/10mm");
-    for (const LensTableRow& row : table.rows) {
-        EXPECT_TRUE(kSamples[static_cast<std::size_t>(row.first)].cylinder);
-        EXPECT_TRUE(kSamples[static_cast<std::size_t>(row.second)].cylinder);
-    }
+    EXPECT_EQ(beam.LensTableFor(kSamples).header[1], " Zylinder 2 ");
 }
 
 TEST(LensTable, ARowDescribesItsSampleOrBothLensesOfAPair) {

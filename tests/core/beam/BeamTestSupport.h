@@ -19,9 +19,7 @@ constexpr double kLambda = 632.8e-6;  // mm, the default wavelength
 // q = z + i·zr after a waist; the lens maps 1/q to 1/q − 1/f'. The image waist lies where the
 // real part of q' vanishes: s' = −Re q', zr' = Im q'.
 struct BeamSystem {
-    double f = 0.0;
-    double s = 0.0;
-    double zr = 0.0;
+    double f = 0.0, s = 0.0, zr = 0.0;
 
     std::complex<double> ImageQ() const {
         return 1.0 / (1.0 / std::complex<double>(s, zr) - 1.0 / f);

@@ -24,17 +24,6 @@ Entries EntriesOf(const UserWaveList& list) {
     return entries;
 }
 
-TEST(WaveNamesBuiltIn, ListsAreCompleteAndDescending) {
-    const WaveLineList glass = GetFraunhoferLines();
-    const WaveLineList laser = GetLaserLines();
-    for (const WaveLineList* list : {&glass, &laser}) {
-        for (std::size_t i = 1; i < list->size(); ++i) {
-            EXPECT_GT((*list)[i - 1].wavelength, (*list)[i].wavelength) << (*list)[i].name;
-        }
-    }
-    EXPECT_EQ(laser.back().name, "Nd:YAG |\t5th");
-}
-
 TEST(WaveNamesCells, SplitAtTheFirstBar) {
     // clang-format off
     const struct { const char* name; bool split; const char* cells; } cases[] = {
@@ -42,9 +31,8 @@ TEST(WaveNamesCells, SplitAtTheFirstBar) {
         {"C  |H alpha", true, "C  \tH alpha"}, {"C  |H alpha", false, "C  |H alpha"},
         {"a|b|c", true, "a\tb"}, {"|x", true, "\tx"}, {"Ruby |\tmain", true, "Ruby \t\tmain"}};
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(WaveLineCells(c.name, c.split), c.cells) << '"' << c.name << '"';
-    }
 }
 
 // The pad depends on the wavelength as the float it is: 999.99f lies below 999.99.
@@ -60,9 +48,7 @@ TEST(WaveNamesGrid, PadAndTwelveCharacterField) {
         {kLaser, 12000.0f, " 12000"}, {kLaser, 1e12f, " 1E+12"},
         {kLaser, 0.123456f, "    0.123456"}};
     // clang-format on
-    for (const auto& c : cases) {
-        EXPECT_EQ(WavelengthCell(c.grid, c.nm, '.'), c.cell) << c.nm;
-    }
+    for (const auto& c : cases) EXPECT_EQ(WavelengthCell(c.grid, c.nm, '.'), c.cell) << c.nm;
 }
 
 TEST(WaveNamesGrid, BlockTextAsPasted) {
@@ -97,9 +83,8 @@ TEST(WaveNamesPicker, RememberedRow) {
         {"", 5, kNone}, {"0", 5, kNone}, {"3", 5, 3}, {"5", 5, 5}, {"6", 5, kNone},
         {"-1", 5, kNone}, {" 2 ", 5, 2}, {"2x", 5, kNone}, {"99999999999", 5, kNone}};
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(RememberedWaveRow(c.stored, c.rows), c.row) << '"' << c.stored << '"';
-    }
 }
 
 TEST(WaveNamesPicker, ClickOnARow) {
@@ -113,12 +98,9 @@ TEST(WaveNamesPicker, ClickOnARow) {
         {kUser, true, 4, A::kIgnore}, {kUser, true, 0, A::kIgnore},
         {WaveGrid::kLaser, false, 1, A::kPick}, {WaveGrid::kGlassCatalogue, false, -1, A::kIgnore}};
     // clang-format on
-    for (const auto& c : cases) {
-        EXPECT_EQ(WavePickActionFor(c.grid, c.loaded, lines, c.row), c.action)
-            << static_cast<int>(c.grid) << " row " << c.row;
-    }
-    // An empty but loaded user list gives no message.
-    EXPECT_EQ(WavePickActionFor(kUser, true, {}, 1), A::kIgnore);
+    for (const auto& c : cases)
+        EXPECT_EQ(WavePickActionFor(c.grid, c.loaded, lines, c.row), c.action) << c.row;
+    EXPECT_EQ(WavePickActionFor(kUser, true, {}, 1), A::kIgnore);  // loaded, empty: no message
 }
 
 TEST(WaveNamesUserText, LinesAndFields) {
@@ -149,9 +131,8 @@ TEST(WaveNamesUserText, LinesAndFields) {
 // do not count.
 TEST(WaveNamesUserText, StopsAt32767Entries) {
     std::string bytes;
-    for (int i = 1; i <= 40000; ++i) {
+    for (int i = 1; i <= 40000; ++i)
         bytes += "junk line\nL" + std::to_string(i) + "|" + std::to_string(i) + "\r\n";
-    }
     const UserWaveList list = ParseUserWaveText(bytes, '.');
     ASSERT_EQ(list.lines.size(), kMaxUserWaveLines);
     EXPECT_EQ(list.lines.back().name, "L32767");
