@@ -4,10 +4,12 @@
 
 #include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
-#include <utility>
+#include <string_view>
 #include <vector>
 
+#include "support/DataTable.h"
 #include "support/TempFolder.h"
 
 namespace lumarik {
@@ -16,39 +18,45 @@ namespace {
 namespace fs = std::filesystem;
 using namespace WaveNames;
 using Cells = std::vector<std::string>;
-using Entries = std::vector<std::pair<std::string, float>>;
 
-Entries EntriesOf(const UserWaveList& list) {
-    Entries entries;
-    for (const WaveLine& line : list.lines) entries.emplace_back(line.name, line.wavelength);
-    return entries;
+std::string Listed(const UserWaveList& list) {
+    std::ostringstream out;
+    for (const WaveLine& line : list.lines) out << line.name << '=' << line.wavelength << ';';
+    return out.str();
+}
+
+// The rows of one table of wave_names_cases.tsv without its name; \t, \r, \n and \xNN are
+// replaced by their bytes.
+std::vector<test::DataRow> Cases(const std::string& table, std::size_t count) {
+    std::vector<test::DataRow> rows;
+    for (test::DataRow row : test::ReadDataTable("wave_names_cases.tsv")) {
+        if (row.at(0) != table) continue;
+        row.erase(row.begin());
+        for (std::string& cell : row) {
+            for (std::size_t at; (at = cell.find('\\')) != std::string::npos;) {
+                const bool hex = cell.at(at + 1) == 'x';
+                const char byte =
+                    hex ? static_cast<char>(std::stoi(cell.substr(at + 2, 2), nullptr, 16))
+                        : "\t\r\n"[std::string_view("trn").find(cell.at(at + 1))];
+                cell.replace(at, hex ? 4 : 2, 1, byte);
+            }
+        }
+        rows.push_back(row);
+    }
+    EXPECT_EQ(rows.size(), count) << table;
+    return rows;
 }
 
 TEST(WaveNamesCells, SplitAtTheFirstBar) {
-    // clang-format off
-    const struct { const char* name; bool split; const char* cells; } cases[] = {
-        {"", true, ""}, {"   ", true, ""}, {" \t ", false, ""}, {"HeNe", true, "HeNe"},
-        {"C  |H alpha", true, "C  \tH alpha"}, {"C  |H alpha", false, "C  |H alpha"},
-        {"a|b|c", true, "a\tb"}, {"|x", true, "\tx"}, {"Ruby |\tmain", true, "Ruby \t\tmain"}};
-    // clang-format on
-    for (const auto& c : cases)
-        EXPECT_EQ(WaveLineCells(c.name, c.split), c.cells) << '"' << c.name << '"';
+    for (const test::DataRow& c : Cases("cells", 9))
+        EXPECT_EQ(WaveLineCells(c.at(0), c.at(1) == "split"), c.at(2)) << '"' << c.at(0) << '"';
 }
 
 // The pad depends on the wavelength as the float it is: 999.99f lies below 999.99.
 TEST(WaveNamesGrid, PadAndTwelveCharacterField) {
-    constexpr WaveGrid kUser = WaveGrid::kUser, kLaser = WaveGrid::kLaser;
-    // clang-format off
-    const struct { WaveGrid grid; float nm; const char* cell; } cases[] = {
-        {kUser, 12000.0f, " 12000.0    "}, {kUser, 9999.99f, " 9999.99    "},
-        {kUser, 9999.0f, "  9999.0    "}, {kUser, 1000.0f, "  1000.0    "},
-        {kUser, 999.99f, "    999.99  "}, {kUser, -5.0f, "    -5.0    "},
-        {kUser, 0.123456f, "    0.1235  "}, {kUser, 123456789.0f, " 123456800.0"},
-        {kUser, 1e12f, " 10000000000"}, {WaveGrid::kGlassCatalogue, 1e12f, " 10000000000"},
-        {kLaser, 12000.0f, " 12000"}, {kLaser, 1e12f, " 1E+12"},
-        {kLaser, 0.123456f, "    0.123456"}};
-    // clang-format on
-    for (const auto& c : cases) EXPECT_EQ(WavelengthCell(c.grid, c.nm, '.'), c.cell) << c.nm;
+    for (const test::DataRow& c : Cases("pad", 13))
+        EXPECT_EQ(WavelengthCell(WaveGrid(std::stoi(c.at(0))), std::stof(c.at(1)), '.'), c.at(2))
+            << c.at(1);
 }
 
 TEST(WaveNamesGrid, BlockTextAsPasted) {
@@ -77,53 +85,28 @@ TEST(WaveNamesGrid, RowsHaveTheGridsColumns) {
 }
 
 TEST(WaveNamesPicker, RememberedRow) {
-    constexpr std::optional<int> kNone;
-    // clang-format off
-    const struct { const char* stored; int rows; std::optional<int> row; } cases[] = {
-        {"", 5, kNone}, {"0", 5, kNone}, {"3", 5, 3}, {"5", 5, 5}, {"6", 5, kNone},
-        {"-1", 5, kNone}, {" 2 ", 5, 2}, {"2x", 5, kNone}, {"99999999999", 5, kNone}};
-    // clang-format on
-    for (const auto& c : cases)
-        EXPECT_EQ(RememberedWaveRow(c.stored, c.rows), c.row) << '"' << c.stored << '"';
+    for (const test::DataRow& c : Cases("remembered of 5", 9)) {
+        const std::optional<int> row = RememberedWaveRow(c.at(0), 5);
+        EXPECT_EQ(row ? std::to_string(*row) : "", c.at(1)) << '"' << c.at(0) << '"';
+    }
 }
 
 TEST(WaveNamesPicker, ClickOnARow) {
     const WaveLineList lines = {{"a", 532.0f}, {"zero", 0.0f}, {"negative", -5.0f}};
-    using A = WavePickAction;
-    constexpr WaveGrid kUser = WaveGrid::kUser;
-    // clang-format off
-    const struct { WaveGrid grid; bool loaded; int row; A action; } cases[] = {
-        {kUser, false, 1, A::kNoUserListError}, {kUser, false, 0, A::kNoUserListError},
-        {kUser, true, 1, A::kPick}, {kUser, true, 2, A::kStayOpen}, {kUser, true, 3, A::kStayOpen},
-        {kUser, true, 4, A::kIgnore}, {kUser, true, 0, A::kIgnore},
-        {WaveGrid::kLaser, false, 1, A::kPick}, {WaveGrid::kGlassCatalogue, false, -1, A::kIgnore}};
-    // clang-format on
-    for (const auto& c : cases)
-        EXPECT_EQ(WavePickActionFor(c.grid, c.loaded, lines, c.row), c.action) << c.row;
-    EXPECT_EQ(WavePickActionFor(kUser, true, {}, 1), A::kIgnore);  // loaded, empty: no message
+    const char* actions[] = {"ignore", "no user list", "stay open", "pick"};  // WavePickAction
+    for (const test::DataRow& c : Cases("click", 9)) {
+        const WavePickAction action = WavePickActionFor(
+            WaveGrid(std::stoi(c.at(0))), c.at(1) == "yes", lines, std::stoi(c.at(2)));
+        EXPECT_EQ(actions[static_cast<int>(action)], c.at(3)) << c.at(0) << " " << c.at(2);
+    }
+    EXPECT_EQ(WavePickActionFor(WaveGrid::kUser, true, {}, 1), WavePickAction::kIgnore);
 }
 
 TEST(WaveNamesUserText, LinesAndFields) {
-    // clang-format off
-    const struct { const char* what; std::string bytes; char sep; Entries entries; } cases[] = {
-        {"documented example", "Grün|543.5\nno bar\nName|abc\n", '.', {{"Grün", 543.5f}}},
-        {"empty file", "", '.', {}},
-        {"CR LF, no end", "a|1\r\nb|2", '.', {{"a", 1.0f}, {"b", 2.0f}}},
-        {"lone CR, mixed", "a|1\rb|2\r\n\nc|3\n", '.', {{"a", 1.0f}, {"b", 2.0f}, {"c", 3.0f}}},
-        {"more fields", "a|5|x|y\n", '.', {{"a", 5.0f}}},
-        {"name as written", " 1064 |1064\n|7\n", '.', {{" 1064 ", 1064.0f}, {"", 7.0f}}},
-        {"user's separator", "a|632,8\nb| 632.8 \n", ',', {{"a", 632.8f}, {"b", 632.8f}}},
-        {"comma in point settings", "a|632,8\n", '.', {{"a", 632.8f}}},
-        {"junk", "\n|\nabc\nx|\nx||5\nx|1e400\nx|4e38\nx|5nm\n", '.', {}},
-        {"largest float, zero, negative", "x|3e38\nz|0\nn|-5", '.',
-         {{"x", 3e38f}, {"z", 0.0f}, {"n", -5.0f}}},
-        {"Windows-1252", "Gr\xFCn \x80|532\r\n", '.', {{"Grün €", 532.0f}}},
-        {"byte order mark", "\xEF\xBB\xBF" "a|1\n", '.', {{"a", 1.0f}}}};
-    // clang-format on
-    for (const auto& c : cases) {
-        const UserWaveList list = ParseUserWaveText(c.bytes, c.sep);
-        EXPECT_TRUE(list.loaded) << c.what;
-        EXPECT_EQ(EntriesOf(list), c.entries) << c.what;
+    for (const test::DataRow& c : Cases("user text", 12)) {
+        const UserWaveList list = ParseUserWaveText(c.at(1), c.at(2).at(0));
+        EXPECT_TRUE(list.loaded) << c.at(0);
+        EXPECT_EQ(Listed(list), c.at(3)) << c.at(0);
     }
 }
 
@@ -150,7 +133,7 @@ TEST_F(WaveNamesUserFile, ReadsUserDataWaveLenLst) {
         << "HeNe grün|543,5\r\nNd:YAG|1064\r\n";
     const UserWaveList list = ReadUserWaveFile(m_dir, ',');
     EXPECT_TRUE(list.loaded);
-    EXPECT_EQ(EntriesOf(list), (Entries{{"HeNe grün", 543.5f}, {"Nd:YAG", 1064.0f}}));
+    EXPECT_EQ(Listed(list), "HeNe grün=543.5;Nd:YAG=1064;");
 
     fs::create_directories(m_dir / "a" / "UserData" / "WaveLen.lst");
     EXPECT_FALSE(ReadUserWaveFile(m_dir / "a", '.').loaded);
