@@ -1,6 +1,6 @@
 // The beam solver through GaussianBeam: each of the fifteen cases against the ABCD law with
 // both roots, the selection rules, worked cases at the edges of the relations, the derived
-// results, the value memory, the saved selection, and arbitrary input never giving NaN.
+// results, the value memory, calls outside the tables, and arbitrary input never giving NaN.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,14 +8,12 @@
 #include <cmath>
 #include <optional>
 #include <random>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "BeamTestSupport.h"
 #include "core/beam/BeamRelations.h"
-#include "core/beam/BeamTexts.h"
 #include "support/DataTable.h"
 
 namespace lumarik::test {
@@ -29,21 +27,13 @@ struct CaseDef {
     BeamCase expected;
 };
 
-// The fifteen cases in the order of BeamCase: one conjugate quantity with both beams (A), two
-// with the object beam (B) or with the image beam (C).
+// The fifteen cases in the order of BeamCase.
 std::vector<CaseDef> AllCases() {
-    const char* names[] = {"Focal", "Object", "Image", "Mag"};
     std::vector<CaseDef> cases;
-    auto add = [&](char kind, std::vector<int> conjugate) {
-        std::string name(1, kind);
-        for (int n : conjugate) name += names[n];
-        cases.push_back(
-            {name, conjugate, kind != 'C', kind != 'B', static_cast<BeamCase>(cases.size() + 1)});
-    };
-    for (int a = 0; a < 3; ++a) add('A', {a});
-    for (char kind : {'B', 'C'})
-        for (int a = 0; a < 4; ++a)
-            for (int b = a + 1; b < 4; ++b) add(kind, {a, b});
+    for (const DataRow& row : ReadDataTable("beam_solver_table.tsv")) {
+        cases.push_back({row.at(0), NumbersIn(row.at(1)), row.at(2) == "yes", row.at(3) == "yes",
+                         static_cast<BeamCase>(cases.size() + 1)});
+    }
     return cases;
 }
 
@@ -79,6 +69,7 @@ class SolverCase : public ::testing::TestWithParam<CaseDef> {};
 TEST_P(SolverCase, SolvesRandomSystemsAndAltSolutionReachesEachRoot) {
     const CaseDef& c = GetParam();
     const bool twoRoots = BeamCaseHasTwoRoots(c.expected);
+    ASSERT_EQ(AllCases().size(), 15u);
     std::mt19937 rng(99);
     std::uniform_int_distribution<int> kind(0, 2);
     int reached[2] = {0, 0};
@@ -119,36 +110,17 @@ INSTANTIATE_TEST_SUITE_P(AbcdLaw, SolverCase, ::testing::ValuesIn(AllCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Selection, FollowsTheRulesAndLeavesAValidList) {
-    using O = BeamSelectOutcome;
-    namespace t = beamtexts;
-    // clang-format off
-    const struct { const char* name; std::vector<int> ticks; O last; std::string_view message; std::vector<int> left; } cases[] = {
-        {"TwoObjectSide", {5, 6}, O::kRefused, t::kOneBeamPerSide, {5}},
-        {"TwoImageSide", {10, 8}, O::kRefused, t::kOneBeamPerSide, {10}},
-        {"NoBeamQuantity", {0, 1, 2}, O::kRefused, t::kNeedBeamOption, {0, 1}},
-        {"MagnificationBothSides", {3, 5, 8}, O::kRefused, t::kInconsistentMagnification, {3, 5}},
-        {"MagnificationImageThird", {3, 4, 9}, O::kRefused, t::kInconsistentMagnification, {3, 4}},
-        {"MagnificationWithFocal", {3, 5, 0}, O::kAccepted, {}, {0, 3, 5}},
-        {"MagnificationObjectThird", {3, 4, 5}, O::kAccepted, {}, {3, 4, 5}},
-        {"FourthBoxSilently", {0, 1, 5, 6}, O::kIgnoredFull, {}, {0, 1, 5}}};
-    // clang-format on
-    for (const auto& c : cases) {
+    const std::vector<DataRow> cases = ReadDataTable("beam_selection_cases.tsv");
+    ASSERT_EQ(cases.size(), 8u);
+    const char* outcomes[] = {"accepted", "ignored", "refused"};  // BeamSelectOutcome
+    for (const DataRow& c : cases) {
         GaussianBeam beam;
         BeamSelectResult result;
-        for (int n : c.ticks) result = beam.SelectBeamParameter(n, true);
-        EXPECT_EQ(result.outcome, c.last) << c.name;
-        EXPECT_EQ(result.message, c.message) << c.name;
-        EXPECT_EQ(beam.Selection(0).Numbers(), c.left) << c.name;
+        for (int n : NumbersIn(c.at(1))) result = beam.SelectBeamParameter(n, true);
+        EXPECT_EQ(outcomes[static_cast<int>(result.outcome)], c.at(2)) << c.at(0);
+        EXPECT_EQ(result.message, c.at(3)) << c.at(0);
+        EXPECT_EQ(beam.Selection(0).Numbers(), NumbersIn(c.at(4))) << c.at(0);
     }
-}
-
-// "1=50 2=50 7=10": quantity numbers with their values.
-std::vector<Given> GivenFrom(const std::string& text) {
-    std::vector<Given> given;
-    std::istringstream in(text);
-    Given g{};
-    for (char eq = 0; in >> g.number >> eq >> g.value;) given.push_back(g);
-    return given;
 }
 
 // Worked cases, each also checked against the ABCD law: second roots, degenerate limits, waists
@@ -172,19 +144,6 @@ TEST_P(Worked, GivesTheAnswerAndARealSystem) {
 
 INSTANTIATE_TEST_SUITE_P(Edges, Worked, ::testing::ValuesIn(ReadDataTable("beam_worked_cases.tsv")),
                          [](const auto& info) { return info.param.at(0); });
-
-TEST(ValueMemory, CarriesTheSolvedValueWithLimitsAroundIt) {
-    GaussianBeam beam;
-    ChooseBeam(beam, {{0, 100}, {1, 300}, {5, 0.05}});
-    ASSERT_TRUE(beam.SolveBeamAxis(0, true));
-    const double zr = beam.GetBeamValue(0, kBeamObjRayleigh);
-    beam.RemoveBeamVar(0, kBeamObjRadius);
-    ASSERT_TRUE(beam.AddBeamVar(0, kBeamObjRayleigh, false));
-    const CVarType& record = beam.Selection(0).Item(3);
-    EXPECT_TRUE(record.bVarValDef && record.sVarValue == static_cast<float>(zr));
-    EXPECT_FLOAT_EQ(record.sLimLow, static_cast<float>(zr * 0.9));
-    EXPECT_FLOAT_EQ(record.sLimHih, static_cast<float>(zr * 1.1));
-}
 
 // Only a shown solve changes the memory: a solution remembers every value, an empty choice
 // none.
@@ -249,9 +208,8 @@ TEST(GaussianBeam, CallsOutsideTheTablesAreRefused) {
                       beam.Symbols().Symbol(n) + beam.Symbols().ResultSymbol(k),
                   "");
     }
-    for (int n : {-1, kBeamSelectableCount}) {
+    for (int n : {-1, kBeamSelectableCount})
         EXPECT_FALSE(beam.AddBeamVar(0, n, false) || beam.Memory(0, n).bVarValDef);
-    }
     GaussianBeam diode;  // the y section's quantity is one of the object beam
     for (int n : {kBeamFocal, kBeamObjRadius, kBeamImgRadius}) diode.SetDiodeParamNumber(n);
     EXPECT_EQ(diode.GetDiodeParamNumber(), kBeamObjRadius);

@@ -8,7 +8,11 @@
 #include <cmath>
 #include <complex>
 #include <initializer_list>
+#include <iterator>
 #include <random>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "core/beam/GaussianBeam.h"
 
@@ -59,6 +63,20 @@ struct Given {
     int number;
     double value;
 };
+
+// "1=50 2=50 7=10": quantity numbers with their values.
+inline std::vector<Given> GivenFrom(const std::string& text) {
+    std::vector<Given> given;
+    std::istringstream in(text);
+    Given g{};
+    for (char eq = 0; in >> g.number >> eq >> g.value;) given.push_back(g);
+    return given;
+}
+
+inline std::vector<int> NumbersIn(const std::string& text) {
+    std::istringstream in(text);
+    return {std::istream_iterator<int>(in), std::istream_iterator<int>()};
+}
 
 // Chooses beam quantities without carry-over, each with its value.
 inline void ChooseBeam(GaussianBeam& beam, std::initializer_list<Given> given, int axis = 0) {
