@@ -29,9 +29,8 @@ const std::vector<LensSample> kSamples = {
 };
 
 // The choices (with limits where set), every listed row, the depth of focus and the minimum
-// spot, a line each; then the flags of both sections, the results and the remembered values,
-// the option boxes, the symbols, the depth of focus for each growth, the lens table and the
-// laser-diode controls with the y-section choices, and the caption.
+// spot, a line each; then flags, results, remembered values, option boxes, symbols, growths,
+// the lens table, the laser-diode controls with the y-section choices, and the caption.
 std::string Recorded(GaussianBeam& beam) {
     const std::vector<BeamListRow> rows = beam.ListBeamResults(beam.SolveBeam(true));
     std::string text;
@@ -195,6 +194,7 @@ TEST(ListBeamResults, MatchesTheReviewedRecordings) {
         ExpectRecording(std::string("listings/beam_") + name + ".txt", Recorded(beam));
     }
     EXPECT_EQ(GaussianBeam().ListBeamResults(true, 25).size(), 25u);  // as many as shown before
+    for (int outside : {-1, 7}) EXPECT_EQ(GaussianBeam::DofGrowth(outside), 0.05) << outside;
 }
 
 // The radius at d behind the lens for an object waist at s, straight from the ABCD law.

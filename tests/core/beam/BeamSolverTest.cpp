@@ -201,7 +201,8 @@ TEST(GaussianBeam, CallsOutsideTheTablesAreRefused) {
         EXPECT_EQ(beam.GetBeamValue(axis, 0) + beam.GetBeamResult(axis, 0), 0.0);
         EXPECT_FALSE(beam.Memory(axis, 0).bVarValDef || beam.Flags(axis).solveFailed);
     }
-    for (const auto& [n, k] : {std::pair{-1, -1}, std::pair{kBeamValueCount, kBeamResultCount}}) {
+    for (const auto& [n, k] : {std::pair{-1, -1}, std::pair{kBeamValueCount, kBeamResultCount},
+                               std::pair{kBeamValueCount + 4, kBeamResultCount}}) {
         beam.SetBeamValue(0, n, 5.0);
         EXPECT_EQ(beam.GetBeamValue(0, n) + beam.GetBeamResult(0, k) + BeamScale(n), 1.0);
         EXPECT_EQ(std::string(BeamName(n)) + std::string(BeamResultName(k)) +
