@@ -45,9 +45,11 @@ TEST(SymbolCharactersTest, OfferCodes255DownTo33WithoutDigitsAndTheUnprintableBl
 TEST(UserSymbolEditorTest, EntriesKeyEveryEditableSymbolByItsNameTextThenTheStyle) {
     const ParameterCatalogue catalogue;
     UserSymbolEditor editor(catalogue, nullptr);
+    EXPECT_FALSE(editor.Commit(kParFocal, "  "));  // a blank keeps the symbol
+    EXPECT_FALSE(editor.Changed());                // so OK has nothing to save
     EXPECT_TRUE(editor.Commit(CardinalSlot(kCardNPrime), " K' "));
     EXPECT_FALSE(editor.Commit(CardinalSlot(kCardNPrime), "K'"));  // unchanged
-    EXPECT_FALSE(editor.Commit(kParFocal, "  "));                  // a blank keeps the symbol
+    EXPECT_TRUE(editor.Changed());
     EXPECT_EQ(editor.Symbol(kParFocal), "f'");
     const std::vector<IniEntry> entries = editor.Entries(kSymbolsUser);
     ASSERT_EQ(entries.size(), 16u);
