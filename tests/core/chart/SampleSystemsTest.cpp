@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 #include <limits>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -37,26 +38,37 @@ SampleSystem MakeSample(SampleKind kind, std::string name) {
     return s;
 }
 
-// The catalogue committed under data/: every index record names a sample in its kind's file,
-// each with its numbers and texts, and the first sample reads as the catalogue lists it.
+// A sample as a row of data/samples.csv, the source the shipped files are made from.
+std::string CsvRow(const SampleSystem& s) {
+    std::ostringstream out;
+    auto join = [&out](const auto& items, const char* separator) {
+        for (std::size_t i = 0; i < items.size(); ++i) out << (i ? separator : "") << items[i];
+        out << ";";
+    };
+    out << static_cast<int>(s.kind) << ";" << s.name << ";" << s.available << ";" << s.bestForm
+        << ";" << s.focalLength << ";" << s.clearRadius << ";";
+    join(s.glasses, "/");
+    join(s.radii, " ");
+    join(s.thicknesses, " ");
+    if (s.length != 0.0f) out << s.length;
+    for (std::size_t i = 0; i < 2; ++i) {
+        out << ";" << (i < s.descriptionLines.size() ? s.descriptionLines[i] : "");
+    }
+    return out.str();
+}
+
+// The files committed under data/ read back as the rows they were made from.
 TEST(ShippedSamples, FilesAndContents) {
-    const fs::path data = LUMARIK_SOURCE_DATA_DIR;
-    std::size_t dataRecords = 0;
-    for (const SampleKind kind : kAllKinds) {
-        const std::size_t size = TempFolder::Contents(data / SampleFileName(kind)).size();
-        EXPECT_TRUE(size > 0 && size % SampleRecordLength(kind) == 0) << SampleFileName(kind);
-        dataRecords += size / SampleRecordLength(kind);
+    std::ifstream csv(std::string(LUMARIK_SOURCE_DATA_DIR) + "/samples.csv");
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(csv, line);) {
+        if (!line.empty() && line[0] != '#' && line.rfind("kind;", 0) != 0) rows.push_back(line);
     }
-    const std::vector<SampleSystem> samples = ReadSampleSystems(data);
-    EXPECT_EQ(samples.size(), dataRecords);
-    EXPECT_EQ(samples.size(), TempFolder::Contents(data / kSampleIndexFile).size() / 6);
-    for (const SampleSystem& s : samples) {
-        EXPECT_TRUE(s.focalLength != 0 && s.clearRadius > 0) << s.name;
-        EXPECT_FALSE(s.descriptionLines.empty() || s.glasses.at(0).empty()) << s.name;
-    }
-    ASSERT_FALSE(samples.empty());
+    const std::vector<SampleSystem> samples = ReadSampleSystems(LUMARIK_SOURCE_DATA_DIR);
+    ASSERT_EQ(samples.size(), 58u);
+    ASSERT_EQ(rows.size(), samples.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(CsvRow(samples[i]), rows[i]);
     EXPECT_EQ(samples[0].displayName, "EPX-010 plankonvex");
-    EXPECT_EQ(samples[0].clearRadius, 2.7f);
     EXPECT_EQ(SampleDescription(samples[0]),
               "Plankonvexlinse N-BK7, Ø 6 mm, AR 400-700 nm\r\n"
               "Fokussieren und Kollimieren paralleler Strahlen");
