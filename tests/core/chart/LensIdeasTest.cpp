@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <iomanip>
 #include <sstream>
 
 #include "core/model/ModelTestSupport.h"
@@ -20,11 +19,10 @@ std::string Px(ChartPixel p) {
 
 // What the chart code makes of both catalogues: on a picture of 6000 × 4000 (where a hundredth
 // of a catalogue value moves the pixels) each family's label and the area at t = 0, π/2, π, 3π/2;
-// on 600 × 400 the families under each label and under a few pixels, the axes, their texts and
-// the read-outs.
+// on 600 × 400 the pixels inside each area, the families under each label and under a few
+// pixels, the axes, their texts and the read-outs.
 std::string ChartDump() {
     std::ostringstream out;
-    out << std::setprecision(6);
     for (bool mirror : {false, true}) {
         const ChartAxes big = ResetChartAxes(mirror, 6000, 4000);
         const ChartAxes chart = ResetChartAxes(mirror, 600, 400);
@@ -42,6 +40,11 @@ std::string ChartDump() {
             const std::vector<ChartPixel> area = LensTypeRegion(e, big);
             out << "; area";
             for (int t : {0, 25, 50, 75}) out << " " << Px(area.at(t));
+            int inside = 0;  // near π·a·b of the 600 × 400 picture
+            for (int y = 0; y < 400; ++y) {
+                for (int x = 0; x < 600; ++x) inside += RegionContains(regions[i], {x, y});
+            }
+            out << "; " << inside << " pixels inside";
             out << "\n";
         }
         for (ChartPixel p : {ChartPixel{406, 124}, ChartPixel{300, 200}, ChartPixel{5, 5}}) {
