@@ -47,8 +47,8 @@ std::string ChartDump() {
             out << "; " << inside << " pixels inside";
             out << "\n";
         }
-        for (ChartPixel p :
-             {ChartPixel{406, 124}, ChartPixel{473, 253}, ChartPixel{300, 200}, ChartPixel{5, 5}}) {
+        for (ChartPixel p : {ChartPixel{406, 124}, ChartPixel{473, 253}, ChartPixel{287, 21},
+                             ChartPixel{300, 200}, ChartPixel{5, 5}}) {
             out << "pixel " << Px(p) << ": inside";
             for (std::size_t i = 0; i < regions.size(); ++i) {
                 if (RegionContains(regions[i], p)) out << " " << i;
