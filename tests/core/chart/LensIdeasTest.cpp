@@ -44,8 +44,7 @@ std::string ChartDump() {
             for (int y = 0; y < 400; ++y) {
                 for (int x = 0; x < 600; ++x) inside += RegionContains(regions[i], {x, y});
             }
-            out << "; " << inside << " pixels inside";
-            out << "\n";
+            out << "; " << inside << " pixels inside\n";
         }
         for (ChartPixel p : {ChartPixel{406, 124}, ChartPixel{473, 253}, ChartPixel{287, 21},
                              ChartPixel{300, 200}, ChartPixel{5, 5}}) {
