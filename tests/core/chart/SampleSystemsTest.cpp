@@ -6,11 +6,14 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
-#include <limits>
+#include <iomanip>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "support/DataTable.h"
+#include "support/Recording.h"
 #include "support/TempFolder.h"
 
 namespace lumarik {
@@ -21,8 +24,6 @@ namespace fs = std::filesystem;
 constexpr SampleKind kAllKinds[] = {SampleKind::kSinglet, SampleKind::kAchromat,
                                     SampleKind::kAirSpacedAchromat, SampleKind::kTriplet,
                                     SampleKind::kCylinder};
-
-using test::TempFolder;
 
 SampleSystem MakeSample(SampleKind kind, std::string name) {
     SampleSystem s;
@@ -37,88 +38,89 @@ SampleSystem MakeSample(SampleKind kind, std::string name) {
     return s;
 }
 
-// The catalogue committed under data/: every index record names a sample in its kind's file,
-// each with its numbers and texts, and the first sample reads as the catalogue lists it.
+// A sample as a row of data/samples.csv, the source the shipped files are made from.
+std::string CsvRow(const SampleSystem& s) {
+    std::ostringstream out;
+    auto join = [&out](const auto& items, const char* separator) {
+        for (std::size_t i = 0; i < items.size(); ++i) out << (i ? separator : "") << items[i];
+        out << ";";
+    };
+    out << static_cast<int>(s.kind) << ";" << s.name << ";" << s.available << ";" << s.bestForm
+        << ";" << s.focalLength << ";" << s.clearRadius << ";";
+    join(s.glasses, "/");
+    join(s.radii, " ");
+    join(s.thicknesses, " ");
+    if (s.length != 0.0f) out << s.length;
+    for (std::size_t i = 0; i < 2; ++i) {
+        out << ";" << (i < s.descriptionLines.size() ? s.descriptionLines[i] : "");
+    }
+    return out.str();
+}
+
+// The files committed under data/ read back as the rows they were made from.
 TEST(ShippedSamples, FilesAndContents) {
-    const fs::path data = LUMARIK_SOURCE_DATA_DIR;
-    std::size_t dataRecords = 0;
-    for (const SampleKind kind : kAllKinds) {
-        const std::size_t size = TempFolder::Contents(data / SampleFileName(kind)).size();
-        EXPECT_TRUE(size > 0 && size % SampleRecordLength(kind) == 0) << SampleFileName(kind);
-        dataRecords += size / SampleRecordLength(kind);
+    std::ifstream csv(std::string(LUMARIK_SOURCE_DATA_DIR) + "/samples.csv");
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(csv, line);) {
+        if (!line.empty() && line[0] != '#' && line.rfind("kind;", 0) != 0) rows.push_back(line);
     }
-    const std::vector<SampleSystem> samples = ReadSampleSystems(data);
-    EXPECT_EQ(samples.size(), dataRecords);
-    EXPECT_EQ(samples.size(), TempFolder::Contents(data / kSampleIndexFile).size() / 6);
-    for (const SampleSystem& s : samples) {
-        EXPECT_TRUE(s.focalLength != 0 && s.clearRadius > 0) << s.name;
-        EXPECT_FALSE(s.descriptionLines.empty() || s.glasses.at(0).empty()) << s.name;
-    }
-    ASSERT_FALSE(samples.empty());
+    const std::vector<SampleSystem> samples = ReadSampleSystems(LUMARIK_SOURCE_DATA_DIR);
+    ASSERT_EQ(samples.size(), 58u);
+    ASSERT_EQ(rows.size(), samples.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(CsvRow(samples[i]), rows[i]);
     EXPECT_EQ(samples[0].displayName, "EPX-010 plankonvex");
-    EXPECT_EQ(samples[0].clearRadius, 2.7f);
     EXPECT_EQ(SampleDescription(samples[0]),
               "Plankonvexlinse N-BK7, Ø 6 mm, AR 400-700 nm\r\n"
               "Fokussieren und Kollimieren paralleler Strahlen");
 }
 
-class SampleFiles : public test::TempFolder {
-protected:
-    void Put(std::string_view file, std::string_view bytes) const {
-        TempFolder::Put(m_dir / file, bytes);
-    }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const SampleSystem& s : ReadSampleSystems(m_dir)) names.push_back(s.name);
-        return names;
-    }
-};
+using SampleFiles = test::TempFolder;
 
-// Fields at their documented places, built byte by byte rather than by the writer, and the
-// writer putting them back there.
+// 16 bytes a line behind the decimal offset of the first, printable ones as they are, others in
+// hex.
+std::string Bytes(std::string_view bytes) {
+    std::ostringstream out;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (i % 16 == 0) out << (i ? "\n" : "") << std::setw(3) << i << ":";
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c > ' ' && c < 127) out << "  " << c;
+        if (c <= ' ' || c >= 127) out << " " << std::hex << std::setw(2) << std::setfill('0') << +c;
+        out << std::dec << std::setfill(' ');
+    }
+    return out.str() + "\n";
+}
+
+// A record of each kind and an index record as the writer lays them out, read back as written;
+// a record one byte short is refused.
 TEST_F(SampleFiles, RecordLayout) {
-    auto putFloat = [](std::string& r, std::size_t at, float v) { std::memcpy(&r[at], &v, 4); };
+    std::string dump;
     for (const SampleKind kind : kAllKinds) {
-        std::string record(SampleRecordLength(kind), ' ');
+        SampleSystem s = MakeSample(kind, "ACK-100 Achromat F = 100 mm");
+        s.available = false;
+        s.bestForm = kind == SampleKind::kSinglet;
+        s.descriptionLines = {"Gekittet, Ø 25 mm €"};
+        s.glasses[0] = "SF56A";
+        float number = 0.0f;
+        for (float& r : s.radii) r = ++number;
+        for (float& t : s.thicknesses) t = ++number;
+        if (kind == SampleKind::kCylinder) s.length = ++number;
+        std::string record = EncodeSampleRecord(s);
+        dump += std::string(SampleFileName(kind)) + "\n" + Bytes(record);
+        SampleSystem back;
+        ASSERT_TRUE(DecodeSampleRecord(kind, record, back));
+        EXPECT_EQ(CsvRow(back), CsvRow(s));
+        EXPECT_EQ(back.displayName, "ACK-100 Achromat ... OBSOLET");
+        EXPECT_FALSE(DecodeSampleRecord(kind, record.substr(1), back));
+        // Older files: a lower-case "sf56", blanks around the name and behind the numbers.
+        record.replace(record.find("SF56A"), 5, "sf56 ");
         record.replace(0, 29, "  ACK-100 Achromat F = 100 mm");
-        record.replace(40, 2, "\x01\x00", 2);  // no longer available
-        putFloat(record, 42, 100.0f);
-        putFloat(record, 46, 11.25f);
-        record.replace(50, 19, "Gekittet, \xD8 25 mm \x80");
-        record.replace(100, 50, 50, '\0');
-        const bool singlet = kind == SampleKind::kSinglet;
-        if (singlet) record.replace(150, 2, "\x01\x00", 2);  // best form
-        const std::size_t glassAt = singlet ? 152 : 150;
-        record.replace(glassAt, 4, "sf56");
-        const std::size_t numbersAt = glassAt + 8 * SampleGlassCount(kind);
-        const std::size_t count = SampleRadiusCount(kind) + SampleThicknessCount(kind) +
-                                  (kind == SampleKind::kCylinder ? 1 : 0);
-        const std::size_t ends[] = {172, 186, 194, 218, 174};  // behind the last number
-        EXPECT_EQ(numbersAt + 4 * count, ends[static_cast<int>(kind) - 1]);
-        for (std::size_t i = 0; i < count; ++i) {
-            putFloat(record, numbersAt + 4 * i, static_cast<float>(i + 1));
-        }
-
-        SampleSystem s;
-        ASSERT_TRUE(DecodeSampleRecord(kind, record, s)) << static_cast<int>(kind);
-        EXPECT_EQ(s.name, "ACK-100 Achromat F = 100 mm");
-        EXPECT_EQ(s.displayName, "ACK-100 Achromat ... OBSOLET");
-        EXPECT_TRUE(s.focalLength == 100.0f && s.clearRadius == 11.25f);
-        EXPECT_EQ(s.descriptionLines, std::vector<std::string>{"Gekittet, Ø 25 mm €"});
-        EXPECT_EQ(s.bestForm, singlet);
-        EXPECT_EQ(s.glasses.at(0), "SF56A");
-        ASSERT_EQ(s.radii.size(), SampleRadiusCount(kind));
-        ASSERT_EQ(s.thicknesses.size(), SampleThicknessCount(kind));
-        EXPECT_EQ(s.radii.front(), 1.0f);
-        EXPECT_EQ(s.thicknesses.back(), static_cast<float>(s.radii.size() + s.thicknesses.size()));
-        EXPECT_EQ(s.length, kind == SampleKind::kCylinder ? static_cast<float>(count) : 0.0f);
-        // Written back, the fields that were stored as the writer stores them come out alike.
-        const std::string written = EncodeSampleRecord(s);
-        EXPECT_EQ(written.substr(40, 60), record.substr(40, 60));
-        EXPECT_EQ(written.substr(150, 2), singlet ? record.substr(150, 2) : "SF");
-        EXPECT_EQ(written.substr(numbersAt, 4 * count), record.substr(numbersAt, 4 * count));
-        EXPECT_FALSE(DecodeSampleRecord(kind, record.substr(1), s));
+        const std::size_t end = record.find_last_not_of('\0') + 1;
+        record.replace(end, record.size() - end, record.size() - end, ' ');
+        ASSERT_TRUE(DecodeSampleRecord(kind, record, back));
+        EXPECT_EQ(CsvRow(back), CsvRow(s));
     }
+    test::ExpectRecording("chart/sample_records.txt", dump + "SH_SEQ.dat, record 3 of kind 2\n" +
+                                                          Bytes(EncodeSampleIndexRecord(2, 3)));
 }
 
 // Short, truncated, missing or damaged files give fewer samples, never a crash. Each kind in
@@ -127,63 +129,41 @@ TEST_F(SampleFiles, DamagedFilesGiveFewerSamples) {
     const std::vector<SampleSystem> samples = {
         MakeSample(SampleKind::kSinglet, "L1 a"), MakeSample(SampleKind::kAchromat, "L2 a"),
         MakeSample(SampleKind::kSinglet, "L1 b"), MakeSample(SampleKind::kCylinder, "C1 a")};
-    const std::vector<SampleFile> files = EncodeSampleFiles(samples);
-    const auto& index = files[0].bytes;
-    const auto& singlets = files[1].bytes;
-    const auto& cylinders = files[5].bytes;
-    auto withFloat = [&](const char* file, std::string bytes, std::size_t at, float value) {
-        std::memcpy(&bytes[at], &value, 4);
-        Put(file, bytes);
-    };
-    std::string reordered;
-    for (const int kind : {5, 6, 0, -1, 7, 32767, -32768, 1, 2, 1, 6}) {
-        reordered += EncodeSampleIndexRecord(kind, 0);
-    }
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float inf = std::numeric_limits<float>::infinity();
-    // clang-format off
-    const struct { const char* what; std::function<void()> damage; std::vector<std::string> names; }
-    cases[] = {
-        {"intact", [] {}, {"L1 a", "L2 a", "L1 b", "C1 a"}},
-        {"no index", [&] { fs::remove(m_dir / "SH_SEQ.dat"); }, {}},
-        {"index cut in a record", [&] { Put("SH_SEQ.dat", index.substr(0, 23)); },
-         {"L1 a", "L2 a", "L1 b"}},
-        {"index reordered, with other kinds", [&] { Put("SH_SEQ.dat", reordered); },
-         {"C1 a", "L1 a", "L2 a", "L1 b"}},
-        {"no achromat file", [&] { fs::remove(m_dir / "SH_L2.dat"); }, {"L1 a", "L1 b", "C1 a"}},
-        {"singlet file is a folder",
-         [&] { fs::remove(m_dir / "SH_L1.dat"); fs::create_directory(m_dir / "SH_L1.dat"); },
-         {"L2 a", "C1 a"}},
-        {"singlet file cut in its second record",
-         [&] { Put("SH_L1.dat", singlets.substr(0, 277)); },
-         {"L1 a", "L2 a", "C1 a"}},
-        {"cylinder file one byte short", [&] { Put("SH_C1.dat", cylinders.substr(0, 198)); },
-         {"L1 a", "L2 a", "L1 b"}},
-        {"focal length NaN", [&] { withFloat("SH_L1.dat", singlets, 42, nan); },
-         {"L2 a", "L1 b", "C1 a"}},
-        {"infinite radius", [&] { withFloat("SH_C1.dat", cylinders, 158, inf); },
-         {"L1 a", "L2 a", "L1 b"}},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
+    const std::vector<test::DataRow> cases = test::ReadDataTable("chart/damaged_samples.tsv");
+    ASSERT_EQ(cases.size(), 10u);
+    for (const test::DataRow& c : cases) {
         fs::remove_all(m_dir / "SH_L1.dat");  // the writer cannot replace a case's folder
         WriteSampleSystems(m_dir, samples);
-        c.damage();
-        EXPECT_EQ(Names(), c.names) << c.what;
+        const fs::path file = m_dir / c.at(1);
+        std::string bytes = Contents(file);
+        std::istringstream argument(c.at(3));
+        if (c[2] == "remove" || c[2] == "folder") fs::remove(file);
+        if (c[2] == "folder") fs::create_directory(file);
+        if (c[2] == "cut") bytes.resize(std::stoul(c[3]));
+        if (c[2] == "float") {
+            std::size_t at = 0;
+            std::string value;
+            argument >> at >> value;
+            const float f = std::stof(value);
+            std::memcpy(&bytes[at], &f, 4);
+        }
+        if (c[2] == "index") bytes.clear();
+        for (int kind = 0; c[2] == "index" && argument >> kind;) {
+            bytes += EncodeSampleIndexRecord(kind, 0);
+        }
+        if (c[2] == "cut" || c[2] == "float" || c[2] == "index") Put(file, bytes);
+        std::string names;
+        for (const SampleSystem& s : ReadSampleSystems(m_dir)) names += s.name + ";";
+        EXPECT_EQ(names, c.at(4)) << c[0];
     }
     EXPECT_TRUE(ReadSampleSystems(m_dir / "missing").empty());
 }
 
 TEST(SampleNames, DisplayName) {
-    // clang-format off
-    const struct { const char* stored; bool available; const char* display; } cases[] = {
-        {"  EPX-050 plankonvex F = 50 mm  ", true, "EPX-050 plankonvex"},
-        {"TRL-100 Cooke-Triplet", false, "TRL-100 Cooke-Triplet ... OBSOLET"},
-        {"X F = 1 F = 2", true, "X"}, {"F = 20 mm", false, " ... OBSOLET"},
-        {"X F=20", true, "X F=20"}, {"X f = 20", true, "X f = 20"}, {"", true, ""}};
-    // clang-format on
-    for (const auto& c : cases) {
-        EXPECT_EQ(SampleDisplayName(c.stored, c.available), c.display) << c.stored;
+    const std::vector<test::DataRow> cases = test::ReadDataTable("chart/display_names.tsv");
+    ASSERT_EQ(cases.size(), 7u);
+    for (const test::DataRow& c : cases) {
+        EXPECT_EQ(SampleDisplayName(c.at(0), c.at(1) == "1"), c.at(2)) << c[0];
     }
 }
 
