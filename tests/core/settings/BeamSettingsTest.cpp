@@ -35,6 +35,8 @@ TEST(BeamSettings, SavesAndLoadsTheAxisZeroList) {
          "vartypegbnos=9\n1VarTypeGBVal=5|0.05;VarTypeGBVal2=4|1;3VarTypeGBVal=11|1;"
          "4VarTypeGBVal=5|1;5VarTypeGBVal=0|100;6VarTypeGBVal=1|100;7VarTypeGBVal=2|100;");
     EXPECT_EQ(odd.Selection(0).Numbers(), (std::vector<int>{0, 1, 5}));
+    load(odd, "VarTypeGBNos=3\n1VarTypeGBVal=0|1;2VarTypeGBVal=1|1;VarTypeGBVal3=5|1;");
+    EXPECT_EQ(odd.Selection(0).Numbers(), (std::vector<int>{0, 1, 5}));  // the count's own record
     load(odd, "VarTypeGBNos=3\n1VarTypeGBVal=5|1;VarTypeGBVal2=6|1;3VarTypeGBVal=0|1;");
     EXPECT_TRUE(odd.Selection(0).Numbers().empty());
     EXPECT_TRUE(LoadBeamSelection(loaded, {{"LastValues", "VarTypeGBNos", "0"}}));
