@@ -3,7 +3,7 @@
 // and the round trip: any admissible choice of three of a system's own values gives it back.
 #include <string>
 
-#include "ModelTestSupport.h"
+#include "Scenes.h"
 #include "core/model/Selection.h"
 
 namespace lumarik::test {
@@ -54,31 +54,7 @@ TEST(ParaxialSolver, ObjectAtInfinityPairsAndRefusedSets) {
 // it takes their values, keeps them through failures and solves without continuity, and loses
 // them on an incomplete selection.
 TEST(Solve, ValueMemoryFollowsContinuousSolves) {
-    LumarikCode code;
-    Choose(code, {{0, 100}, {1, -200}});
-    EXPECT_FALSE(code.Solve(true) || code.NoSolution());
-    Choose(code, {{5, 10}});
-    ASSERT_TRUE(code.Solve(true));
-    for (int number = 0; number < kSelectableCount; ++number) {
-        EXPECT_TRUE(code.Memory(number).bVarValDef);
-        EXPECT_EQ(code.Memory(number).sVarValue, code.Value(number));
-    }
-    const int a = code.Selected().PositionOf(kParObjectDist);
-    code.Selected().SetVarValue(a, 0.0f);
-    EXPECT_FALSE(code.Solve(true));
-    code.Selected().SetVarValue(a, -300.0f);
-    ASSERT_TRUE(code.Solve(false));
-    EXPECT_EQ(code.Memory(kParImageDist).sVarValue, 200.0f);
-
-    code.RemoveVar(kParObjectHeight);
-    code.AddVar(kParObjectHeight, true);  // chosen, but without a value
-    EXPECT_FALSE(code.Solve(true) || code.NoSolution());
-    for (int number = 0; number < kSelectableCount; ++number) {
-        EXPECT_FALSE(code.Memory(number).bVarValDef);
-    }
-    code.RememberApertureValues(true);
-    code.ClearMemory();
-    EXPECT_FALSE(code.ApertureMemory(kApStopRadius).bVarValDef);
+    ExpectScene("ValueMemory");
 }
 
 struct SystemCase {
