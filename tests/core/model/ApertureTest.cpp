@@ -53,12 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The values of the lens in air for a given stop radius or F-number are in the listing's
 // scenes; these are the cases with a twist.
-using ApertureStep = SceneTest;
-TEST_P(ApertureStep, CompletesTheTable) {
-    ExpectScene(GetParam());
-}
-INSTANTIATE_TEST_SUITE_P(Cases, ApertureStep, ::testing::ValuesIn(SceneRows("ApertureStep")),
-                         RowName);
+LUMARIK_SCENE_TESTS(Cases, ApertureStep, CompletesTheTable);
 
 // A division by zero in the aperture step (an F-number of 0) ends that step only: the solve
 // succeeds, the aperture still counts as given, the memory is left alone.

@@ -1,13 +1,7 @@
 // The effective optical constants under the option switches, their box texts, the
 // catalogue's labels, display texts and symbol option, the image-height presets, and the mode
 // switches: lens/mirror, the advanced constants' ranges and the real-object sign.
-#include <map>
-#include <string>
-#include <tuple>
-
 #include "Scenes.h"
-#include "core/model/ImageHeightPresets.h"
-#include "core/model/ModeSwitches.h"
 
 namespace lumarik::test {
 namespace {
@@ -26,15 +20,7 @@ TEST(Catalogue, LabelsAndUserSymbols) {
 
 // The height is the last piece of the preset's text.
 TEST(ImageHeightPresets, HeightsComeFromTheLastPieceOfTheText) {
-    EXPECT_EQ(ImageHeightPresetText(1), "CCD 1/10inch [1.28 x 0.96]  0.8mm");
-    EXPECT_FLOAT_EQ(ImageHeightPresetHeight(1), 0.8f);
-    EXPECT_FLOAT_EQ(ImageHeightPresetHeight(33), 28.85f);
-    EXPECT_FLOAT_EQ(ImageHeightPresetHeight(43), 150.0f);
-    for (int entry = 1; entry <= kImageHeightPresetCount; ++entry) {
-        EXPECT_GT(ImageHeightPresetHeight(entry), 0.0f) << entry;
-    }
-    EXPECT_EQ(ImageHeightPresetHeight(0) + ImageHeightPresetHeight(52), 0.0f);
-    EXPECT_TRUE(ImageHeightPresetText(-1).empty());
+    ExpectScene("ImageHeightPresets");
 }
 
 // The focal length and its limits change sign both ways; an undefined limit stays undefined

@@ -8,12 +8,7 @@
 namespace lumarik::test {
 namespace {
 
-using DepthOfField = SceneTest;
-TEST_P(DepthOfField, ValuesAndMessage) {
-    ExpectScene(GetParam());
-}
-INSTANTIATE_TEST_SUITE_P(Systems, DepthOfField, ::testing::ValuesIn(SceneRows("DepthOfField")),
-                         RowName);
+LUMARIK_SCENE_TESTS(Systems, DepthOfField, ValuesAndMessage);
 
 struct GeometryCase {
     const char* name;

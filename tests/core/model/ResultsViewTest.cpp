@@ -6,12 +6,7 @@
 namespace lumarik::test {
 namespace {
 
-using VirtualLabel = SceneTest;
-TEST_P(VirtualLabel, FollowsTheClassification) {
-    ExpectScene(GetParam());
-}
-INSTANTIATE_TEST_SUITE_P(Systems, VirtualLabel, ::testing::ValuesIn(SceneRows("VirtualLabel")),
-                         RowName);
+LUMARIK_SCENE_TESTS(Systems, VirtualLabel, FollowsTheClassification);
 
 // A failed solve hides the label and the drawing (and the depth of field of the last good
 // solve) until the next good solve; an incomplete selection shows rows but no results.
@@ -26,18 +21,9 @@ TEST(Classification, VirtualImageFromHeightsAndDrawingGate) {
     ExpectScene("Classification");
 }
 
-using Listing = SceneTest;
-TEST_P(Listing, TwentyRows) {
-    ExpectScene(GetParam());
-}
-INSTANTIATE_TEST_SUITE_P(Modes, Listing, ::testing::ValuesIn(SceneRows("Listing")), RowName);
+LUMARIK_SCENE_TESTS(Modes, Listing, TwentyRows);
 
-using ListingValues = SceneTest;
-TEST_P(ListingValues, SpecialTexts) {
-    ExpectScene(GetParam());
-}
-INSTANTIATE_TEST_SUITE_P(States, ListingValues, ::testing::ValuesIn(SceneRows("ListingValues")),
-                         RowName);
+LUMARIK_SCENE_TESTS(States, ListingValues, SpecialTexts);
 
 // Names are written when the optional rows may have moved, on request, and while the window
 // loads; a drag writes values only. The mirror radius's name is written on every listing.

@@ -6,7 +6,9 @@
 #include <string>
 
 #include "ModelTestSupport.h"
+#include "core/model/ImageHeightPresets.h"
 #include "core/model/ModeSwitches.h"
+#include "core/model/ValueEntry.h"
 #include "support/Recording.h"
 
 namespace lumarik::test {
@@ -87,13 +89,11 @@ inline void WriteState(std::ostream& out, const LumarikCode& code) {
     out << "\n  aperture:";
     for (int k = 0; k < kApertureCount; ++k) out << " k" << k << "=" << code.ApertureValue(k);
     out << " Ne=" << code.EffectiveFNumber() << " MTF=" << code.MtfCutOff() << "\n  memory:";
-    for (int number = 0; number < kSelectableCount; ++number) {
-        const CVarType& m = code.Memory(number);
-        if (m.bVarValDef) out << " " << ShortName(number) << "=" << m.sVarValue;
-    }
-    for (int k = 0; k < kApertureCount; ++k) {
-        const CVarType& m = code.ApertureMemory(k);
-        if (m.bVarValDef) out << " k" << k << "=" << m.sVarValue;
+    for (int i = 0; i < kSelectableCount + kApertureCount; ++i) {
+        const int k = i - kSelectableCount;  // the aperture memory follows
+        const CVarType& m = k < 0 ? code.Memory(i) : code.ApertureMemory(k);
+        if (m.bVarValDef)
+            out << " " << (k < 0 ? ShortName(i) : "k" + std::to_string(k)) << "=" << m.sVarValue;
     }
     out << "\n  label with drawing: " << Show(code.VirtualLabel(true))
         << ", without: " << Show(code.VirtualLabel(false)) << "\n";
@@ -114,7 +114,13 @@ inline void WriteState(std::ostream& out, const LumarikCode& code) {
     WriteConstants(out, code);
 }
 
-inline void RunStep(LumarikCode& code, const std::string& step, std::ostream& out) {
+// What the steps on a single record or on the solver alone work on.
+struct Loose {
+    CVarType record;
+    ValueTable table{};
+};
+
+inline void RunStep(LumarikCode& code, Loose& loose, const std::string& step, std::ostream& out) {
     out << "> " << step << "\n";
     std::istringstream in(step);
     std::string op, rest;
@@ -129,6 +135,7 @@ inline void RunStep(LumarikCode& code, const std::string& step, std::ostream& ou
     const int n = static_cast<int>(a);
     const auto given = [&] { return NumberedValues(rest).at(0); };
     VarCollection& s = code.Selected();
+    CVarType& record = loose.record;
     if (op == "optics") {
         SetUpSystem(code, {rest, "0", ""}, 0);
     } else if (op == "constants") {
@@ -246,6 +253,33 @@ inline void RunStep(LumarikCode& code, const std::string& step, std::ostream& ou
         });
         out << "  asked " << asked << "\n";
         WriteCatalogue(out, code.Catalogue());
+    } else if (op == "record") {  // value low high, or empty
+        record = CVarType{};
+        record.sVarValue = float(a);
+        record.bVarValDef = record.bLimLowDef = record.bLimHihDef = !rest.empty();
+        record.sLimLow = float(b);
+        record.sLimHih = float(c);
+    } else if (op == "extend") {  // value margin
+        out << "  " << ExtendLimits(record, float(a), float(b));
+        WriteRecord(out, record, false);
+        out << "\n";
+    } else if (op == "presets") {
+        for (int entry = -1; entry <= kImageHeightPresetCount + 1; ++entry) {
+            out << "  " << entry << ": '" << ImageHeightPresetText(entry) << "' "
+                << ImageHeightPresetHeight(entry) << "\n";
+        }
+    } else if (op == "fill" || op == "entry") {  // fill v; entry n=v...
+        if (op == "fill") loose.table.fill(float(a));
+        for (const auto& [i, v] : op == "entry" ? NumberedValues(rest) : NumberedValues(""))
+            loose.table[static_cast<std::size_t>(i)] = float(v);
+    } else if (op == "pair" || op == "triple") {  // i j atInfinity; i j k
+        SolverConstants constants;
+        constants.objectAtInfinity = op == "pair" && c != 0;
+        ParaxialSolver solver(loose.table, constants);
+        out << "  "
+            << (op == "pair" ? solver.SolvePair(n, int(b)) : solver.Solve(n, int(b), int(c)));
+        for (int i = 0; i < 5; ++i) out << " " << ShortName(i) << "=" << loose.table[i];
+        out << "\n";
     } else if (op == "negate") {
         MakeObjectDistanceNegative(code);
     } else if (op == "state") {
@@ -265,13 +299,22 @@ inline void ExpectScene(const DataRow& row) {
     code.SetDiagnostics(&diagnostics);
     std::ostringstream out;
     out << std::setprecision(7);
+    Loose loose;
     for (std::size_t i = 1, seen = 0; i < row.size(); ++i) {
-        RunStep(code, row[i], out);
+        RunStep(code, loose, row[i], out);
         while (seen < diagnostics.reports.size())
             out << "  reported: " << diagnostics.reports[seen++] << "\n";
     }
     ExpectRecording("model/" + row.at(0) + ".txt", out.str());
 }
+
+// The parameterised test Suite.Name playing every scene of group Suite, instantiated as Prefix.
+#define LUMARIK_SCENE_TESTS(Prefix, Suite, Name) \
+    using Suite = SceneTest;                     \
+    TEST_P(Suite, Name) {                        \
+        ExpectScene(GetParam());                 \
+    }                                            \
+    INSTANTIATE_TEST_SUITE_P(Prefix, Suite, ::testing::ValuesIn(SceneRows(#Suite)), RowName)
 
 // Plays every scene of a group.
 inline void ExpectScene(const std::string& group) {

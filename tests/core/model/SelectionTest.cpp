@@ -10,12 +10,7 @@ namespace lumarik::test {
 namespace {
 
 // One refusal of each text; which sets are refused at all is checked below.
-using RefusedSelection = SceneTest;
-TEST_P(RefusedSelection, ShowsItsMessageAndRemovesTheParameter) {
-    ExpectScene(GetParam());
-}
-INSTANTIATE_TEST_SUITE_P(Rules, RefusedSelection,
-                         ::testing::ValuesIn(SceneRows("RefusedSelection")), RowName);
+LUMARIK_SCENE_TESTS(Rules, RefusedSelection, ShowsItsMessageAndRemovesTheParameter);
 
 // The refusal texts are the program's; one is spelled out to anchor the wording.
 TEST(RefusedSelection, TextsKeepTheirWordingAndTrailingBlank) {
