@@ -1,7 +1,6 @@
 // Depth of field: the list's values and message for lenses and mirrors, the values against
 // the thin-lens geometry, the two number formats, and the commit of a custom circle of confusion.
 #include <string>
-#include <tuple>
 
 #include "Scenes.h"
 
