@@ -60,6 +60,9 @@ INSTANTIATE_TEST_SUITE_P(
 // infinity marker has no depth of field.
 TEST(DepthOfField, FollowsAnApertureChosenAfterTheSolve) {
     ExpectScene("DofAfterSolve");
+    DataDOF dof;  // the object away from the focal point
+    dof.Evaluate(DofSystem{12.5f, -100.0f, -200.0f, kInfinity, 1.0f, 0.0f});
+    EXPECT_EQ(dof.State(), DofState::kImageAtInfinity);
 }
 
 TEST(DepthOfFieldFormats, PrecisionFollowsTheSize) {
