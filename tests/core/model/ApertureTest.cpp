@@ -2,7 +2,7 @@
 // diffraction values agree with each other in any medium, failures end only the aperture step.
 #include <string>
 
-#include "ModelTestSupport.h"
+#include "Scenes.h"
 #include "core/model/ApertureValues.h"
 
 namespace lumarik::test {
@@ -51,46 +51,14 @@ INSTANTIATE_TEST_SUITE_P(
                       ApertureSystem{"ConcaveMirror", Optics{false, true}, -100}),
     [](const auto& info) { return std::string(info.param.name); });
 
-class ApertureStep : public ::testing::TestWithParam<DataRow> {};
-
-TEST_P(ApertureStep, CompletesTheTable) {
-    const DataRow& c = GetParam();
-    LumarikCode code;
-    SetUpSystem(code, c, 1);
-    GiveAperture(code, std::stoi(c.at(4)), std::stof(c.at(5)));
-    ASSERT_TRUE(code.Solve(false));
-    std::istringstream expected(c.at(6));
-    double e[7];
-    for (double& v : e) expected >> v;
-    for (int k = 0; k < kApertureCount; ++k) {
-        EXPECT_TRUE(Near(code.ApertureValue(k), e[k], 1e-4)) << "entry " << k;
-    }
-    EXPECT_TRUE(Near(code.EffectiveFNumber(), e[5], 1e-4));
-    EXPECT_TRUE(Near(code.MtfCutOff(), e[6], 1e-4));
-}
-
 // The values of the lens in air for a given stop radius or F-number are in the listing's
-// tests; these are the cases with a twist.
-INSTANTIATE_TEST_SUITE_P(Cases, ApertureStep,
-                         ::testing::ValuesIn(ReadDataTable("aperture_cases.tsv")), RowName);
+// scenes; these are the cases with a twist.
+LUMARIK_SCENE_TESTS(Cases, ApertureStep, CompletesTheTable);
 
 // A division by zero in the aperture step (an F-number of 0) ends that step only: the solve
 // succeeds, the aperture still counts as given, the memory is left alone.
 TEST(ApertureStep, RunTimeErrorEndsOnlyTheApertureStep) {
-    LumarikCode code;
-    Choose(code, {{0, 100}, {1, -200}, {5, 10}});
-    GiveAperture(code, kApStopRadius, 10.0f);
-    ASSERT_TRUE(code.Solve(true));
-    GiveAperture(code, kApFNumber, 0.0f);
-    EXPECT_TRUE(code.Solve(true));
-    EXPECT_FALSE(code.NoSolution() || code.ApertureMissing());
-    EXPECT_EQ(code.ApertureMemory(kApFNumber).sVarValue, 5.0f);
-    EXPECT_EQ(code.ApertureValue(kApStopRadius), 10.0f);
-
-    code.Apertures().SetVarValDef(1, false);
-    EXPECT_TRUE(code.Solve(true));
-    EXPECT_TRUE(code.ApertureMissing());
-    EXPECT_FALSE(code.ApertureMemory(kApFNumber).bVarValDef);
+    ExpectScene("ApertureRunTimeError");
 }
 
 TEST(ArcSine, IsTheArcsineBelowOneAndKeepsItsContinuationAbove) {

@@ -2,8 +2,9 @@
 // failures and the trapped run-time errors from tests/data/solver_cases.tsv, the value memory,
 // and the round trip: any admissible choice of three of a system's own values gives it back.
 #include <string>
+#include <tuple>
 
-#include "ModelTestSupport.h"
+#include "Scenes.h"
 #include "core/model/Selection.h"
 
 namespace lumarik::test {
@@ -29,56 +30,14 @@ INSTANTIATE_TEST_SUITE_P(Worked, Solver, ::testing::ValuesIn(ReadDataTable("solv
 // The solver alone: with the object at infinity every pair that holds the object distance
 // puts it there, whatever the table held; sets the selection rules refuse are refused here too.
 TEST(ParaxialSolver, ObjectAtInfinityPairsAndRefusedSets) {
-    SolverConstants atInfinity;
-    atInfinity.objectAtInfinity = true;
-    ValueTable t{50, -300};
-    ASSERT_TRUE(ParaxialSolver(t, atInfinity).SolvePair(0, 1));
-    EXPECT_EQ(t[2], 50.0f);
-    t = {50, 0, 80};
-    ASSERT_TRUE(ParaxialSolver(t, atInfinity).SolvePair(0, 2));
-    EXPECT_EQ(t[1], kInfinity);
-    t = {0, kInfinity, 80};
-    ASSERT_TRUE(ParaxialSolver(t, atInfinity).SolvePair(1, 2));
-    EXPECT_TRUE(t[0] == 80.0f && t[3] == 0.0f);
-    t = {100, -100};                                                     // f' of an earlier solve
-    EXPECT_FALSE(ParaxialSolver(t, SolverConstants{}).SolvePair(1, 2));  // a' = 0
-    t.fill(10);
-    EXPECT_FALSE(ParaxialSolver(t, SolverConstants{}).Solve(6, 7, 8));
-    EXPECT_FALSE(ParaxialSolver(t, SolverConstants{}).Solve(0, 1, 9));
-    EXPECT_EQ(t[3], 10.0f);
-    t[3] = 1;  // m' = ρ: afocal
-    EXPECT_FALSE(ParaxialSolver(t, SolverConstants{}).SolvePair(3, 4));
+    ExpectScene("SolverAlone");
 }
 
 // An incomplete selection is no failure. The memory follows complete solves with continuity:
 // it takes their values, keeps them through failures and solves without continuity, and loses
 // them on an incomplete selection.
 TEST(Solve, ValueMemoryFollowsContinuousSolves) {
-    LumarikCode code;
-    Choose(code, {{0, 100}, {1, -200}});
-    EXPECT_FALSE(code.Solve(true) || code.NoSolution());
-    Choose(code, {{5, 10}});
-    ASSERT_TRUE(code.Solve(true));
-    for (int number = 0; number < kSelectableCount; ++number) {
-        EXPECT_TRUE(code.Memory(number).bVarValDef);
-        EXPECT_EQ(code.Memory(number).sVarValue, code.Value(number));
-    }
-    const int a = code.Selected().PositionOf(kParObjectDist);
-    code.Selected().SetVarValue(a, 0.0f);
-    EXPECT_FALSE(code.Solve(true));
-    code.Selected().SetVarValue(a, -300.0f);
-    ASSERT_TRUE(code.Solve(false));
-    EXPECT_EQ(code.Memory(kParImageDist).sVarValue, 200.0f);
-
-    code.RemoveVar(kParObjectHeight);
-    code.AddVar(kParObjectHeight, true);  // chosen, but without a value
-    EXPECT_FALSE(code.Solve(true) || code.NoSolution());
-    for (int number = 0; number < kSelectableCount; ++number) {
-        EXPECT_FALSE(code.Memory(number).bVarValDef);
-    }
-    code.RememberApertureValues(true);
-    code.ClearMemory();
-    EXPECT_FALSE(code.ApertureMemory(kApStopRadius).bVarValDef);
+    ExpectScene("ValueMemory");
 }
 
 struct SystemCase {
@@ -95,21 +54,10 @@ const SystemCase kSystems[] = {
     {"VirtualObject", Optics{}, 100.0, 50.0, 10.0},
 };
 
-using RoundTripCase = std::pair<const SystemCase*, std::array<int, 3>>;  // named below
-
-std::vector<RoundTripCase> AllCases() {
-    std::vector<RoundTripCase> cases;
-    for (const SystemCase& system : kSystems) {
-        for (const auto& set : AdmissibleSelections()) cases.emplace_back(&system, set);
-    }
-    return cases;
-}
-
-class RoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
+class RoundTrip : public ::testing::TestWithParam<std::tuple<SystemCase, std::array<int, 3>>> {};
 
 TEST_P(RoundTrip, GivesTheSystemBack) {
-    const SystemCase& system = *GetParam().first;
-    const auto& set = GetParam().second;
+    const auto& [system, set] = GetParam();
     const Reference given =
         ReferenceSystem(system.optics, system.fp, system.a, kParObjectHeight, system.u);
 
@@ -132,11 +80,15 @@ TEST_P(RoundTrip, GivesTheSystemBack) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Systems, RoundTrip, ::testing::ValuesIn(AllCases()), [](const auto& info) {
-    std::string name = info.param.first->name;
-    for (int number : info.param.second) name += std::string("_") + ShortName(number);
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Systems, RoundTrip,
+                         ::testing::Combine(::testing::ValuesIn(kSystems),
+                                            ::testing::ValuesIn(AdmissibleSelections())),
+                         [](const auto& info) {
+                             std::string name = std::get<0>(info.param).name;
+                             for (int number : std::get<1>(info.param))
+                                 name += "_" + std::string(ShortName(number));
+                             return name;
+                         });
 
 }  // namespace
 }  // namespace lumarik::test
