@@ -1,8 +1,10 @@
 // Reads a table of expected values from tests/data: one row a line, cells separated by one
-// tab (so cells keep their blanks), lines starting with '#' are comments.
+// tab (so cells keep their blanks), lines starting with '#' are comments. A missing table
+// throws: an empty one would let every test that loops over it pass without checking anything.
 #pragma once
 
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@ using DataRow = std::vector<std::string>;
 inline std::vector<DataRow> ReadDataTable(const std::string& name) {
     std::vector<DataRow> rows;
     std::ifstream file(std::string(LUMARIK_TEST_DATA_DIR) + "/" + name);
+    if (!file) throw std::runtime_error("missing test table " + name);
     std::string line;
     while (std::getline(file, line)) {
         if (line.empty() || line[0] == '#') continue;

@@ -8,7 +8,6 @@
 #include <cmath>
 #include <complex>
 #include <initializer_list>
-#include <iterator>
 #include <random>
 #include <sstream>
 #include <string>

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
 #include <random>
 #include <set>
 

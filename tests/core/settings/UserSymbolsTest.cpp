@@ -2,8 +2,6 @@
 
 #include <gmock/gmock.h>
 
-#include <tuple>
-
 namespace lumarik {
 namespace {
 
