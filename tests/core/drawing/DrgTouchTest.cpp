@@ -65,6 +65,9 @@ TEST(DrgTouch, FindsTheHandleUnderTheMouseInTheOrderOfTheTests) {
     EXPECT_EQ(s.Find(h[kHandleFX] + 12.0, h[kHandleAxisY]), kGrabNone);
     EXPECT_EQ(s.Find(h[kHandleFX], h[kHandleAxisY] + 12.0), kGrabNone);
     EXPECT_EQ(s.Find(h[kHandlePX] + 10.0, h[kHandleLensTopY] + 5.0), kGrabNone);
+    const double arrowY = (h[kHandleAxisY] + h[kHandleObjectTipY]) / 2.0;
+    EXPECT_EQ(s.Find(h[kHandleObjectX] + 10.0, arrowY), kGrabNone);
+    EXPECT_EQ(s.Find(h[kHandleObjectX] + 9.9, arrowY), kGrabObjectArrow);
     EXPECT_EQ(Session(kShort).Find(10, 289), kGrabObjectFoot);  // the tip is as near
     System noAperture = kTall;
     noAperture.aperture = -1;
