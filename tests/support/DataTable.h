@@ -1,6 +1,5 @@
-// Reads a table of expected values from tests/data: one row a line, cells separated by one
-// tab (so cells keep their blanks), lines starting with '#' are comments. A missing table
-// throws: an empty one would let every test that loops over it pass without checking anything.
+// A table of expected values from tests/data: a row a line, cells split at each tab (keeping
+// their blanks), '#' lines are comments. A missing table throws rather than pass on no rows.
 #pragma once
 
 #include <fstream>
