@@ -13,16 +13,12 @@
 namespace {
 
 void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
+    if (!condition) std::abort();
 }
 
 std::size_t CodePoints(std::string_view text) {
     std::size_t count = 0;
-    for (const char c : text) {
-        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }
+    for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     return count;
 }
 

@@ -15,9 +15,7 @@ namespace {
 using namespace lumarik;
 
 void Require(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
+    if (!condition) __builtin_trap();
 }
 
 void CheckValue(double value, char decimalSep) {

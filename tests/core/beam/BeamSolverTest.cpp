@@ -20,6 +20,7 @@ namespace lumarik::test {
 namespace {
 
 struct CaseDef {
+    friend void PrintTo(const CaseDef& c, std::ostream* os) { *os << c.name; }
     std::string name;
     std::vector<int> conjugate;
     bool object;

@@ -61,9 +61,8 @@ const std::vector<std::function<void(LumarikDocument&)>> kSwitches = {
 
 LumarikDocument System(unsigned mask) {
     LumarikDocument d;
-    for (std::size_t i = 0; i < kSwitches.size(); ++i) {
+    for (std::size_t i = 0; i < kSwitches.size(); ++i)
         if (mask & (1U << i)) kSwitches[i](d);
-    }
     return d;
 }
 

@@ -59,9 +59,7 @@ std::vector<double> NearTies(std::mt19937_64& random, int count) {
         // The nearest double and float to d1...d(p)5 * 10^k, and their neighbours.
         for (const int digits : {kSingleDigits, kDoubleDigits}) {
             std::string text = std::to_string(1 + random() % 9);
-            for (int j = 1; j < digits; ++j) {
-                text += static_cast<char>('0' + random() % 10);
-            }
+            for (int j = 1; j < digits; ++j) text += static_cast<char>('0' + random() % 10);
             text += "5e" + std::to_string(static_cast<int>(random() % 50) - 30);
             double tie = 0.0;
             std::from_chars(text.data(), text.data() + text.size(), tie);
@@ -100,9 +98,7 @@ TEST(Rounding, ShortDigitsAreTheRoundedExactExpansion) {
                                     static_cast<int>(bits % 101) - 40));
     }
     for (const double value : values) {
-        if (!std::isfinite(value)) {
-            continue;
-        }
+        if (!std::isfinite(value)) continue;
         const DecimalDigits exact = ExactDecimal(value);
         const int anyCount = 1 + static_cast<int>(random() % 25);
         for (const int significant : {kSingleDigits, kDoubleDigits, anyCount}) {

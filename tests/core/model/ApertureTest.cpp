@@ -11,6 +11,7 @@ namespace {
 constexpr double kLambdaMm = 546.1e-6;
 
 struct ApertureSystem {
+    friend void PrintTo(const ApertureSystem& c, std::ostream* os) { *os << c.name; }
     const char* name;
     Optics optics;
     float focal;

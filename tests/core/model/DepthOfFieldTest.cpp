@@ -10,6 +10,7 @@ namespace {
 LUMARIK_SCENE_TESTS(Systems, DepthOfField, ValuesAndMessage);
 
 struct GeometryCase {
+    friend void PrintTo(const GeometryCase& c, std::ostream* os) { *os << c.name; }
     const char* name;
     Optics optics;
     float focal, objectDist, stopRadius, cofc;

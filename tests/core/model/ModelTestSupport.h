@@ -28,6 +28,7 @@ public:
 };
 
 struct Given {
+    friend void PrintTo(const Given& g, std::ostream* os) { *os << g.number << "=" << g.value; }
     int number;
     float value;
 };

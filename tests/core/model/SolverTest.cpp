@@ -41,6 +41,7 @@ TEST(Solve, ValueMemoryFollowsContinuousSolves) {
 }
 
 struct SystemCase {
+    friend void PrintTo(const SystemCase& c, std::ostream* os) { *os << c.name; }
     const char* name;
     Optics optics;
     double fp, a, u;

@@ -59,6 +59,7 @@ TEST_F(SymbolsDialogTest, OpensWithTheFilesSymbolsWhateverTheStyle) {
 
 // stored kNotWritten: OK keeps nothing; refused: OK tells the checks' refusal instead of closing.
 struct TypingCase {
+    friend void PrintTo(const TypingCase& c, std::ostream* os) { *os << c.box << ' ' << c.typed; }
     const char *box, *typed;
     bool leave;
     const char *shown, *key, *stored;
