@@ -1,6 +1,6 @@
 // What the window is told to show after a cycle, as recorded scenes: the classification of the
 // solved system, the caption and colour of the virtual/invalid labels, and the results listing
-// (its twenty rows in every mode, the special value texts, and when names are written).
+// (its twenty rows in every mode, the value texts of each state, and when names are written).
 #include "Scenes.h"
 
 namespace lumarik::test {
@@ -23,7 +23,7 @@ TEST(Classification, VirtualImageFromHeightsAndDrawingGate) {
 
 LUMARIK_SCENE_TESTS(Modes, Listing, TwentyRows);
 
-LUMARIK_SCENE_TESTS(States, ListingValues, SpecialTexts);
+LUMARIK_SCENE_TESTS(States, ListingValues, TextsForEachState);
 
 // Names are written when the optional rows may have moved, on request, and while the window
 // loads; a drag writes values only. The mirror radius's name is written on every listing.
