@@ -3,9 +3,13 @@
 #pragma once
 
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "core/numeric/Calc.h"
 
 namespace lumarik::test {
 
@@ -26,6 +30,17 @@ inline std::vector<DataRow> ReadDataTable(const std::string& name) {
         rows.push_back(std::move(cells));
     }
     return rows;
+}
+
+// A cell of "number=value ..." pairs, with inf for the infinity marker.
+inline std::vector<std::pair<int, double>> NumberedValues(const std::string& cell) {
+    std::vector<std::pair<int, double>> values;
+    std::istringstream in(cell);
+    for (std::string item; in >> item;) {
+        const std::string v = item.substr(item.find('=') + 1);
+        values.emplace_back(std::stoi(item), v == "inf" ? kInfinity : std::stod(v));
+    }
+    return values;
 }
 
 }  // namespace lumarik::test

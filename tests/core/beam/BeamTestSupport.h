@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/beam/GaussianBeam.h"
+#include "support/DataTable.h"
 
 namespace lumarik::test {
 
@@ -66,9 +67,7 @@ struct Given {
 // "1=50 2=50 7=10": quantity numbers with their values.
 inline std::vector<Given> GivenFrom(const std::string& text) {
     std::vector<Given> given;
-    std::istringstream in(text);
-    Given g{};
-    for (char eq = 0; in >> g.number >> eq >> g.value;) given.push_back(g);
+    for (const auto& [number, value] : NumberedValues(text)) given.push_back({number, value});
     return given;
 }
 

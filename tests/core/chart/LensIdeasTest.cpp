@@ -55,7 +55,7 @@ std::string ChartDump() {
             out << "; hits" << LensClassText(entries, FindLensTypesAt(regions, p)) << "\n";
         }
     }
-    const ChartAxes chart = ResetChartAxes(false, 600, 400);
+    const ChartAxes& chart = kLensChart;
     for (const ChartAxis& axis : {chart.x, chart.y, ResetChartAxes(true, 600, 400).y}) {
         out << "axis of " << axis.decades << " decades from " << axis.minimum << ":";
         for (double v : {0.01, 0.1, 1.0, 10.0, 100.0}) out << " " << v << "->" << axis.ToPixel(v);

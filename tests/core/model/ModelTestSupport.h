@@ -69,17 +69,6 @@ struct Optics {
     }
 };
 
-// "number=value ...", with inf for the infinity marker.
-inline std::vector<std::pair<int, double>> NumberedValues(const std::string& cell) {
-    std::vector<std::pair<int, double>> values;
-    std::istringstream in(cell);
-    for (std::string item; in >> item;) {
-        const std::string v = item.substr(item.find('=') + 1);
-        values.emplace_back(std::stoi(item), v == "inf" ? kInfinity : std::stod(v));
-    }
-    return values;
-}
-
 // The system of three cells of a data table from cells[at]: the optics (Air, Mirror, or
 // "n n' d" of a lens between two media), 1 for an object at infinity, the given values.
 inline void SetUpSystem(LumarikCode& code, const DataRow& cells, std::size_t at) {

@@ -268,10 +268,10 @@ inline void RunStep(LumarikCode& code, Loose& loose, const std::string& step, st
             out << "  " << entry << ": '" << ImageHeightPresetText(entry) << "' "
                 << ImageHeightPresetHeight(entry) << "\n";
         }
-    } else if (op == "fill" || op == "entry") {  // fill v; entry n=v...
-        if (op == "fill") loose.table.fill(float(a));
-        for (const auto& [i, v] : op == "entry" ? NumberedValues(rest) : NumberedValues(""))
-            loose.table[static_cast<std::size_t>(i)] = float(v);
+    } else if (op == "fill") {
+        loose.table.fill(float(a));
+    } else if (op == "entry") {  // n=v...
+        for (const auto& [i, v] : NumberedValues(rest)) loose.table[std::size_t(i)] = float(v);
     } else if (op == "pair" || op == "triple") {  // i j atInfinity; i j k
         SolverConstants constants;
         constants.objectAtInfinity = op == "pair" && c != 0;
