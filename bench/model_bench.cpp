@@ -38,7 +38,7 @@ void FullCalculation(benchmark::State& state) {
         objectDist = objectDist < -400.0f ? -200.0f : objectDist - 0.37f;
         code.Selected().SetVarValue(code.Selected().PositionOf(kParObjectDist), objectDist);
         const bool ok = code.Solve(true);
-        const ListingRows rows = code.BuildListing(false);
+        const ListingRows rows = code.Listing();
         const DepthOfFieldView dof = code.DepthOfFieldRows();
         benchmark::DoNotOptimize(ok);
         benchmark::DoNotOptimize(rows.values.data());

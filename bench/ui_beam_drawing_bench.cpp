@@ -21,8 +21,8 @@ void BM_RedrawBeam(benchmark::State& state) {
     for (const auto& [n, text] : typed) doc.SelectBeamParameter(n, true);
     for (int row = 0; row < 3; ++row) doc.CommitValue(row, typed[row].second, "", true, nullptr);
     if (diode) {
-        doc.Beam().SwitchDiodeMode(true);
-        doc.Beam().SetDiodeParamValue(0.25);
+        doc.SwitchDiodeMode(true);
+        doc.CommitBeamOption(lumarik::BeamOption::kDiodeParam, "0.25");
     }
     doc.RecalcBeam();
 

@@ -5,8 +5,8 @@
 
 namespace lumarik {
 
-void DataBackup::TakeBackup(int reason, int index, const LumarikCode& model, const Options& options,
-                            const GaussianBeam& beam) {
+void DataBackup::TakeBackup(BackupReason reason, int index, const LumarikCode& model,
+                            const Options& options, const GaussianBeam& beam) {
     m_exists = true;
     if (reason == kBackupSlider) {
         if (index != m_lastSlider) {

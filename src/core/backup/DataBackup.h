@@ -16,6 +16,7 @@ struct Options;
 
 // Why a snapshot is taken; a run of slider moves keeps the snapshot of its first move.
 enum BackupReason : int {
+    kBackupNone = -1,      // no snapshot taken yet
     kBackupSelection = 0,  // a change of the parameter selection; Recall
     kBackupObjectAtInfinity = 1,
     kBackupValue = 2,  // a typed value or limit
@@ -36,13 +37,13 @@ enum BackupReason : int {
 class DataBackup {
 public:
     // Takes a snapshot of model, options and beam unless a slider run already has one.
-    void TakeBackup(int reason, int index, const LumarikCode& model, const Options& options,
-                    const GaussianBeam& beam);
+    void TakeBackup(BackupReason reason, int index, const LumarikCode& model,
+                    const Options& options, const GaussianBeam& beam);
     // Exchanges the current state with the snapshot; false when there is nothing to undo.
     bool Undo(LumarikCode& model, Options& options, GaussianBeam& beam);
 
     bool HasSnapshot() const { return m_exists; }
-    int LastReason() const { return m_lastReason; }
+    BackupReason LastReason() const { return m_lastReason; }
 
 private:
     struct Snapshot {
@@ -74,7 +75,7 @@ private:
 
     Snapshot m_snapshot;
     bool m_exists = false;
-    int m_lastReason = -1;
+    BackupReason m_lastReason = kBackupNone;
     int m_lastSlider = -1;
     int m_sliderRun = 0;
 };

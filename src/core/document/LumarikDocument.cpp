@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/chart/LensIdeas.h"
 #include "core/document/EntryTexts.h"
@@ -12,6 +13,7 @@
 #include "core/model/ValueEntry.h"
 #include "core/settings/BeamSettings.h"
 #include "core/settings/LumarikSettings.h"
+#include "core/settings/UserSymbols.h"
 
 namespace lumarik {
 namespace {
@@ -42,14 +44,27 @@ std::string AnswerText(double value, char decimal) {
 
 // ---- undo ------------------------------------------------------------------------------------
 
-void LumarikDocument::TakeBackup(int reason, int index) {
+void LumarikDocument::TakeBackup(BackupReason reason, int index) {
     if (reason != kBackupChart) DropChartBackup();
     m_backup.TakeBackup(reason, index, m_model, m_options, m_beam);
 }
 
 bool LumarikDocument::Undo() {
     DropChartBackup();
-    return m_backup.Undo(m_model, m_options, m_beam);
+    const BackupReason reason = m_backup.LastReason();
+    if (!m_backup.Undo(m_model, m_options, m_beam)) return false;
+    if (reason == kBackupOpen || reason == kBackupClear) std::swap(m_file, m_otherFile);
+    return true;
+}
+
+// ---- the open file ---------------------------------------------------------------------------
+
+void LumarikDocument::MarkSaved(std::string path) {
+    m_file = {std::move(path), SystemFileText()};
+}
+
+bool LumarikDocument::SomethingToSave() const {
+    return m_model.Selected().Count() > 0 || m_beam.Selection(0).Count() > 0 || m_cleared;
 }
 
 // ---- the aperture/field chart ----------------------------------------------------------------
@@ -65,7 +80,7 @@ std::optional<ResultsView> LumarikDocument::ApFieldParamsChng(float sNA, float s
     // A point the system cannot take leaves it as it was: nothing to show, nothing to undo.
     if (!ApplyChartPoint(m_model, sNA, sField)) return std::nullopt;
     m_chartBackup = std::move(before);
-    return m_model.Refresh(true, false);
+    return m_model.Refresh(true);
 }
 
 std::optional<ResultsView> LumarikDocument::UndoChart() {
@@ -108,7 +123,28 @@ bool LumarikDocument::SetObjectAtInfinity(bool ticked) {
 void LumarikDocument::SetBeamMode(bool on) {
     const bool entering = on && !m_options.beamMode;
     m_options.beamMode = on;
-    if (entering) RecalcBeam(false);
+    if (entering) RecalcBeam(SolveMemory::kLeave);
+}
+
+void LumarikDocument::SwitchDiodeMode(bool on) {
+    TakeBackup(kBackupDiode);
+    m_beam.SwitchDiodeMode(on);
+}
+
+void LumarikDocument::SwitchCircularisation(bool on) {
+    TakeBackup(kBackupDiode);
+    m_beam.SwitchCircularisation(on);
+}
+
+void LumarikDocument::SetCollimationMode(int mode) {
+    if (mode == m_beam.CollimationMode()) return;
+    TakeBackup(kBackupDiode);
+    m_beam.SetCollimationMode(mode);
+}
+
+void LumarikDocument::ChooseDiodeParamType(int number) {
+    TakeBackup(kBackupDiode);
+    m_beam.ChooseDiodeParamType(number);
 }
 
 BeamSelectResult LumarikDocument::SelectBeamParameter(int number, bool ticked) {
@@ -116,11 +152,11 @@ BeamSelectResult LumarikDocument::SelectBeamParameter(int number, bool ticked) {
     return m_beam.SelectBeamParameter(number, ticked);
 }
 
-BeamView LumarikDocument::RecalcBeam(bool show) {
+BeamView LumarikDocument::RecalcBeam(SolveMemory memory) {
     m_beam.SetOptics(BeamOpticsFrom(m_model.Constants()));
     BeamView view;
     view.shown = true;
-    view.ok = m_beam.SolveBeam(show);
+    view.ok = m_beam.SolveBeam(memory == SolveMemory::kUpdate);
     view.rowsChanged = m_beam.DiodeMode() && m_beam.Circularise();
     return view;
 }
@@ -180,6 +216,24 @@ BeamOptionCommit LumarikDocument::CommitBeamDrawScale(std::string_view typed) {
     }
     commit.boxText = BeamDrawScaleText();
     return commit;
+}
+
+PressResult LumarikDocument::StartLensDrag(double x, double y, const GrabHandles& handles) {
+    return m_touch.DragHitTest(x, y, m_model, m_options, handles,
+                               [this] { TakeBackup(kBackupValue); });
+}
+
+std::optional<ResultsView> LumarikDocument::MoveLensDrag(double x, double y) {
+    if (!m_touch.DragMove(x, y, m_model, [this] { TakeBackup(kBackupValue); })) {
+        return std::nullopt;
+    }
+    return m_model.Recalculate();
+}
+
+bool LumarikDocument::EndDrag() {
+    const bool lens = m_touch.EndDrag();
+    const bool beam = m_beamTouch.EndDrag();
+    return lens || beam;
 }
 
 BeamPress LumarikDocument::StartBeamDrag(double x, double y, const BeamHandles& handles) {
@@ -491,10 +545,48 @@ BeamOptionCommit LumarikDocument::CommitBeamOption(BeamOption option, std::strin
     return commit;
 }
 
-void LumarikDocument::SwitchLensMirror(bool toMirror) {
-    if (toMirror == m_model.Constants().MirrorMode()) return;
+void LumarikDocument::SetAdvancedOptions(bool on) {
+    m_model.Constants().SetAdvancedOptions(on);
+}
+
+void LumarikDocument::ResetAdvancedDefaults() {
+    TakeBackup(kBackupAdvanced);
+    m_model.Constants().ResetToDefaults();
+}
+
+std::optional<ResultsView> LumarikDocument::SwitchLensMirror(bool toMirror) {
+    if (toMirror == m_model.Constants().MirrorMode()) return std::nullopt;
     TakeBackup(kBackupLensMirror);
     lumarik::SwitchLensMirror(m_model, toMirror);
+    return m_model.Refresh(m_model.Solve(true));
+}
+
+void LumarikDocument::SetConstructionRays(bool draw) {
+    TakeBackup(kBackupConstructionRays);
+    m_options.drawHaltingRay = draw;
+}
+
+void LumarikDocument::ApplySymbolStyle(int unitType, const INICode& settings) {
+    lumarik::ApplySymbolStyle(unitType, settings, m_model.Catalogue(), m_beam.Symbols());
+}
+
+void LumarikDocument::RebuildUserSymbols(bool beam, const INICode& settings) {
+    if (beam) {
+        m_beam.Symbols().Rebuild(m_beam.Symbols().UnitType(),
+                                 SymbolsFromIni(settings, kBeamSymbolsSection));
+    } else {
+        m_model.Catalogue().RebuildSymbols(m_model.Catalogue().UnitType(),
+                                           SymbolsFromIni(settings));
+    }
+}
+
+CustomCofCResult LumarikDocument::CommitCustomCofC(std::string_view typed) {
+    return m_model.CommitCustomCofC(typed, [this] { TakeBackup(kBackupCustomCofC); });
+}
+
+bool LumarikDocument::ChooseCofCType(int type) {
+    if (m_model.DepthOfField().CofCType() == type) return false;
+    return m_model.ChooseCofCType(type);
 }
 
 void LumarikDocument::SetPositiveObj(bool allowed) {
@@ -507,6 +599,8 @@ void LumarikDocument::SetPositiveObj(bool allowed) {
 
 void LumarikDocument::Clear() {
     TakeBackup(kBackupClear);
+    m_cleared = true;
+    m_otherFile = std::exchange(m_file, OpenFile{});
     m_model.Selected().Clear();
     m_model.Apertures().Clear();
     m_model.ClearMemory();
@@ -523,6 +617,12 @@ void LumarikDocument::Clear() {
 void LumarikDocument::Load(const INICode& ini) {
     LoadSliderDefaultPercent(ini, m_model);
     LoadSystem(ini);
+    m_file = {{}, SystemFileText()};
+}
+
+void LumarikDocument::Recall(const INICode& ini) {
+    TakeBackup(kBackupSelection);
+    Load(ini);
 }
 
 bool LumarikDocument::LoadSystem(const INICode& ini) {
@@ -551,7 +651,7 @@ std::string LumarikDocument::SystemFileText() const {
     return lumarik::SystemFileText(SettingsEntries());
 }
 
-SystemFileStatus LumarikDocument::OpenSystemFile(std::string_view bytes) {
+SystemFileStatus LumarikDocument::OpenSystemFile(std::string_view bytes, std::string path) {
     IniDocument file;
     const SystemFileStatus status = ParseSystemFile(bytes, file);
     if (status != SystemFileStatus::kOk) return status;
@@ -564,6 +664,7 @@ SystemFileStatus LumarikDocument::OpenSystemFile(std::string_view bytes) {
     }
     TakeBackup(kBackupOpen);
     LoadSystem(ini);
+    m_otherFile = std::exchange(m_file, OpenFile{std::move(path), SystemFileText()});
     return SystemFileStatus::kOk;
 }
 

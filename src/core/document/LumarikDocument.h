@@ -12,7 +12,9 @@
 
 #include "core/backup/DataBackup.h"
 #include "core/beam/GaussianBeam.h"
+#include "core/drawing/DrgRoutines.h"
 #include "core/drawing/DrgRoutinesGB.h"
+#include "core/drawing/DrgTouch.h"
 #include "core/drawing/DrgTouchGB.h"
 #include "core/format/NumberInput.h"
 #include "core/ini/INICode.h"
@@ -23,6 +25,7 @@
 
 namespace lumarik {
 
+class ModelDiagnostics;
 class ValueAsker;
 
 // Rows 0..2 show the chosen parameters 1..3, row 3 the aperture parameter.
@@ -76,19 +79,38 @@ struct BeamOptionCommit {
 
 class LumarikDocument {
 public:
-    LumarikCode& Model() { return m_model; }
+    // Read-only views of the system; every change is one of the edits below.
     const LumarikCode& Model() const { return m_model; }
-    Options& Opts() { return m_options; }
     const Options& Opts() const { return m_options; }
-    GaussianBeam& Beam() { return m_beam; }
     const GaussianBeam& Beam() const { return m_beam; }
     // The user's decimal separator, for the model and the beam alike.
     void SetSeparators(NumberSeparators separators);
+    // Collection diagnostics of the model go here (the sink must outlive the document).
+    void SetDiagnostics(ModelDiagnostics* diagnostics) { m_model.SetDiagnostics(diagnostics); }
 
     // ---- undo ----
-    void TakeBackup(int reason, int index = 0);
+    // Exchanges the system with the snapshot of the last edit (a second Undo redoes); the
+    // open file follows when the edit was an opening or Clear.
     bool Undo();
-    int LastBackupReason() const { return m_backup.LastReason(); }
+    BackupReason LastBackupReason() const { return m_backup.LastReason(); }
+
+    // ---- the open file ----
+    // The file the system was last opened from or saved to; empty when none.
+    const std::string& FilePath() const { return m_file.path; }
+    // The system differs from what was last opened, saved or loaded from the settings file
+    // (an edit undone is no change).
+    bool Modified() const { return SystemFileText() != m_file.savedText; }
+    // The system was written to `path` ("Speichern unter...").
+    void MarkSaved(std::string path);
+    // Whether the exit asks to keep the system: something is chosen, or Clear emptied it.
+    bool SomethingToSave() const;
+
+    // ---- calculations of the system as it stands (no edit, no undo step) ----
+    // The selection cycle: after a change of which parameters are chosen, at start, and after
+    // Undo, Recall, Clear and opening a file.
+    CycleResult SelectionCycle(SolveMemory memory) { return m_model.SelectionCycle(memory); }
+    ResultsView Recalculate() { return m_model.Recalculate(); }
+    ResultsView ApertureCycle() { return m_model.ApertureCycle(); }
 
     // ---- the aperture/field chart ----
     // A click on the chart at numerical aperture sNA and half field angle sField (degrees):
@@ -117,7 +139,21 @@ public:
     // A beam selection box: one undo step unless a fourth tick is ignored.
     BeamSelectResult SelectBeamParameter(int number, bool ticked);
     // The beam calculation with the first-order constants in force.
-    BeamView RecalcBeam(bool show = true);
+    BeamView RecalcBeam(SolveMemory memory = SolveMemory::kUpdate);
+    // The alternative-solution box (no undo step): the other root of a two-root case.
+    void SetAltSolution(bool alt) { m_beam.SetAltSolution(alt); }
+    // M² and the detector in use or not (no undo step); the caller solves the beam again.
+    void SetUseM2(bool use) { m_beam.SetUseM2(use); }
+    void SetDetectorOn(bool on) { m_beam.SetDetectorOn(on); }
+    // The growth of the depth of focus shown (no undo step: it changes no result).
+    void SetDofIndex(int index) { m_beam.SetDofIndex(index); }
+    // The laser-diode controls, each one undo step: the mode, circularisation (both may
+    // rewrite the choice; the caller solves the beam again), the collimation mode (in force
+    // at the next calculation) and the quantity describing the y section (the y beam stays).
+    void SwitchDiodeMode(bool on);
+    void SwitchCircularisation(bool on);
+    void SetCollimationMode(int mode);
+    void ChooseDiodeParamType(int number);
     // The wavelength box (nm): a number > 0 that differs from the stored one is stored with an
     // undo step and solved; anything else rewrites the box, except a text that is no number.
     BeamOptionCommit CommitBeamWavelength(std::string_view typed);
@@ -139,8 +175,6 @@ public:
     // change); `shown` is false when it changed nothing.
     BeamPress StartBeamDrag(double x, double y, const BeamHandles& handles);
     BeamView MoveBeamDrag(double x, double y);
-    bool EndBeamDrag() { return m_beamTouch.EndDrag(); }
-    bool BeamDragging() const { return m_beamTouch.Dragging(); }
 
     // ---- the value rows ----
     // In beam mode rows 0..2 edit the beam quantities of the x section and row 3 has none.
@@ -176,8 +210,44 @@ public:
     // An advanced value was typed: the range message when refused, empty otherwise; true in
     // `stored` when it changed the system (the caller recalculates).
     AdvancedCommit CommitAdvanced(int row, std::string_view typed, std::string_view shown);
-    void SwitchLensMirror(bool toMirror);
+    // The advanced-options box: the typed constants come into force or the defaults do; no
+    // undo step (the values stay as typed).
+    void SetAdvancedOptions(bool on);
+    // "Standardwerte": the default constants (one undo step).
+    void ResetAdvancedDefaults();
+    // Lens or mirror (one undo step); the system is solved again in the new mode. Nothing when
+    // the mode is already in force.
+    std::optional<ResultsView> SwitchLensMirror(bool toMirror);
+    // Virtual objects allowed or not (one undo step); forbidding them makes a positive object
+    // distance negative.
     void SetPositiveObj(bool allowed);
+    // Display switches of the drawing and the extra information: no undo step, except for the
+    // construction rays, which change what the drawing grabs.
+    void SetHideRemoteConjugates(bool hide) { m_options.hideRemConj = hide; }
+    void SetDrawPoints(bool draw) { m_options.drawPoints = draw; }
+    void SetConstructionRays(bool draw);
+    void SetShowExtra(bool show) { m_options.showExtra = show; }
+    void SetShowExtraGB(bool show) { m_options.showExtraGB = show; }
+    // The symbol style (kSymbolsStandard, kSymbolsUser) with the user symbols of `settings`,
+    // in both modes; and the user symbols of one mode anew after the symbols dialog kept them.
+    void ApplySymbolStyle(int unitType, const INICode& settings);
+    void RebuildUserSymbols(bool beam, const INICode& settings);
+
+    // ---- depth of field ----
+    // The custom circle-of-confusion box (one undo step when the value in use changes).
+    CustomCofCResult CommitCustomCofC(std::string_view typed);
+    // A circle-of-confusion option; true when a solved system has a list to rewrite.
+    bool ChooseCofCType(int type);
+
+    // ---- the lens drag ----
+    // A press on a handle of the screen drawing; the dragged quantities become chosen
+    // parameters. One undo step for the whole drag, before its first change.
+    PressResult StartLensDrag(double x, double y, const GrabHandles& handles);
+    // A move: the system recalculated when a value changed, nothing otherwise.
+    std::optional<ResultsView> MoveLensDrag(double x, double y);
+    // Ends a drag of either mode, also one whose release was lost; true when a handle was held.
+    bool EndDrag();
+    bool Dragging() const { return m_touch.Dragging() || m_beamTouch.Dragging(); }
 
     // ---- beam options ----
     // A number box of the beam's extra-information tab was committed with `typed` (a unit and
@@ -190,8 +260,10 @@ public:
     // Empties the system (one undo step): no parameters, no values, default constants, the
     // preset released. The window runs the selection cycle after it.
     void Clear();
-    // Reads the system from the settings file (at start and on Recall).
+    // Reads the system from the settings file: at start (no undo step) and on Recall (one undo
+    // step; the open file is left).
     void Load(const INICode& ini);
+    void Recall(const INICode& ini);
     std::vector<IniEntry> SettingsEntries() const;
 
     // ---- systems as files ----
@@ -200,9 +272,13 @@ public:
     // reads the system of the file; the window then runs the cycle as after Recall. A file that
     // is not kOk, or whose entries are missing, out of shape or promise records it lacks,
     // changes nothing.
-    SystemFileStatus OpenSystemFile(std::string_view bytes);
+    // On success `path` becomes the open file, unmodified.
+    SystemFileStatus OpenSystemFile(std::string_view bytes, std::string path = {});
 
 private:
+    // Every edit with an undo step takes it here: the chart backup belongs to the state right
+    // after its click, and the system now differs from its file.
+    void TakeBackup(BackupReason reason, int index = 0);
     // Everything Load reads but the slider margin; false when records were promised but not
     // all taken.
     bool LoadSystem(const INICode& ini);
@@ -211,7 +287,7 @@ private:
     int RowPosition(int row) const { return row == kApertureRow ? 1 : row + 1; }
     double RowFactor(int row) const;
     // The undo reason of a typed value or limit in the mode in force.
-    int ValueReason() const { return BeamMode() ? kBackupBeamValue : kBackupValue; }
+    BackupReason ValueReason() const { return BeamMode() ? kBackupBeamValue : kBackupValue; }
     // After a beam row changed: the circularisation partner follows, then the beam is solved.
     BeamView AfterBeamRowChange(int row);
     enum class EntryBox { kValue, kLower, kUpper };
@@ -247,7 +323,17 @@ private:
         std::vector<CVarType> apertures;
     };
     std::optional<ChartBackup> m_chartBackup;
+    DrgTouch m_touch;
     DrgTouchGB m_beamTouch;
+    struct OpenFile {
+        std::string path;
+        std::string savedText;  // the system as the file holds it
+    };
+    // The open file, and the one before the last opening or Clear, which their Undo brings
+    // back.
+    OpenFile m_file;
+    OpenFile m_otherFile;
+    bool m_cleared = false;  // Clear makes the exit ask even with nothing chosen
 };
 
 }  // namespace lumarik

@@ -1,7 +1,6 @@
 // Editing the system drawing with the mouse: which element a press grabs, making the dragged
-// quantities chosen parameters, and the new values while the mouse moves. The window owns one
-// instance next to its DrgRoutines and keeps the update guard at 2 from a hit press to the
-// release, so the drawing keeps the scale of the press.
+// quantities chosen parameters, and the new values while the mouse moves. The document owns
+// one instance; from a hit press to the release the drawing keeps the scale of the press.
 #pragma once
 
 #include <functional>
@@ -57,7 +56,7 @@ public:
     // the new choice is checked by the selection rules, another slot is tried when it is
     // refused, and the press is ignored (kGrabNone) when no choice keeps the selection valid.
     // beforeChange runs once, before the first change of the drag, whether that is at the press
-    // or at a later move (the window takes its undo backup there). The handles are those of
+    // or at a later move (the document takes its undo step there). The handles are those of
     // the last full drawing; they stay frozen until the drag ends.
     PressResult DragHitTest(double x, double y, LumarikCode& code, const Options& options,
                             const GrabHandles& handles, const std::function<void()>& beforeChange);

@@ -1,7 +1,7 @@
 // Editing the beam drawing with the mouse: which handle a press grabs, making the dragged
 // quantity a chosen beam parameter, and its new value while the mouse moves. The document owns
-// one instance; the window keeps the update guard at 2 from a press that starts a drag to the
-// release, so the drawing keeps the scale and handles of the press.
+// one instance; from a press that starts a drag to the release the drawing keeps the scale and
+// handles of the press.
 #pragma once
 
 #include <functional>

@@ -173,16 +173,15 @@ EnableRules LumarikCode::Enables() const {
     return ComputeEnableRules(m_selected.Contains(kParObjectDist), m_objectAtInfinity);
 }
 
-CycleResult LumarikCode::SelectionCycle(bool continuity, bool listingOption) {
+CycleResult LumarikCode::SelectionCycle(SolveMemory memory) {
     CycleResult result;
     result.enables = Enables();
-    const bool ok = Solve(continuity);
-    result.view = Refresh(ok, listingOption);
+    result.view = Refresh(Solve(memory == SolveMemory::kUpdate));
     return result;
 }
 
 ResultsView LumarikCode::Recalculate() {
-    return Refresh(Solve(true), false);
+    return Refresh(Solve(true));
 }
 
 // The listing is rebuilt only when the distance solve that it shows succeeded: after an
@@ -191,7 +190,7 @@ ResultsView LumarikCode::Recalculate() {
 ResultsView LumarikCode::ApertureCycle() {
     ApertureStep(false);
     if (m_lastSolveOk) EvaluateDepthOfField();
-    return Refresh(m_lastSolveOk, true);
+    return Refresh(m_lastSolveOk);
 }
 
 bool LumarikCode::SelectionComplete() const {
@@ -293,18 +292,15 @@ void LumarikCode::EvaluateDepthOfField() {
     m_dof.Evaluate(system);
 }
 
-ResultsView LumarikCode::Refresh(bool ok, bool listingOption, bool windowLoading) const {
+ResultsView LumarikCode::Refresh(bool ok) const {
     ResultsView view;
     const int count = m_selected.Count();
     view.ok = ok;
     view.buildListing = ok;
-    view.rewriteNames = listingOption;
     view.drawSystem = ok && !m_noSolution;
     view.showNoSolution = m_noSolution;
     view.resultListsVisible = count == kMaxSelected;
-    if (ok && !m_noSolution) {
-        view.virtualLabel = VirtualLabel(view.resultListsVisible || windowLoading);
-    }
+    if (ok && !m_noSolution) view.virtualLabel = VirtualLabel(view.resultListsVisible);
     view.apertureRowVisible = m_apertures.Count() > 0;
     view.visibleRows = std::min(count, kMaxSelected);
     return view;

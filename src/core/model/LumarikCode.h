@@ -1,6 +1,6 @@
 // The state of the first-order model and its calculation cycle: catalogue, chosen parameters,
-// value tables, value memory, effective constants and flags. The window owns one instance,
-// forwards every change to it and shows what the cycle returns; nothing here touches a widget.
+// value tables, value memory, effective constants and flags. The document owns one instance and
+// makes every change of it; nothing here touches a widget.
 #pragma once
 
 #include <array>
@@ -40,7 +40,6 @@ struct LabelView {
 struct ResultsView {
     bool ok = false;                  // the solve succeeded
     bool buildListing = false;        // rebuild the listing; otherwise empty the value list only
-    bool rewriteNames = false;        // the listing writes its row names anew
     bool drawSystem = false;          // redraw the system (the drawing is cleared in any case)
     bool showNoSolution = false;      // the texts::kNoSolution label in front
     LabelView virtualLabel;           // virtual object/image, image at infinity
@@ -57,9 +56,11 @@ constexpr int kListingRowCount = 20;
 struct ListingRows {
     std::array<std::string, kListingRowCount> names;
     std::array<std::string, kListingRowCount> values;
-    // The rows whose name the window writes now; the others keep the name they show.
-    std::array<bool, kListingRowCount> writeName{};
 };
+
+// Whether a solve carries its values into the value memory, from which a parameter chosen
+// later takes its value, or leaves the memory as it was.
+enum class SolveMemory { kLeave, kUpdate };
 
 // The value list and the message label of the depth of field (names: texts::kDofRowNames).
 struct DepthOfFieldView {
@@ -156,19 +157,18 @@ public:
     // The rules on the current selection after parameter k was added or removed; a refused
     // k is removed again.
     SelectionCheck CheckSelection(int k);
-    // A selection box was ticked or unticked (the model part of the handler; the window takes
-    // the undo backup before and runs SelectionCycle(false, true) after an accepted change).
+    // A selection box was ticked or unticked (the model part of the edit; the document takes
+    // the undo step before, and SelectionCycle runs after an accepted change).
     SelectionResult SelectParameter(int k, bool ticked);
-    // The aperture box k; after an accepted change the window rebuilds the aperture row and
-    // runs ApertureCycle.
+    // The aperture box k; after an accepted change ApertureCycle runs.
     SelectionResult SelectAperture(int k, bool ticked);
-    // The object-at-infinity box. Returns true when the object height was removed, so the
-    // window must synchronise its boxes before running SelectionCycle(false, true).
+    // The object-at-infinity box. Returns true when the object height was removed (its box
+    // follows) before SelectionCycle runs.
     bool ObjectAtInfinityChanged(bool ticked);
     EnableRules Enables() const;
 
     // The cycle after a change of which parameters are chosen.
-    CycleResult SelectionCycle(bool continuity, bool listingOption);
+    CycleResult SelectionCycle(SolveMemory memory);
     // The cycle after a change of values: Solve(true), Refresh(ok, false).
     ResultsView Recalculate();
     // After a change of the aperture choice: the aperture step alone, no distance solve.
@@ -179,9 +179,8 @@ public:
     // included. With continuity a complete solve updates the value memory (success) or marks
     // it undefined (incomplete selection); a failure leaves it as it was.
     bool Solve(bool continuity);
-    // What the window shows after a solve that returned ok. windowLoading lets the virtual
-    // labels show before the drawing has become visible.
-    ResultsView Refresh(bool ok, bool listingOption, bool windowLoading = false) const;
+    // What the window shows after a solve that returned ok.
+    ResultsView Refresh(bool ok) const;
 
     bool IsVirtualObject() const;
     bool IsVirtualImage() const;
@@ -198,15 +197,8 @@ public:
     float EffectiveFNumber() const;
 
     // All twenty rows of the results listing from the current tables, each with its name
-    // (the printed report).
+    // (the window, while Refresh's buildListing, and the printed report).
     ListingRows Listing() const;
-    // The listing for the window, for Refresh's buildListing. Names are written only when they
-    // may have changed: when rewriteNames (Refresh's rewriteNames), while the window loads, or
-    // when the optional rows differ from the last listing; never during a drag in the drawing,
-    // which rewrites values only. The mirror-radius row's name is written on every listing
-    // outside a drag.
-    ListingRows BuildListing(bool rewriteNames, bool dragInProgress = false,
-                             bool windowLoading = false);
 
     DataDOF& DepthOfField() { return m_dof; }
     const DataDOF& DepthOfField() const { return m_dof; }
@@ -215,7 +207,7 @@ public:
     DepthOfFieldView DepthOfFieldRows() const;
     // The custom circle-of-confusion box was committed (Enter or leaving it). A number that
     // changes the custom value in use (custom type, positive, within the float range) is
-    // stored after beforeChange has run (the window takes its undo backup there) and the
+    // stored after beforeChange has run (the document takes its undo step there) and the
     // depth of field is evaluated again.
     CustomCofCResult CommitCustomCofC(std::string_view text,
                                       const std::function<void()>& beforeChange);
@@ -264,10 +256,6 @@ private:
     bool m_noSolution = false;
     bool m_apertureMissing = true;
     bool m_lastSolveOk = false;
-    // The listing's names-current state: the optional rows of the last listing and whether
-    // the names the window shows belong to them.
-    bool m_namesCurrent = false;
-    ListingSwitches m_listed;
     NumberSeparators m_separators;
     int m_sliderPercent = 10;
 };

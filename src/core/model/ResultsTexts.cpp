@@ -19,7 +19,6 @@ constexpr float kLargestListedFNumber = 10000.0f;
 // Height of the depth-of-field message label: one line, or the long warning's lines.
 constexpr int kMessageLineHeight = 285;  // twips
 constexpr int kLongMessageHeight = kMessageLineHeight * 16 / 5;
-constexpr std::size_t kMirrorRadiusRow = 1;
 
 // A value computed in double from float entries, shown as the float it would be stored as,
 // or as the double where it leaves the float range.
@@ -177,7 +176,6 @@ ListingRows LumarikCode::Listing() const {
     const bool mirror = m_constants.MirrorMode();
     const ListingTexts t(*this, ObjectAtInfinityInForce());
     ListingRows rows;
-    rows.writeName.fill(true);
     std::size_t row = 0;
     const auto add = [&](std::string name, std::string value) {
         if (row == rows.names.size()) return;  // every combination of the switches fills 20
@@ -215,22 +213,6 @@ ListingRows LumarikCode::Listing() const {
     aperture(kApAiryRadius);
     add(std::string(texts::kMtfCutOff), t.MtfCutOff());
     if (!mirror) fixed(texts::kLastFiller, texts::kLastFiller);
-    return rows;
-}
-
-ListingRows LumarikCode::BuildListing(bool rewriteNames, bool dragInProgress, bool windowLoading) {
-    const ListingSwitches show = CurrentListingSwitches();
-    if (rewriteNames || windowLoading || show.objectFocal != m_listed.objectFocal ||
-        show.nodalPoints != m_listed.nodalPoints) {
-        m_namesCurrent = false;
-    }
-    if (dragInProgress) m_namesCurrent = true;
-    ListingRows rows = Listing();
-    rows.writeName.fill(!m_namesCurrent);
-    // In mirror mode the radius follows f' (a mirror lists no f).
-    if (m_constants.MirrorMode()) rows.writeName[kMirrorRadiusRow] = !dragInProgress;
-    m_listed = show;
-    m_namesCurrent = true;
     return rows;
 }
 

@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <functional>
 
-#include "core/backup/DataBackup.h"
 #include "core/beam/BeamTexts.h"
 #include "core/drawing/DrawingTexts.h"
 #include "ui/beam/BeamPanelTexts.h"
@@ -342,7 +341,7 @@ void BeamExtraPanel::ShowLensTable() {
 }
 
 void BeamExtraPanel::ShowDiodeControls() {
-    GaussianBeam& beam = m_doc.Beam();
+    const GaussianBeam& beam = m_doc.Beam();
     const DiodeControls c = beam.DiodeControlStates();
     SetChecked(m_chkDiodeMode, beam.DiodeMode());
     m_chkCircularise->setEnabled(c.circulariseEnabled);
@@ -372,7 +371,7 @@ void BeamExtraPanel::M2UseToggled(bool on) {
     if (Busy()) return;
     {
         GuardScope scope(m_guard);
-        m_doc.Beam().SetUseM2(on);
+        m_doc.SetUseM2(on);
     }
     emit BeamChanged(false);
 }
@@ -381,7 +380,7 @@ void BeamExtraPanel::DetectorToggled(bool on) {
     if (Busy()) return;
     {
         GuardScope scope(m_guard);
-        m_doc.Beam().SetDetectorOn(on);
+        m_doc.SetDetectorOn(on);
     }
     emit BeamChanged(false);
 }
@@ -429,7 +428,7 @@ void BeamExtraPanel::CommitDrawScale() {
 
 void BeamExtraPanel::DofChosen(int row) {
     if (Busy() || row < 0) return;
-    m_doc.Beam().SetDofIndex(row);
+    m_doc.SetDofIndex(row);
     m_lblDofVal->setText(QString::fromStdString(m_doc.Beam().DepthOfFocusText(0)));
 }
 
@@ -438,38 +437,36 @@ void BeamExtraPanel::LensRowChosen(int row) {
     m_lblLensDesc->setText(Lines(LensRowDescription(m_lensTable, row, m_systems)));
 }
 
-void BeamExtraPanel::ChangeDiode(const std::function<void(GaussianBeam&)>& change,
+void BeamExtraPanel::ChangeDiode(const std::function<void(LumarikDocument&)>& change,
                                  bool recalculate) {
     if (Busy()) return;
     {
         GuardScope scope(m_guard);
-        m_doc.TakeBackup(kBackupDiode);
-        change(m_doc.Beam());
+        change(m_doc);
     }
     emit CaptionChanged();
     if (recalculate) emit BeamChanged(true);
 }
 
 void BeamExtraPanel::DiodeModeToggled(bool on) {
-    ChangeDiode([on](GaussianBeam& beam) { beam.SwitchDiodeMode(on); }, true);
+    ChangeDiode([on](LumarikDocument& doc) { doc.SwitchDiodeMode(on); }, true);
 }
 
 void BeamExtraPanel::CirculariseToggled(bool on) {
-    ChangeDiode([on](GaussianBeam& beam) { beam.SwitchCircularisation(on); }, true);
+    ChangeDiode([on](LumarikDocument& doc) { doc.SwitchCircularisation(on); }, true);
 }
 
 // The new mode takes effect at the next calculation.
 void BeamExtraPanel::CollimationChosen(int index) {
     if (index == m_doc.Beam().CollimationMode()) return;
-    ChangeDiode([index](GaussianBeam& beam) { beam.SetCollimationMode(index); }, false);
+    ChangeDiode([index](LumarikDocument& doc) { doc.SetCollimationMode(index); }, false);
 }
 
 // No calculation: the y section keeps its beam, now described by the chosen quantity.
 void BeamExtraPanel::ParamTypeChosen(int index) {
     if (Busy() || index < 0) return;
     GuardScope scope(m_guard);
-    m_doc.TakeBackup(kBackupDiode);
-    m_doc.Beam().ChooseDiodeParamType(m_cmbParamType->itemData(index).toInt());
+    m_doc.ChooseDiodeParamType(m_cmbParamType->itemData(index).toInt());
     ShowDiodeControls();
 }
 

@@ -66,7 +66,7 @@ private:
     void LensRowChosen(int row);
     // A laser-diode action: one undo step, the change, the caption; the beam cycle when
     // recalculate (with the selection boxes synchronised, as the selection may change).
-    void ChangeDiode(const std::function<void(GaussianBeam&)>& change, bool recalculate);
+    void ChangeDiode(const std::function<void(LumarikDocument&)>& change, bool recalculate);
     void DiodeModeToggled(bool on);
     void CirculariseToggled(bool on);
     void CollimationChosen(int index);

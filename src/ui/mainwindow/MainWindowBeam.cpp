@@ -168,7 +168,7 @@ void frmLumarik::SelectBeamParameter(int n) {
         }
         return;
     }
-    RecalcBeam(true, true);
+    RecalcBeam(true, SolveMemory::kUpdate);
 }
 
 void frmLumarik::AltSolutionClicked() {
@@ -177,14 +177,14 @@ void frmLumarik::AltSolutionClicked() {
         return;
     }
     GuardScope guard(m_updateGuard);
-    m_doc.Beam().SetAltSolution(!m_doc.Beam().AltSolution());
-    RecalcBeam(true, true);
+    m_doc.SetAltSolution(!m_doc.Beam().AltSolution());
+    RecalcBeam(true, SolveMemory::kUpdate);
 }
 
 void frmLumarik::OptionsGBItemChanged(QListWidgetItem* item) {
     if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
-    m_doc.Opts().showExtraGB = item->checkState() == Qt::Checked;
+    m_doc.SetShowExtraGB(item->checkState() == Qt::Checked);
     ShowBeamTabs();
 }
 
@@ -244,17 +244,18 @@ void frmLumarik::ApplyModeLayout() {
 
 void frmLumarik::RunCycle() {
     if (m_doc.BeamMode()) {
-        RecalcBeam(true, true);
+        RecalcBeam(true, SolveMemory::kUpdate);
     } else {
-        RunSelectionCycle(true, true, true);
+        SyncBoxes();
+        RunSelectionCycle(SolveMemory::kUpdate);
     }
 }
 
-void frmLumarik::RecalcBeam(bool resync, bool show) {
+void frmLumarik::RecalcBeam(bool resync, SolveMemory memory) {
     if (resync) SyncBeamBoxes();
     RebuildRows();
     ShowBeamWavelength();
-    ShowBeamResults(m_doc.RecalcBeam(show));
+    ShowBeamResults(m_doc.RecalcBeam(memory));
 }
 
 void frmLumarik::SyncBeamBoxes() {

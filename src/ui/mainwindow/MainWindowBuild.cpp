@@ -160,7 +160,7 @@ void frmLumarik::BuildControls() {
     connect(m_tabExtraInfoGB, &BeamExtraPanel::BeamChanged, this, [this](bool resync) {
         if (m_updateGuard != UpdateGuard::kFree) return;
         GuardScope guard(m_updateGuard);
-        RecalcBeam(resync, true);
+        RecalcBeam(resync, SolveMemory::kUpdate);
     });
     connect(m_tabExtraInfoGB, &BeamExtraPanel::CaptionChanged, this, &frmLumarik::RefreshCaption);
     drawingRow->addWidget(m_tabExtraInfoGB, 2);

@@ -1,7 +1,6 @@
 // The system drawing of the main window: painting through the core's DrgRoutines, dragging
 // its elements through DrgTouch, and copying or saving the picture.
 
-#include "core/backup/DataBackup.h"
 #include "ui/drawing/DrawingView.h"
 #include "ui/mainwindow/WindowHelpers.h"
 #include "ui/mainwindow/frmLumarik.h"
@@ -40,8 +39,7 @@ void frmLumarik::DrawingPressed(double x, double y) {
         BeamDrawingPressed(x, y);
         return;
     }
-    const PressResult result = m_touch.DragHitTest(x, y, m_model, m_doc.Opts(), m_drawing.Handles(),
-                                                   [this] { Backup(kBackupValue); });
+    const PressResult result = m_doc.StartLensDrag(x, y, m_drawing.Handles());
     if (result.grab == kGrabNone) return;
     m_updateGuard = UpdateGuard::kDragging;  // the drawing keeps its scale until the release
     if (result.selectionChanged) {
@@ -57,7 +55,7 @@ void frmLumarik::BeamDrawingPressed(double x, double y) {
     m_updateGuard = UpdateGuard::kDragging;
     HideReadout();
     // The swapped-in quantity keeps its solved value: the same beam, with new boxes and rows.
-    if (press.selectionChanged) RecalcBeam(true, true);
+    if (press.selectionChanged) RecalcBeam(true, SolveMemory::kUpdate);
 }
 
 void frmLumarik::DrawingMoved(double x, double y) {
@@ -70,23 +68,21 @@ void frmLumarik::DrawingMoved(double x, double y) {
         ShowBeamResults(view);
         return;
     }
-    if (m_touch.DragMove(x, y, m_model, [this] { Backup(kBackupValue); })) AfterDragChange();
+    if (const std::optional<ResultsView> view = m_doc.MoveLensDrag(x, y)) AfterDragChange(*view);
 }
 
 void frmLumarik::DrawingReleased() {
     // Also the way out of a drag whose release was lost: the guard never stays at 2.
     const bool dragging = m_updateGuard == UpdateGuard::kDragging;
     if (dragging) m_updateGuard = UpdateGuard::kFree;
-    const bool held = m_touch.EndDrag();
-    const bool beamHeld = m_doc.EndBeamDrag();
-    if (!held && !beamHeld && !dragging) return;
+    if (!m_doc.EndDrag() && !dragging) return;
     GuardScope guard(m_updateGuard);
     // Option controls operated during the drag were ignored; they show the options in force.
     SyncOptionControls();
     if (m_doc.BeamMode()) {
-        RecalcBeam(true, true);
+        RecalcBeam(true, SolveMemory::kUpdate);
     } else {
-        AfterDragChange();
+        AfterDragChange(m_doc.Recalculate());
     }
 }
 
@@ -102,10 +98,10 @@ void frmLumarik::HideReadout() {
     m_pctDrg->UpdateOverlay();
 }
 
-void frmLumarik::AfterDragChange() {
+void frmLumarik::AfterDragChange(const ResultsView& view) {
     RebuildRows();
     ShowAdvancedRows();  // the rear principal plane moves the separation
-    ShowResults(m_model.Recalculate());
+    ShowResults(view);
 }
 
 // Pictures for the clipboard, files and the printed report come from their own drawing state,

@@ -92,11 +92,11 @@ bool frmLumarik::OpenSystemFile(const QString& path) {
     if (file.error() != QFileDevice::NoError) return refuse(windowtexts::kFileUnreadable);
 
     GuardScope guard(m_updateGuard);
-    const SystemFileStatus status =
-        m_doc.OpenSystemFile(std::string_view(bytes.constData(), bytes.size()));
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const SystemFileStatus status = m_doc.OpenSystemFile(
+        std::string_view(bytes.constData(), bytes.size()), absolute.toStdString());
     if (status != SystemFileStatus::kOk) return refuse(RefusalText(status));
-    m_otherFile = std::exchange(m_systemFile, QFileInfo(path).absoluteFilePath());
-    RememberFile(m_systemFile);
+    RememberFile(absolute);
     SyncOptionControls();
     RefreshCaption();
     ApplyModeLayout();
@@ -106,7 +106,8 @@ bool frmLumarik::OpenSystemFile(const QString& path) {
 
 void frmLumarik::SaveAsClicked() {
     if (m_updateGuard != UpdateGuard::kFree || !m_context.prompter) return;
-    const QString suggested = m_systemFile.isEmpty() ? windowtexts::kSystemSuggested : m_systemFile;
+    const QString suggested = m_doc.FilePath().empty() ? windowtexts::kSystemSuggested
+                                                       : QString::fromStdString(m_doc.FilePath());
     const std::optional<QString> name = m_context.prompter->SaveFileName(
         windowtexts::kSaveAsTitle, windowtexts::kSystemFilter, suggested);
     if (!name) return;
@@ -114,8 +115,9 @@ void frmLumarik::SaveAsClicked() {
                     windowtexts::kSystemSaveFailed)) {
         return;
     }
-    m_systemFile = QFileInfo(*name).absoluteFilePath();
-    RememberFile(m_systemFile);
+    const QString absolute = QFileInfo(*name).absoluteFilePath();
+    m_doc.MarkSaved(absolute.toStdString());
+    RememberFile(absolute);
     RefreshCaption();
 }
 

@@ -53,9 +53,10 @@ void frmLumarik::ConnectOptions() {
 QString frmLumarik::WindowCaption() const {
     const QString start = windowtexts::kCaptionMaker + windowtexts::kCaptionSystem +
                           CSApplication(m_context).Version();
-    const QString file = m_systemFile.isEmpty() ? QString()
-                                                : windowtexts::kCaptionFileSeparator +
-                                                      QFileInfo(m_systemFile).fileName();
+    const QString file = m_doc.FilePath().empty()
+                             ? QString()
+                             : windowtexts::kCaptionFileSeparator +
+                                   QFileInfo(QString::fromStdString(m_doc.FilePath())).fileName();
     // Only the lens/mirror mode names its element; the beam mode names its calculation.
     if (m_doc.BeamMode()) return start + QString::fromStdString(m_doc.Beam().ModeCaption()) + file;
     return start +
@@ -78,7 +79,7 @@ void frmLumarik::Recalculate() {
     if (m_doc.BeamMode()) {
         ShowBeamResults(m_doc.RecalcBeam());
     } else {
-        ShowResults(m_model.Recalculate());
+        ShowResults(m_doc.Recalculate());
     }
 }
 
@@ -86,14 +87,13 @@ void frmLumarik::Recalculate() {
 
 void frmLumarik::MirrorModeChosen() {
     if (m_updateGuard != UpdateGuard::kFree) return;
-    const bool toMirror = m_lstMirrorMode->currentRow() == 1;
-    if (toMirror == m_model.Constants().MirrorMode()) return;
     GuardScope guard(m_updateGuard);
-    m_doc.SwitchLensMirror(toMirror);
+    const std::optional<ResultsView> view =
+        m_doc.SwitchLensMirror(m_lstMirrorMode->currentRow() == 1);
+    if (!view) return;
     RefreshCaption();
     RebuildRows();
-    const bool ok = m_model.Solve(true);
-    ShowResults(m_model.Refresh(ok, ok));
+    ShowResults(*view);
     ShowAdvancedRows();
 }
 
@@ -119,7 +119,7 @@ void frmLumarik::ShowAdvancedRows() {
 void frmLumarik::AdvancedOptionsClicked() {
     if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
-    m_model.Constants().SetAdvancedOptions(m_chkAdvOpt->isChecked());
+    m_doc.SetAdvancedOptions(m_chkAdvOpt->isChecked());
     ShowAdvancedRows();
     Recalculate();
 }
@@ -140,8 +140,7 @@ void frmLumarik::CommitAdvanced(int row) {
 void frmLumarik::AdvancedDefaults() {
     if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
-    Backup(kBackupAdvanced);
-    m_model.Constants().ResetToDefaults();
+    m_doc.ResetAdvancedDefaults();
     ShowAdvancedRows();
     Recalculate();
 }
@@ -161,8 +160,8 @@ void frmLumarik::AllowVirtualObjectClicked() {
 void frmLumarik::DisplayOptionChanged() {
     if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
-    m_doc.Opts().hideRemConj = m_chkHideRemoteConjug->isChecked();
-    m_doc.Opts().drawPoints = m_chkDrawParaxPoints->isChecked();
+    m_doc.SetHideRemoteConjugates(m_chkHideRemoteConjug->isChecked());
+    m_doc.SetDrawPoints(m_chkDrawParaxPoints->isChecked());
     m_pctDrg->Redraw();
 }
 
@@ -171,11 +170,10 @@ void frmLumarik::OptionsItemChanged(QListWidgetItem* item) {
     GuardScope guard(m_updateGuard);
     const bool checked = item->checkState() == Qt::Checked;
     if (m_lstOptions->row(item) == 0) {
-        Backup(kBackupConstructionRays);
-        m_doc.Opts().drawHaltingRay = checked;
+        m_doc.SetConstructionRays(checked);
         m_pctDrg->Redraw();
     } else {
-        m_doc.Opts().showExtra = checked;
+        m_doc.SetShowExtra(checked);
         m_tabExtraInfo->setVisible(checked && m_pctDrg->isVisible());
     }
 }
@@ -240,9 +238,7 @@ void frmLumarik::SyncOptionControls() {
 void frmLumarik::UndoClicked() {
     if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
-    const int reason = m_doc.LastBackupReason();
     if (!m_doc.Undo()) return;
-    if (reason == kBackupOpen || reason == kBackupClear) std::swap(m_systemFile, m_otherFile);
     SyncOptionControls();
     RefreshCaption();
     ApplyModeLayout();
@@ -252,9 +248,7 @@ void frmLumarik::UndoClicked() {
 void frmLumarik::RecallClicked() {
     if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
-    Backup(kBackupSelection);
-    m_doc.Load(CSApplication(m_context).Settings());
-    m_systemFile.clear();
+    m_doc.Recall(CSApplication(m_context).Settings());
     SyncOptionControls();
     RefreshCaption();
     ApplyModeLayout();
@@ -264,9 +258,7 @@ void frmLumarik::RecallClicked() {
 void frmLumarik::ClearClicked() {
     if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
-    m_dataChanged = true;
     m_doc.Clear();
-    m_otherFile = std::exchange(m_systemFile, QString());
     SyncOptionControls();
     RefreshCaption();
     RunCycle();
@@ -279,9 +271,7 @@ void frmLumarik::closeEvent(QCloseEvent* event) {
     }
     const CSApplication app(m_context);
     app.FormPosnSave(this, true);
-    const bool somethingToSave =
-        m_model.Selected().Count() > 0 || m_doc.Beam().Selection(0).Count() > 0 || m_dataChanged;
-    if (!somethingToSave || !m_context.prompter) {
+    if (!m_doc.SomethingToSave() || !m_context.prompter) {
         event->accept();
         return;
     }

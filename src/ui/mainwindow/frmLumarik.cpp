@@ -50,7 +50,7 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
     : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("frmLumarik"));
     setWindowIcon(ProgramIcon());
-    m_model.SetDiagnostics(this);
+    m_doc.SetDiagnostics(this);
     m_doc.SetSeparators(UserSeparators());
     BuildControls();
     SelectWholeTextOnFocus(this);
@@ -85,7 +85,7 @@ frmLumarik::~frmLumarik() {
     // ~QWidget deletes the controls after the members of this window are gone; a box that
     // loses the focus then (editingFinished) must no longer reach the handlers.
     for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
-    m_model.SetDiagnostics(nullptr);
+    m_doc.SetDiagnostics(nullptr);
 }
 
 void frmLumarik::Report(const std::string& text) {
@@ -95,10 +95,9 @@ void frmLumarik::Report(const std::string& text) {
 
 void frmLumarik::Load() {
     GuardScope guard(m_updateGuard);
-    m_loading = true;
     const CSApplication app(m_context);
     const INICode settings = app.Settings();
-    ApplySymbolStyle(ReadUnitType(settings), settings, m_model.Catalogue(), m_doc.Beam().Symbols());
+    m_doc.ApplySymbolStyle(ReadUnitType(settings), settings);
     RebuildCaptions();
     m_lstSymbols->setCurrentRow(m_model.Catalogue().UnitType());
     m_comSymbols->setEnabled(m_model.Catalogue().UnitType() == kSymbolsUser);
@@ -111,7 +110,6 @@ void frmLumarik::Load() {
     RunCycle();
     FitToContent();
     app.FormPosnGet(this, kDefaultWidthTwips, kDefaultHeightTwips);
-    m_loading = false;
 }
 
 void frmLumarik::SaveSettings() {
@@ -143,7 +141,7 @@ void frmLumarik::SelectParameter(int k) {
         }
         return;
     }
-    RunSelectionCycle(false, false, true);
+    RunSelectionCycle(SolveMemory::kLeave);
 }
 
 void frmLumarik::SelectAperture(int k) {
@@ -159,7 +157,7 @@ void frmLumarik::SelectAperture(int k) {
         return;
     }
     ShowRow(kApertureRow);
-    ShowResults(m_model.ApertureCycle());
+    ShowResults(m_doc.ApertureCycle());
 }
 
 void frmLumarik::ObjectAtInfinityClicked() {
@@ -169,12 +167,11 @@ void frmLumarik::ObjectAtInfinityClicked() {
     }
     GuardScope guard(m_updateGuard);
     if (m_doc.SetObjectAtInfinity(m_chkObjAtInfinity->isChecked())) SyncBoxes();
-    RunSelectionCycle(false, false, true);
+    RunSelectionCycle(SolveMemory::kLeave);
 }
 
-void frmLumarik::RunSelectionCycle(bool syncBoxes, bool continuity, bool listingOption) {
-    if (syncBoxes) SyncBoxes();
-    const CycleResult result = m_model.SelectionCycle(continuity, listingOption);
+void frmLumarik::RunSelectionCycle(SolveMemory memory) {
+    const CycleResult result = m_doc.SelectionCycle(memory);
     ApplyEnables(result.enables);
     RebuildRows();
     ShowResults(result.view);
@@ -214,10 +211,6 @@ ValueAsker* frmLumarik::Asker() {
 void frmLumarik::RebuildRows() {
     for (int row = 0; row <= kApertureRow; ++row) ShowRow(row);
     ApplyPresetState();
-}
-
-void frmLumarik::Backup(int reason, int index) {
-    m_doc.TakeBackup(reason, index);
 }
 
 void frmLumarik::ShowRow(int row) {
@@ -372,8 +365,7 @@ void frmLumarik::ShowResults(const ResultsView& view) {
     m_pctDrg->setVisible(view.resultListsVisible);
     m_tabExtraInfo->setVisible(view.resultListsVisible && m_doc.Opts().showExtra);
     if (view.buildListing) {
-        ShowListing(m_model.BuildListing(view.rewriteNames, m_updateGuard == UpdateGuard::kDragging,
-                                         m_loading));
+        ShowListing(m_model.Listing());
     } else if (!view.ok) {
         m_lstResVals->clear();
     }
@@ -413,30 +405,34 @@ void frmLumarik::SymbolStyleChosen() {
     m_comSymbols->setEnabled(style == kSymbolsUser);
     const CSApplication app(m_context);
     app.WriteSettings({UnitTypeEntry(style)});
-    ApplySymbolStyle(style, app.Settings(), m_model.Catalogue(), m_doc.Beam().Symbols());
+    m_doc.ApplySymbolStyle(style, app.Settings());
     RebuildCaptions();
     if (m_doc.BeamMode()) {
-        RecalcBeam(false, true);
+        RecalcBeam(false, SolveMemory::kUpdate);
     } else {
-        RunSelectionCycle(false, false, true);
+        RunSelectionCycle(SolveMemory::kLeave);
     }
 }
 
 // Each mode edits its own symbols.
 void frmLumarik::SymbolsClicked() {
     if (m_updateGuard != UpdateGuard::kFree) return;
-    if (m_doc.BeamMode()) {
-        frmSymbols::Display(m_context, m_doc.Beam().Symbols(), this, [this] {
-            GuardScope guard(m_updateGuard);
-            RecalcBeam(false, true);
-        });
-        return;
-    }
-    frmSymbols::Display(m_context, m_model.Catalogue(), this, [this] {
+    const bool beam = m_doc.BeamMode();
+    const auto putInUse = [this, beam](const INICode& settings) {
         GuardScope guard(m_updateGuard);
+        m_doc.RebuildUserSymbols(beam, settings);
+        if (beam) {
+            RecalcBeam(false, SolveMemory::kUpdate);
+            return;
+        }
         RebuildCaptions();
-        RunSelectionCycle(false, false, true);
-    });
+        RunSelectionCycle(SolveMemory::kLeave);
+    };
+    if (beam) {
+        frmSymbols::Display(m_context, m_doc.Beam().Symbols(), this, putInUse);
+    } else {
+        frmSymbols::Display(m_context, m_model.Catalogue(), this, putInUse);
+    }
 }
 
 void frmLumarik::HelpClicked() {
@@ -466,8 +462,8 @@ void frmLumarik::ShowListing(const ListingRows& rows) {
     const int current = m_lstResNames->currentRow();
     m_lstResVals->clear();
     for (int i = 0; i < kListingRowCount; ++i) {
-        if (rows.writeName[i])
-            m_lstResNames->item(i)->setText(QString::fromStdString(rows.names[i]));
+        const QString name = QString::fromStdString(rows.names[i]);
+        if (m_lstResNames->item(i)->text() != name) m_lstResNames->item(i)->setText(name);
         m_lstResVals->addItem(QString::fromStdString(rows.values[i]));
     }
     m_lstResVals->setCurrentRow(current);
@@ -498,17 +494,16 @@ void frmLumarik::ShowLabel(QLabel* label, const LabelView& view) {
 void frmLumarik::CommitCustomCofC() {
     if (m_updateGuard != UpdateGuard::kFree || UnchangedSinceWritten(m_txtDOFCustom)) return;
     GuardScope guard(m_updateGuard);
-    const CustomCofCResult result = m_model.CommitCustomCofC(m_txtDOFCustom->text().toStdString(),
-                                                             [this] { Backup(kBackupCustomCofC); });
+    const CustomCofCResult result = m_doc.CommitCustomCofC(m_txtDOFCustom->text().toStdString());
     if (!result.accepted) return;
     WriteBox(m_txtDOFCustom, QString::fromStdString(result.boxText));
     if (result.showDepthOfField) ShowDepthOfField();
 }
 
 void frmLumarik::CofCTypeChosen(int type) {
-    if (m_updateGuard != UpdateGuard::kFree || m_model.DepthOfField().CofCType() == type) return;
+    if (m_updateGuard != UpdateGuard::kFree) return;
     GuardScope guard(m_updateGuard);
-    if (m_model.ChooseCofCType(type)) ShowDepthOfField();
+    if (m_doc.ChooseCofCType(type)) ShowDepthOfField();
 }
 
 }  // namespace lumarik

@@ -106,7 +106,7 @@ private:
     // The cycle of the mode in force, with the boxes synchronised (start, Undo, Recall, Clear).
     void RunCycle();
     // The beam calculation cycle: boxes (resync), rows, the solution and the results.
-    void RecalcBeam(bool resync, bool show);
+    void RecalcBeam(bool resync, SolveMemory memory);
     void SyncBeamBoxes();
     void ShowBeamResults(const BeamView& view);
     void ShowBeamTabs();
@@ -122,7 +122,7 @@ private:
     void DrawingHovered(double x, double y);
     void HideReadout();
     void BeamDrawingPressed(double x, double y);
-    void AfterDragChange();
+    void AfterDragChange(const ResultsView& view);
     // Paints the lens or beam picture of the current mode with a drawing state of its own.
     std::function<void(Canvas&)> PicturePainter(bool printing) const;
     void CopyDrawing();
@@ -156,7 +156,6 @@ private:
     void ShowValueCommit(int row, const ValueCommit& commit);
     // The questions of the value entry go to the prompter; none without one.
     ValueAsker* Asker();
-    void Backup(int reason, int index = 0);
 
     // Options page and presets (MainWindowOptions.cpp).
     void ConnectOptions();
@@ -192,7 +191,7 @@ private:
     void CommitLimit(int row, bool upper);
 
     // Refreshing the controls from the model.
-    void RunSelectionCycle(bool syncBoxes, bool continuity, bool listingOption);
+    void RunSelectionCycle(SolveMemory memory);
     void SyncBoxes();
     void ApplyEnables(const EnableRules& rules);
     void RebuildRows();
@@ -213,19 +212,13 @@ private:
     const AppContext& m_context;
     // The system: model, options and undo; every edit goes through it.
     LumarikDocument m_doc;
-    LumarikCode& m_model = m_doc.Model();
+    const LumarikCode& m_model = m_doc.Model();
     std::optional<PrompterAsker> m_asker;
     std::optional<QString> m_captionMode;  // the mode the caption names
-    bool m_dataChanged = false;            // Clear makes exit ask even with nothing chosen
-    // The file the system was last opened from or saved to (the caption names it), and the one
-    // named before the last opening or Clear, which their Undo brings back.
-    QString m_systemFile;
-    QString m_otherFile;
     bool m_sessionEnding = false;
 
     UpdateGuard m_updateGuard = UpdateGuard::kFree;
     bool m_sliderPositioning = false;
-    bool m_loading = false;
 
     std::array<QCheckBox*, kSelectableCount> m_chkVarType{};
     std::array<QCheckBox*, kSelectableApertureCount> m_chkVarTypeAp{};
@@ -240,7 +233,6 @@ private:
     QLabel* m_lblInvalidCalcs = nullptr;
     DrawingView* m_pctDrg = nullptr;
     DrgRoutines m_drawing;
-    DrgTouch m_touch;
     DrgRoutinesGB m_beamDrawing;
     BeamReadout m_readout;
 

@@ -67,24 +67,16 @@ protected:
 
 }  // namespace
 
-frmSymbols::frmSymbols(const AppContext& context, ParameterCatalogue& catalogue, QWidget* parent)
-    : frmSymbols(
-          context, UserSymbolEditor(catalogue, SymbolsFromIni(Settings(context))),
-          catalogue.UnitType(),
-          [&catalogue](const INICode& settings) {
-              catalogue.RebuildSymbols(catalogue.UnitType(), SymbolsFromIni(settings));
-          },
-          kCaption, parent) {}
+frmSymbols::frmSymbols(const AppContext& context, const ParameterCatalogue& catalogue,
+                       PutInUse putInUse, QWidget* parent)
+    : frmSymbols(context, UserSymbolEditor(catalogue, SymbolsFromIni(Settings(context))),
+                 catalogue.UnitType(), std::move(putInUse), kCaption, parent) {}
 
-frmSymbols::frmSymbols(const AppContext& context, BeamSymbols& symbols, QWidget* parent)
-    : frmSymbols(
-          context,
-          UserSymbolEditor::ForBeam(SymbolsFromIni(Settings(context), kBeamSymbolsSection)),
-          symbols.UnitType(),
-          [&symbols](const INICode& settings) {
-              symbols.Rebuild(symbols.UnitType(), SymbolsFromIni(settings, kBeamSymbolsSection));
-          },
-          kBeamCaption, parent) {}
+frmSymbols::frmSymbols(const AppContext& context, const BeamSymbols& symbols, PutInUse putInUse,
+                       QWidget* parent)
+    : frmSymbols(context,
+                 UserSymbolEditor::ForBeam(SymbolsFromIni(Settings(context), kBeamSymbolsSection)),
+                 symbols.UnitType(), std::move(putInUse), kBeamCaption, parent) {}
 
 namespace {
 
@@ -318,7 +310,7 @@ void frmSymbols::OkClicked() {
         // A failed save has been told to the user; the dialog stays open so the symbols are
         // not lost, and nothing is put in use that a restart would not bring back.
         if (!app.WriteSettings(m_editor.Entries(m_unitType))) return;
-        m_putInUse(app.Settings());
+        if (m_putInUse) m_putInUse(app.Settings());
         m_applied = true;
     }
     accept();
@@ -332,21 +324,18 @@ void frmSymbols::done(int result) {
     QDialog::done(result);
 }
 
-frmSymbols* frmSymbols::Display(const AppContext& context, ParameterCatalogue& catalogue,
-                                QWidget* parent, std::function<void()> applied) {
-    return Open(new frmSymbols(context, catalogue, parent), std::move(applied));
+frmSymbols* frmSymbols::Display(const AppContext& context, const ParameterCatalogue& catalogue,
+                                QWidget* parent, PutInUse putInUse) {
+    return Open(new frmSymbols(context, catalogue, std::move(putInUse), parent));
 }
 
-frmSymbols* frmSymbols::Display(const AppContext& context, BeamSymbols& symbols, QWidget* parent,
-                                std::function<void()> applied) {
-    return Open(new frmSymbols(context, symbols, parent), std::move(applied));
+frmSymbols* frmSymbols::Display(const AppContext& context, const BeamSymbols& symbols,
+                                QWidget* parent, PutInUse putInUse) {
+    return Open(new frmSymbols(context, symbols, std::move(putInUse), parent));
 }
 
-frmSymbols* frmSymbols::Open(frmSymbols* dialog, std::function<void()> applied) {
+frmSymbols* frmSymbols::Open(frmSymbols* dialog) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, dialog, [dialog, applied = std::move(applied)] {
-        if (dialog->m_applied && applied) applied();
-    });
     dialog->adjustSize();  // centred by the size its layout gives, not the default one
     CSWindow().Center(dialog);
     dialog->open();

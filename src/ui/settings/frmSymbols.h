@@ -21,20 +21,25 @@ class frmSymbols : public QDialog {
     Q_OBJECT
 
 public:
-    // Loads the user symbols of the settings file whatever style is in force. `catalogue`
-    // must outlive the dialog; it changes only when OK keeps changed symbols.
-    frmSymbols(const AppContext& context, ParameterCatalogue& catalogue, QWidget* parent = nullptr);
-    // The beam symbols (section "SymbolsGB"); `symbols` must outlive the dialog.
-    frmSymbols(const AppContext& context, BeamSymbols& symbols, QWidget* parent = nullptr);
+    // What OK does after it has written changed symbols (their section and Options/UnitType):
+    // the owner puts the symbols of the settings file in use. Not called on Cancel or when
+    // nothing changed.
+    using PutInUse = std::function<void(const INICode& settings)>;
+
+    // Loads the user symbols of the settings file whatever style is in force; `catalogue`
+    // gives the names and standard symbols.
+    frmSymbols(const AppContext& context, const ParameterCatalogue& catalogue, PutInUse putInUse,
+               QWidget* parent = nullptr);
+    // The beam symbols (section "SymbolsGB").
+    frmSymbols(const AppContext& context, const BeamSymbols& symbols, PutInUse putInUse,
+               QWidget* parent = nullptr);
 
     // Opens the dialog window-modally over `parent` without blocking; it deletes itself when
-    // closed. After OK with changed symbols, the symbols are written (their section and
-    // Options/UnitType), the symbols in use are rebuilt for their style, and then `applied`
-    // runs; it is not called on Cancel or when nothing changed.
-    static frmSymbols* Display(const AppContext& context, ParameterCatalogue& catalogue,
-                               QWidget* parent, std::function<void()> applied);
-    static frmSymbols* Display(const AppContext& context, BeamSymbols& symbols, QWidget* parent,
-                               std::function<void()> applied);
+    // closed.
+    static frmSymbols* Display(const AppContext& context, const ParameterCatalogue& catalogue,
+                               QWidget* parent, PutInUse putInUse);
+    static frmSymbols* Display(const AppContext& context, const BeamSymbols& symbols,
+                               QWidget* parent, PutInUse putInUse);
 
     // True after OK kept changed symbols; false before, after Cancel and when nothing changed.
     bool Applied() const { return m_applied; }
@@ -52,15 +57,12 @@ private:
         QString name;
         std::vector<std::pair<int, QString>> boxes;
     };
-    // Rebuilds the symbols in use from the settings file after OK kept a change.
-    using PutInUse = std::function<void(const INICode& settings)>;
-
     // The frames follow the editor's section.
     frmSymbols(const AppContext& context, UserSymbolEditor editor, int unitType, PutInUse putInUse,
                const QString& caption, QWidget* parent);
     // Columns of frames, each column's boxes in one line.
     std::vector<std::vector<Frame>> Frames() const;
-    static frmSymbols* Open(frmSymbols* dialog, std::function<void()> applied);
+    static frmSymbols* Open(frmSymbols* dialog);
 
     QLineEdit* Box(int slot) const { return m_boxes[static_cast<std::size_t>(slot)]; }
     int SlotOf(const QObject* box) const;

@@ -14,7 +14,7 @@ protected:
         model.AddVar(kParObjectDist, true);
     }
     // A change as the window makes it: backup first, then the new value.
-    void Change(int reason, int index, int position, float value) {
+    void Change(BackupReason reason, int index, int position, float value) {
         backup.TakeBackup(reason, index, model, options, beam);
         model.Selected().SetVarValue(position, value);
         model.Selected().SetVarValDef(position, true);

@@ -11,6 +11,8 @@
 
 #include "core/document/LumarikDocument.h"
 #include "core/document/ValueAsker.h"
+#include "core/ini/IniDocument.h"
+#include "core/settings/SystemFile.h"
 #include "support/DataTable.h"
 #include "support/Recording.h"
 
@@ -55,8 +57,9 @@ void Print(std::ostream& out, const ValueCommit& c) {
 }
 
 // One step of a script; the asker answers only steps without '-' in their name, and a step
-// with '=' commits a box that shows what was typed.
-std::string Step(LumarikDocument& doc, const DataRow& s) {
+// with '=' commits a box that shows what was typed. `kept` is the system text a "keep" step
+// took, which "open" opens.
+std::string Step(LumarikDocument& doc, const DataRow& s, std::string& kept) {
     const std::string& step = s[1];
     const int n = std::atoi(s[2].c_str());
     const std::string& typed = s[3];
@@ -109,27 +112,64 @@ std::string Step(LumarikDocument& doc, const DataRow& s) {
     } else if (verb == "preset") {
         Print(out, doc.ChooseImageHeightPreset(n, a));
     } else if (verb == "posobj") {
-        doc.Opts().positiveObj = true;
+        doc.SetPositiveObj(n != 0);
     } else if (verb == "advanced") {
-        doc.Model().Constants().SetAdvancedOptions(true);
+        doc.SetAdvancedOptions(n != 0);
+    } else if (verb == "defaults") {
+        doc.ResetAdvancedDefaults();
+        out << "n=" << doc.Model().Constants().N();
+    } else if (verb == "mark") {  // an edit of its own undo step that changes no row
+        doc.SetConstructionRays(n != 0);
+    } else if (verb == "display") {  // the switches without an undo step
+        doc.SetHideRemoteConjugates(n != 0);
+        doc.SetDrawPoints(n != 0);
+        doc.SetShowExtra(n != 0);
+        doc.SetShowExtraGB(n != 0);
+        doc.SetAltSolution(n != 0);
+        doc.SetUseM2(n != 0);
+        doc.SetDetectorOn(n != 0);
+        doc.SetDofIndex(n);
+    } else if (verb == "cofc") {
+        const CustomCofCResult c = doc.CommitCustomCofC(typed);
+        out << "changed " << c.changed << ' ' << Escaped(c.boxText);
+    } else if (verb == "cofctype") {
+        out << doc.ChooseCofCType(n) << " type " << doc.Model().DepthOfField().CofCType();
+    } else if (verb == "circularise") {
+        doc.SwitchCircularisation(n != 0);
+    } else if (verb == "collimation") {
+        doc.SetCollimationMode(n);
+        out << "mode " << doc.Beam().CollimationMode();
+    } else if (verb == "ytype") {
+        doc.ChooseDiodeParamType(n);
+        out << "y " << doc.Beam().StoredDiodeParamNumber();
+    } else if (verb == "keep") {
+        kept = doc.SystemFileText();
+    } else if (verb == "open") {
+        out << static_cast<int>(doc.OpenSystemFile(n != 0 ? kept : "x", typed));
+    } else if (verb == "cycle") {  // as the window runs it after opening a file
+        if (doc.BeamMode()) {
+            Print(out, doc.RecalcBeam());
+        } else {
+            out << (doc.SelectionCycle(SolveMemory::kUpdate).view.ok ? "solved" : "unsolved");
+        }
+    } else if (verb == "saved") {
+        doc.MarkSaved(typed);
+    } else if (verb == "recall") {  // the settings file holds the kept system
+        IniDocument file;
+        ParseSystemFile(kept, file);
+        doc.Recall(INICode(file));
     } else if (verb == "adv") {
         const AdvancedCommit c = doc.CommitAdvanced(n, typed, "");
         out << static_cast<int>(c.outcome) << " n=" << doc.Model().Constants().N();
     } else if (verb == "mirror") {
         doc.SwitchLensMirror(n != 0);
         out << "mirror=" << doc.Model().Constants().MirrorMode();
-    } else if (verb == "backup") {
-        doc.TakeBackup(n);
     } else if (verb == "undo") {
         out << doc.Undo();
     } else if (verb == "clear") {
         doc.Clear();
     } else if (verb == "diode") {
-        doc.Beam().SetDiodeMode(n != 0);
-    } else if (verb == "nm") {
-        doc.Beam().SetWavelengthNm(n);
-    } else if (verb == "detector") {
-        doc.Beam().SetDetectorDistance(std::atof(typed.c_str()));
+        doc.SwitchDiodeMode(n != 0);
     } else if (verb == "wavelength" || verb == "scale" || verb == "option") {
         const BeamOptionCommit c = verb == "wavelength" ? doc.CommitBeamWavelength(typed)
                                    : verb == "scale"    ? doc.CommitBeamDrawScale(typed)
@@ -161,6 +201,10 @@ std::string Step(LumarikDocument& doc, const DataRow& s) {
             << doc.BeamWavelengthText() << " scale " << doc.BeamDrawing().scaleMode << ' '
             << doc.BeamDrawing().fixedDistance;
     }
+    if (!doc.FilePath().empty() || verb == "clear" || verb == "recall") {
+        out << " | file '" << doc.FilePath() << "' modified " << doc.Modified() << " save "
+            << doc.SomethingToSave();
+    }
     return out.str();
 }
 
@@ -169,11 +213,12 @@ TEST(DocumentScripts, EveryStepAsRecorded) {
     const std::vector<DataRow> steps = test::ReadDataTable("document_scripts.tsv");
     ASSERT_GT(steps.size(), 100U);
     std::map<std::string, LumarikDocument> scenes;
+    std::map<std::string, std::string> kept;
     std::string text;
     for (DataRow s : steps) {
         s.resize(5);
         text += s[0] + ": " + s[1] + ' ' + s[2] + ' ' + Escaped(s[3]) + ' ' + s[4] + " -> " +
-                Step(scenes[s[0]], s) + '\n';
+                Step(scenes[s[0]], s, kept[s[0]]) + '\n';
     }
     test::ExpectRecording("document_scripts.txt", text);
 }

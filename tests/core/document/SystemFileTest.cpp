@@ -4,58 +4,59 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/document/LumarikDocument.h"
+#include "core/model/ModeSwitches.h"
 
 namespace lumarik {
 namespace {
 
-CVarType Rec(int number, float value, float low, float high) {
-    return CVarType{static_cast<std::int16_t>(number), value, true, low, high, true, true};
-}
-
-// Each switch sets one part of what a file holds; the systems below combine them.
+// Each switch sets one part of what a file holds, through the edits a user makes; the systems
+// below combine them.
 const std::vector<std::function<void(LumarikDocument&)>> kSwitches = {
     [](LumarikDocument& d) {
-        d.Model().Selected().Add(Rec(kParFocal, 100, 90, 110));
-        d.Model().Selected().Add(Rec(kParObjectDist, -250, -300, -200));
-        d.Model().Selected().Add(Rec(kParObjectHeight, 10, 9, 11));
-        d.Model().Apertures().Add(Rec(kApFNumber, 4, 3.5f, 4.5f));
+        for (int k : {kParFocal, kParObjectDist, kParImageHeight}) d.SelectParameter(k, true);
+        d.SelectAperture(kApFNumber, true);
+        for (auto [row, x] : {std::pair{0, 100.0}, {1, -250.0}, {2, -10.0}, {kApertureRow, 4.0}})
+            d.CommitNumber(row, x, nullptr);
+        d.CommitLimit(1, false, "-300", "", nullptr);
     },
     [](LumarikDocument& d) {  // a mirror with advanced constants and every option
         d.SwitchLensMirror(true);
-        EffectiveConstants& c = d.Model().Constants();
-        c.SetAdvancedOptions(true);
-        c.SetN(1.25f);
-        c.SetNPrime(-1.25f);
-        c.SetWavelength(632.8f);
-        Options& o = d.Opts();
-        o.positiveObj = o.hideRemConj = o.drawPoints = o.drawHaltingRay = o.showExtra = true;
-        o.imageHeightPreset = true;
-        o.imageHeightPresetIndex = 7;
-        d.Model().DepthOfField().SetCofCType(kCofCCustom);
-        d.Model().DepthOfField().SetCofCCustomVal(0.05f);
+        d.SetAdvancedOptions(true);
+        d.CommitAdvanced(kAdvIndexObject, "1.25", "");
+        d.CommitAdvanced(kAdvWavelength, "632.8", "");
+        d.SetPositiveObj(true);
+        d.SetHideRemoteConjugates(true);
+        d.SetDrawPoints(true);
+        d.SetConstructionRays(true);
+        d.SetShowExtra(true);
+        d.ChooseImageHeightPreset(7, nullptr);
+        d.ChooseCofCType(kCofCCustom);
+        d.CommitCustomCofC("0.05");
     },
     [](LumarikDocument& d) {
         d.SetBeamMode(true);
         for (int n : {kBeamFocal, kBeamObjectDist, kBeamObjRadius}) d.SelectBeamParameter(n, true);
-        d.Beam().SetWavelengthNm(1064);
-        d.Beam().SetUseM2(true);
-        d.Beam().SetM2(0, 1.3);
-        d.Beam().SetDetectorOn(true);
-        d.Beam().SetDetectorDistance(250);
-        d.Beam().SetMinSpotDistance(80);
-        d.Opts().showExtraGB = false;
-        d.Opts().beamDrawScaleType = 3;
-        d.Opts().beamDrawScale = 40;
+        d.CommitBeamWavelength("1064");
+        d.SetUseM2(true);
+        d.CommitBeamOption(BeamOption::kM2, "1.3");
+        d.SetDetectorOn(true);
+        d.CommitBeamOption(BeamOption::kDetector, "250");
+        d.CommitBeamOption(BeamOption::kMinSpot, "80");
+        d.SetShowExtraGB(false);
+        d.SetBeamDrawScaleType(3);
+        d.CommitBeamDrawScale("40");
     },
     [](LumarikDocument& d) {
-        d.Beam().SetDiodeMode(true);
-        d.Beam().SetM2(1, 1.7);
-        d.Beam().LoadDiodeParam(5, 0.2);
-        d.Beam().SetCircularise(true);
-        d.Beam().SetCollimationMode(1);
+        d.SwitchDiodeMode(true);
+        d.CommitBeamOption(BeamOption::kDiodeM2, "1.7");
+        d.ChooseDiodeParamType(kBeamObjRadius);
+        d.CommitBeamOption(BeamOption::kDiodeParam, "0.2");
+        d.SwitchCircularisation(true);
+        d.SetCollimationMode(1);
     },
 };
 
@@ -101,11 +102,11 @@ TEST_P(SystemFileRefusal, NothingChanges) {
     text = damage.to == nullptr ? text.substr(0, at)
                                 : text.replace(at, std::strlen(damage.from), damage.to);
     LumarikDocument doc = System(0b0011);
-    doc.TakeBackup(kBackupValue);
+    doc.SetConstructionRays(false);
     const std::string before = doc.SystemFileText();
     EXPECT_EQ(doc.OpenSystemFile(text), SystemFileStatus::kDamaged) << text;
     EXPECT_EQ(doc.SystemFileText(), before);
-    EXPECT_EQ(doc.LastBackupReason(), kBackupValue);
+    EXPECT_EQ(doc.LastBackupReason(), kBackupConstructionRays);
 }
 
 // The forms of the entries are the file's own checks; these are the loads that refuse.

@@ -16,6 +16,7 @@
 #include "core/drawing/DrawingTexts.h"
 #include "core/drawing/DrgRoutinesGB.h"
 #include "core/format/Format.h"
+#include "core/model/ModeSwitches.h"
 
 namespace lumarik::test {
 namespace {
@@ -38,8 +39,9 @@ struct Beam {
         }
     }
     void Diode() {
-        doc.Beam().SwitchDiodeMode(true);
-        doc.Beam().SetDiodeParamValue(0.25);  // r of the y section, half that of the x section
+        doc.SwitchDiodeMode(true);
+        // r of the y section, half that of the x section
+        doc.CommitBeamOption(BeamOption::kDiodeParam, "0.25");
         doc.RecalcBeam();
     }
     bool Draw(double width = 900.0, double height = 600.0) {
@@ -67,33 +69,33 @@ TEST(BeamDrawing, MatchesTheReviewedRecordings) {
     } scenes[] = {
         {"beam_plain", kFocalObjectRadius, 900, 600, [](Beam&) {}},
         {"beam_small_waist_points", kSmallWaist, 900, 600,
-         [](Beam& b) { b.doc.Opts().drawPoints = true; }},
+         [](Beam& b) { b.doc.SetDrawPoints(true); }},
         {"beam_m2_detector_printing", kFocalObjectRadius, 900, 600,
          [](Beam& b) {
-             b.doc.Beam().SetUseM2(true);
-             b.doc.Beam().SetM2(0, 4.0);
-             b.doc.Beam().SetDetectorOn(true);
-             b.doc.Beam().SetDetectorDistance(50.0);
+             b.doc.SetUseM2(true);
+             b.doc.CommitBeamOption(BeamOption::kM2, "4");
+             b.doc.SetDetectorOn(true);
+             b.doc.CommitBeamOption(BeamOption::kDetector, "50");
              b.printing = true;
          }},
         {"beam_negative_focal",
          {{kBeamFocal, "-100"}, {kBeamObjectDist, "200"}, {kBeamObjRadius, "0.5"}},
          900,
          600,
-         [](Beam& b) { b.doc.Opts().drawPoints = true; }},
+         [](Beam& b) { b.doc.SetDrawPoints(true); }},
         {"beam_around_lens", kFocalObjectRadius, 900, 600,
          [](Beam& b) {
-             b.doc.Opts().beamDrawScaleType = kScaleAroundLens;
-             b.doc.Opts().beamDrawScale = 150.0;
+             b.doc.SetBeamDrawScaleType(kScaleAroundLens);
+             b.doc.CommitBeamDrawScale("150");
          }},
         {"beam_to_image_four_focal", kFocalObjectRadius, 900, 600,
-         [](Beam& b) { b.doc.Opts().beamDrawScaleType = kScaleFourFocal; }},
+         [](Beam& b) { b.doc.SetBeamDrawScaleType(kScaleFourFocal); }},
         {"beam_diode_one", kFocalObjectRadius, 630, 600, [](Beam& b) { b.Diode(); }},
         {"beam_diode_side_by_side", kFocalObjectRadius, 720, 600, [](Beam& b) { b.Diode(); }},
         {"beam_diode_stacked_circular", kFocalObjectRadius, 480, 600,
          [](Beam& b) {
              b.Diode();
-             b.doc.Beam().SwitchCircularisation(true);
+             b.doc.SwitchCircularisation(true);
          }},
     };
     for (const auto& scene : scenes) {
@@ -187,8 +189,9 @@ TEST(BeamDrawing, EachScaleModeGivesItsRange) {
         EXPECT_TRUE(std::fabs(range.zMin - c.zMin) < 1e-9 && std::fabs(range.zMax - c.zMax) < 1e-9)
             << c.mode << ": " << range.zMin << " " << range.zMax;
     }
-    beam.doc.Beam().SetBeamValue(0, kBeamFocal, 0.0);
-    const ZRange range = BeamScaleRange(b, kScaleThreeFocal, 0.0);
+    GaussianBeam noFocal = b;
+    noFocal.SetBeamValue(0, kBeamFocal, 0.0);
+    const ZRange range = BeamScaleRange(noFocal, kScaleThreeFocal, 0.0);
     EXPECT_TRUE(range.zMin == b.BeamExtentMin() && range.zMax == b.BeamExtentMax());
 }
 
@@ -196,8 +199,8 @@ TEST(BeamDrawing, EachScaleModeGivesItsRange) {
 TEST(BeamDrawing, NothingIsDrawnOutsideThePlotArea) {
     for (int mode = 0; mode < kScaleModeCount; ++mode) {
         Beam beam({{kBeamFocal, "100"}, {kBeamObjectDist, "100"}, {kBeamObjRadius, "0.5"}});
-        beam.doc.Opts().beamDrawScaleType = mode;
-        beam.doc.Opts().beamDrawScale = 10.0;
+        beam.doc.SetBeamDrawScaleType(mode);
+        beam.doc.CommitBeamDrawScale("10");
         ASSERT_TRUE(beam.Draw());
         for (const PixelPoint& p : beam.canvas.points) {
             EXPECT_TRUE(p.x >= 14.5 && p.x <= 885.5 && p.y >= 14.5 && p.y <= 555.5)
@@ -304,11 +307,13 @@ TEST_P(BeamDrag, EachHandleDragsItsValueProportionally) {
     const DragCase& c = GetParam();
     Beam beam(c.typed);
     const bool detector = c.x == kBeamHandleDetectorX;
-    EffectiveConstants& constants = beam.doc.Model().Constants();
-    constants.SetAdvancedOptions(c.x == kBeamHandlePPrimeX);
-    constants.SetD(c.x == kBeamHandlePPrimeX ? 10.0f : 0.0f);
-    beam.doc.Beam().SetDetectorOn(detector);
-    beam.doc.Beam().SetDetectorDistance(50.0);
+    const EffectiveConstants& constants = beam.doc.Model().Constants();
+    if (c.x == kBeamHandlePPrimeX) {
+        beam.doc.SetAdvancedOptions(true);
+        beam.doc.CommitAdvanced(kAdvSeparation, "10", "");
+    }
+    beam.doc.SetDetectorOn(detector);
+    beam.doc.CommitBeamOption(BeamOption::kDetector, "50");
     beam.doc.RecalcBeam();
     ASSERT_TRUE(beam.Draw());
     const auto& h = beam.drawing.Handles().position;
@@ -342,7 +347,7 @@ TEST_P(BeamDrag, EachHandleDragsItsValueProportionally) {
         if (c.sign == Sign::kNotBelowZero) expected = std::max(expected, 0.0);
         EXPECT_NEAR(value(), expected, 1e-5 * std::fabs(start)) << factor;
     }
-    EXPECT_TRUE(beam.doc.EndBeamDrag());
+    EXPECT_TRUE(beam.doc.EndDrag());
     ASSERT_TRUE(beam.doc.Undo());
     EXPECT_EQ(list.Numbers(), before);
     if (c.number >= 0 && list.Contains(c.number)) {
@@ -358,9 +363,9 @@ INSTANTIATE_TEST_SUITE_P(Handles, BeamDrag, testing::ValuesIn(kDrags),
 TEST(BeamDrag, APressWithoutAnAdmissibleChoiceIsIgnored) {
     Beam objectSide, circular;
     circular.Diode();
-    circular.doc.Beam().SwitchCircularisation(true);
-    circular.doc.Model().Constants().SetAdvancedOptions(true);
-    circular.doc.Model().Constants().SetD(10.0f);
+    circular.doc.SwitchCircularisation(true);
+    circular.doc.SetAdvancedOptions(true);
+    circular.doc.CommitAdvanced(kAdvSeparation, "10", "");
     circular.doc.RecalcBeam();
     const auto press = [](Beam& beam, int x, int y) {
         if (!beam.drawing.Handles().valid) {
@@ -376,7 +381,7 @@ TEST(BeamDrag, APressWithoutAnAdmissibleChoiceIsIgnored) {
     EXPECT_EQ(press(objectSide, kBeamHandleImgWaistX, kBeamHandleImgRadiusY), kBeamGrabNone);
     EXPECT_EQ(press(circular, kBeamHandleImgWaistX, kBeamHandleImgRadiusY), kBeamGrabNone);
     EXPECT_EQ(press(circular, kBeamHandlePPrimeX, -1), kBeamGrabNone);
-    EXPECT_FALSE(circular.doc.BeamDragging());
+    EXPECT_FALSE(circular.doc.Dragging());
     EXPECT_EQ(press(circular, kBeamHandleFX, kBeamHandleAxisY), kBeamGrabFrontFocus);
 }
 

@@ -25,11 +25,5 @@ LUMARIK_SCENE_TESTS(Modes, Listing, TwentyRows);
 
 LUMARIK_SCENE_TESTS(States, ListingValues, TextsForEachState);
 
-// Names are written when the optional rows may have moved, on request, and while the window
-// loads; a drag writes values only. The mirror radius's name is written on every listing.
-TEST(ListingNames, WrittenOnlyWhenTheyMayHaveChanged) {
-    ExpectScene("ListingNames");
-}
-
 }  // namespace
 }  // namespace lumarik::test

@@ -29,7 +29,7 @@ bool AllFinite(const LumarikCode& code) {
 // The texts show numbers only; " Infinity" is the depth-of-field list's infinite far limit.
 bool TextsAreNumbers(LumarikCode& code) {
     std::string all = code.CofCBoxText();
-    for (const std::string& text : code.BuildListing(false).values) all += text;
+    for (const std::string& text : code.Listing().values) all += text;
     for (const std::string& text : code.DepthOfFieldRows().values) all += text;
     for (int number : kSolvedNumbers) all += code.ValueText(number, code.Value(number));
     for (std::size_t at; (at = all.find("Infinity")) != std::string::npos;) all.erase(at, 8);
@@ -74,7 +74,7 @@ TEST(Robustness, EverySelectionWithRandomValuesAndConstants) {
         code.DepthOfField().SetCofCType(pick(3));
         code.DepthOfField().SetCofCCustomVal(chance(0.5) ? 0.025f : std::fabs(value()));
 
-        ResultsView view = code.Refresh(code.Solve(chance(0.5)), false);
+        ResultsView view = code.Refresh(code.Solve(chance(0.5)));
         if (chance(0.1)) view = code.ApertureCycle();
         ASSERT_TRUE(AllFinite(code) && view.ok == !code.NoSolution() &&
                     view.showNoSolution == !view.ok && view.drawSystem == view.ok &&

@@ -30,10 +30,10 @@ inline std::string Show(const LabelView& label) {
 }
 
 inline void WriteView(std::ostream& out, const ResultsView& v) {
-    out << "  view: ok " << v.ok << ", listing " << v.buildListing << ", names " << v.rewriteNames
-        << ", draw " << v.drawSystem << ", no solution " << v.showNoSolution << ", rows "
-        << v.visibleRows << ", aperture row " << v.apertureRowVisible << ", results "
-        << v.resultListsVisible << ", label " << Show(v.virtualLabel) << "\n";
+    out << "  view: ok " << v.ok << ", listing " << v.buildListing << ", draw " << v.drawSystem
+        << ", no solution " << v.showNoSolution << ", rows " << v.visibleRows << ", aperture row "
+        << v.apertureRowVisible << ", results " << v.resultListsVisible << ", label "
+        << Show(v.virtualLabel) << "\n";
 }
 
 // name=value [low..high], with what is undefined left out.
@@ -202,15 +202,9 @@ inline void RunStep(LumarikCode& code, Loose& loose, const std::string& step, st
         out << "  " << code.Solve(n != 0) << "\n";
     } else if (op == "recalc" || op == "selcycle" || op == "apcycle" || op == "refresh") {
         WriteView(out, op == "recalc"     ? code.Recalculate()
-                       : op == "selcycle" ? code.SelectionCycle(false, true).view
+                       : op == "selcycle" ? code.SelectionCycle(SolveMemory::kLeave).view
                        : op == "apcycle"  ? code.ApertureCycle()
-                                          : code.Refresh(true, false));
-    } else if (op == "listing") {  // rewrite drag loading
-        const ListingRows rows = code.BuildListing(a != 0, b != 0, c != 0);
-        out << "  names written:";
-        for (int i = 0; i < kListingRowCount; ++i)
-            out << (rows.writeName[i] ? " " + std::to_string(i) : "");
-        out << "\n";
+                                          : code.Refresh(true));
     } else if (op == "remember" || op == "rememberap") {
         op == "remember" ? code.RememberValues(n != 0) : code.RememberApertureValues(n != 0);
     } else if (op == "clearmemory") {

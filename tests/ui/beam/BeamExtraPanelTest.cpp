@@ -2,6 +2,7 @@
 // that answers BeamChanged by solving the beam and refreshing the panel.
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "core/beam/BeamTestSupport.h"
@@ -18,13 +19,17 @@ protected:
         const QDir data(QStringLiteral(LUMARIK_SOURCE_DATA_DIR));
         for (const QString& file : data.entryList({QStringLiteral("SH_*.dat")}))
             QFile::copy(data.filePath(file), env.FilePath(file));
-        ChooseBeam(doc.Beam(), {{kBeamFocal, 100}, {kBeamObjectDist, 200}, {kBeamObjRadius, 0.5}});
-        doc.Beam().SolveBeam(true);
+        doc.SetBeamMode(true);
+        for (int n : {kBeamFocal, kBeamObjectDist, kBeamObjRadius})
+            doc.SelectBeamParameter(n, true);
+        for (auto [row, x] : {std::pair{0, 100.0}, {1, 200.0}, {2, 0.5}})
+            doc.CommitNumber(row, x, nullptr);
+        doc.SetConstructionRays(false);  // an undo step that tells nothing of the panel
         panel = std::make_unique<BeamExtraPanel>(doc, env.Context(), guard);
         QObject::connect(panel.get(), &BeamExtraPanel::BeamChanged, [this](bool resync) {
             EXPECT_EQ(guard, UpdateGuard::kFree);
             recalcs.push_back(resync);
-            doc.Beam().SolveBeam(true);
+            doc.RecalcBeam();
             panel->Refresh();
         });
         QObject::connect(panel.get(), &BeamExtraPanel::CaptionChanged, [this] { ++captions; });
@@ -87,7 +92,7 @@ TEST_F(BeamPanel, DepthOfFocusListAndMinimumSpot) {
     Type("txtGMExtraMinSpotD", "300mm");
     EXPECT_EQ(Text("txtGMExtraMinSpotD"), QStringLiteral("300.0mm"));
     EXPECT_EQ(Text("lblGBExtraMinSpotRes").split(QLatin1Char('\n')).size(), 5);
-    EXPECT_EQ(doc.LastBackupReason(), -1);  // the distance changes no result
+    EXPECT_EQ(doc.LastBackupReason(), kBackupConstructionRays);  // the distance changes no result
     const std::size_t recalculated = recalcs.size();
     Type("txtGMExtraMinSpotD", "abc");  // a text that cannot be used restores the box
     EXPECT_EQ(Text("txtGMExtraMinSpotD"), QStringLiteral("300.0mm"));
@@ -107,8 +112,7 @@ TEST_F(BeamPanel, ClickingALensRowShowsItsDescription) {
     EXPECT_EQ(Text("lblGBExtraLensDesc"), description);
     panel->Refresh();  // the same table: the description stays
     EXPECT_EQ(Text("lblGBExtraLensDesc"), description);
-    doc.Beam().Selection(0).SetVarValue(1, 50.0f);  // another lens: other rows
-    doc.Beam().SolveBeam(true);
+    doc.CommitNumber(0, 50.0, nullptr);  // another lens: other rows
     panel->Refresh();
     EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("50.0mm"));
     EXPECT_TRUE(Text("lblGBExtraLensDesc").startsWith(QStringLiteral("Klicken Sie")));

@@ -20,7 +20,9 @@ protected:
         return Ini().ReadString("Symbols", key, kNotWritten);
     }
     void Open() {
-        dialog = std::make_unique<frmSymbols>(env.Context(), catalogue);
+        dialog = std::make_unique<frmSymbols>(env.Context(), catalogue, [this](const INICode& s) {
+            catalogue.RebuildSymbols(catalogue.UnitType(), SymbolsFromIni(s));
+        });
         dialog->show();
     }
     template <typename W = QLineEdit>
@@ -144,7 +146,10 @@ TEST(SymbolsDisplayTest, AppliesOnlyAConfirmedChangeAndClosesItself) {
     int applied = 0;
     for (const QString button : {"comCancel", "comOK"}) {
         QPointer<frmSymbols> dialog =
-            frmSymbols::Display(env.Context(), catalogue, &owner, [&applied] { ++applied; });
+            frmSymbols::Display(env.Context(), catalogue, &owner, [&](const INICode& s) {
+                ++applied;
+                catalogue.RebuildSymbols(catalogue.UnitType(), SymbolsFromIni(s));
+            });
         ASSERT_TRUE(dialog && dialog->isVisible());
         EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
         const QPoint offCentre =
