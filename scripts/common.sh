@@ -4,10 +4,11 @@
 LUMARIK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # Packages to build the program, its tests and its Debian package (and to check the package's
-# desktop entry and metainfo).
+# desktop entry and metainfo). cpack's shared-library dependency step calls `file`, which a
+# minimal system lacks.
 LUMARIK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core clang-format
-    dpkg-dev desktop-file-utils appstream)
+    dpkg-dev file desktop-file-utils appstream)
 
 lumarik_missing_packages() {
     local p

@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "ui/shell/frmHelp.h"
+#include "ui/help/frmHelp.h"
 
 namespace lumarik::test {
 

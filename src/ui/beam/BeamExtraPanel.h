@@ -12,8 +12,8 @@
 #include "core/beam/LensTable.h"
 #include "core/chart/SampleSystems.h"
 #include "core/document/LumarikDocument.h"
-#include "ui/mainwindow/WindowHelpers.h"
 #include "ui/shell/AppContext.h"
+#include "ui/shell/WidgetHelpers.h"
 
 class QCheckBox;
 class QComboBox;

@@ -20,8 +20,8 @@
 #include "ui/beam/popEditParamWave.h"
 #include "ui/drawing/DrawingView.h"
 #include "ui/mainwindow/MainWindowTexts.h"
-#include "ui/mainwindow/WindowHelpers.h"
 #include "ui/mainwindow/frmLumarik.h"
+#include "ui/shell/WidgetHelpers.h"
 
 namespace lumarik {
 namespace {

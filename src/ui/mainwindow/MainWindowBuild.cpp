@@ -27,8 +27,8 @@
 #include "ui/chart/ChartTexts.h"
 #include "ui/drawing/DrawingView.h"
 #include "ui/mainwindow/MainWindowTexts.h"
-#include "ui/mainwindow/WindowHelpers.h"
 #include "ui/mainwindow/frmLumarik.h"
+#include "ui/shell/WidgetHelpers.h"
 
 namespace lumarik {
 namespace {

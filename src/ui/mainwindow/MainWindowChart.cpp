@@ -9,8 +9,8 @@
 #include "ui/chart/ApFldChart.h"
 #include "ui/chart/ChartTexts.h"
 #include "ui/chart/frmApFldPlot.h"
-#include "ui/mainwindow/WindowHelpers.h"
 #include "ui/mainwindow/frmLumarik.h"
+#include "ui/shell/WidgetHelpers.h"
 
 namespace lumarik {
 

@@ -2,9 +2,9 @@
 // its elements through DrgTouch, and copying or saving the picture.
 
 #include "ui/drawing/DrawingView.h"
-#include "ui/mainwindow/WindowHelpers.h"
 #include "ui/mainwindow/frmLumarik.h"
 #include "ui/shell/Prompter.h"
+#include "ui/shell/WidgetHelpers.h"
 
 namespace lumarik {
 

@@ -19,11 +19,11 @@
 
 #include "core/report/ResultsExport.h"
 #include "ui/mainwindow/MainWindowTexts.h"
-#include "ui/mainwindow/WindowHelpers.h"
 #include "ui/mainwindow/frmLumarik.h"
 #include "ui/shell/FileSave.h"
 #include "ui/shell/Prompter.h"
 #include "ui/shell/UserStore.h"
+#include "ui/shell/WidgetHelpers.h"
 
 namespace lumarik {
 namespace {

@@ -22,10 +22,10 @@
 #include "core/settings/LumarikSettings.h"
 #include "ui/drawing/DrawingView.h"
 #include "ui/mainwindow/MainWindowTexts.h"
-#include "ui/mainwindow/WindowHelpers.h"
 #include "ui/mainwindow/frmLumarik.h"
 #include "ui/shell/CSApplication.h"
 #include "ui/shell/Prompter.h"
+#include "ui/shell/WidgetHelpers.h"
 
 namespace lumarik {
 void frmLumarik::ConnectOptions() {

@@ -26,8 +26,8 @@
 #include "core/settings/LumarikSettings.h"
 #include "ui/chart/frmApFNosStandard.h"
 #include "ui/drawing/DrawingView.h"
+#include "ui/help/frmHelp.h"
 #include "ui/mainwindow/MainWindowTexts.h"
-#include "ui/mainwindow/WindowHelpers.h"
 #include "ui/report/ReportPrinter.h"
 #include "ui/settings/frmSymbols.h"
 #include "ui/shell/About.h"
@@ -36,7 +36,7 @@
 #include "ui/shell/Prompter.h"
 #include "ui/shell/SelectOnFocus.h"
 #include "ui/shell/UserStore.h"
-#include "ui/shell/frmHelp.h"
+#include "ui/shell/WidgetHelpers.h"
 
 namespace lumarik {
 namespace {

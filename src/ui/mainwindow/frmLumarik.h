@@ -14,9 +14,9 @@
 #include "core/model/LumarikCode.h"
 #include "core/model/ModelDiagnostics.h"
 #include "core/model/Options.h"
-#include "ui/mainwindow/WindowHelpers.h"
 #include "ui/shell/AppContext.h"
 #include "ui/shell/Prompter.h"
+#include "ui/shell/WidgetHelpers.h"
 
 class QCheckBox;
 class QComboBox;

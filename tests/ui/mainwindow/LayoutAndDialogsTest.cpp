@@ -4,9 +4,9 @@
 #include "ui/chart/ApFldChart.h"
 #include "ui/chart/frmApFNosStandard.h"
 #include "ui/chart/frmApFldPlot.h"
+#include "ui/help/frmHelp.h"
 #include "ui/mainwindow/WindowDriver.h"
 #include "ui/shell/UserStore.h"
-#include "ui/shell/frmHelp.h"
 
 namespace lumarik {
 namespace {

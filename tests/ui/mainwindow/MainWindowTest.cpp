@@ -2,8 +2,8 @@
 // file carries from one start to the next, and the system files it saves and opens.
 
 #include "core/help/HelpTexts.h"
+#include "ui/help/frmHelp.h"
 #include "ui/mainwindow/WindowDriver.h"
-#include "ui/shell/frmHelp.h"
 
 namespace lumarik {
 namespace {

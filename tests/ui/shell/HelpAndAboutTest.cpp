@@ -1,9 +1,9 @@
 #include "core/help/HelpTexts.h"
 #include "support/TestEnvironment.h"
 #include "support/WidgetTest.h"
+#include "ui/help/frmHelp.h"
 #include "ui/shell/About.h"
 #include "ui/shell/CSApplication.h"
-#include "ui/shell/frmHelp.h"
 
 namespace lumarik {
 namespace {

@@ -1,4 +1,4 @@
-// Small pieces the main window's handlers share: the update guard's scope and the boxes
+// Small pieces that the windows' handlers share: the update guard's scope and the boxes
 // that remember what the program wrote into them.
 #pragma once
 

@@ -1,4 +1,4 @@
-#include "ui/shell/frmHelp.h"
+#include "ui/help/frmHelp.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
