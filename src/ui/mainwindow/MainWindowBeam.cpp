@@ -232,7 +232,7 @@ void frmLumarik::ApplyModeLayout() {
         m_tabExtraInfo->setVisible(false);
         m_lblVirtualImage->setVisible(false);
     } else {
-        m_tabExtraInfoGB->setVisible(false);
+        if (m_tabExtraInfoGB) m_tabExtraInfoGB->setVisible(false);
         m_chkGaussBeamAltSolution->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
         m_chkGaussBeamAltSolution->setEnabled(false);
         // The lens listing writes its twenty names anew into an empty list.
@@ -316,13 +316,32 @@ void frmLumarik::ShowBeamTabs() {
     const GaussianBeam& beam = m_doc.Beam();
     const BeamAxisFlags& flags = beam.Flags(0);
     m_tabExtraInfo->setVisible(false);
-    m_tabExtraInfoGB->setVisible(m_doc.BeamMode() && m_doc.Opts().showExtraGB &&
-                                 beam.Selection(0).Count() > 0 &&
-                                 (!flags.objBeamMissing || !flags.imgBeamMissing));
+    const bool shown = m_doc.BeamMode() && m_doc.Opts().showExtraGB &&
+                       beam.Selection(0).Count() > 0 &&
+                       (!flags.objBeamMissing || !flags.imgBeamMissing);
+    if (shown) BeamExtra()->setVisible(true);
+    if (!shown && m_tabExtraInfoGB) m_tabExtraInfoGB->setVisible(false);
 }
 
 void frmLumarik::RefreshBeamExtra() {
-    if (!m_tabExtraInfoGB->isHidden()) m_tabExtraInfoGB->Refresh();
+    if (m_tabExtraInfoGB && !m_tabExtraInfoGB->isHidden()) m_tabExtraInfoGB->Refresh();
+}
+
+// Built when the beam mode first shows it, so that a start in the lens mode does not pay for it.
+BeamExtraPanel* frmLumarik::BeamExtra() {
+    if (m_tabExtraInfoGB) return m_tabExtraInfoGB;
+    m_tabExtraInfoGB = new BeamExtraPanel(m_doc, m_context, m_updateGuard);
+    m_tabExtraInfoGB->setVisible(false);
+    // The panel changed the beam: the window's cycle runs (with the boxes and rows anew when
+    // the panel rewrote the choice), then the panel shows the new state.
+    connect(m_tabExtraInfoGB, &BeamExtraPanel::BeamChanged, this, [this](bool resync) {
+        if (m_updateGuard != UpdateGuard::kFree) return;
+        GuardScope guard(m_updateGuard);
+        RecalcBeam(resync, SolveMemory::kUpdate);
+    });
+    connect(m_tabExtraInfoGB, &BeamExtraPanel::CaptionChanged, this, &frmLumarik::RefreshCaption);
+    m_drawingRow->addWidget(m_tabExtraInfoGB, 2);
+    return m_tabExtraInfoGB;
 }
 
 }  // namespace lumarik

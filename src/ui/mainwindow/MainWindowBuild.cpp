@@ -153,17 +153,7 @@ void frmLumarik::BuildControls() {
     auto* drawingRow = new QHBoxLayout;
     drawingRow->addWidget(m_pctDrg, 3);
     drawingRow->addWidget(BuildExtraInfo(), 2);
-    m_tabExtraInfoGB = new BeamExtraPanel(m_doc, m_context, m_updateGuard);
-    m_tabExtraInfoGB->setVisible(false);
-    // The panel changed the beam: the window's cycle runs (with the boxes and rows anew when
-    // the panel rewrote the choice), then the panel shows the new state.
-    connect(m_tabExtraInfoGB, &BeamExtraPanel::BeamChanged, this, [this](bool resync) {
-        if (m_updateGuard != UpdateGuard::kFree) return;
-        GuardScope guard(m_updateGuard);
-        RecalcBeam(resync, SolveMemory::kUpdate);
-    });
-    connect(m_tabExtraInfoGB, &BeamExtraPanel::CaptionChanged, this, &frmLumarik::RefreshCaption);
-    drawingRow->addWidget(m_tabExtraInfoGB, 2);
+    m_drawingRow = drawingRow;  // the beam's extra information joins it when first shown
 
     // Left: the distance, field and aperture choice, the value rows and the drawing. Right:
     // the options and the results. The drawing takes the room the window gains. Rows and

@@ -112,6 +112,7 @@ private:
     void ShowBeamTabs();
     // The beam extra-information tab follows each beam calculation.
     void RefreshBeamExtra();
+    BeamExtraPanel* BeamExtra();
     // The drawing (MainWindowDrawing.cpp).
     void ConnectDrawing();
     void PaintDrawing(Canvas& canvas);
@@ -290,6 +291,7 @@ private:
     QPushButton* m_comGBWavelen = nullptr;
     // Takes the place of tabExtraInfo in beam mode.
     BeamExtraPanel* m_tabExtraInfoGB = nullptr;
+    class QHBoxLayout* m_drawingRow = nullptr;
 };
 
 }  // namespace lumarik
