@@ -16,8 +16,9 @@ if(LAYER STREQUAL "core")
   set(allowed_settings "numeric;format;ini;model;beam;chart")
   set(allowed_document "numeric;format;ini;model;beam;chart;drawing;backup;settings")
 elseif(LAYER STREQUAL "ui")
-  # The shell (application object, prompter, files, widget helpers) at the bottom; the drawing
-  # widgets; the dialogs and panels of one concern each; the main window composes them.
+  # The shell (application object, prompter, files, the document hub, widget helpers) at the
+  # bottom; the drawing widgets; the dialogs and panels of one concern each; the main window
+  # composes them.
   set(allowed_shell "")
   set(allowed_drawing "shell")
   set(allowed_help "shell;drawing")
@@ -25,7 +26,8 @@ elseif(LAYER STREQUAL "ui")
   set(allowed_report "shell;drawing")
   set(allowed_settings "shell")
   set(allowed_beam "shell;drawing")
-  set(allowed_mainwindow "shell;drawing;help;chart;report;settings;beam")
+  set(allowed_panels "shell;drawing;help;chart;report;settings;beam")
+  set(allowed_mainwindow "shell;drawing;help;chart;report;settings;beam;panels")
 else()
   message(FATAL_ERROR "LAYER must be core or ui")
 endif()

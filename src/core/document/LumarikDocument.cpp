@@ -54,13 +54,45 @@ bool LumarikDocument::Undo() {
     const BackupReason reason = m_backup.LastReason();
     if (!m_backup.Undo(m_model, m_options, m_beam)) return false;
     if (reason == kBackupOpen || reason == kBackupClear) std::swap(m_file, m_otherFile);
+    AfterWholeSystem();
     return true;
+}
+
+// ---- calculations ----------------------------------------------------------------------------
+
+ResultsView LumarikDocument::Solved(const ResultsView& view) {
+    m_results = view;
+    Announce(kChangeResults);
+    return view;
+}
+
+void LumarikDocument::RecalculateMode() {
+    if (BeamMode()) {
+        RecalcBeam();
+    } else {
+        Recalculated();
+    }
+}
+
+void LumarikDocument::RunCycle() {
+    if (BeamMode()) {
+        RecalcBeam();
+    } else {
+        Solved(m_model.SelectionCycle(SolveMemory::kUpdate).view);
+    }
+    Announce(kChangeChoice | kChangeRows);
+}
+
+void LumarikDocument::AfterWholeSystem() {
+    RunCycle();
+    Announce(kChangeAll);
 }
 
 // ---- the open file ---------------------------------------------------------------------------
 
 void LumarikDocument::MarkSaved(std::string path) {
     m_file = {std::move(path), SystemFileText()};
+    Announce(kChangeFile);
 }
 
 bool LumarikDocument::SomethingToSave() const {
@@ -80,7 +112,8 @@ std::optional<ResultsView> LumarikDocument::ApFieldParamsChng(float sNA, float s
     // A point the system cannot take leaves it as it was: nothing to show, nothing to undo.
     if (!ApplyChartPoint(m_model, sNA, sField)) return std::nullopt;
     m_chartBackup = std::move(before);
-    return m_model.Refresh(true);
+    Announce(kChangeRows);
+    return Solved(m_model.Refresh(true));
 }
 
 std::optional<ResultsView> LumarikDocument::UndoChart() {
@@ -93,7 +126,8 @@ std::optional<ResultsView> LumarikDocument::UndoChart() {
         records->Clear();
         for (const CVarType& record : *saved) records->AppendCopy(record);
     }
-    return m_model.Recalculate();
+    Announce(kChangeRows);
+    return Recalculated();
 }
 
 void LumarikDocument::SetSeparators(NumberSeparators separators) {
@@ -105,17 +139,32 @@ void LumarikDocument::SetSeparators(NumberSeparators separators) {
 
 SelectionResult LumarikDocument::SelectParameter(int k, bool ticked) {
     if (!(ticked && m_model.Selected().IsFull())) TakeBackup(kBackupSelection);
-    return m_model.SelectParameter(k, ticked);
+    const SelectionResult result = m_model.SelectParameter(k, ticked);
+    Announce(kChangeChoice);
+    if (result.outcome == SelectOutcome::kAccepted) {
+        Solved(m_model.SelectionCycle(SolveMemory::kLeave).view);
+        Announce(kChangeRows);
+    }
+    return result;
 }
 
 SelectionResult LumarikDocument::SelectAperture(int k, bool ticked) {
     if (!(ticked && m_model.Apertures().IsFull())) TakeBackup(kBackupSelection);
-    return m_model.SelectAperture(k, ticked);
+    const SelectionResult result = m_model.SelectAperture(k, ticked);
+    Announce(kChangeChoice);
+    if (result.outcome == SelectOutcome::kAccepted) {
+        Solved(m_model.ApertureCycle());
+        Announce(kChangeRows);
+    }
+    return result;
 }
 
 bool LumarikDocument::SetObjectAtInfinity(bool ticked) {
     TakeBackup(kBackupObjectAtInfinity);
-    return m_model.ObjectAtInfinityChanged(ticked);
+    const bool heightRemoved = m_model.ObjectAtInfinityChanged(ticked);
+    Solved(m_model.SelectionCycle(SolveMemory::kLeave).view);
+    Announce(kChangeChoice | kChangeRows);
+    return heightRemoved;
 }
 
 // ---- the beam mode ---------------------------------------------------------------------------
@@ -124,32 +173,69 @@ void LumarikDocument::SetBeamMode(bool on) {
     const bool entering = on && !m_options.beamMode;
     m_options.beamMode = on;
     if (entering) RecalcBeam(SolveMemory::kLeave);
+    RunCycle();
+    Announce(kChangeAll);
+}
+
+void LumarikDocument::SetAltSolution(bool alt) {
+    m_beam.SetAltSolution(alt);
+    RecalcBeam();
+    Announce(kChangeChoice | kChangeRows);
+}
+
+void LumarikDocument::SetUseM2(bool use) {
+    m_beam.SetUseM2(use);
+    RecalcBeam();
+    Announce(kChangeOptions);
+}
+
+void LumarikDocument::SetDetectorOn(bool on) {
+    m_beam.SetDetectorOn(on);
+    RecalcBeam();
+    Announce(kChangeOptions);
+}
+
+void LumarikDocument::SetDofIndex(int index) {
+    m_beam.SetDofIndex(index);
+    Announce(kChangeOptions);
 }
 
 void LumarikDocument::SwitchDiodeMode(bool on) {
     TakeBackup(kBackupDiode);
     m_beam.SwitchDiodeMode(on);
+    RunCycle();
+    Announce(kChangeOptions | kChangeMode);
 }
 
 void LumarikDocument::SwitchCircularisation(bool on) {
     TakeBackup(kBackupDiode);
     m_beam.SwitchCircularisation(on);
+    RunCycle();
+    Announce(kChangeOptions | kChangeMode);
 }
 
 void LumarikDocument::SetCollimationMode(int mode) {
     if (mode == m_beam.CollimationMode()) return;
     TakeBackup(kBackupDiode);
     m_beam.SetCollimationMode(mode);
+    Announce(kChangeOptions | kChangeMode);
 }
 
 void LumarikDocument::ChooseDiodeParamType(int number) {
     TakeBackup(kBackupDiode);
     m_beam.ChooseDiodeParamType(number);
+    Announce(kChangeOptions);
 }
 
 BeamSelectResult LumarikDocument::SelectBeamParameter(int number, bool ticked) {
     if (!(ticked && m_beam.Selection(0).IsFull())) TakeBackup(kBackupBeamSelection);
-    return m_beam.SelectBeamParameter(number, ticked);
+    const BeamSelectResult result = m_beam.SelectBeamParameter(number, ticked);
+    Announce(kChangeChoice);
+    if (result.outcome == BeamSelectOutcome::kAccepted) {
+        RecalcBeam();
+        Announce(kChangeRows);
+    }
+    return result;
 }
 
 BeamView LumarikDocument::RecalcBeam(SolveMemory memory) {
@@ -158,6 +244,8 @@ BeamView LumarikDocument::RecalcBeam(SolveMemory memory) {
     view.shown = true;
     view.ok = m_beam.SolveBeam(memory == SolveMemory::kUpdate);
     view.rowsChanged = m_beam.DiodeMode() && m_beam.Circularise();
+    m_beamResults = view;
+    Announce(view.rowsChanged ? kChangeResults | kChangeRows : kChangeResults);
     return view;
 }
 
@@ -181,6 +269,7 @@ BeamOptionCommit LumarikDocument::CommitBeamWavelength(std::string_view typed) {
         commit.beam = RecalcBeam();
     }
     commit.boxText = BeamWavelengthText();
+    Announce(kChangeOptions);
     return commit;
 }
 
@@ -198,6 +287,7 @@ BeamDrawOptions LumarikDocument::BeamDrawing(bool printing) const {
 bool LumarikDocument::SetBeamDrawScaleType(int mode) {
     if (mode < 0 || mode >= kScaleModeCount || mode == m_options.beamDrawScaleType) return false;
     m_options.beamDrawScaleType = mode;
+    Announce(kChangeOptions | kChangeDrawing);
     return true;
 }
 
@@ -215,30 +305,44 @@ BeamOptionCommit LumarikDocument::CommitBeamDrawScale(std::string_view typed) {
         commit.stored = true;
     }
     commit.boxText = BeamDrawScaleText();
+    Announce(commit.stored ? kChangeOptions | kChangeDrawing : kChangeOptions);
     return commit;
 }
 
 PressResult LumarikDocument::StartLensDrag(double x, double y, const GrabHandles& handles) {
-    return m_touch.DragHitTest(x, y, m_model, m_options, handles,
-                               [this] { TakeBackup(kBackupValue); });
+    const PressResult press = m_touch.DragHitTest(x, y, m_model, m_options, handles,
+                                                  [this] { TakeBackup(kBackupValue); });
+    if (press.selectionChanged) Announce(kChangeChoice | kChangeRows);
+    return press;
 }
 
+// The rear principal plane moves the separation: the option rows follow a drag.
 std::optional<ResultsView> LumarikDocument::MoveLensDrag(double x, double y) {
     if (!m_touch.DragMove(x, y, m_model, [this] { TakeBackup(kBackupValue); })) {
         return std::nullopt;
     }
-    return m_model.Recalculate();
+    Announce(kChangeRows | kChangeOptions);
+    return Recalculated();
 }
 
 bool LumarikDocument::EndDrag() {
     const bool lens = m_touch.EndDrag();
     const bool beam = m_beamTouch.EndDrag();
-    return lens || beam;
+    if (!lens && !beam) return false;
+    RecalculateMode();
+    Announce(kChangeChoice | kChangeRows | kChangeOptions);
+    return true;
 }
 
 BeamPress LumarikDocument::StartBeamDrag(double x, double y, const BeamHandles& handles) {
-    return m_beamTouch.DragHitTest(x, y, m_beam, m_model.Constants(), handles,
-                                   [this] { TakeBackup(kBackupBeamValue); });
+    const BeamPress press = m_beamTouch.DragHitTest(x, y, m_beam, m_model.Constants(), handles,
+                                                    [this] { TakeBackup(kBackupBeamValue); });
+    // The swapped-in quantity keeps its solved value: the same beam, with new boxes and rows.
+    if (press.selectionChanged) {
+        RecalcBeam();
+        Announce(kChangeChoice | kChangeRows);
+    }
+    return press;
 }
 
 BeamView LumarikDocument::MoveBeamDrag(double x, double y) {
@@ -246,6 +350,7 @@ BeamView LumarikDocument::MoveBeamDrag(double x, double y) {
                                               [this] { TakeBackup(kBackupBeamValue); });
     if (position < 0) return {};
     if (position == 1 || position == 2) m_beam.CoupleCircularisationPartner(position);
+    Announce(kChangeRows | kChangeOptions);
     return RecalcBeam();
 }
 
@@ -293,7 +398,8 @@ void LumarikDocument::StoreRecord(int row, const CVarType& record) {
     records.SetLimHihDef(position, record.bLimHihDef);
 }
 
-ValueCommit LumarikDocument::Restored(int row, const CVarType& record) const {
+ValueCommit LumarikDocument::Restored(int row, const CVarType& record) {
+    Announce(kChangeRows);
     ValueCommit commit;
     commit.outcome = ValueCommit::Outcome::kRestored;
     if (record.bVarValDef) commit.boxText = RowText(row, record.sVarValue);
@@ -433,12 +539,13 @@ ValueCommit LumarikDocument::CommitNumber(int row, double x, ValueAsker* asker) 
     record.sVarValue = value;
     record.bVarValDef = true;
     StoreRecord(row, record);
+    Announce(kChangeRows);
     commit.outcome = ValueCommit::Outcome::kStored;
     commit.boxText = RowText(row, value);
     if (BeamMode()) {
         commit.beam = AfterBeamRowChange(row);
     } else {
-        commit.view = m_model.Recalculate();
+        commit.view = Recalculated();
     }
     return commit;
 }
@@ -449,6 +556,7 @@ LimitCommit LumarikDocument::CommitLimit(int row, bool upper, std::string_view t
     const double factor = RowFactor(row);
     const std::optional<double> typedNumber = Accept(typed);
     if (!typedNumber || !FitsSingle(*typedNumber * factor)) return {};
+    Announce(kChangeRows);  // the limits are shown again, changed or not
     CVarType record = *RowRecord(row);
     // The sign and range come first, so that the comparisons see the number that is stored.
     const std::optional<double> x =
@@ -490,6 +598,7 @@ SliderCommit LumarikDocument::MoveSlider(int row, int position, int minimum, int
     record.sVarValue = SliderValue(record, position, minimum, maximum);
     record.bVarValDef = true;
     StoreRecord(row, record);
+    Announce(kChangeRows);
     SliderCommit commit;
     commit.moved = true;
     if (BeamMode()) {
@@ -498,7 +607,7 @@ SliderCommit LumarikDocument::MoveSlider(int row, int position, int minimum, int
     }
     commit.presetReleased =
         row != kApertureRow && record.nVarType == kParImageHeight && ReleasePreset();
-    commit.view = m_model.Recalculate();
+    commit.view = Recalculated();
     return commit;
 }
 
@@ -512,6 +621,7 @@ bool LumarikDocument::ReleasePreset() {
 
 ValueCommit LumarikDocument::ChooseImageHeightPreset(int index, ValueAsker* asker) {
     const int position = m_model.Selected().PositionOf(kParImageHeight);
+    Announce(kChangeRows);
     if (BeamMode() || position == 0 || index < 1 || index > kImageHeightPresetCount) {
         m_options.imageHeightPreset = false;
         return {};
@@ -527,9 +637,13 @@ ValueCommit LumarikDocument::ChooseImageHeightPreset(int index, ValueAsker* aske
 AdvancedCommit LumarikDocument::CommitAdvanced(int row, std::string_view typed,
                                                std::string_view shown) {
     if (typed == shown) return {};
+    Announce(kChangeOptions);  // the box shows the value in force again
     const std::optional<double> x = Accept(typed);
     if (!x) return {};
-    return CommitAdvancedValue(m_model, row, *x, [this, row] { TakeBackup(kBackupAdvanced, row); });
+    const AdvancedCommit commit =
+        CommitAdvancedValue(m_model, row, *x, [this, row] { TakeBackup(kBackupAdvanced, row); });
+    if (commit.outcome == AdvancedCommit::Outcome::kAccepted) RecalculateMode();
+    return commit;
 }
 
 BeamOptionCommit LumarikDocument::CommitBeamOption(BeamOption option, std::string_view typed) {
@@ -540,34 +654,64 @@ BeamOptionCommit LumarikDocument::CommitBeamOption(BeamOption option, std::strin
         if (option != BeamOption::kMinSpot) TakeBackup(kBackupBeamValue);
         m_beam.SetOption(option, *value);
         commit.stored = true;
+        commit.beam = RecalcBeam();
     }
     commit.boxText = m_beam.OptionText(option);
+    Announce(kChangeOptions);
     return commit;
 }
 
 void LumarikDocument::SetAdvancedOptions(bool on) {
     m_model.Constants().SetAdvancedOptions(on);
+    RecalculateMode();
+    Announce(kChangeOptions);
 }
 
 void LumarikDocument::ResetAdvancedDefaults() {
     TakeBackup(kBackupAdvanced);
     m_model.Constants().ResetToDefaults();
+    RecalculateMode();
+    Announce(kChangeOptions);
 }
 
 std::optional<ResultsView> LumarikDocument::SwitchLensMirror(bool toMirror) {
     if (toMirror == m_model.Constants().MirrorMode()) return std::nullopt;
     TakeBackup(kBackupLensMirror);
     lumarik::SwitchLensMirror(m_model, toMirror);
-    return m_model.Refresh(m_model.Solve(true));
+    Announce(kChangeMode | kChangeRows | kChangeOptions);
+    return Solved(m_model.Refresh(m_model.Solve(true)));
 }
 
 void LumarikDocument::SetConstructionRays(bool draw) {
     TakeBackup(kBackupConstructionRays);
     m_options.drawHaltingRay = draw;
+    Announce(kChangeDrawing);
 }
 
+void LumarikDocument::SetHideRemoteConjugates(bool hide) {
+    m_options.hideRemConj = hide;
+    Announce(kChangeDrawing);
+}
+
+void LumarikDocument::SetDrawPoints(bool draw) {
+    m_options.drawPoints = draw;
+    Announce(kChangeDrawing);
+}
+
+void LumarikDocument::SetShowExtra(bool show) {
+    m_options.showExtra = show;
+    Announce(kChangeResults);
+}
+
+void LumarikDocument::SetShowExtraGB(bool show) {
+    m_options.showExtraGB = show;
+    Announce(kChangeResults);
+}
+
+// The symbols show in the boxes, rows, lists and drawing of both modes.
 void LumarikDocument::ApplySymbolStyle(int unitType, const INICode& settings) {
     lumarik::ApplySymbolStyle(unitType, settings, m_model.Catalogue(), m_beam.Symbols());
+    AfterSymbols();
 }
 
 void LumarikDocument::RebuildUserSymbols(bool beam, const INICode& settings) {
@@ -578,21 +722,40 @@ void LumarikDocument::RebuildUserSymbols(bool beam, const INICode& settings) {
         m_model.Catalogue().RebuildSymbols(m_model.Catalogue().UnitType(),
                                            SymbolsFromIni(settings));
     }
+    AfterSymbols();
+}
+
+void LumarikDocument::AfterSymbols() {
+    if (BeamMode()) {
+        RecalcBeam();
+    } else {
+        Solved(m_model.SelectionCycle(SolveMemory::kLeave).view);
+    }
+    Announce(kChangeChoice | kChangeRows | kChangeOptions);
 }
 
 CustomCofCResult LumarikDocument::CommitCustomCofC(std::string_view typed) {
-    return m_model.CommitCustomCofC(typed, [this] { TakeBackup(kBackupCustomCofC); });
+    const CustomCofCResult result =
+        m_model.CommitCustomCofC(typed, [this] { TakeBackup(kBackupCustomCofC); });
+    // A text that is no number stays in the box.
+    if (result.accepted) Announce(kChangeDepthOfField);
+    return result;
 }
 
 bool LumarikDocument::ChooseCofCType(int type) {
     if (m_model.DepthOfField().CofCType() == type) return false;
+    Announce(kChangeDepthOfField);
     return m_model.ChooseCofCType(type);
 }
 
 void LumarikDocument::SetPositiveObj(bool allowed) {
     TakeBackup(kBackupPositiveObj);
     m_options.positiveObj = allowed;
-    if (!allowed) MakeObjectDistanceNegative(m_model);
+    Announce(kChangeOptions);
+    if (allowed) return;
+    MakeObjectDistanceNegative(m_model);
+    RecalculateMode();
+    Announce(kChangeRows);
 }
 
 // ---- the whole system ------------------------------------------------------------------------
@@ -612,11 +775,13 @@ void LumarikDocument::Clear() {
     m_beam.ClearBeamMemory();
     m_beam.SetDiodeMode(false);
     m_beam.SetCircularise(false);
+    AfterWholeSystem();
 }
 
 void LumarikDocument::Load(const INICode& ini) {
     LoadSliderDefaultPercent(ini, m_model);
     LoadSystem(ini);
+    AfterWholeSystem();
     m_file = {{}, SystemFileText()};
 }
 
@@ -664,6 +829,7 @@ SystemFileStatus LumarikDocument::OpenSystemFile(std::string_view bytes, std::st
     }
     TakeBackup(kBackupOpen);
     LoadSystem(ini);
+    AfterWholeSystem();
     m_otherFile = std::exchange(m_file, OpenFile{std::move(path), SystemFileText()});
     return SystemFileStatus::kOk;
 }

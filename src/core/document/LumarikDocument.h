@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/backup/DataBackup.h"
@@ -31,6 +32,22 @@ class ValueAsker;
 // Rows 0..2 show the chosen parameters 1..3, row 3 the aperture parameter.
 constexpr int kApertureRow = 3;
 constexpr int kValueRowCount = 4;
+
+// What an edit changed, for the views that show it: every edit adds to the document's record
+// of changes, and the window takes the record after the edit and refreshes what depends on it.
+enum Change : unsigned {
+    kChangeNone = 0,
+    kChangeChoice = 1U << 0,   // which parameters are chosen: the boxes and their enabled states
+    kChangeRows = 1U << 1,     // the value rows: captions, values, limits, sliders, the preset
+    kChangeResults = 1U << 2,  // the solution: listing, labels, drawing, depth of field, chart
+    kChangeOptions = 1U << 3,  // the option controls and the constants they show
+    kChangeMode = 1U << 4,     // lens or mirror, paraxial or beam, the laser diode: the layout
+    kChangeDrawing = 1U << 5,  // what the drawing shows, nothing else
+    kChangeDepthOfField = 1U << 6,
+    kChangeFile = 1U << 7,  // the open file
+    kChangeAll = (1U << 8) - 1,
+};
+using Changes = unsigned;
 
 // What the window shows after a beam calculation.
 struct BeamView {
@@ -105,12 +122,15 @@ public:
     // Whether the exit asks to keep the system: something is chosen, or Clear emptied it.
     bool SomethingToSave() const;
 
-    // ---- calculations of the system as it stands (no edit, no undo step) ----
-    // The selection cycle: after a change of which parameters are chosen, at start, and after
-    // Undo, Recall, Clear and opening a file.
-    CycleResult SelectionCycle(SolveMemory memory) { return m_model.SelectionCycle(memory); }
-    ResultsView Recalculate() { return m_model.Recalculate(); }
-    ResultsView ApertureCycle() { return m_model.ApertureCycle(); }
+    // ---- what the edits changed and the results they left ----
+    // The changes since the last call, which it clears.
+    Changes TakeChanges() { return std::exchange(m_changes, kChangeNone); }
+    // What the last calculation of each mode gave.
+    const ResultsView& Results() const { return m_results; }
+    const BeamView& BeamResults() const { return m_beamResults; }
+    // The cycle of the mode in force with the value memory updated, as after loading: the
+    // selection cycle, or the beam calculation.
+    void RunCycle();
 
     // ---- the aperture/field chart ----
     // A click on the chart at numerical aperture sNA and half field angle sField (degrees):
@@ -133,23 +153,22 @@ public:
 
     // ---- the beam mode ----
     bool BeamMode() const { return m_options.beamMode; }
-    // Switches between lens/mirror and beam mode; entering the beam mode solves it once. The
-    // window then runs the cycle of the new mode (RecalcBeam or the selection cycle).
+    // Switches between lens/mirror and beam mode and runs the cycle of the new mode.
     void SetBeamMode(bool on);
     // A beam selection box: one undo step unless a fourth tick is ignored.
     BeamSelectResult SelectBeamParameter(int number, bool ticked);
     // The beam calculation with the first-order constants in force.
     BeamView RecalcBeam(SolveMemory memory = SolveMemory::kUpdate);
     // The alternative-solution box (no undo step): the other root of a two-root case.
-    void SetAltSolution(bool alt) { m_beam.SetAltSolution(alt); }
-    // M² and the detector in use or not (no undo step); the caller solves the beam again.
-    void SetUseM2(bool use) { m_beam.SetUseM2(use); }
-    void SetDetectorOn(bool on) { m_beam.SetDetectorOn(on); }
+    void SetAltSolution(bool alt);
+    // M² and the detector in use or not (no undo step).
+    void SetUseM2(bool use);
+    void SetDetectorOn(bool on);
     // The growth of the depth of focus shown (no undo step: it changes no result).
-    void SetDofIndex(int index) { m_beam.SetDofIndex(index); }
+    void SetDofIndex(int index);
     // The laser-diode controls, each one undo step: the mode, circularisation (both may
-    // rewrite the choice; the caller solves the beam again), the collimation mode (in force
-    // at the next calculation) and the quantity describing the y section (the y beam stays).
+    // rewrite the choice), the collimation mode (in force at the next calculation) and the
+    // quantity describing the y section (the y beam stays).
     void SwitchDiodeMode(bool on);
     void SwitchCircularisation(bool on);
     void SetCollimationMode(int mode);
@@ -223,11 +242,11 @@ public:
     void SetPositiveObj(bool allowed);
     // Display switches of the drawing and the extra information: no undo step, except for the
     // construction rays, which change what the drawing grabs.
-    void SetHideRemoteConjugates(bool hide) { m_options.hideRemConj = hide; }
-    void SetDrawPoints(bool draw) { m_options.drawPoints = draw; }
+    void SetHideRemoteConjugates(bool hide);
+    void SetDrawPoints(bool draw);
     void SetConstructionRays(bool draw);
-    void SetShowExtra(bool show) { m_options.showExtra = show; }
-    void SetShowExtraGB(bool show) { m_options.showExtraGB = show; }
+    void SetShowExtra(bool show);
+    void SetShowExtraGB(bool show);
     // The symbol style (kSymbolsStandard, kSymbolsUser) with the user symbols of `settings`,
     // in both modes; and the user symbols of one mode anew after the symbols dialog kept them.
     void ApplySymbolStyle(int unitType, const INICode& settings);
@@ -245,7 +264,8 @@ public:
     PressResult StartLensDrag(double x, double y, const GrabHandles& handles);
     // A move: the system recalculated when a value changed, nothing otherwise.
     std::optional<ResultsView> MoveLensDrag(double x, double y);
-    // Ends a drag of either mode, also one whose release was lost; true when a handle was held.
+    // Ends a drag of either mode, also one whose release was lost; true when a handle was held,
+    // and then the system is solved again with a fresh scale.
     bool EndDrag();
     bool Dragging() const { return m_touch.Dragging() || m_beamTouch.Dragging(); }
 
@@ -258,7 +278,7 @@ public:
 
     // ---- the whole system ----
     // Empties the system (one undo step): no parameters, no values, default constants, the
-    // preset released. The window runs the selection cycle after it.
+    // preset released.
     void Clear();
     // Reads the system from the settings file: at start (no undo step) and on Recall (one undo
     // step; the open file is left).
@@ -269,16 +289,25 @@ public:
     // ---- systems as files ----
     std::string SystemFileText() const;
     // Takes one undo step (Undo returns to the whole system before, options included) and
-    // reads the system of the file; the window then runs the cycle as after Recall. A file that
-    // is not kOk, or whose entries are missing, out of shape or promise records it lacks,
-    // changes nothing.
+    // reads the system of the file. A file that is not kOk, or whose entries are missing, out of
+    // shape or promise records it lacks, changes nothing.
     // On success `path` becomes the open file, unmodified.
     SystemFileStatus OpenSystemFile(std::string_view bytes, std::string path = {});
 
 private:
     // Every edit with an undo step takes it here: the chart backup belongs to the state right
-    // after its click, and the system now differs from its file.
+    // after its click.
     void TakeBackup(BackupReason reason, int index = 0);
+    void Announce(Changes changes) { m_changes |= changes; }
+    // The calculations, each keeping what it gave and announcing the results.
+    ResultsView Solved(const ResultsView& view);
+    ResultsView Recalculated() { return Solved(m_model.Recalculate()); }
+    // The calculation of the mode in force after a change of values.
+    void RecalculateMode();
+    // After Undo, Recall, Clear and opening: everything may have changed.
+    void AfterWholeSystem();
+    // Symbols show everywhere: the cycle of the mode runs again.
+    void AfterSymbols();
     // Everything Load reads but the slider margin; false when records were promised but not
     // all taken.
     bool LoadSystem(const INICode& ini);
@@ -305,7 +334,7 @@ private:
     std::optional<double> ApertureCeiling(const CVarType& record, bool aperture) const;
     void StoreRecord(int row, const CVarType& record);
     bool ReleasePreset();
-    ValueCommit Restored(int row, const CVarType& record) const;
+    ValueCommit Restored(int row, const CVarType& record);
     // A typed text and an answer of the asker as numbers, in the user's format.
     std::optional<double> Accept(std::string_view text) const;
     std::optional<double> AskNumber(ValueAsker& asker, std::string_view prompt,
@@ -334,6 +363,9 @@ private:
     OpenFile m_file;
     OpenFile m_otherFile;
     bool m_cleared = false;  // Clear makes the exit ask even with nothing chosen
+    Changes m_changes = kChangeNone;
+    ResultsView m_results;
+    BeamView m_beamResults;
 };
 
 }  // namespace lumarik

@@ -19,6 +19,7 @@
 #include "core/drawing/DrawingTexts.h"
 #include "ui/beam/BeamPanelTexts.h"
 #include "ui/shell/CSApplication.h"
+#include "ui/shell/DocumentHub.h"
 #include "ui/shell/SelectOnFocus.h"
 
 namespace lumarik {
@@ -82,11 +83,10 @@ bool SameRows(const LensTable& a, const LensTable& b) {
 
 }  // namespace
 
-BeamExtraPanel::BeamExtraPanel(LumarikDocument& doc, const AppContext& context, UpdateGuard& guard,
-                               QWidget* parent)
+BeamExtraPanel::BeamExtraPanel(DocumentHub& hub, const AppContext& context, QWidget* parent)
     : QTabWidget(parent),
-      m_doc(doc),
-      m_guard(guard),
+      m_hub(hub),
+      m_doc(hub.Doc()),
       m_systems(
           ReadSampleSystems(QFile::encodeName(CSApplication(context).DataPath()).toStdString())),
       m_samples(LensSamplesFrom(m_systems)) {
@@ -97,7 +97,22 @@ BeamExtraPanel::BeamExtraPanel(LumarikDocument& doc, const AppContext& context, 
     addTab(BuildDiodePage(), texts::kTabDiode);
     SelectWholeTextOnFocus(this);
     Connect();
+    ConnectDiode();
     Refresh();
+    connect(&m_hub, &DocumentHub::Changed, this, &BeamExtraPanel::Changed);
+}
+
+bool BeamExtraPanel::Wanted(const LumarikDocument& doc) {
+    const GaussianBeam& beam = doc.Beam();
+    const BeamAxisFlags& flags = beam.Flags(0);
+    return doc.BeamMode() && doc.Opts().showExtraGB && beam.Selection(0).Count() > 0 &&
+           (!flags.objBeamMissing || !flags.imgBeamMissing);
+}
+
+void BeamExtraPanel::Changed(unsigned changes) {
+    if (!isHidden() && (changes & ~(kChangeDrawing | kChangeDepthOfField | kChangeFile))) {
+        Refresh();
+    }
 }
 
 BeamExtraPanel::~BeamExtraPanel() {
@@ -251,31 +266,53 @@ QWidget* BeamExtraPanel::BuildDiodePage() {
 }
 
 void BeamExtraPanel::Connect() {
-    connect(m_chkM2Use, &QCheckBox::toggled, this, &BeamExtraPanel::M2UseToggled);
-    connect(m_chkDetector, &QCheckBox::toggled, this, &BeamExtraPanel::DetectorToggled);
-    connect(m_chkDiodeMode, &QCheckBox::toggled, this, &BeamExtraPanel::DiodeModeToggled);
-    connect(m_chkCircularise, &QCheckBox::toggled, this, &BeamExtraPanel::CirculariseToggled);
+    connect(m_chkM2Use, &QCheckBox::toggled, this,
+            [this](bool on) { m_hub.Edit([on](LumarikDocument& d) { d.SetUseM2(on); }); });
+    connect(m_chkDetector, &QCheckBox::toggled, this,
+            [this](bool on) { m_hub.Edit([on](LumarikDocument& d) { d.SetDetectorOn(on); }); });
     const std::pair<QLineEdit*, BeamOption> boxes[] = {
         {m_txtMFactor, BeamOption::kM2},      {m_txtDetector, BeamOption::kDetector},
         {m_txtMinSpot, BeamOption::kMinSpot}, {m_txtParamVal, BeamOption::kDiodeParam},
         {m_txtDiodeM2, BeamOption::kDiodeM2},
     };
-    connect(m_txtDrgScale, &QLineEdit::editingFinished, this, &BeamExtraPanel::CommitDrawScale);
-    connect(m_cmbDrgScales, &QComboBox::activated, this, &BeamExtraPanel::DrawScaleChosen);
     for (const auto& [box, option] : boxes) {
         connect(box, &QLineEdit::editingFinished, this,
                 [this, box = box, option = option] { CommitOption(option, box); });
     }
-    connect(m_lstDofPercent, &QListWidget::currentRowChanged, this, &BeamExtraPanel::DofChosen);
-    connect(m_ssLenses, &QTableWidget::currentCellChanged, this,
-            [this](int row) { LensRowChosen(row); });
-    // The user's choice only: the program sets the lists with setCurrentIndex.
-    connect(m_cmbCircMode, &QComboBox::activated, this, &BeamExtraPanel::CollimationChosen);
-    connect(m_cmbParamType, &QComboBox::activated, this, &BeamExtraPanel::ParamTypeChosen);
+    connect(m_txtDrgScale, &QLineEdit::editingFinished, this, &BeamExtraPanel::CommitDrawScale);
+    connect(m_cmbDrgScales, &QComboBox::activated, this, [this](int index) {
+        m_hub.Edit([index](LumarikDocument& d) { d.SetBeamDrawScaleType(index); });
+    });
+    connect(m_lstDofPercent, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) m_hub.Edit([row](LumarikDocument& d) { d.SetDofIndex(row); });
+    });
+    connect(m_ssLenses, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (m_hub.Busy()) return;
+        m_lblLensDesc->setText(Lines(LensRowDescription(m_lensTable, row, m_systems)));
+    });
     connect(this, &QTabWidget::currentChanged, this, [this] {
-        if (Busy()) return;
+        if (m_hub.Busy()) return;
         ShowDepthOfFocus();
         ShowLensTable();
+    });
+}
+
+// Each laser-diode action is one undo step; the user's choice in a list only (the program sets
+// the lists with setCurrentIndex). A new collimation mode takes effect at the next calculation;
+// a new parameter type keeps the y section's beam, now described by the chosen quantity.
+void BeamExtraPanel::ConnectDiode() {
+    connect(m_chkDiodeMode, &QCheckBox::toggled, this,
+            [this](bool on) { m_hub.Edit([on](LumarikDocument& d) { d.SwitchDiodeMode(on); }); });
+    connect(m_chkCircularise, &QCheckBox::toggled, this, [this](bool on) {
+        m_hub.Edit([on](LumarikDocument& d) { d.SwitchCircularisation(on); });
+    });
+    connect(m_cmbCircMode, &QComboBox::activated, this, [this](int index) {
+        m_hub.Edit([index](LumarikDocument& d) { d.SetCollimationMode(index); });
+    });
+    connect(m_cmbParamType, &QComboBox::activated, this, [this](int index) {
+        if (index < 0) return;
+        const int number = m_cmbParamType->itemData(index).toInt();
+        m_hub.Edit([number](LumarikDocument& d) { d.ChooseDiodeParamType(number); });
     });
 }
 
@@ -367,33 +404,10 @@ void BeamExtraPanel::ShowDiodeControls() {
     m_txtDiodeM2->setEnabled(c.diodeM2Enabled);
 }
 
-void BeamExtraPanel::M2UseToggled(bool on) {
-    if (Busy()) return;
-    {
-        GuardScope scope(m_guard);
-        m_doc.SetUseM2(on);
-    }
-    emit BeamChanged(false);
-}
-
-void BeamExtraPanel::DetectorToggled(bool on) {
-    if (Busy()) return;
-    {
-        GuardScope scope(m_guard);
-        m_doc.SetDetectorOn(on);
-    }
-    emit BeamChanged(false);
-}
-
 void BeamExtraPanel::CommitOption(BeamOption option, QLineEdit* box) {
-    if (Busy() || UnchangedSinceWritten(box)) return;
-    BeamOptionCommit commit;
-    {
-        GuardScope scope(m_guard);
-        commit = m_doc.CommitBeamOption(option, box->text().toStdString());
-        WriteBox(box, QString::fromStdString(commit.boxText));
-    }
-    if (commit.stored) emit BeamChanged(false);
+    if (UnchangedSinceWritten(box)) return;
+    const std::string typed = box->text().toStdString();
+    m_hub.Edit([&](LumarikDocument& d) { d.CommitBeamOption(option, typed); });
 }
 
 void BeamExtraPanel::ShowDrawScale() {
@@ -405,69 +419,10 @@ void BeamExtraPanel::ShowDrawScale() {
     m_txtDrgScale->setEnabled(m_doc.BeamDrawScaleEnabled());
 }
 
-void BeamExtraPanel::DrawScaleChosen(int index) {
-    if (Busy()) return;
-    {
-        GuardScope scope(m_guard);
-        if (!m_doc.SetBeamDrawScaleType(index)) return;
-        ShowDrawScale();
-    }
-    emit BeamChanged(false);
-}
-
 void BeamExtraPanel::CommitDrawScale() {
-    if (Busy() || UnchangedSinceWritten(m_txtDrgScale)) return;
-    BeamOptionCommit commit;
-    {
-        GuardScope scope(m_guard);
-        commit = m_doc.CommitBeamDrawScale(m_txtDrgScale->text().toStdString());
-        WriteBox(m_txtDrgScale, QString::fromStdString(commit.boxText));
-    }
-    if (commit.stored) emit BeamChanged(false);
-}
-
-void BeamExtraPanel::DofChosen(int row) {
-    if (Busy() || row < 0) return;
-    m_doc.SetDofIndex(row);
-    m_lblDofVal->setText(QString::fromStdString(m_doc.Beam().DepthOfFocusText(0)));
-}
-
-void BeamExtraPanel::LensRowChosen(int row) {
-    if (Busy()) return;
-    m_lblLensDesc->setText(Lines(LensRowDescription(m_lensTable, row, m_systems)));
-}
-
-void BeamExtraPanel::ChangeDiode(const std::function<void(LumarikDocument&)>& change,
-                                 bool recalculate) {
-    if (Busy()) return;
-    {
-        GuardScope scope(m_guard);
-        change(m_doc);
-    }
-    emit CaptionChanged();
-    if (recalculate) emit BeamChanged(true);
-}
-
-void BeamExtraPanel::DiodeModeToggled(bool on) {
-    ChangeDiode([on](LumarikDocument& doc) { doc.SwitchDiodeMode(on); }, true);
-}
-
-void BeamExtraPanel::CirculariseToggled(bool on) {
-    ChangeDiode([on](LumarikDocument& doc) { doc.SwitchCircularisation(on); }, true);
-}
-
-// The new mode takes effect at the next calculation.
-void BeamExtraPanel::CollimationChosen(int index) {
-    if (index == m_doc.Beam().CollimationMode()) return;
-    ChangeDiode([index](LumarikDocument& doc) { doc.SetCollimationMode(index); }, false);
-}
-
-// No calculation: the y section keeps its beam, now described by the chosen quantity.
-void BeamExtraPanel::ParamTypeChosen(int index) {
-    if (Busy() || index < 0) return;
-    GuardScope scope(m_guard);
-    m_doc.ChooseDiodeParamType(m_cmbParamType->itemData(index).toInt());
-    ShowDiodeControls();
+    if (UnchangedSinceWritten(m_txtDrgScale)) return;
+    const std::string typed = m_txtDrgScale->text().toStdString();
+    m_hub.Edit([&typed](LumarikDocument& d) { d.CommitBeamDrawScale(typed); });
 }
 
 }  // namespace lumarik

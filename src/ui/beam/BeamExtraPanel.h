@@ -1,7 +1,6 @@
 // The extra-information tab of the beam mode (tabExtraInfoGB): depth of focus and minimum spot,
 // the M² and detector options, the catalogue lenses closest to the system and the laser-diode
-// controls. It edits the document's beam state; the window runs the beam calculation when the
-// panel asks for it and then lets the panel show the new state.
+// controls. It edits the document's beam state and shows it again after every change.
 #pragma once
 
 #include <QTabWidget>
@@ -13,7 +12,6 @@
 #include "core/chart/SampleSystems.h"
 #include "core/document/LumarikDocument.h"
 #include "ui/shell/AppContext.h"
-#include "ui/shell/WidgetHelpers.h"
 
 class QCheckBox;
 class QComboBox;
@@ -24,29 +22,22 @@ class QTableWidget;
 
 namespace lumarik {
 
+class DocumentHub;
+
 class BeamExtraPanel : public QTabWidget {
     Q_OBJECT
 
 public:
-    // The sample lenses are read from the program directory of the context. The guard is the
-    // window's: the panel's handlers do nothing while it is held and hold it while they change
-    // the document.
-    BeamExtraPanel(LumarikDocument& doc, const AppContext& context, UpdateGuard& guard,
-                   QWidget* parent = nullptr);
+    // The sample lenses are read from the data directory of the context.
+    BeamExtraPanel(DocumentHub& hub, const AppContext& context, QWidget* parent = nullptr);
     ~BeamExtraPanel() override;
 
+    // Whether the beam mode shows the panel: with the option on, a quantity chosen and one side
+    // of the beam given.
+    static bool Wanted(const LumarikDocument& doc);
     // Shows the document's beam state: option boxes, enabled states, depth of focus, minimum
     // spot, lens table and the laser-diode controls. Starts no handler.
     void Refresh();
-
-signals:
-    // The panel changed the beam; the window runs its beam calculation cycle (with the
-    // selection boxes synchronised when recalcWithResync) and then Refresh(). Emitted with the
-    // update guard free.
-    void BeamChanged(bool recalcWithResync);
-    // The laser-diode mode, circularisation or collimation mode changed: the window caption
-    // names them.
-    void CaptionChanged();
 
 private:
     QWidget* BuildDepthOfFocusPage();
@@ -54,30 +45,19 @@ private:
     QWidget* BuildLensPage();
     QWidget* BuildDiodePage();
     void Connect();
-    bool Busy() const { return m_guard != UpdateGuard::kFree; }
+    void ConnectDiode();
+    void Changed(unsigned changes);
 
-    void M2UseToggled(bool on);
-    void DetectorToggled(bool on);
     void CommitOption(BeamOption option, QLineEdit* box);
-    void DofChosen(int row);
-    void DrawScaleChosen(int index);
     void CommitDrawScale();
     void ShowDrawScale();
-    void LensRowChosen(int row);
-    // A laser-diode action: one undo step, the change, the caption; the beam cycle when
-    // recalculate (with the selection boxes synchronised, as the selection may change).
-    void ChangeDiode(const std::function<void(LumarikDocument&)>& change, bool recalculate);
-    void DiodeModeToggled(bool on);
-    void CirculariseToggled(bool on);
-    void CollimationChosen(int index);
-    void ParamTypeChosen(int index);
 
     void ShowDepthOfFocus();
     void ShowLensTable();
     void ShowDiodeControls();
 
-    LumarikDocument& m_doc;
-    UpdateGuard& m_guard;
+    DocumentHub& m_hub;
+    const LumarikDocument& m_doc;
     std::vector<SampleSystem> m_systems;
     std::vector<LensSample> m_samples;
     LensTable m_lensTable;

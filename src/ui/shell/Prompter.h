@@ -48,6 +48,18 @@ private:
     Prompter& m_prompter;
 };
 
+// The questions of the value entry go to the context's prompter; there are none without one.
+class OptionalAsker {
+public:
+    explicit OptionalAsker(Prompter* prompter) {
+        if (prompter != nullptr) m_asker.emplace(*prompter);
+    }
+    ValueAsker* Get() { return m_asker ? &*m_asker : nullptr; }
+
+private:
+    std::optional<PrompterAsker> m_asker;
+};
+
 // Shows real dialogs with German button texts.
 class QtPrompter : public Prompter {
 public:

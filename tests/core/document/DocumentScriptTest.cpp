@@ -146,11 +146,12 @@ std::string Step(LumarikDocument& doc, const DataRow& s, std::string& kept) {
         kept = doc.SystemFileText();
     } else if (verb == "open") {
         out << static_cast<int>(doc.OpenSystemFile(n != 0 ? kept : "x", typed));
-    } else if (verb == "cycle") {  // as the window runs it after opening a file
+    } else if (verb == "cycle") {
+        doc.RunCycle();
         if (doc.BeamMode()) {
-            Print(out, doc.RecalcBeam());
+            Print(out, doc.BeamResults());
         } else {
-            out << (doc.SelectionCycle(SolveMemory::kUpdate).view.ok ? "solved" : "unsolved");
+            out << (doc.Results().ok ? "solved" : "unsolved");
         }
     } else if (verb == "saved") {
         doc.MarkSaved(typed);
@@ -201,6 +202,11 @@ std::string Step(LumarikDocument& doc, const DataRow& s, std::string& kept) {
             << doc.BeamWavelengthText() << " scale " << doc.BeamDrawing().scaleMode << ' '
             << doc.BeamDrawing().fixedDistance;
     }
+    // What the step announced, a letter a view: choice, rows, solution, options, mode,
+    // drawing, depth of field, file.
+    const Changes changes = doc.TakeChanges();
+    out << " | ";
+    for (int bit = 0; bit < 8; ++bit) out << ((changes >> bit) & 1U ? "CRSOMDTF"[bit] : '-');
     if (!doc.FilePath().empty() || verb == "clear" || verb == "recall") {
         out << " | file '" << doc.FilePath() << "' modified " << doc.Modified() << " save "
             << doc.SomethingToSave();

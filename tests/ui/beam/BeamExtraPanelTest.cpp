@@ -1,5 +1,5 @@
-// The beam's extra-information tab driven through its controls, with a stand-in for the window
-// that answers BeamChanged by solving the beam and refreshing the panel.
+// The beam's extra-information tab driven through its controls; what its edits announce is
+// recorded: a new solution (with the choice shown anew or not) and a new caption.
 
 #include <memory>
 #include <utility>
@@ -9,6 +9,7 @@
 #include "support/TestEnvironment.h"
 #include "support/WidgetTest.h"
 #include "ui/beam/BeamExtraPanel.h"
+#include "ui/shell/DocumentHub.h"
 
 namespace lumarik::test {
 namespace {
@@ -25,14 +26,12 @@ protected:
         for (auto [row, x] : {std::pair{0, 100.0}, {1, 200.0}, {2, 0.5}})
             doc.CommitNumber(row, x, nullptr);
         doc.SetConstructionRays(false);  // an undo step that tells nothing of the panel
-        panel = std::make_unique<BeamExtraPanel>(doc, env.Context(), guard);
-        QObject::connect(panel.get(), &BeamExtraPanel::BeamChanged, [this](bool resync) {
-            EXPECT_EQ(guard, UpdateGuard::kFree);
-            recalcs.push_back(resync);
-            doc.RecalcBeam();
-            panel->Refresh();
+        doc.TakeChanges();               // the panel shows what it finds at the start
+        panel = std::make_unique<BeamExtraPanel>(hub, env.Context());
+        QObject::connect(&hub, &DocumentHub::Changed, [this](unsigned changes) {
+            if (changes & kChangeResults) recalcs.push_back((changes & kChangeChoice) != 0);
+            if (changes & kChangeMode) ++captions;
         });
-        QObject::connect(panel.get(), &BeamExtraPanel::CaptionChanged, [this] { ++captions; });
         panel->resize(560, 260);
         panel->show();
     }
@@ -58,7 +57,7 @@ protected:
 
     TestEnvironment env;
     LumarikDocument doc;
-    UpdateGuard guard = UpdateGuard::kFree;
+    DocumentHub hub{doc};
     std::unique_ptr<BeamExtraPanel> panel;
     std::vector<bool> recalcs;
     int captions = 0;

@@ -1,4 +1,4 @@
-// The German texts of the main window, in one place.
+// The German texts of the main window and its panels, in one place.
 #pragma once
 
 #include <QString>
@@ -36,7 +36,6 @@ inline const QString kAccApUpper = QStringLiteral("Apertur oberer Grenzwert");
 inline const QString kAccApSlider = QStringLiteral("Apertur Regler");
 inline const QString kAccResultNames = QStringLiteral("Ergebnisnamen");
 inline const QString kAccResultValues = QStringLiteral("Ergebniswerte");
-inline const QString kAccDrawing = QStringLiteral("Zeichnung");
 
 // Options page.
 inline const QString kTabOptions = QStringLiteral("Optionen");

@@ -1,0 +1,42 @@
+// The aperture/field chart on the extra-information tab: the chart with the current system's
+// point, the read-out under the mouse, the chart click that moves the system there and its
+// undo, and the enlarged chart window, which follows the system as well.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace lumarik {
+
+class ApFldChart;
+class DocumentHub;
+class frmApFldPlot;
+struct AppContext;
+struct ChartPixel;
+
+class ChartPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    ChartPanel(DocumentHub& hub, const AppContext& context, QWidget* parent = nullptr);
+
+private:
+    void Refresh(unsigned changes);
+    void Hovered(ChartPixel pixel);
+    void Clicked(const ApFldChart& chart, ChartPixel pixel);
+    void EnlargeClicked();
+
+    DocumentHub& m_hub;
+    const AppContext& m_context;
+    ApFldChart* m_apFldChart = nullptr;
+    QLabel* m_lblApFldFNosEff = nullptr;
+    QLabel* m_lblApFldLensClass = nullptr;
+    QPushButton* m_comApFldEnlarge = nullptr;
+    QPushButton* m_comApFldUndo = nullptr;
+    QPointer<frmApFldPlot> m_frmApFldPlot;
+};
+
+}  // namespace lumarik

@@ -1,0 +1,41 @@
+// The extra information of the lens/mirror mode (tabExtraInfo): the depth of field with the
+// choice of the circle of confusion, and the aperture/field chart.
+#pragma once
+
+#include <QTabWidget>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QRadioButton;
+
+namespace lumarik {
+
+class DocumentHub;
+class ContentMeasure;
+struct AppContext;
+
+class ExtraInfoPanel : public QTabWidget {
+    Q_OBJECT
+
+public:
+    ExtraInfoPanel(DocumentHub& hub, const AppContext& context, QWidget* parent = nullptr);
+
+    void RevealForMeasure(ContentMeasure& measure);
+
+private:
+    QWidget* BuildDepthOfFieldPage(const AppContext& context);
+    void Refresh(unsigned changes);
+    void ShowDepthOfField();
+    void CommitCustomCofC();
+
+    DocumentHub& m_hub;
+    QListWidget* m_lstDOFNames = nullptr;
+    QListWidget* m_lstDOFVals = nullptr;
+    QLabel* m_lblDOFCalc = nullptr;
+    QLineEdit* m_txtDOFCustom = nullptr;
+    std::array<QRadioButton*, 2> m_optCofCType{};
+};
+
+}  // namespace lumarik
