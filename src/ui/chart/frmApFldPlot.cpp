@@ -93,6 +93,32 @@ frmApFldPlot::frmApFldPlot(const AppContext& context, const LumarikDocument& doc
         label->setMinimumHeight(label->fontMetrics().height());
     }
 
+    BuildSamplePanel(context);
+    m_comEnd = new QPushButton(charttexts::kClose);
+    m_comEnd->setObjectName(QStringLiteral("comEnd"));
+    m_comEnd->setAccessibleName(QStringLiteral("Schließen"));
+    connect(m_comEnd, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* readout = new QVBoxLayout;
+    readout->addWidget(m_lblApFldFNosEff);
+    readout->addWidget(m_lblApFldLensClass);
+    auto* left = new QVBoxLayout;
+    left->addWidget(m_chart, 1);
+    left->addLayout(readout);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addWidget(m_pnlSys, 0);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addWidget(m_comEnd, 0, Qt::AlignRight);
+
+    connect(m_chart, &ApFldChart::Hovered, this, &frmApFldPlot::ShowReadout);
+    m_chart->SetMirrorMode(m_doc.Model().Constants().MirrorMode());
+    ShowSketches();
+}
+
+// The sketches of the family under the mouse and the list of the shipped sample systems.
+void frmApFldPlot::BuildSamplePanel(const AppContext& context) {
     m_pnlSys = new QWidget;
     m_pnlSys->setObjectName(QStringLiteral("pnlSys"));
     auto* panel = new QVBoxLayout(m_pnlSys);
@@ -120,28 +146,6 @@ frmApFldPlot::frmApFldPlot(const AppContext& context, const LumarikDocument& doc
         item->setToolTip(QString::fromStdString(SampleDescription(sample)));
     }
     panel->addWidget(m_lstSys, 1);
-
-    m_comEnd = new QPushButton(charttexts::kClose);
-    m_comEnd->setObjectName(QStringLiteral("comEnd"));
-    m_comEnd->setAccessibleName(QStringLiteral("Schließen"));
-    connect(m_comEnd, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* readout = new QVBoxLayout;
-    readout->addWidget(m_lblApFldFNosEff);
-    readout->addWidget(m_lblApFldLensClass);
-    auto* left = new QVBoxLayout;
-    left->addWidget(m_chart, 1);
-    left->addLayout(readout);
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 1);
-    columns->addWidget(m_pnlSys, 0);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns, 1);
-    layout->addWidget(m_comEnd, 0, Qt::AlignRight);
-
-    connect(m_chart, &ApFldChart::Hovered, this, &frmApFldPlot::ShowReadout);
-    m_chart->SetMirrorMode(m_doc.Model().Constants().MirrorMode());
-    ShowSketches();
 }
 
 frmApFldPlot* frmApFldPlot::Display(const AppContext& context, const LumarikDocument& doc,

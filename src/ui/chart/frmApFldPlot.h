@@ -40,6 +40,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void BuildSamplePanel(const AppContext& context);
     void ShowReadout(ChartPixel pixel);
     void ShowSketches();
     void SaveLocation();

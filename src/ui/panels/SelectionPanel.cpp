@@ -63,7 +63,18 @@ void SelectionPanel::BuildLensFrames(QGridLayout* layout) {
     }
     distanceLayout->addStretch(1);
     fieldLayout->addStretch(1);
+    BuildPresets();
 
+    // The three choices side by side; the image-height presets under the field choice they
+    // belong to, reaching under the aperture choice.
+    m_fraOpt = {distances, field, BuildApertureFrame()};
+    layout->addWidget(distances, 0, 0, 2, 1);
+    layout->addWidget(field, 0, 1);
+    layout->addWidget(m_fraOpt[2], 0, 2);
+    layout->addWidget(m_cmbImagHeight, 1, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+}
+
+void SelectionPanel::BuildPresets() {
     m_cmbImagHeight = Named(new QComboBox, QStringLiteral("cmbImagHeight"));
     m_cmbImagHeight->addItem(windowtexts::kUserImageHeight);
     for (int entry = 1; entry <= kImageHeightPresetCount; ++entry) {
@@ -77,14 +88,6 @@ void SelectionPanel::BuildLensFrames(QGridLayout* layout) {
         OptionalAsker asker(m_context.prompter);
         m_hub.Edit([&](LumarikDocument& d) { d.ChooseImageHeightPreset(index, asker.Get()); });
     });
-
-    // The three choices side by side; the image-height presets under the field choice they
-    // belong to, reaching under the aperture choice.
-    m_fraOpt = {distances, field, BuildApertureFrame()};
-    layout->addWidget(distances, 0, 0, 2, 1);
-    layout->addWidget(field, 0, 1);
-    layout->addWidget(m_fraOpt[2], 0, 2);
-    layout->addWidget(m_cmbImagHeight, 1, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
 }
 
 QGroupBox* SelectionPanel::BuildApertureFrame() {

@@ -32,6 +32,7 @@ public:
 private:
     void BuildLensFrames(QGridLayout* layout);
     QGroupBox* BuildApertureFrame();
+    void BuildPresets();
     void BuildBeamFrames(QGridLayout* layout);
     QGroupBox* BuildBeamFrame(const QString& caption, const char* name, int first, int last);
     void Refresh(unsigned changes);

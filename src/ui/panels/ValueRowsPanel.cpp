@@ -68,19 +68,6 @@ ValueRowsPanel::Row ValueRowsPanel::BuildRow(int rowIndex) {
     row.caption = Named(new QLabel, name("lblVarType"));
     // One line for every distance or field label; the long aperture names wrap.
     row.caption->setWordWrap(true);
-    QStringList labels;
-    for (int k = 0; k < kSelectableCount; ++k) {
-        labels << QString::fromStdString(m_hub.Doc().Model().Catalogue().Label(k));
-    }
-    for (int n = 0; n < kBeamSelectableCount; ++n) {
-        labels << QString::fromStdString(m_hub.Doc().Beam().Symbols().Label(n));
-    }
-    int captionWidth = 0;
-    for (const QString& label : labels) {
-        captionWidth =
-            std::max(captionWidth, row.caption->fontMetrics().horizontalAdvance(label.trimmed()));
-    }
-    row.caption->setFixedWidth(captionWidth + 2);
     row.value = Named(new QLineEdit, name("txtVarType"),
                       accessible(windowtexts::kAccValue, windowtexts::kAccApValue));
     row.slider = Named(new QWidget, name("picSlider"));
@@ -106,16 +93,7 @@ ValueRowsPanel::Row ValueRowsPanel::BuildRow(int rowIndex) {
     // caption longer than that (user symbols) ends in "…".
     row.sliderCaption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     row.sliderCaption->setFixedHeight(row.sliderCaption->fontMetrics().height());
-    // The value box fits "-- Nicht definiert --" and the longest number; the limit boxes the
-    // placeholder of an undefined limit.
-    const QFontMetrics metrics = row.value->fontMetrics();
-    row.value->setFixedWidth(std::max(metrics.horizontalAdvance(windowtexts::kNotDefined),
-                                      metrics.horizontalAdvance(kWidestNumber)) +
-                             kBoxPadding);
-    for (QLineEdit* box : {row.lower, row.upper}) {
-        box->setFixedWidth(metrics.horizontalAdvance(windowtexts::kLowerLimitPlaceholder) +
-                           kBoxPadding);
-    }
+    SizeRow(row);
     auto* sliderLayout = new QGridLayout(row.slider);
     sliderLayout->setContentsMargins(0, 0, 0, 0);
     sliderLayout->setVerticalSpacing(0);
@@ -125,6 +103,32 @@ ValueRowsPanel::Row ValueRowsPanel::BuildRow(int rowIndex) {
     sliderLayout->addWidget(row.upper, 1, 2);
     sliderLayout->setColumnStretch(1, 1);
     return row;
+}
+
+// The caption fits every label of either mode in one line; the value box fits "-- Nicht
+// definiert --" and the longest number; the limit boxes the placeholder of an undefined limit.
+void ValueRowsPanel::SizeRow(Row& row) const {
+    QStringList labels;
+    for (int k = 0; k < kSelectableCount; ++k) {
+        labels << QString::fromStdString(m_hub.Doc().Model().Catalogue().Label(k));
+    }
+    for (int n = 0; n < kBeamSelectableCount; ++n) {
+        labels << QString::fromStdString(m_hub.Doc().Beam().Symbols().Label(n));
+    }
+    int captionWidth = 0;
+    for (const QString& label : labels) {
+        captionWidth =
+            std::max(captionWidth, row.caption->fontMetrics().horizontalAdvance(label.trimmed()));
+    }
+    row.caption->setFixedWidth(captionWidth + 2);
+    const QFontMetrics metrics = row.value->fontMetrics();
+    row.value->setFixedWidth(std::max(metrics.horizontalAdvance(windowtexts::kNotDefined),
+                                      metrics.horizontalAdvance(kWidestNumber)) +
+                             kBoxPadding);
+    for (QLineEdit* box : {row.lower, row.upper}) {
+        box->setFixedWidth(metrics.horizontalAdvance(windowtexts::kLowerLimitPlaceholder) +
+                           kBoxPadding);
+    }
 }
 
 void ValueRowsPanel::Connect(int row) {

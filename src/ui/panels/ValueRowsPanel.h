@@ -43,6 +43,7 @@ private:
         QLabel* sliderCaption = nullptr;
     };
     Row BuildRow(int row);
+    void SizeRow(Row& row) const;
     void Connect(int row);
     void Refresh(unsigned changes);
     void ShowVisibility();

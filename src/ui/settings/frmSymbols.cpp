@@ -129,27 +129,45 @@ frmSymbols::frmSymbols(const AppContext& context, UserSymbolEditor editor, int u
       m_boxes(static_cast<std::size_t>(m_editor.Count()), nullptr) {
     setObjectName(QStringLiteral("frmSymbols"));
     setWindowTitle(caption);
+    std::vector<QVBoxLayout*> frameColumns = BuildFrameColumns();
+    QLayout* characters = BuildCharacterList();
+    m_lbl = new QLabel(kNote, this);
+    m_lbl->setObjectName(QStringLiteral("lbl"));
+    m_lbl->setTextFormat(Qt::PlainText);
+    m_lbl->setWordWrap(true);
+    frameColumns.back()->addWidget(m_lbl);
+    auto* columnsLayout = new QHBoxLayout;
+    for (QVBoxLayout* column : frameColumns) {
+        column->addStretch(1);
+        columnsLayout->addLayout(column);
+    }
+    columnsLayout->addLayout(characters, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columnsLayout, 1);
+    layout->addLayout(BuildButtons());
+}
 
-    const auto addBox = [this](QFormLayout* form, int slot, const QString& suffix) {
-        const QString name = FromStd(m_editor.Name(slot));
-        auto* label = new QLabel(name);
-        label->setObjectName(QStringLiteral("lbl") + suffix);
-        auto* box = new QLineEdit(FromStd(m_editor.Symbol(slot)));
-        box->setObjectName(QStringLiteral("txt") + suffix);
-        box->setAccessibleName(name.trimmed());
-        // A longer symbol would come back shortened from the settings file.
-        box->setMaxLength(static_cast<int>(kMaxProfileString));
-        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 6);
-        box->installEventFilter(this);
-        label->setBuddy(box);
-        form->addRow(label, box);
-        m_boxes[static_cast<std::size_t>(slot)] = box;
-        connect(box, &QLineEdit::returnPressed, this, [this, slot] { Commit(slot); });
-        connect(box, &QLineEdit::textEdited, this, [this] { m_comOK->setEnabled(true); });
-        return label;
-    };
+QLabel* frmSymbols::AddBox(QFormLayout* form, int slot, const QString& suffix) {
+    const QString name = FromStd(m_editor.Name(slot));
+    auto* label = new QLabel(name);
+    label->setObjectName(QStringLiteral("lbl") + suffix);
+    auto* box = new QLineEdit(FromStd(m_editor.Symbol(slot)));
+    box->setObjectName(QStringLiteral("txt") + suffix);
+    box->setAccessibleName(name.trimmed());
+    // A longer symbol would come back shortened from the settings file.
+    box->setMaxLength(static_cast<int>(kMaxProfileString));
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 6);
+    box->installEventFilter(this);
+    label->setBuddy(box);
+    form->addRow(label, box);
+    m_boxes[static_cast<std::size_t>(slot)] = box;
+    connect(box, &QLineEdit::returnPressed, this, [this, slot] { Commit(slot); });
+    connect(box, &QLineEdit::textEdited, this, [this] { m_comOK->setEnabled(true); });
+    return label;
+}
 
-    // Each column of frames holds its boxes in one line.
+// Each column of frames holds its boxes in one line.
+std::vector<QVBoxLayout*> frmSymbols::BuildFrameColumns() {
     std::vector<QVBoxLayout*> frameColumns;
     for (const std::vector<Frame>& column : Frames()) {
         auto* layout = new QVBoxLayout;
@@ -160,7 +178,7 @@ frmSymbols::frmSymbols(const AppContext& context, UserSymbolEditor editor, int u
             auto* form = new QFormLayout(box);
             form->setLabelAlignment(Qt::AlignLeft);
             for (const auto& [slot, suffix] : frame.boxes)
-                labels.push_back(addBox(form, slot, suffix));
+                labels.push_back(AddBox(form, slot, suffix));
             layout->addWidget(box);
         }
         int labelWidth = 0;
@@ -170,7 +188,11 @@ frmSymbols::frmSymbols(const AppContext& context, UserSymbolEditor editor, int u
         for (QLabel* label : labels) label->setMinimumWidth(labelWidth);
         frameColumns.push_back(layout);
     }
+    return frameColumns;
+}
 
+// The characters to drag into a box, in a grid rather than one long column.
+QLayout* frmSymbols::BuildCharacterList() {
     m_lstSymbols = new CharacterList(this);
     m_lstSymbols->setObjectName(QStringLiteral("lstSymbols"));
     m_lstSymbols->setAccessibleName(kCharacters);
@@ -187,7 +209,6 @@ frmSymbols::frmSymbols(const AppContext& context, UserSymbolEditor editor, int u
                              .arg(item->text().at(0).unicode(), 4, 16, QLatin1Char('0'))
                              .toUpper());
     }
-    // A grid of characters rather than one long column.
     const int cell = QFontMetrics(listFont).height() + 10;
     m_lstSymbols->setFlow(QListView::LeftToRight);
     m_lstSymbols->setWrapping(true);
@@ -200,12 +221,13 @@ frmSymbols::frmSymbols(const AppContext& context, UserSymbolEditor editor, int u
     m_lstSymbols->setDefaultDropAction(Qt::CopyAction);
     m_lstSymbols->setMinimumWidth(cell * 8 + m_lstSymbols->verticalScrollBar()->sizeHint().width() +
                                   2 * m_lstSymbols->frameWidth() + 4);
+    auto* characters = new QVBoxLayout;
+    characters->addWidget(lblCharacters);
+    characters->addWidget(m_lstSymbols, 1);
+    return characters;
+}
 
-    m_lbl = new QLabel(kNote, this);
-    m_lbl->setObjectName(QStringLiteral("lbl"));
-    m_lbl->setTextFormat(Qt::PlainText);
-    m_lbl->setWordWrap(true);
-
+QLayout* frmSymbols::BuildButtons() {
     m_comOK = new QPushButton(kOK, this);
     m_comOK->setObjectName(QStringLiteral("comOK"));
     m_comOK->setAccessibleName(kOK);
@@ -218,27 +240,13 @@ frmSymbols::frmSymbols(const AppContext& context, UserSymbolEditor editor, int u
         button->setAutoDefault(false);
         button->setDefault(false);
     }
-
-    frameColumns.back()->addWidget(m_lbl);
-    auto* columnsLayout = new QHBoxLayout;
-    for (QVBoxLayout* column : frameColumns) {
-        column->addStretch(1);
-        columnsLayout->addLayout(column);
-    }
-    auto* characters = new QVBoxLayout;
-    characters->addWidget(lblCharacters);
-    characters->addWidget(m_lstSymbols, 1);
-    columnsLayout->addLayout(characters, 1);
+    connect(m_comOK, &QPushButton::clicked, this, &frmSymbols::OkClicked);
+    connect(m_comCancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_comOK);
     buttons->addWidget(m_comCancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columnsLayout, 1);
-    layout->addLayout(buttons);
-
-    connect(m_comOK, &QPushButton::clicked, this, &frmSymbols::OkClicked);
-    connect(m_comCancel, &QPushButton::clicked, this, &QDialog::reject);
+    return buttons;
 }
 
 int frmSymbols::SlotOf(const QObject* box) const {

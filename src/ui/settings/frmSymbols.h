@@ -10,10 +10,13 @@
 #include "core/settings/UserSymbols.h"
 #include "ui/shell/AppContext.h"
 
+class QFormLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QVBoxLayout;
 
 namespace lumarik {
 
@@ -62,6 +65,10 @@ private:
                const QString& caption, QWidget* parent);
     // Columns of frames, each column's boxes in one line.
     std::vector<std::vector<Frame>> Frames() const;
+    std::vector<QVBoxLayout*> BuildFrameColumns();
+    QLabel* AddBox(QFormLayout* form, int slot, const QString& suffix);
+    QLayout* BuildCharacterList();
+    QLayout* BuildButtons();
     static frmSymbols* Open(frmSymbols* dialog);
 
     QLineEdit* Box(int slot) const { return m_boxes[static_cast<std::size_t>(slot)]; }

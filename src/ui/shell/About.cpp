@@ -48,6 +48,43 @@ About::About(const AppContext& context, QWidget* parent) : QDialog(parent), m_co
     const CSApplication app(m_context);
     setWindowTitle(kCaptionPrefix + app.Title());
 
+    QLayout* head = BuildHead(app);
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("fraDisclaimer"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    m_lblDisclaimer = NamedLabel(QStringLiteral("lblDisclaimer"), kDisclaimer, panel);
+    m_lblDisclaimer->setWordWrap(true);
+    auto* panelLayout = new QVBoxLayout(panel);
+    panelLayout->addWidget(m_lblDisclaimer);
+
+    m_cmdOK = new QPushButton(kOK, this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setAccessibleName(QStringLiteral("OK"));
+    m_cmdOK->setDefault(true);
+    m_cmdSysInfo = new QPushButton(kSysInfo, this);
+    m_cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    m_cmdSysInfo->setAccessibleName(QStringLiteral("System-Info"));
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_cmdOK);
+    buttons->addWidget(m_cmdSysInfo);
+    auto* foot = new QHBoxLayout;
+    foot->addWidget(panel, 1);
+    foot->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(head);
+    layout->addSpacing(8);
+    layout->addLayout(foot);
+
+    connect(m_cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cmdSysInfo, &QPushButton::clicked, this, &About::ShowSystemInfo);
+
+    resize(520, sizeHint().height());
+}
+
+// The icon beside the title, the comment and the version.
+QLayout* About::BuildHead(const CSApplication& app) {
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("picIcon"));
     icon->setPixmap(ProgramIcon().pixmap(64, 64));
@@ -67,22 +104,6 @@ About::About(const AppContext& context, QWidget* parent) : QDialog(parent), m_co
     version->addWidget(m_lblVer);
     version->addStretch();
 
-    auto* panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("fraDisclaimer"));
-    panel->setFrameShape(QFrame::StyledPanel);
-    m_lblDisclaimer = NamedLabel(QStringLiteral("lblDisclaimer"), kDisclaimer, panel);
-    m_lblDisclaimer->setWordWrap(true);
-    auto* panelLayout = new QVBoxLayout(panel);
-    panelLayout->addWidget(m_lblDisclaimer);
-
-    m_cmdOK = new QPushButton(kOK, this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setAccessibleName(QStringLiteral("OK"));
-    m_cmdOK->setDefault(true);
-    m_cmdSysInfo = new QPushButton(kSysInfo, this);
-    m_cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    m_cmdSysInfo->setAccessibleName(QStringLiteral("System-Info"));
-
     auto* text = new QVBoxLayout;
     text->addWidget(m_lblTitle);
     text->addWidget(m_lblComment);
@@ -90,22 +111,7 @@ About::About(const AppContext& context, QWidget* parent) : QDialog(parent), m_co
     auto* head = new QHBoxLayout;
     head->addWidget(icon);
     head->addLayout(text, 1);
-    auto* buttons = new QVBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_cmdOK);
-    buttons->addWidget(m_cmdSysInfo);
-    auto* foot = new QHBoxLayout;
-    foot->addWidget(panel, 1);
-    foot->addLayout(buttons);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(head);
-    layout->addSpacing(8);
-    layout->addLayout(foot);
-
-    connect(m_cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cmdSysInfo, &QPushButton::clicked, this, &About::ShowSystemInfo);
-
-    resize(520, sizeHint().height());
+    return head;
 }
 
 About* About::Display(const AppContext& context, QWidget* parent) {

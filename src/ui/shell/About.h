@@ -7,9 +7,12 @@
 #include "ui/shell/AppContext.h"
 
 class QLabel;
+class QLayout;
 class QPushButton;
 
 namespace lumarik {
+
+class CSApplication;
 
 class About : public QDialog {
     Q_OBJECT
@@ -24,6 +27,7 @@ public:
     static QString SystemInfo();
 
 private:
+    QLayout* BuildHead(const CSApplication& app);
     void ShowSystemInfo();
 
     const AppContext& m_context;
