@@ -17,7 +17,10 @@ void BM_RedrawBeam(benchmark::State& state) {
     const bool diode = state.range(0) != 0;
     lumarik::LumarikDocument doc;
     doc.SetBeamMode(true);
-    const std::pair<int, const char*> typed[] = {{0, "100"}, {1, "200"}, {5, "0.5"}};
+    const std::pair<lumarik::BeamQuantity, const char*> typed[] = {
+        {lumarik::kBeamFocal, "100"},
+        {lumarik::kBeamObjectDist, "200"},
+        {lumarik::kBeamObjRadius, "0.5"}};
     for (const auto& [n, text] : typed) doc.SelectBeamParameter(n, true);
     for (int row = 0; row < 3; ++row) doc.CommitValue(row, typed[row].second, "", true, nullptr);
     if (diode) {

@@ -12,19 +12,21 @@ namespace lumarik {
 
 // Beam quantity numbers, the indexes of a beam value table. 0..10 can be chosen (4 is computed
 // only, its box is never shown); 15 and 20 are always computed; the others carry nothing.
-constexpr int kBeamFocal = 0;           // f'  image-side focal length
-constexpr int kBeamObjectDist = 1;      // s   object waist -> lens, > 0 in front of the lens
-constexpr int kBeamImageDist = 2;       // s'  lens -> image waist, > 0 behind the lens
-constexpr int kBeamMag = 3;             // m   waist magnification r'/r
-constexpr int kBeamWaistToWaist = 4;    // t
-constexpr int kBeamObjRadius = 5;       // r   waist radius at 1/e² intensity
-constexpr int kBeamObjDivergence = 6;   // w   far-field half angle (radians)
-constexpr int kBeamObjRayleigh = 7;     // zr
-constexpr int kBeamImgRadius = 8;       // r'
-constexpr int kBeamImgDivergence = 9;   // w'
-constexpr int kBeamImgRayleigh = 10;    // zr'
-constexpr int kBeamParaxialImage = 15;  // geometric image distance of the waist plane
-constexpr int kBeamObjectFocal = 20;    // f = -f'
+enum BeamQuantity : int {
+    kBeamFocal = 0,           // f'  image-side focal length
+    kBeamObjectDist = 1,      // s   object waist -> lens, > 0 in front of the lens
+    kBeamImageDist = 2,       // s'  lens -> image waist, > 0 behind the lens
+    kBeamMag = 3,             // m   waist magnification r'/r
+    kBeamWaistToWaist = 4,    // t
+    kBeamObjRadius = 5,       // r   waist radius at 1/e² intensity
+    kBeamObjDivergence = 6,   // w   far-field half angle (radians)
+    kBeamObjRayleigh = 7,     // zr
+    kBeamImgRadius = 8,       // r'
+    kBeamImgDivergence = 9,   // w'
+    kBeamImgRayleigh = 10,    // zr'
+    kBeamParaxialImage = 15,  // geometric image distance of the waist plane
+    kBeamObjectFocal = 20,    // f = -f'
+};
 constexpr int kBeamSelectableCount = 11;
 constexpr int kBeamValueCount = 21;
 constexpr int kFirstObjectBeam = 5;  // 5..7 object side, 8..10 image side

@@ -254,7 +254,7 @@ bool GaussianBeam::SolveBeamAxis(int axis, bool show) {
     flags = {};
     m_solved[a] = false;
     if (m_lists[a].Count() == 0) {
-        if (show) RememberBeamValues(axis, false, false, false);
+        if (show) RememberBeamValues(axis, KnownBeamValues::None());
         flags.solveFailed = flags.objBeamMissing = flags.imgBeamMissing = true;
         return false;
     }
@@ -267,12 +267,13 @@ bool GaussianBeam::SolveBeamAxis(int axis, bool show) {
     if (!ok) {
         flags.solveFailed = true;
         if (show && m_lists[a].Count() < kMaxBeamSelected) {
-            RememberBeamValues(axis, false, !flags.objBeamMissing, !flags.imgBeamMissing);
+            RememberBeamValues(
+                axis, KnownBeamValues::Sides(!flags.objBeamMissing, !flags.imgBeamMissing));
         }
         return false;
     }
     m_solved[a] = true;
-    if (show) RememberBeamValues(axis, true, true, true);
+    if (show) RememberBeamValues(axis, KnownBeamValues::All());
     return true;
 }
 

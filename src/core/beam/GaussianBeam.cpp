@@ -153,13 +153,12 @@ const CVarType& GaussianBeam::Memory(int axis, int n) const {
     return m_memory[AxisIndex(axis)][static_cast<std::size_t>(n)];
 }
 
-void GaussianBeam::RememberBeamValues(int axis, bool solved, bool objectDefined,
-                                      bool imageDefined) {
+void GaussianBeam::RememberBeamValues(int axis, KnownBeamValues known) {
     if (!ValidAxis(axis)) return;
     for (int n = 0; n < kBeamSelectableCount; ++n) {
         CVarType& record = m_memory[AxisIndex(axis)][static_cast<std::size_t>(n)];
-        bool defined = solved || (objectDefined && IsObjectBeamNumber(n)) ||
-                       (imageDefined && IsImageBeamNumber(n));
+        bool defined = known.all || (known.objectSide && IsObjectBeamNumber(n)) ||
+                       (known.imageSide && IsImageBeamNumber(n));
         const double v = Val(axis, n);
         // A value that a float cannot hold is remembered as unknown rather than as infinity.
         if (!std::isfinite(v) || std::fabs(v) > FLT_MAX) defined = false;
@@ -169,7 +168,7 @@ void GaussianBeam::RememberBeamValues(int axis, bool solved, bool objectDefined,
 }
 
 void GaussianBeam::ClearBeamMemory() {
-    for (int axis = 0; axis < kBeamAxes; ++axis) RememberBeamValues(axis, false, false, false);
+    for (int axis = 0; axis < kBeamAxes; ++axis) RememberBeamValues(axis, KnownBeamValues::None());
 }
 
 bool GaussianBeam::AddBeamVar(int axis, int number, bool loading) {

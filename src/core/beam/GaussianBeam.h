@@ -139,6 +139,17 @@ struct BeamState {
     std::array<double, kBeamSelectableCount> diodeValues{};
 };
 
+// Which values of an axis its memory keeps as known: all of a solved axis, or those of one or
+// both sides of an unsolved one.
+struct KnownBeamValues {
+    static KnownBeamValues None() { return {}; }
+    static KnownBeamValues All() { return {true, true, true}; }
+    static KnownBeamValues Sides(bool object, bool image) { return {false, object, image}; }
+    bool all = false;
+    bool objectSide = false;
+    bool imageSide = false;
+};
+
 class GaussianBeam {
 public:
     GaussianBeam();
@@ -197,10 +208,9 @@ public:
     VarCollection& Selection(int axis);
     const VarCollection& Selection(int axis) const;
     const CVarType& Memory(int axis, int n) const;
-    // Every number 0..10 of the axis into its memory: defined (with its value) when solved,
-    // the object side also when objectDefined, the image side also when imageDefined;
+    // Every number 0..10 of the axis into its memory: the known ones defined with their value,
     // everything else 0 and undefined.
-    void RememberBeamValues(int axis, bool solved, bool objectDefined, bool imageDefined);
+    void RememberBeamValues(int axis, KnownBeamValues known);
     void ClearBeamMemory();
     // Nothing when the list is full. Unless loading, the record is carried over from the
     // memory of the axis.

@@ -137,7 +137,7 @@ void LumarikDocument::SetSeparators(NumberSeparators separators) {
 
 // ---- the choice of parameters ----------------------------------------------------------------
 
-SelectionResult LumarikDocument::SelectParameter(int k, bool ticked) {
+SelectionResult LumarikDocument::SelectParameter(Parameter k, bool ticked) {
     if (!(ticked && m_model.Selected().IsFull())) TakeBackup(kBackupSelection);
     const SelectionResult result = m_model.SelectParameter(k, ticked);
     Announce(kChangeChoice);
@@ -148,7 +148,7 @@ SelectionResult LumarikDocument::SelectParameter(int k, bool ticked) {
     return result;
 }
 
-SelectionResult LumarikDocument::SelectAperture(int k, bool ticked) {
+SelectionResult LumarikDocument::SelectAperture(ApertureParameter k, bool ticked) {
     if (!(ticked && m_model.Apertures().IsFull())) TakeBackup(kBackupSelection);
     const SelectionResult result = m_model.SelectAperture(k, ticked);
     Announce(kChangeChoice);
@@ -221,13 +221,13 @@ void LumarikDocument::SetCollimationMode(int mode) {
     Announce(kChangeOptions | kChangeMode);
 }
 
-void LumarikDocument::ChooseDiodeParamType(int number) {
+void LumarikDocument::ChooseDiodeParamType(BeamQuantity number) {
     TakeBackup(kBackupDiode);
     m_beam.ChooseDiodeParamType(number);
     Announce(kChangeOptions);
 }
 
-BeamSelectResult LumarikDocument::SelectBeamParameter(int number, bool ticked) {
+BeamSelectResult LumarikDocument::SelectBeamParameter(BeamQuantity number, bool ticked) {
     if (!(ticked && m_beam.Selection(0).IsFull())) TakeBackup(kBackupBeamSelection);
     const BeamSelectResult result = m_beam.SelectBeamParameter(number, ticked);
     Announce(kChangeChoice);

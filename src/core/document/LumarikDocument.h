@@ -1,7 +1,8 @@
-// The system the user edits: the first-order model, the program options and the one-level
-// undo snapshot, with every edit the window forwards — typed values and limits, slider moves,
-// presets, advanced values, Clear, Undo, Recall. The window shows what the edits return and
-// decides nothing itself.
+// The system the user edits: the first-order model, the program options, the beam, the
+// one-level undo snapshot and the open file, with every edit the window forwards — choices,
+// typed values and limits, slider moves, presets, options, drags, chart clicks, Clear, Undo,
+// Recall, files. Each edit carries its own undo rule, runs the calculation it needs and records
+// what it changed; the window takes that record and refreshes the views that depend on it.
 #pragma once
 
 #include <functional>
@@ -146,8 +147,8 @@ public:
 
     // ---- the choice of parameters ----
     // A selection box was ticked or unticked: one undo step unless a fourth tick is ignored.
-    SelectionResult SelectParameter(int k, bool ticked);
-    SelectionResult SelectAperture(int k, bool ticked);
+    SelectionResult SelectParameter(Parameter k, bool ticked);
+    SelectionResult SelectAperture(ApertureParameter k, bool ticked);
     // True when the object height was removed with it (the boxes must follow).
     bool SetObjectAtInfinity(bool ticked);
 
@@ -156,7 +157,7 @@ public:
     // Switches between lens/mirror and beam mode and runs the cycle of the new mode.
     void SetBeamMode(bool on);
     // A beam selection box: one undo step unless a fourth tick is ignored.
-    BeamSelectResult SelectBeamParameter(int number, bool ticked);
+    BeamSelectResult SelectBeamParameter(BeamQuantity number, bool ticked);
     // The beam calculation with the first-order constants in force.
     BeamView RecalcBeam(SolveMemory memory = SolveMemory::kUpdate);
     // The alternative-solution box (no undo step): the other root of a two-root case.
@@ -172,7 +173,7 @@ public:
     void SwitchDiodeMode(bool on);
     void SwitchCircularisation(bool on);
     void SetCollimationMode(int mode);
-    void ChooseDiodeParamType(int number);
+    void ChooseDiodeParamType(BeamQuantity number);
     // The wavelength box (nm): a number > 0 that differs from the stored one is stored with an
     // undo step and solved; anything else rewrites the box, except a text that is no number.
     BeamOptionCommit CommitBeamWavelength(std::string_view typed);

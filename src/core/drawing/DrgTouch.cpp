@@ -200,7 +200,8 @@ PressResult DrgTouch::DragHitTest(double x, double y, LumarikCode& code, const O
         PlanChoice(code.Selected().Numbers(), distance, height);
     if (!plan) return {};
     // The rim is found only while an aperture record with a value is chosen.
-    const int apertureNumber = grab == kGrabLensRim ? code.Apertures().VarType(1) : kApStopRadius;
+    const int apertureNumber =
+        grab == kGrabLensRim ? code.Apertures().VarType(1) : int{kApStopRadius};
     const bool apertureChanges = apertureNumber != kApStopRadius;
 
     const bool selectionChanged = !plan->empty();

@@ -77,7 +77,7 @@ constexpr std::array<CardinalEntry, kCardinalCount> kCardinals = {{
     {"hinterer Knotenpunkt ", "N'"},
 }};
 
-const ParameterEntry& Parameter(int number) {
+const ParameterEntry& EntryOf(int number) {
     if (number < 0 || number >= kValueCount) return kNoParameter;
     return kParameters[static_cast<std::size_t>(number)];
 }
@@ -113,11 +113,11 @@ ParameterCatalogue::ParameterCatalogue() {
 }
 
 std::string_view ParameterCatalogue::Name(int number) const {
-    return Parameter(number).name;
+    return EntryOf(number).name;
 }
 
 std::string_view ParameterCatalogue::DefaultSymbol(int number) const {
-    return Parameter(number).symbol;
+    return EntryOf(number).symbol;
 }
 
 const std::string& ParameterCatalogue::Symbol(int number) const {
@@ -132,15 +132,15 @@ std::string ParameterCatalogue::Label(int number) const {
 }
 
 std::string_view ParameterCatalogue::Unit(int number) const {
-    return Parameter(number).unit;
+    return EntryOf(number).unit;
 }
 
 float ParameterCatalogue::UnitFactor(int number) const {
-    return Parameter(number).factor;
+    return EntryOf(number).factor;
 }
 
 std::string_view ParameterCatalogue::Pattern(int number) const {
-    return Parameter(number).pattern;
+    return EntryOf(number).pattern;
 }
 
 std::string_view ParameterCatalogue::ApertureName(int k) const {
@@ -191,7 +191,7 @@ void ParameterCatalogue::RebuildSymbols(int unitType, const SymbolReader& userSy
 }
 
 std::string ParameterCatalogue::ValueText(int number, float internal, char decimalSep) const {
-    const ParameterEntry& entry = Parameter(number);
+    const ParameterEntry& entry = EntryOf(number);
     std::string text = FormatScaled(internal, entry.factor, entry.pattern, decimalSep);
     text += entry.unit;
     return text;

@@ -12,26 +12,30 @@ namespace lumarik {
 
 // Distance/field parameter numbers, the indexes of the value table. 0..4 form the distance
 // group (the magnification counts as one), 5..8 the field group; 20 is always computed.
-constexpr int kParFocal = 0;          // f'  image-side focal length
-constexpr int kParObjectDist = 1;     // a   object distance
-constexpr int kParImageDist = 2;      // a'  image distance
-constexpr int kParMagnification = 3;  // m'  lateral magnification
-constexpr int kParTrack = 4;          // t   object-to-image distance
-constexpr int kParObjectHeight = 5;   // u
-constexpr int kParObjectAngle = 6;    // w   (radians)
-constexpr int kParImageHeight = 7;    // u'
-constexpr int kParImageAngle = 8;     // w'  (radians)
-constexpr int kParObjectFocal = 20;   // f   object-side focal length
-constexpr int kFirstFieldPar = 5;     // numbers below are distances
-constexpr int kSelectableCount = 9;   // numbers 0..8 can be chosen
-constexpr int kValueCount = 21;       // entries 9..19 carry no parameter
+enum Parameter : int {
+    kParFocal = 0,          // f'  image-side focal length
+    kParObjectDist = 1,     // a   object distance
+    kParImageDist = 2,      // a'  image distance
+    kParMagnification = 3,  // m'  lateral magnification
+    kParTrack = 4,          // t   object-to-image distance
+    kParObjectHeight = 5,   // u
+    kParObjectAngle = 6,    // w   (radians)
+    kParImageHeight = 7,    // u'
+    kParImageAngle = 8,     // w'  (radians)
+    kParObjectFocal = 20,   // f   object-side focal length
+};
+constexpr int kFirstFieldPar = 5;    // numbers below are distances
+constexpr int kSelectableCount = 9;  // numbers 0..8 can be chosen
+constexpr int kValueCount = 21;      // entries 9..19 carry no parameter
 
 // Aperture numbers, the indexes of the aperture value table.
-constexpr int kApStopRadius = 0;  // r (mm)
-constexpr int kApFNumber = 1;     // K for an infinitely distant object
-constexpr int kApNA = 2;          // object-side numerical aperture
-constexpr int kApNAImage = 3;     // image-side numerical aperture NA'
-constexpr int kApAiryRadius = 4;  // mm
+enum ApertureParameter : int {
+    kApStopRadius = 0,  // r (mm)
+    kApFNumber = 1,     // K for an infinitely distant object
+    kApNA = 2,          // object-side numerical aperture
+    kApNAImage = 3,     // image-side numerical aperture NA'
+    kApAiryRadius = 4,  // mm
+};
 constexpr int kApertureCount = 5;
 constexpr int kSelectableApertureCount = 4;  // the Airy radius has no check box
 

@@ -311,7 +311,7 @@ void BeamExtraPanel::ConnectDiode() {
     });
     connect(m_cmbParamType, &QComboBox::activated, this, [this](int index) {
         if (index < 0) return;
-        const int number = m_cmbParamType->itemData(index).toInt();
+        const auto number = static_cast<BeamQuantity>(m_cmbParamType->itemData(index).toInt());
         m_hub.Edit([number](LumarikDocument& d) { d.ChooseDiodeParamType(number); });
     });
 }

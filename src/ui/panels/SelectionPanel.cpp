@@ -40,7 +40,9 @@ void SelectionPanel::BuildLensFrames(QGridLayout* layout) {
         m_chkVarType[static_cast<std::size_t>(k)] = box;
         connect(box, &QCheckBox::toggled, this, [this, k, box](bool ticked) {
             SelectionResult result;
-            if (!m_hub.Edit([&](LumarikDocument& d) { result = d.SelectParameter(k, ticked); })) {
+            const auto number = static_cast<Parameter>(k);
+            if (!m_hub.Edit(
+                    [&](LumarikDocument& d) { result = d.SelectParameter(number, ticked); })) {
                 SetChecked(box, m_hub.Doc().Model().Selected().Contains(k));
             } else if (result.outcome == SelectOutcome::kRefused) {
                 Tell(result.message);
@@ -100,7 +102,8 @@ QGroupBox* SelectionPanel::BuildApertureFrame() {
         QCheckBox* box = NamedCheckBox(caption, Indexed("chkVarTypeAp", k));
         m_chkVarTypeAp[static_cast<std::size_t>(k)] = box;
         connect(box, &QCheckBox::toggled, this, [this, k, box](bool ticked) {
-            if (!m_hub.Edit([&](LumarikDocument& d) { d.SelectAperture(k, ticked); })) {
+            const auto number = static_cast<ApertureParameter>(k);
+            if (!m_hub.Edit([&](LumarikDocument& d) { d.SelectAperture(number, ticked); })) {
                 SetChecked(box, m_hub.Doc().Model().Apertures().Contains(k));
             }
         });
@@ -152,8 +155,9 @@ QGroupBox* SelectionPanel::BuildBeamFrame(const QString& caption, const char* na
         box->setVisible(n != kBeamWaistToWaist);  // t is an output only
         connect(box, &QCheckBox::toggled, this, [this, n, box](bool ticked) {
             BeamSelectResult result;
+            const auto number = static_cast<BeamQuantity>(n);
             if (!m_hub.Edit(
-                    [&](LumarikDocument& d) { result = d.SelectBeamParameter(n, ticked); })) {
+                    [&](LumarikDocument& d) { result = d.SelectBeamParameter(number, ticked); })) {
                 SetChecked(box, m_hub.Doc().Beam().Selection(0).Contains(n));
             } else if (result.outcome == BeamSelectOutcome::kRefused) {
                 Tell(result.message);

@@ -198,7 +198,7 @@ TEST(GaussianBeam, CallsOutsideTheTablesAreRefused) {
                      beam.ObjectBeamFromImage(axis) || beam.AddBeamVar(axis, 0, false) ||
                      beam.RemoveBeamVar(axis, 0));
         beam.SetBeamValue(axis, 0, 5.0);
-        beam.RememberBeamValues(axis, true, true, true);
+        beam.RememberBeamValues(axis, KnownBeamValues::All());
         EXPECT_EQ(beam.GetBeamValue(axis, 0) + beam.GetBeamResult(axis, 0), 0.0);
         EXPECT_FALSE(beam.Memory(axis, 0).bVarValDef || beam.Flags(axis).solveFailed);
     }

@@ -76,13 +76,15 @@ std::string Step(LumarikDocument& doc, const DataRow& s, std::string& kept) {
     std::ostringstream out;
     if (verb == "lens") {  // German settings, f', a and u' chosen (rows 0, 1, 2)
         doc.SetSeparators(NumberSeparators::WithDecimal(','));
-        for (int k : {kParFocal, kParObjectDist, kParImageHeight}) doc.SelectParameter(k, true);
+        for (Parameter k : {kParFocal, kParObjectDist, kParImageHeight})
+            doc.SelectParameter(k, true);
     } else if (verb == "de") {
         doc.SetSeparators(NumberSeparators::WithDecimal(','));
     } else if (verb == "par" || verb == "aperture") {
         const bool tick = typed != "0";
-        out << static_cast<int>(
-            (verb == "par" ? doc.SelectParameter(n, tick) : doc.SelectAperture(n, tick)).outcome);
+        out << static_cast<int>((verb == "par" ? doc.SelectParameter(Parameter(n), tick)
+                                               : doc.SelectAperture(ApertureParameter(n), tick))
+                                    .outcome);
     } else if (verb == "infinity") {
         doc.SetObjectAtInfinity(true);
     } else if (verb == "chart" || verb == "chartundo") {  // typed: NA and field angle (°)
@@ -97,7 +99,7 @@ std::string Step(LumarikDocument& doc, const DataRow& s, std::string& kept) {
     } else if (verb == "beam") {
         doc.SetBeamMode(n != 0);
     } else if (verb == "bsel") {
-        out << static_cast<int>(doc.SelectBeamParameter(n, typed != "0").outcome);
+        out << static_cast<int>(doc.SelectBeamParameter(BeamQuantity(n), typed != "0").outcome);
     } else if (verb == "v") {
         Print(out, doc.CommitValue(n, typed, shown, true, a));
     } else if (verb == "l" || verb == "u") {
@@ -140,7 +142,7 @@ std::string Step(LumarikDocument& doc, const DataRow& s, std::string& kept) {
         doc.SetCollimationMode(n);
         out << "mode " << doc.Beam().CollimationMode();
     } else if (verb == "ytype") {
-        doc.ChooseDiodeParamType(n);
+        doc.ChooseDiodeParamType(BeamQuantity(n));
         out << "y " << doc.Beam().StoredDiodeParamNumber();
     } else if (verb == "keep") {
         kept = doc.SystemFileText();

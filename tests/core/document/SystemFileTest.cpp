@@ -17,7 +17,7 @@ namespace {
 // below combine them.
 const std::vector<std::function<void(LumarikDocument&)>> kSwitches = {
     [](LumarikDocument& d) {
-        for (int k : {kParFocal, kParObjectDist, kParImageHeight}) d.SelectParameter(k, true);
+        for (Parameter k : {kParFocal, kParObjectDist, kParImageHeight}) d.SelectParameter(k, true);
         d.SelectAperture(kApFNumber, true);
         for (auto [row, x] : {std::pair{0, 100.0}, {1, -250.0}, {2, -10.0}, {kApertureRow, 4.0}})
             d.CommitNumber(row, x, nullptr);
@@ -39,7 +39,8 @@ const std::vector<std::function<void(LumarikDocument&)>> kSwitches = {
     },
     [](LumarikDocument& d) {
         d.SetBeamMode(true);
-        for (int n : {kBeamFocal, kBeamObjectDist, kBeamObjRadius}) d.SelectBeamParameter(n, true);
+        for (BeamQuantity n : {kBeamFocal, kBeamObjectDist, kBeamObjRadius})
+            d.SelectBeamParameter(n, true);
         d.CommitBeamWavelength("1064");
         d.SetUseM2(true);
         d.CommitBeamOption(BeamOption::kM2, "1.3");

@@ -21,7 +21,7 @@
 namespace lumarik::test {
 namespace {
 
-using Typed = std::vector<std::pair<int, const char*>>;
+using Typed = std::vector<std::pair<BeamQuantity, const char*>>;
 
 const Typed kFocalObjectRadius = {
     {kBeamFocal, "100"}, {kBeamObjectDist, "200"}, {kBeamObjRadius, "0.5"}};

@@ -21,7 +21,7 @@ protected:
         for (const QString& file : data.entryList({QStringLiteral("SH_*.dat")}))
             QFile::copy(data.filePath(file), env.FilePath(file));
         doc.SetBeamMode(true);
-        for (int n : {kBeamFocal, kBeamObjectDist, kBeamObjRadius})
+        for (BeamQuantity n : {kBeamFocal, kBeamObjectDist, kBeamObjRadius})
             doc.SelectBeamParameter(n, true);
         for (auto [row, x] : {std::pair{0, 100.0}, {1, 200.0}, {2, 0.5}})
             doc.CommitNumber(row, x, nullptr);

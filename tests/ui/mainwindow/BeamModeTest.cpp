@@ -9,7 +9,8 @@ namespace {
 using BeamWindow = test::WindowDriver;
 
 // The listing the core gives for the same choice and values, typed into a document of its own.
-QStringList CoreListing(const std::vector<std::pair<int, const char*>>& typed, bool names) {
+QStringList CoreListing(const std::vector<std::pair<BeamQuantity, const char*>>& typed,
+                        bool names) {
     LumarikDocument doc;
     doc.SetBeamMode(true);
     for (const auto& [n, text] : typed) doc.SelectBeamParameter(n, true);
@@ -22,7 +23,8 @@ QStringList CoreListing(const std::vector<std::pair<int, const char*>>& typed, b
 }
 
 struct ChosenBeam : BeamWindow {
-    const std::vector<std::pair<int, const char*>> typed = {{0, "100"}, {1, "200"}, {5, "0.5"}};
+    const std::vector<std::pair<BeamQuantity, const char*>> typed = {
+        {kBeamFocal, "100"}, {kBeamObjectDist, "200"}, {kBeamObjRadius, "0.5"}};
 };
 
 TEST_F(ChosenBeam, TheListingIsTheCoresAndTheLensControlsComeBackUnchanged) {
