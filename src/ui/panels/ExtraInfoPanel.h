@@ -5,6 +5,8 @@
 #include <QTabWidget>
 #include <array>
 
+#include "core/document/LumarikDocument.h"
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -13,7 +15,7 @@ class QRadioButton;
 namespace lumarik {
 
 class DocumentHub;
-class ContentMeasure;
+class LumarikDocument;
 struct AppContext;
 
 class ExtraInfoPanel : public QTabWidget {
@@ -22,12 +24,16 @@ class ExtraInfoPanel : public QTabWidget {
 public:
     ExtraInfoPanel(DocumentHub& hub, const AppContext& context, QWidget* parent = nullptr);
 
-    void RevealForMeasure(ContentMeasure& measure);
+    // Whether the lens/mirror mode shows the panel: the system has its three parameters and
+    // the extra information is asked for.
+    static bool Wanted(const LumarikDocument& doc);
 
 private:
     QWidget* BuildDepthOfFieldPage(const AppContext& context);
     void Refresh(unsigned changes);
     void ShowDepthOfField();
+    // The list of the last solution, or nothing without one.
+    void ShowDepthOfFieldOfView();
     void CommitCustomCofC();
 
     DocumentHub& m_hub;
