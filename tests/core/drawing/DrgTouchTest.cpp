@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "DrawingTestSupport.h"
+#include "core/document/LumarikDocument.h"
 #include "core/drawing/DrgTouch.h"
 #include "core/model/Selection.h"
 
@@ -174,6 +175,45 @@ TEST(DrgTouch, AMissAndALostReleaseLeaveNothingBehind) {
     EXPECT_TRUE(s.touch.EndDrag());
     EXPECT_FALSE(s.touch.Dragging() || s.Move(560, 300));
     EXPECT_TRUE(s.backups.empty());
+}
+
+}  // namespace
+}  // namespace lumarik::test
+
+namespace lumarik::test {
+namespace {
+
+// Through the document: the whole drag is one undo step, taken before its first change; the
+// press announces the new choice, each move the rows and results, the release all of them.
+TEST(DocumentLensDrag, OneUndoStepBackToTheSystemBeforeThePress) {
+    LumarikDocument doc;
+    for (Parameter k : {kParFocal, kParObjectDist, kParObjectHeight}) doc.SelectParameter(k, true);
+    for (auto [row, x] : {std::pair{0, 100.0}, {1, -200.0}, {2, 10.0}})
+        doc.CommitNumber(row, x, nullptr);
+    doc.SetConstructionRays(false);  // the last undo step before the drag
+    RecordingCanvas canvas;
+    DrgRoutines routines;
+    ASSERT_TRUE(routines.Redraw(canvas, doc.Model(), doc.Opts(), false));
+    doc.TakeChanges();
+
+    // The image tip of kShort: u' enters the choice at the press.
+    ASSERT_EQ(doc.StartLensDrag(890, 322, routines.Handles()).grab, kGrabImageTip);
+    EXPECT_EQ(doc.TakeChanges(), kChangeChoice | kChangeRows);
+    EXPECT_EQ(doc.LastBackupReason(), kBackupValue);
+    EXPECT_TRUE(doc.Model().Selected().Contains(kParImageHeight));
+    ASSERT_TRUE(doc.MoveLensDrag(890, 344).has_value());
+    ASSERT_TRUE(doc.MoveLensDrag(890, 366).has_value());
+    EXPECT_EQ(doc.TakeChanges(), kChangeRows | kChangeResults | kChangeOptions);
+    EXPECT_TRUE(doc.Dragging());
+    EXPECT_TRUE(doc.EndDrag());
+    EXPECT_FALSE(doc.Dragging() || doc.EndDrag());
+    EXPECT_EQ(doc.LastBackupReason(), kBackupValue);
+    EXPECT_NEAR(doc.Model().Value(kParImageHeight), -30.0f, 1e-3);
+
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.Model().Selected().Numbers(),
+              (std::vector<int>{kParFocal, kParObjectDist, kParObjectHeight}));
+    EXPECT_FLOAT_EQ(doc.Model().Selected().VarValue(3), 10.0f);
 }
 
 }  // namespace
