@@ -78,9 +78,11 @@ frmLumarik::frmLumarik(const AppContext& context, QWidget* parent)
 }
 
 frmLumarik::~frmLumarik() {
-    // ~QWidget deletes the controls after the members of this window are gone; a box that
-    // loses the focus then (editingFinished) must no longer reach the handlers.
-    for (QObject* child : findChildren<QObject*>()) child->disconnect();
+    // The panels go while the document and its hub they refer to are still there; a box that
+    // loses the focus meanwhile (editingFinished) must no longer start an edit. Blocked signals
+    // still let destroyed() through, on which Qt's own caches (accessibility) rely.
+    for (QObject* child : findChildren<QObject*>()) child->blockSignals(true);
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
     m_doc.SetDiagnostics(nullptr);
 }
 

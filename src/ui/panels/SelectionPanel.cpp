@@ -181,9 +181,9 @@ void SelectionPanel::Refresh(unsigned changes) {
         m_cmbImagHeight->setVisible(!beam);
         m_chkGaussBeamAltSolution->setVisible(beam);
     }
-    if (changes & (kChangeChoice | kChangeMode | kChangeResults)) {
-        beam ? ShowBeamChoice() : ShowLensChoice();
-    }
+    // The alternative solution of the beam follows its case; the lens boxes only the choice.
+    if (beam && (changes & (kChangeChoice | kChangeMode | kChangeResults))) ShowBeamChoice();
+    if (!beam && (changes & (kChangeChoice | kChangeMode))) ShowLensChoice();
     if (changes & (kChangeChoice | kChangeRows | kChangeMode)) ShowPresets();
 }
 
