@@ -51,7 +51,6 @@ ChartPanel::ChartPanel(DocumentHub& hub, const AppContext& context, QWidget* par
             [this] { m_hub.Edit([](LumarikDocument& d) { d.UndoChart(); }); });
     connect(m_comApFldEnlarge, &QPushButton::clicked, this, &ChartPanel::EnlargeClicked);
     connect(&m_hub, &DocumentHub::Changed, this, &ChartPanel::Refresh);
-    Refresh(kChangeAll);
 }
 
 // The chart follows the system after every change; the enlarged window as well. Any edit but a

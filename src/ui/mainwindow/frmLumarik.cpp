@@ -94,9 +94,11 @@ void frmLumarik::BuildControls() {
     m_options = new OptionsPanel(m_hub, m_context);
     m_results = new ResultsPanel(m_hub, m_context);
     m_drawing = new SystemDrawing(m_hub, m_context);
+    m_extraInfo = new ExtraInfoPanel(m_hub, m_context);
 
     m_drawingRow = new QHBoxLayout;
     m_drawingRow->addWidget(m_drawing, 3);
+    m_drawingRow->addWidget(m_extraInfo, 2);
     auto* left = new QVBoxLayout;
     left->addWidget(m_selection);
     left->addWidget(m_rows);
@@ -193,17 +195,7 @@ void frmLumarik::Load() {
 
 void frmLumarik::Refresh(unsigned changes) {
     if (changes & (kChangeMode | kChangeFile)) RefreshCaption();
-    if (changes & (kChangeResults | kChangeChoice | kChangeMode)) {
-        ShowExtraInfo();
-        ShowBeamExtra();
-    }
-}
-
-void frmLumarik::ShowExtraInfo() {
-    if (m_extraInfo != nullptr || !ExtraInfoPanel::Wanted(m_doc)) return;
-    m_extraInfo = new ExtraInfoPanel(m_hub, m_context);
-    m_drawingRow->insertWidget(1, m_extraInfo, 2);
-    m_extraInfo->setVisible(true);
+    if (changes & (kChangeResults | kChangeChoice | kChangeMode)) ShowBeamExtra();
 }
 
 void frmLumarik::ShowBeamExtra() {
@@ -321,6 +313,7 @@ void frmLumarik::FitToContent() {
         m_options->RevealForMeasure(measure);
         m_results->RevealForMeasure(measure);
         measure.Reveal(m_drawing);
+        m_extraInfo->RevealForMeasure(measure);
 
         // Laid out as if shown, but kept off the screen: hidden panels are not laid out.
         setAttribute(Qt::WA_DontShowOnScreen, true);

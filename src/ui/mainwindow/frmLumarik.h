@@ -59,9 +59,8 @@ private:
     void FitToContent();
     // What the window shows itself after a change: the caption and the beam's extra panel.
     void Refresh(unsigned changes);
-    // The extra information of either mode is built when it is first shown, so that a start
-    // without it does not pay for it.
-    void ShowExtraInfo();
+    // Built when the beam mode first shows it, so that a start in the lens mode does not pay
+    // for it.
     void ShowBeamExtra();
     QString WindowCaption() const;
     void RefreshCaption();

@@ -27,10 +27,8 @@ ExtraInfoPanel::ExtraInfoPanel(DocumentHub& hub, const AppContext& context, QWid
     setObjectName(QStringLiteral("tabExtraInfo"));
     addTab(BuildDepthOfFieldPage(context), windowtexts::kTabDepthOfField);
     addTab(new ChartPanel(hub, context), charttexts::kTab);
+    setVisible(false);
     connect(&m_hub, &DocumentHub::Changed, this, &ExtraInfoPanel::Refresh);
-    // The window shows the panel where it belongs; here it takes the state only.
-    Refresh(kChangeAll & ~(kChangeResults | kChangeChoice | kChangeMode));
-    ShowDepthOfFieldOfView();
 }
 
 QWidget* ExtraInfoPanel::BuildDepthOfFieldPage(const AppContext& context) {
@@ -81,13 +79,14 @@ QWidget* ExtraInfoPanel::BuildDepthOfFieldPage(const AppContext& context) {
     return page;
 }
 
-bool ExtraInfoPanel::Wanted(const LumarikDocument& doc) {
-    return !doc.BeamMode() && doc.Results().resultListsVisible && doc.Opts().showExtra;
-}
-
+// Shown beside the drawing while the lens/mirror system has its three parameters and the
+// extra information is asked for.
 void ExtraInfoPanel::Refresh(unsigned changes) {
     const LumarikDocument& doc = m_hub.Doc();
-    if (changes & (kChangeResults | kChangeChoice | kChangeMode)) setVisible(Wanted(doc));
+    const ResultsView& view = doc.Results();
+    if (changes & (kChangeResults | kChangeChoice | kChangeMode)) {
+        setVisible(!doc.BeamMode() && view.resultListsVisible && doc.Opts().showExtra);
+    }
     if (changes & (kChangeOptions | kChangeDepthOfField | kChangeMode)) {
         const bool airy = doc.Model().DepthOfField().CofCType() == kCofCAiry;
         SetChecked(m_optCofCType[airy ? 1 : 0], true);
@@ -96,11 +95,7 @@ void ExtraInfoPanel::Refresh(unsigned changes) {
     if (!(changes & (kChangeResults | kChangeDepthOfField | kChangeMode)) || doc.BeamMode()) {
         return;
     }
-    ShowDepthOfFieldOfView();
-}
-
-void ExtraInfoPanel::ShowDepthOfFieldOfView() {
-    if (m_hub.Doc().Results().ok) {
+    if (view.ok) {
         ShowDepthOfField();
     } else {
         m_lstDOFVals->clear();
@@ -125,6 +120,12 @@ void ExtraInfoPanel::CommitCustomCofC() {
     if (UnchangedSinceWritten(m_txtDOFCustom)) return;
     const std::string typed = m_txtDOFCustom->text().toStdString();
     m_hub.Edit([&typed](LumarikDocument& d) { d.CommitCustomCofC(typed); });
+}
+
+void ExtraInfoPanel::RevealForMeasure(ContentMeasure& measure) {
+    measure.Reveal(this);
+    measure.Reveal(m_lblDOFCalc);
+    measure.Sample(m_lblDOFCalc, FromStd(texts::kDofBelowAiry));
 }
 
 }  // namespace lumarik

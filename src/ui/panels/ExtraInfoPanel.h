@@ -5,8 +5,6 @@
 #include <QTabWidget>
 #include <array>
 
-#include "core/document/LumarikDocument.h"
-
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -15,7 +13,7 @@ class QRadioButton;
 namespace lumarik {
 
 class DocumentHub;
-class LumarikDocument;
+class ContentMeasure;
 struct AppContext;
 
 class ExtraInfoPanel : public QTabWidget {
@@ -24,16 +22,12 @@ class ExtraInfoPanel : public QTabWidget {
 public:
     ExtraInfoPanel(DocumentHub& hub, const AppContext& context, QWidget* parent = nullptr);
 
-    // Whether the lens/mirror mode shows the panel: the system has its three parameters and
-    // the extra information is asked for.
-    static bool Wanted(const LumarikDocument& doc);
+    void RevealForMeasure(ContentMeasure& measure);
 
 private:
     QWidget* BuildDepthOfFieldPage(const AppContext& context);
     void Refresh(unsigned changes);
     void ShowDepthOfField();
-    // The list of the last solution, or nothing without one.
-    void ShowDepthOfFieldOfView();
     void CommitCustomCofC();
 
     DocumentHub& m_hub;
