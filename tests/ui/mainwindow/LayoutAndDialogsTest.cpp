@@ -25,6 +25,7 @@ void ExpectNothingCut(QWidget* window) {
             EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name;
         } else if (label || qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w)) {
             EXPECT_LE(w->sizeHint().width(), w->width()) << name;
+            EXPECT_LE(w->minimumSizeHint().height(), w->height()) << name;
         } else if (list) {
             EXPECT_LE(list->sizeHintForColumn(0), list->viewport()->width()) << name;
             EXPECT_LE(list->count() * list->sizeHintForRow(0), list->viewport()->height()) << name;
@@ -47,6 +48,16 @@ TEST_F(Layout, EverythingShowsInFullAtTheFirstSizeAndMaximised) {
     ExpectNothingCut(window.get());
     window->showMaximized();
     QApplication::processEvents();
+    ExpectNothingCut(window.get());
+}
+
+// The beam mode shares the window's places: at the first size its frames, rows, results and
+// extra information show in full too.
+TEST_F(Layout, TheBeamModeShowsInFullAtTheFirstSize) {
+    const QSize first = window->size();
+    ChooseBeam();
+    EXPECT_EQ(window->size(), first);
+    ASSERT_TRUE(Find<QWidget>("tabExtraInfoGB")->isVisible());
     ExpectNothingCut(window.get());
 }
 
