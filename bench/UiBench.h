@@ -30,7 +30,7 @@ public:
     std::optional<QString> SaveFileName(const QString&, const QString&, const QString&) override {
         return std::nullopt;
     }
-    std::optional<QString> OpenFileName(const QString&, const QString&) override {
+    std::optional<QString> OpenFileName(const QString&, const QString&, const QString&) override {
         return std::nullopt;
     }
 };

@@ -43,8 +43,10 @@ std::optional<QString> FakePrompter::SaveFileName(const QString& title, const QS
     return NextFileName(title);
 }
 
-std::optional<QString> FakePrompter::OpenFileName(const QString& title, const QString& filter) {
-    m_shown.push_back({ShownPrompt::Kind::OpenFile, filter, title, PromptIcon::None, {}, true});
+std::optional<QString> FakePrompter::OpenFileName(const QString& title, const QString& filter,
+                                                  const QString& directory) {
+    m_shown.push_back(
+        {ShownPrompt::Kind::OpenFile, filter, title, PromptIcon::None, directory, true});
     return NextFileName(title);
 }
 

@@ -29,7 +29,9 @@ public:
 
     std::optional<QString> SaveFileName(const QString& title, const QString& filter,
                                         const QString& suggested) override;
-    std::optional<QString> OpenFileName(const QString& title, const QString& filter) override;
+    // The starting folder is kept as the prompt's default answer.
+    std::optional<QString> OpenFileName(const QString& title, const QString& filter,
+                                        const QString& directory) override;
 
     void AnswerQuestion(PromptAnswer answer) { m_questionAnswers.push_back(answer); }
     // std::nullopt stands for Cancel.

@@ -816,7 +816,8 @@ std::string LumarikDocument::SystemFileText() const {
     return lumarik::SystemFileText(SettingsEntries());
 }
 
-SystemFileStatus LumarikDocument::OpenSystemFile(std::string_view bytes, std::string path) {
+SystemFileStatus LumarikDocument::OpenSystemFile(std::string_view bytes, std::string path,
+                                                 std::string_view* refusal) {
     IniDocument file;
     const SystemFileStatus status = ParseSystemFile(bytes, file);
     if (status != SystemFileStatus::kOk) return status;
@@ -826,6 +827,13 @@ SystemFileStatus LumarikDocument::OpenSystemFile(std::string_view bytes, std::st
     LumarikDocument scratch;
     if (!scratch.LoadSystem(ini) || !MatchesEntries(file, scratch.SettingsEntries())) {
         return SystemFileStatus::kDamaged;
+    }
+    // A choice the window could not have made would show "keine Lösungen" without a word. (The
+    // beam's choice is checked by its loading already.)
+    const SelectionCheck check = CheckSelectionNumbers(scratch.m_model.Selected().Numbers());
+    if (!check.accepted) {
+        if (refusal != nullptr) *refusal = check.message;
+        return SystemFileStatus::kRefused;
     }
     TakeBackup(kBackupOpen);
     LoadSystem(ini);

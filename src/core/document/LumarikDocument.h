@@ -291,9 +291,11 @@ public:
     std::string SystemFileText() const;
     // Takes one undo step (Undo returns to the whole system before, options included) and
     // reads the system of the file. A file that is not kOk, or whose entries are missing, out of
-    // shape or promise records it lacks, changes nothing.
-    // On success `path` becomes the open file, unmodified.
-    SystemFileStatus OpenSystemFile(std::string_view bytes, std::string path = {});
+    // shape or promise records it lacks, changes nothing; nor does one whose choice of
+    // parameters the selection rules refuse (kRefused: the rule's message in `refusal`). On success
+    // `path` becomes the open file, unmodified.
+    SystemFileStatus OpenSystemFile(std::string_view bytes, std::string path = {},
+                                    std::string_view* refusal = nullptr);
 
 private:
     // Every edit with an undo step takes it here: the chart backup belongs to the state right

@@ -19,6 +19,7 @@ enum class SystemFileStatus {
     kForeign,  // no version key: some other file
     kNewer,    // written by a later version, whose keys this one may misread
     kDamaged,  // empty, truncated or edited out of shape
+    kRefused,  // in shape, but its choice of parameters is one the selection rules refuse
 };
 
 // The version section first, then the entries in their order.

@@ -28,6 +28,12 @@ namespace lumarik {
 namespace {
 
 const QString kRecentKey = QStringLiteral("RecentFiles/Files");
+const QString kFolderKey = QStringLiteral("RecentFiles/LastFolder");
+
+// The folder the file dialogs start in: the last one a system was opened from or saved to.
+QString LastFolder() {
+    return UserStore().value(kFolderKey).toString();
+}
 constexpr int kRecentCount = 5;
 
 QString RefusalText(SystemFileStatus status) {
@@ -43,15 +49,35 @@ QString RefusalText(SystemFileStatus status) {
 
 }  // namespace
 
+bool frmLumarik::ChangesKept() {
+    if (m_doc.FilePath().empty() || !m_doc.Modified() || !m_context.prompter) return true;
+    const QString path = QString::fromStdString(m_doc.FilePath());
+    switch (m_context.prompter->Question(
+        windowtexts::kSaveFileQuestion.arg(QFileInfo(path).fileName()), true)) {
+        case PromptAnswer::Yes:
+            if (!SaveOrTell(*m_context.prompter, path, m_doc.SystemFileText(),
+                            windowtexts::kSystemSaveFailed)) {
+                return false;
+            }
+            m_hub.Edit([&path](LumarikDocument& d) { d.MarkSaved(path.toStdString()); });
+            return true;
+        case PromptAnswer::No:
+            return true;
+        case PromptAnswer::Cancel:
+            return false;
+    }
+    return false;
+}
+
 void frmLumarik::OpenClicked() {
     if (m_hub.Busy() || !m_context.prompter) return;
-    const std::optional<QString> name =
-        m_context.prompter->OpenFileName(windowtexts::kOpenTitle, windowtexts::kSystemFilter);
+    const std::optional<QString> name = m_context.prompter->OpenFileName(
+        windowtexts::kOpenTitle, windowtexts::kSystemFilter, LastFolder());
     if (name) OpenSystemFile(*name);
 }
 
 bool frmLumarik::OpenSystemFile(const QString& path) {
-    if (m_hub.Busy()) return false;
+    if (m_hub.Busy() || !ChangesKept()) return false;
     const auto refuse = [&](const QString& text) {
         if (m_context.prompter) {
             m_context.prompter->Message(text.arg(QDir::toNativeSeparators(path)),
@@ -68,10 +94,17 @@ bool frmLumarik::OpenSystemFile(const QString& path) {
 
     const QString absolute = QFileInfo(path).absoluteFilePath();
     SystemFileStatus status = SystemFileStatus::kOk;
+    std::string_view refusal;
     m_hub.Edit([&](LumarikDocument& d) {
         status = d.OpenSystemFile(std::string_view(bytes.constData(), bytes.size()),
-                                  absolute.toStdString());
+                                  absolute.toStdString(), &refusal);
     });
+    // The choice of the file is refused with the message its ticking would have given.
+    if (status == SystemFileStatus::kRefused) {
+        if (m_context.prompter)
+            m_context.prompter->Message(FromStd(refusal), PromptIcon::Exclamation);
+        return false;
+    }
     if (status != SystemFileStatus::kOk) return refuse(RefusalText(status));
     RememberFile(absolute);
     return true;
@@ -79,8 +112,9 @@ bool frmLumarik::OpenSystemFile(const QString& path) {
 
 void frmLumarik::SaveAsClicked() {
     if (m_hub.Busy() || !m_context.prompter) return;
-    const QString suggested = m_doc.FilePath().empty() ? windowtexts::kSystemSuggested
-                                                       : QString::fromStdString(m_doc.FilePath());
+    const QString suggested = m_doc.FilePath().empty()
+                                  ? QDir(LastFolder()).filePath(windowtexts::kSystemSuggested)
+                                  : QString::fromStdString(m_doc.FilePath());
     const std::optional<QString> name = m_context.prompter->SaveFileName(
         windowtexts::kSaveAsTitle, windowtexts::kSystemFilter, suggested);
     if (!name) return;
@@ -93,9 +127,10 @@ void frmLumarik::SaveAsClicked() {
     RememberFile(absolute);
 }
 
-// The list holds each file once, the latest first.
+// The list holds each file once, the latest first; its folder is where the dialogs start next.
 void frmLumarik::RememberFile(const QString& path) {
     UserStore store;
+    store.setValue(kFolderKey, QFileInfo(path).absolutePath());
     QStringList files = store.value(kRecentKey).toStringList();
     files.removeAll(path);
     files.prepend(path);
@@ -106,6 +141,7 @@ void frmLumarik::RememberFile(const QString& path) {
 
 void frmLumarik::ShowRecentFiles() {
     QMenu* menu = m_comRecent->menu();
+    menu->setToolTipsVisible(true);  // the whole path of each file
     menu->clear();
     const QStringList files = UserStore().value(kRecentKey).toStringList();
     for (const QString& path : files) {

@@ -195,6 +195,7 @@ void frmLumarik::Load() {
 
 void frmLumarik::Refresh(unsigned changes) {
     if (changes & (kChangeMode | kChangeFile)) RefreshCaption();
+    setWindowModified(!m_doc.FilePath().empty() && m_doc.Modified());
     if (changes & (kChangeResults | kChangeChoice | kChangeMode)) ShowBeamExtra();
 }
 
@@ -216,7 +217,8 @@ QString frmLumarik::WindowCaption() const {
     const QString file = m_doc.FilePath().empty()
                              ? QString()
                              : windowtexts::kCaptionFileSeparator +
-                                   QFileInfo(QString::fromStdString(m_doc.FilePath())).fileName();
+                                   QFileInfo(QString::fromStdString(m_doc.FilePath())).fileName() +
+                                   windowtexts::kCaptionModifiedMark;
     // Only the lens/mirror mode names its element; the beam mode names its calculation.
     if (m_doc.BeamMode()) return start + QString::fromStdString(m_doc.Beam().ModeCaption()) + file;
     return start +
@@ -283,6 +285,10 @@ void frmLumarik::closeEvent(QCloseEvent* event) {
     }
     const CSApplication app(m_context);
     app.FormPosnSave(this, true);
+    if (!ChangesKept()) {
+        event->ignore();
+        return;
+    }
     if (!m_doc.SomethingToSave() || !m_context.prompter) {
         event->accept();
         return;

@@ -69,6 +69,9 @@ private:
     void HelpClicked();
 
     // Systems as files (MainWindowFiles.cpp).
+    // Offers to save the unsaved changes of the open file; false when the user cancels or the
+    // save fails, and the system must stay.
+    bool ChangesKept();
     void OpenClicked();
     void SaveAsClicked();
     void RememberFile(const QString& path);

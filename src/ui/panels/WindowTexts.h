@@ -13,6 +13,10 @@ inline const QString kCaptionLens = QStringLiteral("    [Linsensystem]");
 inline const QString kCaptionMirror = QStringLiteral("    [Spiegelsystem]");
 inline const QString kCaptionParaxial = QStringLiteral("   paraxiale Berechnung");
 inline const QString kSaveQuestion = QStringLiteral("Möchten Sie diese Daten speichern?");
+// Before the end and before another system replaces an open file with unsaved changes.
+inline const QString kSaveFileQuestion = QStringLiteral("Änderungen an „%1“ speichern?");
+// The caption's mark of unsaved changes (Qt shows it as "*" while the window is modified).
+inline const QString kCaptionModifiedMark = QStringLiteral("[*]");
 
 // Selection frames and boxes.
 inline const QString kFrameDistances = QStringLiteral("&Abstände:");

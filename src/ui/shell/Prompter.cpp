@@ -76,8 +76,9 @@ std::optional<QString> QtPrompter::SaveFileName(const QString& title, const QStr
     return name;
 }
 
-std::optional<QString> QtPrompter::OpenFileName(const QString& title, const QString& filter) {
-    const QString name = QFileDialog::getOpenFileName(m_parent, title, QString(), filter);
+std::optional<QString> QtPrompter::OpenFileName(const QString& title, const QString& filter,
+                                                const QString& directory) {
+    const QString name = QFileDialog::getOpenFileName(m_parent, title, directory, filter);
     if (name.isEmpty()) return std::nullopt;
     return name;
 }

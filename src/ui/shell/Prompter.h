@@ -34,7 +34,9 @@ public:
     virtual std::optional<QString> SaveFileName(const QString& title, const QString& filter,
                                                 const QString& suggested) = 0;
     // An existing file to open; nothing when the user cancels.
-    virtual std::optional<QString> OpenFileName(const QString& title, const QString& filter) = 0;
+    // The dialog starts in `directory` (the last folder used), or where the platform chooses.
+    virtual std::optional<QString> OpenFileName(const QString& title, const QString& filter,
+                                                const QString& directory) = 0;
 };
 
 // Answers the questions of the value entry with the prompter's input box.
@@ -72,7 +74,8 @@ public:
                                  const QString& defaultAnswer) override;
     std::optional<QString> SaveFileName(const QString& title, const QString& filter,
                                         const QString& suggested) override;
-    std::optional<QString> OpenFileName(const QString& title, const QString& filter) override;
+    std::optional<QString> OpenFileName(const QString& title, const QString& filter,
+                                        const QString& directory) override;
 
 private:
     QWidget* m_parent;

@@ -9,6 +9,7 @@
 
 #include "core/document/LumarikDocument.h"
 #include "core/model/ModeSwitches.h"
+#include "core/model/Selection.h"
 
 namespace lumarik {
 namespace {
@@ -108,6 +109,29 @@ TEST_P(SystemFileRefusal, NothingChanges) {
     EXPECT_EQ(doc.OpenSystemFile(text), SystemFileStatus::kDamaged) << text;
     EXPECT_EQ(doc.SystemFileText(), before);
     EXPECT_EQ(doc.LastBackupReason(), kBackupConstructionRays);
+}
+
+// A file in shape whose choice the selection rules refuse (three distances) is refused with the
+// rule's message, and nothing changes; a beam choice the rules refuse is a damaged file.
+TEST(SystemFile, AChoiceTheRulesRefuseIsRefusedWithTheirMessage) {
+    std::string lens = System(0b0001).SystemFileText();
+    lens.replace(lens.find("VarTypeVal3=7|"), 14, "VarTypeVal3=2|");
+    LumarikDocument doc = System(0b0100);
+    doc.SetConstructionRays(false);
+    const std::string before = doc.SystemFileText();
+    std::string_view message;
+    EXPECT_EQ(doc.OpenSystemFile(lens, "/tmp/x.lumarik", &message), SystemFileStatus::kRefused);
+    EXPECT_EQ(message, CheckSelectionNumbers({kParFocal, kParObjectDist, kParImageDist}).message);
+    EXPECT_FALSE(message.empty());
+    EXPECT_EQ(doc.SystemFileText(), before);
+    EXPECT_TRUE(doc.FilePath().empty() && doc.LastBackupReason() == kBackupConstructionRays);
+
+    std::string beam = System(0b0100).SystemFileText();
+    const std::size_t at = beam.find("3VarTypeGBVal=5|");
+    ASSERT_NE(at, std::string::npos) << beam;
+    beam.replace(at, 16, "3VarTypeGBVal=2|");
+    EXPECT_EQ(doc.OpenSystemFile(beam, "/tmp/y.lumarik"), SystemFileStatus::kDamaged);
+    EXPECT_EQ(doc.SystemFileText(), before);
 }
 
 // The forms of the entries are the file's own checks; these are the loads that refuse.

@@ -2,6 +2,7 @@
 // file carries from one start to the next, and the system files it saves and opens.
 
 #include "core/help/HelpTexts.h"
+#include "core/model/Selection.h"
 #include "ui/help/frmHelp.h"
 #include "ui/mainwindow/WindowDriver.h"
 
@@ -135,7 +136,8 @@ TEST_F(Files, SaveClearOpenUndoRefuseAndReopenFromTheRecentList) {
     env.prompter.AnswerInput(path);
     Click("comSaveAs");
     EXPECT_TRUE(env.ReadFile("Labor.lumarik").startsWith("[LumarikSystem]\nVersion=1\n"));
-    EXPECT_TRUE(window->windowTitle().endsWith("   paraxiale Berechnung - Labor.lumarik"));
+    EXPECT_TRUE(window->windowTitle().endsWith("   paraxiale Berechnung - Labor.lumarik[*]"));
+    EXPECT_FALSE(window->isWindowModified());
 
     Click("comClear");
     EXPECT_FALSE(window->windowTitle().contains("Labor"));
@@ -144,7 +146,7 @@ TEST_F(Files, SaveClearOpenUndoRefuseAndReopenFromTheRecentList) {
     EXPECT_EQ(Items("lstResVals"), listing);
     EXPECT_EQ(Text("txtVarLimLow_0"), "-150.0mm");
     EXPECT_EQ(Find<QListWidget>("lstMirrorMode")->currentRow(), 1);
-    EXPECT_TRUE(window->windowTitle().endsWith(" - Labor.lumarik"));
+    EXPECT_TRUE(window->windowTitle().endsWith(" - Labor.lumarik[*]"));
     Click("comUndo");
     EXPECT_EQ(Model().Selected().Count(), 0);
     EXPECT_FALSE(window->windowTitle().contains("Labor"));
@@ -165,6 +167,52 @@ TEST_F(Files, SaveClearOpenUndoRefuseAndReopenFromTheRecentList) {
     EXPECT_EQ(recent[0]->text(), "Labor.lumarik");
     recent[0]->trigger();
     EXPECT_EQ(Items("lstResVals"), listing);
+}
+
+// An open file with unsaved changes is marked in the caption, and neither the end nor another
+// file replaces it without asking; Yes writes it. A file whose choice the selection rules
+// refuse is refused with their message. The open dialog starts in the last folder used.
+TEST_F(Files, UnsavedChangesAreMarkedAndOfferedBeforeTheyAreLost) {
+    ChooseLensSystem();
+    const QString path = env.FilePath("Labor.lumarik");
+    env.prompter.AnswerInput(path);
+    Click("comSaveAs");
+    EXPECT_FALSE(window->isWindowModified());
+    Type("txtVarType_0", "85");
+    EXPECT_TRUE(window->isWindowModified());
+    Click("comUndo");  // as saved: nothing to save
+    EXPECT_FALSE(window->isWindowModified());
+    Click("comUndo");
+
+    // Cancel keeps the system; Yes saves it and opens the other file.
+    std::string refused = env.ReadFile("Labor.lumarik").toStdString();
+    refused.replace(refused.find("VarTypeVal3=5|"), 14, "VarTypeVal3=2|");
+    env.WriteFile("Drei.lumarik", QByteArray::fromStdString(refused));
+    env.prompter.AnswerQuestion(PromptAnswer::Cancel);
+    EXPECT_FALSE(window->OpenSystemFile(env.FilePath("Drei.lumarik")));
+    EXPECT_EQ(env.prompter.Shown().back().text, "Änderungen an „Labor.lumarik“ speichern?");
+    EXPECT_TRUE(window->isWindowModified());
+    env.prompter.AnswerQuestion(PromptAnswer::Yes);
+    EXPECT_FALSE(window->OpenSystemFile(env.FilePath("Drei.lumarik")));
+    EXPECT_TRUE(env.ReadFile("Labor.lumarik").contains("VarTypeVal1=0|85|"));
+    EXPECT_FALSE(window->isWindowModified());
+    const QString rule = FromStd(CheckSelectionNumbers({0, 1, 2}).message);
+    EXPECT_EQ(env.prompter.MessageTexts().back(), rule);
+    EXPECT_TRUE(window->windowTitle().endsWith(" - Labor.lumarik[*]"));
+
+    env.prompter.AnswerInput(std::nullopt);
+    Click("comOpen");
+    EXPECT_EQ(env.prompter.Shown().back().defaultAnswer, QFileInfo(path).absolutePath());
+
+    // The end asks for the file first, then for the settings.
+    Type("txtVarType_0", "90");
+    env.prompter.AnswerQuestion(PromptAnswer::Cancel);
+    EXPECT_FALSE(window->close());
+    env.prompter.AnswerQuestion(PromptAnswer::No);
+    env.prompter.AnswerQuestion(PromptAnswer::No);
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(env.ReadFile("Labor.lumarik").contains("VarTypeVal1=0|85|"));
+    EXPECT_TRUE(env.prompter.AllAnswersUsed());
 }
 
 TEST_F(Files, CtrlCInAResultListCopiesNameTabValueRows) {
