@@ -63,7 +63,25 @@ bool LumarikDocument::Undo() {
 ResultsView LumarikDocument::Solved(const ResultsView& view) {
     m_results = view;
     Announce(kChangeResults);
+    ReleaseStalePreset();
     return view;
+}
+
+// The preset names the image height only while the height is the preset's: a chart click, a
+// drag, a slider or an Undo that moves it releases the preset as typing does.
+void LumarikDocument::ReleaseStalePreset() {
+    if (!m_options.imageHeightPreset) return;
+    const VarCollection& chosen = m_model.Selected();
+    const int position = chosen.PositionOf(kParImageHeight);
+    const int index = m_options.imageHeightPresetIndex;
+    const bool holds = position > 0 && index >= 1 && index <= kImageHeightPresetCount &&
+                       chosen.VarValDef(position) &&
+                       chosen.VarValue(position) ==
+                           static_cast<float>(-ImageHeightPresetHeight(index) *
+                                              m_model.Catalogue().UnitFactor(kParImageHeight));
+    if (holds) return;
+    ReleasePreset();
+    Announce(kChangeRows);
 }
 
 void LumarikDocument::RecalculateMode() {
@@ -507,11 +525,13 @@ ValueCommit LumarikDocument::CommitValue(int row, std::string_view typed, std::s
     const CVarType stored = *RowRecord(row);
     const std::optional<double> x = Accept(typed);
     if (!x || !FitsSingle(*x * RowFactor(row))) return Restored(row, stored);
+    const bool preset = m_options.imageHeightPreset;
     ValueCommit commit = CommitNumber(row, *x, asker);
     if (commit.outcome == ValueCommit::Outcome::kStored && fromKeyboard && row != kApertureRow &&
         !BeamMode() && stored.nVarType == kParImageHeight) {
-        commit.presetReleased = ReleasePreset();
+        ReleasePreset();
     }
+    commit.presetReleased = preset && !m_options.imageHeightPreset;
     return commit;
 }
 

@@ -304,6 +304,7 @@ private:
     void Announce(Changes changes) { m_changes |= changes; }
     // The calculations, each keeping what it gave and announcing the results.
     ResultsView Solved(const ResultsView& view);
+    void ReleaseStalePreset();
     ResultsView Recalculated() { return Solved(m_model.Recalculate()); }
     // The calculation of the mode in force after a change of values.
     void RecalculateMode();

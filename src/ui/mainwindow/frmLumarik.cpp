@@ -179,12 +179,12 @@ void frmLumarik::Report(const std::string& text) {
         m_context.prompter->Message(QString::fromStdString(text), PromptIcon::None);
 }
 
-// The caption keeps its start-up form until the mode first changes.
+// The caption names the mode of the loaded system at once; its start-up form shows only while
+// the window loads.
 void frmLumarik::Load() {
     const CSApplication app(m_context);
     const INICode settings = app.Settings();
     setWindowTitle(windowtexts::kCaptionMaker + windowtexts::kCaptionStartUp + app.Version());
-    m_captionMode = WindowCaption();
     m_hub.Edit([&settings](LumarikDocument& d) {
         d.ApplySymbolStyle(ReadUnitType(settings), settings);
         d.Load(settings);

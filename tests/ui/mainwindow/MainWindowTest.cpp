@@ -19,7 +19,8 @@ TEST_F(Window, FirstStartOpensCentredAtTheSizeItsContentNeedsAndEndCloses) {
     EXPECT_EQ(placed.size(), window->minimumSize().expandedTo(QSize(820, 560)));
     EXPECT_TRUE(area.contains(placed));
     EXPECT_LE((placed.center() - area.center()).manhattanLength(), 2);
-    EXPECT_EQ(window->windowTitle(), "Vendrel: Linsensystem Lumarik 1.0.0");
+    EXPECT_EQ(window->windowTitle(),
+              "Vendrel: System Lumarik 1.0.0    [Linsensystem]   paraxiale Berechnung");
     EXPECT_FALSE(window->windowIcon().pixmap(16).isNull());
     Click("comEnd");
     EXPECT_FALSE(window->isVisible());
