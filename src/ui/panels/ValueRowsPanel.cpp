@@ -70,6 +70,7 @@ ValueRowsPanel::Row ValueRowsPanel::BuildRow(int rowIndex) {
     row.caption->setWordWrap(true);
     row.value = Named(new QLineEdit, name("txtVarType"),
                       accessible(windowtexts::kAccValue, windowtexts::kAccApValue));
+    row.caption->setBuddy(row.value);
     row.slider = Named(new QWidget, name("picSlider"));
     row.lower = Named(new QLineEdit, name("txtVarLimLow"),
                       accessible(windowtexts::kAccLower, windowtexts::kAccApLower));
@@ -93,6 +94,10 @@ ValueRowsPanel::Row ValueRowsPanel::BuildRow(int rowIndex) {
     // caption longer than that (user symbols) ends in "…".
     row.sliderCaption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     row.sliderCaption->setFixedHeight(row.sliderCaption->fontMetrics().height());
+    for (QWidget* w : {static_cast<QWidget*>(row.value), static_cast<QWidget*>(row.lower),
+                       static_cast<QWidget*>(row.upper), static_cast<QWidget*>(row.bar)}) {
+        w->setAccessibleDescription(w->accessibleName());
+    }
     SizeRow(row);
     auto* sliderLayout = new QGridLayout(row.slider);
     sliderLayout->setContentsMargins(0, 0, 0, 0);
@@ -181,6 +186,7 @@ void ValueRowsPanel::ShowRow(int row) {
     if (found == nullptr) {
         w.caption->setText(QString());
         w.sliderCaption->setText(QString());
+        NameControls(w, QString());
         WriteBox(w.value, windowtexts::kNotDefined);
         WriteBox(w.lower, windowtexts::kLowerLimitPlaceholder);
         WriteBox(w.upper, windowtexts::kUpperLimitPlaceholder);
@@ -192,6 +198,7 @@ void ValueRowsPanel::ShowRow(int row) {
     const QString label = RowCaption(row, record);
     w.caption->setText(label);
     w.sliderCaption->setText(label);
+    NameControls(w, label.trimmed());
     const bool atInfinity = row != kApertureRow && !doc.BeamMode() &&
                             record.nVarType == kParObjectDist && record.bVarValDef &&
                             record.sVarValue == kInfinity;
@@ -208,6 +215,19 @@ void ValueRowsPanel::ShowRow(int row) {
     WriteBox(w.upper,
              record.bLimHihDef ? text(record.sLimHih) : windowtexts::kUpperLimitPlaceholder);
     if (row != m_movingRow) SetSliderPosition(row);
+}
+
+// A screen reader names a row's controls after its parameter; without one, after their place
+// in the window (which their description always gives).
+void ValueRowsPanel::NameControls(const Row& w, const QString& parameter) {
+    const std::pair<QWidget*, const QString*> controls[] = {{w.value, &windowtexts::kAccValueOf},
+                                                            {w.lower, &windowtexts::kAccLowerOf},
+                                                            {w.upper, &windowtexts::kAccUpperOf},
+                                                            {w.bar, &windowtexts::kAccSliderOf}};
+    for (const auto& [control, text] : controls) {
+        control->setAccessibleName(parameter.isEmpty() ? control->accessibleDescription()
+                                                       : text->arg(parameter));
+    }
 }
 
 // A slider moves the value only between two limits; without them it rests in the middle and

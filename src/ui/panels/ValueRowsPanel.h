@@ -48,6 +48,7 @@ private:
     void Refresh(unsigned changes);
     void ShowVisibility();
     void ShowRow(int row);
+    void NameControls(const Row& row, const QString& parameter);
     void SetSliderPosition(int row);
     void CentreSlider(QScrollBar* bar);
     void CommitValue(int row);

@@ -38,6 +38,12 @@ inline const QString kAccApValue = QStringLiteral("Apertur Wert");
 inline const QString kAccApLower = QStringLiteral("Apertur unterer Grenzwert");
 inline const QString kAccApUpper = QStringLiteral("Apertur oberer Grenzwert");
 inline const QString kAccApSlider = QStringLiteral("Apertur Regler");
+// A row with a parameter names it: "Brennweite: f' – Wert"; the row's place stays the
+// description.
+inline const QString kAccValueOf = QStringLiteral("%1 – Wert");
+inline const QString kAccLowerOf = QStringLiteral("%1 – unterer Grenzwert");
+inline const QString kAccUpperOf = QStringLiteral("%1 – oberer Grenzwert");
+inline const QString kAccSliderOf = QStringLiteral("%1 – Regler");
 inline const QString kAccResultNames = QStringLiteral("Ergebnisnamen");
 inline const QString kAccResultValues = QStringLiteral("Ergebniswerte");
 

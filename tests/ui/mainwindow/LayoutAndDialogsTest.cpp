@@ -91,7 +91,8 @@ TEST_F(Layout, TabReachesSlidersAndResultsAndKeysMoveASlider) {
     };
     EXPECT_EQ(tabFrom("lstSymbols")->objectName(), "lstResNames");
     QWidget* slider = tabFrom("txtVarLimHi_0");
-    EXPECT_EQ(slider->accessibleName(), "Regler 1");
+    EXPECT_EQ(slider->accessibleName(), "Brennweite: f' – Regler");
+    EXPECT_EQ(slider->accessibleDescription(), "Regler 1");
     for (int step = 0; step < 3; ++step) QTest::keyClick(slider, Qt::Key_Right);
     EXPECT_EQ(Text("txtVarType_0"), "100.6mm");
 }

@@ -18,6 +18,12 @@ TEST_F(Rows, FirstStartShowsEmptyRowsAndHidesResults) {
     EXPECT_FALSE(Find<QCheckBox>("chkObjAtInfinity")->isEnabled());
     EXPECT_EQ(Find<QLineEdit>("txtVarType_0")->accessibleName(), "Wert 1");
     EXPECT_EQ(Find<QScrollBar>("hscVarValueAp_0")->accessibleName(), "Apertur Regler");
+    // A chosen parameter names the controls of its row; the place stays their description.
+    Tick("chkVarTypeAp_1");
+    auto* lower = Find<QLineEdit>("txtVarLimLowAp_0");
+    EXPECT_EQ(lower->accessibleName(), "Blendenzahl [unendliche Objektweite] – unterer Grenzwert");
+    EXPECT_EQ(lower->accessibleDescription(), "Apertur unterer Grenzwert");
+    EXPECT_EQ(Find<QLabel>("lblVarTypeAp_0")->buddy(), Find<QLineEdit>("txtVarTypeAp_0"));
 }
 
 TEST_F(Rows, TypingAValueOpensLimitsThatAreChecked) {
