@@ -10,6 +10,10 @@ namespace lumarik {
 
 namespace {
 
+// A value beyond a pattern's decimals shows with up to this many decimals, a smaller one in
+// exponent form.
+constexpr int kMostWidenedDecimals = 6;
+
 // Collects a text in place and moves it to the heap only when it grows long (the 309 integer
 // digits of a large double, a long pattern), so that a display text costs at most the one
 // allocation of the returned string.
@@ -312,6 +316,57 @@ std::string NonFiniteText(double value) {
     return value < 0 ? "-Inf" : "Inf";
 }
 
+// Whether the section would show d as zero: every significant digit lies beyond its decimals.
+bool ShowsAsZero(const Layout& layout, const ShortDecimal& d) {
+    if (d.IsZero() || layout.exponent || !layout.hasNumber) return false;
+    const int lastShown = -layout.fracCount;  // the power of the last decimal shown
+    return d.exponent < lastShown - 1 || (d.exponent == lastShown - 1 && d.digits[0] < '5');
+}
+
+// The section with its number part rewritten: `decimals` '0' decimals (a point added where
+// there is none), or, with exponentForm, "0.0e-0"; without its exponent when dropExponent.
+// Literals stay where they are.
+std::string Rewritten(std::string_view section, int decimals, bool exponentForm,
+                      bool dropExponent) {
+    std::string out;
+    bool numberWritten = false;
+    bool pointSeen = false;
+    std::size_t afterInteger = std::string::npos;
+    WalkSection(section, [&](const Token& t) {
+        switch (t.kind) {
+            case TokenKind::kLiteral:
+                out += t.c;
+                break;
+            case TokenKind::kIntDigit:
+            case TokenKind::kPoint:
+            case TokenKind::kFracDigit:
+                if (exponentForm) {
+                    if (!numberWritten) out += "0.0e-0";
+                    numberWritten = true;
+                } else if (t.kind == TokenKind::kIntDigit) {
+                    out += t.c;
+                    afterInteger = out.size();
+                } else if (t.kind == TokenKind::kPoint) {
+                    out += '.';
+                    out.append(static_cast<std::size_t>(decimals), '0');
+                    pointSeen = true;
+                }
+                break;
+            case TokenKind::kExponent:
+                if (!dropExponent) {
+                    out += t.c;
+                    out += t.signAlways ? '+' : '-';
+                    out.append(static_cast<std::size_t>(std::max(t.zeros, 1)), '0');
+                }
+                break;
+        }
+    });
+    if (!exponentForm && !pointSeen && decimals > 0 && afterInteger != std::string::npos) {
+        out.insert(afterInteger, "." + std::string(static_cast<std::size_t>(decimals), '0'));
+    }
+    return out;
+}
+
 // value is the exact value of the double or float; precision its significant digits.
 std::string FormatWithPrecision(double value, int precision, std::string_view pattern,
                                 char decimalSep) {
@@ -344,6 +399,18 @@ std::string FormatWithPrecision(double value, int precision, std::string_view pa
     if (section.empty()) {
         return GeneralText(d.digits.data(), static_cast<std::size_t>(d.size), d.exponent, negative,
                            precision, decimalSep);
+    }
+    // No nonzero value looks like zero: one beyond the section's decimals keeps two significant
+    // digits, in decimals down to the sixth and in exponent form below. An exact zero of an
+    // exponent section reads as the zero of its mantissa ("0.0mm", not "0.0e+0mm").
+    const Layout layout = Measure(section);
+    if (d.IsZero() && layout.exponent) {
+        return Render(Rewritten(section, layout.fracCount, false, true), d, minus, decimalSep);
+    }
+    if (ShowsAsZero(layout, d)) {
+        const int decimals = 1 - d.exponent;
+        const bool exponentForm = decimals > kMostWidenedDecimals;
+        return Render(Rewritten(section, decimals, exponentForm, false), d, minus, decimalSep);
     }
     return Render(section, d, minus, decimalSep);
 }

@@ -13,9 +13,10 @@ constexpr double kHalfPi = 3.141592654 / 2.0;  // the π the arcsine has always 
 constexpr double kAiryFactor = 0.61;
 constexpr float kMillimetresPerNanometre = 1e-6f;
 
-// n·sin(atan(r/|distance|)); 0 for a zero distance.
+// n·sin(atan(r/|distance|)); 0 for a zero distance, and exactly 0 for an infinite one (the
+// infinity marker is a finite number, which would leave a tiny NA that is none).
 float NumericalAperture(float index, float r, float distance) {
-    if (distance == 0.0f) return 0.0f;
+    if (distance == 0.0f || std::fabs(distance) >= std::fabs(kInfinity)) return 0.0f;
     return Single(index * std::sin(Atan(Div(r, std::fabs(static_cast<double>(distance))))));
 }
 

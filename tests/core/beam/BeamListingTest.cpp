@@ -250,3 +250,32 @@ TEST(LensTable, ARowDescribesItsSampleOrBothLensesOfAPair) {
 
 }  // namespace
 }  // namespace lumarik::test
+
+namespace lumarik::test {
+namespace {
+
+bool HasNonzeroDigit(const std::string& text) {
+    return text.find_first_of("123456789") != std::string::npos;
+}
+
+// The patterns of every value box of both modes: a tiny nonzero value keeps a nonzero digit
+// (two significant ones), an exact zero shows none.
+TEST(DisplayPatterns, NoNonzeroValueLooksLikeZero) {
+    const ParameterCatalogue catalogue;
+    const GaussianBeam beam;
+    std::vector<std::string> texts;
+    for (float v : {3e-4f, -2e-7f, 5e-12f}) {
+        for (int k = 0; k < kSelectableCount; ++k) texts.push_back(catalogue.ValueText(k, v, ','));
+        for (int k = 0; k < kApertureCount; ++k)
+            texts.push_back(catalogue.ApertureValueText(k, v, ','));
+        for (int n = 0; n < kBeamSelectableCount; ++n) texts.push_back(beam.EntryText(n, v));
+    }
+    for (const std::string& text : texts) EXPECT_TRUE(HasNonzeroDigit(text)) << text;
+    for (int k = 0; k < kSelectableCount; ++k)
+        EXPECT_FALSE(HasNonzeroDigit(catalogue.ValueText(k, 0.0f, ','))) << k;
+    for (int n = 0; n < kBeamSelectableCount; ++n)
+        EXPECT_FALSE(HasNonzeroDigit(beam.EntryText(n, 0.0))) << n;
+}
+
+}  // namespace
+}  // namespace lumarik::test

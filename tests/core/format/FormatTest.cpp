@@ -72,7 +72,7 @@ TEST(Format, NonFiniteAndExtremeValuesAreSafe) {
     }
     EXPECT_EQ(Format(DBL_MAX, "0.0#"), "179769313486232" + std::string(294, '0') + ".0");
     const double smallest = std::numeric_limits<double>::denorm_min();
-    EXPECT_EQ(Format(-smallest, "0.0#"), "-0.0");
+    EXPECT_EQ(Format(-smallest, "0.0#"), "-4.9e-324");
     EXPECT_EQ(Format(smallest, "0.00e+0"), "4.94e-324");
     EXPECT_EQ(Format(smallest, ""), "4.94065645841247E-324");
 }
