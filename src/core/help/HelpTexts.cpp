@@ -79,16 +79,48 @@ constexpr std::string_view kNotes[] = {
 };
 
 constexpr std::string_view kNewFeatures[] = {
-    "    ***  Gaußsche Strahlanalyse  ***",
+    "    ***  Neu in dieser Version  ***",
     "",
-    "Zur Visualisierung klicken Sie den Kasten 'Gaußstrahl' an ",
-    "Lumarik wird Ihnen nun ermöglichen, einen Gaußstrahl und eine Einzellinse zu modellieren. "
-    "Dieses Modell kann stark von paraxialer Berechnung abweichen.",
+    "Gaußsche Strahlanalyse: Klicken Sie den Kasten 'Gaußstrahl' an. Lumarik modelliert dann "
+    "einen Gaußstrahl durch die Einzellinse (Strahltaille, Divergenz, Rayleighlänge, M², "
+    "Detektor). Dieses Modell kann stark von paraxialer Berechnung abweichen.",
+    "Diodenlaser: rechtwinklige Laserdiodenachsen und ihre Zirkularisation mit 2 gekreuzten "
+    "Zylinderlinsen, auf der Seite 'Diodenlaser' der Extrainformationen.",
+    "Apertur-Feld-Diagramm: das System unter den klassischen Objektiv- und Spiegeltypen, auf der "
+    "Seite 'Apertur-Feld' der Extrainformationen.",
+    "Dateien: 'Speichern unter...' und 'Öffnen...' bewahren ein System in einer Datei auf; "
+    "'Zuletzt geöffnet' bietet die letzten Dateien wieder an.",
+    "Export: Ergebnislisten kopieren Sie oder speichern sie als CSV, die Zeichnung als PNG oder "
+    "SVG, jeweils über das Kontextmenü.",
+    "Befehlszeile: 'lumarik DATEI.lumarik' öffnet ein System, 'lumarik --help' nennt die "
+    "Optionen.",
+};
+
+constexpr std::string_view kChart[] = {
+    "Das Apertur-Feld-Diagramm zeigt die numerische Apertur (waagerecht) gegen den halben "
+    "Feldwinkel (senkrecht) mit den Bereichen klassischer Objektiv- bzw. Spiegeltypen.",
     "",
-    "Erweiterungen in v26",
-    "Modellierung rechtwinkliger Laserdiodenachsen - aktivieren Sie diesen Modus durch die neue "
-    "Schaltfläche 'Diodenlaser' ",
-    "rechtwinklige Diodenlaserachsen - Strahlzirkularisationstool [2 gekreuzte Zylinder]",
+    "Der Punkt des aktuellen Systems erscheint, sobald drei Parameter und ein Aperturwert "
+    "gegeben sind.",
+    "Unter der Maus nennt das Diagramm die effektive Blendenzahl und die Typen an dieser Stelle.",
+    "Ein Klick übernimmt Apertur und Feld des Punktes in das System; 'Rückgängig' unter dem "
+    "Diagramm nimmt den Klick zurück.",
+    "'Vergrößern' öffnet das Diagramm in einem eigenen Fenster, mit Skizzen der Typen und einer "
+    "Liste von Beispielsystemen.",
+};
+
+constexpr std::string_view kFiles[] = {
+    "'Speichern unter...' schreibt das System - Parameter, Werte, Grenzen, Optionen und Strahl - "
+    "in eine Datei (*.lumarik). 'Öffnen...' (auch Strg+O, 'Zuletzt geöffnet' oder eine auf das "
+    "Fenster gezogene Datei) liest es wieder; 'Rückgängig' kehrt zum System davor zurück.",
+    "",
+    "Ungespeicherte Änderungen an einer geöffneten Datei zeigt der Fenstertitel mit '*'. Vor dem "
+    "Beenden und vor dem Öffnen einer anderen Datei fragt Lumarik, ob sie gespeichert werden "
+    "sollen.",
+    "",
+    "Die Ergebnisliste und die Schärfentiefeliste kopieren Sie mit Strg+C oder über ihr "
+    "Kontextmenü; 'Ergebnisse speichern...' schreibt sie als CSV-Datei.",
+    "Die Zeichnung kopieren oder speichern (PNG, SVG) Sie über ihr Kontextmenü.",
 };
 
 constexpr std::string_view kLatestVersion[] = {
@@ -111,6 +143,10 @@ std::string HelpText(int topic) {
             return Join(kNewFeatures);
         case kHelpLatestVersion:
             return Join(kLatestVersion);
+        case kHelpChart:
+            return Join(kChart);
+        case kHelpFiles:
+            return Join(kFiles);
         default:
             return {};
     }

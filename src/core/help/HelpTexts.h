@@ -12,8 +12,10 @@ enum HelpTopic : int {
     kHelpSliders = 1,
     kHelpAdvanced = 2,
     kHelpNotes = 4,
-    kHelpNewFeatures = 9,  // Gaussian beam analysis and what is new
+    kHelpNewFeatures = 9,  // what this version brings
     kHelpLatestVersion = 10,
+    kHelpChart = 13,  // the aperture/field chart
+    kHelpFiles = 14,  // systems as files, copying and exporting results
 };
 
 // The page text: lines joined by '\n', an indented line starting with '\t', empty lines

@@ -69,6 +69,8 @@ const std::vector<Page>& Pages() {
          nullptr,
          {{"pctHyperFocal", HelpFigure::kHyperfocal}}},
         {QStringLiteral("Gaußstrahl"), nullptr, {{"imgGaussian", HelpFigure::kGaussianBeam}}},
+        {QStringLiteral("Apertur-Feld-Diagramm"), "txtChart", {}},
+        {QStringLiteral("Dateien und Export"), "txtFiles", {}},
     };
     return kPages;
 }

@@ -41,8 +41,14 @@ INSTANTIATE_TEST_SUITE_P(
                       TopicCase{kHelpNotes,
                                 "Bei NA-Werten größer als 0.2  ist bei der Interpretation der "
                                 "Ergebnisse Vorsicht geboten. "},
-                      TopicCase{kHelpNewFeatures, "    ***  Gaußsche Strahlanalyse  ***"},
-                      TopicCase{kHelpLatestVersion, "mittels Maus bearbeitbare Zeichnung"}),
+                      TopicCase{kHelpNewFeatures, "    ***  Neu in dieser Version  ***"},
+                      TopicCase{kHelpLatestVersion, "mittels Maus bearbeitbare Zeichnung"},
+                      TopicCase{kHelpChart,
+                                "Der Punkt des aktuellen Systems erscheint, sobald drei "
+                                "Parameter und ein Aperturwert gegeben sind."},
+                      TopicCase{kHelpFiles,
+                                "Die Zeichnung kopieren oder speichern (PNG, SVG) Sie über ihr "
+                                "Kontextmenü."}),
     [](const auto& info) { return "Topic" + std::to_string(info.param.topic); });
 
 TEST(HelpTextsTest, PicturePagesAndUnknownTopicsHaveNoText) {
