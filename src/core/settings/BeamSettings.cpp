@@ -154,6 +154,7 @@ void LoadBeamExtra(const INICode& ini, GaussianBeam& beam, Options& options) {
     beam.LoadDiodeParam(ini.ReadInt(key::kExtraGB, key::kDiodeParamUserType), diodeValue);
     beam.SetCircularise(ReadFlag(ini, key::kCircularise, "False"));
     beam.SetCollimationMode(std::clamp(ini.ReadInt(key::kExtraGB, key::kCollimationMode), 0, 1));
+    beam.SetAltSolution(ReadFlag(ini, kAltSolutionKey, "False"));
 }
 
 std::vector<IniEntry> BeamExtraEntries(const GaussianBeam& beam, const Options& options) {
@@ -178,6 +179,7 @@ std::vector<IniEntry> BeamExtraEntries(const GaussianBeam& beam, const Options& 
     add(key::kDiodeParamUserVal, NumberText(value));
     add(key::kCircularise, IniBoolText(beam.Circularise()));
     add(key::kCollimationMode, NumberText(beam.CollimationMode()));
+    add(kAltSolutionKey, IniBoolText(beam.AltSolution()));
     return entries;
 }
 

@@ -2,12 +2,17 @@
 // (LastValues) and the beam options (ExtraGB).
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "core/beam/GaussianBeam.h"
 #include "core/ini/INICode.h"
 
 namespace lumarik {
+
+// The beam's chosen root of a two-root case ("Alternative Lösung"). Files written before it was
+// kept lack it and open with the first root.
+inline constexpr std::string_view kAltSolutionKey = "GBAltSolution";
 
 struct Options;
 

@@ -134,6 +134,35 @@ TEST(SystemFile, AChoiceTheRulesRefuseIsRefusedWithTheirMessage) {
     EXPECT_EQ(doc.SystemFileText(), before);
 }
 
+// The chosen root of a two-root beam case reopens as saved; a file from before the root was
+// kept opens with the first root.
+TEST(SystemFile, TheChosenRootReopensAndOldFilesTakeTheFirst) {
+    // f' = 100, s = 200, r' = 0.05 at 632.8 nm: the waist before the lens is 0.3997 mm with
+    // s' = 101.56 mm, or 0.0504 mm with s' = 198.44 mm.
+    LumarikDocument saved;
+    saved.SetBeamMode(true);
+    for (BeamQuantity n : {kBeamFocal, kBeamObjectDist, kBeamImgRadius})
+        saved.SelectBeamParameter(n, true);
+    for (auto [row, x] : {std::pair{0, 100.0}, {1, 200.0}, {2, 0.05}})
+        saved.CommitNumber(row, x, nullptr);
+    saved.SetAltSolution(true);
+    EXPECT_NEAR(saved.Beam().GetBeamValue(0, kBeamObjRadius), 0.3997, 1e-4);
+    const std::string text = saved.SystemFileText();
+    LumarikDocument doc;
+    ASSERT_EQ(doc.OpenSystemFile(text), SystemFileStatus::kOk);
+    EXPECT_TRUE(doc.Beam().AltSolution());
+    EXPECT_NEAR(doc.Beam().GetBeamValue(0, kBeamObjRadius), 0.3997, 1e-4);
+    EXPECT_NEAR(doc.Beam().GetBeamValue(0, kBeamImageDist), 101.56, 1e-2);
+
+    std::string old = text;
+    const std::size_t at = old.find("GBAltSolution=True\n");
+    ASSERT_NE(at, std::string::npos) << old;
+    old.erase(at, std::string("GBAltSolution=True\n").size());
+    ASSERT_EQ(doc.OpenSystemFile(old), SystemFileStatus::kOk);
+    EXPECT_FALSE(doc.Beam().AltSolution());
+    EXPECT_NEAR(doc.Beam().GetBeamValue(0, kBeamObjRadius), 0.0504, 1e-4);
+}
+
 // The forms of the entries are the file's own checks; these are the loads that refuse.
 INSTANTIATE_TEST_SUITE_P(Files, SystemFileRefusal,
                          ::testing::Values(Damage{"GBMfactor=", nullptr},
