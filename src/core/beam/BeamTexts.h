@@ -26,7 +26,7 @@ inline constexpr std::string_view kInfinite = " unendlich";
 inline constexpr std::string_view kDetectorOff = "---";
 
 // Extra-information tab.
-inline constexpr std::string_view kCurrentRadius = "Current radius: ";
+inline constexpr std::string_view kCurrentRadius = "aktueller Radius: ";
 inline constexpr std::string_view kRequiredDistance = "geforderter Abstand ";
 inline constexpr std::string_view kMinimumRadius = "minimaler Radius ";
 inline constexpr std::string_view kLineBreak = "\r\n";

@@ -123,7 +123,7 @@ inline constexpr std::string_view kWaveTabGlassCatalogue = "&Glaskatalog-Linien"
 inline constexpr std::string_view kWaveTabUser = "&benutzerdefiniert";
 // Spelt as the program has always shown it.
 inline constexpr std::string_view kWaveNoUserList =
-    "Es wurden keine beutzerdefinierten Wellenlängen gefunden.";
+    "Es wurden keine benutzerdefinierten Wellenlängen gefunden.";
 
 }  // namespace texts
 

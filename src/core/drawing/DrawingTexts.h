@@ -21,16 +21,16 @@ namespace lumarik::drawtexts {
 // The beam drawing: entries of the scale list (the second-last keeps its trailing blank), the
 // section names of a laser diode and the parts of the mouse read-out.
 inline constexpr std::string_view kBeamScales[7] = {"automatische Zeichnungsskalierung",
-                                                    "Fester Abstand von der Objektgröße",
+                                                    "Fester Abstand von der Objekttaille",
                                                     "Fester Abstand ± Linsenposition",
-                                                    "Fester Abstand von der Bildgröße",
+                                                    "Fester Abstand von der Bildtaille",
                                                     "2-fache Schnittweite ",
                                                     "3-fache Schnittweite",
                                                     "4-fache Schnittweite"};
 inline constexpr std::string_view kSectionX = "x Sektion";
 inline constexpr std::string_view kSectionY = "y Sektion";
-inline constexpr std::string_view kToObject = "Abstand zur Objektgröße ";
-inline constexpr std::string_view kToImage = "Abstand zur Bildgröße ";
+inline constexpr std::string_view kToObject = "Abstand zur Objekttaille ";
+inline constexpr std::string_view kToImage = "Abstand zur Bildtaille ";
 inline constexpr std::string_view kRadius = " Radius: ";
 inline constexpr std::string_view kCurvature = " Krümmungsradius ";
 inline constexpr std::string_view kPlane = "plan";

@@ -25,7 +25,8 @@ namespace lumarik {
 namespace {
 
 const QString kCaption = QStringLiteral("Hilfe");
-const QString kCancel = QStringLiteral("&Abbrechen");
+// The help changes nothing: its button closes it.
+const QString kClose = QStringLiteral("&Schließen");
 const QString kContents = QStringLiteral("Hilfethemen");
 const QString kNewFeatureKey = QStringLiteral("NewFeature/V22");
 const QString kNewFeatureShown = QStringLiteral("-1");
@@ -158,9 +159,9 @@ frmHelp::frmHelp(QWidget* parent) : QDialog(parent) {
     connect(m_tabSymbols, &QTabWidget::currentChanged, lstPages,
             [lstPages](int page) { lstPages->setCurrentRow(page); });
 
-    auto* comCancel = new QPushButton(kCancel, this);
+    auto* comCancel = new QPushButton(kClose, this);
     comCancel->setObjectName(QStringLiteral("comCancel"));
-    comCancel->setAccessibleName(QStringLiteral("Abbrechen"));
+    comCancel->setAccessibleName(QStringLiteral("Schließen"));
     connect(comCancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

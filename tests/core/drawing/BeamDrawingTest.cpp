@@ -239,13 +239,13 @@ TEST(BeamDrawing, TheReadOutIsPlanAtAWaistAndAbsentOffThePlot) {
     const DrawTransform& t = beam.drawing.Transform(0);
     const GaussianBeam& b = beam.doc.Beam();
     EXPECT_EQ(beam.drawing.ReadoutAt(t.X(0.0) + 0.3, 300, b, ',').text,
-              "Abstand zur Objektgröße 0,0mm Radius: 0,5mm Krümmungsradius plan");
+              "Abstand zur Objekttaille 0,0mm Radius: 0,5mm Krümmungsradius plan");
     EXPECT_FALSE(beam.drawing.ReadoutAt(10, 300, b, ',').shown);
     EXPECT_TRUE(beam.drawing.ReadoutAt(t.X(t.zMin), 300, b, ',').shown);  // the plot's edge
     const double x = t.X(250.0), d = t.ZAt(x) - beam.Result(kResImageWaist);
     const double r = beam.Value(kBeamImgRadius), zr = kBeamPi * r * r / b.GetWavelengthMm();
     EXPECT_EQ(beam.drawing.ReadoutAt(x, 300, b, ',').text,
-              "Abstand zur Bildgröße " + Format(d, "0.0mm", ',') +
+              "Abstand zur Bildtaille " + Format(d, "0.0mm", ',') +
                   " Radius: " + Format(r * std::hypot(1.0, d / zr), "0.0##mm", ',') +
                   " Krümmungsradius " + Format(d + zr * zr / d, "0.0##mm", ','));
     beam.Diode();

@@ -52,7 +52,7 @@ TEST_F(WavelengthPickerTest, ThreeGridsOnTabsShowTheLists) {
     tabs->setCurrentIndex(2);
     QTest::mouseClick(dialog->Grid(WaveGrid::kUser)->viewport(), Qt::LeftButton);
     EXPECT_EQ(env.prompter.MessageTexts(),
-              std::vector<QString>{"Es wurden keine beutzerdefinierten Wellenlängen gefunden."});
+              std::vector<QString>{"Es wurden keine benutzerdefinierten Wellenlängen gefunden."});
     EXPECT_TRUE(dialog->isVisible());
 }
 
