@@ -187,9 +187,15 @@ std::string ChartDecadeText(double degrees, char decimal) {
 
 ChartReadout ReadOutAt(const ChartAxes& axes, ChartPixel p, double focalLength,
                        double imageDistance, bool complete, char decimal) {
+    return ReadOut({axes.x.ToValue(p.x), axes.y.ToValue(p.y)}, focalLength, imageDistance, complete,
+                   decimal);
+}
+
+ChartReadout ReadOut(ChartPoint point, double focalLength, double imageDistance, bool complete,
+                     char decimal) {
     ChartReadout r;
-    r.field = axes.y.ToValue(p.y);
-    r.na = axes.x.ToValue(p.x);
+    r.field = point.field;
+    r.na = point.na;
     if (!Usable(r.na)) return r;
     r.fNumber = 1.0 / (2.0 * r.na);
     r.fEffective = std::fabs(r.fNumber * imageDistance / focalLength);

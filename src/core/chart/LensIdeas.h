@@ -110,6 +110,9 @@ struct ChartReadout {
 // A value that is 0 or not finite is left out of the texts (the margins of the chart read 0).
 ChartReadout ReadOutAt(const ChartAxes& axes, ChartPixel p, double focalLength,
                        double imageDistance, bool complete, char decimal);
+// The same for a point of the chart's values (the current system's own).
+ChartReadout ReadOut(ChartPoint point, double focalLength, double imageDistance, bool complete,
+                     char decimal);
 
 // Three parameters and an aperture value in force, and the last calculation solved them.
 bool ChartSystemComplete(const LumarikCode& model);

@@ -181,9 +181,15 @@ void ApFldChart::MouseAt(ChartPixel pixel) {
 }
 
 void ApFldChart::MouseLeft() {
-    if (m_hits.empty()) return;
-    m_hits.clear();
-    m_plot->update();
+    if (!m_hits.empty()) {
+        m_hits.clear();
+        m_plot->update();
+    }
+    emit Left();
+}
+
+std::vector<int> ApFldChart::TypesAt(ChartPixel pixel) const {
+    return FindLensTypesAt(m_regions, pixel);
 }
 
 }  // namespace lumarik

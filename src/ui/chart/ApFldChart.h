@@ -43,11 +43,16 @@ public:
     // mouse.
     Picture PictureOf() const;
 
+    // The design families whose areas hold the pixel.
+    std::vector<int> TypesAt(ChartPixel pixel) const;
+
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 signals:
     void Hovered(ChartPixel pixel);
+    // The mouse left the plot.
+    void Left();
     // The mouse button was released over the plot.
     void Clicked(ChartPixel pixel);
 

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "core/chart/LensIdeas.h"
+#include "core/format/Format.h"
 #include "ui/chart/ApFldChart.h"
 #include "ui/chart/ChartTexts.h"
 #include "ui/chart/frmApFldPlot.h"
@@ -45,6 +46,10 @@ ChartPanel::ChartPanel(DocumentHub& hub, const AppContext& context, QWidget* par
     layout->setColumnStretch(0, 1);
 
     connect(m_apFldChart, &ApFldChart::Hovered, this, &ChartPanel::Hovered);
+    connect(m_apFldChart, &ApFldChart::Left, this, [this] {
+        m_hovering = false;
+        ShowCurrent();
+    });
     connect(m_apFldChart, &ApFldChart::Clicked, this,
             [this](ChartPixel pixel) { Clicked(*m_apFldChart, pixel); });
     connect(m_comApFldUndo, &QPushButton::clicked, this,
@@ -62,16 +67,38 @@ void ChartPanel::Refresh(unsigned changes) {
     m_apFldChart->SetMirrorMode(model.Constants().MirrorMode());
     m_apFldChart->SetCurrent(CurrentChartPoint(model));
     if (m_frmApFldPlot) m_frmApFldPlot->Refresh();
+    if (!m_hovering) ShowCurrent();
 }
 
+// Under the mouse: the F-number there, the field angle and the families.
 void ChartPanel::Hovered(ChartPixel pixel) {
+    m_hovering = true;
     const LumarikCode& model = m_hub.Doc().Model();
     const ChartReadout readout =
         ReadOutAt(m_apFldChart->Axes(), pixel, model.Value(kParFocal), model.Value(kParImageDist),
                   ChartSystemComplete(model), model.DecimalSeparator());
-    m_lblApFldFNosEff->setText(QString::fromStdString(readout.small));
+    m_lblApFldFNosEff->setText(QString::fromStdString(readout.small) +
+                               charttexts::kFieldReadout.arg(QString::fromStdString(
+                                   Format(readout.field, "0.0°", model.DecimalSeparator()))));
     m_lblApFldLensClass->setText(
         QString::fromStdString(LensClassText(m_apFldChart->Entries(), m_apFldChart->Hits())));
+}
+
+void ChartPanel::ShowCurrent() {
+    const LumarikCode& model = m_hub.Doc().Model();
+    const std::optional<ChartPoint> current = CurrentChartPoint(model);
+    if (!current) {
+        m_lblApFldFNosEff->clear();
+        m_lblApFldLensClass->clear();
+        return;
+    }
+    const ChartPixel pixel = m_apFldChart->Axes().ToPixel(*current);
+    const ChartReadout readout =
+        ReadOut(*current, model.Value(kParFocal), model.Value(kParImageDist), true,
+                model.DecimalSeparator());
+    m_lblApFldFNosEff->setText(QString::fromStdString(readout.small));
+    m_lblApFldLensClass->setText(QString::fromStdString(
+        LensClassText(m_apFldChart->Entries(), m_apFldChart->TypesAt(pixel))));
 }
 
 // A click on the system's own point changes nothing and takes no backup.

@@ -26,6 +26,9 @@ public:
 private:
     void Refresh(unsigned changes);
     void Hovered(ChartPixel pixel);
+    // Without the mouse over the chart the read-out tells the current system, and nothing
+    // while it has no point.
+    void ShowCurrent();
     void Clicked(const ApFldChart& chart, ChartPixel pixel);
     void EnlargeClicked();
 
@@ -37,6 +40,7 @@ private:
     QPushButton* m_comApFldEnlarge = nullptr;
     QPushButton* m_comApFldUndo = nullptr;
     QPointer<frmApFldPlot> m_frmApFldPlot;
+    bool m_hovering = false;
 };
 
 }  // namespace lumarik

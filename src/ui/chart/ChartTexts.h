@@ -11,6 +11,8 @@ namespace lumarik::charttexts {
 inline const QString kAccPlot = QStringLiteral("Apertur-Feld-Diagramm");
 inline const QString kTab = QStringLiteral("Apertur-Feld");
 inline const QString kEnlarge = QStringLiteral("&Vergrößern");
+// After the F-number under the mouse: the half field angle there.
+inline const QString kFieldReadout = QStringLiteral("  Feld %1");
 inline const QString kAccEnlarge = QStringLiteral("Vergrößern");
 inline const QString kUndo = QStringLiteral("&Rückgängig");
 inline const QString kAccUndo = QStringLiteral("Apertur-Feld rückgängig");

@@ -191,12 +191,25 @@ TEST_F(Chart, ShowsTheSystemAndReadsOutUnderTheMouse) {
     ASSERT_TRUE(chart->Current().has_value());
     EXPECT_NEAR(chart->Current()->na, 0.25, 1e-6);
     EXPECT_EQ(chart->Hits().size(), 0u);
+    // Without the mouse the read-out tells the system: F/2 with the object at infinity works
+    // at F/2, a' = f'.
+    EXPECT_EQ(Label("lblApFldFNosEff"), "F/2.0 effektiv");
+    EXPECT_EQ(Label("lblApFldLensClass"), " Doppel Gauss");
+    Hover(plot, At(*chart, {0.1, 5.0}));
+    EXPECT_NE(Label("lblApFldLensClass"), " Doppel Gauss");
     Hover(plot, At(*chart, {0.25, 20.0}));
     EXPECT_EQ(chart->Hits(), std::vector<int>{3});
     EXPECT_EQ(Label("lblApFldLensClass"), " Doppel Gauss");
     const QString effective = Label("lblApFldFNosEff");
-    EXPECT_TRUE(effective.startsWith("F/") && effective.endsWith(" effektiv"))
+    EXPECT_TRUE(effective.startsWith("F/") && effective.contains(" effektiv  Feld ") &&
+                effective.endsWith("°"))
         << effective.toStdString();
+    // Leaving the chart and changing the system show the system again.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(plot, &leave);
+    EXPECT_EQ(Label("lblApFldFNosEff"), "F/2.0 effektiv");
+    Type("txtVarTypeAp_0", "4");
+    EXPECT_EQ(Label("lblApFldFNosEff"), "F/4.0 effektiv");
     // Screen readers read the label's text.
     QLabel* lensClass = window->findChild<QLabel*>("lblApFldLensClass");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(lensClass)->text(QAccessible::Name),
