@@ -195,7 +195,15 @@ void frmLumarik::Load() {
 
 void frmLumarik::Refresh(unsigned changes) {
     if (changes & (kChangeMode | kChangeFile)) RefreshCaption();
-    setWindowModified(!m_doc.FilePath().empty() && m_doc.Modified());
+    // Comparing the whole system with its file is exact but not free: it is done while the
+    // mark is off and after what can restore the saved state whole (Undo, opening, saving);
+    // once on, a slider run keeps it without comparing at every step. The questions before
+    // the end and before opening compare anew.
+    if (m_doc.FilePath().empty()) {
+        setWindowModified(false);
+    } else if (!isWindowModified() || (changes & kChangeFile)) {
+        setWindowModified(m_doc.Modified());
+    }
     if (changes & (kChangeResults | kChangeChoice | kChangeMode)) ShowBeamExtra();
 }
 
