@@ -73,32 +73,37 @@ void ChartPanel::Refresh(unsigned changes) {
 // Under the mouse: the F-number there, the field angle and the families.
 void ChartPanel::Hovered(ChartPixel pixel) {
     m_hovering = true;
-    const LumarikCode& model = m_hub.Doc().Model();
-    const ChartReadout readout =
-        ReadOutAt(m_apFldChart->Axes(), pixel, model.Value(kParFocal), model.Value(kParImageDist),
-                  ChartSystemComplete(model), model.DecimalSeparator());
-    m_lblApFldFNosEff->setText(QString::fromStdString(readout.small) +
-                               charttexts::kFieldReadout.arg(QString::fromStdString(
-                                   Format(readout.field, "0.0°", model.DecimalSeparator()))));
-    m_lblApFldLensClass->setText(
-        QString::fromStdString(LensClassText(m_apFldChart->Entries(), m_apFldChart->Hits())));
+    const ChartAxes& axes = m_apFldChart->Axes();
+    const ChartReadout readout = ReadoutOf({axes.x.ToValue(pixel.x), axes.y.ToValue(pixel.y)},
+                                           ChartSystemComplete(m_hub.Doc().Model()));
+    ShowReadout(QString::fromStdString(readout.small) +
+                    charttexts::kFieldReadout.arg(QString::fromStdString(
+                        Format(readout.field, "0.0°", m_hub.Doc().Model().DecimalSeparator()))),
+                m_apFldChart->Hits());
 }
 
 void ChartPanel::ShowCurrent() {
-    const LumarikCode& model = m_hub.Doc().Model();
-    const std::optional<ChartPoint> current = CurrentChartPoint(model);
+    const std::optional<ChartPoint> current = CurrentChartPoint(m_hub.Doc().Model());
     if (!current) {
-        m_lblApFldFNosEff->clear();
-        m_lblApFldLensClass->clear();
+        ShowReadout({}, {});
         return;
     }
-    const ChartPixel pixel = m_apFldChart->Axes().ToPixel(*current);
-    const ChartReadout readout =
-        ReadOut(*current, model.Value(kParFocal), model.Value(kParImageDist), true,
-                model.DecimalSeparator());
-    m_lblApFldFNosEff->setText(QString::fromStdString(readout.small));
-    m_lblApFldLensClass->setText(QString::fromStdString(
-        LensClassText(m_apFldChart->Entries(), m_apFldChart->TypesAt(pixel))));
+    ShowReadout(QString::fromStdString(ReadoutOf(*current, true).small),
+                m_apFldChart->TypesAt(m_apFldChart->Axes().ToPixel(*current)));
+}
+
+ChartReadout ChartPanel::ReadoutOf(ChartPoint point, bool complete) const {
+    const LumarikCode& model = m_hub.Doc().Model();
+    return ReadOut(point, model.Value(kParFocal), model.Value(kParImageDist), complete,
+                   model.DecimalSeparator());
+}
+
+void ChartPanel::ShowReadout(const QString& fNumber, const std::vector<int>& families) {
+    m_lblApFldFNosEff->setText(fNumber);
+    m_lblApFldLensClass->setText(
+        families.empty() && fNumber.isEmpty()
+            ? QString()
+            : QString::fromStdString(LensClassText(m_apFldChart->Entries(), families)));
 }
 
 // A click on the system's own point changes nothing and takes no backup.

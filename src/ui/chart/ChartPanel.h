@@ -5,6 +5,9 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <vector>
+
+#include "core/chart/LensIdeas.h"
 
 class QLabel;
 class QPushButton;
@@ -15,7 +18,6 @@ class ApFldChart;
 class DocumentHub;
 class frmApFldPlot;
 struct AppContext;
-struct ChartPixel;
 
 class ChartPanel : public QWidget {
     Q_OBJECT
@@ -29,6 +31,8 @@ private:
     // Without the mouse over the chart the read-out tells the current system, and nothing
     // while it has no point.
     void ShowCurrent();
+    ChartReadout ReadoutOf(ChartPoint point, bool complete) const;
+    void ShowReadout(const QString& fNumber, const std::vector<int>& families);
     void Clicked(const ApFldChart& chart, ChartPixel pixel);
     void EnlargeClicked();
 
