@@ -98,20 +98,12 @@ std::vector<BeamListRow> GaussianBeam::ListBeamResults(bool ok, int previousRows
     std::vector<BeamListRow> rows;
     rows.reserve(static_cast<std::size_t>(std::max(previousRows, 24)));
     const char sep = m_decimalSep;
-    const bool withY = DiodeYShown();
     const auto& res = m_results[0];
-    const auto& resY = m_results[1];
     auto add = [&rows](std::string name, std::string value) {
         rows.push_back({std::move(name), std::move(value)});
     };
     auto addEmpty = [&] {
         add(std::string(beamtexts::kEmptyRow), std::string(beamtexts::kEmptyRow));
-    };
-    // x value, and the y value in brackets when the y section is solved.
-    auto xy = [&](double x, double y, std::string_view pattern, std::string_view yPattern,
-                  std::string_view xOnly) {
-        if (!withY) return Format(x, xOnly, sep);
-        return Format(x, pattern, sep) + " [" + Format(y, yPattern, sep);
     };
 
     if (m_useM2) {
@@ -161,15 +153,7 @@ std::vector<BeamListRow> GaussianBeam::ListBeamResults(bool ok, int previousRows
                                             : std::string(beamtexts::kDetectorOff);
                 }
                 add(m_symbols.ResultLabel(kResDetectorRadius), detector);
-                const double airy = res[kResAiryRadius];
-                const double airyY = resY[kResAiryRadius];
-                std::string airyText;
-                if (ok) {
-                    airyText = xy(airy, airyY, PlainRange(airy) ? " 0.0###" : " 0.0#e+0#",
-                                  PlainRange(airyY) ? "0.0###]mm" : "0.0#e+0#]mm",
-                                  PlainRange(airy) ? " 0.0###mm" : " 0.0#e+0#mm");
-                }
-                add(m_symbols.ResultLabel(kResAiryRadius), airyText);
+                add(m_symbols.ResultLabel(kResAiryRadius), ok ? AiryRadiusText() : "");
                 break;
             }
             default:
@@ -182,8 +166,40 @@ std::vector<BeamListRow> GaussianBeam::ListBeamResults(bool ok, int previousRows
         add(m_symbols.ResultLabel(k),
             ratios ? Format(res[static_cast<std::size_t>(k)], " 0.0#####", sep) : " ");
     }
+    if (const std::string warning = ok ? NotParaxialText() : std::string(); !warning.empty()) {
+        add(std::string(beamtexts::kNotParaxialName), warning);
+    }
     while (static_cast<int>(rows.size()) < previousRows) addEmpty();
     return rows;
+}
+
+std::string GaussianBeam::AiryRadiusText() const {
+    const double airy = m_results[0][kResAiryRadius];
+    const double airyY = m_results[1][kResAiryRadius];
+    if (!DiodeYShown()) {
+        return Format(airy, PlainRange(airy) ? " 0.0###mm" : " 0.0#e+0#mm", m_decimalSep);
+    }
+    return Format(airy, PlainRange(airy) ? " 0.0###" : " 0.0#e+0#", m_decimalSep) + " [" +
+           Format(airyY, PlainRange(airyY) ? "0.0###]mm" : "0.0#e+0#]mm", m_decimalSep);
+}
+
+std::string GaussianBeam::NotParaxialText() const {
+    bool divergent = false;
+    bool wide = false;
+    for (int axis = 0; axis < kBeamAxes; ++axis) {
+        if (!AxisSolved(axis) || (axis == 1 && !DiodeYShown())) continue;
+        const double m = GetBeamMFactor(axis);
+        const double w = std::max(std::fabs(Val(axis, kBeamObjDivergence)),
+                                  std::fabs(Val(axis, kBeamImgDivergence)));
+        divergent = divergent || w * m > kParaxialDivergence;
+        const double focal = std::fabs(Val(axis, kBeamFocal));
+        const double radius = m_results[static_cast<std::size_t>(axis)][kResLensRadius] * m;
+        wide = wide || (focal > 0.0 && radius > kParaxialLensShare * focal);
+    }
+    std::string text;
+    if (divergent) text += beamtexts::kNotParaxialDivergence;
+    if (wide) text += beamtexts::kNotParaxialRadius;
+    return text;
 }
 
 double GaussianBeam::DofGrowth(int index) {
@@ -219,8 +235,10 @@ std::string GaussianBeam::DepthOfFocusText(int axis) const {
 std::string GaussianBeam::MinimumSpotText() const {
     if (!m_solved[0]) return {};
     const double d = m_minSpotDistance;
-    const double now =
-        lumarik::BeamRadiusAt(d - Val(0, kBeamImageDist), Val(0, kBeamImgRadius), m_wavelengthMm);
+    // Radii as the listing shows them: the single-mode radius times M.
+    const double m = GetBeamMFactor(0);
+    const double now = m * lumarik::BeamRadiusAt(d - Val(0, kBeamImageDist), Val(0, kBeamImgRadius),
+                                                 m_wavelengthMm);
     if (!std::isfinite(now)) return {};
     std::string text =
         std::string(beamtexts::kCurrentRadius) + Format(now, "0.0####mm", m_decimalSep);
@@ -231,7 +249,7 @@ std::string GaussianBeam::MinimumSpotText() const {
     text += br + std::string(beamtexts::kRequiredDistance) + br +
             Format(spot->objectDistance, "0.0##mm", m_decimalSep) + br +
             std::string(beamtexts::kMinimumRadius) + br +
-            Format(spot->radius, "0.0##mm", m_decimalSep);
+            Format(spot->radius * m, "0.0##mm", m_decimalSep);
     return text;
 }
 
@@ -240,7 +258,7 @@ LensTable GaussianBeam::LensTableFor(const std::vector<LensSample>& samples) con
     query.circularised = m_diodeMode && m_circularise;
     query.focalX = Val(0, kBeamFocal);
     query.focalY = Val(1, kBeamFocal);
-    query.lensBeamRadius = m_results[0][kResLensRadius];
+    query.lensBeamRadius = m_results[0][kResLensRadius] * GetBeamMFactor(0);
     query.decimalSep = m_decimalSep;
     if (!m_solved[0] || (query.circularised && !m_solved[1])) return ScoreLensTable({}, query);
     return ScoreLensTable(samples, query);

@@ -3,6 +3,7 @@
 // rows before it reaches OptionChange.
 #include <cmath>
 
+#include "core/beam/BeamTexts.h"
 #include "core/beam/GaussianBeam.h"
 #include "core/format/Format.h"
 #include "core/format/NumberInput.h"
@@ -35,8 +36,32 @@ std::string GaussianBeam::OptionText(BeamOption option) const {
     return {};
 }
 
+std::string_view GaussianBeam::OptionRefusal(BeamOption option, double typed) const {
+    const bool length = std::isfinite(typed) && typed > 0.0 && typed <= kMaxBeamLength;
+    switch (option) {
+        case BeamOption::kM2:
+        case BeamOption::kDiodeM2:
+            return std::isfinite(typed) && typed >= 1.0 && typed < kMaxM2 ? std::string_view()
+                                                                          : beamtexts::kM2Range;
+        case BeamOption::kDetector:
+        case BeamOption::kMinSpot:
+            return length ? std::string_view() : beamtexts::kDistanceRange;
+        case BeamOption::kDiodeParam: {
+            const int t = GetDiodeParamNumber();
+            if (t == kBeamObjDivergence || t == kBeamImgDivergence) {
+                const double w = typed * BeamScale(t);
+                return std::isfinite(w) && w > 0.0 && w < kMaxDivergence
+                           ? std::string_view()
+                           : beamtexts::kDivergenceRange;
+            }
+            return length ? std::string_view() : beamtexts::kSizeRange;
+        }
+    }
+    return {};
+}
+
 std::optional<double> GaussianBeam::OptionChange(BeamOption option, double typed) const {
-    if (!std::isfinite(typed)) return std::nullopt;
+    if (!std::isfinite(typed) || !OptionRefusal(option, typed).empty()) return std::nullopt;
     double value = typed;
     double current = 0.0;
     bool usable = typed > 0.0;

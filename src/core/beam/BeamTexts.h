@@ -15,6 +15,24 @@ inline constexpr std::string_view kInconsistentMagnification =
     "Unmögliche Kombination; ergibt nahezu immer einen nicht konsistenten Wert für die "
     "Vergrößerung! ";
 
+// Refusals of impossible input: the value or option stays as it was.
+inline constexpr std::string_view kM2Range =
+    "M² muss mindestens 1 und kleiner als 50 sein: kein Strahl ist schmaler als der gaußsche! ";
+inline constexpr std::string_view kDivergenceRange =
+    "Die Divergenz (halber Winkel) muss größer als 0 und kleiner als 1570,8mrad (π/2) sein! ";
+inline constexpr std::string_view kDistanceRange =
+    "Der Abstand muss größer als 0 und höchstens 100000mm sein! ";
+inline constexpr std::string_view kSizeRange =
+    "Der Wert muss größer als 0 und höchstens 100000mm sein! ";
+inline constexpr std::string_view kWouldUnsolve =
+    "Mit diesem Wert hätte das System keine Lösung mehr. Der Wert bleibt unverändert! ";
+inline constexpr std::string_view kNotANumber = "Die Eingabe ist keine Zahl! ";
+
+// Beyond the paraxial regime (a warning row of the listing).
+inline constexpr std::string_view kNotParaxialName = "Achtung: nicht paraxial";
+inline constexpr std::string_view kNotParaxialDivergence = " Divergenz > 0,1 rad";
+inline constexpr std::string_view kNotParaxialRadius = " Strahlradius [Linse] > |f'|/4";
+
 // Listing.
 inline constexpr std::string_view kMultiMode = "MultiMode: M²";
 inline constexpr std::string_view kSingleMode = "Single Mode";

@@ -25,6 +25,14 @@ class EffectiveConstants;
 // section.
 constexpr int kBeamAxes = 2;
 constexpr int kMaxBeamSelected = 3;
+// The longest distance or size an option box takes, mm (100 m: a laboratory's bench).
+constexpr double kMaxBeamLength = 1e5;
+// The half divergence a beam can have stays below π/2 rad.
+constexpr double kMaxDivergence = 1.5707963267948966;
+// Where the paraxial beam stops being a good model: a half divergence above 0.1 rad, or a beam
+// radius at the lens above a quarter of |f'|.
+constexpr double kParaxialDivergence = 0.1;
+constexpr double kParaxialLensShare = 0.25;
 
 // The first-order constants the beam results depend on.
 struct BeamOptics {
@@ -297,6 +305,10 @@ public:
     // and U(t) must be positive; the detector distance counts as unchanged when it equals the
     // stored one rounded to whole millimetres, as the results use it.
     std::optional<double> OptionChange(BeamOption option, double typed) const;
+    // Why a number typed into the option's box cannot be a beam at all, empty when it can:
+    // M² from 1 to below 50, distances and sizes above 0 up to kMaxBeamLength, a divergence
+    // below π/2.
+    std::string_view OptionRefusal(BeamOption option, double typed) const;
     void SetOption(BeamOption option, double value);
 
     // ---- listing and extra information ----
@@ -317,6 +329,11 @@ public:
     // Rows of the result lists; empty rows pad the list to previousRows.
     std::vector<BeamListRow> ListBeamResults(bool ok, int previousRows = 0) const;
     std::string DepthOfFocusText(int axis) const;
+    // The Airy radius as listed, the y section's in brackets while it is shown.
+    std::string AiryRadiusText() const;
+    // Which paraxial bound the solved beam (as shown, with M) exceeds in either section:
+    // the reason texts, empty while the model holds.
+    std::string NotParaxialText() const;
     // Entries of the growth list and the growth p of an entry.
     std::vector<std::string> DofEntryTexts() const;
     static double DofGrowth(int index);

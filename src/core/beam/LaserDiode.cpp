@@ -13,6 +13,7 @@
 #include "core/beam/BeamTexts.h"
 #include "core/beam/GaussianBeam.h"
 #include "core/format/Format.h"
+#include "core/model/ValueEntry.h"
 #include "core/numeric/Calc.h"
 
 namespace lumarik {
@@ -177,6 +178,12 @@ void GaussianBeam::ApplyCircularisationCoupling(int axis) {
     const auto value = CircularisationValue(axis, 2);
     if (!value) return;
     VarCollection& list = m_lists[static_cast<std::size_t>(axis)];
+    // The coupled s of the value rows is the user's as much as a typed one: its limits open
+    // around it. (The y section's list has no rows.)
+    if (axis == 0) {
+        WriteValueOpeningLimits(list, 2, Single(*value), m_limitMargin);
+        return;
+    }
     list.SetVarValue(2, Single(*value));
     list.SetVarValDef(2, true);
 }
@@ -186,8 +193,7 @@ bool GaussianBeam::CoupleCircularisationPartner(int position) {
     const int partner = 3 - position;
     const auto value = CircularisationValue(0, partner);
     if (!value || std::fabs(*value) > FLT_MAX) return false;
-    m_lists[0].SetVarValue(partner, static_cast<float>(*value));
-    m_lists[0].SetVarValDef(partner, true);
+    WriteValueOpeningLimits(m_lists[0], partner, static_cast<float>(*value), m_limitMargin);
     return true;
 }
 

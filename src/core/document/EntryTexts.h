@@ -37,4 +37,21 @@ inline constexpr std::string_view kNALimitCeiling =
     "Ein Grenzwert der numerischen Apertur darf höchstens das 0,99fache der Brechzahl "
     "betragen!\n\n";
 
+// A value whose circularisation coupling would give another lens than the user chose:
+// kCoupledValue, the coupled row's symbol, " = " and its value, then the reason.
+inline constexpr std::string_view kCoupledValue =
+    "Dieser Wert ergäbe über die Kopplung der Zirkularisierung ";
+inline constexpr std::string_view kCoupledFocalTurned =
+    ": eine Linse mit umgekehrtem Vorzeichen. Der Wert bleibt unverändert!";
+inline constexpr std::string_view kCoupledOutsideLimits = ", außerhalb seiner Grenzwerte ";
+inline constexpr std::string_view kCoupledKept = ". Der Wert bleibt unverändert!";
+
+// A drag that made the dragged quantity a chosen one: kDragChose, the dragged symbol,
+// kDragInsteadOf, the replaced symbol, kDragComputed, the replaced symbol again, kDragUndo.
+inline constexpr std::string_view kDragChose = "Durch das Ziehen ist jetzt ";
+inline constexpr std::string_view kDragInsteadOf = " gewählt statt ";
+inline constexpr std::string_view kDragComputed = "; ";
+inline constexpr std::string_view kDragUndo =
+    " wird nun berechnet. 'Rückgängig' stellt die vorige Auswahl wieder her.";
+
 }  // namespace lumarik::entrytexts

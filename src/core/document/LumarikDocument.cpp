@@ -4,12 +4,14 @@
 #include <cmath>
 #include <utility>
 
+#include "core/beam/BeamTexts.h"
 #include "core/chart/LensIdeas.h"
 #include "core/document/EntryTexts.h"
 #include "core/document/ValueAsker.h"
 #include "core/format/Format.h"
 #include "core/ini/IniDocument.h"
 #include "core/model/ImageHeightPresets.h"
+#include "core/model/ModeSwitches.h"
 #include "core/model/ValueEntry.h"
 #include "core/settings/BeamSettings.h"
 #include "core/settings/LumarikSettings.h"
@@ -27,6 +29,10 @@ constexpr double kSameOptionValue = 1e-7;
 
 // A numerical aperture's limits stay at most this share of its space's index.
 constexpr double kApertureCeilingShare = 0.99;
+
+bool IsBeamDivergence(int number) {
+    return number == kBeamObjDivergence || number == kBeamImgDivergence;
+}
 
 bool IsNumericalAperture(const CVarType& record, bool aperture) {
     return aperture && (record.nVarType == kApNA || record.nVarType == kApNAImage);
@@ -272,22 +278,88 @@ BeamView LumarikDocument::AfterBeamRowChange(int row) {
     return RecalcBeam();
 }
 
+std::string LumarikDocument::CouplingRefusal(const GaussianBeam& trial, int position,
+                                             bool withinLimits) const {
+    const VarCollection& before = m_beam.Selection(0);
+    const VarCollection& after = trial.Selection(0);
+    if (before.Count() != after.Count()) return {};
+    const auto shown = [this](int n, float value) { return m_beam.EntryText(n, value); };
+    for (int p = 1; p <= after.Count(); ++p) {
+        const CVarType& was = before.Item(p);
+        const CVarType& now = after.Item(p);
+        if (p == position || now.nVarType != was.nVarType || !now.bVarValDef ||
+            (was.bVarValDef && now.sVarValue == was.sVarValue)) {
+            continue;
+        }
+        const std::string coupled = std::string(entrytexts::kCoupledValue) +
+                                    m_beam.Symbols().Symbol(now.nVarType) + " = " +
+                                    shown(now.nVarType, now.sVarValue);
+        const bool sameSign = (was.sVarValue > 0.0f && now.sVarValue > 0.0f) ||
+                              (was.sVarValue < 0.0f && now.sVarValue < 0.0f);
+        if (now.nVarType == kBeamFocal && was.bVarValDef && was.sVarValue != 0.0f && !sameSign) {
+            return coupled + std::string(entrytexts::kCoupledFocalTurned);
+        }
+        if (withinLimits && ((was.bLimLowDef && now.sVarValue < was.sLimLow) ||
+                             (was.bLimHihDef && now.sVarValue > was.sLimHih))) {
+            return coupled + std::string(entrytexts::kCoupledOutsideLimits) +
+                   (was.bLimLowDef ? shown(now.nVarType, was.sLimLow) : std::string("?")) + " … " +
+                   (was.bLimHihDef ? shown(now.nVarType, was.sLimHih) : std::string("?")) +
+                   std::string(entrytexts::kCoupledKept);
+        }
+    }
+    return {};
+}
+
+std::string LumarikDocument::RowCouplingRefusal(int row, const CVarType& record,
+                                                bool withinLimits) const {
+    if (!BeamMode() || !m_beam.DiodeMode() || !m_beam.Circularise()) return {};
+    GaussianBeam trial = m_beam;
+    const int position = RowPosition(row);
+    trial.Selection(0).SetVarValue(position, record.sVarValue);
+    trial.Selection(0).SetVarValDef(position, true);
+    trial.CoupleCircularisationPartner(position);
+    trial.SolveBeam(false);
+    return CouplingRefusal(trial, position, withinLimits);
+}
+
 std::string LumarikDocument::BeamWavelengthText() const {
     return m_beam.WavelengthText();
 }
 
+bool LumarikDocument::WouldUnsolve(GaussianBeam trial) const {
+    trial.SolveBeam(false);
+    for (int axis = 0; axis < kBeamAxes; ++axis) {
+        if (m_beam.AxisSolved(axis) && !trial.AxisSolved(axis)) return true;
+    }
+    return false;
+}
+
 BeamOptionCommit LumarikDocument::CommitBeamWavelength(std::string_view typed) {
     const std::optional<double> v = Accept(typed);
-    if (!v) return {};
     BeamOptionCommit commit;
-    if (*v > 0.0 && std::fabs(*v - m_beam.GetWavelengthNm()) > kSameOptionValue && FitsSingle(*v)) {
+    commit.boxText = BeamWavelengthText();
+    Announce(kChangeOptions);
+    if (!v) {
+        commit.message = beamtexts::kNotANumber;
+        return commit;
+    }
+    if (!(*v >= kLeastWavelengthNm && *v <= kGreatestWavelengthNm)) {
+        commit.message = kWavelengthRange;
+        return commit;
+    }
+    if (std::fabs(*v - m_beam.GetWavelengthNm()) > kSameOptionValue) {
+        GaussianBeam trial = m_beam;
+        trial.SetWavelengthNm(*v);
+        if (WouldUnsolve(trial)) {
+            commit.message = beamtexts::kWouldUnsolve;
+            return commit;
+        }
         TakeBackup(kBackupBeamValue);
         m_beam.SetWavelengthNm(*v);
         commit.stored = true;
         commit.beam = RecalcBeam();
     }
     commit.boxText = BeamWavelengthText();
-    Announce(kChangeOptions);
     return commit;
 }
 
@@ -355,8 +427,14 @@ bool LumarikDocument::EndDrag() {
 BeamPress LumarikDocument::StartBeamDrag(double x, double y, const BeamHandles& handles) {
     const BeamPress press = m_beamTouch.DragHitTest(x, y, m_beam, m_model.Constants(), handles,
                                                     [this] { TakeBackup(kBackupBeamValue); });
+    m_dragNotice.clear();
     // The swapped-in quantity keeps its solved value: the same beam, with new boxes and rows.
     if (press.selectionChanged) {
+        const BeamSymbols& symbols = m_beam.Symbols();
+        m_dragNotice = std::string(entrytexts::kDragChose) + symbols.Symbol(press.chosen) +
+                       std::string(entrytexts::kDragInsteadOf) + symbols.Symbol(press.released) +
+                       std::string(entrytexts::kDragComputed) + symbols.Symbol(press.released) +
+                       std::string(entrytexts::kDragUndo);
         RecalcBeam();
         Announce(kChangeChoice | kChangeRows);
     }
@@ -364,6 +442,18 @@ BeamPress LumarikDocument::StartBeamDrag(double x, double y, const BeamHandles& 
 }
 
 BeamView LumarikDocument::MoveBeamDrag(double x, double y) {
+    if (m_beam.DiodeMode() && m_beam.Circularise()) {
+        DrgTouchGB touch = m_beamTouch;
+        GaussianBeam trial = m_beam;
+        EffectiveConstants constants = m_model.Constants();
+        const int moved = touch.DragMove(x, y, trial, constants, {});
+        if (moved < 0) return {};
+        if (moved == 1 || moved == 2) trial.CoupleCircularisationPartner(moved);
+        trial.SolveBeam(false);
+        BeamView refused;
+        refused.refusal = CouplingRefusal(trial, moved, true);
+        if (!refused.refusal.empty()) return refused;
+    }
     const int position = m_beamTouch.DragMove(x, y, m_beam, m_model.Constants(),
                                               [this] { TakeBackup(kBackupBeamValue); });
     if (position < 0) return {};
@@ -545,7 +635,6 @@ ValueCommit LumarikDocument::CommitNumber(int row, double x, ValueAsker* asker) 
     const std::optional<double> corrected = Correct(stored, aperture, EntryBox::kValue, x, asker);
     if (!corrected || !FitsSingle(*corrected * factor)) return Restored(row, stored);
 
-    TakeBackup(ValueReason(), row);
     CVarType record = stored;
     const float value = static_cast<float>(*corrected * factor);
     ValueCommit commit;
@@ -558,6 +647,17 @@ ValueCommit LumarikDocument::CommitNumber(int row, double x, ValueAsker* asker) 
     }
     record.sVarValue = value;
     record.bVarValDef = true;
+    if (BeamMode() && IsBeamDivergence(record.nVarType) && !(std::fabs(value) < kMaxDivergence)) {
+        ValueCommit refused = Restored(row, stored);
+        refused.beam.refusal = beamtexts::kDivergenceRange;
+        return refused;
+    }
+    if (std::string refusal = RowCouplingRefusal(row, record, false); !refusal.empty()) {
+        ValueCommit refused = Restored(row, stored);
+        refused.beam.refusal = std::move(refusal);
+        return refused;
+    }
+    TakeBackup(ValueReason(), row);
     StoreRecord(row, record);
     Announce(kChangeRows);
     commit.outcome = ValueCommit::Outcome::kStored;
@@ -584,6 +684,9 @@ LimitCommit LumarikDocument::CommitLimit(int row, bool upper, std::string_view t
                 *typedNumber, asker);
     if (!x || !FitsSingle(*x * factor)) return {LimitCommit::Outcome::kShown, {}};
     const double limit = *x * factor;
+    if (BeamMode() && IsBeamDivergence(record.nVarType) && !(std::fabs(limit) < kMaxDivergence)) {
+        return {LimitCommit::Outcome::kRefused, beamtexts::kDivergenceRange};
+    }
     if (upper) {
         if (record.bLimLowDef && limit < record.sLimLow) {
             return {LimitCommit::Outcome::kRefused, entrytexts::kUpperBelowLower};
@@ -614,9 +717,15 @@ SliderCommit LumarikDocument::MoveSlider(int row, int position, int minimum, int
     if (!RowHasRecord(row)) return {};
     CVarType record = *RowRecord(row);
     if (!record.bLimLowDef || !record.bLimHihDef) return {};
-    TakeBackup(kBackupSlider, row);
     record.sVarValue = SliderValue(record, position, minimum, maximum);
     record.bVarValDef = true;
+    if (std::string refusal = RowCouplingRefusal(row, record, true); !refusal.empty()) {
+        Announce(kChangeRows);  // the slider returns to the value
+        SliderCommit refused;
+        refused.beam.refusal = std::move(refusal);
+        return refused;
+    }
+    TakeBackup(kBackupSlider, row);
     StoreRecord(row, record);
     Announce(kChangeRows);
     SliderCommit commit;
@@ -669,7 +778,16 @@ AdvancedCommit LumarikDocument::CommitAdvanced(int row, std::string_view typed,
 BeamOptionCommit LumarikDocument::CommitBeamOption(BeamOption option, std::string_view typed) {
     BeamOptionCommit commit;
     const std::optional<double> x = Accept(typed);
-    const std::optional<double> value = x ? m_beam.OptionChange(option, *x) : std::nullopt;
+    if (x) commit.message = m_beam.OptionRefusal(option, *x);
+    std::optional<double> value = x ? m_beam.OptionChange(option, *x) : std::nullopt;
+    if (value && option != BeamOption::kMinSpot) {
+        GaussianBeam trial = m_beam;
+        trial.SetOption(option, *value);
+        if (WouldUnsolve(trial)) {
+            commit.message = beamtexts::kWouldUnsolve;
+            value.reset();
+        }
+    }
     if (value) {
         if (option != BeamOption::kMinSpot) TakeBackup(kBackupBeamValue);
         m_beam.SetOption(option, *value);

@@ -55,6 +55,8 @@ struct BeamView {
     bool shown = false;        // a beam calculation ran: list its results
     bool ok = false;           // the x section solved
     bool rowsChanged = false;  // the circularisation may have rewritten a row: show the rows
+    // Not empty: the edit was refused, nothing changed, and this tells the user why.
+    std::string refusal;
 };
 
 // What a value box shows after a commit.
@@ -90,9 +92,10 @@ struct SliderCommit {
 
 // What an option box of the beam mode shows after a commit.
 struct BeamOptionCommit {
-    bool stored = false;  // the value changed the system (one undo step)
-    std::string boxText;  // what the box shows now; empty: it keeps what was typed
-    BeamView beam;        // the solve, where the commit ran one (the wavelength)
+    bool stored = false;       // the value changed the system (one undo step)
+    std::string boxText;       // what the box shows now; empty: it keeps what was typed
+    BeamView beam;             // the solve, where the commit ran one (the wavelength)
+    std::string_view message;  // not empty: the number was refused, and this says why
 };
 
 class LumarikDocument {
@@ -174,8 +177,10 @@ public:
     void SwitchCircularisation(bool on);
     void SetCollimationMode(int mode);
     void ChooseDiodeParamType(BeamQuantity number);
-    // The wavelength box (nm): a number > 0 that differs from the stored one is stored with an
-    // undo step and solved; anything else rewrites the box, except a text that is no number.
+    // The wavelength box (nm): a number inside the model's range (10 nm to 1 mm, as the
+    // advanced options take it) that differs from the stored one is stored with an undo step
+    // and solved; anything else rewrites the box, a text that is no number or a number out of
+    // range with a message. Neither does a wavelength that would leave a solved beam unsolved.
     BeamOptionCommit CommitBeamWavelength(std::string_view typed);
     std::string BeamWavelengthText() const;
 
@@ -193,7 +198,10 @@ public:
     // The beam drag: a press on a handle of the screen drawing, the moves, the release. A move
     // that changed a value solves the beam (one undo step for the whole drag, before its first
     // change); `shown` is false when it changed nothing.
+    // A press that swaps a chosen quantity leaves the reason in DragNotice until the next press.
     BeamPress StartBeamDrag(double x, double y, const BeamHandles& handles);
+    // What the last press changed in the choice, for the user (empty: nothing).
+    const std::string& DragNotice() const { return m_dragNotice; }
     BeamView MoveBeamDrag(double x, double y);
 
     // ---- the value rows ----
@@ -273,7 +281,8 @@ public:
     // ---- beam options ----
     // A number box of the beam's extra-information tab was committed with `typed` (a unit and
     // either decimal separator are taken as in the value rows). A text that is not a number,
-    // or a number the option refuses, restores the box; a change takes one undo step, except
+    // or a number the option refuses, restores the box (a number that is no beam, or one that
+    // would leave a solved beam unsolved, with a message); a change takes one undo step, except
     // for the distance of the minimum-spot calculation, which changes no result.
     BeamOptionCommit CommitBeamOption(BeamOption option, std::string_view typed);
 
@@ -323,6 +332,16 @@ private:
     BackupReason ValueReason() const { return BeamMode() ? kBackupBeamValue : kBackupValue; }
     // After a beam row changed: the circularisation partner follows, then the beam is solved.
     BeamView AfterBeamRowChange(int row);
+    // With circularisation a row's value moves its coupled partners (f' and s, and s with the
+    // object-side beam in collimation mode 1). An edit whose coupling would give a focal length
+    // of the other sign, or (withinLimits: slider and drag, which move inside the user's
+    // limits) carry a coupled row out of its limits, is refused: the reason, empty when the
+    // edit may go ahead. `trial` is the beam after the edit of `position`, coupled and solved.
+    std::string CouplingRefusal(const GaussianBeam& trial, int position, bool withinLimits) const;
+    // The same for `record` stored in value row `row`.
+    std::string RowCouplingRefusal(int row, const CVarType& record, bool withinLimits) const;
+    // True when `trial` leaves a section unsolved that the beam in force solves.
+    bool WouldUnsolve(GaussianBeam trial) const;
     enum class EntryBox { kValue, kLower, kUpper };
     struct Question {
         std::string_view prompt;
@@ -368,6 +387,7 @@ private:
     OpenFile m_otherFile;
     bool m_cleared = false;  // Clear makes the exit ask even with nothing chosen
     Changes m_changes = kChangeNone;
+    std::string m_dragNotice;
     ResultsView m_results;
     BeamView m_beamResults;
 };

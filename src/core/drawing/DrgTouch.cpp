@@ -139,17 +139,6 @@ void ReplaceKeepingValue(VarCollection& collection, int oldNumber, int newNumber
                        limits.sLimLow, limits.sLimHih);
 }
 
-void WriteDraggedValue(VarCollection& collection, int position, float value, float margin) {
-    CVarType record = collection.Item(position);
-    collection.SetVarValue(position, value);
-    collection.SetVarValDef(position, true);
-    if (!ExtendLimits(record, value, margin)) return;
-    collection.SetLimLow(position, record.sLimLow);
-    collection.SetLimHih(position, record.sLimHih);
-    collection.SetLimLowDef(position, record.bLimLowDef);
-    collection.SetLimHihDef(position, record.bLimHihDef);
-}
-
 GrabType DrgTouch::FindGrab(double x, double y, const GrabHandles& handles, const LumarikCode& code,
                             const Options& options) {
     if (!handles.valid) return kGrabNone;
@@ -287,9 +276,9 @@ bool DrgTouch::DragMove(double x, double y, LumarikCode& code,
         m_changeAnnounced = true;
     }
     const float margin = code.LimitMargin();
-    if (distance) WriteDraggedValue(selected, distancePosition, *distance, margin);
-    if (height) WriteDraggedValue(selected, heightPosition, *height, margin);
-    if (aperture) WriteDraggedValue(code.Apertures(), 1, *aperture, margin);
+    if (distance) WriteValueOpeningLimits(selected, distancePosition, *distance, margin);
+    if (height) WriteValueOpeningLimits(selected, heightPosition, *height, margin);
+    if (aperture) WriteValueOpeningLimits(code.Apertures(), 1, *aperture, margin);
     if (separation) code.Constants().SetD(*separation);
     return true;
 }

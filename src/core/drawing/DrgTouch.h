@@ -17,8 +17,6 @@ struct Options;
 // for a carried value.
 void ReplaceKeepingValue(VarCollection& collection, int oldNumber, int newNumber, float value,
                          float margin);
-// Writes a dragged value into the record at `position`; the limits follow as for a typed value.
-void WriteDraggedValue(VarCollection& collection, int position, float value, float margin);
 
 // What a press grabbed; FindGrab gives the order in which the handles are tested.
 enum GrabType : int {

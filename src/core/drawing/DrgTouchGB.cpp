@@ -112,6 +112,7 @@ BeamPress DrgTouchGB::DragHitTest(double x, double y, GaussianBeam& beam,
     const GrabSpec& spec = SpecOf(grab);
     VarCollection& list = beam.Selection(0);
     bool swapped = false;
+    int released = -1;
     if (spec.number >= 0 && !list.Contains(spec.number)) {
         const int partner = SwapPartner(list, spec.number);
         if (partner < 0) return {};
@@ -122,6 +123,7 @@ BeamPress DrgTouchGB::DragHitTest(double x, double y, GaussianBeam& beam,
         ReplaceKeepingValue(list, partner, spec.number, static_cast<float>(value),
                             beam.LimitMargin());
         swapped = true;
+        released = partner;
     }
     m_grab = grab;
     m_handles = handles;
@@ -135,7 +137,7 @@ BeamPress DrgTouchGB::DragHitTest(double x, double y, GaussianBeam& beam,
     } else {
         m_startValue = beam.DetectorDistance();
     }
-    return {grab, swapped};
+    return {grab, swapped, swapped ? spec.number : -1, released};
 }
 
 int DrgTouchGB::DragMove(double x, double y, GaussianBeam& beam, EffectiveConstants& constants,
@@ -167,7 +169,7 @@ int DrgTouchGB::DragMove(double x, double y, GaussianBeam& beam, EffectiveConsta
         m_changeAnnounced = true;
     }
     if (position != 0) {
-        WriteDraggedValue(list, position, single, beam.LimitMargin());
+        WriteValueOpeningLimits(list, position, single, beam.LimitMargin());
     } else if (m_grab == kBeamGrabRearPlane) {
         constants.SetD(single);
     } else {

@@ -31,6 +31,8 @@ enum BeamGrab : int {
 struct BeamPress {
     BeamGrab grab = kBeamGrabNone;
     bool selectionChanged = false;  // a chosen quantity was swapped: the boxes and rows follow
+    int chosen = -1;                // then the dragged quantity, now chosen
+    int released = -1;              // and the one it replaced, now computed
 };
 
 class DrgTouchGB {

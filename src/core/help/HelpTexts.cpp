@@ -76,6 +76,12 @@ constexpr std::string_view kNotes[] = {
     "Anmerkung: Nicht alle paraxialen Lösungen eines optischen Problems können",
     " in reale Systeme mit der geforderten Abbildungsleistung transformiert werden, insbesondere "
     "wenn die Öffnung oder der Feldwinkel groß sind.",
+    "",
+    "Gaußstrahl: Das Strahlmodell ist paraxial. Die Ergebnisliste warnt ('Achtung: nicht "
+    "paraxial'), sobald die Divergenz (halber Winkel, mit M²) 0,1 rad übersteigt oder der "
+    "Strahlradius an der Linse größer als ein Viertel des Betrags der Brennweite |f'| ist.",
+    "Unmögliche Eingaben werden abgewiesen: M² unter 1, eine Divergenz ab π/2 rad, eine "
+    "Wellenlänge außerhalb 10 nm bis 10^6 nm, Abstände über 100000 mm.",
 };
 
 constexpr std::string_view kNewFeatures[] = {

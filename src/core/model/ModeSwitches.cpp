@@ -11,7 +11,6 @@ constexpr std::string_view kIndexObjectRange =
     "Die Brechzahl im Objektraum muss zwischen 1.0 und 3.0 liegen!";
 constexpr std::string_view kIndexImageRange =
     "Die Brechzahl im Bildraum muss zwischen 1.0 und 3.0 liegen!";
-constexpr std::string_view kWavelengthRange = "Die Wellenlänge muß zwischen 10^1 & 10^6nm liegen! ";
 
 bool IsSet(bool defined, float value) {
     return defined && value != kInfinity;
@@ -86,7 +85,7 @@ AdvancedCommit CommitAdvancedValue(LumarikCode& model, int row, double x,
     if (row == kAdvIndexObject && (x < 1.0 || x > 3.0))
         return {Outcome::kRefused, kIndexObjectRange};
     if (row == kAdvIndexImage && (x < 1.0 || x > 3.0)) return {Outcome::kRefused, kIndexImageRange};
-    if (row == kAdvWavelength && (x < 10.0 || x > 1000000.0)) {
+    if (row == kAdvWavelength && (x < kLeastWavelengthNm || x > kGreatestWavelengthNm)) {
         return {Outcome::kRefused, kWavelengthRange};
     }
     if (beforeStore) beforeStore();

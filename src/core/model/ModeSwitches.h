@@ -24,6 +24,11 @@ constexpr int kAdvSeparation = 0;
 constexpr int kAdvIndexObject = 1;
 constexpr int kAdvIndexImage = 2;
 constexpr int kAdvWavelength = 3;
+// The wavelengths the model takes, nm, in the advanced options and the beam alike.
+constexpr double kLeastWavelengthNm = 10.0;
+constexpr double kGreatestWavelengthNm = 1000000.0;
+inline constexpr std::string_view kWavelengthRange =
+    "Die Wellenlänge muß zwischen 10^1 & 10^6nm liegen! ";
 
 struct AdvancedCommit {
     enum class Outcome { kUnchanged, kRefused, kAccepted } outcome = Outcome::kUnchanged;

@@ -38,6 +38,17 @@ bool ExtendLimits(CVarType& record, float value, float margin) {
     return changed;
 }
 
+void WriteValueOpeningLimits(VarCollection& collection, int position, float value, float margin) {
+    CVarType record = collection.Item(position);
+    collection.SetVarValue(position, value);
+    collection.SetVarValDef(position, true);
+    if (!ExtendLimits(record, value, margin)) return;
+    collection.SetLimLow(position, record.sLimLow);
+    collection.SetLimHih(position, record.sLimHih);
+    collection.SetLimLowDef(position, record.bLimLowDef);
+    collection.SetLimHihDef(position, record.bLimHihDef);
+}
+
 std::optional<int> SliderPosition(const CVarType& record, int minimum, int maximum) {
     if (!record.bLimLowDef || !record.bLimHihDef) return std::nullopt;
     const double lo = record.sLimLow;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/model/CVarType.h"
+#include "core/model/VarCollection.h"
 
 namespace lumarik {
 
@@ -13,6 +14,10 @@ namespace lumarik {
 // v·(1 + p) .. v·(1 − p)), a defined one is moved only when v crosses it, and a value of 0
 // leaves undefined limits undefined. Returns true when a limit was set.
 bool ExtendLimits(CVarType& record, float value, float margin);
+
+// Writes `value` into the record at `position` of `collection` with limits opened around it as
+// for a typed value (a drag, a coupled value).
+void WriteValueOpeningLimits(VarCollection& collection, int position, float value, float margin);
 
 // The slider position of the record's value between its limits, rounded halves to even;
 // nothing when a limit is undefined, the limits are equal or the position lies outside

@@ -1,18 +1,31 @@
 #include "core/report/BeamReport.h"
 
+#include <cmath>
+#include <string>
+#include <vector>
+
 #include "core/beam/BeamTexts.h"
 #include "core/beam/GaussianBeam.h"
+#include "core/format/Format.h"
 #include "core/model/ModelTexts.h"
 #include "core/report/ReportTexts.h"
 
 namespace lumarik {
 namespace {
 
+bool IsM2Scaled(int n) {
+    return n == kBeamObjRadius || n == kBeamObjDivergence || n == kBeamImgRadius ||
+           n == kBeamImgDivergence;
+}
+
 ReportSection UserVariables(const GaussianBeam& beam) {
     ReportSection section{std::string(texts::kReportUserVariables), {}};
     for (const CVarType& record : beam.Selection(0).Records()) {
+        // With M² the listing shows some quantities scaled: the typed one is named apart.
+        const std::string typed =
+            beam.UseM2() && IsM2Scaled(record.nVarType) ? std::string(texts::kReportTyped) : "";
         section.rows.push_back(
-            {beam.Symbols().Label(record.nVarType) + ":",
+            {beam.Symbols().Label(record.nVarType) + typed + ":",
              AlignedValue(record.sVarValue, beam.EntryText(record.nVarType, record.sVarValue))});
     }
     section.rows.push_back({std::string(texts::kReportWavelength), " " + beam.WavelengthText()});
@@ -29,15 +42,32 @@ ReportSection SystemDefinition(const GaussianBeam& beam) {
     };
     const BeamSymbols& symbols = beam.Symbols();
     for (int n = 0; n < kBeamSelectableCount; ++n) {
-        add(symbols.Label(n) + ":  ", beam.BeamValueText(n));
+        const std::string shown =
+            beam.UseM2() && IsM2Scaled(n) ? std::string(texts::kReportShownM2) : "";
+        add(symbols.Label(n) + shown + ":  ", beam.BeamValueText(n));
         if (n == kBeamImageDist) {
             add(std::string(texts::kReportParaxialImage), beam.ParaxialImageText() + "]");
         } else if (n == kBeamObjRayleigh) {
             add(symbols.ResultLabel(kResLensRadius), beam.ShownRadiusText(kResLensRadius, "0.0##"));
-        } else if (n == kBeamImgRadius && beam.DetectorOn()) {
-            add(symbols.ResultLabel(kResDetectorRadius),
-                beam.ShownRadiusText(kResDetectorRadius, "0.0##"));
+        } else if (n == kBeamImgRadius) {
+            if (beam.DetectorOn()) {
+                add(std::string(texts::kReportDetectorDistance),
+                    Format(std::nearbyint(beam.DetectorDistance()), " 0.0mm",
+                           beam.DecimalSeparator()));
+                add(symbols.ResultLabel(kResDetectorRadius),
+                    beam.ShownRadiusText(kResDetectorRadius, "0.0##"));
+            }
+            add(symbols.ResultLabel(kResAiryRadius), beam.AiryRadiusText());
         }
+    }
+    const std::vector<std::string> steps = beam.DofEntryTexts();
+    const auto step = static_cast<std::size_t>(beam.DofIndex());
+    add(std::string(texts::kReportDepthOfFocus) + (step < steps.size() ? steps[step] : steps[1]) +
+            "]:  ",
+        " " + beam.DepthOfFocusText(0));
+    if (beam.AltSolutionEnabled()) {
+        add(std::string(texts::kReportRoot),
+            std::string(beam.AltSolution() ? texts::kReportRootAlt : texts::kReportRootFirst));
     }
     return section;
 }

@@ -31,6 +31,14 @@ inline constexpr std::string_view kReportBeamSystemM2 =
     "Systemdefinition [Multimode-Ergebnisse] M²: ";
 inline constexpr std::string_view kReportParaxialImage = "[paraxiale Bildweite";
 inline constexpr std::string_view kReportWavelength = "Wellenlänge:";
+// With M² in use a radius or divergence is typed single-mode and shown scaled.
+inline constexpr std::string_view kReportTyped = " [eingegeben]";
+inline constexpr std::string_view kReportShownM2 = " [M²]";
+inline constexpr std::string_view kReportDetectorDistance = "Detektorabstand [hinter P']:  ";
+inline constexpr std::string_view kReportDepthOfFocus = "Schärfentiefe [Zuwachs ";
+inline constexpr std::string_view kReportRoot = "Lösung:  ";
+inline constexpr std::string_view kReportRootFirst = " erste Lösung";
+inline constexpr std::string_view kReportRootAlt = " alternative Lösung";
 
 inline constexpr std::string_view kReportObjectAtInfinity = " Unendlich";
 inline constexpr std::string_view kReportPositive = "    [Positiv]";

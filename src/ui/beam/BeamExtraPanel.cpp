@@ -18,8 +18,10 @@
 #include "core/beam/BeamTexts.h"
 #include "core/drawing/DrawingTexts.h"
 #include "ui/beam/BeamPanelTexts.h"
+#include "ui/shell/AppContext.h"
 #include "ui/shell/CSApplication.h"
 #include "ui/shell/DocumentHub.h"
+#include "ui/shell/Prompter.h"
 #include "ui/shell/SelectOnFocus.h"
 
 namespace lumarik {
@@ -86,6 +88,7 @@ bool SameRows(const LensTable& a, const LensTable& b) {
 BeamExtraPanel::BeamExtraPanel(DocumentHub& hub, const AppContext& context, QWidget* parent)
     : QTabWidget(parent),
       m_hub(hub),
+      m_context(context),
       m_doc(hub.Doc()),
       m_systems(
           ReadSampleSystems(QFile::encodeName(CSApplication(context).DataPath()).toStdString())),
@@ -407,7 +410,11 @@ void BeamExtraPanel::ShowDiodeControls() {
 void BeamExtraPanel::CommitOption(BeamOption option, QLineEdit* box) {
     if (UnchangedSinceWritten(box)) return;
     const std::string typed = box->text().toStdString();
-    m_hub.Edit([&](LumarikDocument& d) { d.CommitBeamOption(option, typed); });
+    std::string_view message;
+    m_hub.Edit([&](LumarikDocument& d) { message = d.CommitBeamOption(option, typed).message; });
+    if (!message.empty() && m_context.prompter) {
+        m_context.prompter->Message(FromStd(message), PromptIcon::Exclamation);
+    }
 }
 
 void BeamExtraPanel::ShowDrawScale() {

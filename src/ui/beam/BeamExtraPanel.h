@@ -57,6 +57,7 @@ private:
     void ShowDiodeControls();
 
     DocumentHub& m_hub;
+    const AppContext& m_context;
     const LumarikDocument& m_doc;
     std::vector<SampleSystem> m_systems;
     std::vector<LensSample> m_samples;

@@ -1,5 +1,7 @@
 #include "ui/drawing/SystemDrawing.h"
 
+#include <utility>
+
 #include "ui/shell/AppContext.h"
 #include "ui/shell/DocumentHub.h"
 #include "ui/shell/Prompter.h"
@@ -61,6 +63,7 @@ void SystemDrawing::Pressed(double x, double y) {
     if (m_hub.Doc().BeamMode()) {
         m_hub.Edit([&](LumarikDocument& d) {
             grabbed = d.StartBeamDrag(x, y, m_beamDrawing.Handles()).grab != kBeamGrabNone;
+            m_dragNotice = d.DragNotice();
         });
         if (grabbed) HideReadout();
     } else {
@@ -72,20 +75,32 @@ void SystemDrawing::Pressed(double x, double y) {
 }
 
 void SystemDrawing::Moved(double x, double y) {
+    std::string refusal;
     m_hub.DragEdit([&](LumarikDocument& d) {
         if (d.BeamMode()) {
-            d.MoveBeamDrag(x, y);
+            refusal = d.MoveBeamDrag(x, y).refusal;
         } else {
             d.MoveLensDrag(x, y);
         }
     });
+    if (refusal.empty()) return;
+    // A refused move ends the drag where the system still is, and says why.
+    Released();
+    if (m_context.prompter) {
+        m_context.prompter->Message(QString::fromStdString(refusal), PromptIcon::Exclamation);
+    }
 }
 
 // Also the way out of a drag whose release was lost: the drag never stays. Option controls
 // operated during the drag were ignored; they show the options in force again.
+// A drag that changed the choice says so once it ends, in the message box of the value rows.
 void SystemDrawing::Released() {
     m_hub.StopDragging();
     m_hub.Edit([](LumarikDocument& d) { d.EndDrag(); });
+    const std::string notice = std::exchange(m_dragNotice, std::string());
+    if (!notice.empty() && m_context.prompter) {
+        m_context.prompter->Message(QString::fromStdString(notice), PromptIcon::Information);
+    }
 }
 
 // The beam read-out follows the mouse over the picture (beam mode, no drag).

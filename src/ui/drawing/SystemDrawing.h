@@ -42,6 +42,7 @@ private:
     DrgRoutines m_drawing;
     DrgRoutinesGB m_beamDrawing;
     BeamReadout m_readout;
+    std::string m_dragNotice;  // what the press changed in the choice, told on the release
 };
 
 }  // namespace lumarik

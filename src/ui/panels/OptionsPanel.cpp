@@ -290,7 +290,11 @@ void OptionsPanel::OptionsItemChanged(QListWidgetItem* item) {
 void OptionsPanel::CommitWavelength() {
     if (UnchangedSinceWritten(m_txtGBWavelen)) return;
     const std::string typed = m_txtGBWavelen->text().toStdString();
-    m_hub.Edit([&typed](LumarikDocument& d) { d.CommitBeamWavelength(typed); });
+    std::string_view message;
+    m_hub.Edit([&](LumarikDocument& d) { message = d.CommitBeamWavelength(typed).message; });
+    if (!message.empty() && m_context.prompter) {
+        m_context.prompter->Message(FromStd(message), PromptIcon::Exclamation);
+    }
 }
 
 // A picked line is typed into the wavelength box and committed like a typed one (one undo step).

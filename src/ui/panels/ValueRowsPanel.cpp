@@ -257,10 +257,19 @@ void ValueRowsPanel::CentreSlider(QScrollBar* bar) {
 void ValueRowsPanel::CommitValue(int row) {
     QLineEdit* box = m_rows[static_cast<std::size_t>(row)].value;
     OptionalAsker asker(m_context.prompter);
+    std::string refusal;
     m_hub.Edit([&](LumarikDocument& d) {
-        d.CommitValue(row, box->text().toStdString(), ShownText(box).toStdString(), true,
-                      asker.Get());
+        refusal = d.CommitValue(row, box->text().toStdString(), ShownText(box).toStdString(), true,
+                                asker.Get())
+                      .beam.refusal;
     });
+    ShowRefusal(refusal);
+}
+
+void ValueRowsPanel::ShowRefusal(const std::string& refusal) const {
+    if (!refusal.empty() && m_context.prompter) {
+        m_context.prompter->Message(QString::fromStdString(refusal), PromptIcon::Exclamation);
+    }
 }
 
 void ValueRowsPanel::CommitLimit(int row, bool upper) {
@@ -281,10 +290,15 @@ void ValueRowsPanel::SliderMoved(int row) {
     if (m_sliderPositioning) return;
     QScrollBar* bar = m_rows[static_cast<std::size_t>(row)].bar;
     m_movingRow = row;
+    std::string refusal;
     m_hub.Edit([&](LumarikDocument& d) {
-        d.MoveSlider(row, bar->value(), bar->minimum(), bar->maximum());
+        refusal = d.MoveSlider(row, bar->value(), bar->minimum(), bar->maximum()).beam.refusal;
     });
     m_movingRow = -1;
+    if (refusal.empty()) return;
+    // The value stayed: so does the slider.
+    SetSliderPosition(row);
+    ShowRefusal(refusal);
 }
 
 void ValueRowsPanel::StandardFNumbersClicked() {

@@ -54,6 +54,8 @@ private:
     void CommitValue(int row);
     void CommitLimit(int row, bool upper);
     void SliderMoved(int row);
+    // A value the document refused: the message box of the value rows tells why.
+    void ShowRefusal(const std::string& refusal) const;
     void StandardFNumbersClicked();
     QString RowCaption(int row, const CVarType& record) const;
 
