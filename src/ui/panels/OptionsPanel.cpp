@@ -257,6 +257,9 @@ void OptionsPanel::ShowAdvancedRows() {
     }
     m_lblAdv[kAdvIndexObject]->setText(mirror ? windowtexts::kAdvIndexObjectMirror
                                               : windowtexts::kAdvIndexObjectLens);
+    m_lblAdv[kAdvWavelength]->setText(m_hub.Doc().BeamMode()
+                                          ? windowtexts::kAdvWavelengthBeam
+                                          : windowtexts::kAdvLabels[kAdvWavelength]);
     const char sep = m_hub.Doc().Model().DecimalSeparator();
     const std::array<std::string, 4> texts = {c.DText(sep), c.NText(sep), c.NPrimeText(sep),
                                               c.WavelengthText(sep)};

@@ -67,6 +67,9 @@ inline const std::array<QString, 4> kAdvLabels = {
 inline const std::array<QString, 4> kAdvDefaults = {
     QStringLiteral("[standard = 0.0mm]"), QStringLiteral("[standard = 1.0]"),
     QStringLiteral("[standard = 1.0]"), QStringLiteral("[standard = 546.1nm]")};
+// In beam mode the beam's own wavelength stands beside the mode box: this one is named apart.
+inline const QString kAdvWavelengthBeam =
+    QStringLiteral("Paraxiale Wellenlänge [nicht für den Gaußstrahl]");
 inline const QString kAdvIndexObjectLens = QStringLiteral("Brechungsindex im Objektraum");
 inline const QString kAdvIndexObjectMirror = QStringLiteral("Brechungsindex im Objekt-/Bildraum");
 inline const QString kAdvNote =

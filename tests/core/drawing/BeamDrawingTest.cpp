@@ -335,6 +335,14 @@ TEST_P(BeamDrag, EachHandleDragsItsValueProportionally) {
     ASSERT_NE(press.grab, kBeamGrabNone);
     EXPECT_EQ(list.Numbers(), c.chosenAfterPress);
     EXPECT_EQ(press.selectionChanged, before != c.chosenAfterPress);
+    // A changed choice is told: the quantity now chosen, the one now computed, and Undo.
+    const std::string& notice = beam.doc.DragNotice();
+    EXPECT_EQ(notice.empty(), !press.selectionChanged) << notice;
+    if (press.selectionChanged) {
+        const BeamSymbols& symbols = beam.doc.Beam().Symbols();
+        EXPECT_NE(notice.find(symbols.Symbol(c.number) + " gewählt statt "), std::string::npos);
+        EXPECT_NE(notice.find("Rückgängig"), std::string::npos);
+    }
     EXPECT_NEAR(value(), start, 1e-6 * std::fabs(start));
 
     const double ref = h[static_cast<std::size_t>(c.reference)];
