@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "core/model/ValueEntry.h"
 #include "core/numeric/Calc.h"
@@ -142,6 +144,7 @@ void ValueRowsPanel::Connect(int row) {
     connect(w.lower, &QLineEdit::editingFinished, this, [this, row] { CommitLimit(row, false); });
     connect(w.upper, &QLineEdit::editingFinished, this, [this, row] { CommitLimit(row, true); });
     connect(w.bar, &QScrollBar::valueChanged, this, [this, row] { SliderMoved(row); });
+    connect(w.bar, &QScrollBar::sliderReleased, this, [this] { m_sliderRefused = false; });
 }
 
 void ValueRowsPanel::Refresh(unsigned changes) {
@@ -266,10 +269,11 @@ void ValueRowsPanel::CommitValue(int row) {
     ShowRefusal(refusal);
 }
 
-void ValueRowsPanel::ShowRefusal(const std::string& refusal) const {
-    if (!refusal.empty() && m_context.prompter) {
-        m_context.prompter->Message(QString::fromStdString(refusal), PromptIcon::Exclamation);
-    }
+void ValueRowsPanel::ShowRefusal(const std::string& refusal) {
+    if (refusal.empty() || !m_context.prompter || m_showingRefusal) return;
+    m_showingRefusal = true;
+    m_context.prompter->Message(QString::fromStdString(refusal), PromptIcon::Exclamation);
+    m_showingRefusal = false;
 }
 
 void ValueRowsPanel::CommitLimit(int row, bool upper) {
@@ -295,10 +299,15 @@ void ValueRowsPanel::SliderMoved(int row) {
         refusal = d.MoveSlider(row, bar->value(), bar->minimum(), bar->maximum()).beam.refusal;
     });
     m_movingRow = -1;
-    if (refusal.empty()) return;
-    // The value stayed: so does the slider.
+    if (refusal.empty()) {
+        m_sliderRefused = false;
+        return;
+    }
+    // The value stayed: so does the slider. The message comes once the slider has handled its
+    // mouse press, and once for a run of refused steps (a held arrow or trough repeats).
     SetSliderPosition(row);
-    ShowRefusal(refusal);
+    if (std::exchange(m_sliderRefused, true)) return;
+    QTimer::singleShot(0, this, [this, refusal] { ShowRefusal(refusal); });
 }
 
 void ValueRowsPanel::StandardFNumbersClicked() {

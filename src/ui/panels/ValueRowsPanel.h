@@ -55,7 +55,7 @@ private:
     void CommitLimit(int row, bool upper);
     void SliderMoved(int row);
     // A value the document refused: the message box of the value rows tells why.
-    void ShowRefusal(const std::string& refusal) const;
+    void ShowRefusal(const std::string& refusal);
     void StandardFNumbersClicked();
     QString RowCaption(int row, const CVarType& record) const;
 
@@ -67,6 +67,8 @@ private:
     // keeps its thumb where the user holds it.
     bool m_sliderPositioning = false;
     int m_movingRow = -1;
+    bool m_showingRefusal = false;  // one refusal message at a time
+    bool m_sliderRefused = false;   // the last slider step was refused and told
 };
 
 }  // namespace lumarik
