@@ -171,7 +171,7 @@ void popEditParamWave::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         Load();
         const QSize designed = minimumSize() * kTwipsPerPixel;
-        CSApplication(m_context).FormPosnGet(this, designed.width(), designed.height());
+        CSApplication(m_context).FormPosnGet(this, designed.width(), designed.height(), false);
         // FormPosnGet keeps the client area on the screen; the frame is pulled in as well.
         CSWindow().AtMouse(this, x(), y());
     }

@@ -194,11 +194,15 @@ bool CSApplication::WriteSettings(const std::vector<IniEntry>& entries) const {
     return ReportSave(Settings().WriteStrings(entries));
 }
 
-void CSApplication::FormPosnSave(QWidget* frm, bool /*bMain*/) const {
-    // The frame's position and the client size: restoring both with move()
-    // and resize() gives the same window back.
+void CSApplication::FormPosnSave(QWidget* frm, bool bMain) const {
+    // The main window keeps its frame's position and the client size: restoring both with
+    // move() and resize() gives the same window back. A dialog keeps its client area, which
+    // FormPosnGet restores with setGeometry(): a dialog is created anew at each opening, before
+    // the window manager has told its frame, and its frame's position restored with move()
+    // opened it a title bar higher each time.
     const QRect g = frm->isMaximized() || frm->isMinimized() ? frm->normalGeometry()
-                                                             : QRect(frm->pos(), frm->size());
+                    : bMain                                  ? QRect(frm->pos(), frm->size())
+                                                             : frm->geometry();
     const QString value = QStringLiteral("%1|%2|%3|%4")
                               .arg(g.top() * kTwipsPerPixel)
                               .arg(g.left() * kTwipsPerPixel)
@@ -207,15 +211,22 @@ void CSApplication::FormPosnSave(QWidget* frm, bool /*bMain*/) const {
     WriteSetting(kPositionsSection, PositionKey(frm), value.toStdString());
 }
 
-void CSApplication::FormPosnGet(QWidget* frm, int defaultWidth, int defaultHeight) const {
+void CSApplication::FormPosnGet(QWidget* frm, int defaultWidth, int defaultHeight,
+                                bool bMain) const {
     const QString stored =
         QString::fromStdString(Settings().ReadString(kPositionsSection, PositionKey(frm), ""));
     const QVector<QRect> screens = ScreensInTwips();
     const bool resizable = frm->minimumSize() != frm->maximumSize();
     const QRect r = PlaceWindow(stored, defaultWidth, defaultHeight, screens, resizable,
                                 frm->size() * kTwipsPerPixel, frm->minimumSize() * kTwipsPerPixel);
-    frm->move(r.left() / kTwipsPerPixel, r.top() / kTwipsPerPixel);
-    if (resizable) frm->resize(r.width() / kTwipsPerPixel, r.height() / kTwipsPerPixel);
+    const QPoint at(r.left() / kTwipsPerPixel, r.top() / kTwipsPerPixel);
+    const QSize size(r.width() / kTwipsPerPixel, r.height() / kTwipsPerPixel);
+    if (bMain) {
+        frm->move(at);
+        if (resizable) frm->resize(size);
+    } else {
+        frm->setGeometry(QRect(at, resizable ? size : frm->size()));
+    }
 }
 
 void CSApplication::ErrorDisplay(const QString& sUserMsg, const QString& sInternalMsg,

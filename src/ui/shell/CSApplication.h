@@ -61,7 +61,8 @@ public:
     bool WriteSettings(const std::vector<IniEntry>& entries) const;
 
     void FormPosnSave(QWidget* frm, bool bMain = true) const;
-    void FormPosnGet(QWidget* frm, int defaultWidth, int defaultHeight) const;
+    // bMain: the main window (its frame's position), otherwise a dialog (its client area).
+    void FormPosnGet(QWidget* frm, int defaultWidth, int defaultHeight, bool bMain = true) const;
 
     // Appends an entry to ERROR.LOG (beside the settings file) and shows the message.
     void ErrorDisplay(const QString& sUserMsg, const QString& sInternalMsg,

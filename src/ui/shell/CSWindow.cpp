@@ -58,7 +58,8 @@ void CSWindow::AtMouse(QWidget* frm, int lX, int lY) {
         std::clamp(lX, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
     const int y =
         std::clamp(lY, area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
-    frm->move(x, y);
+    // A window that already stands there keeps the geometry it was given.
+    if (QPoint(x, y) != frm->pos()) frm->move(x, y);
 }
 
 void CSWindow::TopLeft(QWidget* frm) {
