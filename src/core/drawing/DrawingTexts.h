@@ -29,6 +29,9 @@ inline constexpr std::string_view kBeamScales[7] = {"automatische Zeichnungsskal
                                                     "4-fache Schnittweite"};
 inline constexpr std::string_view kSectionX = "x Sektion";
 inline constexpr std::string_view kSectionY = "y Sektion";
+// The colour key of the laser diode's sections, each part in its colour.
+inline constexpr std::string_view kLegendObjectSide = "objektseitig  ";
+inline constexpr std::string_view kLegendImageSide = "bildseitig";
 inline constexpr std::string_view kToObject = "Abstand zur Objekttaille ";
 inline constexpr std::string_view kToImage = "Abstand zur Bildtaille ";
 inline constexpr std::string_view kRadius = " Radius: ";

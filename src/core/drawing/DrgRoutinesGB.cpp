@@ -12,8 +12,9 @@
 namespace lumarik {
 namespace {
 
-constexpr double kPlotInset = 15.0;   // plot area from the panel's left, right and top edge
-constexpr double kLabelStrip = 45.0;  // from the panel's bottom edge: the labels' strip
+constexpr double kPlotInset = 15.0;    // plot area from the panel's left, right and top edge
+constexpr double kLabelStrip = 45.0;   // from the panel's bottom edge: the labels' strip
+constexpr double kLabelSpacing = 3.0;  // between two labels that would overlap
 constexpr double kWideAspect = 1.1;
 constexpr double kTallAspect = 0.9;
 constexpr double kEnvelopeSag = 0.25;  // pixels between an envelope chord and the curve
@@ -57,10 +58,11 @@ bool Finite(double a, double b) {
 // Draws the world polyline as clipped runs of pixel points: a segment cut by the clip ends one
 // run, the next visible segment starts another.
 void ClippedPolyline(Canvas& canvas, const DrawTransform& t, const ClipRect& clip,
-                     const std::vector<PixelPoint>& world, Colour colour) {
+                     const std::vector<PixelPoint>& world, Colour colour,
+                     PenStyle style = PenStyle::kSolid) {
     std::vector<PixelPoint> run;
     const auto flush = [&] {
-        if (run.size() >= 2) canvas.Polyline(run, colour, PenStyle::kSolid, 1);
+        if (run.size() >= 2) canvas.Polyline(run, colour, style, 1);
         run.clear();
     };
     for (std::size_t i = 1; i < world.size(); ++i) {
@@ -181,12 +183,22 @@ public:
     }
 
     void Outlines() {
-        EachSide([&](const std::vector<PixelPoint>& upper, Colour outline, Colour, Colour) {
+        const auto outline = [&](const std::vector<PixelPoint>& upper, Colour colour,
+                                 PenStyle style) {
             std::vector<PixelPoint> lower = upper;
             for (PixelPoint& p : lower) p.y = -p.y;
-            ClippedPolyline(m_canvas, m_t, m_clip, upper, outline);
-            ClippedPolyline(m_canvas, m_t, m_clip, lower, outline);
+            ClippedPolyline(m_canvas, m_t, m_clip, upper, colour, style);
+            ClippedPolyline(m_canvas, m_t, m_clip, lower, colour, style);
+        };
+        EachSide([&](const std::vector<PixelPoint>& upper, Colour colour, Colour, Colour) {
+            outline(upper, colour, PenStyle::kSolid);
         });
+        // A virtual object waist (behind the lens): the incoming beam converges toward it, and
+        // its continuation beyond the lens, which the light never takes, is dotted.
+        const SectionBeam& s = m_s;
+        if (s.p < 0.0) {
+            outline(UpperEnvelope(s.p, 0.0, 0.0, s.r), colours::kRed, PenStyle::kDotted);
+        }
     }
 
     // The position markers of the table of positions, with their labels in the bottom strip.
@@ -255,18 +267,35 @@ private:
         DrawSegment(m_canvas, m_t, m_clip, z1, z2, y1, y2, colour, style, 1);
     }
 
-    // Centred below the plot on z, while z lies in the range.
+    // Centred below the plot on z, while z lies in the range; a label that would cover one
+    // already written moves right beside it.
     void Label(double z, double top, std::string_view text, Colour colour) {
         if (!(z >= m_clip.zMin && z <= m_clip.zMax)) return;
-        const double x = m_t.X(z) - m_canvas.TextWidth(text) / 2.0;
-        m_canvas.Text(std::round(x), std::round(top), text, colour);
+        const double width = m_canvas.TextWidth(text);
+        const double height = m_canvas.TextHeight(text);
+        double x = std::round(m_t.X(z) - width / 2.0);
+        const double y = std::round(top);
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (const LabelBox& box : m_labels) {
+                if (x < box.right && x + width > box.left && y < box.bottom &&
+                    y + height > box.top) {
+                    x = std::round(box.right + kLabelSpacing);
+                    moved = true;
+                }
+            }
+        }
+        m_labels.push_back({x, y, x + width, y + height});
+        m_canvas.Text(x, y, text, colour);
     }
 
-    // The object side from its waist to P, the image side from P' to the detector or the end.
+    // The object side from its waist to P (a virtual waist: from the left end to P), the image
+    // side from P' to the detector or the end.
     template <typename Draw>
     void EachSide(Draw draw) {
         const SectionBeam& s = m_s;
-        const std::vector<PixelPoint> object = UpperEnvelope(0.0, s.p, 0.0, s.r);
+        const std::vector<PixelPoint> object =
+            s.p < 0.0 ? UpperEnvelope(m_t.zMin, s.p, 0.0, s.r) : UpperEnvelope(0.0, s.p, 0.0, s.r);
         if (!object.empty()) draw(object, colours::kRed, kShadeRed, kPrintShadeRed);
         const double end = m_beam.DetectorOn() ? s.detector : m_t.zMax;
         const std::vector<PixelPoint> image = UpperEnvelope(s.pPrime, end, s.imageWaist, s.rImage);
@@ -301,7 +330,12 @@ private:
         return upper;
     }
 
+    struct LabelBox {
+        double left, top, right, bottom;
+    };
+
     Canvas& m_canvas;
+    std::vector<LabelBox> m_labels;
     const GaussianBeam& m_beam;
     const SectionBeam& m_s;
     const DrawTransform& m_t;
@@ -449,9 +483,21 @@ bool DrgRoutinesGB::Arrange(const ScaleRect& picture, const GaussianBeam& beam,
     m_pictureLeft = picture.left;
     m_pictureTop = picture.top;
     const ZRange range = BeamScaleRange(beam, options.scaleMode, options.fixedDistance);
+    // The largest radius drawn: each side's envelope is largest at an end of its part, so at
+    // the lens, at the left end (a virtual object waist draws the beam from there) or at the
+    // right end of the image side (the detector, when it is on).
     double ymax = 0.0;
+    const double lambda = beam.GetWavelengthMm();
     for (int axis = 0; axis < sections; ++axis) {
-        ymax = std::max(ymax, beam.GetBeamResult(axis, kResLensRadius) * beam.GetBeamMFactor(axis));
+        const SectionBeam s = ReadSection(beam, axis);
+        const double end = beam.DetectorOn() ? s.detector : range.zMax;
+        double radius = s.lensRadius;
+        if (s.p < 0.0) radius = std::max(radius, BeamRadiusAt(range.zMin, s.r, lambda) * s.factor);
+        if (end > s.pPrime) {
+            radius =
+                std::max(radius, BeamRadiusAt(end - s.imageWaist, s.rImage, lambda) * s.factor);
+        }
+        if (std::isfinite(radius)) ymax = std::max(ymax, radius);
     }
     if (!(ymax > 0.0) || !std::isfinite(ymax)) return false;
     for (int i = 0; i < sections; ++i) {
@@ -574,8 +620,17 @@ bool DrgRoutinesGB::RedrawBeam(Canvas& canvas, const GaussianBeam& beam,
             const bool shared = m_layout == BeamLayout::kOne;
             const std::string_view name = axis == 0 ? drawtexts::kSectionX : drawtexts::kSectionY;
             const double row = shared && axis == 1 ? canvas.TextHeight(name) : 0.0;
-            canvas.Text(section.plotLeft + kLabelGap, section.plotTop + row, name,
-                        axis == 0 ? colours::kRed : colours::kBlue);
+            // Red and blue tell the object and the image side in both sections: the names are
+            // black, and the key follows the last name of the panel.
+            canvas.Text(section.plotLeft + kLabelGap, section.plotTop + row, name, colours::kBlack);
+            if (!shared || axis == 1) {
+                const double keyTop = section.plotTop + row + canvas.TextHeight(name);
+                const double objectWidth = canvas.TextWidth(drawtexts::kLegendObjectSide);
+                canvas.Text(section.plotLeft + kLabelGap, keyTop, drawtexts::kLegendObjectSide,
+                            colours::kRed);
+                canvas.Text(section.plotLeft + kLabelGap + objectWidth, keyTop,
+                            drawtexts::kLegendImageSide, colours::kBlue);
+            }
         }
     }
     for (int axis = 0; axis < drawn; ++axis) {

@@ -83,6 +83,12 @@ TEST(BeamDrawing, MatchesTheReviewedRecordings) {
          900,
          600,
          [](Beam& b) { b.doc.SetDrawPoints(true); }},
+        // The waist lies behind the lens: the incoming beam converges toward it.
+        {"beam_virtual_object_waist",
+         {{kBeamFocal, "100"}, {kBeamObjectDist, "-93.74"}, {kBeamObjRadius, "0.05"}},
+         900,
+         600,
+         [](Beam& b) { b.doc.SetDrawPoints(true); }},
         {"beam_around_lens", kFocalObjectRadius, 900, 600,
          [](Beam& b) {
              b.doc.SetBeamDrawScaleType(kScaleAroundLens);
