@@ -183,6 +183,39 @@ std::string GaussianBeam::AiryRadiusText() const {
            Format(airyY, PlainRange(airyY) ? "0.0###]mm" : "0.0#e+0#]mm", m_decimalSep);
 }
 
+std::optional<double> GaussianBeam::Transmission(double aperture, int result) const {
+    if (!(aperture > 0.0) || !m_solved[0]) return std::nullopt;
+    const double wx = m_results[0][static_cast<std::size_t>(result)] * GetBeamMFactor(0);
+    const double wy =
+        DiodeYShown() ? m_results[1][static_cast<std::size_t>(result)] * GetBeamMFactor(1) : wx;
+    return TransmittedFraction(aperture, wx, wy);
+}
+
+std::optional<double> GaussianBeam::LensTransmission() const {
+    return Transmission(m_lensAperture, kResLensRadius);
+}
+
+std::optional<double> GaussianBeam::DetectorTransmission() const {
+    if (!m_detectorOn) return std::nullopt;
+    return Transmission(m_detectorAperture, kResDetectorRadius);
+}
+
+std::string GaussianBeam::TransmissionText() const {
+    std::string text;
+    bool clipped = false;
+    const std::string br(beamtexts::kLineBreak);
+    for (const auto& [name, fraction] :
+         {std::pair{beamtexts::kTransmissionLens, LensTransmission()},
+          std::pair{beamtexts::kTransmissionDetector, DetectorTransmission()}}) {
+        if (!fraction) continue;
+        if (!text.empty()) text += br;
+        text += std::string(name) + Format(*fraction * 100.0, "0.00", m_decimalSep) + " %";
+        clipped = clipped || *fraction < beamtexts::kClippedBelow;
+    }
+    if (clipped) text += br + std::string(beamtexts::kClipped);
+    return text;
+}
+
 std::string GaussianBeam::NotParaxialText() const {
     bool divergent = false;
     bool wide = false;

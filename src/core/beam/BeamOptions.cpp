@@ -27,6 +27,10 @@ std::string GaussianBeam::OptionText(BeamOption option) const {
             return Format(m_detectorDistance, "0.0###mm", m_decimalSep);
         case BeamOption::kMinSpot:
             return Format(m_minSpotDistance, "0.0#mm", m_decimalSep);
+        case BeamOption::kLensAperture:
+            return Format(m_lensAperture, "0.0##mm", m_decimalSep);
+        case BeamOption::kDetectorAperture:
+            return Format(m_detectorAperture, "0.0##mm", m_decimalSep);
         case BeamOption::kDiodeParam: {
             const int t = GetDiodeParamNumber();
             return Format(ShownDiodeValue(t) / BeamScale(t), BeamPattern(t), m_decimalSep) +
@@ -46,6 +50,9 @@ std::string_view GaussianBeam::OptionRefusal(BeamOption option, double typed) co
         case BeamOption::kDetector:
         case BeamOption::kMinSpot:
             return length ? std::string_view() : beamtexts::kDistanceRange;
+        case BeamOption::kLensAperture:
+        case BeamOption::kDetectorAperture:
+            return typed == 0.0 || length ? std::string_view() : beamtexts::kApertureRange;
         case BeamOption::kDiodeParam: {
             const int t = GetDiodeParamNumber();
             if (t == kBeamObjDivergence || t == kBeamImgDivergence) {
@@ -78,6 +85,11 @@ std::optional<double> GaussianBeam::OptionChange(BeamOption option, double typed
         case BeamOption::kMinSpot:
             current = m_minSpotDistance;
             break;
+        case BeamOption::kLensAperture:
+        case BeamOption::kDetectorAperture:
+            usable = typed >= 0.0;
+            current = option == BeamOption::kLensAperture ? m_lensAperture : m_detectorAperture;
+            break;
         case BeamOption::kDiodeParam: {
             const int t = GetDiodeParamNumber();
             value = typed * BeamScale(t);
@@ -102,6 +114,12 @@ void GaussianBeam::SetOption(BeamOption option, double value) {
             break;
         case BeamOption::kMinSpot:
             m_minSpotDistance = value;
+            break;
+        case BeamOption::kLensAperture:
+            m_lensAperture = value;
+            break;
+        case BeamOption::kDetectorAperture:
+            m_detectorAperture = value;
             break;
         case BeamOption::kDiodeParam:
             SetDiodeParamValue(value);

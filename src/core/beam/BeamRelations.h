@@ -93,4 +93,12 @@ struct MinimumSpot {
 };
 std::optional<MinimumSpot> FindMinimumSpot(double d, double f, double r, double lambda);
 
+// The share of the power of a Gaussian beam with 1/e² radii wx and wy (an elliptical spot,
+// axes along x and y) that passes a centred round aperture of radius a. Round: 1 − exp(−2a²/w²).
+// Elliptical: in polar coordinates the radial integral is closed,
+//   P(a) = 1/(2π·wx·wy) ∫ (1 − exp(−2a²·k(θ)))/k(θ) dθ,  k = cos²θ/wx² + sin²θ/wy²,
+// and the angle integral is taken numerically (its integrand is smooth and periodic, so the
+// trapezoidal rule converges fast). Nothing unless a >= 0 and both radii are finite and > 0.
+std::optional<double> TransmittedFraction(double a, double wx, double wy);
+
 }  // namespace lumarik

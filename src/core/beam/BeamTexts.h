@@ -24,6 +24,8 @@ inline constexpr std::string_view kDistanceRange =
     "Der Abstand muss größer als 0 und höchstens 100000mm sein! ";
 inline constexpr std::string_view kSizeRange =
     "Der Wert muss größer als 0 und höchstens 100000mm sein! ";
+inline constexpr std::string_view kApertureRange =
+    "Der Radius muss zwischen 0 (keine Angabe) und 100000mm liegen! ";
 inline constexpr std::string_view kWouldUnsolve =
     "Mit diesem Wert hätte das System keine Lösung mehr. Der Wert bleibt unverändert! ";
 inline constexpr std::string_view kNotANumber = "Die Eingabe ist keine Zahl! ";
@@ -32,6 +34,13 @@ inline constexpr std::string_view kNotANumber = "Die Eingabe ist keine Zahl! ";
 inline constexpr std::string_view kNotParaxialName = "Achtung: nicht paraxial";
 inline constexpr std::string_view kNotParaxialDivergence = " Divergenz > 0,1 rad";
 inline constexpr std::string_view kNotParaxialRadius = " Strahlradius [Linse] > |f'|/4";
+
+// Transmitted power (extra information and report).
+inline constexpr std::string_view kTransmissionLens = "Leistung durch die Linsenöffnung: ";
+inline constexpr std::string_view kTransmissionDetector = "Leistung auf dem Detektor: ";
+inline constexpr std::string_view kClipped = "Achtung: der Strahl wird beschnitten (< 99 %)";
+// Below this share the aperture clips the beam noticeably.
+inline constexpr double kClippedBelow = 0.99;
 
 // Listing.
 inline constexpr std::string_view kMultiMode = "MultiMode: M²";

@@ -59,6 +59,8 @@ BeamState GaussianBeam::State() const {
     s.collimationMode = m_collimationMode;
     s.diodeParamNumber = m_diodeParamNumber;
     s.diodeValues = m_diodeValues;
+    s.lensAperture = m_lensAperture;
+    s.detectorAperture = m_detectorAperture;
     return s;
 }
 
@@ -78,6 +80,8 @@ void GaussianBeam::RestoreState(const BeamState& s) {
     m_collimationMode = s.collimationMode;
     m_diodeParamNumber = s.diodeParamNumber;
     m_diodeValues = s.diodeValues;
+    m_lensAperture = s.lensAperture;
+    m_detectorAperture = s.detectorAperture;
 }
 
 // ---- tables ----

@@ -118,11 +118,13 @@ struct DiodeControls {
 
 // The number boxes of the extra-information tab.
 enum class BeamOption {
-    kM2,          // M² of the x section
-    kDetector,    // detector distance behind P', mm
-    kMinSpot,     // distance of the minimum-spot calculation, mm
-    kDiodeParam,  // U(t) of the y section, in the unit of t
-    kDiodeM2,     // M² of the y section
+    kM2,                // M² of the x section
+    kDetector,          // detector distance behind P', mm
+    kMinSpot,           // distance of the minimum-spot calculation, mm
+    kDiodeParam,        // U(t) of the y section, in the unit of t
+    kDiodeM2,           // M² of the y section
+    kLensAperture,      // clear radius of the lens, mm; 0: not given
+    kDetectorAperture,  // radius of the detector, mm; 0: not given
 };
 
 struct DiodeParamEntry {
@@ -145,6 +147,8 @@ struct BeamState {
     int collimationMode = 0;
     int diodeParamNumber = 6;
     std::array<double, kBeamSelectableCount> diodeValues{};
+    double lensAperture = 0.0;
+    double detectorAperture = 0.0;
 };
 
 // Which values of an axis its memory keeps as known: all of a solved axis, or those of one or
@@ -207,6 +211,9 @@ public:
     bool AltSolution() const { return m_altSolution; }
     void SetAltSolution(bool alt) { m_altSolution = alt; }
     double MinSpotDistance() const { return m_minSpotDistance; }
+    // Clear radius of the lens and radius of the detector, mm; 0 when not given.
+    double LensAperture() const { return m_lensAperture; }
+    double DetectorAperture() const { return m_detectorAperture; }
     void SetMinSpotDistance(double mm) { m_minSpotDistance = mm; }
     // Entry of the depth-of-focus growth list, 0..6 (others read as entry 1).
     int DofIndex() const { return m_dofIndex; }
@@ -331,6 +338,14 @@ public:
     std::string DepthOfFocusText(int axis) const;
     // The Airy radius as listed, the y section's in brackets while it is shown.
     std::string AiryRadiusText() const;
+    // The share of the power through the lens's clear aperture and onto the detector, with the
+    // radii as shown (times M; in laser-diode mode the elliptical spot of both sections), each
+    // where its radius is given (the detector's while the detector is on); nothing otherwise.
+    std::optional<double> LensTransmission() const;
+    std::optional<double> DetectorTransmission() const;
+    // The lines of both for the extra information, with a warning below 99 %; empty when
+    // neither is given or the beam is not solved.
+    std::string TransmissionText() const;
     // Which paraxial bound the solved beam (as shown, with M) exceeds in either section:
     // the reason texts, empty while the model holds.
     std::string NotParaxialText() const;
@@ -361,6 +376,7 @@ private:
     void EqualiseFocalAndObject();
     bool DeriveResults(int axis);
     bool DiodeYShown() const;
+    std::optional<double> Transmission(double aperture, int result) const;
     // U(t) as the controls show it: a stored 0 stands for the x section's value.
     double ShownDiodeValue(int t) const;
 
@@ -389,6 +405,8 @@ private:
     double m_detectorDistance = 0.0;
     bool m_altSolution = false;
     double m_minSpotDistance = 100.0;
+    double m_lensAperture = 0.0;
+    double m_detectorAperture = 0.0;
     int m_dofIndex = 1;
 
     bool m_diodeMode = false;

@@ -82,6 +82,10 @@ constexpr std::string_view kNotes[] = {
     "Strahlradius an der Linse größer als ein Viertel des Betrags der Brennweite |f'| ist.",
     "Unmögliche Eingaben werden abgewiesen: M² unter 1, eine Divergenz ab π/2 rad, eine "
     "Wellenlänge außerhalb 10 nm bis 10^6 nm, Abstände über 100000 mm.",
+    "Mit dem freien Radius a der Linse und dem Radius des Detektors (Seite 'Optionen') nennt "
+    "Lumarik den durchgelassenen Anteil der Leistung, 1 - exp(-2a²/w²) mit dem angezeigten "
+    "Strahlradius w (mit M²), beim Diodenlaser für den elliptischen Fleck beider Sektionen; "
+    "unter 99 % wird der Strahl beschnitten.",
 };
 
 constexpr std::string_view kNewFeatures[] = {

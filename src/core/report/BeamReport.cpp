@@ -65,6 +65,16 @@ ReportSection SystemDefinition(const GaussianBeam& beam) {
     add(std::string(texts::kReportDepthOfFocus) + (step < steps.size() ? steps[step] : steps[1]) +
             "]:  ",
         " " + beam.DepthOfFocusText(0));
+    const auto percent = [&](std::optional<double> fraction) {
+        return Format(*fraction * 100.0, " 0.00", beam.DecimalSeparator()) + " %" +
+               (*fraction < beamtexts::kClippedBelow ? std::string(texts::kReportClipped) : "");
+    };
+    if (const std::optional<double> lens = beam.LensTransmission()) {
+        add(std::string(beamtexts::kTransmissionLens), percent(lens));
+    }
+    if (const std::optional<double> detector = beam.DetectorTransmission()) {
+        add(std::string(beamtexts::kTransmissionDetector), percent(detector));
+    }
     if (beam.AltSolutionEnabled()) {
         add(std::string(texts::kReportRoot),
             std::string(beam.AltSolution() ? texts::kReportRootAlt : texts::kReportRootFirst));

@@ -37,6 +37,7 @@ inline constexpr std::string_view kReportShownM2 = " [M²]";
 inline constexpr std::string_view kReportDetectorDistance = "Detektorabstand [hinter P']:  ";
 inline constexpr std::string_view kReportDepthOfFocus = "Schärfentiefe [Zuwachs ";
 inline constexpr std::string_view kReportRoot = "Lösung:  ";
+inline constexpr std::string_view kReportClipped = "  [beschnitten]";
 inline constexpr std::string_view kReportRootFirst = " erste Lösung";
 inline constexpr std::string_view kReportRootAlt = " alternative Lösung";
 

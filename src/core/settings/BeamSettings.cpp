@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "core/format/Format.h"
 #include "core/format/NumberInput.h"
@@ -155,6 +156,13 @@ void LoadBeamExtra(const INICode& ini, GaussianBeam& beam, Options& options) {
     beam.SetCircularise(ReadFlag(ini, key::kCircularise, "False"));
     beam.SetCollimationMode(std::clamp(ini.ReadInt(key::kExtraGB, key::kCollimationMode), 0, 1));
     beam.SetAltSolution(ReadFlag(ini, kAltSolutionKey, "False"));
+    // A radius the option box would refuse is not given.
+    for (const auto& [key, option] :
+         {std::pair{kLensApertureKey, BeamOption::kLensAperture},
+          std::pair{kDetectorApertureKey, BeamOption::kDetectorAperture}}) {
+        const double radius = ReadNumber(ini, key).value_or(0.0);
+        beam.SetOption(option, beam.OptionRefusal(option, radius).empty() ? radius : 0.0);
+    }
 }
 
 std::vector<IniEntry> BeamExtraEntries(const GaussianBeam& beam, const Options& options) {
@@ -180,6 +188,8 @@ std::vector<IniEntry> BeamExtraEntries(const GaussianBeam& beam, const Options& 
     add(key::kCircularise, IniBoolText(beam.Circularise()));
     add(key::kCollimationMode, NumberText(beam.CollimationMode()));
     add(kAltSolutionKey, IniBoolText(beam.AltSolution()));
+    add(kLensApertureKey, NumberText(beam.LensAperture()));
+    add(kDetectorApertureKey, NumberText(beam.DetectorAperture()));
     return entries;
 }
 

@@ -14,6 +14,11 @@ namespace lumarik {
 // kept lack it and open with the first root.
 inline constexpr std::string_view kAltSolutionKey = "GBAltSolution";
 
+// The clear radius of the lens and the radius of the detector, for the transmitted power; files
+// without them have neither.
+inline constexpr std::string_view kLensApertureKey = "GBLensAperture";
+inline constexpr std::string_view kDetectorApertureKey = "GBDetectorAperture";
+
 struct Options;
 
 // Section LastValues: VarTypeGBNos and 1VarTypeGBVal.. of the axis-0 list.

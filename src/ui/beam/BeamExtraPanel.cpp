@@ -198,8 +198,19 @@ QWidget* BeamExtraPanel::BuildOptionsPage() {
     layout->addWidget(m_cmbDrgScales, 3, 0);
     m_txtDrgScale = OptionBox("txtGBExtraDrgScale", texts::kDrawScaleTip, texts::kDrawScaleTip);
     layout->addWidget(m_txtDrgScale, 3, 1);
+
+    layout->addWidget(new QLabel(texts::kLensAperture), 4, 0);
+    m_txtLensAperture =
+        OptionBox("txtGBExtraLensAperture", texts::kLensAperture, texts::kLensApertureTip);
+    layout->addWidget(m_txtLensAperture, 4, 1);
+    layout->addWidget(new QLabel(texts::kDetectorAperture), 5, 0);
+    m_txtDetectorAperture = OptionBox("txtGBExtraDetectorAperture", texts::kDetectorAperture,
+                                      texts::kDetectorApertureTip);
+    layout->addWidget(m_txtDetectorAperture, 5, 1);
+    m_lblTransmission = Named(new QLabel, "lblGBExtraTransmission");
+    layout->addWidget(m_lblTransmission, 4, 2, 2, 1);
     layout->setColumnStretch(2, 1);
-    layout->setRowStretch(4, 1);
+    layout->setRowStretch(6, 1);
     return page;
 }
 
@@ -274,9 +285,13 @@ void BeamExtraPanel::Connect() {
     connect(m_chkDetector, &QCheckBox::toggled, this,
             [this](bool on) { m_hub.Edit([on](LumarikDocument& d) { d.SetDetectorOn(on); }); });
     const std::pair<QLineEdit*, BeamOption> boxes[] = {
-        {m_txtMFactor, BeamOption::kM2},      {m_txtDetector, BeamOption::kDetector},
-        {m_txtMinSpot, BeamOption::kMinSpot}, {m_txtParamVal, BeamOption::kDiodeParam},
+        {m_txtMFactor, BeamOption::kM2},
+        {m_txtDetector, BeamOption::kDetector},
+        {m_txtMinSpot, BeamOption::kMinSpot},
+        {m_txtParamVal, BeamOption::kDiodeParam},
         {m_txtDiodeM2, BeamOption::kDiodeM2},
+        {m_txtLensAperture, BeamOption::kLensAperture},
+        {m_txtDetectorAperture, BeamOption::kDetectorAperture},
     };
     for (const auto& [box, option] : boxes) {
         connect(box, &QLineEdit::editingFinished, this,
@@ -329,6 +344,11 @@ void BeamExtraPanel::Refresh() {
     m_txtDetector->setEnabled(beam.DetectorOn());
     WriteBox(m_txtMinSpot, QString::fromStdString(beam.OptionText(BeamOption::kMinSpot)));
     m_lblMinSpotRes->setText(Lines(beam.MinimumSpotText()));
+    WriteBox(m_txtLensAperture, QString::fromStdString(beam.OptionText(BeamOption::kLensAperture)));
+    WriteBox(m_txtDetectorAperture,
+             QString::fromStdString(beam.OptionText(BeamOption::kDetectorAperture)));
+    m_txtDetectorAperture->setEnabled(beam.DetectorOn());
+    m_lblTransmission->setText(Lines(beam.TransmissionText()));
     ShowDrawScale();
     ShowDepthOfFocus();
     ShowLensTable();

@@ -74,6 +74,9 @@ private:
     QLineEdit* m_txtDetector = nullptr;
     QComboBox* m_cmbDrgScales = nullptr;
     QLineEdit* m_txtDrgScale = nullptr;
+    QLineEdit* m_txtLensAperture = nullptr;
+    QLineEdit* m_txtDetectorAperture = nullptr;
+    QLabel* m_lblTransmission = nullptr;
 
     QTableWidget* m_ssLenses = nullptr;
     QLabel* m_lblLensDesc = nullptr;

@@ -36,6 +36,12 @@ inline const QString kM2Accessible = QStringLiteral("Strahlpropagationsfaktor [M
 inline const QString kDetector = QStringLiteral("Detektor anzeigen");
 inline const QString kDetectorTip = QStringLiteral("Detektorabstand von Linse");
 inline const QString kFixedDetector = QStringLiteral("feste Detektorfläche");
+inline const QString kLensAperture = QStringLiteral("freier Radius der Linse");
+inline const QString kLensApertureTip =
+    QStringLiteral("Freier Radius der Linse für die durchgelassene Leistung [0: keine Angabe]");
+inline const QString kDetectorAperture = QStringLiteral("Radius des Detektors");
+inline const QString kDetectorApertureTip =
+    QStringLiteral("Radius des Detektors für die auftreffende Leistung [0: keine Angabe]");
 inline const QString kDrawScaleTip = QStringLiteral("Geben Sie die Skalierung der Zeichnung ein");
 inline const QString kDrawScales = QStringLiteral("Zeichnungsskalierung");
 

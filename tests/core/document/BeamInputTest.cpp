@@ -2,6 +2,8 @@
 // beyond the paraxial regime is taken but the listing warns.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/document/LumarikDocument.h"
 
 namespace lumarik {
@@ -144,6 +146,28 @@ TEST_F(BeamInput, TheListingWarnsBeyondTheParaxialRegime) {
     EXPECT_FALSE(wide());
     Type(1, "30000");
     EXPECT_TRUE(wide());
+}
+
+// The power through the lens's clear radius a follows 1 − exp(−2a²/R²) with R the beam radius
+// at the lens as shown: doubled by M² = 4. Below 99 % the extra information warns.
+TEST_F(BeamInput, TransmittedPowerUsesTheShownRadius) {
+    Choose(kBeamObjDivergence, "1");
+    EXPECT_TRUE(doc.Beam().TransmissionText().empty());
+    EXPECT_FALSE(doc.CommitBeamOption(BeamOption::kLensAperture, "-1").message.empty());
+    ASSERT_TRUE(doc.CommitBeamOption(BeamOption::kLensAperture, "0,5").stored);
+    const double radius = doc.Beam().GetBeamResult(0, kResLensRadius);  // 0.284 mm
+    const auto expected = [](double a, double w) { return 1.0 - std::exp(-2.0 * a * a / (w * w)); };
+    EXPECT_NEAR(doc.Beam().LensTransmission().value(), expected(0.5, radius), 1e-12);
+    EXPECT_EQ(doc.Beam().TransmissionText().find("beschnitten"), std::string::npos);
+    doc.CommitBeamOption(BeamOption::kM2, "4");
+    doc.SetUseM2(true);
+    EXPECT_NEAR(doc.Beam().LensTransmission().value(), expected(0.5, 2.0 * radius), 1e-12);
+    EXPECT_NE(doc.Beam().TransmissionText().find("beschnitten"), std::string::npos);
+    // The detector counts while it is on.
+    doc.CommitBeamOption(BeamOption::kDetectorAperture, "1");
+    EXPECT_FALSE(doc.Beam().DetectorTransmission());
+    doc.SetDetectorOn(true);
+    EXPECT_TRUE(doc.Beam().DetectorTransmission());
 }
 
 }  // namespace
