@@ -10,6 +10,7 @@
 #include "core/format/NumberInput.h"
 #include "core/ini/IniDocument.h"
 #include "core/ini/IniValues.h"
+#include "core/model/ModeSwitches.h"
 #include "core/model/Options.h"
 #include "core/settings/RecordText.h"
 
@@ -136,19 +137,25 @@ bool LoadBeamSelection(GaussianBeam& beam, const INICode& ini) {
 void LoadBeamExtra(const INICode& ini, GaussianBeam& beam, Options& options) {
     options.beamMode = ReadFlag(ini, key::kGaussianBeam, "False");
     options.showExtraGB = ReadFlag(ini, key::kShowExtraGB, "True");
-    // SetWavelengthNm and SetM2 take a value <= 0 as their default.
-    beam.SetWavelengthNm(ReadNumber(ini, key::kWaveLen).value_or(kDefaultWavelengthNm));
+    // A value its box would refuse (no beam has it) takes the default, as a missing one.
+    const auto admissible = [&](BeamOption option, std::string_view name, double fallback) {
+        const double value = ReadNumber(ini, name).value_or(fallback);
+        return beam.OptionRefusal(option, value).empty() ? value : fallback;
+    };
+    const double nm = ReadNumber(ini, key::kWaveLen).value_or(kDefaultWavelengthNm);
+    beam.SetWavelengthNm(
+        nm >= kLeastWavelengthNm && nm <= kGreatestWavelengthNm ? nm : kDefaultWavelengthNm);
     beam.SetUseM2(ReadFlag(ini, key::kMfactorUse, "false"));
-    beam.SetM2(0, ReadNumber(ini, key::kMfactor).value_or(1.0));
+    beam.SetM2(0, admissible(BeamOption::kM2, key::kMfactor, 1.0));
     options.beamDrawScale = std::max(0.0, ReadNumber(ini, key::kDrgScale).value_or(0.0));
-    const double spot = ReadNumber(ini, key::kConjDist).value_or(kDefaultMinSpotDistance);
-    beam.SetMinSpotDistance(spot > 0.0 ? spot : kDefaultMinSpotDistance);
+    beam.SetMinSpotDistance(
+        admissible(BeamOption::kMinSpot, key::kConjDist, kDefaultMinSpotDistance));
     options.beamDrawScaleType =
         std::clamp(ini.ReadInt(key::kExtraGB, key::kDrgScaleType), 0, kLastDrawScaleType);
     beam.SetDetectorOn(ReadFlag(ini, key::kDetDistUse, "false"));
-    beam.SetDetectorDistance(ReadNumber(ini, key::kDetDst).value_or(0.0));
+    beam.SetDetectorDistance(admissible(BeamOption::kDetector, key::kDetDst, 0.0));
     beam.SetDiodeMode(ReadFlag(ini, key::kRect, "False"));
-    beam.SetM2(1, ReadNumber(ini, key::kDiodeMfactor).value_or(1.0));
+    beam.SetM2(1, admissible(BeamOption::kDiodeM2, key::kDiodeMfactor, 1.0));
     // A diode value must be a size: anything else is computed anew from the x section.
     std::optional<double> diodeValue = ReadNumber(ini, key::kDiodeParamUserVal);
     if (diodeValue && *diodeValue <= 0.0) diodeValue.reset();

@@ -63,6 +63,8 @@ TEST(BeamSettings, ExtrasLoadBackAndDamagedOnesTakeTheirDefaults) {
     saved.LoadDiodeParam(5, 0.2);
     saved.SetCircularise(true);
     saved.SetCollimationMode(1);
+    saved.SetOption(BeamOption::kLensAperture, 12.5);
+    saved.SetOption(BeamOption::kDetectorAperture, 3);
     savedOptions.beamMode = true;
     savedOptions.showExtraGB = false;
     savedOptions.beamDrawScaleType = 3;
@@ -81,6 +83,15 @@ TEST(BeamSettings, ExtrasLoadBackAndDamagedOnesTakeTheirDefaults) {
     EXPECT_EQ(std::make_tuple(beam.GetWavelengthNm(), beam.GetM2(0), beam.GetM2(1),
                               beam.CollimationMode(), beam.MinSpotDistance(), beam.DiodeMode()),
               std::make_tuple(632.8, 1.0, 1.0, 1, 100.0, false));
+
+    // Values no beam can have, from a file, take their defaults as well.
+    LoadBeamExtra(
+        INICode(IniDocument::Parse("[ExtraGB]\nGBWaveLen=1e-30\nGBMfactor=0.5\nGBDiodeMfactor=50\n"
+                                   "GBDetDst=1e308\nGBConjDist=1e6\nGBLensAperture=-1\n")),
+        beam, options);
+    EXPECT_EQ(std::make_tuple(beam.GetWavelengthNm(), beam.GetM2(0), beam.GetM2(1),
+                              beam.DetectorDistance(), beam.MinSpotDistance(), beam.LensAperture()),
+              std::make_tuple(632.8, 1.0, 1.0, 0.0, 100.0, 0.0));
 }
 
 }  // namespace
