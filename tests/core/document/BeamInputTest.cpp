@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "core/beam/BeamRelations.h"
 #include "core/document/LumarikDocument.h"
 
 namespace lumarik {
@@ -168,6 +169,18 @@ TEST_F(BeamInput, TransmittedPowerUsesTheShownRadius) {
     EXPECT_FALSE(doc.Beam().DetectorTransmission());
     doc.SetDetectorOn(true);
     EXPECT_TRUE(doc.Beam().DetectorTransmission());
+    const std::string text = doc.Beam().TransmissionText();
+    EXPECT_NE(text.find("%\r\nLeistung auf dem Detektor"), std::string::npos) << text;
+    // A laser diode's spot is elliptical: each section's radius as shown.
+    doc.SwitchDiodeMode(true);
+    doc.CommitBeamOption(BeamOption::kDiodeM2, "9");
+    const GaussianBeam& beam = doc.Beam();
+    ASSERT_TRUE(beam.AxisSolved(1));
+    EXPECT_NEAR(beam.LensTransmission().value(),
+                TransmittedFraction(0.5, 2.0 * beam.GetBeamResult(0, kResLensRadius),
+                                    3.0 * beam.GetBeamResult(1, kResLensRadius))
+                    .value(),
+                1e-12);
 }
 
 }  // namespace
