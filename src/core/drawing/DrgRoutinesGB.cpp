@@ -679,6 +679,17 @@ BeamReadout DrgRoutinesGB::ReadoutAt(double x, double y, const GaussianBeam& bea
     text += shown(distance, "0.0mm");
     text += drawtexts::kRadius;
     text += shown(radius, "0.0##mm");
+    // One panel for both sections of a laser diode: the y section's radius at the same place
+    // follows in brackets, as in the listing.
+    if (m_sectionCount == 2 && m_layout == BeamLayout::kOne && beam.AxisSolved(1)) {
+        const SectionBeam y = ReadSection(beam, 1);
+        const double z = t.ZAt(x);
+        const bool yObject = z < y.p;
+        const double yRadius =
+            beam.BeamRadiusAt(z - (yObject ? 0.0 : y.imageWaist), yObject ? y.r : y.rImage) *
+            y.factor;
+        text += " [" + shown(yRadius, "0.0##mm") + "]";
+    }
     text += drawtexts::kCurvature;
     if (distance == 0.0) {
         text += drawtexts::kPlane;
