@@ -23,7 +23,7 @@ constexpr double kInsetSag = 0.25;  // pixels between a thinned inset curve and 
 constexpr double kInsetHalf = 5.0;  // the insets span −5..5 in both coordinates
 constexpr double kInsetHeightShare = 0.35;
 constexpr double kInsetWidthShare = 0.2;
-constexpr double kInsetLeast = 40.0;  // pixels; smaller insets are left out
+constexpr double kInsetLeast = 30.0;  // pixels; smaller insets are left out
 constexpr double kPointRadius = 5.0;
 constexpr double kPointMarkHeight = 0.02;  // of ymax, for F and F'
 constexpr double kLensShiftAtZeroGap = 8.0;
@@ -518,12 +518,18 @@ bool DrgRoutinesGB::Arrange(const ScaleRect& picture, const GaussianBeam& beam,
         s.plotTop = s.panelTop + kPlotInset;
         s.plotBottom = s.panelBottom - kLabelStrip;
         const double width = s.plotRight - s.plotLeft;
-        const double height = s.plotBottom - s.plotTop;
-        if (!(width > 0.0) || !(height > 0.0)) return false;
+        const double plotHeight = s.plotBottom - s.plotTop;
+        if (!(width > 0.0) || !(plotHeight > 0.0)) return false;
+        // The insets stand in a strip of their own under the beam, so that they never cover
+        // it; whole pixels keep their frames sharp.
+        const double side =
+            std::floor(std::min(kInsetHeightShare * plotHeight, kInsetWidthShare * width));
+        s.insetSide = side >= kInsetLeast ? side : 0.0;
+        const double height = plotHeight - s.insetSide;
         DrawTransform& t = s.transform;
         t.xLeft = static_cast<float>(s.plotLeft);
         t.xScale = static_cast<float>(width / (range.zMax - range.zMin));
-        t.yBottom = static_cast<float>(s.plotBottom);
+        t.yBottom = static_cast<float>(s.plotBottom - s.insetSide);
         t.yScale = static_cast<float>(height / (2.0 * ymax));
         t.zMin = static_cast<float>(range.zMin);
         t.zMax = static_cast<float>(range.zMax);
@@ -636,11 +642,8 @@ bool DrgRoutinesGB::RedrawBeam(Canvas& canvas, const GaussianBeam& beam,
     for (int axis = 0; axis < drawn; ++axis) {
         const Section& section = m_sections[static_cast<std::size_t>(axis)];
         const SectionBeam& s = read[static_cast<std::size_t>(axis)];
-        // Whole pixels keep the frames sharp.
-        const double side =
-            std::floor(std::min(kInsetHeightShare * (section.plotBottom - section.plotTop),
-                                kInsetWidthShare * (section.plotRight - section.plotLeft)));
-        if (side >= kInsetLeast && (axis == 0 || m_layout != BeamLayout::kOne)) {
+        const double side = section.insetSide;
+        if (side > 0.0 && (axis == 0 || m_layout != BeamLayout::kOne)) {
             const bool plotted = s.focal != 0.0;
             Inset(canvas, section.panelLeft + kPlotInset, section.plotBottom, side, ImageOverFocal,
                   s.zrOverF, plotted, s.sOverF, s.sImageOverF, xLabel, leftY);

@@ -119,6 +119,7 @@ private:
         ClipRect clip;  // the plot area in millimetres
         double plotLeft = 0.0, plotRight = 0.0, plotTop = 0.0, plotBottom = 0.0;
         double panelLeft = 0.0, panelRight = 0.0, panelTop = 0.0, panelBottom = 0.0;
+        double insetSide = 0.0;  // the insets' side in the strip under the beam; 0: none
     };
     bool Arrange(const ScaleRect& picture, const GaussianBeam& beam, const BeamDrawOptions& options,
                  int sections);
