@@ -3,6 +3,8 @@
 #include "ui/mainwindow/WindowDriver.h"
 #include "ui/settings/frmSymbols.h"
 
+#include <QScrollBar>
+
 namespace lumarik {
 namespace {
 
@@ -135,6 +137,21 @@ TEST_F(BeamWindow, ALaserDiodeIsCircularisedThroughTheWindowsControls) {
     Type("txtVarType_2", "2");
     EXPECT_EQ(Text("txtVarType_1"), "70.36mm");
     EXPECT_TRUE(window->windowTitle().endsWith("[zirkularisiert - max Taillenabstand]"));
+
+    // zr = 50.36 mm: s = 30 would need f' = −20.4, the s slider at its lower limit too; each is
+    // refused and told once, and s stays.
+    Type("txtVarType_1", "30");
+    EXPECT_TRUE(Told().contains("umgekehrtem Vorzeichen")) << Told().toStdString();
+    EXPECT_EQ(Text("txtVarType_1"), "70.36mm");
+    auto* slider = Find<QScrollBar>("hscVarValue_1");
+    slider->setValue(slider->minimum());
+    QTest::qWait(0);
+    EXPECT_EQ(env.prompter.MessageTexts().size(), 2u);
+    EXPECT_EQ(Text("txtVarType_1"), "70.36mm");
+    // A wavelength that is no number restores the box and says so.
+    Type("txtGBWavelen", "abc");
+    EXPECT_EQ(Text("txtGBWavelen"), "632.8nm");
+    EXPECT_EQ(env.prompter.MessageTexts().back(), FromStd(beamtexts::kNotANumber));
 }
 
 }  // namespace
