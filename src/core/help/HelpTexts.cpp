@@ -118,8 +118,11 @@ constexpr std::string_view kFiles[] = {
     "Beenden und vor dem Öffnen einer anderen Datei fragt Lumarik, ob sie gespeichert werden "
     "sollen.",
     "",
-    "Die Ergebnisliste und die Schärfentiefeliste kopieren Sie mit Strg+C oder über ihr "
-    "Kontextmenü; 'Ergebnisse speichern...' schreibt sie als CSV-Datei.",
+    "Strg+C in einer Ergebnisliste oder ihr Kontextmenü kopiert alle Ergebnislisten mit der "
+    "Wellenlänge; 'Ergebnisse speichern...' schreibt sie als CSV-Datei. Jede Zeile nennt Liste, "
+    "Größe, Symbol, Wert und Einheit in getrennten Spalten; Werte stehen mit sieben "
+    "gültigen Stellen im Zahlenformat der Ländereinstellung (Dezimalkomma mit ';' als "
+    "Trennzeichen, Dezimalpunkt mit ',').",
     "Die Zeichnung kopieren oder speichern (PNG, SVG) Sie über ihr Kontextmenü.",
 };
 
