@@ -20,6 +20,7 @@
 #include "ui/beam/BeamPanelTexts.h"
 #include "ui/shell/CSApplication.h"
 #include "ui/shell/DocumentHub.h"
+#include "ui/shell/Prompter.h"
 #include "ui/shell/SelectOnFocus.h"
 
 namespace lumarik {
@@ -87,6 +88,7 @@ BeamExtraPanel::BeamExtraPanel(DocumentHub& hub, const AppContext& context, QWid
     : QTabWidget(parent),
       m_hub(hub),
       m_doc(hub.Doc()),
+      m_prompter(context.prompter),
       m_systems(
           ReadSampleSystems(QFile::encodeName(CSApplication(context).DataPath()).toStdString())),
       m_samples(LensSamplesFrom(m_systems)) {
@@ -407,7 +409,8 @@ void BeamExtraPanel::ShowDiodeControls() {
 void BeamExtraPanel::CommitOption(BeamOption option, QLineEdit* box) {
     if (UnchangedSinceWritten(box)) return;
     const std::string typed = box->text().toStdString();
-    m_hub.Edit([&](LumarikDocument& d) { d.CommitBeamOption(option, typed); });
+    OptionalAsker asker(m_prompter);
+    m_hub.Edit([&](LumarikDocument& d) { d.CommitBeamOption(option, typed, asker.Get()); });
 }
 
 void BeamExtraPanel::ShowDrawScale() {
@@ -422,7 +425,8 @@ void BeamExtraPanel::ShowDrawScale() {
 void BeamExtraPanel::CommitDrawScale() {
     if (UnchangedSinceWritten(m_txtDrgScale)) return;
     const std::string typed = m_txtDrgScale->text().toStdString();
-    m_hub.Edit([&typed](LumarikDocument& d) { d.CommitBeamDrawScale(typed); });
+    OptionalAsker asker(m_prompter);
+    m_hub.Edit([&](LumarikDocument& d) { d.CommitBeamDrawScale(typed, asker.Get()); });
 }
 
 }  // namespace lumarik

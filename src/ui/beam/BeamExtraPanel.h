@@ -23,6 +23,7 @@ class QTableWidget;
 namespace lumarik {
 
 class DocumentHub;
+class Prompter;
 
 class BeamExtraPanel : public QTabWidget {
     Q_OBJECT
@@ -58,6 +59,7 @@ private:
 
     DocumentHub& m_hub;
     const LumarikDocument& m_doc;
+    Prompter* m_prompter;  // asks which number an ambiguous text means
     std::vector<SampleSystem> m_systems;
     std::vector<LensSample> m_samples;
     LensTable m_lensTable;

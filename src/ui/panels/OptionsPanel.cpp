@@ -270,8 +270,10 @@ void OptionsPanel::CommitAdvanced(int row) {
     QLineEdit* box = m_txtAdv[static_cast<std::size_t>(row)];
     if (UnchangedSinceWritten(box)) return;
     AdvancedCommit commit;
+    OptionalAsker asker(m_context.prompter);
     m_hub.Edit([&](LumarikDocument& d) {
-        commit = d.CommitAdvanced(row, box->text().toStdString(), ShownText(box).toStdString());
+        commit = d.CommitAdvanced(row, box->text().toStdString(), ShownText(box).toStdString(),
+                                  asker.Get());
     });
     if (commit.outcome == AdvancedCommit::Outcome::kRefused && m_context.prompter) {
         m_context.prompter->Message(FromStd(commit.message), PromptIcon::Exclamation);
@@ -290,7 +292,8 @@ void OptionsPanel::OptionsItemChanged(QListWidgetItem* item) {
 void OptionsPanel::CommitWavelength() {
     if (UnchangedSinceWritten(m_txtGBWavelen)) return;
     const std::string typed = m_txtGBWavelen->text().toStdString();
-    m_hub.Edit([&typed](LumarikDocument& d) { d.CommitBeamWavelength(typed); });
+    OptionalAsker asker(m_context.prompter);
+    m_hub.Edit([&](LumarikDocument& d) { d.CommitBeamWavelength(typed, asker.Get()); });
 }
 
 // A picked line is typed into the wavelength box and committed like a typed one (one undo step).
