@@ -106,7 +106,13 @@ constexpr std::string_view kChart[] = {
     "Ein Klick übernimmt Apertur und Feld des Punktes in das System; 'Rückgängig' unter dem "
     "Diagramm nimmt den Klick zurück.",
     "'Vergrößern' öffnet das Diagramm in einem eigenen Fenster, mit Skizzen der Typen und einer "
-    "Liste von Beispielsystemen.",
+    "Liste von Beispielsystemen. Ein gewähltes Beispielsystem nennt Brennweite, Blendenzahl, NA "
+    "und Gläser und ist im Diagramm blau gepunktet bei seiner Apertur markiert.",
+    "Wo der Platz für einen Typnamen nicht reicht, steht er abgekürzt oder gar nicht; die Anzeige "
+    "unter dem Diagramm nennt ihn. Liegt das System außerhalb der Achsen, steht sein Kreuz am "
+    "Rand mit einem Dreieck, das nach außen zeigt.",
+    "Tastatur: die Tabulatortaste erreicht das Diagramm, die Pfeiltasten bewegen ein "
+    "Fadenkreuz (mit Umschalt pixelweise), die Eingabetaste übernimmt es wie ein Klick.",
 };
 
 constexpr std::string_view kFiles[] = {

@@ -144,6 +144,11 @@ void ApFldChart::SetCurrent(std::optional<ChartPoint> current) {
     m_plot->update();
 }
 
+void ApFldChart::SetSample(std::optional<double> na) {
+    m_sampleNa = na;
+    m_plot->update();
+}
+
 void ApFldChart::Rebuild() {
     m_axes = ResetChartAxes(m_mirror, m_plot->width(), m_plot->height());
     m_regions = BuildLensTypeRegions(m_entries, m_axes);
@@ -164,7 +169,8 @@ void ApFldChart::PaintPlot(QPainter& painter, QSize size) {
     }
     painter.drawImage(QPointF(0, 0), m_background);
     QPainterCanvas canvas(painter, size);
-    DrawChartOverlay(canvas, ChartScene{m_entries, m_regions, m_axes, m_hits, m_current}, m_style);
+    DrawChartOverlay(
+        canvas, ChartScene{m_entries, m_regions, m_axes, m_hits, m_current, m_sampleNa}, m_style);
     if (m_cursor) {
         painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
         painter.drawLine(QPointF(m_cursor->x + 0.5, 0), QPointF(m_cursor->x + 0.5, size.height()));
@@ -192,7 +198,9 @@ void ApFldChart::PaintPicture(QPainter& painter) const {
         painter.setFont(part->font());
         QPainterCanvas canvas(painter, part->size());
         if (part == m_plot) {
-            DrawChartPlot(canvas, ChartScene{m_entries, m_regions, m_axes, {}, m_current}, m_style);
+            DrawChartPlot(canvas,
+                          ChartScene{m_entries, m_regions, m_axes, {}, m_current, m_sampleNa},
+                          m_style);
         } else {
             PaintAxis(canvas, part == m_axisY);
         }

@@ -32,6 +32,8 @@ public:
     void SetMirrorMode(bool mirror);
     bool MirrorMode() const { return m_mirror; }
     void SetCurrent(std::optional<ChartPoint> current);
+    // The aperture of a chosen sample system, marked in the plot.
+    void SetSample(std::optional<double> na);
     std::optional<ChartPoint> Current() const { return m_current; }
 
     const std::vector<LensTypeEntry>& Entries() const { return m_entries; }
@@ -82,6 +84,7 @@ private:
     std::vector<int> m_hits;
     std::optional<ChartPoint> m_current;
     std::optional<ChartPixel> m_cursor;
+    std::optional<double> m_sampleNa;
     // The areas and names as painted at the last rebuild; moves paint the overlay on it.
     QImage m_background;
     QWidget* m_plot = nullptr;
