@@ -24,6 +24,9 @@ public:
     PromptAnswer Question(const QString&, bool, const QString&) override {
         return PromptAnswer::No;
     }
+    std::optional<int> Choose(const QString&, const QStringList&, const QString&) override {
+        return 0;
+    }
     std::optional<QString> Input(const QString&, const QString&, const QString& d) override {
         return d;
     }

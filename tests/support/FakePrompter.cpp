@@ -20,6 +20,19 @@ PromptAnswer FakePrompter::Question(const QString& text, bool withCancel, const 
     return answer;
 }
 
+std::optional<int> FakePrompter::Choose(const QString& text, const QStringList& answers,
+                                        const QString& title) {
+    m_shown.push_back(
+        {ShownPrompt::Kind::Choice, text, title, PromptIcon::Question, answers.join('|'), true});
+    if (m_choiceAnswers.empty()) {
+        ADD_FAILURE() << "unexpected choice: " << text.toStdString();
+        return std::nullopt;
+    }
+    const std::optional<int> answer = m_choiceAnswers.front();
+    m_choiceAnswers.pop_front();
+    return answer;
+}
+
 std::optional<QString> FakePrompter::Input(const QString& prompt, const QString& title,
                                            const QString& defaultAnswer) {
     m_shown.push_back(

@@ -12,11 +12,11 @@
 namespace lumarik::test {
 
 struct ShownPrompt {
-    enum class Kind { Message, Question, Input, SaveFile, OpenFile } kind;
+    enum class Kind { Message, Question, Choice, Input, SaveFile, OpenFile } kind;
     QString text;
     QString title;
     PromptIcon icon = PromptIcon::None;
-    QString defaultAnswer;    // input boxes
+    QString defaultAnswer;    // input boxes; the answers of a choice, joined by '|'
     bool withCancel = false;  // questions
 };
 
@@ -24,6 +24,8 @@ class FakePrompter : public Prompter {
 public:
     void Message(const QString& text, PromptIcon icon, const QString& title) override;
     PromptAnswer Question(const QString& text, bool withCancel, const QString& title) override;
+    std::optional<int> Choose(const QString& text, const QStringList& answers,
+                              const QString& title) override;
     std::optional<QString> Input(const QString& prompt, const QString& title,
                                  const QString& defaultAnswer) override;
 
@@ -34,6 +36,8 @@ public:
                                         const QString& directory) override;
 
     void AnswerQuestion(PromptAnswer answer) { m_questionAnswers.push_back(answer); }
+    // The index of the answer chosen; std::nullopt stands for Cancel.
+    void AnswerChoice(std::optional<int> answer) { m_choiceAnswers.push_back(answer); }
     // std::nullopt stands for Cancel.
     void AnswerInput(const std::optional<QString>& answer) {
         m_inputAnswers.push_back({answer.has_value(), answer.value_or(QString())});
@@ -42,7 +46,9 @@ public:
     const std::vector<ShownPrompt>& Shown() const { return m_shown; }
     std::vector<QString> MessageTexts() const;
     // True when every scripted answer has been used.
-    bool AllAnswersUsed() const { return m_questionAnswers.empty() && m_inputAnswers.empty(); }
+    bool AllAnswersUsed() const {
+        return m_questionAnswers.empty() && m_choiceAnswers.empty() && m_inputAnswers.empty();
+    }
     void Clear() { m_shown.clear(); }
 
 private:
@@ -50,6 +56,7 @@ private:
 
     std::vector<ShownPrompt> m_shown;
     std::deque<PromptAnswer> m_questionAnswers;
+    std::deque<std::optional<int>> m_choiceAnswers;
     struct InputAnswer {
         bool given;
         QString text;

@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "core/format/Format.h"
 #include "core/ini/TextEncoding.h"
 
 namespace lumarik {
@@ -265,6 +266,30 @@ std::string SampleDescription(const SampleSystem& sample) {
         text += sample.descriptionLines[i];
     }
     return text;
+}
+
+SampleData DescribeSample(const SampleSystem& sample, char decimalSep) {
+    SampleData data;
+    data.text = sample.familyName + ": " + sample.displayName + "\n";
+    const double f = std::fabs(static_cast<double>(sample.focalLength));
+    const double r = static_cast<double>(sample.clearRadius);
+    data.text +=
+        "f' = " + Format(static_cast<double>(sample.focalLength), "0.0#", decimalSep) + "mm";
+    if (f > 0.0 && r > 0.0) {
+        data.na = r / f;
+        data.text += "   F/" + Format(f / (2.0 * r), "0.0#", decimalSep) + "   NA " +
+                     Format(*data.na, "0.0##", decimalSep);
+    }
+    data.text += "\n";
+    if (!sample.glasses.empty()) {
+        data.text += "Glas: ";
+        for (std::size_t i = 0; i < sample.glasses.size(); ++i) {
+            data.text += (i > 0 ? ", " : "") + sample.glasses[i];
+        }
+        data.text += "\n";
+    }
+    data.text += "Feld: im Katalog nicht angegeben";
+    return data;
 }
 
 bool DecodeSampleRecord(SampleKind kind, std::string_view record, SampleSystem& sample) {

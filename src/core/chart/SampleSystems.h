@@ -38,6 +38,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -92,6 +93,16 @@ std::size_t SampleThicknessCount(SampleKind kind);
 std::string SampleDisplayName(std::string_view storedName, bool available);
 // The description as the lens table shows it: the lines joined by CR LF.
 std::string SampleDescription(const SampleSystem& sample);
+
+// What the chart tells of a chosen sample: family and name, f', F-number and NA = 1/(2F) from
+// the clear radius, the glasses, and that the catalogue gives no field. Numbers with
+// `decimalSep`. The NA is also where the chart marks the sample (nothing without a focal
+// length or clear radius).
+struct SampleData {
+    std::string text;
+    std::optional<double> na;
+};
+SampleData DescribeSample(const SampleSystem& sample, char decimalSep);
 
 // The samples in the order of the index in `directory`. Missing or short files give fewer
 // samples, never an error: an index record whose kind's file has no further complete record

@@ -54,4 +54,11 @@ inline constexpr std::string_view kDragComputed = "; ";
 inline constexpr std::string_view kDragUndo =
     " wird nun berechnet. 'Rückgängig' stellt die vorige Auswahl wieder her.";
 
+// A typed number that may mean two: „1.400“ kann 1,4 oder 1400 bedeuten.
+inline constexpr std::string_view kAmbiguousTitle = "Zahl eindeutig machen";
+inline constexpr std::string_view kAmbiguousOpen = "„";
+inline constexpr std::string_view kAmbiguousMayMean = "“ kann ";
+inline constexpr std::string_view kAmbiguousOr = " oder ";
+inline constexpr std::string_view kAmbiguousEnd = " bedeuten.";
+
 }  // namespace lumarik::entrytexts

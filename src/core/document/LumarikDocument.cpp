@@ -334,8 +334,8 @@ bool LumarikDocument::WouldUnsolve(GaussianBeam trial) const {
     return false;
 }
 
-BeamOptionCommit LumarikDocument::CommitBeamWavelength(std::string_view typed) {
-    const std::optional<double> v = Accept(typed);
+BeamOptionCommit LumarikDocument::CommitBeamWavelength(std::string_view typed, ValueAsker* asker) {
+    const std::optional<double> v = Accept(typed, asker);
     BeamOptionCommit commit;
     commit.boxText = BeamWavelengthText();
     Announce(kChangeOptions);
@@ -387,9 +387,9 @@ std::string LumarikDocument::BeamDrawScaleText() const {
                   m_model.DecimalSeparator());
 }
 
-BeamOptionCommit LumarikDocument::CommitBeamDrawScale(std::string_view typed) {
+BeamOptionCommit LumarikDocument::CommitBeamDrawScale(std::string_view typed, ValueAsker* asker) {
     BeamOptionCommit commit;
-    const std::optional<double> v = Accept(typed);
+    const std::optional<double> v = Accept(typed, asker);
     if (v && *v > 0.0 && FitsSingle(*v) && *v != m_options.beamDrawScale) {
         m_options.beamDrawScale = *v;
         commit.stored = true;
@@ -514,10 +514,27 @@ ValueCommit LumarikDocument::Restored(int row, const CVarType& record) {
     return commit;
 }
 
-std::optional<double> LumarikDocument::Accept(std::string_view text) const {
+std::optional<double> LumarikDocument::Accept(std::string_view text, ValueAsker* asker) const {
     const std::optional<AcceptedNumber> accepted = AcceptNumber(text, m_model.Separators());
     if (!accepted) return std::nullopt;
-    return accepted->value;
+    return Reading(*accepted, text, asker);
+}
+
+std::optional<double> LumarikDocument::Reading(const AcceptedNumber& accepted,
+                                               std::string_view text, ValueAsker* asker) const {
+    if (!accepted.groupedReading) return accepted.value;
+    if (asker == nullptr) return std::nullopt;
+    const char sep = m_model.DecimalSeparator();
+    const std::vector<std::string> answers = {Format(accepted.value, "", sep),
+                                              Format(*accepted.groupedReading, "", sep)};
+    const std::string prompt =
+        std::string(entrytexts::kAmbiguousOpen) + std::string(TrimBlanks(text)) +
+        std::string(entrytexts::kAmbiguousMayMean) + answers[0] +
+        std::string(entrytexts::kAmbiguousOr) + answers[1] + std::string(entrytexts::kAmbiguousEnd);
+    const std::optional<std::size_t> chosen =
+        asker->Choose(prompt, entrytexts::kAmbiguousTitle, answers);
+    if (!chosen) return std::nullopt;
+    return *chosen == 0 ? accepted.value : *accepted.groupedReading;
 }
 
 std::optional<double> LumarikDocument::AskNumber(ValueAsker& asker, std::string_view prompt,
@@ -526,7 +543,9 @@ std::optional<double> LumarikDocument::AskNumber(ValueAsker& asker, std::string_
     const std::optional<std::string> answer =
         asker.Ask(prompt, title, AnswerText(defaultAnswer, m_model.DecimalSeparator()));
     if (!answer) return std::nullopt;
-    const std::optional<double> number = ParseNumber(TrimBlanks(*answer), m_model.Separators());
+    const std::optional<AcceptedNumber> accepted = AcceptNumber(*answer, m_model.Separators());
+    if (!accepted || accepted->source != NumberSource::kDirect) return std::nullopt;
+    const std::optional<double> number = Reading(*accepted, *answer, &asker);
     if (!number || !FitsSingle(*number)) return std::nullopt;
     return number;
 }
@@ -613,7 +632,7 @@ ValueCommit LumarikDocument::CommitValue(int row, std::string_view typed, std::s
                                          bool fromKeyboard, ValueAsker* asker) {
     if (!RowHasRecord(row) || typed == shown) return {};
     const CVarType stored = *RowRecord(row);
-    const std::optional<double> x = Accept(typed);
+    const std::optional<double> x = Accept(typed, asker);
     if (!x || !FitsSingle(*x * RowFactor(row))) return Restored(row, stored);
     const bool preset = m_options.imageHeightPreset;
     ValueCommit commit = CommitNumber(row, *x, asker);
@@ -674,7 +693,7 @@ LimitCommit LumarikDocument::CommitLimit(int row, bool upper, std::string_view t
                                          std::string_view shown, ValueAsker* asker) {
     if (!RowHasRecord(row) || typed == shown) return {};
     const double factor = RowFactor(row);
-    const std::optional<double> typedNumber = Accept(typed);
+    const std::optional<double> typedNumber = Accept(typed, asker);
     if (!typedNumber || !FitsSingle(*typedNumber * factor)) return {};
     Announce(kChangeRows);  // the limits are shown again, changed or not
     CVarType record = *RowRecord(row);
@@ -764,10 +783,10 @@ ValueCommit LumarikDocument::ChooseImageHeightPreset(int index, ValueAsker* aske
 // ---- options ---------------------------------------------------------------------------------
 
 AdvancedCommit LumarikDocument::CommitAdvanced(int row, std::string_view typed,
-                                               std::string_view shown) {
+                                               std::string_view shown, ValueAsker* asker) {
     if (typed == shown) return {};
     Announce(kChangeOptions);  // the box shows the value in force again
-    const std::optional<double> x = Accept(typed);
+    const std::optional<double> x = Accept(typed, asker);
     if (!x) return {};
     const AdvancedCommit commit =
         CommitAdvancedValue(m_model, row, *x, [this, row] { TakeBackup(kBackupAdvanced, row); });
@@ -775,9 +794,10 @@ AdvancedCommit LumarikDocument::CommitAdvanced(int row, std::string_view typed,
     return commit;
 }
 
-BeamOptionCommit LumarikDocument::CommitBeamOption(BeamOption option, std::string_view typed) {
+BeamOptionCommit LumarikDocument::CommitBeamOption(BeamOption option, std::string_view typed,
+                                                   ValueAsker* asker) {
     BeamOptionCommit commit;
-    const std::optional<double> x = Accept(typed);
+    const std::optional<double> x = Accept(typed, asker);
     if (x) commit.message = m_beam.OptionRefusal(option, *x);
     std::optional<double> value = x ? m_beam.OptionChange(option, *x) : std::nullopt;
     if (value && option != BeamOption::kMinSpot) {
@@ -872,9 +892,11 @@ void LumarikDocument::AfterSymbols() {
     Announce(kChangeChoice | kChangeRows | kChangeOptions);
 }
 
-CustomCofCResult LumarikDocument::CommitCustomCofC(std::string_view typed) {
+CustomCofCResult LumarikDocument::CommitCustomCofC(std::string_view typed, ValueAsker* asker) {
+    const std::optional<double> x = Accept(typed, asker);
+    if (!x) return {};
     const CustomCofCResult result =
-        m_model.CommitCustomCofC(typed, [this] { TakeBackup(kBackupCustomCofC); });
+        m_model.CommitCustomCofC(*x, [this] { TakeBackup(kBackupCustomCofC); });
     // A text that is no number stays in the box.
     if (result.accepted) Announce(kChangeDepthOfField);
     return result;

@@ -181,7 +181,7 @@ public:
     // advanced options take it) that differs from the stored one is stored with an undo step
     // and solved; anything else rewrites the box, a text that is no number or a number out of
     // range with a message. Neither does a wavelength that would leave a solved beam unsolved.
-    BeamOptionCommit CommitBeamWavelength(std::string_view typed);
+    BeamOptionCommit CommitBeamWavelength(std::string_view typed, ValueAsker* asker = nullptr);
     std::string BeamWavelengthText() const;
 
     // ---- the beam drawing ----
@@ -194,7 +194,7 @@ public:
     bool BeamDrawScaleEnabled() const { return ScaleModeUsesDistance(m_options.beamDrawScaleType); }
     // A typed fixed distance: a number > 0 that a value box would take is stored (no undo step:
     // it changes only the picture); anything else restores the box.
-    BeamOptionCommit CommitBeamDrawScale(std::string_view typed);
+    BeamOptionCommit CommitBeamDrawScale(std::string_view typed, ValueAsker* asker = nullptr);
     // The beam drag: a press on a handle of the screen drawing, the moves, the release. A move
     // that changed a value solves the beam (one undo step for the whole drag, before its first
     // change); `shown` is false when it changed nothing.
@@ -237,7 +237,8 @@ public:
     // ---- options ----
     // An advanced value was typed: the range message when refused, empty otherwise; true in
     // `stored` when it changed the system (the caller recalculates).
-    AdvancedCommit CommitAdvanced(int row, std::string_view typed, std::string_view shown);
+    AdvancedCommit CommitAdvanced(int row, std::string_view typed, std::string_view shown,
+                                  ValueAsker* asker = nullptr);
     // The advanced-options box: the typed constants come into force or the defaults do; no
     // undo step (the values stay as typed).
     void SetAdvancedOptions(bool on);
@@ -263,7 +264,7 @@ public:
 
     // ---- depth of field ----
     // The custom circle-of-confusion box (one undo step when the value in use changes).
-    CustomCofCResult CommitCustomCofC(std::string_view typed);
+    CustomCofCResult CommitCustomCofC(std::string_view typed, ValueAsker* asker = nullptr);
     // A circle-of-confusion option; true when a solved system has a list to rewrite.
     bool ChooseCofCType(int type);
 
@@ -284,7 +285,8 @@ public:
     // or a number the option refuses, restores the box (a number that is no beam, or one that
     // would leave a solved beam unsolved, with a message); a change takes one undo step, except
     // for the distance of the minimum-spot calculation, which changes no result.
-    BeamOptionCommit CommitBeamOption(BeamOption option, std::string_view typed);
+    BeamOptionCommit CommitBeamOption(BeamOption option, std::string_view typed,
+                                      ValueAsker* asker = nullptr);
 
     // ---- the whole system ----
     // Empties the system (one undo step): no parameters, no values, default constants, the
@@ -358,8 +360,12 @@ private:
     void StoreRecord(int row, const CVarType& record);
     bool ReleasePreset();
     ValueCommit Restored(int row, const CVarType& record);
-    // A typed text and an answer of the asker as numbers, in the user's format.
-    std::optional<double> Accept(std::string_view text) const;
+    // A typed text and an answer of the asker as numbers, in the user's format. A text that may
+    // mean two numbers ("1.400" in German settings) is put to the asker with both; without one
+    // it is refused, never guessed.
+    std::optional<double> Accept(std::string_view text, ValueAsker* asker) const;
+    std::optional<double> Reading(const AcceptedNumber& accepted, std::string_view text,
+                                  ValueAsker* asker) const;
     std::optional<double> AskNumber(ValueAsker& asker, std::string_view prompt,
                                     std::string_view title, double defaultAnswer) const;
 

@@ -367,6 +367,28 @@ std::string Rewritten(std::string_view section, int decimals, bool exponentForm,
     return out;
 }
 
+thread_local int fullPrecisionScopes = 0;
+
+// The section's literals before its first placeholder, the number in general form, and the
+// literals after its last placeholder or exponent.
+std::string FullPrecisionText(std::string_view section, double value, bool minus, char decimalSep) {
+    std::string prefix, suffix;
+    bool numberSeen = false;
+    WalkSection(section, [&](const Token& t) {
+        if (t.kind != TokenKind::kLiteral) {
+            numberSeen = true;
+            suffix.clear();
+        } else {
+            (numberSeen ? suffix : prefix) += t.c;
+        }
+    });
+    const ShortDecimal d = ToShortDecimal(std::fabs(value), kExportDigits);
+    return prefix +
+           GeneralText(d.digits.data(), static_cast<std::size_t>(d.size), d.exponent, minus,
+                       kExportDigits, decimalSep) +
+           suffix;
+}
+
 // value is the exact value of the double or float; precision its significant digits.
 std::string FormatWithPrecision(double value, int precision, std::string_view pattern,
                                 char decimalSep) {
@@ -388,13 +410,18 @@ std::string FormatWithPrecision(double value, int precision, std::string_view pa
     const bool negative = value < 0;
     std::string_view section = sections[0];
     bool minus = negative;
+    bool zeroSection = false;
     if (negative && sectionCount > 1 && !sections[1].empty()) {
         section = sections[1];
         minus = false;
     } else if (value == 0 && sectionCount > 2 && !sections[2].empty()) {
         section = sections[2];
+        zeroSection = true;
     }
 
+    if (fullPrecisionScopes > 0 && !zeroSection) {
+        return FullPrecisionText(section, value, minus && value != 0, decimalSep);
+    }
     ShortDecimal d = ToShortDecimal(value, precision);
     if (section.empty()) {
         return GeneralText(d.digits.data(), static_cast<std::size_t>(d.size), d.exponent, negative,
@@ -423,6 +450,14 @@ std::string Format(double value, std::string_view pattern, char decimalSep) {
 
 std::string Format(float value, std::string_view pattern, char decimalSep) {
     return FormatWithPrecision(static_cast<double>(value), kSingleDigits, pattern, decimalSep);
+}
+
+FullPrecisionNumbers::FullPrecisionNumbers() {
+    ++fullPrecisionScopes;
+}
+
+FullPrecisionNumbers::~FullPrecisionNumbers() {
+    --fullPrecisionScopes;
 }
 
 std::string GeneralNumberText(const DecimalDigits& d, int precision, char decimalSep) {

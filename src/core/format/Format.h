@@ -36,6 +36,19 @@ namespace lumarik {
 std::string Format(double value, std::string_view pattern, char decimalSep = '.');
 std::string Format(float value, std::string_view pattern, char decimalSep = '.');
 
+// While one lives on a thread, Format there writes every number in its general form with
+// kExportDigits significant digits in place of the pattern's digits, keeping the section's
+// literals (a unit, a leading blank) and its choice of section: an export of the lists is
+// built by the very code that builds the shown ones, only with every digit the value has.
+class FullPrecisionNumbers {
+public:
+    FullPrecisionNumbers();
+    ~FullPrecisionNumbers();
+    FullPrecisionNumbers(const FullPrecisionNumbers&) = delete;
+    FullPrecisionNumbers& operator=(const FullPrecisionNumbers&) = delete;
+};
+constexpr int kExportDigits = 7;
+
 // Integers (Format(50, "0.0#")) are formatted as the double of the same value.
 template <typename Int,
           std::enable_if_t<std::is_integral_v<Int> && !std::is_same_v<Int, bool>, int> = 0>

@@ -1,5 +1,6 @@
 #include "core/format/NumberInput.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -37,14 +38,67 @@ struct NumberFormat {
 
 constexpr NumberFormat kFileFormat{};
 
-// The user's format, then point and then comma as the decimal separator.
-std::array<NumberFormat, 3> TypedFormats(NumberSeparators separators) {
-    NumberFormat user{'.', '\0', true};
-    if (IsUsableSeparator(separators.decimal)) user.decimal = separators.decimal;
-    if (IsUsableSeparator(separators.group) && separators.group != user.decimal) {
-        user.group = separators.group;
+// How a typed number's point and comma are read; `grouped` is the other reading of a lone
+// separator that could equally group the digits (see ParseNumber).
+struct TypedReading {
+    NumberFormat format;
+    std::optional<NumberFormat> grouped;
+};
+
+char UserDecimal(NumberSeparators separators) {
+    return IsUsableSeparator(separators.decimal) ? separators.decimal : '.';
+}
+
+// One to three digits not starting with 0 after an optional sign, the separator at `at`, then
+// exactly three digits that neither an exponent nor another digit follows: "1.400", "-2.500".
+bool MayGroup(std::string_view text, std::size_t at) {
+    constexpr std::size_t kGroupSize = 3;
+    std::size_t first = at;
+    while (first > 0 && IsDigit(text[first - 1])) --first;
+    const std::size_t before = at - first;
+    const bool signOnly = first == 0 || (first == 1 && (text[0] == '+' || text[0] == '-'));
+    if (before < 1 || before > kGroupSize || text[first] == '0' || !signOnly) return false;
+    const std::size_t end = at + 1 + kGroupSize;
+    for (std::size_t i = at + 1; i < end; ++i) {
+        if (i >= text.size() || !IsDigit(text[i])) return false;
     }
-    return {user, NumberFormat{'.', ',', true}, NumberFormat{',', '.', true}};
+    return end == text.size() || (!IsDigit(text[end]) && text[end] != 'e' && text[end] != 'E');
+}
+
+// The reading by the separators among the digits the text begins with: with both a point and
+// a comma the first groups and the last is decimal ("1.000,5", "1,000.5"); a separator that
+// occurs twice groups ("1.000.000"); a lone one is decimal, and when it is not the user's
+// decimal separator but could group ("1.400" in German settings) the group reading is the
+// other. Blanks between digits always group.
+TypedReading ReadingFor(std::string_view text, NumberSeparators separators) {
+    std::size_t end = 0;
+    while (end < text.size() &&
+           (IsDigit(text[end]) || text[end] == '.' || text[end] == ',' || text[end] == ' ' ||
+            (end == 0 && (text[end] == '+' || text[end] == '-')))) {
+        ++end;
+    }
+    const std::string_view digits = text.substr(0, end);
+    const std::size_t point = digits.find('.');
+    const std::size_t comma = digits.find(',');
+    const char userDecimal = UserDecimal(separators);
+    if (point == std::string_view::npos && comma == std::string_view::npos) {
+        return {NumberFormat{userDecimal, '\0', true}, std::nullopt};
+    }
+    if (point != std::string_view::npos && comma != std::string_view::npos) {
+        return point < comma ? TypedReading{NumberFormat{',', '.', true}, std::nullopt}
+                             : TypedReading{NumberFormat{'.', ',', true}, std::nullopt};
+    }
+    const std::size_t at = std::min(point, comma);
+    const char separator = digits[at];
+    const char other = separator == '.' ? ',' : '.';
+    if (digits.find(separator, at + 1) != std::string_view::npos) {
+        return {NumberFormat{other, separator, true}, std::nullopt};
+    }
+    TypedReading reading{NumberFormat{separator, '\0', true}, std::nullopt};
+    if (separator != userDecimal && MayGroup(text, at)) {
+        reading.grouped = NumberFormat{other, separator, true};
+    }
+    return reading;
 }
 
 bool IsGroupSeparator(char c, const NumberFormat& format) {
@@ -179,30 +233,31 @@ Conversion Convert(const ScannedNumber& n) {
     return c;
 }
 
-// The value of a text that is one number as a whole, in the first typed format that reads
-// all of it.
-std::optional<Conversion> WholeNumber(std::string_view text, NumberSeparators separators) {
-    for (const NumberFormat& format : TypedFormats(separators)) {
-        const std::optional<ScannedNumber> n = ScanNumber(text, 0, format);
-        if (n && n->end == text.size()) {
-            return Convert(*n);
+// The numbers a text is read as: its reading, and its group reading where a lone separator
+// could also group.
+struct Readings {
+    std::optional<ScannedNumber> number;
+    std::optional<ScannedNumber> grouped;
+};
+
+// The number the text begins with, as the separators it holds are read.
+Readings LeadingNumber(std::string_view text, NumberSeparators separators) {
+    const TypedReading reading = ReadingFor(text, separators);
+    Readings readings{ScanNumber(text, 0, reading.format), std::nullopt};
+    if (readings.number && reading.grouped) {
+        readings.grouped = ScanNumber(text, 0, *reading.grouped);
+        if (readings.grouped && readings.grouped->end != readings.number->end) {
+            readings.grouped.reset();
         }
     }
-    return std::nullopt;
+    return readings;
 }
 
-// Of the numbers the text begins with in the typed formats, the longest; the earlier format
-// where two read as much.
-std::optional<ScannedNumber> LongestLeadingNumber(std::string_view text,
-                                                  NumberSeparators separators) {
-    std::optional<ScannedNumber> longest;
-    for (const NumberFormat& format : TypedFormats(separators)) {
-        std::optional<ScannedNumber> n = ScanNumber(text, 0, format);
-        if (n && (!longest || n->end > longest->end)) {
-            longest = std::move(n);
-        }
-    }
-    return longest;
+// The readings of a text that is one number as a whole.
+Readings WholeNumber(std::string_view text, NumberSeparators separators) {
+    Readings readings = LeadingNumber(text, separators);
+    if (!readings.number || readings.number->end != text.size()) return {};
+    return readings;
 }
 
 template <typename T>
@@ -225,28 +280,29 @@ std::string RoundTripText(T value, int precision, int maxDigits) {
 }  // namespace
 
 std::optional<double> ParseNumber(std::string_view text, NumberSeparators separators) {
-    const std::optional<Conversion> c = WholeNumber(Trimmed(text), separators);
-    if (!c || c->overflow) {
-        return std::nullopt;
-    }
-    return c->value;
+    const Readings readings = WholeNumber(Trimmed(text), separators);
+    if (!readings.number || readings.grouped) return std::nullopt;
+    const Conversion c = Convert(*readings.number);
+    if (c.overflow) return std::nullopt;
+    return c.value;
 }
 
 std::optional<AcceptedNumber> AcceptNumber(std::string_view text, NumberSeparators separators) {
     const std::string_view trimmed = Trimmed(text);
-    const auto accept = [](const Conversion& c, NumberSource source,
+    const auto accept = [](const Readings& readings, NumberSource source,
                            std::optional<std::string> rewrite) -> std::optional<AcceptedNumber> {
-        if (c.overflow) {
-            return std::nullopt;
-        }
-        return AcceptedNumber{c.value, source, std::move(rewrite)};
+        const Conversion c = Convert(*readings.number);
+        if (c.overflow) return std::nullopt;
+        AcceptedNumber accepted{c.value, source, std::move(rewrite), std::nullopt};
+        if (readings.grouped) accepted.groupedReading = Convert(*readings.grouped).value;
+        return accepted;
     };
-    if (const std::optional<Conversion> c = WholeNumber(trimmed, separators)) {
-        return accept(*c, NumberSource::kDirect, std::nullopt);
+    if (const Readings whole = WholeNumber(trimmed, separators); whole.number) {
+        return accept(whole, NumberSource::kDirect, std::nullopt);
     }
-    if (const std::optional<ScannedNumber> n = LongestLeadingNumber(trimmed, separators)) {
-        return accept(Convert(*n), NumberSource::kLeadingNumber,
-                      std::string(trimmed.substr(0, n->end)));
+    if (const Readings leading = LeadingNumber(trimmed, separators); leading.number) {
+        return accept(leading, NumberSource::kLeadingNumber,
+                      std::string(trimmed.substr(0, leading.number->end)));
     }
 
     std::string cleaned;
@@ -255,11 +311,11 @@ std::optional<AcceptedNumber> AcceptNumber(std::string_view text, NumberSeparato
             cleaned += c;
         }
     }
-    const std::optional<Conversion> c = WholeNumber(cleaned, separators);
-    if (!c) {
+    const Readings readings = WholeNumber(cleaned, separators);
+    if (!readings.number) {
         return std::nullopt;
     }
-    return accept(*c, NumberSource::kCleaned,
+    return accept(readings, NumberSource::kCleaned,
                   cleaned != text ? std::optional<std::string>(cleaned) : std::nullopt);
 }
 

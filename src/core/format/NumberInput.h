@@ -25,12 +25,16 @@ struct NumberSeparators {
 
 // A whole text as one number: optional blanks around, an optional sign, digits with at most
 // one decimal separator and at least one digit, then an optional exponent (e or E, optional
-// sign, digits). The integer digits may be grouped in threes by the group separator or by
-// blanks ("1.000,5", "-2 000"); a group of other than three digits is no grouping. The text
-// is read in the user's format first, then with a point as decimal separator (comma groups),
-// then with a comma (point groups): in German settings "1.500" is 1500 and "2.5" is 2.5, in
-// English ones "1,500" is 1500 and "2,5" is 2.5. Nothing when no format reads the whole text
-// or the value lies beyond the range of double; a value below the smallest double is zero.
+// sign, digits). Point and comma are read by how they stand, in either regional format:
+//  - with both, the first groups and the last is decimal ("1.000,5", "1,000.5");
+//  - a separator that occurs twice groups ("1.000.000");
+//  - a lone one is decimal ("2.5" and "2,5" alike), except that a lone separator other than
+//    the user's decimal one that could equally group — one to three digits not starting with
+//    0 before it, exactly three after, no exponent ("1.400", "-2.500" in German settings,
+//    "1,400" in English ones) — is ambiguous.
+// Groups have three digits; blanks between digits group ("-2 000"). Nothing when the text is
+// no number, is ambiguous (the caller that can ask uses AcceptNumber), or the value lies
+// beyond the range of double; a value below the smallest double is zero.
 std::optional<double> ParseNumber(std::string_view text, NumberSeparators separators);
 
 enum class NumberSource {
@@ -45,13 +49,15 @@ struct AcceptedNumber {
     // What the box should show now, when it differs from what was typed: the number without
     // what followed it ("1e3" for "1e3mm") or the cleaned text ("12" for "mm12").
     std::optional<std::string> rewrite;
+    // Set when the number is ambiguous (see ParseNumber): `value` is then the decimal reading
+    // and this the grouped one, and only the user can tell which was meant.
+    std::optional<double> groupedReading;
 };
 
 // Accepts a box's text, never reading less of a number than the user typed:
-//   1. the whole text as ParseNumber reads it;
-//   2. the longest number the text begins with in any of the three formats (the earlier
-//      format where two read as much), its exponent included: a unit or anything else that
-//      follows is dropped ("1e3mm" is 1000, "12 mm" is 12, German "1.500 mm" is 1500);
+//   1. the whole text as ParseNumber reads it, ambiguous or not;
+//   2. the number the text begins with, read the same way, its exponent included: a unit or
+//      anything else that follows is dropped ("1e3mm" is 1000, "12 mm" is 12, "1,5 mm" 1.5);
 //   3. the text cleaned (every character except 0-9 . , + - removed: "mm12" gives 12), as
 //      ParseNumber reads it.
 // Nothing when none applies ("abc", "", "-"), and nothing for a number beyond the range of

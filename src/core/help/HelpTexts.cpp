@@ -116,7 +116,13 @@ constexpr std::string_view kChart[] = {
     "Ein Klick übernimmt Apertur und Feld des Punktes in das System; 'Rückgängig' unter dem "
     "Diagramm nimmt den Klick zurück.",
     "'Vergrößern' öffnet das Diagramm in einem eigenen Fenster, mit Skizzen der Typen und einer "
-    "Liste von Beispielsystemen.",
+    "Liste von Beispielsystemen. Ein gewähltes Beispielsystem nennt Brennweite, Blendenzahl, NA "
+    "und Gläser und ist im Diagramm blau gepunktet bei seiner Apertur markiert.",
+    "Wo der Platz für einen Typnamen nicht reicht, steht er abgekürzt oder gar nicht; die Anzeige "
+    "unter dem Diagramm nennt ihn. Liegt das System außerhalb der Achsen, steht sein Kreuz am "
+    "Rand mit einem Dreieck, das nach außen zeigt.",
+    "Tastatur: die Tabulatortaste erreicht das Diagramm, die Pfeiltasten bewegen ein "
+    "Fadenkreuz (mit Umschalt pixelweise), die Eingabetaste übernimmt es wie ein Klick.",
 };
 
 constexpr std::string_view kFiles[] = {
@@ -128,8 +134,11 @@ constexpr std::string_view kFiles[] = {
     "Beenden und vor dem Öffnen einer anderen Datei fragt Lumarik, ob sie gespeichert werden "
     "sollen.",
     "",
-    "Die Ergebnisliste und die Schärfentiefeliste kopieren Sie mit Strg+C oder über ihr "
-    "Kontextmenü; 'Ergebnisse speichern...' schreibt sie als CSV-Datei.",
+    "Strg+C in einer Ergebnisliste oder ihr Kontextmenü kopiert alle Ergebnislisten mit der "
+    "Wellenlänge; 'Ergebnisse speichern...' schreibt sie als CSV-Datei. Jede Zeile nennt Liste, "
+    "Größe, Symbol, Wert und Einheit in getrennten Spalten; Werte stehen mit sieben "
+    "gültigen Stellen im Zahlenformat der Ländereinstellung (Dezimalkomma mit ';' als "
+    "Trennzeichen, Dezimalpunkt mit ',').",
     "Die Zeichnung kopieren oder speichern (PNG, SVG) Sie über ihr Kontextmenü.",
 };
 

@@ -205,12 +205,11 @@ public:
     // The depth-of-field list after a successful solve, with its message label: the values,
     // or "  ---" in every row with the reason (none shown while there is no solution).
     DepthOfFieldView DepthOfFieldRows() const;
-    // The custom circle-of-confusion box was committed (Enter or leaving it). A number that
-    // changes the custom value in use (custom type, positive, within the float range) is
+    // The custom circle-of-confusion box was committed (Enter or leaving it) with a number. One
+    // that changes the custom value in use (custom type, positive, within the float range) is
     // stored after beforeChange has run (the document takes its undo step there) and the
     // depth of field is evaluated again.
-    CustomCofCResult CommitCustomCofC(std::string_view text,
-                                      const std::function<void()>& beforeChange);
+    CustomCofCResult CommitCustomCofC(double number, const std::function<void()>& beforeChange);
     // A circle-of-confusion option was chosen: the type changes and the depth of field is
     // evaluated again; true when a solved system has a list to rewrite.
     bool ChooseCofCType(int type);

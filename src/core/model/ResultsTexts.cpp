@@ -243,16 +243,14 @@ DepthOfFieldView LumarikCode::DepthOfFieldRows() const {
     return view;
 }
 
-CustomCofCResult LumarikCode::CommitCustomCofC(std::string_view text,
+CustomCofCResult LumarikCode::CommitCustomCofC(double number,
                                                const std::function<void()>& beforeChange) {
     CustomCofCResult result;
-    const std::optional<double> number = ParseNumber(text, m_separators);
-    if (!number) return result;
     result.accepted = true;
     // A number beyond the float range, or one that rounds to a float 0, cannot be a custom
     // value; the box then shows the value in use again.
-    const bool representable = std::fabs(*number) <= FLT_MAX;
-    const float value = representable ? static_cast<float>(*number) : 0.0f;
+    const bool representable = std::fabs(number) <= FLT_MAX;
+    const float value = representable ? static_cast<float>(number) : 0.0f;
     if (m_dof.CofCType() == kCofCCustom && value > 0.0f && value != m_dof.CofCCustomVal()) {
         if (beforeChange) beforeChange();
         m_dof.SetCofCCustomVal(value);

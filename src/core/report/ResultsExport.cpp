@@ -1,5 +1,6 @@
 #include "core/report/ResultsExport.h"
 
+#include <array>
 #include <cctype>
 #include <string_view>
 
@@ -7,7 +8,8 @@ namespace lumarik {
 
 namespace {
 
-constexpr std::string_view kCsvHeader = "Größe;Symbol;Wert;Einheit";
+constexpr std::array<std::string_view, 5> kColumns = {"Liste", "Größe", "Symbol", "Wert",
+                                                      "Einheit"};
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kSymbolSeparator = ": ";
@@ -46,12 +48,12 @@ std::size_t NumberLength(std::string_view text, char decimalSep) {
     return i;
 }
 
-struct CsvValue {
+struct SplitNumber {
     std::string value;
     std::string unit;
 };
 
-CsvValue SplitValue(std::string_view text, char decimalSep) {
+SplitNumber SplitValue(std::string_view text, char decimalSep) {
     const std::size_t length = NumberLength(text, decimalSep);
     if (length == 0) return {std::string(text), {}};
     std::string_view rest = text.substr(length);
@@ -60,15 +62,26 @@ CsvValue SplitValue(std::string_view text, char decimalSep) {
     const std::string_view notes = rest.substr(unitEnd);
     const bool marksOnly = notes.find_first_not_of(" *") == std::string_view::npos;
     if (!marksOnly && (unit.empty() || notes.front() == '[')) return {std::string(text), {}};
-    std::string number(text.substr(0, length));
-    for (char& c : number) {
-        if (c == decimalSep) c = ',';
-    }
-    return {number, std::string(unit)};
+    return {std::string(text.substr(0, length)), std::string(unit)};
 }
 
-std::string CsvField(std::string_view text) {
-    if (text.find_first_of(";\"\r\n") == std::string_view::npos) return std::string(text);
+// A letter, or a byte of a UTF-8 sequence ("Größe", "λ"); digits too where they count.
+bool HasWordCharacter(std::string_view text, bool digits) {
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (std::isalpha(u) != 0 || u >= 0x80 || (digits && std::isdigit(u) != 0)) return true;
+    }
+    return false;
+}
+
+std::vector<std::string_view> Columns(const ExportRow& row) {
+    return {row.list, row.quantity, row.symbol, row.value, row.unit};
+}
+
+std::string CsvField(std::string_view text, char separator) {
+    if (text.find_first_of("\"\r\n") == std::string_view::npos &&
+        text.find(separator) == std::string_view::npos)
+        return std::string(text);
     std::string quoted = "\"";
     for (const char c : text) {
         if (c == '"') quoted += '"';
@@ -102,47 +115,66 @@ std::string Html(std::string_view text) {
 
 }  // namespace
 
-std::vector<ResultRow> ExportedRows(const std::vector<ResultRow>& shown) {
-    std::vector<ResultRow> rows;
-    for (const ResultRow& row : shown) {
-        const std::string_view name = Trimmed(row.name);
-        if (name.find_first_not_of('-') == std::string_view::npos) continue;
-        rows.push_back({std::string(name), std::string(Trimmed(row.value))});
+std::vector<ExportRow> ExportTable(const std::vector<ResultList>& lists, char decimalSep) {
+    std::vector<ExportRow> table;
+    for (const ResultList& list : lists) {
+        for (const ResultRow& row : list.rows) {
+            std::string_view quantity = Trimmed(row.name);
+            const std::string_view value = Trimmed(row.value);
+            if (!HasWordCharacter(quantity, false) || !HasWordCharacter(value, true)) continue;
+            std::string_view symbol;
+            if (const std::size_t at = quantity.rfind(kSymbolSeparator);
+                at != std::string_view::npos) {
+                symbol = Trimmed(quantity.substr(at + kSymbolSeparator.size()));
+                quantity = Trimmed(quantity.substr(0, at));
+            }
+            SplitNumber split = SplitValue(value, decimalSep);
+            table.push_back({list.title, std::string(quantity), std::string(symbol),
+                             std::move(split.value), std::move(split.unit)});
+        }
     }
-    return rows;
+    return table;
 }
 
-std::string ResultsPlainText(const std::vector<ResultRow>& rows) {
+std::string ResultsPlainText(const std::vector<ExportRow>& rows) {
     std::string text;
-    for (const ResultRow& row : rows) text += row.name + '\t' + row.value + '\n';
+    const auto line = [&text](const auto& columns) {
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            if (i > 0) text += '\t';
+            text += columns[i];
+        }
+        text += '\n';
+    };
+    line(kColumns);
+    for (const ExportRow& row : rows) line(Columns(row));
     return text;
 }
 
-std::string ResultsHtml(const std::vector<ResultRow>& rows) {
+std::string ResultsHtml(const std::vector<ExportRow>& rows) {
     // Office programs read the clipboard's HTML as Latin-1 unless told.
-    std::string html = "<meta charset=\"utf-8\">\n<table>\n";
-    for (const ResultRow& row : rows) {
-        html += "<tr><td>" + Html(row.name) + "</td><td>" + Html(row.value) + "</td></tr>\n";
+    std::string html = "<meta charset=\"utf-8\">\n<table>\n<tr>";
+    for (const std::string_view column : kColumns) html += "<th>" + Html(column) + "</th>";
+    html += "</tr>\n";
+    for (const ExportRow& row : rows) {
+        html += "<tr>";
+        for (const std::string_view cell : Columns(row)) html += "<td>" + Html(cell) + "</td>";
+        html += "</tr>\n";
     }
     return html + "</table>\n";
 }
 
-std::string ResultsCsv(const std::vector<ResultRow>& rows, char decimalSep) {
+std::string ResultsCsv(const std::vector<ExportRow>& rows, char decimalSep) {
+    const char separator = decimalSep == ',' ? ';' : ',';
     std::string csv(kByteOrderMark);
-    csv += kCsvHeader;
-    csv += kLineEnd;
-    for (const ResultRow& row : rows) {
-        std::string_view quantity = row.name;
-        std::string_view symbol;
-        if (const std::size_t at = quantity.rfind(kSymbolSeparator); at != std::string_view::npos) {
-            symbol = Trimmed(quantity.substr(at + kSymbolSeparator.size()));
-            quantity = Trimmed(quantity.substr(0, at));
+    const auto line = [&](const auto& columns) {
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            if (i > 0) csv += separator;
+            csv += CsvField(columns[i], separator);
         }
-        const CsvValue value = SplitValue(row.value, decimalSep);
-        csv += CsvField(quantity) + ';' + CsvField(symbol) + ';' + CsvField(value.value) + ';' +
-               CsvField(value.unit);
         csv += kLineEnd;
-    }
+    };
+    line(kColumns);
+    for (const ExportRow& row : rows) line(Columns(row));
     return csv;
 }
 

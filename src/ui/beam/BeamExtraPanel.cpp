@@ -88,8 +88,8 @@ bool SameRows(const LensTable& a, const LensTable& b) {
 BeamExtraPanel::BeamExtraPanel(DocumentHub& hub, const AppContext& context, QWidget* parent)
     : QTabWidget(parent),
       m_hub(hub),
-      m_context(context),
       m_doc(hub.Doc()),
+      m_prompter(context.prompter),
       m_systems(
           ReadSampleSystems(QFile::encodeName(CSApplication(context).DataPath()).toStdString())),
       m_samples(LensSamplesFrom(m_systems)) {
@@ -430,10 +430,13 @@ void BeamExtraPanel::ShowDiodeControls() {
 void BeamExtraPanel::CommitOption(BeamOption option, QLineEdit* box) {
     if (UnchangedSinceWritten(box)) return;
     const std::string typed = box->text().toStdString();
+    OptionalAsker asker(m_prompter);
     std::string_view message;
-    m_hub.Edit([&](LumarikDocument& d) { message = d.CommitBeamOption(option, typed).message; });
-    if (!message.empty() && m_context.prompter) {
-        m_context.prompter->Message(FromStd(message), PromptIcon::Exclamation);
+    m_hub.Edit([&](LumarikDocument& d) {
+        message = d.CommitBeamOption(option, typed, asker.Get()).message;
+    });
+    if (!message.empty() && m_prompter) {
+        m_prompter->Message(FromStd(message), PromptIcon::Exclamation);
     }
 }
 
@@ -449,7 +452,8 @@ void BeamExtraPanel::ShowDrawScale() {
 void BeamExtraPanel::CommitDrawScale() {
     if (UnchangedSinceWritten(m_txtDrgScale)) return;
     const std::string typed = m_txtDrgScale->text().toStdString();
-    m_hub.Edit([&typed](LumarikDocument& d) { d.CommitBeamDrawScale(typed); });
+    OptionalAsker asker(m_prompter);
+    m_hub.Edit([&](LumarikDocument& d) { d.CommitBeamDrawScale(typed, asker.Get()); });
 }
 
 }  // namespace lumarik

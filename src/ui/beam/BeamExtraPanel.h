@@ -23,6 +23,7 @@ class QTableWidget;
 namespace lumarik {
 
 class DocumentHub;
+class Prompter;
 
 class BeamExtraPanel : public QTabWidget {
     Q_OBJECT
@@ -57,8 +58,8 @@ private:
     void ShowDiodeControls();
 
     DocumentHub& m_hub;
-    const AppContext& m_context;
     const LumarikDocument& m_doc;
+    Prompter* m_prompter;  // asks which number an ambiguous text means
     std::vector<SampleSystem> m_systems;
     std::vector<LensSample> m_samples;
     LensTable m_lensTable;

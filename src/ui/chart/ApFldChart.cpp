@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/chart/ChartTexts.h"
 #include "ui/drawing/QPainterCanvas.h"
@@ -24,6 +26,7 @@ public:
         setObjectName(QStringLiteral("pctApFldPlot"));
         setAccessibleName(charttexts::kAccPlot);
         setMouseTracking(true);
+        setFocusPolicy(Qt::TabFocus);  // a click leaves the focus where it is
         setFont(SmallChartFont());
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }
@@ -40,7 +43,37 @@ protected:
             emit m_chart.Clicked(At(event));
         }
     }
-    void leaveEvent(QEvent*) override { m_chart.MouseLeft(); }
+    // With the keyboard's cross-hair the read-out returns to it.
+    void leaveEvent(QEvent*) override {
+        if (m_chart.Cursor()) {
+            m_chart.MoveCursor(0, 0);
+        } else {
+            m_chart.MouseLeft();
+        }
+    }
+    void focusInEvent(QFocusEvent*) override { m_chart.StartCursor(); }
+    void focusOutEvent(QFocusEvent*) override { m_chart.EndCursor(); }
+    void keyPressEvent(QKeyEvent* event) override {
+        // A step of a fiftieth of the plot, a pixel with Shift.
+        const int step = event->modifiers() & Qt::ShiftModifier ? 1 : std::max(1, width() / 50);
+        switch (event->key()) {
+            case Qt::Key_Left:
+                return m_chart.MoveCursor(-step, 0);
+            case Qt::Key_Right:
+                return m_chart.MoveCursor(step, 0);
+            case Qt::Key_Up:
+                return m_chart.MoveCursor(0, -step);
+            case Qt::Key_Down:
+                return m_chart.MoveCursor(0, step);
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                if (const std::optional<ChartPixel> at = m_chart.Cursor())
+                    emit m_chart.Clicked(*at);
+                return;
+            default:
+                QWidget::keyPressEvent(event);
+        }
+    }
 
 private:
     static ChartPixel At(const QMouseEvent* event) {
@@ -111,6 +144,11 @@ void ApFldChart::SetCurrent(std::optional<ChartPoint> current) {
     m_plot->update();
 }
 
+void ApFldChart::SetSample(std::optional<double> na) {
+    m_sampleNa = na;
+    m_plot->update();
+}
+
 void ApFldChart::Rebuild() {
     m_axes = ResetChartAxes(m_mirror, m_plot->width(), m_plot->height());
     m_regions = BuildLensTypeRegions(m_entries, m_axes);
@@ -131,7 +169,13 @@ void ApFldChart::PaintPlot(QPainter& painter, QSize size) {
     }
     painter.drawImage(QPointF(0, 0), m_background);
     QPainterCanvas canvas(painter, size);
-    DrawChartOverlay(canvas, ChartScene{m_entries, m_regions, m_axes, m_hits, m_current}, m_style);
+    DrawChartOverlay(
+        canvas, ChartScene{m_entries, m_regions, m_axes, m_hits, m_current, m_sampleNa}, m_style);
+    if (m_cursor) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        painter.drawLine(QPointF(m_cursor->x + 0.5, 0), QPointF(m_cursor->x + 0.5, size.height()));
+        painter.drawLine(QPointF(0, m_cursor->y + 0.5), QPointF(size.width(), m_cursor->y + 0.5));
+    }
 }
 
 void ApFldChart::PaintAxis(Canvas& canvas, bool vertical) const {
@@ -154,7 +198,9 @@ void ApFldChart::PaintPicture(QPainter& painter) const {
         painter.setFont(part->font());
         QPainterCanvas canvas(painter, part->size());
         if (part == m_plot) {
-            DrawChartPlot(canvas, ChartScene{m_entries, m_regions, m_axes, {}, m_current}, m_style);
+            DrawChartPlot(canvas,
+                          ChartScene{m_entries, m_regions, m_axes, {}, m_current, m_sampleNa},
+                          m_style);
         } else {
             PaintAxis(canvas, part == m_axisY);
         }
@@ -186,6 +232,28 @@ void ApFldChart::MouseLeft() {
         m_plot->update();
     }
     emit Left();
+}
+
+void ApFldChart::StartCursor() {
+    ChartPixel at{m_plot->width() / 2, m_plot->height() / 2};
+    if (m_current) at = m_axes.ToPixel(*m_current);
+    m_cursor = at;
+    MoveCursor(0, 0);
+}
+
+void ApFldChart::MoveCursor(int dx, int dy) {
+    if (!m_cursor) return;
+    m_cursor = ChartPixel{std::clamp(m_cursor->x + dx, 0, std::max(0, m_plot->width() - 1)),
+                          std::clamp(m_cursor->y + dy, 0, std::max(0, m_plot->height() - 1))};
+    MouseAt(*m_cursor);
+    m_plot->update();
+}
+
+void ApFldChart::EndCursor() {
+    if (!m_cursor) return;
+    m_cursor.reset();
+    MouseLeft();
+    m_plot->update();
 }
 
 std::vector<int> ApFldChart::TypesAt(ChartPixel pixel) const {

@@ -32,6 +32,8 @@ public:
     void SetMirrorMode(bool mirror);
     bool MirrorMode() const { return m_mirror; }
     void SetCurrent(std::optional<ChartPoint> current);
+    // The aperture of a chosen sample system, marked in the plot.
+    void SetSample(std::optional<double> na);
     std::optional<ChartPoint> Current() const { return m_current; }
 
     const std::vector<LensTypeEntry>& Entries() const { return m_entries; }
@@ -45,6 +47,9 @@ public:
 
     // The design families whose areas hold the pixel.
     std::vector<int> TypesAt(ChartPixel pixel) const;
+    // The keyboard's cross-hair while the plot has the focus: it starts on the system's point
+    // (or in the middle), arrow keys move it as the mouse would (Hovered), Enter clicks there.
+    std::optional<ChartPixel> Cursor() const { return m_cursor; }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -65,6 +70,9 @@ private:
     void PaintPicture(QPainter& painter) const;
     void MouseAt(ChartPixel pixel);
     void MouseLeft();
+    void StartCursor();
+    void MoveCursor(int dx, int dy);
+    void EndCursor();
 
     bool m_enlarged;
     Prompter* m_prompter;
@@ -75,6 +83,8 @@ private:
     std::vector<std::vector<ChartPixel>> m_regions;
     std::vector<int> m_hits;
     std::optional<ChartPoint> m_current;
+    std::optional<ChartPixel> m_cursor;
+    std::optional<double> m_sampleNa;
     // The areas and names as painted at the last rebuild; moves paint the overlay on it.
     QImage m_background;
     QWidget* m_plot = nullptr;

@@ -98,12 +98,16 @@ ChartReadout ChartPanel::ReadoutOf(ChartPoint point, bool complete) const {
                    model.DecimalSeparator());
 }
 
+// The read-out is also what the plot tells a screen reader.
 void ChartPanel::ShowReadout(const QString& fNumber, const std::vector<int>& families) {
     m_lblApFldFNosEff->setText(fNumber);
     m_lblApFldLensClass->setText(
         families.empty() && fNumber.isEmpty()
             ? QString()
             : QString::fromStdString(LensClassText(m_apFldChart->Entries(), families)));
+    const QString classes = m_lblApFldLensClass->text();
+    m_apFldChart->Plot()->setAccessibleDescription(
+        classes.isEmpty() ? fNumber : fNumber + QStringLiteral(" – ") + classes);
 }
 
 // A click on the system's own point changes nothing and takes no backup.

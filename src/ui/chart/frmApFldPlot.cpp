@@ -140,12 +140,31 @@ void frmApFldPlot::BuildSamplePanel(const AppContext& context) {
     m_lstSys->setObjectName(QStringLiteral("lstSys"));
     m_lstSys->setAccessibleName(charttexts::kSamples);
     const std::string dir = QFile::encodeName(CSApplication(context).DataPath()).toStdString();
-    for (const SampleSystem& sample : ReadSampleSystems(dir)) {
-        auto* item = new QListWidgetItem(
-            QString::fromStdString(sample.familyName + ": " + sample.displayName), m_lstSys);
-        item->setToolTip(QString::fromStdString(SampleDescription(sample)));
+    m_samples = ReadSampleSystems(dir);
+    for (const SampleSystem& sample : m_samples) {
+        const QString name = QString::fromStdString(sample.familyName + ": " + sample.displayName);
+        auto* item = new QListWidgetItem(name, m_lstSys);
+        // The whole name, should the list be too narrow for it.
+        item->setToolTip(name + QStringLiteral("\n") +
+                         QString::fromStdString(SampleDescription(sample)));
     }
     panel->addWidget(m_lstSys, 1);
+    m_lblSys = new QLabel;
+    m_lblSys->setObjectName(QStringLiteral("lblSys"));
+    m_lblSys->setWordWrap(true);
+    m_lblSys->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    panel->addWidget(m_lblSys);
+    connect(m_lstSys, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row < 0 || row >= static_cast<int>(m_samples.size())) {
+            m_lblSys->clear();
+            m_chart->SetSample(std::nullopt);
+            return;
+        }
+        const SampleData data = DescribeSample(m_samples[static_cast<std::size_t>(row)],
+                                               m_doc.Model().DecimalSeparator());
+        m_lblSys->setText(QString::fromStdString(data.text));
+        m_chart->SetSample(data.na);
+    });
 }
 
 frmApFldPlot* frmApFldPlot::Display(const AppContext& context, const LumarikDocument& doc,

@@ -6,8 +6,10 @@
 
 #include <QDialog>
 #include <array>
+#include <vector>
 
 #include "core/chart/LensIdeas.h"
+#include "core/chart/SampleSystems.h"
 
 class QLabel;
 class QListWidget;
@@ -54,6 +56,8 @@ private:
     std::array<class FamilySketchView*, 2> m_pictures{};
     std::array<QLabel*, 2> m_captions{};
     QListWidget* m_lstSys = nullptr;
+    QLabel* m_lblSys = nullptr;  // the data of the chosen sample
+    std::vector<SampleSystem> m_samples;
     QPushButton* m_comEnd = nullptr;
     bool m_placed = false;
     bool m_saved = false;

@@ -1,8 +1,10 @@
 #include "ui/drawing/DrawingView.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 #include "ui/drawing/QPainterCanvas.h"
 
@@ -33,9 +35,34 @@ void DrawingView::paintEvent(QPaintEvent*) {
     }
     QPainter painter(this);
     painter.drawImage(QPointF(0.0, 0.0), m_picture);
+    if (hasFocus()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
     if (!m_hooks.overlay) return;
     QPainterCanvas canvas(painter, QSizeF(size()), &m_texts);
     m_hooks.overlay(canvas);
+}
+
+// With the focus, Ctrl+C copies the picture as the context menu does.
+void DrawingView::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy) && m_hooks.copy) {
+        m_hooks.copy();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void DrawingView::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void DrawingView::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void DrawingView::mousePressEvent(QMouseEvent* event) {

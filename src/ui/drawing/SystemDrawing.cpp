@@ -18,6 +18,7 @@ SystemDrawing::SystemDrawing(DocumentHub& hub, const AppContext& context, QWidge
     setObjectName(QStringLiteral("pctDrg"));
     setAccessibleName(kAccDrawing);
     setMinimumSize(200, 120);
+    setFocusPolicy(Qt::TabFocus);  // a click or drag leaves the focus where it is
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     Hooks hooks;
     hooks.paint = [this](Canvas& canvas) { Paint(canvas); };

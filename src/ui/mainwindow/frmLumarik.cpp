@@ -89,12 +89,14 @@ frmLumarik::~frmLumarik() {
 // Left: the distance, field and aperture choice, the value rows and the drawing. Right: the
 // options and the results. The drawing takes the room the window gains.
 void frmLumarik::BuildControls() {
-    m_selection = new SelectionPanel(m_hub, m_context);
-    m_rows = new ValueRowsPanel(m_hub, m_context);
-    m_options = new OptionsPanel(m_hub, m_context);
-    m_results = new ResultsPanel(m_hub, m_context);
-    m_drawing = new SystemDrawing(m_hub, m_context);
-    m_extraInfo = new ExtraInfoPanel(m_hub, m_context);
+    // Made children in the Tab order: what the user chooses and types, the options, the
+    // results, then the drawing and the extra information.
+    m_selection = new SelectionPanel(m_hub, m_context, this);
+    m_rows = new ValueRowsPanel(m_hub, m_context, this);
+    m_options = new OptionsPanel(m_hub, m_context, this);
+    m_results = new ResultsPanel(m_hub, m_context, this);
+    m_drawing = new SystemDrawing(m_hub, m_context, this);
+    m_extraInfo = new ExtraInfoPanel(m_hub, m_context, this);
 
     m_drawingRow = new QHBoxLayout;
     m_drawingRow->addWidget(m_drawing, 3);
@@ -114,8 +116,6 @@ void frmLumarik::BuildControls() {
     layout->setSpacing(4);
     layout->addLayout(columns, 1);
     layout->addWidget(BuildButtons());
-    // The result lists follow the options in the Tab order.
-    setTabOrder(m_options->LastInTabOrder(), m_results->Names());
     setTabOrder(m_results->Names(), m_results->Values());
 }
 
@@ -210,8 +210,9 @@ void frmLumarik::Refresh(unsigned changes) {
 void frmLumarik::ShowBeamExtra() {
     const bool wanted = BeamExtraPanel::Wanted(m_doc);
     if (wanted && m_beamExtra == nullptr) {
-        m_beamExtra = new BeamExtraPanel(m_hub, m_context);
+        m_beamExtra = new BeamExtraPanel(m_hub, m_context, this);
         m_drawingRow->addWidget(m_beamExtra, 2);
+        setTabOrder(m_drawing, m_beamExtra);
     }
     if (m_beamExtra == nullptr) return;
     const bool shown = !m_beamExtra->isHidden();

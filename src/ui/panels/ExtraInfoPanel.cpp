@@ -12,7 +12,9 @@
 #include "ui/chart/ChartTexts.h"
 #include "ui/panels/ResultsPanel.h"
 #include "ui/panels/WindowTexts.h"
+#include "ui/shell/AppContext.h"
 #include "ui/shell/DocumentHub.h"
+#include "ui/shell/Prompter.h"
 
 namespace lumarik {
 namespace {
@@ -23,7 +25,7 @@ const QString kWidestDepthOfField = QStringLiteral(" -1,00e+10mm");
 }  // namespace
 
 ExtraInfoPanel::ExtraInfoPanel(DocumentHub& hub, const AppContext& context, QWidget* parent)
-    : QTabWidget(parent), m_hub(hub) {
+    : QTabWidget(parent), m_hub(hub), m_prompter(context.prompter) {
     setObjectName(QStringLiteral("tabExtraInfo"));
     addTab(BuildDepthOfFieldPage(context), windowtexts::kTabDepthOfField);
     addTab(new ChartPanel(hub, context), charttexts::kTab);
@@ -119,7 +121,8 @@ void ExtraInfoPanel::ShowDepthOfField() {
 void ExtraInfoPanel::CommitCustomCofC() {
     if (UnchangedSinceWritten(m_txtDOFCustom)) return;
     const std::string typed = m_txtDOFCustom->text().toStdString();
-    m_hub.Edit([&typed](LumarikDocument& d) { d.CommitCustomCofC(typed); });
+    OptionalAsker asker(m_prompter);
+    m_hub.Edit([&](LumarikDocument& d) { d.CommitCustomCofC(typed, asker.Get()); });
 }
 
 void ExtraInfoPanel::RevealForMeasure(ContentMeasure& measure) {

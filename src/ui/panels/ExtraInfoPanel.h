@@ -13,6 +13,7 @@ class QRadioButton;
 namespace lumarik {
 
 class DocumentHub;
+class Prompter;
 class ContentMeasure;
 struct AppContext;
 
@@ -31,6 +32,7 @@ private:
     void CommitCustomCofC();
 
     DocumentHub& m_hub;
+    Prompter* m_prompter;  // asks which number an ambiguous text means
     QListWidget* m_lstDOFNames = nullptr;
     QListWidget* m_lstDOFVals = nullptr;
     QLabel* m_lblDOFCalc = nullptr;

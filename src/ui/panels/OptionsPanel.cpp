@@ -273,8 +273,10 @@ void OptionsPanel::CommitAdvanced(int row) {
     QLineEdit* box = m_txtAdv[static_cast<std::size_t>(row)];
     if (UnchangedSinceWritten(box)) return;
     AdvancedCommit commit;
+    OptionalAsker asker(m_context.prompter);
     m_hub.Edit([&](LumarikDocument& d) {
-        commit = d.CommitAdvanced(row, box->text().toStdString(), ShownText(box).toStdString());
+        commit = d.CommitAdvanced(row, box->text().toStdString(), ShownText(box).toStdString(),
+                                  asker.Get());
     });
     if (commit.outcome == AdvancedCommit::Outcome::kRefused && m_context.prompter) {
         m_context.prompter->Message(FromStd(commit.message), PromptIcon::Exclamation);
@@ -293,8 +295,10 @@ void OptionsPanel::OptionsItemChanged(QListWidgetItem* item) {
 void OptionsPanel::CommitWavelength() {
     if (UnchangedSinceWritten(m_txtGBWavelen)) return;
     const std::string typed = m_txtGBWavelen->text().toStdString();
+    OptionalAsker asker(m_context.prompter);
     std::string_view message;
-    m_hub.Edit([&](LumarikDocument& d) { message = d.CommitBeamWavelength(typed).message; });
+    m_hub.Edit(
+        [&](LumarikDocument& d) { message = d.CommitBeamWavelength(typed, asker.Get()).message; });
     if (!message.empty() && m_context.prompter) {
         m_context.prompter->Message(FromStd(message), PromptIcon::Exclamation);
     }

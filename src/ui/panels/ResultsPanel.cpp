@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <vector>
 
+#include "core/document/ResultLists.h"
 #include "core/model/ModelTexts.h"
 #include "core/report/ResultsExport.h"
 #include "ui/panels/WindowTexts.h"
@@ -24,32 +25,25 @@ namespace {
 // The longest text the value list shows.
 const QString kWidestResult = QStringLiteral(" 100000,00mm     [Virtuell]");
 
-std::vector<ResultRow> ShownRows(const QListWidget* names, const QListWidget* values) {
-    std::vector<ResultRow> rows;
-    for (int i = 0; i < names->count(); ++i) {
-        const QListWidgetItem* value = values->item(i);
-        rows.push_back({names->item(i)->text().toStdString(),
-                        value != nullptr ? value->text().toStdString() : std::string()});
-    }
-    return ExportedRows(rows);
+std::vector<ExportRow> Exported(const LumarikDocument& doc) {
+    return ExportTable(ExportedLists(doc), doc.Model().DecimalSeparator());
 }
 
-void CopyResults(const QListWidget* names, const QListWidget* values) {
-    const std::vector<ResultRow> rows = ShownRows(names, values);
+void CopyResults(const LumarikDocument& doc) {
+    const std::vector<ExportRow> rows = Exported(doc);
     auto* data = new QMimeData;
     data->setText(FromStd(ResultsPlainText(rows)));
     data->setHtml(FromStd(ResultsHtml(rows)));
     QApplication::clipboard()->setMimeData(data);
 }
 
-void SaveResults(const QListWidget* names, const QListWidget* values, char decimal,
-                 Prompter* prompter) {
+void SaveResults(const LumarikDocument& doc, Prompter* prompter) {
     if (prompter == nullptr) return;
     const std::optional<QString> name =
         prompter->SaveFileName(windowtexts::kSaveResultsTitle, windowtexts::kResultsFilter,
                                windowtexts::kResultsSuggested);
     if (!name) return;
-    SaveOrTell(*prompter, *name, ResultsCsv(ShownRows(names, values), decimal),
+    SaveOrTell(*prompter, *name, ResultsCsv(Exported(doc), doc.Model().DecimalSeparator()),
                windowtexts::kResultsSaveFailed);
 }
 
@@ -152,22 +146,18 @@ void OfferResultsExport(QListWidget* names, QListWidget* values, const DocumentH
     for (QListWidget* list : {names, values}) {
         list->setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(list, &QWidget::customContextMenuRequested, list,
-                         [list, names, values, prompter, &hub](const QPoint& at) {
+                         [list, prompter, &hub](const QPoint& at) {
                              QMenu menu(list);
                              QAction* copy = menu.addAction(windowtexts::kCopyResults);
                              copy->setShortcut(QKeySequence::Copy);
                              QAction* save = menu.addAction(windowtexts::kSaveResults);
                              QAction* chosen = menu.exec(list->viewport()->mapToGlobal(at));
-                             if (chosen == copy) CopyResults(names, values);
-                             if (chosen == save) {
-                                 SaveResults(names, values, hub.Doc().Model().DecimalSeparator(),
-                                             prompter);
-                             }
+                             if (chosen == copy) CopyResults(hub.Doc());
+                             if (chosen == save) SaveResults(hub.Doc(), prompter);
                          });
         auto* shortcut = new QShortcut(QKeySequence::Copy, list);
         shortcut->setContext(Qt::WidgetShortcut);
-        QObject::connect(shortcut, &QShortcut::activated, list,
-                         [names, values] { CopyResults(names, values); });
+        QObject::connect(shortcut, &QShortcut::activated, list, [&hub] { CopyResults(hub.Doc()); });
     }
 }
 

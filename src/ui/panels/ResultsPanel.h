@@ -36,8 +36,9 @@ private:
     QLabel* m_lblInvalidCalcs = nullptr;
 };
 
-// The context menu (and Ctrl+C) of a name list and its value list: copy the rows to the
-// clipboard or save them as CSV with the user's decimal separator.
+// The context menu (and Ctrl+C) of a name list and its value list: copy every result list of the
+// document (listing, depth of field, wavelength) to the clipboard or save them as CSV, in the
+// user's regional format with all the digits of each value.
 void OfferResultsExport(QListWidget* names, QListWidget* values, const DocumentHub& hub,
                         const AppContext& context);
 

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QStackedLayout>
 #include <QVBoxLayout>
 
 #include "core/model/ImageHeightPresets.h"
@@ -17,11 +18,23 @@ namespace lumarik {
 
 SelectionPanel::SelectionPanel(DocumentHub& hub, const AppContext& context, QWidget* parent)
     : QWidget(parent), m_hub(hub), m_context(context) {
-    auto* layout = new QGridLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    BuildLensFrames(layout);
-    BuildBeamFrames(layout);
-    layout->setColumnStretch(3, 1);
+    // The lens frames and the beam frames take the same place, one set at a time: the panel is
+    // as high as the higher set, not as both.
+    auto* pages = new QStackedLayout(this);
+    pages->setContentsMargins(0, 0, 0, 0);
+    auto* lens = new QWidget;
+    auto* lensLayout = new QGridLayout(lens);
+    lensLayout->setContentsMargins(0, 0, 0, 0);
+    BuildLensFrames(lensLayout);
+    lensLayout->setColumnStretch(3, 1);
+    auto* beam = new QWidget;
+    auto* beamLayout = new QGridLayout(beam);
+    beamLayout->setContentsMargins(0, 0, 0, 0);
+    BuildBeamFrames(beamLayout);
+    beamLayout->setColumnStretch(3, 1);
+    pages->addWidget(lens);
+    pages->addWidget(beam);
+    m_pages = pages;
     connect(&m_hub, &DocumentHub::Changed, this, &SelectionPanel::Refresh);
 }
 
@@ -113,8 +126,7 @@ QGroupBox* SelectionPanel::BuildApertureFrame() {
     return aperture;
 }
 
-// The beam frames share the place of the lens frames: the long caption of the conjugate frame
-// over the first two columns, the two beam sides one above the other in the third.
+// The conjugate frame with the alternative solution below it, then the two beam sides.
 void SelectionPanel::BuildBeamFrames(QGridLayout* layout) {
     m_fraGauss[0] =
         BuildBeamFrame(windowtexts::kFrameGaussCong, "fraGaussCong", kBeamFocal, kBeamWaistToWaist);
@@ -122,9 +134,9 @@ void SelectionPanel::BuildBeamFrames(QGridLayout* layout) {
                                    kBeamObjRadius, kBeamObjRayleigh);
     m_fraGauss[2] = BuildBeamFrame(windowtexts::kFrameGaussBeamImg, "fraGaussBeamImg",
                                    kBeamImgRadius, kBeamImgRayleigh);
-    layout->addWidget(m_fraGauss[0], 0, 0, 1, 2);
-    layout->addWidget(m_fraGauss[1], 0, 2);
-    layout->addWidget(m_fraGauss[2], 1, 2);
+    for (int column = 0; column < 3; ++column) {
+        layout->addWidget(m_fraGauss[static_cast<std::size_t>(column)], 0, column, Qt::AlignTop);
+    }
     m_chkGaussBeamAltSolution =
         Named(new QCheckBox(windowtexts::kAltSolution), QStringLiteral("chkGaussBeamAltSolution"),
               windowtexts::kAltSolution);
@@ -136,7 +148,7 @@ void SelectionPanel::BuildBeamFrames(QGridLayout* layout) {
             SetChecked(m_chkGaussBeamAltSolution, m_hub.Doc().Beam().AltSolution());
         }
     });
-    layout->addWidget(m_chkGaussBeamAltSolution, 1, 0, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(m_chkGaussBeamAltSolution, 1, 0, Qt::AlignLeft | Qt::AlignTop);
 }
 
 // The two sides carry the same captions, so a box's accessible name also names its frame.
@@ -174,6 +186,7 @@ QGroupBox* SelectionPanel::BuildBeamFrame(const QString& caption, const char* na
 void SelectionPanel::Refresh(unsigned changes) {
     const bool beam = m_hub.Doc().BeamMode();
     if (changes & kChangeMode) {
+        m_pages->setCurrentIndex(beam ? 1 : 0);
         for (std::size_t i = 0; i < m_fraOpt.size(); ++i) {
             m_fraOpt[i]->setVisible(!beam);
             m_fraGauss[i]->setVisible(beam);

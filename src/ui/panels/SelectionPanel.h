@@ -12,6 +12,7 @@
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QStackedLayout;
 class QGroupBox;
 
 namespace lumarik {
@@ -47,6 +48,7 @@ private:
     std::array<QCheckBox*, kSelectableApertureCount> m_chkVarTypeAp{};
     QCheckBox* m_chkObjAtInfinity = nullptr;
     QComboBox* m_cmbImagHeight = nullptr;
+    QStackedLayout* m_pages = nullptr;       // the lens frames, the beam frames
     std::array<QGroupBox*, 3> m_fraOpt{};    // fraOptConj, fraOptFld, fraOptAp1
     std::array<QGroupBox*, 3> m_fraGauss{};  // fraGaussCong, fraGaussBeamObj, fraGaussBeamImg
     std::array<QCheckBox*, kBeamSelectableCount> m_chkVarTypeGB{};

@@ -21,6 +21,8 @@ namespace lumarik {
 namespace {
 
 constexpr int kLeastSliderWidth = 160;
+// A wider slider moves no finer (its steps are fixed); the room goes to the drawing's row.
+constexpr int kMostSliderWidth = 360;
 // Frame and inner margins of a text box around its text.
 constexpr int kBoxPadding = 14;
 // The longest number a value box shows.
@@ -40,9 +42,10 @@ ValueRowsPanel::ValueRowsPanel(DocumentHub& hub, const AppContext& context, QWid
         grid->addWidget(KeepRoom(row.caption), i, 0);
         grid->addWidget(KeepRoom(row.value), i, 1);
         grid->addWidget(KeepRoom(row.slider), i, 2);
+        if (i > 0) setTabOrder(m_rows[static_cast<std::size_t>(i - 1)].upper, row.value);
         setTabOrder(row.value, row.lower);
-        setTabOrder(row.lower, row.upper);
-        setTabOrder(row.upper, row.bar);
+        setTabOrder(row.lower, row.bar);
+        setTabOrder(row.bar, row.upper);
     }
     grid->setColumnStretch(2, 1);
     m_comApFNosStandard =
@@ -90,6 +93,7 @@ ValueRowsPanel::Row ValueRowsPanel::BuildRow(int rowIndex) {
     row.bar->setInvertedControls(false);
     row.bar->setFocusPolicy(Qt::StrongFocus);
     row.bar->setMinimumWidth(kLeastSliderWidth);
+    row.bar->setMaximumWidth(kMostSliderWidth);
     row.sliderCaption = Named(new ElidedLabel, name("lblSliderVarValue"));
     row.sliderCaption->setAlignment(Qt::AlignCenter);
     // The slider caption repeats the row caption over the whole slider container; only a
@@ -323,7 +327,7 @@ QWidget* ValueRowsPanel::FirstInTabOrder() const {
 }
 
 QWidget* ValueRowsPanel::LastInTabOrder() const {
-    return m_rows.back().bar;
+    return m_rows.back().upper;
 }
 
 void ValueRowsPanel::RevealForMeasure(ContentMeasure& measure) {

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <vector>
 
 namespace lumarik {
 namespace {
@@ -52,6 +53,23 @@ PromptAnswer QtPrompter::Question(const QString& text, bool withCancel, const QS
     return withCancel ? PromptAnswer::Cancel : PromptAnswer::No;
 }
 
+std::optional<int> QtPrompter::Choose(const QString& text, const QStringList& answers,
+                                      const QString& title) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, m_parent);
+    std::vector<QPushButton*> buttons;
+    for (const QString& answer : answers) {
+        buttons.push_back(box.addButton(answer, QMessageBox::AcceptRole));
+    }
+    QPushButton* cancel = box.addButton(kCancel, QMessageBox::RejectRole);
+    if (!buttons.empty()) box.setDefaultButton(buttons.front());
+    box.setEscapeButton(cancel);
+    box.exec();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (box.clickedButton() == buttons[i]) return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
 std::optional<QString> QtPrompter::Input(const QString& prompt, const QString& title,
                                          const QString& defaultAnswer) {
     QInputDialog dialog(m_parent);
@@ -95,6 +113,15 @@ std::optional<std::string> PrompterAsker::Ask(std::string_view prompt, std::stri
         m_prompter.Input(Utf8(prompt), Utf8(title), Utf8(defaultAnswer));
     if (!answer) return std::nullopt;
     return answer->toStdString();
+}
+
+std::optional<std::size_t> PrompterAsker::Choose(std::string_view prompt, std::string_view title,
+                                                 const std::vector<std::string>& answers) {
+    QStringList buttons;
+    for (const std::string& answer : answers) buttons << Utf8(answer);
+    const std::optional<int> chosen = m_prompter.Choose(Utf8(prompt), buttons, Utf8(title));
+    if (!chosen) return std::nullopt;
+    return static_cast<std::size_t>(*chosen);
 }
 
 }  // namespace lumarik

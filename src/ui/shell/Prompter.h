@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "core/document/ValueAsker.h"
@@ -26,6 +27,10 @@ public:
     // A Yes/No question, with a Cancel button when withCancel is true.
     virtual PromptAnswer Question(const QString& text, bool withCancel = false,
                                   const QString& title = kProgramTitle) = 0;
+    // The answers as buttons beside "Abbrechen", the first the default; the index of the one
+    // chosen, nothing when the user cancels.
+    virtual std::optional<int> Choose(const QString& text, const QStringList& answers,
+                                      const QString& title = kProgramTitle) = 0;
     // An input box; nothing when the user cancels.
     virtual std::optional<QString> Input(const QString& prompt, const QString& title,
                                          const QString& defaultAnswer) = 0;
@@ -45,6 +50,8 @@ public:
     explicit PrompterAsker(Prompter& prompter) : m_prompter(prompter) {}
     std::optional<std::string> Ask(std::string_view prompt, std::string_view title,
                                    std::string_view defaultAnswer) override;
+    std::optional<std::size_t> Choose(std::string_view prompt, std::string_view title,
+                                      const std::vector<std::string>& answers) override;
 
 private:
     Prompter& m_prompter;
@@ -70,6 +77,8 @@ public:
 
     void Message(const QString& text, PromptIcon icon, const QString& title) override;
     PromptAnswer Question(const QString& text, bool withCancel, const QString& title) override;
+    std::optional<int> Choose(const QString& text, const QStringList& answers,
+                              const QString& title) override;
     std::optional<QString> Input(const QString& prompt, const QString& title,
                                  const QString& defaultAnswer) override;
     std::optional<QString> SaveFileName(const QString& title, const QString& filter,

@@ -168,6 +168,24 @@ TEST(SampleNames, DisplayName) {
 }
 
 // The writer refuses what the fixed fields cannot hold instead of cutting it silently.
+// f' = 50 mm with a clear radius of 12.5 mm works at F/2, NA = 1/(2F) = 0.25.
+TEST(SampleNames, DescriptionForTheChart) {
+    SampleSystem sample;
+    sample.familyName = "Achromat";
+    sample.displayName = "ACH-050";
+    sample.focalLength = 50.0f;
+    sample.clearRadius = 12.5f;
+    sample.glasses = {"N-BK7", "SF5"};
+    const SampleData data = DescribeSample(sample, ',');
+    EXPECT_EQ(data.text,
+              "Achromat: ACH-050\nf' = 50,0mm   F/2,0   NA 0,25\nGlas: N-BK7, SF5\n"
+              "Feld: im Katalog nicht angegeben");
+    ASSERT_TRUE(data.na.has_value());
+    EXPECT_DOUBLE_EQ(*data.na, 0.25);
+    sample.clearRadius = 0.0f;
+    EXPECT_FALSE(DescribeSample(sample, ',').na.has_value());
+}
+
 TEST(SampleWriter, RefusesWhatDoesNotFit) {
     using Change = std::function<void(SampleSystem&)>;
     // clang-format off

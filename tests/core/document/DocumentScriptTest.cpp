@@ -42,6 +42,19 @@ struct ScriptedAsker : ValueAsker {
         answers.pop_front();
         return answer;
     }
+    // The answer is the text of a button.
+    std::optional<std::size_t> Choose(std::string_view prompt, std::string_view,
+                                      const std::vector<std::string>& buttons) override {
+        asked += " " + Escaped(prompt);
+        lastPrompt.clear();
+        if (answers.empty()) return std::nullopt;
+        const std::optional<std::string> answer = answers.front();
+        answers.pop_front();
+        if (!answer) return std::nullopt;
+        const auto at = std::find(buttons.begin(), buttons.end(), *answer);
+        if (at == buttons.end()) return std::nullopt;
+        return static_cast<std::size_t>(at - buttons.begin());
+    }
 };
 
 void Print(std::ostream& out, const BeamView& beam) {
@@ -132,7 +145,7 @@ std::string Step(LumarikDocument& doc, const DataRow& s, std::string& kept) {
         doc.SetDetectorOn(n != 0);
         doc.SetDofIndex(n);
     } else if (verb == "cofc") {
-        const CustomCofCResult c = doc.CommitCustomCofC(typed);
+        const CustomCofCResult c = doc.CommitCustomCofC(typed, a);
         out << "changed " << c.changed << ' ' << Escaped(c.boxText);
     } else if (verb == "cofctype") {
         out << doc.ChooseCofCType(n) << " type " << doc.Model().DepthOfField().CofCType();
@@ -162,7 +175,7 @@ std::string Step(LumarikDocument& doc, const DataRow& s, std::string& kept) {
         ParseSystemFile(kept, file);
         doc.Recall(INICode(file));
     } else if (verb == "adv") {
-        const AdvancedCommit c = doc.CommitAdvanced(n, typed, "");
+        const AdvancedCommit c = doc.CommitAdvanced(n, typed, "", a);
         out << static_cast<int>(c.outcome) << " n=" << doc.Model().Constants().N();
     } else if (verb == "mirror") {
         doc.SwitchLensMirror(n != 0);
@@ -174,9 +187,10 @@ std::string Step(LumarikDocument& doc, const DataRow& s, std::string& kept) {
     } else if (verb == "diode") {
         doc.SwitchDiodeMode(n != 0);
     } else if (verb == "wavelength" || verb == "scale" || verb == "option") {
-        const BeamOptionCommit c = verb == "wavelength" ? doc.CommitBeamWavelength(typed)
-                                   : verb == "scale"    ? doc.CommitBeamDrawScale(typed)
-                                                     : doc.CommitBeamOption(BeamOption(n), typed);
+        const BeamOptionCommit c = verb == "wavelength" ? doc.CommitBeamWavelength(typed, a)
+                                   : verb == "scale"
+                                       ? doc.CommitBeamDrawScale(typed, a)
+                                       : doc.CommitBeamOption(BeamOption(n), typed, a);
         out << (c.stored ? "stored " : "kept ") << Escaped(c.boxText);
         if (verb == "option") out << " option " << doc.Beam().OptionText(BeamOption(n));
         Print(out, c.beam);

@@ -66,5 +66,71 @@ TEST_F(ChartPlot, NothingIsPaintedWithoutRoom) {
     EXPECT_TRUE(blank.points.empty());
 }
 
+// At every size of both charts the names neither overlap nor leave the picture, and a large
+// enlarged chart shows every family in full.
+TEST_F(ChartPlot, NamesNeitherOverlapNorLeaveThePicture) {
+    for (bool mirror : {false, true}) {
+        entries = BuildLensTypeCatalogue(mirror);
+        for (bool enlarged : {false, true}) {
+            for (int width = 150; width <= 900; width += 50) {
+                const int height = width * 2 / 3;
+                axes = ResetChartAxes(mirror, width, height);
+                regions = BuildLensTypeRegions(entries, axes);
+                const RecordingCanvas measure(width, height);
+                const std::vector<PlacedLabel> labels =
+                    PlaceChartLabels(measure, ChartScene{entries, regions, axes, {}, std::nullopt},
+                                     ChartStyle{enlarged, 2, true});
+                for (std::size_t i = 0; i < labels.size(); ++i) {
+                    const PlacedLabel& a = labels[i];
+                    EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= width && a.bottom <= height)
+                        << a.text << " at " << width;
+                    for (std::size_t j = 0; j < i; ++j) {
+                        const PlacedLabel& b = labels[j];
+                        EXPECT_FALSE(a.left < b.right && b.left < a.right && a.top < b.bottom &&
+                                     b.top < a.bottom)
+                            << a.text << " on " << b.text << " at " << width;
+                    }
+                }
+                if (enlarged && width == 900) {
+                    std::size_t names = 0;
+                    for (const LensTypeEntry& e : entries) names += e.labelPositions.size();
+                    EXPECT_EQ(labels.size(), names) << mirror;
+                }
+            }
+        }
+    }
+}
+
+// The tick labels of the enlarged chart's x strip never run together, however narrow.
+TEST_F(ChartPlot, TickLabelsAreThinnedRatherThanRunTogether) {
+    for (int width = 100; width <= 900; width += 25) {
+        RecordingCanvas strip(width, 60);
+        DrawChartAxisX(strip, ResetChartAxes(false, width, 400).x, true, ',');
+        std::vector<std::pair<double, double>> spans;
+        for (const test::RecordedText& t : strip.texts) {
+            if (t.y > 10) continue;  // the title below the labels
+            spans.push_back({t.x, t.x + RecordingCanvas::kCharWidth * t.text.size()});
+        }
+        for (std::size_t i = 1; i < spans.size(); ++i) {
+            EXPECT_GT(spans[i].first, spans[i - 1].second) << width;
+        }
+    }
+}
+
+// A system beyond the axes keeps its cross at the edge it leaves by, with a marker there.
+TEST_F(ChartPlot, ASystemBeyondTheAxesIsMarkedAtItsEdge) {
+    Draw({}, ChartPoint{0.25, 1000.0});  // far above the 100° decade
+    const double top = axes.y.margin;
+    bool marked = false;
+    for (const test::RecordedPolyline& line : canvas.polylines) {
+        if (line.colour != colours::kRed) continue;
+        marked = true;
+        double highest = 1e9;
+        for (const PixelPoint& p : line.points) highest = std::min(highest, p.y);
+        EXPECT_LT(highest, top);  // the tip points out of the plot
+    }
+    EXPECT_TRUE(marked);
+}
+
 }  // namespace
 }  // namespace lumarik

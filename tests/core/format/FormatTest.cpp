@@ -77,6 +77,23 @@ TEST(Format, NonFiniteAndExtremeValuesAreSafe) {
     EXPECT_EQ(Format(smallest, ""), "4.94065645841247E-324");
 }
 
+// An export writes what a pattern would cut: seven significant digits in general form, the
+// pattern's unit and blanks kept, its zero section kept, and only while asked for.
+TEST(Format, FullPrecisionNumbersKeepSevenDigitsAndThePatternsLiterals) {
+    {
+        const FullPrecisionNumbers allDigits;
+        EXPECT_EQ(Format(0.0044603f, " 0.0###", ','), " 0,0044603");
+        EXPECT_EQ(Format(0.001913, "0.0000mm [546nm]"), "0.001913mm [546nm]");
+        EXPECT_EQ(Format(-166.666667f, " 0.0mm"), " -166.6667mm");
+        EXPECT_EQ(Format(-2.5, " 0.0mm;-0.0mm", ','), "-2,5mm");
+        EXPECT_EQ(Format(1.23456789e-5, "0.00e+0mrad", ','), "1,234568E-05mrad");
+        EXPECT_EQ(Format(12345678.0, "0"), "1.234568E+07");
+        EXPECT_EQ(Format(0.0, "0.0mm;-0.0mm;---"), "---");
+        EXPECT_EQ(Format(0.0f, "0.0#mm"), "0mm");
+    }
+    EXPECT_EQ(Format(0.0044603f, " 0.0###", ','), " 0,0045");
+}
+
 // A float is shown as its 7 digits are: as the double nearest to them, whose 15 digits are
 // the same. Float and double reach their digits on different paths for most sizes.
 TEST(Format, FloatShowsAsTheDoubleOfItsSevenDigits) {

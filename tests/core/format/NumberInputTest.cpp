@@ -29,6 +29,7 @@ struct AcceptCase {
     std::optional<double> value;  // nothing: rejected
     NumberSource source;          // kDirect: ParseNumber reads the same value
     std::optional<std::string> rewrite;
+    std::optional<double> grouped;  // the other reading of an ambiguous text
     friend void PrintTo(const AcceptCase& c, std::ostream* os) {
         *os << '"' << c.text << "\" with '" << c.locale.decimal << "' and '" << c.locale.group
             << "'";
@@ -46,13 +47,18 @@ std::vector<AcceptCase> AcceptCases() {
         AcceptCase c{l == "de"   ? NumberSeparators{',', '.'}
                      : l == "en" ? NumberSeparators{'.', ','}
                                  : NumberSeparators{l[0], l[1]},
-                     r.at(1), kNone, sources.at(r.at(3)), kNone};
+                     r.at(1),
+                     kNone,
+                     sources.at(r.at(3)),
+                     kNone,
+                     kNone};
         for (const char* e : {"t\t", "r\r", "n\n"}) {  // the escape letter and its character
             for (std::size_t at; (at = c.text.find({'\\', e[0]})) != std::string::npos;)
                 c.text.replace(at, 2, 1, e[1]);
         }
         if (r.at(2) != "-") c.value = std::stod(r.at(2));
         if (r.at(4) != "-") c.rewrite = r.at(4);
+        if (r.at(5) != "-") c.grouped = std::stod(r.at(5));
         cases.push_back(c);
     }
     return cases;
@@ -65,10 +71,10 @@ TEST_P(Acceptance, AcceptNumber) {
     const std::optional<AcceptedNumber> result = AcceptNumber(c.text, c.locale);
     ASSERT_EQ(result.has_value(), c.value.has_value());
     if (result) {
-        EXPECT_EQ(std::tie(result->value, result->source, result->rewrite),
-                  std::tie(*c.value, c.source, c.rewrite));
+        EXPECT_EQ(std::tie(result->value, result->source, result->rewrite, result->groupedReading),
+                  std::tie(*c.value, c.source, c.rewrite, c.grouped));
     }
-    const bool direct = c.source == NumberSource::kDirect;
+    const bool direct = c.source == NumberSource::kDirect && !c.grouped;
     EXPECT_EQ(ParseNumber(c.text, c.locale), direct ? c.value : kNone);
 }
 

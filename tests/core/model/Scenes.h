@@ -216,7 +216,9 @@ inline void RunStep(LumarikCode& code, Loose& loose, const std::string& step, st
         code.DepthOfField().SetCofCCustomVal(float(b));
     } else if (op == "commitcofc") {
         int backups = 0;
-        const CustomCofCResult r = code.CommitCustomCofC(rest, [&] { ++backups; });
+        const std::optional<double> number = ParseNumber(rest, code.Separators());
+        const CustomCofCResult r =
+            number ? code.CommitCustomCofC(*number, [&] { ++backups; }) : CustomCofCResult{};
         out << "  accepted " << r.accepted << ", changed " << r.changed << ", shown "
             << r.showDepthOfField << ", backups " << backups << ", box '" << r.boxText << "'\n";
     } else if (op == "choosecofc") {

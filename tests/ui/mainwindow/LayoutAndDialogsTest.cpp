@@ -90,11 +90,38 @@ TEST_F(Layout, TabReachesSlidersAndResultsAndKeysMoveASlider) {
         return QApplication::focusWidget();
     };
     EXPECT_EQ(tabFrom("lstSymbols")->objectName(), "lstResNames");
-    QWidget* slider = tabFrom("txtVarLimHi_0");
+    QWidget* slider = tabFrom("txtVarLimLow_0");
     EXPECT_EQ(slider->accessibleName(), "Brennweite: f' – Regler");
     EXPECT_EQ(slider->accessibleDescription(), "Regler 1");
     for (int step = 0; step < 3; ++step) QTest::keyClick(slider, Qt::Key_Right);
     EXPECT_EQ(Text("txtVarType_0"), "100.6mm");
+}
+
+// Tab goes as the eye reads: the choice, each value row left to right, the options, the results,
+// the drawing and the extra information, then the buttons.
+TEST_F(Layout, TabFollowsTheVisualOrder) {
+    MarkNewFeaturesShown();
+    ChooseLensSystem();
+    Tick("chkVarTypeAp_1");
+    Find<QListWidget>("lstOptions")->item(1)->setCheckState(Qt::Checked);
+    std::vector<QString> order;
+    QWidget* w = Find<QWidget>("chkVarType_0");
+    do {
+        const bool takesTab = w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
+        if (takesTab && !w->objectName().isEmpty()) order.push_back(w->objectName());
+        w = w->nextInFocusChain();
+    } while (w->objectName() != "chkVarType_0");
+    const auto at = [&order](const char* name) {
+        return std::find(order.begin(), order.end(), QString(name)) - order.begin();
+    };
+    const char* const expected[] = {
+        "chkVarType_0",  "chkVarTypeAp_3", "txtVarType_0",    "txtVarLimLow_0",   "hscVarValue_0",
+        "txtVarLimHi_0", "txtVarType_1",   "txtVarLimHiAp_0", "chkGaussBeamMode", "lstResNames",
+        "lstResVals",    "pctDrg",         "lstDOFNames",     "comUndo",          "comEnd"};
+    for (std::size_t i = 1; i < std::size(expected); ++i) {
+        EXPECT_LT(at(expected[i - 1]), at(expected[i])) << expected[i - 1] << " " << expected[i];
+        EXPECT_LT(at(expected[i]), static_cast<std::ptrdiff_t>(order.size())) << expected[i];
+    }
 }
 
 TEST_F(Dialogs, StandardFNumberEntersTheExactValueOnlyForTheFNumber) {
@@ -214,6 +241,32 @@ TEST_F(Chart, ShowsTheSystemAndReadsOutUnderTheMouse) {
     QLabel* lensClass = window->findChild<QLabel*>("lblApFldLensClass");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(lensClass)->text(QAccessible::Name),
               lensClass->text());
+}
+
+// With the focus, arrow keys move a cross-hair from the system's point, the read-out follows
+// and is what a screen reader hears, and Enter applies it like a click.
+TEST_F(Chart, TheKeyboardMovesACrossHairAndEnterAppliesIt) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    plot->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(chart->Cursor().has_value());
+    const QPoint start(chart->Cursor()->x, chart->Cursor()->y);
+    EXPECT_EQ(start, At(*chart, *chart->Current()));
+    EXPECT_TRUE(plot->accessibleDescription().startsWith("F/2.0"));
+    EXPECT_TRUE(plot->accessibleDescription().endsWith("Doppel Gauss"));
+    for (int i = 0; i < 10; ++i) QTest::keyClick(plot, Qt::Key_Left);
+    QTest::keyClick(plot, Qt::Key_Down);
+    const ChartPixel moved = *chart->Cursor();
+    EXPECT_LT(moved.x, start.x());
+    EXPECT_GT(moved.y, start.y());
+    EXPECT_EQ(plot->accessibleDescription().left(Label("lblApFldFNosEff").size()),
+              Label("lblApFldFNosEff"));
+    EXPECT_TRUE(Label("lblApFldFNosEff").contains("Feld"));
+    QTest::keyClick(plot, Qt::Key_Return);
+    const ChartAxes& axes = chart->Axes();
+    EXPECT_NEAR(window->Model().Value(kParObjectAngle) * 180.0 / M_PI, axes.y.ToValue(moved.y),
+                0.05 * axes.y.ToValue(moved.y));
+    EXPECT_TRUE(Find<QPushButton>("comApFldUndo")->isEnabled());
 }
 
 TEST_F(Chart, ClickMovesApertureAndFieldAndUndoRestoresOnce) {

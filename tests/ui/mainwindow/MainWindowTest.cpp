@@ -1,6 +1,8 @@
 // The main window's life: first start, caption, exit with its question, what the settings
 // file carries from one start to the next, and the system files it saves and opens.
 
+#include <QMimeData>
+
 #include "core/help/HelpTexts.h"
 #include "core/model/Selection.h"
 #include "ui/help/frmHelp.h"
@@ -216,7 +218,7 @@ TEST_F(Files, UnsavedChangesAreMarkedAndOfferedBeforeTheyAreLost) {
     EXPECT_TRUE(env.prompter.AllAnswersUsed());
 }
 
-TEST_F(Files, CtrlCInAResultListCopiesNameTabValueRows) {
+TEST_F(Files, CtrlCInAResultListCopiesEveryListAsColumns) {
     ChooseLensSystem();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -224,9 +226,14 @@ TEST_F(Files, CtrlCInAResultListCopiesNameTabValueRows) {
     values->setFocus();
     QTest::keyClick(values, Qt::Key_C, Qt::ControlModifier);
     const QString text = QApplication::clipboard()->text();
-    EXPECT_TRUE(text.startsWith("Brennweite: f'\t100.0mm\nObjektweite: a\t-250.0mm\n"))
+    EXPECT_TRUE(
+        text.startsWith("Liste\tGröße\tSymbol\tWert\tEinheit\n"
+                        "Ergebnisse\tBrennweite\tf'\t100\tmm\n"
+                        "Ergebnisse\tObjektweite\ta\t-250\tmm\n"))
         << text.toStdString();
-    EXPECT_EQ(text.count('\n'), 17);  // twenty rows less the three fillers
+    EXPECT_TRUE(text.contains("Ergebnisse\tWellenlänge\tλ\t546.1\tnm\n"));
+    EXPECT_FALSE(text.contains("Näherung"));
+    EXPECT_TRUE(QApplication::clipboard()->mimeData()->html().contains("<td>-250</td><td>mm</td>"));
 }
 
 }  // namespace

@@ -44,6 +44,27 @@ TEST_F(Rows, TypingAValueOpensLimitsThatAreChecked) {
     EXPECT_EQ(env.prompter.MessageTexts().size(), 1u);
 }
 
+// With a decimal point, "1,400" may be 1.4 or 1400: the window asks, and so does an option box.
+TEST_F(Rows, AnAmbiguousNumberIsPutToTheUserWithBothReadings) {
+    Tick("chkVarType_0");
+    env.prompter.AnswerChoice(1);
+    Type("txtVarType_0", "1,400");
+    EXPECT_EQ(Text("txtVarType_0"), "1400.0mm");
+    const ShownPrompt& asked = env.prompter.Shown().back();
+    EXPECT_EQ(asked.kind, ShownPrompt::Kind::Choice);
+    EXPECT_EQ(asked.text, "„1,400“ kann 1.4 oder 1400 bedeuten.");
+    EXPECT_EQ(asked.defaultAnswer, "1.4|1400");
+    env.prompter.AnswerChoice(std::nullopt);
+    Type("txtVarType_0", "2,500");
+    EXPECT_EQ(Text("txtVarType_0"), "1400.0mm");
+
+    Find<QCheckBox>("chkAdvOpt")->setChecked(true);
+    env.prompter.AnswerChoice(0);
+    Type("txtAdv_3", "632,800");
+    EXPECT_FLOAT_EQ(Model().Constants().StoredWavelength(), 632.8f);
+    EXPECT_TRUE(env.prompter.AllAnswersUsed());
+}
+
 TEST_F(Rows, ASliderWithoutLimitsRestsInTheMiddleAndTakesNoInput) {
     ChooseFocal("100");
     auto* slider = Find<QScrollBar>("hscVarValue_0");

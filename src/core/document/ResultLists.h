@@ -1,0 +1,16 @@
+// The result lists of the document as an export takes them: the listing with the wavelength,
+// and the depth of field (lens and mirror) or the depth of focus (beam), every number with all
+// the digits it has rather than those of the screen.
+#pragma once
+
+#include <vector>
+
+#include "core/report/ResultsExport.h"
+
+namespace lumarik {
+
+class LumarikDocument;
+
+std::vector<ResultList> ExportedLists(const LumarikDocument& doc);
+
+}  // namespace lumarik

@@ -1,0 +1,77 @@
+// What an export of the document's lists holds, against hand-worked values.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "core/document/LumarikDocument.h"
+#include "core/document/ResultLists.h"
+
+namespace lumarik {
+namespace {
+
+const ExportRow* Find(const std::vector<ExportRow>& rows, std::string_view list,
+                      std::string_view quantity) {
+    for (const ExportRow& row : rows) {
+        if (row.list == list && row.quantity == quantity) return &row;
+    }
+    return nullptr;
+}
+
+double Number(std::string text) {
+    for (char& c : text) c = c == ',' ? '.' : c;
+    return std::stod(text);
+}
+
+// f' = 100, a = -250: 1/a' = 1/100 - 1/250 gives a' = 166.66667 and m = a'/a = -2/3, so
+// u = -10 gives u' = 6.666667 — digits the screen's one decimal would cut.
+TEST(ExportedLists, LensListingAtFullPrecisionWithWavelengthAndDepthOfField) {
+    LumarikDocument doc;
+    doc.SetSeparators(NumberSeparators::WithDecimal(','));
+    for (Parameter k : {kParFocal, kParObjectDist, kParObjectHeight}) doc.SelectParameter(k, true);
+    doc.SelectAperture(kApFNumber, true);
+    for (auto [row, x] : {std::pair{0, 100.0}, {1, -250.0}, {2, -10.0}, {kApertureRow, 4.0}})
+        doc.CommitNumber(row, x, nullptr);
+    const std::vector<ExportRow> rows = ExportTable(ExportedLists(doc), ',');
+
+    const ExportRow* image = Find(rows, "Ergebnisse", "Bildweite");
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->value, "166,6667");
+    EXPECT_EQ(image->unit, "mm");
+    const ExportRow* height = Find(rows, "Ergebnisse", "Bildhöhe");
+    ASSERT_NE(height, nullptr);
+    EXPECT_NEAR(Number(height->value), 20.0 / 3.0, 1e-5);
+    const ExportRow* wavelength = Find(rows, "Ergebnisse", "Wellenlänge");
+    ASSERT_NE(wavelength, nullptr);
+    EXPECT_EQ(wavelength->value + wavelength->unit, "546,1nm");
+    EXPECT_NE(Find(rows, "Schärfentiefeauswertung", "Nahpunkt"), nullptr);
+    for (const ExportRow& row : rows) {
+        EXPECT_FALSE(row.value.empty()) << row.quantity;
+        EXPECT_EQ(row.quantity.find("Näherung"), std::string::npos);
+    }
+}
+
+// A waist of 0.5 mm at 632.8 nm has the Rayleigh length pi·w0²/lambda = 1241.2 mm.
+TEST(ExportedLists, BeamListingAtFullPrecision) {
+    LumarikDocument doc;
+    doc.SetBeamMode(true);
+    for (BeamQuantity n : {kBeamFocal, kBeamObjectDist, kBeamObjRadius})
+        doc.SelectBeamParameter(n, true);
+    for (auto [row, x] : {std::pair{0, 100.0}, {1, 200.0}, {2, 0.5}})
+        doc.CommitNumber(row, x, nullptr);
+    const std::vector<ExportRow> rows = ExportTable(ExportedLists(doc), '.');
+    const double expected = M_PI * 0.25 / 632.8e-6;
+    bool found = false;
+    for (const ExportRow& row : rows) {
+        if (row.quantity.rfind("Rayleigh[in]", 0) != 0) continue;
+        found = true;
+        EXPECT_NEAR(Number(row.value), expected, expected * 1e-6) << row.value;
+    }
+    EXPECT_TRUE(found);
+    const ExportRow* wavelength = Find(rows, "Ergebnisse", "Wellenlänge");
+    ASSERT_NE(wavelength, nullptr);
+    EXPECT_EQ(wavelength->value, "632.8");
+}
+
+}  // namespace
+}  // namespace lumarik
