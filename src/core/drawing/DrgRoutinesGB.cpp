@@ -627,14 +627,14 @@ bool DrgRoutinesGB::RedrawBeam(Canvas& canvas, const GaussianBeam& beam,
             const std::string_view name = axis == 0 ? drawtexts::kSectionX : drawtexts::kSectionY;
             const double row = shared && axis == 1 ? canvas.TextHeight(name) : 0.0;
             // Red and blue tell the object and the image side in both sections: the names are
-            // black, and the key follows the last name of the panel.
-            canvas.Text(section.plotLeft + kLabelGap, section.plotTop + row, name, colours::kBlack);
-            if (!shared || axis == 1) {
-                const double keyTop = section.plotTop + row + canvas.TextHeight(name);
-                const double objectWidth = canvas.TextWidth(drawtexts::kLegendObjectSide);
-                canvas.Text(section.plotLeft + kLabelGap, keyTop, drawtexts::kLegendObjectSide,
-                            colours::kRed);
-                canvas.Text(section.plotLeft + kLabelGap + objectWidth, keyTop,
+            // black, and the key follows the first name of the panel on its line.
+            const double left = section.plotLeft + kLabelGap;
+            const double top = section.plotTop + row;
+            canvas.Text(left, top, name, colours::kBlack);
+            if (!shared || axis == 0) {
+                const double keyLeft = left + canvas.TextWidth(name) + canvas.TextWidth("  ");
+                canvas.Text(keyLeft, top, drawtexts::kLegendObjectSide, colours::kRed);
+                canvas.Text(keyLeft + canvas.TextWidth(drawtexts::kLegendObjectSide), top,
                             drawtexts::kLegendImageSide, colours::kBlue);
             }
         }
