@@ -9,6 +9,7 @@
 #include "core/document/ValueAsker.h"
 #include "core/model/ModeSwitches.h"
 #include "core/model/ModelTexts.h"
+#include "core/numeric/Calc.h"
 #include "core/report/ResultsExport.h"
 
 namespace lumarik {
@@ -18,6 +19,8 @@ namespace {
 constexpr std::string_view kListResults = "Ergebnisse";
 constexpr std::string_view kListDepthOfField = "Schärfentiefe";
 constexpr std::string_view kListBeam = "Strahl";
+constexpr std::string_view kMtfUnit = "lp/mm";
+constexpr float kLargestListedFNumber = 10000.0f;  // beyond it the listing shows "----"
 
 // Nobody answers the window's questions here: the first one refuses the value, and its text
 // says why.
@@ -55,17 +58,6 @@ bool ShowsNumber(std::string_view text) {
     if (text.compare(i, 2, "\xC2\xB1") == 0) i += 2;  // ±
     if (i < text.size() && text[i] == '-') ++i;
     return i < text.size() && text[i] >= '0' && text[i] <= '9';
-}
-
-// "Brennweite: f'" as quantity and symbol; a name without ": " is all quantity.
-void SplitLabel(std::string_view label, CalcRow& row) {
-    const std::size_t colon = label.find(": ");
-    if (colon == std::string_view::npos) {
-        row.quantity = Trimmed(label);
-        return;
-    }
-    row.quantity = Trimmed(label.substr(0, colon));
-    row.symbol = Trimmed(label.substr(colon + 2));
 }
 
 int RowOf(const LumarikDocument& doc, int number) {
@@ -266,73 +258,102 @@ constexpr BeamKey kBeamKeys[] = {
     {"s__over_f", BeamKey::kResult, kResSImageOverF},
 };
 
-std::string NodalLabel(const ParameterCatalogue& catalogue, int point) {
-    std::string name(point == kCardN ? texts::kFirstNodalPoint : texts::kSecondNodalPoint);
-    name += catalogue.CardinalSymbol(point);
-    name += catalogue.CardinalSymbol(kCardP);
-    return name;
+// A catalogue name as the quantity: without the blanks and the ": " before the symbol.
+std::string_view QuantityOf(std::string_view name) {
+    const std::size_t first = name.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const std::size_t last = name.find_last_not_of(": ");
+    return name.substr(first, last - first + 1);
 }
 
+// The rows follow the listing's own rules for what it shows as a number (ResultsTexts.cpp):
+// nothing without a solution; t, u and a shown as "In Unendlich" or "Null" with the object at
+// infinity, t, m', u' and a' with the image at infinity; the aperture rows only with an
+// aperture, the Airy radius and the MTF cut-off not for an image at infinity, the effective
+// F-number up to 10000. A test holds these rows against the listing's texts.
 void LensRows(const LumarikDocument& doc, std::vector<CalcRow>& rows) {
     const LumarikCode& model = doc.Model();
     const ParameterCatalogue& catalogue = model.Catalogue();
-    const ListingRows listing = model.Listing();
-    const auto shown = [&](std::string_view label) -> const std::string* {
-        for (std::size_t i = 0; i < listing.names.size(); ++i) {
-            if (listing.names[i] == label) return &listing.values[i];
-        }
-        return nullptr;
-    };
+    const bool mirror = model.Constants().MirrorMode();
+    const LumarikCode::ListingSwitches show = model.CurrentListingSwitches();
+    const bool objectAtInfinity =
+        model.ObjectAtInfinity() && model.Selected().Contains(kParObjectDist);
+    const bool imageAtInfinity = model.IsImageAtInfinity();
+    const bool apertureShown = !model.ApertureMissing();
     for (const LensKey& key : kLensKeys) {
         CalcRow row;
         row.list = kListResults;
         row.key = key.key;
         row.single = true;
-        std::string label;
+        bool listed = true;
         switch (key.source) {
-            case LensKey::kParameter:
-                label = catalogue.Label(key.number);
-                row.number = static_cast<float>(static_cast<double>(model.Value(key.number)) /
-                                                catalogue.UnitFactor(key.number));
-                row.unit = catalogue.Unit(key.number);
+            case LensKey::kParameter: {
+                const int n = key.number;
+                const float value = model.Value(n);
+                if (n == kParObjectFocal) {
+                    listed = show.objectFocal;
+                } else if (objectAtInfinity && (n == kParTrack || n == kParObjectHeight ||
+                                                n == kParObjectDist || n == kParMagnification)) {
+                    listed = false;
+                } else if (imageAtInfinity && (n == kParTrack || n == kParMagnification ||
+                                               n == kParImageHeight || n == kParImageDist)) {
+                    listed = false;
+                } else if (n == kParObjectDist && value == kInfinity) {
+                    listed = false;
+                }
+                row.quantity = QuantityOf(catalogue.Name(n));
+                row.symbol = catalogue.Symbol(n);
+                row.number =
+                    static_cast<float>(static_cast<double>(value) / catalogue.UnitFactor(n));
+                row.unit = catalogue.Unit(n);
                 break;
+            }
             case LensKey::kAperture:
-                label = catalogue.ApertureName(key.number);
+                listed = apertureShown && !(key.number == kApAiryRadius && imageAtInfinity);
+                row.quantity = QuantityOf(catalogue.ApertureName(key.number));
                 row.number = std::fabs(model.ApertureValue(key.number));
                 row.unit = catalogue.ApertureUnit(key.number);
                 break;
             case LensKey::kEffectiveF:
-                label = texts::kEffectiveFNumber;
+                row.quantity = texts::kEffectiveFNumber;
                 row.number = std::fabs(model.EffectiveFNumber());
+                listed = apertureShown && row.number <= kLargestListedFNumber;
                 break;
             case LensKey::kMtf:
-                label = texts::kMtfCutOff;
+                listed = apertureShown && !imageAtInfinity;
+                row.quantity = texts::kMtfCutOff;
                 row.number = std::fabs(model.MtfCutOff());
-                row.unit = "lp/mm";
+                row.unit = kMtfUnit;
                 break;
             case LensKey::kMirrorRadius:
-                label = texts::kMirrorRadius;
+                listed = mirror;
+                row.quantity = texts::kMirrorRadius;
                 row.number = static_cast<float>(2.0 * model.Value(kParFocal));
-                row.unit = "mm";
+                row.unit = catalogue.Unit(kParFocal);
                 break;
             case LensKey::kNodal:
-                label = NodalLabel(catalogue, key.number);
+                listed = show.nodalPoints;
+                row.quantity = QuantityOf(key.number == kCardN ? texts::kFirstNodalPoint
+                                                               : texts::kSecondNodalPoint);
+                row.symbol =
+                    catalogue.CardinalSymbol(key.number) + catalogue.CardinalSymbol(kCardP);
                 row.number =
                     static_cast<float>(static_cast<double>(model.CardinalPoint(key.number)) -
                                        static_cast<double>(model.CardinalPoint(kCardP)));
-                row.unit = "mm";
+                row.unit = catalogue.Unit(kParObjectFocal);
                 break;
         }
-        const std::string* value = shown(label);
-        if (!value || !ShowsNumber(*value)) continue;
-        SplitLabel(label, row);
-        rows.push_back(std::move(row));
+        if (listed) rows.push_back(std::move(row));
     }
-    const DepthOfFieldView dof = model.DepthOfFieldRows();
+    // The list of the depth of field shows numbers only once it is evaluated with an aperture.
+    if (model.ApertureMissing() || model.EffectiveFNumber() == 0.0f ||
+        model.DepthOfField().State() != DofState::kEvaluated) {
+        return;
+    }
     const DofTable& table = model.DepthOfField().Table();
     for (int i = 0; i < kDofRowCount; ++i) {
         const std::size_t at = static_cast<std::size_t>(i);
-        if (!ShowsNumber(dof.values[at]) || std::fabs(table[at]) >= -kDofInfinity) continue;
+        if (std::fabs(table[at]) >= -kDofInfinity) continue;  // "Infinity"
         CalcRow row;
         row.list = kListDepthOfField;
         row.quantity = texts::kDofRowNames[at];
@@ -340,7 +361,7 @@ void LensRows(const LumarikDocument& doc, std::vector<CalcRow>& rows) {
         // The list shows the limits as signed object distances, the table holds them positive.
         const bool distance = i == kDofNear || i == kDofFar || i == kDofHyperfocal;
         row.number = distance ? -table[at] : table[at];
-        row.unit = "mm";
+        row.unit = catalogue.Unit(kParObjectDist);
         rows.push_back(std::move(row));
     }
 }
@@ -348,7 +369,7 @@ void LensRows(const LumarikDocument& doc, std::vector<CalcRow>& rows) {
 void BeamRows(const LumarikDocument& doc, std::vector<CalcRow>& rows) {
     const GaussianBeam& beam = doc.Beam();
     const BeamSymbols& symbols = beam.Symbols();
-    const std::vector<BeamListRow> listing = beam.ListBeamResults(doc.BeamResults().ok);
+    const std::vector<BeamListRow> listing = beam.ListBeamResults(true);
     for (const BeamKey& key : kBeamKeys) {
         CalcRow row;
         row.list = kListBeam;
@@ -358,39 +379,44 @@ void BeamRows(const LumarikDocument& doc, std::vector<CalcRow>& rows) {
             case BeamKey::kQuantity:
             case BeamKey::kParaxial:
                 label = symbols.Label(key.number);
+                row.quantity = QuantityOf(BeamName(key.number));
+                row.symbol = symbols.Symbol(key.number);
                 row.number = key.source == BeamKey::kParaxial ? beam.GetBeamValue(0, key.number)
                                                               : beam.ShownBeamValue(0, key.number);
-                row.unit = BeamUnit(key.number);
-                if (key.source == BeamKey::kParaxial) row.unit = "mm";
+                row.unit =
+                    key.source == BeamKey::kParaxial ? BeamUnit(kBeamFocal) : BeamUnit(key.number);
                 break;
             case BeamKey::kMirrorRadius:
                 label = beamtexts::kMirrorRadius;
+                row.quantity = QuantityOf(label);
                 row.number = 2.0 * beam.GetBeamValue(0, kBeamObjectFocal);
-                row.unit = "mm";
+                row.unit = BeamUnit(kBeamFocal);
                 break;
             case BeamKey::kRadius:
-                label = symbols.ResultLabel(key.number);
-                row.number = beam.ShownRadius(0, key.number);
-                row.unit = "mm";
-                break;
             case BeamKey::kResult:
                 if (key.number < 0) {
                     label = beamtexts::kMultiMode;
+                    row.quantity = QuantityOf(label.substr(0, label.find(':')));
+                    row.symbol = label.substr(label.find(": ") + 2);
                     row.number = beam.GetM2(0);
                     break;
                 }
                 label = symbols.ResultLabel(key.number);
-                row.number = beam.GetBeamResult(0, key.number);
-                if (key.number == kResAiryRadius) row.unit = "mm";
+                row.quantity = QuantityOf(BeamResultName(key.number));
+                row.symbol = symbols.ResultSymbol(key.number);
+                row.number = key.source == BeamKey::kRadius ? beam.ShownRadius(0, key.number)
+                                                            : beam.GetBeamResult(0, key.number);
+                if (key.source == BeamKey::kRadius || key.number == kResAiryRadius) {
+                    row.unit = BeamUnit(kBeamFocal);
+                }
                 break;
         }
+        // What the beam listing shows as a number, read from its texts.
         const BeamListRow* shown = nullptr;
         for (const BeamListRow& r : listing) {
             if (r.name == label) shown = &r;
         }
-        if (!shown || !ShowsNumber(shown->value)) continue;
-        SplitLabel(label, row);
-        rows.push_back(std::move(row));
+        if (shown && ShowsNumber(shown->value)) rows.push_back(std::move(row));
     }
 }
 
@@ -398,6 +424,7 @@ void BeamRows(const LumarikDocument& doc, std::vector<CalcRow>& rows) {
 
 std::vector<CalcRow> CalcTable(const LumarikDocument& doc) {
     std::vector<CalcRow> rows;
+    if (SolvedState(doc).status != CalcStatus::kSolved) return rows;
     rows.reserve(32);
     if (doc.BeamMode()) {
         BeamRows(doc, rows);

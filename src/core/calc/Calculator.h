@@ -38,16 +38,18 @@ CalcOutcome SolvedState(const LumarikDocument& doc);
 // ("Ergebnisse", "Schärfentiefe", "Strahl"), the quantity and symbol as the listing names them,
 // a stable ASCII key for scripts, the number and its unit. Only what the window lists as a
 // number is here: a value shown as "unendlich" or "---" has no row.
+// The texts are views into the catalogues and the document: the rows live as long as it does.
 struct CalcRow {
     std::string_view list;
-    std::string quantity;
+    std::string_view quantity;
     std::string symbol;
     std::string_view key;
     double number = 0.0;
     bool single = false;  // a stored float, written with a float's shortest digits
-    std::string unit;
+    std::string_view unit;
 };
 
+// The rows of a solved system; none while it has no solution.
 std::vector<CalcRow> CalcTable(const LumarikDocument& doc);
 
 // Every key CalcTable may give in lens/mirror mode and in beam mode, in listing order.
