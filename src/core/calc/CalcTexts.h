@@ -89,6 +89,9 @@ inline constexpr std::string_view kValueRefused = "Der Wert wurde nicht angenomm
 inline constexpr std::string_view kNoSolution = "Zu diesem Parameter-Satz gibt es keine Lösungen.";
 inline constexpr std::string_view kBeamNoSolution = "Zu diesen Strahlgrößen gibt es keine Lösung.";
 
+// The beam's depth of focus, as its tab in the window names it.
+inline constexpr std::string_view kBeamDepthOfFocus = "Schärfentiefe";
+
 // The batch format's status words, for scripts: ASCII and stable.
 inline constexpr std::string_view kStatusSolved = "solved";
 inline constexpr std::string_view kStatusUnsolved = "unsolved";

@@ -493,7 +493,7 @@ std::string ListingText(const LumarikDocument& doc) {
     std::string text = ResultsPlainText(ExportedRows(shown));
     if (doc.BeamMode()) {
         const std::string depth = doc.Beam().DepthOfFocusText(0);
-        if (!depth.empty()) text += "Schärfentiefe (Bild)\t" + depth + "\n";
+        if (!depth.empty()) text += std::string(calctexts::kBeamDepthOfFocus) + "\t" + depth + "\n";
     } else if (doc.Results().ok) {
         const DepthOfFieldView dof = doc.Model().DepthOfFieldRows();
         text += "\n";
