@@ -1,5 +1,6 @@
 #include "core/calc/Calculator.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 
@@ -328,7 +329,7 @@ void LensRows(const LumarikDocument& doc, std::vector<CalcRow>& rows) {
             case LensKey::kMirrorRadius:
                 listed = mirror;
                 row.quantity = texts::kMirrorRadius;
-                row.number = static_cast<float>(2.0 * model.Value(kParFocal));
+                row.number = 2.0 * static_cast<double>(model.Value(kParFocal));
                 row.unit = catalogue.Unit(kParFocal);
                 break;
             case LensKey::kNodal:
@@ -337,11 +338,17 @@ void LensRows(const LumarikDocument& doc, std::vector<CalcRow>& rows) {
                                                                : texts::kSecondNodalPoint);
                 row.symbol =
                     catalogue.CardinalSymbol(key.number) + catalogue.CardinalSymbol(kCardP);
-                row.number =
-                    static_cast<float>(static_cast<double>(model.CardinalPoint(key.number)) -
-                                       static_cast<double>(model.CardinalPoint(kCardP)));
+                row.number = static_cast<double>(model.CardinalPoint(key.number)) -
+                             static_cast<double>(model.CardinalPoint(kCardP));
                 row.unit = catalogue.Unit(kParObjectFocal);
                 break;
+        }
+        // A value computed in double from stored floats shows as the float it would be stored
+        // as, or as the double beyond the float range.
+        if (std::fabs(row.number) <= FLT_MAX) {
+            row.number = static_cast<float>(row.number);
+        } else {
+            row.single = false;
         }
         if (listed) rows.push_back(std::move(row));
     }

@@ -75,8 +75,10 @@ TEST(CalcCommandLine, BatchKeepsGoingPastBadLinesAndReturnsTheWorstStatus) {
 }
 
 TEST(CalcCommandLine, JsonIsOneAsciiObjectPerSystem) {
-    const CalcRun run =
-        Calc({"--batch", "--format", "json"}, "f=100 a=-200 u=10 r=10\nf=100 a=-300\n");
+    // The names of the last two lines come back in their messages, a character beyond the BMP
+    // as a surrogate pair, a stray byte as U+FFFD.
+    const CalcRun run = Calc({"--batch", "--format", "json"},
+                             "f=100 a=-200 u=10 r=10\nf=100 a=-300\n\xF0\x9F\x98\x80=1\n\xC3=2\n");
     EXPECT_EQ(run.status, 2);
     std::istringstream lines(run.out);
     std::string first, second;
@@ -90,6 +92,11 @@ TEST(CalcCommandLine, JsonIsOneAsciiObjectPerSystem) {
     EXPECT_NE(first.find("\"w\":\"Grad\""), std::string::npos) << first;
     EXPECT_NE(second.find("\"status\":\"bad_input\",\"exit\":2"), std::string::npos) << second;
     EXPECT_NE(second.find("genau drei"), std::string::npos) << second;
+    std::string third, fourth;
+    std::getline(lines, third);
+    std::getline(lines, fourth);
+    EXPECT_NE(third.find("\\u201e\\ud83d\\ude00\\u201c"), std::string::npos) << third;
+    EXPECT_NE(fourth.find("\\u201e\\ufffd\\u201c"), std::string::npos) << fourth;
 }
 
 using CalcFile = test::TempFolder;
