@@ -29,10 +29,6 @@ bool IsSwitchWord(std::string_view arg) {
     return arg == "beam" || arg == "mirror" || arg == "virtual" || arg == "alt";
 }
 
-std::string Quoted(std::string_view reason, std::string_view what) {
-    return std::string(reason) + ": \xE2\x80\x9E" + std::string(what) + "\xE2\x80\x9C";
-}
-
 Usage ReadUsage(const std::vector<std::string>& args) {
     Usage usage;
     for (std::size_t i = 0; i < args.size() && usage.problem.empty(); ++i) {
@@ -50,7 +46,7 @@ Usage ReadUsage(const std::vector<std::string>& args) {
             usage.batch = true;
             continue;
         } else if (arg.size() > 1 && arg[0] == '-' && arg.find('=') == std::string::npos) {
-            usage.problem = Quoted(calctexts::kUnknownOption, arg);
+            usage.problem = CalcRefusal(calctexts::kUnknownOption, arg);
             break;
         } else if (arg.find('=') != std::string::npos || IsSwitchWord(arg)) {
             usage.words.push_back(arg);
@@ -68,7 +64,7 @@ Usage ReadUsage(const std::vector<std::string>& args) {
         } else if (formatName == "json") {
             usage.format = Format::kJson;
         } else {
-            usage.problem = Quoted(calctexts::kUnknownFormat, formatName);
+            usage.problem = CalcRefusal(calctexts::kUnknownFormat, formatName);
         }
     }
     if (!usage.problem.empty()) return usage;
@@ -145,10 +141,9 @@ int RunCalc(const std::vector<std::string>& args, std::istream& in, std::ostream
     if (!usage.file.empty()) {
         std::ifstream file(usage.file, std::ios::binary);
         std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-        if (!file.good() && !file.eof()) {
-            outcome = {CalcStatus::kBadInput, Quoted(calctexts::kUnreadableFile, usage.file)};
-        } else if (!file.is_open()) {
-            outcome = {CalcStatus::kBadInput, Quoted(calctexts::kUnreadableFile, usage.file)};
+        // A folder opens but reads as nothing, which the system file refuses as damaged.
+        if (!file.is_open()) {
+            outcome = {CalcStatus::kBadInput, CalcRefusal(calctexts::kUnreadableFile, usage.file)};
         } else {
             outcome = OpenSystem(doc, bytes, usage.file);
         }

@@ -81,14 +81,6 @@ const NameEntry* Find(std::string_view name, bool beam) {
     return any;
 }
 
-std::string Refusal(std::string_view reason, std::string_view word) {
-    std::string text(reason);
-    text += ": \xE2\x80\x9E";  // „
-    text += word;
-    text += "\xE2\x80\x9C";  // “
-    return text;
-}
-
 std::string_view NameOf(Kind kind, int number) {
     for (const NameEntry& e : kNames) {
         if (e.kind == kind && e.number == number) return e.name;
@@ -123,12 +115,12 @@ std::optional<double> ReadCalcNumber(std::string_view text, std::string& message
     if (digits.empty() || letters ||
         (error != std::errc() && error != std::errc::result_out_of_range) ||
         end != digits.data() + digits.size()) {
-        message = Refusal(calctexts::kNotANumber, text);
+        message = CalcRefusal(calctexts::kNotANumber, text);
         return std::nullopt;
     }
     if (error == std::errc::result_out_of_range || !std::isfinite(value) ||
         std::fabs(value) > FLT_MAX) {
-        message = Refusal(calctexts::kOutOfRange, text);
+        message = CalcRefusal(calctexts::kOutOfRange, text);
         return std::nullopt;
     }
     return value;
@@ -151,24 +143,24 @@ CalcRead ReadCalcWords(const std::vector<std::string_view>& words) {
         const std::string_view name = word.substr(0, eq);
         const NameEntry* entry = Find(name, request.beam);
         if (!entry) {
-            read.message = Refusal(calctexts::kUnknownName, name);
+            read.message = CalcRefusal(calctexts::kUnknownName, name);
             return read;
         }
         if (!(request.beam ? entry->beam : entry->lens)) {
-            read.message =
-                Refusal(request.beam ? calctexts::kNotInBeamMode : calctexts::kNotInLensMode, name);
+            read.message = CalcRefusal(
+                request.beam ? calctexts::kNotInBeamMode : calctexts::kNotInLensMode, name);
             return read;
         }
         for (std::string_view other : seen) {
             if (other == name) {
-                read.message = Refusal(calctexts::kTwice, name);
+                read.message = CalcRefusal(calctexts::kTwice, name);
                 return read;
             }
         }
         seen.push_back(name);
         if (entry->kind == Kind::kSwitch) {
             if (eq != std::string_view::npos) {
-                read.message = Refusal(calctexts::kSwitchWithValue, word);
+                read.message = CalcRefusal(calctexts::kSwitchWithValue, word);
                 return read;
             }
             request.mirror |= entry->number == kSwMirror;
@@ -177,7 +169,7 @@ CalcRead ReadCalcWords(const std::vector<std::string_view>& words) {
             continue;
         }
         if (eq == std::string_view::npos || eq + 1 == word.size()) {
-            read.message = Refusal(calctexts::kValueMissing, word);
+            read.message = CalcRefusal(calctexts::kValueMissing, word);
             return read;
         }
         const std::string_view text = word.substr(eq + 1);
@@ -220,6 +212,14 @@ CalcRead ReadCalcWords(const std::vector<std::string_view>& words) {
     }
     read.request = std::move(request);
     return read;
+}
+
+std::string CalcRefusal(std::string_view reason, std::string_view what) {
+    std::string text(reason);
+    text += ": \xE2\x80\x9E";  // „
+    text += what;
+    text += "\xE2\x80\x9C";  // “
+    return text;
 }
 
 std::string_view CalcParameterName(int number) {

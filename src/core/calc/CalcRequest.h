@@ -41,6 +41,9 @@ std::optional<double> ReadCalcNumber(std::string_view text, std::string& message
 
 CalcRead ReadCalcWords(const std::vector<std::string_view>& words);
 
+// A refusal with the refused text in German quotes: "Unbekannter Name: „x“".
+std::string CalcRefusal(std::string_view reason, std::string_view what);
+
 // The ASCII name of a parameter, aperture or beam quantity number, as the words spell it.
 std::string_view CalcParameterName(int number);
 std::string_view CalcApertureName(int k);

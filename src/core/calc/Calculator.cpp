@@ -395,16 +395,18 @@ void BeamRows(const LumarikDocument& doc, std::vector<CalcRow>& rows) {
                 break;
             case BeamKey::kMirrorRadius:
                 label = beamtexts::kMirrorRadius;
-                row.quantity = QuantityOf(label);
+                row.quantity = QuantityOf(beamtexts::kMirrorRadius);
                 row.number = 2.0 * beam.GetBeamValue(0, kBeamObjectFocal);
                 row.unit = BeamUnit(kBeamFocal);
                 break;
             case BeamKey::kRadius:
             case BeamKey::kResult:
                 if (key.number < 0) {
-                    label = beamtexts::kMultiMode;
-                    row.quantity = QuantityOf(label.substr(0, label.find(':')));
-                    row.symbol = label.substr(label.find(": ") + 2);
+                    // "MultiMode: M²": the views point into the static text.
+                    const std::string_view multiMode = beamtexts::kMultiMode;
+                    label = multiMode;
+                    row.quantity = QuantityOf(multiMode.substr(0, multiMode.find(':')));
+                    row.symbol = multiMode.substr(multiMode.find(": ") + 2);
                     row.number = beam.GetM2(0);
                     break;
                 }
