@@ -34,7 +34,7 @@ struct NameEntry {
 };
 
 // The names are part of the calculator's interface: scripts rely on them, so they stay.
-constexpr std::array<NameEntry, 34> kNames = {{
+constexpr std::array<NameEntry, 33> kNames = {{
     {"f", Kind::kParameter, kParFocal, true, false},
     {"a", Kind::kParameter, kParObjectDist, true, false},
     {"a_", Kind::kParameter, kParImageDist, true, false},
@@ -68,13 +68,12 @@ constexpr std::array<NameEntry, 34> kNames = {{
     {"mirror", Kind::kSwitch, kSwMirror, true, true},
     {"virtual", Kind::kSwitch, kSwVirtual, true, false},
     {"alt", Kind::kSwitch, kSwAlt, false, true},
-    {"", Kind::kSwitch, -1, false, false},
 }};
 
 const NameEntry* Find(std::string_view name, bool beam) {
     const NameEntry* any = nullptr;
     for (const NameEntry& e : kNames) {
-        if (e.name.empty() || e.name != name) continue;
+        if (e.name != name) continue;
         if (beam ? e.beam : e.lens) return &e;
         any = &e;
     }
