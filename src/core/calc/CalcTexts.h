@@ -32,6 +32,7 @@ inline constexpr std::string_view kHelp =
     "  r   Blendenradius (mm)          F   Blendenzahl\n"
     "  NA  NA objektseitig             NA_ NA' bildseitig\n"
     "  n, n_   Brechzahl Objekt-/Bildraum   d  Dicke (mm)   lambda  Wellenlänge (nm)\n"
+    "          (n, n_ und d auch im Strahlmodus)\n"
     "  mirror  Spiegel statt Linse     virtual  positive (virtuelle) Objektweiten erlaubt\n"
     "\n"
     "Gaußscher Strahl (Schalter beam): genau drei der Größen\n"
@@ -86,6 +87,8 @@ inline constexpr std::string_view kTwoApertures = "Höchstens eine der Aperturen
 inline constexpr std::string_view kHeightAtInfinity =
     "Ein Objekt im Unendlichen hat keine Objekthöhe u (statt dessen w angeben)";
 inline constexpr std::string_view kValueRefused = "Der Wert wurde nicht angenommen";
+inline constexpr std::string_view kM2BelowOne =
+    "Die Beugungsmaßzahl M² ist mindestens 1 (1 für einen Gaußschen Strahl)";
 inline constexpr std::string_view kNoSolution = "Zu diesem Parameter-Satz gibt es keine Lösungen.";
 inline constexpr std::string_view kBeamNoSolution = "Zu diesen Strahlgrößen gibt es keine Lösung.";
 

@@ -8,6 +8,7 @@
 #include "core/beam/BeamTexts.h"
 #include "core/calc/CalcTexts.h"
 #include "core/document/ValueAsker.h"
+#include "core/format/NumberInput.h"
 #include "core/model/ModeSwitches.h"
 #include "core/model/ModelTexts.h"
 #include "core/numeric/Calc.h"
@@ -84,46 +85,50 @@ std::optional<std::string> Commit(LumarikDocument& doc, int row, double value, d
     return asker.prompt.empty() ? std::string(calctexts::kValueRefused) : Trimmed(asker.prompt);
 }
 
+std::string Refused(std::string_view name, std::string_view reason) {
+    return std::string(name) + ": " + std::string(reason);
+}
+
+// The media and the thickness hold for both modes; the wavelength is the Airy radius's for a
+// lens or mirror and the beam's in beam mode.
 std::optional<std::string> ApplyOptions(LumarikDocument& doc, const CalcRequest& request) {
     if (request.mirror) doc.SwitchLensMirror(true);
     if (request.virtualObject) doc.SetPositiveObj(true);
-    if (request.beam) {
-        doc.SetBeamMode(true);
-        if (request.wavelength) {
-            doc.CommitBeamWavelength(NumberText(*request.wavelength));
-            if (doc.Beam().GetWavelengthNm() != *request.wavelength) {
-                return "lambda: " + std::string(calctexts::kValueRefused);
-            }
-        }
-        const std::pair<BeamOption, const std::optional<double>*> options[] = {
-            {BeamOption::kM2, &request.m2}, {BeamOption::kDetector, &request.detector}};
-        for (const auto& [option, value] : options) {
-            if (!*value) continue;
-            if (!doc.CommitBeamOption(option, NumberText(**value)).stored &&
-                doc.Beam().OptionChange(option, **value) != **value) {
-                return std::string(option == BeamOption::kM2 ? "M2" : "det") + ": " +
-                       std::string(calctexts::kValueRefused);
-            }
-        }
-        if (request.m2) doc.SetUseM2(true);
-        if (request.detector) doc.SetDetectorOn(true);
-        return std::nullopt;
-    }
     const std::pair<int, const std::optional<double>*> advanced[] = {
         {kAdvIndexObject, &request.indexObject},
         {kAdvIndexImage, &request.indexImage},
         {kAdvSeparation, &request.separation},
-        {kAdvWavelength, &request.wavelength}};
+        {kAdvWavelength, request.beam ? nullptr : &request.wavelength}};
     bool any = false;
     for (const auto& [row, value] : advanced) {
-        if (!*value) continue;
+        if (!value || !*value) continue;
         any = true;
         const AdvancedCommit commit = doc.CommitAdvanced(row, NumberText(**value), "");
-        if (commit.outcome == AdvancedCommit::Outcome::kRefused) {
-            return Trimmed(commit.message);
-        }
+        if (commit.outcome == AdvancedCommit::Outcome::kRefused) return Trimmed(commit.message);
     }
     if (any) doc.SetAdvancedOptions(true);
+    if (!request.beam) return std::nullopt;
+
+    doc.SetBeamMode(true);
+    if (request.wavelength) {
+        doc.CommitBeamWavelength(NumberText(*request.wavelength));
+        if (doc.Beam().GetWavelengthNm() != *request.wavelength) {
+            return Refused("lambda", calctexts::kValueRefused);
+        }
+    }
+    // A beam is never better than a Gaussian: M² < 1 describes none.
+    if (request.m2 && *request.m2 < 1.0) return Refused("M2", calctexts::kM2BelowOne);
+    const std::pair<BeamOption, const std::optional<double>*> options[] = {
+        {BeamOption::kM2, &request.m2}, {BeamOption::kDetector, &request.detector}};
+    for (const auto& [option, value] : options) {
+        if (!*value) continue;
+        doc.CommitBeamOption(option, NumberText(**value));
+        const bool m2 = option == BeamOption::kM2;
+        const double now = m2 ? doc.Beam().GetM2(0) : doc.Beam().DetectorDistance();
+        if (!SameValue(now, **value)) return Refused(m2 ? "M2" : "det", calctexts::kValueRefused);
+    }
+    if (request.m2) doc.SetUseM2(true);
+    if (request.detector) doc.SetDetectorOn(true);
     return std::nullopt;
 }
 

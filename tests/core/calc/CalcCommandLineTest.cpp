@@ -55,7 +55,7 @@ TEST(CalcCommandLine, RefusesBadInputWithItsStatusAndAGermanMessage) {
 
 TEST(CalcCommandLine, BatchKeepsGoingPastBadLinesAndReturnsTheWorstStatus) {
     const CalcRun run =
-        Calc({"--batch"}, "f=100 a=-200 u=10\n\nf=100 t=100 u=10\nf=100 a=-300 u=5 r=5\n");
+        Calc({"--batch"}, "f=100 a=-200 u=10\n\nf=100 t=100 u=10\nf=100 a=-300 u=5 r=5\nx\"y,=1\n");
     EXPECT_EQ(run.status, 2);
     std::istringstream rows(run.out);
     std::string header, line;
@@ -63,15 +63,17 @@ TEST(CalcCommandLine, BatchKeepsGoingPastBadLinesAndReturnsTheWorstStatus) {
     EXPECT_EQ(header.rfind("line,status,message,f,f_obj,", 0), 0U);
     std::vector<std::string> lines;
     while (std::getline(rows, line)) lines.push_back(line);
-    ASSERT_EQ(lines.size(), 4U);
+    ASSERT_EQ(lines.size(), 5U);
     EXPECT_EQ(lines[0].rfind("1,solved,,100,", 0), 0U);  // 1/200 + 1/a' = 1/100: a' = 200
     EXPECT_NE(lines[0].find(",200,-1,400,10,"), std::string::npos);
     EXPECT_EQ(lines[1].rfind("2,bad_input,Leere Zeile", 0), 0U);
     EXPECT_EQ(lines[2].rfind("3,unsolved,", 0), 0U);  // t = 100 < 4 f': no real conjugates
     EXPECT_EQ(lines[3].rfind("4,solved,", 0), 0U);
+    // A message with the separator or a quote is one quoted field.
+    EXPECT_EQ(lines[4].rfind("5,bad_input,\"Unbekannter Name: „x\"\"y,“\",", 0), 0U) << lines[4];
     // Every row has the header's columns.
     const auto columns = [](const std::string& s) { return std::count(s.begin(), s.end(), ','); };
-    for (const std::string& l : lines) EXPECT_EQ(columns(l), columns(header)) << l;
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(columns(lines[i]), columns(header)) << lines[i];
 }
 
 TEST(CalcCommandLine, JsonIsOneAsciiObjectPerSystem) {
