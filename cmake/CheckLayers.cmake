@@ -15,6 +15,7 @@ if(LAYER STREQUAL "core")
   set(allowed_report "numeric;format;model;beam;drawing")
   set(allowed_settings "numeric;format;ini;model;beam;chart")
   set(allowed_document "numeric;format;ini;model;beam;chart;drawing;backup;report;settings")
+  set(allowed_calc "numeric;format;ini;model;beam;chart;drawing;backup;settings;report;document")
 elseif(LAYER STREQUAL "ui")
   # The shell (application object, prompter, files, the document hub, widget helpers) at the
   # bottom; the drawing widgets; the dialogs and panels of one concern each; the main window

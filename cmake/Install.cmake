@@ -4,7 +4,9 @@
 set(LUMARIK_APP_ID de.lumarik.Lumarik)
 set(dataDir "${PROJECT_SOURCE_DIR}/data")
 
-install(TARGETS lumarik RUNTIME DESTINATION bin)
+install(TARGETS lumarik lumarik-calc RUNTIME DESTINATION bin)
+install(FILES "${dataDir}/man/lumarik-calc.1" DESTINATION share/man/man1)
+install(FILES "${dataDir}/debian/copyright" DESTINATION share/doc/lumarik)
 file(GLOB sampleData "${dataDir}/SH_*.dat")
 install(FILES ${sampleData} DESTINATION share/lumarik)
 install(FILES "${dataDir}/${LUMARIK_APP_ID}.desktop" DESTINATION share/applications)
@@ -21,6 +23,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Lumarik <lumarik@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 # CPack puts the summary first and indents the text as Debian wants.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "Lumarik works out the first-order layout of one thin lens or one mirror: choose

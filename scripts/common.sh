@@ -8,7 +8,7 @@ LUMARIK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # minimal system lacks.
 LUMARIK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core clang-format
-    dpkg-dev file desktop-file-utils appstream)
+    dpkg-dev file desktop-file-utils appstream python3 python3-dev pybind11-dev python3-pytest)
 
 lumarik_missing_packages() {
     local p

@@ -10,7 +10,7 @@ seconds="${1:-20}"
 lumarik_ensure_packages cmake ninja-build clang libclang-rt-14-dev
 
 dir="$LUMARIK_ROOT/build-fuzz"
-targets=(fuzz_ini fuzz_number_input fuzz_system_file)
+targets=(fuzz_ini fuzz_number_input fuzz_system_file fuzz_calc_words)
 cmake -S "$LUMARIK_ROOT" -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DLUMARIK_FUZZ=ON \
     -DLUMARIK_BENCH=OFF -DLUMARIK_TESTS=ON >/dev/null
 cmake --build "$dir" --target "${targets[@]}"

@@ -40,12 +40,8 @@ bool GaussianBeam::DiodeYShown() const {
 
 std::string GaussianBeam::BeamValueText(int n) const {
     if (n < 0 || n >= kBeamValueCount) return {};
-    const double scale = BeamScale(n);
     const std::string_view pattern = BeamPattern(n);
-    auto shown = [&](int axis) {
-        const double v = Val(axis, n) / scale;
-        return IsDisplayScaled(n) ? v * GetBeamMFactor(axis) : v;
-    };
+    auto shown = [&](int axis) { return ShownBeamValue(axis, n); };
     const double v = shown(0);
     std::string text = v >= 0.0 ? " " : "";
     text += Format(v, PlainRange(v) ? pattern : kScientific, m_decimalSep);
@@ -74,13 +70,21 @@ std::string GaussianBeam::M2Text() const {
     return text;
 }
 
+double GaussianBeam::ShownBeamValue(int axis, int n) const {
+    const double v = Val(axis, n) / BeamScale(n);
+    return IsDisplayScaled(n) ? v * GetBeamMFactor(axis) : v;
+}
+
+double GaussianBeam::ShownRadius(int axis, int k) const {
+    const std::size_t i = static_cast<std::size_t>(k);
+    return m_results[static_cast<std::size_t>(axis)][i] * GetBeamMFactor(axis);
+}
+
 std::string GaussianBeam::ShownRadiusText(int k, std::string_view pattern) const {
     if (k < 0 || k >= kBeamResultCount) return {};
-    const std::size_t i = static_cast<std::size_t>(k);
-    std::string text =
-        Format(m_results[0][i] * GetBeamMFactor(0), " " + std::string(pattern), m_decimalSep);
+    std::string text = Format(ShownRadius(0, k), " " + std::string(pattern), m_decimalSep);
     if (DiodeYShown()) {
-        text += " [" + Format(m_results[1][i] * GetBeamMFactor(1), pattern, m_decimalSep) + "]";
+        text += " [" + Format(ShownRadius(1, k), pattern, m_decimalSep) + "]";
     }
     return text + "mm";
 }

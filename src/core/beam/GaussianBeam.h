@@ -320,6 +320,10 @@ public:
 
     // ---- listing and extra information ----
     std::string BeamValueText(int n) const;
+    // The numbers those texts show: quantity n in its display unit (radii and divergences
+    // times M of the axis), and a radius of the results table (lens or detector) times M.
+    double ShownBeamValue(int axis, int n) const;
+    double ShownRadius(int axis, int k) const;
     // The paraxial image distance of the last solution: " 0.0##mm", scientific from 1e5 mm,
     // " unendlich" for a waist in the front focal plane.
     std::string ParaxialImageText() const;

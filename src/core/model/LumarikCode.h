@@ -217,15 +217,15 @@ public:
     // the circle in use).
     std::string CofCBoxText() const;
 
-private:
     // The optional rows of the listing's distance block.
     struct ListingSwitches {
         bool objectFocal = false;  // f
         bool nodalPoints = false;
     };
-
-    bool SelectionComplete() const;
     ListingSwitches CurrentListingSwitches() const;
+
+private:
+    bool SelectionComplete() const;
     // The flag counts only while the object distance is chosen.
     bool ObjectAtInfinityInForce() const;
     // Everything that follows a solved distance/field table, in this order: aperture step,

@@ -1,0 +1,231 @@
+// The calculator's numbers against the window's: the model's recorded scenes and the beam
+// listing's recordings (tests/data/model, tests/data/listings) give the values; the rows the
+// calculator lists are exactly those the window's listing shows as numbers.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <random>
+#include <sstream>
+
+#include "core/calc/CalcMain.h"
+#include "core/model/ModelTexts.h"
+#include "support/DataTable.h"
+
+namespace lumarik {
+namespace {
+
+constexpr double kRadian = 180.0 / 3.14159265358979323846;
+
+std::map<std::string, double> Values(const LumarikDocument& doc) {
+    std::map<std::string, double> values;
+    for (const CalcRow& row : CalcTable(doc)) values[std::string(row.key)] = row.number;
+    return values;
+}
+
+// "  values: f=100 a=-200 ..." of a recording as name -> number.
+std::map<std::string, double> RecordedLine(const std::string& file, const std::string& tag) {
+    std::ifstream in(std::string(LUMARIK_TEST_DATA_DIR) + "/" + file);
+    std::map<std::string, double> values;
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t at = line.find(tag);
+        if (at == std::string::npos) continue;
+        std::istringstream items(line.substr(at + tag.size()));
+        for (std::string item; items >> item;) {
+            const std::size_t eq = item.find('=');
+            if (eq != std::string::npos)
+                values[item.substr(0, eq)] = std::stod(item.substr(eq + 1));
+        }
+    }
+    return values;
+}
+
+bool Near(double a, double b) {
+    return std::fabs(a - b) <= 2e-6 * std::max(1.0, std::fabs(b));
+}
+
+// A model scene as calculator words; nothing for a step the calculator has no word for.
+std::optional<std::string> SceneWords(const test::DataRow& scene) {
+    const char* const parameters[] = {"f", "a", "a_", "m", "t", "u", "w", "u_", "w_"};
+    const char* const apertures[] = {"r", "F", "NA", "NA_"};
+    std::ostringstream words;
+    for (std::size_t i = 2; i < scene.size(); ++i) {
+        std::istringstream step(scene[i]);
+        std::string verb;
+        step >> verb;
+        if (verb == "optics") {
+            std::string first, second, third;
+            step >> first >> second >> third;
+            if (first == "Mirror") words << " mirror";
+            if (!second.empty()) words << " n=" << first << " n_=" << second << " d=" << third;
+        } else if (verb == "choose" || verb == "aperture") {
+            for (auto [n, v] : test::NumberedValues(scene[i].substr(verb.size()))) {
+                if (verb == "aperture") {
+                    if (n >= 4) return std::nullopt;
+                    words << ' ' << apertures[n] << '=' << v;
+                } else if (v == kInfinity) {
+                    words << " a=inf";
+                } else {
+                    if (n == kParObjectDist && v > 0) words << " virtual";
+                    const bool angle = n == kParObjectAngle || n == kParImageAngle;
+                    words << ' ' << parameters[n] << '=' << (angle ? v * kRadian : v);
+                }
+            }
+        } else if (verb != "separators" && verb != "infinity" && verb != "solve" &&
+                   verb != "recalc" && verb != "state" && verb != "selcycle") {
+            return std::nullopt;
+        }
+    }
+    return words.str();
+}
+
+// Counts the listing's rows that show a number, as the window's result list has them.
+int NumbersListed(const LumarikDocument& doc) {
+    int count = 0;
+    const ListingRows listing = doc.Model().Listing();
+    for (const std::string& value : listing.values) {
+        const std::size_t i = value.find_first_not_of(' ');
+        const std::size_t d = i != std::string::npos && value[i] == '-' ? i + 1 : i;
+        count += d != std::string::npos && d < value.size() &&
+                 std::isdigit(static_cast<unsigned char>(value[d]));
+    }
+    const DepthOfFieldView dof = doc.Model().DepthOfFieldRows();
+    for (const std::string& value : dof.values) {
+        count += value.find_first_of("0123456789") != std::string::npos;
+    }
+    return count;
+}
+
+TEST(CalcTable, GivesTheValuesOfTheModelsRecordedScenes) {
+    const std::map<std::string, std::string> recorded = {
+        {"f", "f"},   {"a", "a"},    {"a_", "a_"},    {"m", "m"},  {"t", "t"},
+        {"u", "u"},   {"u_", "u_"},  {"f_obj", "fo"}, {"r", "k0"}, {"F", "k1"},
+        {"NA", "k2"}, {"NA_", "k3"}, {"airy", "k4"},  {"K", "Ne"}, {"mtf", "MTF"}};
+    int compared = 0;
+    for (const test::DataRow& scene : test::ReadDataTable("model_scenes.tsv")) {
+        const std::optional<std::string> words = SceneWords(scene);
+        if (!words) continue;
+        SCOPED_TRACE(scene[1] + ":" + *words);
+        LumarikDocument doc;
+        const CalcOutcome outcome = CalcFromWords(doc, SplitWords(*words));
+        const std::string file = "model/" + scene[1] + ".txt";
+        std::map<std::string, double> want = RecordedLine(file, "values: ");
+        for (const auto& [k, v] : RecordedLine(file, "aperture: ")) want[k] = v;
+        std::ifstream in(std::string(LUMARIK_TEST_DATA_DIR) + "/" + file);
+        const std::string text{std::istreambuf_iterator<char>(in), {}};
+        const bool solved = text.find("flags: no solution 0") != std::string::npos;
+        EXPECT_EQ(outcome.status == CalcStatus::kSolved, solved) << outcome.message;
+        if (solved) {
+            EXPECT_EQ(static_cast<int>(CalcTable(doc).size()), NumbersListed(doc));
+        }
+        for (const auto& [key, value] : Values(doc)) {
+            if (key == "w" || key == "w_") {
+                EXPECT_TRUE(Near(value / kRadian, want.at(key))) << key << ' ' << value;
+            } else if (recorded.count(key) > 0) {
+                // The listing shows the aperture values of a mirror without their sign.
+                const std::string& name = recorded.at(key);
+                const bool magnitude = name[0] == 'k' || name == "Ne" || name == "MTF";
+                const double expected = magnitude ? std::fabs(want.at(name)) : want.at(name);
+                EXPECT_TRUE(Near(value, expected)) << key << ' ' << value;
+            }
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 300);
+}
+
+TEST(CalcTable, GivesTheValuesOfTheBeamListingsRecordings) {
+    const std::pair<const char*, const char*> scenes[] = {
+        {"plain", "f=100 s=300 r=1"},
+        {"multimode_detector", "f=100 s=300 r=1 M2=4 det=50"},
+        {"image_side_other_root", "f=100 s_=150 r_=0.02 alt"},
+        {"scientific", "f=100 s=300 r=0.00005"},
+        {"small_image_waist", "f=100 s=300 r_=0.0005"},
+        {"object_not_yet_far", "f=100 s=2000 zr=10"},
+        {"far_object_diverging", "f=-100 s=2010 zr=10"},
+        {"waist_in_front_focal_plane", "f=100 s=100 r=0.05"},
+    };
+    const char* const memoryKeys[] = {"f", "s", "s_", "m", "t", "r", "w", "zr", "r_", "w_", "zr_"};
+    const std::pair<const char*, int> resultKeys[] = {{"R_lens", kResLensRadius},
+                                                      {"airy", kResAiryRadius},
+                                                      {"R_det", kResDetectorRadius},
+                                                      {"s_over_f", kResSOverF},
+                                                      {"s__over_f", kResSImageOverF}};
+    for (const auto& [name, words] : scenes) {
+        SCOPED_TRACE(name);
+        LumarikDocument doc;
+        ASSERT_EQ(CalcFromWords(doc, SplitWords(std::string("beam ") + words)).status,
+                  CalcStatus::kSolved);
+        const std::map<std::string, double> values = Values(doc);
+        std::ifstream in(std::string(LUMARIK_TEST_DATA_DIR) + "/listings/beam_" + name + ".txt");
+        std::vector<double> memory, results;
+        double m2 = 1.0;
+        for (std::string line; std::getline(in, line);) {
+            std::istringstream items(line);
+            std::string tag, item;
+            items >> tag;
+            if (tag == "memory") {
+                while (items >> item) memory.push_back(std::stod(item.substr(2)));
+            } else if (tag == "results") {
+                while (items >> item && item != "extents") results.push_back(std::stod(item));
+            } else if (line.rfind("MultiMode", 0) == 0) {
+                m2 = std::stod(line.substr(line.find('\t') + 1));
+            }
+        }
+        ASSERT_EQ(memory.size(), 11U);
+        ASSERT_EQ(results.size(), std::size_t{kBeamResultCount});
+        // The window shows radii and divergences of a beam with M² as M times the embedded
+        // Gaussian's; the divergence in mrad.
+        const double m = std::sqrt(m2);
+        for (int n = 0; n < 11; ++n) {
+            const auto found = values.find(memoryKeys[n]);
+            ASSERT_NE(found, values.end()) << memoryKeys[n];  // a solved beam lists them all
+            double want = memory[static_cast<std::size_t>(n)];
+            if (n == kBeamObjRadius || n == kBeamImgRadius) want *= m;
+            if (n == kBeamObjDivergence || n == kBeamImgDivergence) want *= 1000.0 * m;
+            EXPECT_NEAR(found->second, want, 1e-5 * std::max(1.0, std::fabs(want))) << found->first;
+        }
+        for (const auto& [key, k] : resultKeys) {
+            const auto found = values.find(key);
+            if (found == values.end()) continue;
+            const bool radius = k == kResLensRadius || k == kResDetectorRadius;
+            const double want = results[static_cast<std::size_t>(k)] * (radius ? m : 1.0);
+            EXPECT_NEAR(found->second, want, 1e-5 * std::max(1.0, std::fabs(want))) << key;
+        }
+    }
+}
+
+// Many systems, real and virtual, at finite and infinite distances, lens and mirror: the
+// calculator lists a row where and only where the window shows a number.
+TEST(CalcTable, ListsWhatTheWindowShowsAsANumber) {
+    std::mt19937 random(26);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    const char* const second[] = {"a=%g", "a_=%g", "m=%g", "t=%g", "a=inf"};
+    const char* const third[] = {"u=%g", "w=%g", "u_=%g", "w_=%g"};
+    const char* const aperture[] = {"", " r=%g", " F=%g", " NA=%g", " NA_=%g"};
+    int solved = 0;
+    for (int i = 0; i < 400; ++i) {
+        char words[200];
+        const double f = (unit(random) < 0.8 ? 1 : -1) * (10 + 490 * unit(random));
+        const int s = static_cast<int>(unit(random) * 5);
+        const int t = static_cast<int>(unit(random) * 4) % (s == 4 ? 2 : 4) + (s == 4 ? 1 : 0);
+        const int k = static_cast<int>(unit(random) * 5);
+        std::string format =
+            std::string("%s virtual f=%g ") + second[s] + " " + third[t] + aperture[k];
+        const double distance = (s == 2 ? 4.0 : 600.0) * (unit(random) - 0.6);
+        const double field = s == 4 || t % 2 ? 30 * unit(random) + 0.5 : 50 * unit(random) + 1;
+        const double stop = k == 3 || k == 4 ? 0.01 + 0.4 * unit(random) : 1 + 10 * unit(random);
+        std::snprintf(words, sizeof words, format.c_str(), unit(random) < 0.3 ? "mirror" : "", f,
+                      s == 4 ? field : distance, s == 4 ? stop : field, stop);
+        LumarikDocument doc;
+        if (CalcFromWords(doc, SplitWords(words)).status != CalcStatus::kSolved) continue;
+        ++solved;
+        EXPECT_EQ(static_cast<int>(CalcTable(doc).size()), NumbersListed(doc)) << words;
+    }
+    EXPECT_GT(solved, 200);
+}
+
+}  // namespace
+}  // namespace lumarik
