@@ -33,6 +33,11 @@ struct RefusingAsker : ValueAsker {
         if (prompt.empty()) prompt = question;
         return std::nullopt;
     }
+    std::optional<std::size_t> Choose(std::string_view question, std::string_view,
+                                      const std::vector<std::string>&) override {
+        if (prompt.empty()) prompt = question;
+        return std::nullopt;
+    }
 };
 
 std::string Trimmed(std::string_view text) {
@@ -504,7 +509,13 @@ std::string ListingText(const LumarikDocument& doc) {
             shown.push_back({listing.names[i], listing.values[i]});
         }
     }
-    std::string text = ResultsPlainText(ExportedRows(shown));
+    // Name and value per line, as the lists show them, without the fillers.
+    std::string text;
+    for (const ResultRow& row : shown) {
+        const std::string name = Trimmed(row.name);
+        if (name.find_first_not_of('-') == std::string::npos) continue;
+        text += name + "\t" + Trimmed(row.value) + "\n";
+    }
     if (doc.BeamMode()) {
         const std::string depth = doc.Beam().DepthOfFocusText(0);
         if (!depth.empty()) text += std::string(calctexts::kBeamDepthOfFocus) + "\t" + depth + "\n";

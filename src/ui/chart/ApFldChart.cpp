@@ -165,7 +165,9 @@ void ApFldChart::PaintPlot(QPainter& painter, QSize size) {
         QPainter background(&m_background);
         background.setFont(m_plot->font());
         QPainterCanvas canvas(background, size);
-        DrawChartPlot(canvas, ChartScene{m_entries, m_regions, m_axes, {}, std::nullopt}, m_style);
+        DrawChartPlot(canvas,
+                      ChartScene{m_entries, m_regions, m_axes, {}, std::nullopt, std::nullopt},
+                      m_style);
     }
     painter.drawImage(QPointF(0, 0), m_background);
     QPainterCanvas canvas(painter, size);

@@ -15,7 +15,9 @@ struct ChartPlot : ::testing::Test {
     std::vector<std::vector<ChartPixel>> regions = BuildLensTypeRegions(entries, axes);
     RecordingCanvas canvas{600, 400};
     void Draw(std::vector<int> hits, std::optional<ChartPoint> current, ChartStyle style = {}) {
-        DrawChartPlot(canvas, ChartScene{entries, regions, axes, std::move(hits), current}, style);
+        DrawChartPlot(canvas,
+                      ChartScene{entries, regions, axes, std::move(hits), current, std::nullopt},
+                      style);
     }
 };
 
@@ -77,9 +79,9 @@ TEST_F(ChartPlot, NamesNeitherOverlapNorLeaveThePicture) {
                 axes = ResetChartAxes(mirror, width, height);
                 regions = BuildLensTypeRegions(entries, axes);
                 const RecordingCanvas measure(width, height);
-                const std::vector<PlacedLabel> labels =
-                    PlaceChartLabels(measure, ChartScene{entries, regions, axes, {}, std::nullopt},
-                                     ChartStyle{enlarged, 2, true});
+                const std::vector<PlacedLabel> labels = PlaceChartLabels(
+                    measure, ChartScene{entries, regions, axes, {}, std::nullopt, std::nullopt},
+                    ChartStyle{enlarged, 2, true});
                 for (std::size_t i = 0; i < labels.size(); ++i) {
                     const PlacedLabel& a = labels[i];
                     EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= width && a.bottom <= height)
