@@ -1,9 +1,13 @@
 // Compares what a test produced, one item a line, with its reviewed recording under tests/data,
-// naming the first line that differs; LUMARIK_UPDATE_RECORDINGS=1 rewrites the recording.
+// naming the first line that differs. LUMARIK_UPDATE_RECORDINGS=1 (exactly) rewrites a recording
+// that differs and names it on standard error; ./test.sh fails when a run changed tests/data.
 #pragma once
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <iostream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -13,8 +17,14 @@ namespace lumarik::test {
 
 inline void ExpectRecording(const std::string& name, const std::string& text) {
     const std::string path = std::string(LUMARIK_TEST_DATA_DIR) + "/" + name;
-    if (std::getenv("LUMARIK_UPDATE_RECORDINGS") != nullptr) {
-        std::ofstream(path) << text;
+    const char* update = std::getenv("LUMARIK_UPDATE_RECORDINGS");
+    if (update != nullptr && std::strcmp(update, "1") == 0) {
+        std::ifstream old(path);
+        const std::string before{std::istreambuf_iterator<char>(old), {}};
+        if (!old || before != text) {
+            std::ofstream(path) << text;
+            std::cerr << "rewrote " << path << '\n';
+        }
         return;
     }
     std::ifstream recorded(path);
