@@ -111,7 +111,7 @@ std::vector<BeamListRow> GaussianBeam::ListBeamResults(bool ok, int previousRows
     };
 
     if (m_useM2) {
-        add(std::string(beamtexts::kMultiMode), M2Text());
+        add(std::string(beamtexts::kMultimode), M2Text());
     } else {
         add(std::string(beamtexts::kSingleMode), "");
     }

@@ -43,8 +43,8 @@ inline constexpr std::string_view kClipped = "Achtung: der Strahl wird beschnitt
 inline constexpr double kClippedBelow = 0.99;
 
 // Listing.
-inline constexpr std::string_view kMultiMode = "MultiMode: M²";
-inline constexpr std::string_view kSingleMode = "Single Mode";
+inline constexpr std::string_view kMultimode = "Multimode: M²";
+inline constexpr std::string_view kSingleMode = "Grundmode";
 inline constexpr std::string_view kEmptyRow = "  ";
 inline constexpr std::string_view kMirrorRadius = "Spiegelradius ";
 inline constexpr std::string_view kConvex = "    [Konvex]";

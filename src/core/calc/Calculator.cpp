@@ -412,8 +412,8 @@ void BeamRows(const LumarikDocument& doc, std::vector<CalcRow>& rows) {
             case BeamKey::kRadius:
             case BeamKey::kResult:
                 if (key.number < 0) {
-                    // "MultiMode: M²": the views point into the static text.
-                    const std::string_view multiMode = beamtexts::kMultiMode;
+                    // "Multimode: M²": the views point into the static text.
+                    const std::string_view multiMode = beamtexts::kMultimode;
                     label = multiMode;
                     row.quantity = QuantityOf(multiMode.substr(0, multiMode.find(':')));
                     row.symbol = multiMode.substr(multiMode.find(": ") + 2);

@@ -103,7 +103,9 @@ constexpr std::string_view kNewFeatures[] = {
     "Export: Ergebnislisten kopieren Sie oder speichern sie als CSV, die Zeichnung als PNG oder "
     "SVG, jeweils über das Kontextmenü.",
     "Befehlszeile: 'lumarik DATEI.lumarik' öffnet ein System, 'lumarik --help' nennt die "
-    "Optionen.",
+    "Optionen. 'lumarik-calc' rechnet ohne Fenster (Text, CSV, JSON, auch zeilenweise im "
+    "Stapelbetrieb), das Python-Modul 'lumarik' ebenso; docs/validation.md vergleicht die "
+    "Ergebnisse mit veröffentlichten Fällen.",
 };
 
 constexpr std::string_view kChart[] = {

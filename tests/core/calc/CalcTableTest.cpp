@@ -170,7 +170,7 @@ TEST(CalcTable, GivesTheValuesOfTheBeamListingsRecordings) {
                 while (items >> item) memory.push_back(std::stod(item.substr(2)));
             } else if (tag == "results") {
                 while (items >> item && item != "extents") results.push_back(std::stod(item));
-            } else if (line.rfind("MultiMode", 0) == 0) {
+            } else if (line.rfind("Multimode", 0) == 0) {
                 m2 = std::stod(line.substr(line.find('\t') + 1));
             }
         }

@@ -42,7 +42,7 @@ TEST(BeamReport, SolvedBeamWithTheDetector) {
 
 // The y section's values in brackets while it is solved; circularised with an image-side
 // quantity it has none.
-TEST(BeamReport, DiodeWithMultiModeAndAYSectionWithoutSolution) {
+TEST(BeamReport, DiodeWithMultimodeAndAYSectionWithoutSolution) {
     GaussianBeam beam;
     beam.SetDiodeMode(true);
     beam.SetUseM2(true);
