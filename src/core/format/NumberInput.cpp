@@ -77,9 +77,22 @@ TypedReading ReadingFor(std::string_view text, NumberSeparators separators) {
             (end == 0 && (text[end] == '+' || text[end] == '-')))) {
         ++end;
     }
+    // Only a separator before a digit counts: a point or comma that ends the number is none.
     const std::string_view digits = text.substr(0, end);
-    const std::size_t point = digits.find('.');
-    const std::size_t comma = digits.find(',');
+    std::size_t point = std::string_view::npos;
+    std::size_t comma = std::string_view::npos;
+    int pointCount = 0;
+    int commaCount = 0;
+    for (std::size_t i = 0; i + 1 < digits.size(); ++i) {
+        if (!IsDigit(digits[i + 1])) continue;
+        if (digits[i] == '.') {
+            point = std::min(point, i);
+            ++pointCount;
+        } else if (digits[i] == ',') {
+            comma = std::min(comma, i);
+            ++commaCount;
+        }
+    }
     const char userDecimal = UserDecimal(separators);
     if (point == std::string_view::npos && comma == std::string_view::npos) {
         return {NumberFormat{userDecimal, '\0', true}, std::nullopt};
@@ -91,7 +104,7 @@ TypedReading ReadingFor(std::string_view text, NumberSeparators separators) {
     const std::size_t at = std::min(point, comma);
     const char separator = digits[at];
     const char other = separator == '.' ? ',' : '.';
-    if (digits.find(separator, at + 1) != std::string_view::npos) {
+    if ((separator == '.' ? pointCount : commaCount) > 1) {
         return {NumberFormat{other, separator, true}, std::nullopt};
     }
     TypedReading reading{NumberFormat{separator, '\0', true}, std::nullopt};
