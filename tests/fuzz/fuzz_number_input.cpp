@@ -37,9 +37,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto separators = NumberSeparators::WithDecimal(decimalSep);
         if (const auto accepted = AcceptNumber(text, separators)) {
             CheckValue(accepted->value, decimalSep);
-            // What is written back into the box must read as the accepted value.
-            Require(!accepted->rewrite ||
-                    ParseNumber(*accepted->rewrite, separators) == accepted->value);
+            // What is written back into the box must read as the accepted value, and an
+            // ambiguous number must stay the same question.
+            if (accepted->rewrite) {
+                const auto again = AcceptNumber(*accepted->rewrite, separators);
+                Require(again && again->source == NumberSource::kDirect &&
+                        again->value == accepted->value &&
+                        again->groupedReading == accepted->groupedReading);
+            }
+            if (!accepted->groupedReading && accepted->source == NumberSource::kDirect) {
+                Require(ParseNumber(text, separators) == accepted->value);
+            }
         }
         Format(1234.5678, text, decimalSep);
         Format(-0.00012f, text, decimalSep);

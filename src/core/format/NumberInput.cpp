@@ -313,9 +313,16 @@ std::optional<AcceptedNumber> AcceptNumber(std::string_view text, NumberSeparato
     if (const Readings whole = WholeNumber(trimmed, separators); whole.number) {
         return accept(whole, NumberSource::kDirect, std::nullopt);
     }
+    // The number is read again as the box will show it, so that the two never differ; a
+    // separator it ends with goes when the number alone reads without it ("1," in English).
     if (const Readings leading = LeadingNumber(trimmed, separators); leading.number) {
-        return accept(leading, NumberSource::kLeadingNumber,
-                      std::string(trimmed.substr(0, leading.number->end)));
+        std::string_view number = trimmed.substr(0, leading.number->end);
+        Readings alone = WholeNumber(number, separators);
+        while (!alone.number && !number.empty() && (number.back() == '.' || number.back() == ',')) {
+            number.remove_suffix(1);
+            alone = WholeNumber(number, separators);
+        }
+        if (alone.number) return accept(alone, NumberSource::kLeadingNumber, std::string(number));
     }
 
     std::string cleaned;
