@@ -89,11 +89,7 @@ inline constexpr std::string_view kHeightAtInfinity =
 inline constexpr std::string_view kValueRefused = "Der Wert wurde nicht angenommen";
 inline constexpr std::string_view kM2BelowOne =
     "Die Beugungsmaßzahl M² ist mindestens 1 (1 für einen Gaußschen Strahl)";
-inline constexpr std::string_view kNoSolution = "Zu diesem Parameter-Satz gibt es keine Lösungen.";
 inline constexpr std::string_view kBeamNoSolution = "Zu diesen Strahlgrößen gibt es keine Lösung.";
-
-// The beam's depth of focus, as its tab in the window names it.
-inline constexpr std::string_view kBeamDepthOfFocus = "Schärfentiefe";
 
 // The batch format's status words, for scripts: ASCII and stable.
 inline constexpr std::string_view kStatusSolved = "solved";

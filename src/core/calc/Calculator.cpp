@@ -7,6 +7,7 @@
 #include "core/beam/BeamCatalogue.h"
 #include "core/beam/BeamTexts.h"
 #include "core/calc/CalcTexts.h"
+#include "core/document/ResultLists.h"
 #include "core/document/ValueAsker.h"
 #include "core/format/NumberInput.h"
 #include "core/model/ModeSwitches.h"
@@ -213,7 +214,7 @@ CalcOutcome SolvedState(const LumarikDocument& doc) {
         return Unsolved(std::string(calctexts::kBeamNoSolution));
     }
     if (doc.Results().ok) return {};
-    return Unsolved(std::string(calctexts::kNoSolution));
+    return Unsolved(std::string(texts::kNoSolution));
 }
 
 namespace {
@@ -518,7 +519,7 @@ std::string ListingText(const LumarikDocument& doc) {
     }
     if (doc.BeamMode()) {
         const std::string depth = doc.Beam().DepthOfFocusText(0);
-        if (!depth.empty()) text += std::string(calctexts::kBeamDepthOfFocus) + "\t" + depth + "\n";
+        if (!depth.empty()) text += std::string(kBeamDepthTitle) + "\t" + depth + "\n";
     } else if (doc.Results().ok) {
         const DepthOfFieldView dof = doc.Model().DepthOfFieldRows();
         text += "\n";

@@ -13,7 +13,6 @@ namespace {
 
 constexpr std::string_view kResultsTitle = "Ergebnisse";
 constexpr std::string_view kWavelengthName = "Wellenlänge: λ";
-constexpr std::string_view kBeamDepthTitle = "Schärfentiefe";
 constexpr std::string_view kBeamDepthName = "Schärfentiefe: ±";
 constexpr std::string_view kPlusMinus = "±";
 

@@ -3,6 +3,7 @@
 // the digits it has rather than those of the screen.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "core/report/ResultsExport.h"
@@ -10,6 +11,9 @@
 namespace lumarik {
 
 class LumarikDocument;
+
+// The beam's depth of focus, as its tab in the window names it.
+inline constexpr std::string_view kBeamDepthTitle = "Schärfentiefe";
 
 std::vector<ResultList> ExportedLists(const LumarikDocument& doc);
 
