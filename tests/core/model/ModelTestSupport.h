@@ -118,14 +118,48 @@ inline Reference ReferenceSystem(const Optics& optics, double fp, double a, int 
     return r;
 }
 
-// The object distance that f' and t give: with a' = t + a - d the imaging equation becomes
-// a² + (t - d - f' + ρ·f')·a + ρ·f'·(t - d) = 0. A real object takes the root farther from the
-// element, otherwise the larger root is taken.
+// The object distance that f' and t give, found without the solver's quadratic: the image of
+// a, 1/(1/f' + ρ/a), must stand at t + a - d. Multiplied out, q(a) = (t + a - d)(a + ρ·f') - a·f'
+// has no pole; its sign changes on a fine logarithmic scan of both signs are bisected. Of the
+// two systems a real object takes the one farther from the element (the smaller a), otherwise
+// the larger distance is taken.
 inline double ObjectDistanceFromFocalAndTrack(const Optics& optics, double fp, double t) {
     const double rho = optics.Rho();
-    const double p = t - optics.D() - fp + rho * fp;
-    const double root = std::sqrt(std::max(0.0, p * p - 4.0 * rho * fp * (t - optics.D())));
-    return -p - root < 0.0 ? (-p - root) / 2.0 : (-p + root) / 2.0;
+    const auto q = [&](double a) { return (t + a - optics.D()) * (a + rho * fp) - a * fp; };
+    std::vector<double> grid;
+    for (double x = 1e-3; x < 1e7; x *= 1.01) {
+        grid.push_back(x);
+        grid.push_back(-x);
+    }
+    std::sort(grid.begin(), grid.end());
+    std::vector<double> roots;
+    for (std::size_t i = 1; i < grid.size(); ++i) {
+        double lo = grid[i - 1], hi = grid[i];
+        if ((q(lo) < 0) == (q(hi) < 0)) continue;
+        for (int step = 0; step < 200; ++step) {
+            const double mid = (lo + hi) / 2;
+            ((q(mid) < 0) == (q(lo) < 0) ? lo : hi) = mid;
+        }
+        roots.push_back(lo);
+    }
+    if (roots.empty()) {  // a double root touches zero without a change of sign
+        const auto low = std::min_element(grid.begin(), grid.end(), [&](double x, double y) {
+            return std::fabs(q(x)) < std::fabs(q(y));
+        });
+        double lo = *std::prev(low), hi = *std::next(low);
+        for (int step = 0; step < 300; ++step) {
+            const double m1 = lo + (hi - lo) / 3, m2 = hi - (hi - lo) / 3;
+            if (std::fabs(q(m1)) < std::fabs(q(m2))) {
+                hi = m2;
+            } else {
+                lo = m1;
+            }
+        }
+        if (std::fabs(q(lo)) < 1e-9 * (t * t + fp * fp)) roots = {lo, lo};
+    }
+    EXPECT_EQ(roots.size(), 2u) << "f' " << fp << ", t " << t;
+    if (roots.empty()) return 0.0;
+    return roots.front() < 0.0 ? roots.front() : roots.back();
 }
 
 inline ::testing::AssertionResult Near(double actual, double expected, double relative) {

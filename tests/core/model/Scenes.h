@@ -3,6 +3,7 @@
 #pragma once
 
 #include <iomanip>
+#include <set>
 #include <string>
 
 #include "ModelTestSupport.h"
@@ -78,40 +79,69 @@ inline void WriteConstants(std::ostream& out, const LumarikCode& code) {
         << ", c " << dof.Table()[kDofCofC] << ", box '" << code.CofCBoxText() << "'\n";
 }
 
-inline void WriteState(std::ostream& out, const LumarikCode& code) {
-    WriteChosen(out, code);
-    out << "  flags: no solution " << code.NoSolution() << ", aperture missing "
-        << code.ApertureMissing() << ", object at infinity " << code.ObjectAtInfinity()
-        << ", virtual object " << code.IsVirtualObject() << ", virtual image "
-        << code.IsVirtualImage() << ", image at infinity " << code.IsImageAtInfinity()
-        << ", margin " << code.LimitMargin() << "\n  values:";
-    for (int number : kSolvedNumbers) out << " " << ShortName(number) << "=" << code.Value(number);
-    out << "\n  aperture:";
-    for (int k = 0; k < kApertureCount; ++k) out << " k" << k << "=" << code.ApertureValue(k);
-    out << " Ne=" << code.EffectiveFNumber() << " MTF=" << code.MtfCutOff() << "\n  memory:";
-    for (int i = 0; i < kSelectableCount + kApertureCount; ++i) {
-        const int k = i - kSelectableCount;  // the aperture memory follows
-        const CVarType& m = k < 0 ? code.Memory(i) : code.ApertureMemory(k);
-        if (m.bVarValDef)
-            out << " " << (k < 0 ? ShortName(i) : "k" + std::to_string(k)) << "=" << m.sVarValue;
+// What a scene's "state" step names, in this order: chosen, flags, values, aperture, memory,
+// label, enabled, rows, dof, constants. A scene records only what its case is about.
+inline void WriteState(std::ostream& out, const LumarikCode& code, const std::string& aspects) {
+    std::set<std::string> asked;
+    std::istringstream words(aspects);
+    for (std::string w; words >> w;) asked.insert(w);
+    const auto wants = [&](const char* aspect) { return asked.erase(aspect) == 1; };
+    if (wants("chosen")) WriteChosen(out, code);
+    if (wants("flags")) {
+        out << "  flags: no solution " << code.NoSolution() << ", aperture missing "
+            << code.ApertureMissing() << ", object at infinity " << code.ObjectAtInfinity()
+            << ", virtual object " << code.IsVirtualObject() << ", virtual image "
+            << code.IsVirtualImage() << ", image at infinity " << code.IsImageAtInfinity()
+            << ", margin " << code.LimitMargin() << "\n";
     }
-    out << "\n  label with drawing: " << Show(code.VirtualLabel(true))
-        << ", without: " << Show(code.VirtualLabel(false)) << "\n";
-    const EnableRules e = code.Enables();
-    out << "  enabled: object at infinity " << e.objectAtInfinityEnabled << " ticked "
-        << e.objectAtInfinityChecked << ", parameters ";
-    for (bool b : e.parameterEnabled) out << b;
-    out << ", apertures ";
-    for (bool b : e.apertureEnabled) out << b;
-    const ListingRows rows = code.Listing();
-    for (int i = 0; i < kListingRowCount; ++i) {
-        out << "\n  row " << i << ": '" << rows.names[i] << "' '" << rows.values[i] << "'";
+    if (wants("values")) {
+        out << "  values:";
+        for (int number : kSolvedNumbers)
+            out << " " << ShortName(number) << "=" << code.Value(number);
+        out << "\n";
     }
-    const DepthOfFieldView dof = code.DepthOfFieldRows();
-    out << "\n  depth of field:";
-    for (const std::string& v : dof.values) out << " '" << v << "'";
-    out << "\n  message: " << Show(dof.message) << ", height " << dof.messageHeight << "\n";
-    WriteConstants(out, code);
+    if (wants("aperture")) {
+        out << "  aperture:";
+        for (int k = 0; k < kApertureCount; ++k) out << " k" << k << "=" << code.ApertureValue(k);
+        out << " Ne=" << code.EffectiveFNumber() << " MTF=" << code.MtfCutOff() << "\n";
+    }
+    if (wants("memory")) {
+        out << "  memory:";
+        for (int i = 0; i < kSelectableCount + kApertureCount; ++i) {
+            const int k = i - kSelectableCount;  // the aperture memory follows
+            const CVarType& m = k < 0 ? code.Memory(i) : code.ApertureMemory(k);
+            if (m.bVarValDef)
+                out << " " << (k < 0 ? ShortName(i) : "k" + std::to_string(k)) << "="
+                    << m.sVarValue;
+        }
+        out << "\n";
+    }
+    if (wants("label")) {
+        out << "  label with drawing: " << Show(code.VirtualLabel(true))
+            << ", without: " << Show(code.VirtualLabel(false)) << "\n";
+    }
+    if (wants("enabled")) {
+        const EnableRules e = code.Enables();
+        out << "  enabled: object at infinity " << e.objectAtInfinityEnabled << " ticked "
+            << e.objectAtInfinityChecked << ", parameters ";
+        for (bool b : e.parameterEnabled) out << b;
+        out << ", apertures ";
+        for (bool b : e.apertureEnabled) out << b;
+        out << "\n";
+    }
+    if (wants("rows")) {
+        const ListingRows rows = code.Listing();
+        for (int i = 0; i < kListingRowCount; ++i)
+            out << "  row " << i << ": '" << rows.names[i] << "' '" << rows.values[i] << "'\n";
+    }
+    if (wants("dof")) {
+        const DepthOfFieldView dof = code.DepthOfFieldRows();
+        out << "  depth of field:";
+        for (const std::string& v : dof.values) out << " '" << v << "'";
+        out << "\n  message: " << Show(dof.message) << ", height " << dof.messageHeight << "\n";
+    }
+    if (wants("constants")) WriteConstants(out, code);
+    for (const std::string& unknown : asked) ADD_FAILURE() << "unknown aspect " << unknown;
 }
 
 // What the steps on a single record or on the solver alone work on.
@@ -279,7 +309,8 @@ inline void RunStep(LumarikCode& code, Loose& loose, const std::string& step, st
     } else if (op == "negate") {
         MakeObjectDistanceNegative(code);
     } else if (op == "state") {
-        WriteState(out, code);
+        if (rest.empty()) ADD_FAILURE() << "a state step names what it records";
+        WriteState(out, code, rest);
     } else {
         ADD_FAILURE() << "unknown step " << step;
     }
