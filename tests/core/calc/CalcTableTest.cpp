@@ -112,6 +112,7 @@ TEST(CalcTable, GivesTheValuesOfTheModelsRecordedScenes) {
         const CalcOutcome outcome = CalcFromWords(doc, SplitWords(*words));
         const std::string file = "model/" + scene[1] + ".txt";
         std::map<std::string, double> want = RecordedLine(file, "values: ");
+        if (want.empty()) continue;  // a scene that records no values
         for (const auto& [k, v] : RecordedLine(file, "aperture: ")) want[k] = v;
         std::ifstream in(std::string(LUMARIK_TEST_DATA_DIR) + "/" + file);
         const std::string text{std::istreambuf_iterator<char>(in), {}};

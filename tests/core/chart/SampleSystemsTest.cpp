@@ -123,6 +123,50 @@ TEST_F(SampleFiles, RecordLayout) {
                                                           Bytes(EncodeSampleIndexRecord(2, 3)));
 }
 
+// A singlet record laid out by hand, field by field, as the shipped files hold it: name (40
+// blanks-padded bytes), status int16 (1: no longer available), f' and clear radius (float, little
+// endian), two description lines of 50, best form int16, one glass of 8, two radii, one
+// thickness; 177 bytes in all. The reader takes it apart without help from the writer.
+TEST(SampleRecord, HandLaidSingletReads) {
+    std::string record(177, '\0');
+    const auto text = [&](std::size_t at, std::size_t length, std::string_view value) {
+        record.replace(at, length, std::string(value) + std::string(length - value.size(), ' '));
+    };
+    const auto number = [&](std::size_t at, float value) { std::memcpy(&record[at], &value, 4); };
+    text(0, 40, "EPX-020 bikonvex F = 20 mm");
+    record[40] = 1;
+    number(42, 20.0f);
+    number(46, 4.5f);
+    text(50, 50, "Bikonvexlinse");
+    text(100, 50, "");
+    record[150] = 1;
+    text(152, 8, "sf56");
+    number(160, 20.5f);
+    number(164, -20.5f);
+    number(168, 3.25f);
+    SampleSystem s;
+    ASSERT_TRUE(DecodeSampleRecord(SampleKind::kSinglet, record, s));
+    EXPECT_EQ(s.name, "EPX-020 bikonvex F = 20 mm");
+    EXPECT_EQ(s.displayName, "EPX-020 bikonvex ... OBSOLET");
+    EXPECT_FALSE(s.available);
+    EXPECT_TRUE(s.bestForm);
+    EXPECT_EQ(s.focalLength, 20.0f);
+    EXPECT_EQ(s.clearRadius, 4.5f);
+    EXPECT_EQ(s.descriptionLines, std::vector<std::string>{"Bikonvexlinse"});
+    EXPECT_EQ(s.glasses, std::vector<std::string>{"SF56A"});
+    EXPECT_EQ(s.radii, (std::vector<float>{20.5f, -20.5f}));
+    EXPECT_EQ(s.thicknesses, std::vector<float>{3.25f});
+    // The record lengths of the six files.
+    const std::pair<SampleKind, std::size_t> lengths[] = {{SampleKind::kSinglet, 177},
+                                                          {SampleKind::kAchromat, 205},
+                                                          {SampleKind::kAirSpacedAchromat, 235},
+                                                          {SampleKind::kTriplet, 235},
+                                                          {SampleKind::kCylinder, 199}};
+    for (const auto& [kind, length] : lengths)
+        EXPECT_EQ(EncodeSampleRecord(MakeSample(kind, "X")).size(), length);
+    EXPECT_EQ(EncodeSampleIndexRecord(1, 0).size(), 6u);
+}
+
 // Short, truncated, missing or damaged files give fewer samples, never a crash. Each kind in
 // the index takes the next record of its own file; kind 6 and unknown kinds take none.
 TEST_F(SampleFiles, DamagedFilesGiveFewerSamples) {

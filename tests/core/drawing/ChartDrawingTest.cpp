@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+
 #include "core/drawing/DrawingTestSupport.h"
 
 namespace lumarik {
@@ -40,17 +46,67 @@ TEST_F(ChartPlot, MatchesTheReviewedRecordings) {
     add(60, 400, [&](Canvas& c) { DrawChartAxisY(c, axes.y, ','); });
     add(60, 400, [&](Canvas& c) { DrawChartAxisY(c, ResetChartAxes(true, 600, 400).y, '.'); });
     test::ExpectRecorded("chart_axes", trace);
-    trace.clear();
+    RecordingCanvas sketch(220, 110);  // one family sketch anchors the painting of all
+    DrawFamilySketch(sketch, false, 0, true);
+    test::ExpectRecorded("family_sketch", sketch.trace);
+}
+
+// The blue segments a trace holds after its first `skip` characters, as x1 y1 x2 y2.
+std::vector<std::array<double, 4>> BlueLines(const std::string& trace, std::size_t skip) {
+    std::vector<std::array<double, 4>> lines;
+    std::istringstream in(trace.substr(skip));
+    for (std::string row; std::getline(in, row);) {
+        std::array<double, 4> l{};
+        char colour[8] = {};
+        if (std::sscanf(row.c_str(), "line %lf %lf %lf %lf #%6s", &l[0], &l[1], &l[2], &l[3],
+                        colour) == 5 &&
+            std::string(colour) == "0000ff")
+            lines.push_back(l);
+    }
+    return lines;
+}
+
+// Every sketch is a cross-section symmetric about the axis, inside its picture; rays from a
+// distant object come in parallel to the axis and all end in one point on it (the focus), drawn
+// over the same elements as the sketch without rays.
+TEST(FamilySketches, AreSymmetricAndBringParallelRaysToOneFocus) {
+    constexpr double kWidth = 220, kHeight = 110, kAxis = kHeight / 2;
     for (auto [mirror, count] : {std::pair{false, 15}, std::pair{true, 4}}) {
         for (int entry = 0; entry < count; ++entry) {
-            for (bool rays : {false, true}) {
-                RecordingCanvas sketch(220, 110);
-                DrawFamilySketch(sketch, mirror, entry, rays);
-                trace += sketch.trace;
+            RecordingCanvas plain(kWidth, kHeight), rayed(kWidth, kHeight);
+            DrawFamilySketch(plain, mirror, entry, false);
+            DrawFamilySketch(rayed, mirror, entry, true);
+            const std::string which = (mirror ? "mirror " : "lens ") + std::to_string(entry);
+            ASSERT_FALSE(plain.polylines.empty()) << which;
+            EXPECT_EQ(rayed.trace.substr(0, plain.trace.size()), plain.trace) << which;
+            std::vector<PixelPoint> outline;
+            for (const auto& p : plain.polylines)
+                outline.insert(outline.end(), p.points.begin(), p.points.end());
+            for (const PixelPoint& p : outline) {
+                EXPECT_TRUE(p.x >= 0 && p.x <= kWidth && p.y >= 0 && p.y <= kHeight) << which;
+                const bool mirrored = std::any_of(outline.begin(), outline.end(), [&](auto q) {
+                    return std::hypot(q.x - p.x, q.y - (2 * kAxis - p.y)) < 0.02;
+                });
+                EXPECT_TRUE(mirrored) << which << " at " << p.x << ", " << p.y;
+            }
+            const auto rays = BlueLines(rayed.trace, plain.trace.size());
+            ASSERT_GE(rays.size(), 4u) << which;
+            std::vector<PixelPoint> ends;
+            for (std::size_t i = 0; i < rays.size(); ++i) {
+                const bool starts =
+                    i == 0 || rays[i][0] != rays[i - 1][2] || rays[i][1] != rays[i - 1][3];
+                if (starts) EXPECT_EQ(rays[i][1], rays[i][3]) << which;  // comes in parallel
+                if (i + 1 == rays.size() || rays[i + 1][0] != rays[i][2] ||
+                    rays[i + 1][1] != rays[i][3])
+                    ends.push_back({rays[i][2], rays[i][3]});
+            }
+            ASSERT_GE(ends.size(), 2u) << which;
+            for (const PixelPoint& end : ends) {
+                EXPECT_NEAR(end.y, kAxis, 0.01) << which;
+                EXPECT_NEAR(end.x, ends.front().x, 0.01) << which;
             }
         }
     }
-    test::ExpectRecorded("family_sketches", trace);
 }
 
 // A plot or axis without length, and an unknown sketch, paint nothing.

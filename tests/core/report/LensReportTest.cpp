@@ -16,29 +16,13 @@ namespace {
 
 const ReportStamp kStamp{"Lumarik", "1.2.3", "1. Januar 2030"};
 
-// The system rows are the listing's rows of the same names, whose values are tested there: the
-// nine parameters, the five aperture values, the effective F-number and the MTF limit.
-TEST(LensReport, SolvedLensFollowsTheListing) {
+// The page of a solved lens in air, reviewed once: f' 100, a -200 (a' 200, m' -1), r 10.
+TEST(LensReport, SolvedLens) {
     LumarikCode code;
     Choose(code, {{kParFocal, 100}, {kParObjectDist, -200}, {kParObjectHeight, 10}});
     GiveAperture(code, kApStopRadius, 10);
     ASSERT_TRUE(code.Solve(false));
-    const LensReport report = BuildLensReport(code, kStamp);
-    ExpectRecording("reports/lens_solved.txt", PageText(report));
-    const ReportSection* section = report.Section("Systemdefinition: Linse");
-    ASSERT_TRUE(section != nullptr && section->rows.size() == 16u);
-    const std::vector<ReportRow>& system = section->rows;
-    const ListingRows listing = code.Listing();
-    for (const ReportRow& row : system) {
-        std::string name = row.label;
-        if (name.size() > 3 && name.compare(name.size() - 3, 3, ":  ") == 0)
-            name.resize(name.size() - 3);
-        const auto it = std::find(listing.names.begin(), listing.names.end(), name);
-        ASSERT_NE(it, listing.names.end()) << name;
-        const std::string& listed =
-            listing.values[static_cast<std::size_t>(it - listing.names.begin())];
-        EXPECT_EQ(row.value, &row == &system[0] ? listed + "    [Positiv]" : listed) << name;
-    }
+    ExpectRecording("reports/lens_solved.txt", PageText(BuildLensReport(code, kStamp)));
 }
 
 // A mirror with a negative focal length is concave. The advanced options show d, n, n' and the
