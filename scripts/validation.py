@@ -17,6 +17,9 @@ import sys
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 TABLE = ROOT / "tests" / "data" / "validation.tsv"
 PAGE = ROOT / "docs" / "validation.md"
+# How the last column starts for a case that compares with a number printed in its source.
+PRINTED = "gedruckt:"
+DERIVED = "berechnet:"
 
 
 def read_cases():
@@ -28,6 +31,8 @@ def read_cases():
         if len(cells) != 8:
             sys.exit(f"{TABLE}: a row needs 8 cells: {line}")
         case, source, where, words, key, expected, tolerance, basis = cells
+        if not basis.startswith((PRINTED, DERIVED)):
+            sys.exit(f"{TABLE}: the last cell starts with {PRINTED!r} or {DERIVED!r}: {line}")
         cases.append(dict(case=case, source=source, where=where, words=words, key=key,
                           expected=float(expected), expected_text=expected,
                           tolerance=float(tolerance), basis=basis))
@@ -44,16 +49,24 @@ def run_calc(calc, words):
 
 def page(cases, results):
     sources = sorted({c["source"] for c in cases})
+    printed = [c for c in cases if c["basis"].startswith(PRINTED)]
+    printed_sources = {c["source"] for c in printed}
     lines = [
-        "# Lumarik against published relations",
+        "# Lumarik against published values",
         "",
         "Written by `scripts/validation.py --write` from `tests/data/validation.tsv`; the test",
         "`validation_cases` fails when a case leaves its tolerance or this page is out of date.",
         "",
-        f"{len(cases)} cases from {len(sources)} sources. Each expected value is computed by hand",
-        "(the Python expression in the table) from the relation the source states, not copied from",
-        "a printed example. Lumarik's value is the one `lumarik-calc --format json` gives, which",
-        "is the window's value: both read the same document.",
+        f"{len(cases)} cases from {len(sources)} sources. {len(printed)} cases from "
+        f"{len(printed_sources)} sources",
+        "compare with a number printed in the source (a worked example or a table; \"gedruckt\"",
+        "below), with a tolerance of half a unit in its last printed place (wider only where the row",
+        "says why). The other",
+        f"{len(cases) - len(printed)} (\"berechnet\") have no printed number: their expected value is "
+        "computed by hand",
+        "(the Python expression in the table) from the relation the source states. Lumarik's value",
+        "is the one `lumarik-calc --format json` gives, which is the window's value: both read the",
+        "same document.",
         "",
         "| Fall | Quelle | Stelle | Eingabe | Name | erwartet | Lumarik | Differenz | Toleranz |",
         "|---|---|---|---|---|---|---|---|---|",
@@ -63,7 +76,7 @@ def page(cases, results):
         cells = [c["case"], c["source"], c["where"], f"`{c['words']}`", f"`{c['key']}`",
                  c["expected_text"], f"{value:.8g}", f"{diff:.2g}", f"{c['tolerance']:g}"]
         lines.append("| " + " | ".join(cell.replace("|", "\\|") for cell in cells) + " |")
-    lines += ["", "## Herleitung der erwarteten Werte", ""]
+    lines += ["", "## Herkunft der erwarteten Werte", ""]
     for c in cases:
         lines.append(f"- {c['case']} (`{c['key']}`): {c['basis']}")
     lines += ["", "## Quellen", ""] + [f"- {s}" for s in sources]
