@@ -44,6 +44,7 @@ TEST(SolveQuadratic, KeepsBothRootsAccurateUnderCancellation) {
     const auto negative = SolveQuadratic(-2.0, 3.0, 5.0).value();  // roots -1 and 2.5
     EXPECT_TRUE(negative.minus == 2.5 && negative.plus == -1.0);
     EXPECT_FALSE(SolveQuadratic(1.0, 0.0, 1.0) || SolveQuadratic(0.0, 0.0, 1.0));
+    EXPECT_FALSE(SolveQuadratic(1.0, 1e300, -1e300));  // b² overflows: no root to trust
 }
 
 TEST(WaistFromGiven, OneQuantityGivesTheOtherTwo) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "BeamTestSupport.h"
+#include "core/model/EffectiveConstants.h"
 #include "core/beam/BeamRelations.h"
 #include "support/DataTable.h"
 
@@ -218,6 +219,30 @@ TEST(GaussianBeam, CallsOutsideTheTablesAreRefused) {
     beam.SetBeamValue(0, 0, std::nan(""));
     EXPECT_EQ(beam.GetBeamValue(0, 0), 100.0);
     EXPECT_EQ(beam.Selection(0).Numbers(), chosen);
+}
+
+// Without a solved beam there is no power share, however large the aperture; a solved one puts
+// 1 - exp(-2) through a clear radius equal to the beam radius at the lens. The indices count
+// only under the advanced options, and then if either differs from 1.
+TEST(GaussianBeam, TransmissionNeedsASolveAndOpticsFollowTheOptions) {
+    GaussianBeam beam;
+    beam.SetOption(BeamOption::kLensAperture, 1000.0);
+    ChooseBeam(beam, {{0, 100}, {1, 300}});
+    EXPECT_FALSE(beam.LensTransmission());
+    ChooseBeam(beam, {{5, 1.0}});
+    ASSERT_TRUE(beam.SolveBeam(true));
+    beam.SetOption(BeamOption::kLensAperture, beam.GetBeamResult(0, kResLensRadius));
+    EXPECT_NEAR(beam.LensTransmission().value(), 1 - std::exp(-2.0), 1e-6);
+    EffectiveConstants constants;
+    constants.SetN(1.0f);
+    constants.SetNPrime(1.33f);
+    EXPECT_FALSE(BeamOpticsFrom(constants).indexNotOne);
+    constants.SetAdvancedOptions(true);
+    EXPECT_TRUE(BeamOpticsFrom(constants).indexNotOne);
+    constants.SetNPrime(1.0f);
+    EXPECT_FALSE(BeamOpticsFrom(constants).indexNotOne);
+    constants.SetN(1.5f);
+    EXPECT_TRUE(BeamOpticsFrom(constants).indexNotOne);
 }
 
 // Whatever the options and values, the tables stay finite and no text shows NaN or Inf.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ModelTestSupport.h"
+#include "core/model/ValueEntry.h"
 
 namespace lumarik::test {
 namespace {
@@ -84,6 +85,12 @@ TEST(Robustness, EverySelectionWithRandomValuesAndConstants) {
     }
     // Both outcomes must occur often for the property to mean anything.
     EXPECT_TRUE(solved > 5000 && solved < 49500) << solved;
+}
+
+// A value is stored only when a float holds it: finite and within ±FLT_MAX, either sign.
+TEST(FitsSingle, OnlyFiniteValuesWithinTheFloatRange) {
+    for (double v : {0.0, 3.4e38, -3.4e38, 1e-45}) EXPECT_TRUE(FitsSingle(v)) << v;
+    for (double v : {3.5e38, -3.5e38, std::nan(""), -HUGE_VAL}) EXPECT_FALSE(FitsSingle(v)) << v;
 }
 
 }  // namespace
