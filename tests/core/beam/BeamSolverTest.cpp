@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "BeamTestSupport.h"
-#include "core/model/EffectiveConstants.h"
 #include "core/beam/BeamRelations.h"
+#include "core/model/EffectiveConstants.h"
 #include "support/DataTable.h"
 
 namespace lumarik::test {
