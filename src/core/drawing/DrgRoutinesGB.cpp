@@ -14,6 +14,7 @@ namespace {
 
 constexpr double kPlotInset = 15.0;    // plot area from the panel's left, right and top edge
 constexpr double kLabelStrip = 45.0;   // from the panel's bottom edge: the labels' strip
+constexpr int kLabelRows = 3;          // s, s' and I; P, P', F and F'; the image waist's limit
 constexpr double kLabelSpacing = 3.0;  // between two labels that would overlap
 constexpr double kWideAspect = 1.1;
 constexpr double kTallAspect = 0.9;
@@ -24,6 +25,9 @@ constexpr double kInsetHalf = 5.0;  // the insets span −5..5 in both coordinat
 constexpr double kInsetHeightShare = 0.35;
 constexpr double kInsetWidthShare = 0.2;
 constexpr double kInsetLeast = 30.0;  // pixels; smaller insets are left out
+constexpr double kInsetGap = 4.0;     // between the envelope and an inset, and between insets
+constexpr double kInsetLabelPad = 2.0;
+constexpr double kLegendSample = 24.0;  // the line that shows a section's style in the legend
 constexpr double kPointRadius = 5.0;
 constexpr double kPointMarkHeight = 0.02;  // of ymax, for F and F'
 constexpr double kLensShiftAtZeroGap = 8.0;
@@ -160,11 +164,54 @@ SectionBeam ReadSection(const GaussianBeam& beam, int axis) {
     return s;
 }
 
+// The labels written in one strip, so that a label never covers another one, also one of the
+// other section where both share a panel.
+struct LabelRow {
+    PixelBox strip;  // where labels may stand
+    std::vector<PixelBox> boxes;
+    std::vector<std::pair<std::string, double>> written;  // text and the x it was centred on
+};
+
+// Where a label of the given box goes: where it is, when that covers no label written; else the
+// nearest place beside a written label that covers none and stays within [left, right]. With no
+// such place it stays where it is.
+double FreeLabelX(const std::vector<PixelBox>& written, const PixelBox& label, double left,
+                  double right) {
+    const double width = label.Width();
+    const auto free = [&](double x) {
+        if (x < left || x + width > right) return false;
+        const PixelBox at{x, label.top, x + width, label.bottom};
+        return std::none_of(written.begin(), written.end(),
+                            [&](const PixelBox& box) { return box.Overlaps(at); });
+    };
+    if (free(label.left)) return label.left;
+    double best = label.left;
+    double bestShift = INFINITY;
+    for (const PixelBox& box : written) {
+        for (double x : {std::round(box.right + kLabelSpacing),
+                         std::round(box.left - kLabelSpacing - width)}) {
+            const double shift = std::fabs(x - label.left);
+            if (shift < bestShift && free(x)) {
+                best = x;
+                bestShift = shift;
+            }
+        }
+    }
+    return best;
+}
+
 class SectionPainter {
 public:
     SectionPainter(Canvas& canvas, const GaussianBeam& beam, const SectionBeam& s,
-                   const DrawTransform& t, const ClipRect& clip, const BeamDrawOptions& options)
-        : m_canvas(canvas), m_beam(beam), m_s(s), m_t(t), m_clip(clip), m_options(options) {}
+                   const DrawTransform& t, const ClipRect& clip, const BeamDrawOptions& options,
+                   LabelRow& labels)
+        : m_canvas(canvas),
+          m_labels(labels),
+          m_beam(beam),
+          m_s(s),
+          m_t(t),
+          m_clip(clip),
+          m_options(options) {}
 
     void Axis() { Segment(m_t.zMin, 0.0, m_t.zMax, 0.0, colours::kBlack, PenStyle::kSolid); }
 
@@ -182,7 +229,8 @@ public:
             });
     }
 
-    void Outlines() {
+    // The y section sharing the panel with the x section is told apart by its dotted outline.
+    void Outlines(PenStyle sectionStyle) {
         const auto outline = [&](const std::vector<PixelPoint>& upper, Colour colour,
                                  PenStyle style) {
             std::vector<PixelPoint> lower = upper;
@@ -191,7 +239,7 @@ public:
             ClippedPolyline(m_canvas, m_t, m_clip, lower, colour, style);
         };
         EachSide([&](const std::vector<PixelPoint>& upper, Colour colour, Colour, Colour) {
-            outline(upper, colour, PenStyle::kSolid);
+            outline(upper, colour, sectionStyle);
         });
         // A virtual object waist (behind the lens): the incoming beam converges toward it, and
         // its continuation beyond the lens, which the light never takes, is dotted.
@@ -268,25 +316,22 @@ private:
     }
 
     // Centred below the plot on z, while z lies in the range; a label that would cover one
-    // already written moves right beside it.
+    // already written moves to the nearest free place beside it. The same label at the same
+    // place (both sections of one panel) is written once.
     void Label(double z, double top, std::string_view text, Colour colour) {
         if (!(z >= m_clip.zMin && z <= m_clip.zMax)) return;
-        const double width = m_canvas.TextWidth(text);
-        const double height = m_canvas.TextHeight(text);
-        double x = std::round(m_t.X(z) - width / 2.0);
-        const double y = std::round(top);
-        for (bool moved = true; moved;) {
-            moved = false;
-            for (const LabelBox& box : m_labels) {
-                if (x < box.right && x + width > box.left && y < box.bottom &&
-                    y + height > box.top) {
-                    x = std::round(box.right + kLabelSpacing);
-                    moved = true;
-                }
-            }
+        const double centre = m_t.X(z);
+        for (const auto& [written, at] : m_labels.written) {
+            if (written == text && std::fabs(at - centre) < 0.5) return;
         }
-        m_labels.push_back({x, y, x + width, y + height});
-        m_canvas.Text(x, y, text, colour);
+        const double width = m_canvas.TextWidth(text);
+        const double x = std::round(centre - width / 2.0), y = std::round(top);
+        PixelBox box{x, y, x + width, y + m_canvas.TextHeight(text)};
+        box.left = FreeLabelX(m_labels.boxes, box, m_labels.strip.left, m_labels.strip.right);
+        box.right = box.left + width;
+        m_labels.boxes.push_back(box);
+        m_labels.written.emplace_back(std::string(text), centre);
+        m_canvas.Text(box.left, box.top, text, colour);
     }
 
     // The object side from its waist to P (a virtual waist: from the left end to P), the image
@@ -330,12 +375,8 @@ private:
         return upper;
     }
 
-    struct LabelBox {
-        double left, top, right, bottom;
-    };
-
     Canvas& m_canvas;
-    std::vector<LabelBox> m_labels;
+    LabelRow& m_labels;
     const GaussianBeam& m_beam;
     const SectionBeam& m_s;
     const DrawTransform& m_t;
@@ -343,11 +384,12 @@ private:
     const BeamDrawOptions& m_options;
 };
 
-// The normalised inset at (left, bottom) of side `side`: y(x) over s/f' = −5..5 with the
-// current system marked.
-void Inset(Canvas& canvas, double left, double bottom, double side, double (*curve)(double, double),
-           double zrOverF, bool plotted, double currentX, double currentY, std::string_view xLabel,
+// The normalised inset in the square `box`: y(x) over s/f' = −5..5 with the current system
+// marked.
+void Inset(Canvas& canvas, const PixelBox& box, double (*curve)(double, double), double zrOverF,
+           bool plotted, double currentX, double currentY, std::string_view xLabel,
            std::string_view yLabel) {
+    const double left = box.left, bottom = box.bottom, side = box.Width();
     canvas.Box(left, bottom - side, left + side, bottom, colours::kWhite, true);
     canvas.Box(left, bottom - side, left + side, bottom, colours::kBlack, false);
     DrawTransform t;
@@ -362,9 +404,9 @@ void Inset(Canvas& canvas, double left, double bottom, double side, double (*cur
                 1);
     DrawSegment(canvas, t, clip, 0.0, 0.0, -kInsetHalf, kInsetHalf, kInsetAxes, PenStyle::kSolid,
                 1);
-    canvas.Text(left + side - canvas.TextWidth(xLabel) - 2.0,
+    canvas.Text(left + side - canvas.TextWidth(xLabel) - kInsetLabelPad,
                 bottom - canvas.TextHeight(xLabel) - 1.0, xLabel, colours::kBlack);
-    canvas.Text(left + 2.0, bottom - side + 1.0, yLabel, colours::kBlack);
+    canvas.Text(left + kInsetLabelPad, bottom - side + 1.0, yLabel, colours::kBlack);
     if (!plotted) return;
     std::vector<PixelPoint> points;
     points.reserve(kInsetSteps + 1);
@@ -397,6 +439,85 @@ std::string Slash(const std::string& a, const std::string& b) {
 
 bool YSectionDrawn(const GaussianBeam& beam) {
     return beam.DiodeMode() && beam.AxisSolved(1);
+}
+
+// The axis labels of the insets: s/f' under both, s'/f' and m at their left.
+struct InsetLabels {
+    explicit InsetLabels(const BeamSymbols& symbols)
+        : x(Slash(symbols.Symbol(kBeamObjectDist), symbols.Symbol(kBeamFocal))),
+          ratio(Slash(symbols.Symbol(kBeamImageDist), symbols.Symbol(kBeamFocal))),
+          m(symbols.Symbol(kBeamMag)) {}
+    std::string x, ratio, m;
+};
+
+// The largest radius drawn within the range. Each part of an envelope grows away from its
+// waist, so it is largest at the end of its visible stretch farther from the waist: the object
+// side from its waist to P (a virtual waist: from the left end to P, continued dotted to the
+// waist), the image side from P' to the detector or the right end. The radius at the lens when
+// no part shows.
+double LargestRadiusShown(const GaussianBeam& beam, const ZRange& range, int sections) {
+    const double lambda = beam.GetWavelengthMm();
+    double ymax = 0.0;
+    for (int axis = 0; axis < sections; ++axis) {
+        const SectionBeam s = ReadSection(beam, axis);
+        const auto largest = [&](double from, double to, double waist, double r) {
+            const double lo = std::max(from, range.zMin), hi = std::min(to, range.zMax);
+            if (!(hi >= lo)) return 0.0;
+            const double far = std::fabs(lo - waist) > std::fabs(hi - waist) ? lo : hi;
+            return BeamRadiusAt(far - waist, r, lambda) * s.factor;
+        };
+        const double end = beam.DetectorOn() ? s.detector : range.zMax;
+        const double object =
+            s.p < 0.0 ? largest(range.zMin, 0.0, 0.0, s.r) : largest(0.0, s.p, 0.0, s.r);
+        double radius = std::max(object, largest(s.pPrime, end, s.imageWaist, s.rImage));
+        if (!(radius > 0.0)) radius = s.lensRadius;
+        if (std::isfinite(radius)) ymax = std::max(ymax, radius);
+    }
+    return ymax;
+}
+
+// One text of a section's legend, at x from the legend's left on its row.
+struct LegendPart {
+    std::string_view text;
+    Colour colour;
+    double x;
+    int row;
+};
+
+// A section's legend as it flows over rows above its plot within `room`: its name (in a shared
+// panel followed by a stretch of its line style), then after the first name of the panel the
+// two parts of the colour key, each on the first free row when it does not fit beside what
+// stands before it. `rows` is the number of rows the panel's legend takes.
+std::vector<LegendPart> LegendFlow(const Canvas& canvas, bool shared, int axis, double room,
+                                   int& rows) {
+    const std::string_view name = axis == 0 ? drawtexts::kSectionX : drawtexts::kSectionY;
+    rows = shared ? 2 : 1;
+    std::vector<LegendPart> parts{{name, colours::kBlack, 0.0, shared ? axis : 0}};
+    if (shared && axis == 1) {
+        int keyRows = 0;
+        LegendFlow(canvas, shared, 0, room, keyRows);
+        rows = keyRows;
+        return parts;
+    }
+    double x = canvas.TextWidth(name) + canvas.TextWidth("  ");
+    if (shared) x += canvas.TextWidth(" ") + kLegendSample;
+    int row = parts.front().row;
+    for (const auto& [text, colour] : {std::pair{drawtexts::kLegendObjectSide, colours::kRed},
+                                       std::pair{drawtexts::kLegendImageSide, colours::kBlue}}) {
+        const double width = canvas.TextWidth(text);
+        if (x > 0.0 && x + width > room) {
+            row = rows++;
+            x = 0.0;
+        }
+        parts.push_back({text, colour, x, row});
+        x += width;
+    }
+    return parts;
+}
+
+// The room of a legend line over the panel's plot.
+double LegendRoom(const PixelBox& panel) {
+    return panel.Width() - 2.0 * kPlotInset - kLabelGap;
 }
 
 }  // namespace
@@ -477,60 +598,70 @@ void PaintReadout(Canvas& canvas, const BeamReadout& readout) {
     }
 }
 
-bool DrgRoutinesGB::Arrange(const ScaleRect& picture, const GaussianBeam& beam,
+bool LayoutBeamPanel(const PixelBox& panel, double legendHeight, double labelStrip,
+                     double leastInset, BeamPanelLayout& layout) {
+    layout = {};
+    const PixelBox plot{panel.left + kPlotInset, panel.top + kPlotInset + legendHeight,
+                        panel.right - kPlotInset, panel.bottom - labelStrip};
+    layout.labels = {panel.left, plot.bottom, panel.right, panel.bottom};
+    layout.envelope = plot;
+    if (plot.Empty()) return false;
+    // Whole pixels keep the insets' frames sharp.
+    const double side =
+        std::floor(std::min(kInsetHeightShare * plot.Height(), kInsetWidthShare * plot.Width()));
+    if (!(side >= leastInset)) return true;
+    auto& [ratio, magnification] = layout.insets;
+    layout.insetsBeside = plot.Width() > plot.Height() && 2.0 * side + kInsetGap <= plot.Height();
+    if (layout.insetsBeside) {
+        layout.envelope.right = plot.right - side - kInsetGap;
+        ratio = {plot.right - side, plot.top, plot.right, plot.top + side};
+    } else {
+        layout.envelope.bottom = plot.bottom - side - kInsetGap;
+        ratio = {plot.left, plot.bottom - side, plot.left + side, plot.bottom};
+    }
+    magnification = {plot.right - side, plot.bottom - side, plot.right, plot.bottom};
+    return !layout.envelope.Empty();
+}
+
+bool DrgRoutinesGB::Arrange(const Canvas& canvas, const GaussianBeam& beam,
                             const BeamDrawOptions& options, int sections) {
+    const ScaleRect picture = canvas.Scale();
     m_layout = sections == 2 ? LayoutForAspect(picture.width, picture.height) : BeamLayout::kOne;
     m_pictureLeft = picture.left;
     m_pictureTop = picture.top;
     const ZRange range = BeamScaleRange(beam, options.scaleMode, options.fixedDistance);
-    // The largest radius drawn: each side's envelope is largest at an end of its part, so at
-    // the lens, at the left end (a virtual object waist draws the beam from there) or at the
-    // right end of the image side (the detector, when it is on).
-    double ymax = 0.0;
-    const double lambda = beam.GetWavelengthMm();
-    for (int axis = 0; axis < sections; ++axis) {
-        const SectionBeam s = ReadSection(beam, axis);
-        const double end = beam.DetectorOn() ? s.detector : range.zMax;
-        double radius = s.lensRadius;
-        if (s.p < 0.0) radius = std::max(radius, BeamRadiusAt(range.zMin, s.r, lambda) * s.factor);
-        if (end > s.pPrime) {
-            radius =
-                std::max(radius, BeamRadiusAt(end - s.imageWaist, s.rImage, lambda) * s.factor);
-        }
-        if (std::isfinite(radius)) ymax = std::max(ymax, radius);
-    }
+    const double ymax = LargestRadiusShown(beam, range, sections);
     if (!(ymax > 0.0) || !std::isfinite(ymax)) return false;
+    const double textHeight = canvas.TextHeight("Ag");
+    const double labelStrip = std::max(kLabelStrip, kLabelGap + kLabelRows * textHeight + 2.0);
+    // Two labels in each inset, in opposite corners, that must not meet.
+    const InsetLabels insetLabels(beam.Symbols());
+    double leastInset = std::max(kInsetLeast, 2.0 * textHeight + 3.0);
+    for (const std::string& label : {insetLabels.x, insetLabels.ratio, insetLabels.m})
+        leastInset = std::max(leastInset, canvas.TextWidth(label) + 2.0 * kInsetLabelPad);
     for (int i = 0; i < sections; ++i) {
         Section& s = m_sections[static_cast<std::size_t>(i)];
-        s.panelLeft = picture.left;
-        s.panelRight = picture.left + picture.width;
-        s.panelTop = picture.top;
-        s.panelBottom = picture.top + picture.height;
+        PixelBox& panel = s.panel;
+        panel = {picture.left, picture.top, picture.left + picture.width,
+                 picture.top + picture.height};
         if (m_layout == BeamLayout::kSideBySide) {
             const double middle = picture.left + picture.width / 2.0;
-            (i == 0 ? s.panelRight : s.panelLeft) = middle;
+            (i == 0 ? panel.right : panel.left) = middle;
         } else if (m_layout == BeamLayout::kStacked) {
             const double middle = picture.top + picture.height / 2.0;
-            (i == 0 ? s.panelBottom : s.panelTop) = middle;
+            (i == 0 ? panel.bottom : panel.top) = middle;
         }
-        s.plotLeft = s.panelLeft + kPlotInset;
-        s.plotRight = s.panelRight - kPlotInset;
-        s.plotTop = s.panelTop + kPlotInset;
-        s.plotBottom = s.panelBottom - kLabelStrip;
-        const double width = s.plotRight - s.plotLeft;
-        const double plotHeight = s.plotBottom - s.plotTop;
-        if (!(width > 0.0) || !(plotHeight > 0.0)) return false;
-        // The insets stand in a strip of their own under the beam, so that they never cover
-        // it; whole pixels keep their frames sharp.
-        const double side =
-            std::floor(std::min(kInsetHeightShare * plotHeight, kInsetWidthShare * width));
-        s.insetSide = side >= kInsetLeast ? side : 0.0;
-        const double height = plotHeight - s.insetSide;
+        int legendRows = 0;
+        if (sections == 2)
+            LegendFlow(canvas, m_layout == BeamLayout::kOne, i, LegendRoom(panel), legendRows);
+        if (!LayoutBeamPanel(panel, legendRows * textHeight, labelStrip, leastInset, s.layout))
+            return false;
+        const PixelBox& envelope = s.layout.envelope;
         DrawTransform& t = s.transform;
-        t.xLeft = static_cast<float>(s.plotLeft);
-        t.xScale = static_cast<float>(width / (range.zMax - range.zMin));
-        t.yBottom = static_cast<float>(s.plotBottom - s.insetSide);
-        t.yScale = static_cast<float>(height / (2.0 * ymax));
+        t.xLeft = static_cast<float>(envelope.left);
+        t.xScale = static_cast<float>(envelope.Width() / (range.zMax - range.zMin));
+        t.yBottom = static_cast<float>(envelope.bottom);
+        t.yScale = static_cast<float>(envelope.Height() / (2.0 * ymax));
         t.zMin = static_cast<float>(range.zMin);
         t.zMax = static_cast<float>(range.zMax);
         t.yMin = static_cast<float>(-ymax);
@@ -581,7 +712,7 @@ bool DrgRoutinesGB::RedrawBeam(Canvas& canvas, const GaussianBeam& beam,
     }
     const int sections = YSectionDrawn(beam) ? 2 : 1;
     if (!frozen) {
-        m_sectionCount = Arrange(canvas.Scale(), beam, options, sections) ? sections : 0;
+        m_sectionCount = Arrange(canvas, beam, options, sections) ? sections : 0;
         if (m_sectionCount == 0) {
             m_handles.valid = false;
             return false;
@@ -590,19 +721,20 @@ bool DrgRoutinesGB::RedrawBeam(Canvas& canvas, const GaussianBeam& beam,
     }
     const int drawn = std::min(sections, m_sectionCount);
     const bool circularised = drawn == 2 && beam.Circularise();
+    const bool shared = m_layout == BeamLayout::kOne;
     std::array<SectionBeam, 2> read{};
     for (int axis = 0; axis < drawn; ++axis)
         read[static_cast<std::size_t>(axis)] = ReadSection(beam, axis);
 
-    const BeamSymbols& symbols = beam.Symbols();
-    const std::string xLabel = Slash(symbols.Symbol(kBeamObjectDist), symbols.Symbol(kBeamFocal));
-    const std::string leftY = Slash(symbols.Symbol(kBeamImageDist), symbols.Symbol(kBeamFocal));
-    const std::string& rightY = symbols.Symbol(kBeamMag);
+    const InsetLabels insetLabels(beam.Symbols());
     const bool zeroGap = beam.Optics().principalGap == 0.0;
+    std::array<LabelRow, 2> labels{};
     const auto painter = [&](int axis) {
         const Section& section = m_sections[static_cast<std::size_t>(axis)];
+        LabelRow& row = labels[static_cast<std::size_t>(shared ? 0 : axis)];
+        row.strip = section.layout.labels;
         return SectionPainter(canvas, beam, read[static_cast<std::size_t>(axis)], section.transform,
-                              section.clip, options);
+                              section.clip, options, row);
     };
     // In the single panel the sections overlap: every shade goes under every outline, and the
     // insets over both.
@@ -611,44 +743,48 @@ bool DrgRoutinesGB::RedrawBeam(Canvas& canvas, const GaussianBeam& beam,
         section.Axis();
         section.Shades(options.printing);
     }
+    const double textHeight = canvas.TextHeight("Ag");
     for (int axis = 0; axis < drawn; ++axis) {
         const Section& section = m_sections[static_cast<std::size_t>(axis)];
         const SectionBeam& s = read[static_cast<std::size_t>(axis)];
         SectionPainter drawer = painter(axis);
-        drawer.Outlines();
-        drawer.Markers(section.plotBottom + kLabelGap, zeroGap);
+        const PenStyle style = shared && axis == 1 ? PenStyle::kDotted : PenStyle::kSolid;
+        drawer.Outlines(style);
+        drawer.Markers(section.layout.labels.top + kLabelGap, zeroGap);
         if (circularised) {
             const SectionBeam& other = read[static_cast<std::size_t>(1 - axis)];
             drawer.Cylinder(s.p, s.lensRadius, true);
             drawer.Cylinder(other.p, s.lensRadius, false);
         }
         if (sections == 2) {
-            const bool shared = m_layout == BeamLayout::kOne;
-            const std::string_view name = axis == 0 ? drawtexts::kSectionX : drawtexts::kSectionY;
-            const double row = shared && axis == 1 ? canvas.TextHeight(name) : 0.0;
             // Red and blue tell the object and the image side in both sections: the names are
-            // black, and the key follows the first name of the panel on its line.
-            const double left = section.plotLeft + kLabelGap;
-            const double top = section.plotTop + row;
-            canvas.Text(left, top, name, colours::kBlack);
-            if (!shared || axis == 0) {
-                const double keyLeft = left + canvas.TextWidth(name) + canvas.TextWidth("  ");
-                canvas.Text(keyLeft, top, drawtexts::kLegendObjectSide, colours::kRed);
-                canvas.Text(keyLeft + canvas.TextWidth(drawtexts::kLegendObjectSide), top,
-                            drawtexts::kLegendImageSide, colours::kBlue);
+            // black, the key follows the first name of the panel, and in the shared panel a
+            // stretch of line after each name shows its style.
+            const double left = section.panel.left + kPlotInset + kLabelGap;
+            const double top = section.panel.top + kPlotInset;
+            int rows = 0;
+            for (const LegendPart& part :
+                 LegendFlow(canvas, shared, axis, LegendRoom(section.panel), rows)) {
+                const double y = top + part.row * textHeight;
+                canvas.Text(left + part.x, y, part.text, part.colour);
+                if (shared && part.colour == colours::kBlack) {
+                    const double x = left + canvas.TextWidth(part.text) + canvas.TextWidth(" ");
+                    const double middle = std::round(y + textHeight / 2.0);
+                    canvas.Line(x, middle, x + kLegendSample, middle, colours::kBlack, style, 1);
+                }
             }
         }
     }
     for (int axis = 0; axis < drawn; ++axis) {
         const Section& section = m_sections[static_cast<std::size_t>(axis)];
         const SectionBeam& s = read[static_cast<std::size_t>(axis)];
-        const double side = section.insetSide;
-        if (side > 0.0 && (axis == 0 || m_layout != BeamLayout::kOne)) {
+        const auto& [ratio, magnification] = section.layout.insets;
+        if (!ratio.Empty() && (axis == 0 || !shared)) {
             const bool plotted = s.focal != 0.0;
-            Inset(canvas, section.panelLeft + kPlotInset, section.plotBottom, side, ImageOverFocal,
-                  s.zrOverF, plotted, s.sOverF, s.sImageOverF, xLabel, leftY);
-            Inset(canvas, section.panelRight - kPlotInset - side, section.plotBottom, side,
-                  Magnification, s.zrOverF, plotted, s.sOverF, s.m, xLabel, rightY);
+            Inset(canvas, ratio, ImageOverFocal, s.zrOverF, plotted, s.sOverF, s.sImageOverF,
+                  insetLabels.x, insetLabels.ratio);
+            Inset(canvas, magnification, Magnification, s.zrOverF, plotted, s.sOverF, s.m,
+                  insetLabels.x, insetLabels.m);
         }
     }
     return true;
@@ -660,12 +796,13 @@ BeamReadout DrgRoutinesGB::ReadoutAt(double x, double y, const GaussianBeam& bea
     if (m_sectionCount == 0 || !beam.AxisSolved(0)) return readout;
     int axis = 0;
     if (m_sectionCount == 2) {
-        if (m_layout == BeamLayout::kSideBySide && x >= m_sections[1].panelLeft) axis = 1;
-        if (m_layout == BeamLayout::kStacked && y >= m_sections[1].panelTop) axis = 1;
+        if (m_layout == BeamLayout::kSideBySide && x >= m_sections[1].panel.left) axis = 1;
+        if (m_layout == BeamLayout::kStacked && y >= m_sections[1].panel.top) axis = 1;
     }
     if (axis == 1 && !beam.AxisSolved(1)) return readout;
     const Section& section = m_sections[static_cast<std::size_t>(axis)];
-    if (x < section.plotLeft || x > section.plotRight) return readout;
+    const PixelBox& envelope = section.layout.envelope;
+    if (x < envelope.left || x > envelope.right) return readout;
     const DrawTransform& t = section.transform;
     const SectionBeam s = ReadSection(beam, axis);
     const bool objectSide = t.ZAt(x) < s.p;
@@ -705,7 +842,7 @@ BeamReadout DrgRoutinesGB::ReadoutAt(double x, double y, const GaussianBeam& bea
     readout.textY = m_pictureTop + kReadoutTop;
     readout.cursorX = std::round(x);
     readout.cursorTop = m_pictureTop + kCursorTop;
-    readout.cursorBottom = section.plotBottom;
+    readout.cursorBottom = envelope.bottom;
     return readout;
 }
 

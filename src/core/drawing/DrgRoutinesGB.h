@@ -80,6 +80,35 @@ enum class BeamLayout { kOne = 1, kSideBySide = 2, kStacked = 3 };
 // From the aspect width / |height| of the picture: above 1.1 side by side, below 0.9 stacked.
 BeamLayout LayoutForAspect(double width, double height);
 
+// A rectangle in pixels; left <= right, top <= bottom.
+struct PixelBox {
+    double left = 0.0, top = 0.0, right = 0.0, bottom = 0.0;
+
+    double Width() const { return right - left; }
+    double Height() const { return bottom - top; }
+    bool Empty() const { return !(right > left) || !(bottom > top); }
+    // Sharing a border is no overlap.
+    bool Overlaps(const PixelBox& o) const {
+        return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
+    }
+};
+
+// Where the parts of one section's panel stand. The insets (s'/f' and m over s/f') never cover
+// the envelope: in a plot wider than tall they stand one above the other beside its right end,
+// which costs the envelope the smaller share of its width; otherwise side by side in a strip
+// under it, which costs the smaller share of its height.
+struct BeamPanelLayout {
+    PixelBox envelope;                 // the beam from zMin to zMax, radius -ymax..ymax
+    std::array<PixelBox, 2> insets{};  // s'/f' and m; both empty when there is no room
+    bool insetsBeside = false;
+    PixelBox labels;  // the strip of the position labels under the plot
+};
+// The panel's plot lies kPlotInset inside its left, right and top edge, below a legend of
+// `legendHeight`, above a label strip of `labelStrip`. Insets smaller than `leastInset` are
+// left out. False when no envelope area is left.
+bool LayoutBeamPanel(const PixelBox& panel, double legendHeight, double labelStrip,
+                     double leastInset, BeamPanelLayout& layout);
+
 // What the mouse read-out paints over the drawing: a text on a white box and a cursor line.
 struct BeamReadout {
     bool shown = false;
@@ -112,16 +141,18 @@ public:
     // Sections drawn by the last drawing (0, 1 or 2) and their layout.
     int SectionCount() const { return m_sectionCount; }
     BeamLayout Layout() const { return m_layout; }
+    const BeamPanelLayout& PanelLayout(int section) const {
+        return m_sections[static_cast<std::size_t>(section)].layout;
+    }
 
 private:
     struct Section {
         DrawTransform transform;
         ClipRect clip;  // the plot area in millimetres
-        double plotLeft = 0.0, plotRight = 0.0, plotTop = 0.0, plotBottom = 0.0;
-        double panelLeft = 0.0, panelRight = 0.0, panelTop = 0.0, panelBottom = 0.0;
-        double insetSide = 0.0;  // the insets' side in the strip under the beam; 0: none
+        PixelBox panel;
+        BeamPanelLayout layout;
     };
-    bool Arrange(const ScaleRect& picture, const GaussianBeam& beam, const BeamDrawOptions& options,
+    bool Arrange(const Canvas& canvas, const GaussianBeam& beam, const BeamDrawOptions& options,
                  int sections);
     void StoreHandles(const GaussianBeam& beam);
 

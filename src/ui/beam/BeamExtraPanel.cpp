@@ -166,10 +166,14 @@ QWidget* BeamExtraPanel::BuildDepthOfFocusPage() {
     return page;
 }
 
+// The pages stand in two columns, a caption and its box, so that the panel leaves the drawing
+// beside it most of the row at the window's first size; a check box stands under the box it
+// belongs to.
 QWidget* BeamExtraPanel::BuildOptionsPage() {
     auto* page = new QWidget;
     auto* layout = new QGridLayout(page);
-    layout->addWidget(DescriptionLabel(texts::kOptionsDescription, 1), 0, 0, 1, 3);
+    layout->setVerticalSpacing(2);
+    layout->addWidget(DescriptionLabel(texts::kOptionsDescription, 1), 0, 0, 1, 2);
 
     auto* m2Label = new QHBoxLayout;
     m2Label->setSpacing(0);
@@ -181,36 +185,35 @@ QWidget* BeamExtraPanel::BuildOptionsPage() {
     layout->addWidget(m_txtMFactor, 1, 1);
     m_chkM2Use = CheckBox(texts::kM2Use, "chkGBExtraM2Use");
     m_chkM2Use->setToolTip(texts::kM2UseTip);
-    layout->addWidget(m_chkM2Use, 1, 2);
+    layout->addWidget(m_chkM2Use, 2, 1);
 
-    layout->addWidget(Named(new QLabel(texts::kFixedDetector), "lblExtraGBFixedDet"), 2, 0);
+    layout->addWidget(Named(new QLabel(texts::kFixedDetector), "lblExtraGBFixedDet"), 3, 0);
     m_txtDetector = OptionBox("txtGBExtraDetector", texts::kFixedDetector, texts::kDetectorTip);
-    layout->addWidget(m_txtDetector, 2, 1);
+    layout->addWidget(m_txtDetector, 3, 1);
     m_chkDetector = CheckBox(texts::kDetector, "chkGBExtraDetector");
     m_chkDetector->setToolTip(texts::kDetector);
-    layout->addWidget(m_chkDetector, 2, 2);
+    layout->addWidget(m_chkDetector, 4, 1);
 
     m_cmbDrgScales = Named(new QComboBox, "cmbGBDrgScales", texts::kDrawScales);
     for (std::string_view entry : drawtexts::kBeamScales) {
         m_cmbDrgScales->addItem(QString::fromUtf8(entry.data(), static_cast<int>(entry.size())));
     }
     m_cmbDrgScales->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    layout->addWidget(m_cmbDrgScales, 3, 0);
+    layout->addWidget(m_cmbDrgScales, 5, 0);
     m_txtDrgScale = OptionBox("txtGBExtraDrgScale", texts::kDrawScaleTip, texts::kDrawScaleTip);
-    layout->addWidget(m_txtDrgScale, 3, 1);
+    layout->addWidget(m_txtDrgScale, 5, 1);
 
-    layout->addWidget(new QLabel(texts::kLensAperture), 4, 0);
+    layout->addWidget(new QLabel(texts::kLensAperture), 6, 0);
     m_txtLensAperture =
         OptionBox("txtGBExtraLensAperture", texts::kLensAperture, texts::kLensApertureTip);
-    layout->addWidget(m_txtLensAperture, 4, 1);
-    layout->addWidget(new QLabel(texts::kDetectorAperture), 5, 0);
+    layout->addWidget(m_txtLensAperture, 6, 1);
+    layout->addWidget(new QLabel(texts::kDetectorAperture), 7, 0);
     m_txtDetectorAperture = OptionBox("txtGBExtraDetectorAperture", texts::kDetectorAperture,
                                       texts::kDetectorApertureTip);
-    layout->addWidget(m_txtDetectorAperture, 5, 1);
+    layout->addWidget(m_txtDetectorAperture, 7, 1);
     m_lblTransmission = Named(new QLabel, "lblGBExtraTransmission");
-    layout->addWidget(m_lblTransmission, 4, 2, 2, 1);
-    layout->setColumnStretch(2, 1);
-    layout->setRowStretch(6, 1);
+    layout->addWidget(m_lblTransmission, 8, 0, 1, 2);
+    layout->setRowStretch(9, 1);
     return page;
 }
 
@@ -246,11 +249,11 @@ QWidget* BeamExtraPanel::BuildDiodePage() {
     auto* page = new QWidget;
     auto* layout = new QGridLayout(page);
     layout->setVerticalSpacing(4);
-    layout->addWidget(DescriptionLabel(texts::kDiodeDescription, 3), 0, 0, 1, 4);
+    layout->addWidget(DescriptionLabel(texts::kDiodeDescription, 3), 0, 0, 1, 2);
     m_chkDiodeMode = CheckBox(texts::kDiodeMode, "chkGBExtraDiodeMode");
-    layout->addWidget(m_chkDiodeMode, 1, 0, 1, 4);
+    layout->addWidget(m_chkDiodeMode, 1, 0, 1, 2);
 
-    layout->addWidget(Named(new QLabel(texts::kDiodeParam), "lblGBExtraDiodeParam"), 2, 0, 1, 4);
+    layout->addWidget(Named(new QLabel(texts::kDiodeParam), "lblGBExtraDiodeParam"), 2, 0, 1, 2);
     m_cmbParamType = Named(new QComboBox, "cmbGBExtraDiodeParamType", texts::kDiodeParam);
     m_cmbParamType->setToolTip(texts::kDiodeParamTypeTip);
     m_cmbParamType->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -264,18 +267,18 @@ QWidget* BeamExtraPanel::BuildDiodePage() {
     m2->addWidget(m_txtDiodeM2);
     m2->addWidget(Named(new QLabel(texts::kDiodeM2Label), "lblGBExtraDiodeMFactor"));
     m2->addStretch(1);
-    layout->addLayout(m2, 3, 2, 1, 2);
+    layout->addLayout(m2, 4, 0, 1, 2);
 
     m_chkCircularise = CheckBox(texts::kCircularise, "chkGBExtraBeamRectCircularise");
-    layout->addWidget(m_chkCircularise, 4, 0, 1, 4);
-    layout->addWidget(Named(new QLabel(texts::kBothSections), "Label2"), 5, 0, 1, 2);
+    layout->addWidget(m_chkCircularise, 5, 0, 1, 2);
+    layout->addWidget(Named(new QLabel(texts::kBothSections), "Label2"), 6, 0, 1, 2);
     m_cmbCircMode = Named(new QComboBox, "cmbGBExtraBeamRectCircMode", texts::kCircModeTip);
     m_cmbCircMode->setToolTip(texts::kCircModeTip);
     for (std::string_view mode : beamtexts::kCollimationModes)
         m_cmbCircMode->addItem(FromStd(mode));
-    layout->addWidget(m_cmbCircMode, 5, 2, 1, 2, Qt::AlignLeft);
-    layout->setColumnStretch(3, 1);
-    layout->setRowStretch(6, 1);
+    layout->addWidget(m_cmbCircMode, 7, 0, 1, 2, Qt::AlignLeft);
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(8, 1);
     return page;
 }
 

@@ -211,7 +211,10 @@ void frmLumarik::ShowBeamExtra() {
     const bool wanted = BeamExtraPanel::Wanted(m_doc);
     if (wanted && m_beamExtra == nullptr) {
         m_beamExtra = new BeamExtraPanel(m_hub, m_context, this);
-        m_drawingRow->addWidget(m_beamExtra, 2);
+        // The beam's panel keeps the width its pages need; the drawing beside it takes the
+        // rest of the row and all the room a larger window gains.
+        m_beamExtra->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+        m_drawingRow->addWidget(m_beamExtra, 0);
         setTabOrder(m_drawing, m_beamExtra);
     }
     if (m_beamExtra == nullptr) return;

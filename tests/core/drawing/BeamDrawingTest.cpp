@@ -147,17 +147,20 @@ TEST(BeamDrawing, InsetCurvesKeepTheirRelationsWithinAQuarterPixel) {
     Beam beam(kSmallWaist);
     ASSERT_TRUE(beam.Draw());
     const double k = beam.Result(kResZrOverF);
-    const double side = 174.0, scale = side / 10.0, bottom = 555.0;  // 0.2 of the plot's 870
-    const std::pair<double, double (*)(double, double)> insets[] = {
-        {15.0,
+    const auto& boxes = beam.drawing.PanelLayout(0).insets;
+    const std::pair<PixelBox, double (*)(double, double)> insets[] = {
+        {boxes[0],
          [](double x, double k) { return 1.0 + (x - 1.0) / ((x - 1.0) * (x - 1.0) + k * k); }},
-        {711.0, [](double x, double k) { return 1.0 / std::hypot(1.0 - x, k); }},
+        {boxes[1], [](double x, double k) { return 1.0 / std::hypot(1.0 - x, k); }},
     };
-    for (const auto& [left, curve] : insets) {
+    for (const auto& [box, curve] : insets) {
+        const double left = box.left, bottom = box.bottom, side = box.Width();
+        const double scale = side / 10.0;
+        ASSERT_GT(side, 100.0);
         int runs = 0;
         for (const RecordedPolyline& line : beam.canvas.polylines) {
-            const auto outside = [&, left = left](const PixelPoint& p) {
-                return p.x < left || p.x > left + side || p.y < bottom - side;
+            const auto outside = [&](const PixelPoint& p) {
+                return p.x < left || p.x > left + side || p.y < bottom - side || p.y > bottom;
             };
             if (std::any_of(line.points.begin(), line.points.end(), outside)) continue;
             ++runs;
@@ -233,6 +236,109 @@ TEST(BeamDrawing, PicturesWithoutRoomDrawNothing) {
         EXPECT_TRUE(beam.canvas.points.empty() && beam.canvas.texts.empty());
         EXPECT_FALSE(beam.drawing.Handles().valid);
         EXPECT_FALSE(beam.drawing.ReadoutAt(c.width / 2, 30, beam.doc.Beam(), ',').shown);
+    }
+}
+
+// At the drawing's size at the window's first size (333 x 300) and at a maximised one, with
+// the position labels crowded (P' on P) and for a laser diode: both insets are shown and lie
+// clear of the envelope, each other and the label strip; every outline stays in the envelope's
+// area; no two texts meet; and the larger picture gives the envelope more room.
+TEST(BeamDrawing, InsetsStandClearOfTheEnvelopeAndNoTextsMeet) {
+    const auto overlaps = [](const PixelBox& a, const PixelBox& b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    };
+    for (bool diode : {false, true}) {
+        PixelBox first;
+        for (const auto& [width, height] : {std::pair{333.0, 300.0}, {975.0, 560.0}}) {
+            Beam beam(kSmallWaist);
+            beam.doc.SetDrawPoints(true);
+            if (diode) beam.Diode();
+            ASSERT_TRUE(beam.Draw(width, height));
+            const std::string scene = (diode ? "diode " : "") + std::to_string(int(width));
+            for (int i = 0; i < beam.drawing.SectionCount(); ++i) {
+                const BeamPanelLayout& layout = beam.drawing.PanelLayout(i);
+                const PixelBox& envelope = layout.envelope;
+                const auto& [ratio, magnification] = layout.insets;
+                if (!diode) {
+                    EXPECT_GE(ratio.Width(), 50.0) << scene;
+                    EXPECT_EQ(ratio.Width(), ratio.Height());
+                }
+                if (ratio.Width() > 0.0) {
+                    for (const PixelBox& inset : {ratio, magnification}) {
+                        EXPECT_FALSE(overlaps(inset, envelope) || overlaps(inset, layout.labels))
+                            << scene;
+                    }
+                    EXPECT_FALSE(overlaps(ratio, magnification)) << scene;
+                }
+                if (i == 0 && !diode && width < 500.0) first = envelope;
+                if (i == 0 && !diode && width > 500.0) {
+                    EXPECT_TRUE(envelope.Width() > first.Width() &&
+                                envelope.Height() > first.Height());
+                }
+                const DrawTransform& t = beam.drawing.Transform(i);
+                EXPECT_NEAR(t.X(t.zMin), envelope.left, 1e-3);
+                EXPECT_NEAR(t.X(t.zMax), envelope.right, 1e-3);
+                EXPECT_NEAR(t.Y(t.yMax), envelope.top, 1e-3);
+                EXPECT_NEAR(t.Y(t.yMin), envelope.bottom, 1e-3);
+            }
+            for (const RecordedPolyline& line : beam.canvas.polylines) {
+                if (line.colour != colours::kRed && line.colour != colours::kBlue) continue;
+                const auto in = [&](const PixelPoint& p) {
+                    // The inset curves are red too: they lie inside their insets.
+                    for (int i = 0; i < beam.drawing.SectionCount(); ++i) {
+                        const BeamPanelLayout& layout = beam.drawing.PanelLayout(i);
+                        for (const PixelBox& b :
+                             {layout.envelope, layout.insets[0], layout.insets[1]}) {
+                            if (p.x >= b.left - 0.01 && p.x <= b.right + 0.01 &&
+                                p.y >= b.top - 0.01 && p.y <= b.bottom + 0.01) {
+                                return true;
+                            }
+                        }
+                    }
+                    return false;
+                };
+                for (const PixelPoint& p : line.points)
+                    EXPECT_TRUE(in(p)) << scene << ": " << p.x << "," << p.y;
+            }
+            const auto& texts = beam.canvas.texts;
+            const auto box = [](const RecordedText& t) {
+                return PixelBox{t.x, t.y, t.x + RecordingCanvas::kCharWidth * t.text.size(),
+                                t.y + RecordingCanvas::kTextHeight};
+            };
+            for (std::size_t a = 0; a < texts.size(); ++a) {
+                const PixelBox pa = box(texts[a]);
+                EXPECT_TRUE(pa.left >= 0.0 && pa.right <= width && pa.bottom <= height)
+                    << scene << ": " << texts[a].text;
+                for (std::size_t b = a + 1; b < texts.size(); ++b) {
+                    EXPECT_FALSE(overlaps(pa, box(texts[b])))
+                        << scene << ": " << texts[a].text << " and " << texts[b].text;
+                }
+            }
+        }
+    }
+}
+
+// The largest radius within the shown range touches the plot's top, also where the lens lies
+// outside it (to the image waist over 50 mm) and where a virtual waist draws the incoming beam
+// from the left end.
+TEST(BeamDrawing, TheLargestRadiusShownFillsTheHeight) {
+    const Typed virtualWaist = {
+        {kBeamFocal, "100"}, {kBeamObjectDist, "-93.74"}, {kBeamObjRadius, "0.05"}};
+    for (const Typed& typed : {kFocalObjectRadius, kSmallWaist, virtualWaist}) {
+        for (int mode : {kScaleAutomatic, kScaleToImage, kScaleFourFocal}) {
+            Beam beam(typed);
+            beam.doc.SetBeamDrawScaleType(mode);
+            beam.doc.CommitBeamDrawScale("50");
+            ASSERT_TRUE(beam.Draw());
+            double top = INFINITY;
+            for (const RecordedPolyline& line : beam.canvas.polylines) {
+                if (line.colour != colours::kRed && line.colour != colours::kBlue) continue;
+                if (line.points.front().x >= beam.drawing.PanelLayout(0).envelope.right) continue;
+                for (const PixelPoint& p : line.points) top = std::min(top, p.y);
+            }
+            EXPECT_NEAR(top, beam.drawing.PanelLayout(0).envelope.top, 0.01)
+                << typed[1].second << " mode " << mode;
+        }
     }
 }
 
