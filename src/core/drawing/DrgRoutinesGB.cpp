@@ -578,23 +578,40 @@ void PaintReadout(Canvas& canvas, const BeamReadout& readout) {
     if (!readout.shown) return;
     canvas.Line(readout.cursorX, readout.cursorTop, readout.cursorX, readout.cursorBottom,
                 colours::kBlack, PenStyle::kSolid, 1);
-    // Too wide for the picture, the curvature goes to a second line.
-    std::vector<std::string_view> lines{readout.text};
+    // Too wide for the picture, the curvature goes to a second line, and a line still too wide
+    // breaks at its blanks; what is then wider than the room right of the cursor moves left.
     const ScaleRect picture = canvas.Scale();
-    const std::size_t cut = readout.text.find(drawtexts::kCurvature);
-    if (readout.textX + canvas.TextWidth(readout.text) > picture.left + picture.width &&
-        cut != std::string::npos) {
-        const std::string_view text(readout.text);
-        lines = {text.substr(0, cut), text.substr(cut + 1)};
+    const double right = picture.left + picture.width - kReadoutPad;
+    const std::string_view text(readout.text);
+    std::vector<std::string_view> parts{text};
+    const std::size_t cut = text.find(drawtexts::kCurvature);
+    if (readout.textX + canvas.TextWidth(text) > right && cut != std::string::npos)
+        parts = {text.substr(0, cut), text.substr(cut + 1)};
+    std::vector<std::string_view> lines;
+    for (std::string_view part : parts) {
+        while (readout.textX + canvas.TextWidth(part) > right) {
+            std::size_t blank = part.rfind(' ');
+            while (blank != std::string_view::npos && blank > 0 &&
+                   readout.textX + canvas.TextWidth(part.substr(0, blank)) > right)
+                blank = part.rfind(' ', blank - 1);
+            if (blank == std::string_view::npos || blank == 0) break;
+            lines.push_back(part.substr(0, blank));
+            part = part.substr(blank + 1);
+        }
+        lines.push_back(part);
     }
-    double top = readout.textY;
+    // One white block under all lines, so that nothing beneath shows between them.
+    double widest = 0.0, height = 0.0;
     for (std::string_view line : lines) {
-        const double height = canvas.TextHeight(line);
-        canvas.Box(readout.textX - kReadoutPad, top,
-                   readout.textX + canvas.TextWidth(line) + kReadoutPad, top + height,
-                   colours::kWhite, true);
-        canvas.Text(readout.textX, top, line, colours::kBlack);
-        top += height;
+        widest = std::max(widest, canvas.TextWidth(line));
+        height += canvas.TextHeight(line);
+    }
+    const double x = std::max(picture.left + kReadoutPad, std::min(readout.textX, right - widest));
+    double top = readout.textY;
+    canvas.Box(x - kReadoutPad, top, x + widest + kReadoutPad, top + height, colours::kWhite, true);
+    for (std::string_view line : lines) {
+        canvas.Text(x, top, line, colours::kBlack);
+        top += canvas.TextHeight(line);
     }
 }
 

@@ -376,6 +376,16 @@ TEST(BeamDrawing, TheReadOutIsPlanAtAWaistAndAbsentOffThePlot) {
                   std::string::npos)
             << width;
     }
+    // In the drawing of the window's first size the read-out, both sections in one panel,
+    // stays whole inside the picture wherever the cursor stands.
+    ASSERT_TRUE(beam.Draw(333, 300));
+    for (double x = 0; x <= 333; x += 4) {
+        RecordingCanvas canvas(333, 300);
+        PaintReadout(canvas, beam.drawing.ReadoutAt(x, 150, b, ','));
+        for (const RecordedText& t : canvas.texts)
+            EXPECT_TRUE(t.x >= 0 && t.x + RecordingCanvas::kCharWidth * t.text.size() <= 333)
+                << t.text << " at " << x;
+    }
 }
 
 enum class Sign { kKept, kSize, kNotBelowZero };
