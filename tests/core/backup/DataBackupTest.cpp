@@ -78,5 +78,23 @@ TEST_F(DataBackupTest, SelectionOptionsAndConstantsComeBackTogether) {
     EXPECT_EQ(model.DepthOfField().CofCCustomVal(), 0.025f);
 }
 
+// Only the snapshot before opening a file holds what a file sets beyond the system (here the
+// far-conjugate option and the advanced switch): its Undo returns to them, any other keeps them.
+TEST_F(DataBackupTest, OnlyOpeningAFileTakesBackItsOptions) {
+    for (BackupReason reason : {kBackupOpen, kBackupValue, kBackupSlider}) {
+        options.hideRemConj = false;
+        model.Constants().SetAdvancedOptions(false);
+        backup.TakeBackup(reason, 0, model, options, beam);
+        options.hideRemConj = true;
+        model.Constants().SetAdvancedOptions(true);
+        ASSERT_TRUE(backup.Undo(model, options, beam));
+        const bool takenBack = reason == kBackupOpen;
+        EXPECT_EQ(options.hideRemConj, !takenBack) << reason;
+        EXPECT_EQ(model.Constants().AdvancedOptions(), !takenBack) << reason;
+        backup.Undo(model, options, beam);  // and a second Undo redoes
+        EXPECT_TRUE(options.hideRemConj) << reason;
+    }
+}
+
 }  // namespace
 }  // namespace lumarik
