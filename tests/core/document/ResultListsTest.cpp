@@ -71,6 +71,22 @@ TEST(ExportedLists, BeamListingAtFullPrecision) {
     const ExportRow* wavelength = Find(rows, "Ergebnisse", "Wellenlänge");
     ASSERT_NE(wavelength, nullptr);
     EXPECT_EQ(wavelength->value, "632.8");
+    // The depth of focus at the default growth of 5 %: ±zr'·√(1.05² − 1), with zr' = m²·zr and
+    // m = 1/√((1 − s/f')² + (zr/f')²) (Self 1983), as a plain number.
+    const double m = 1 / std::hypot(1 - 200.0 / 100, expected / 100);
+    const ExportRow* depth = nullptr;
+    for (const ExportRow& row : rows) {
+        if (row.list != "Ergebnisse" && row.quantity.rfind("Schärfentiefe", 0) == 0) depth = &row;
+    }
+    ASSERT_NE(depth, nullptr);
+    EXPECT_NEAR(Number(depth->value), m * m * expected * std::sqrt(1.05 * 1.05 - 1), 1e-5);
+    EXPECT_EQ(depth->unit, "mm");
+}
+
+// Undo on a new document has nothing to take back.
+TEST(LumarikDocument, UndoWithoutAChangeIsRefused) {
+    LumarikDocument doc;
+    EXPECT_FALSE(doc.Undo());
 }
 
 }  // namespace
