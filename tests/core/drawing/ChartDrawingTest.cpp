@@ -49,6 +49,30 @@ TEST_F(ChartPlot, MatchesTheReviewedRecordings) {
     RecordingCanvas sketch(220, 110);  // one family sketch anchors the painting of all
     DrawFamilySketch(sketch, false, 0, true);
     test::ExpectRecorded("family_sketch", sketch.trace);
+    // Of every sketch, the box of each element and where the rays meet: the shapes in brief.
+    std::string shapes;
+    char cell[64];
+    for (auto [mirror, count] : {std::pair{false, 15}, std::pair{true, 4}}) {
+        for (int entry = 0; entry < count; ++entry) {
+            RecordingCanvas plain(220, 110), rayed(220, 110);
+            DrawFamilySketch(plain, mirror, entry, false);
+            DrawFamilySketch(rayed, mirror, entry, true);
+            shapes += (mirror ? "mirror " : "lens ") + std::to_string(entry) + ":";
+            for (const test::RecordedPolyline& element : plain.polylines) {
+                double x0 = 1e9, x1 = -1e9, y0 = 1e9, y1 = -1e9;
+                for (const PixelPoint& p : element.points) {
+                    x0 = std::min(x0, p.x), x1 = std::max(x1, p.x);
+                    y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
+                }
+                std::snprintf(cell, sizeof cell, " [%.2f %.2f %.2f %.2f]", x0, x1, y0, y1);
+                shapes += cell;
+            }
+            const PixelPoint focus = rayed.points.back();
+            std::snprintf(cell, sizeof cell, " rays to %.2f %.2f\n", focus.x, focus.y);
+            shapes += cell;
+        }
+    }
+    test::ExpectRecording("drawings/family_shapes.txt", shapes);
 }
 
 // The blue segments a trace holds after its first `skip` characters, as x1 y1 x2 y2.
