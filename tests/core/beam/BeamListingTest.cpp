@@ -47,7 +47,7 @@ Blocks BlocksOf(std::string_view name) {
                    "beam_value_zero_after_solution"});
     b.options =
         in({"plain", "user_symbols_options", "standard_symbols_circularised_outside_diode_mode"});
-    b.growths = in({"plain", "multimode_detector", "diode"});
+    b.growths = in({"plain", "multimode_detector", "diode", "diode_circularised"});
     b.controls = name.find("diode") != std::string_view::npos ||
                  name.find("circularised") != std::string_view::npos;
     return b;
