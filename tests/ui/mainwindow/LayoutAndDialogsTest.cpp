@@ -51,6 +51,27 @@ TEST_F(Layout, EverythingShowsInFullAtTheFirstSizeAndMaximised) {
     ExpectNothingCut(window.get());
 }
 
+// Building the window opens no other window beside it, not even for a moment (a control
+// shown before it has a parent would).
+TEST_F(Layout, BuildingTheWindowOpensNoOtherWindow) {
+    struct ShownWindows : QObject {
+        bool eventFilter(QObject* object, QEvent* event) override {
+            auto* w = qobject_cast<QWidget*>(object);
+            if (event->type() == QEvent::Show && w && w->isWindow() &&
+                !qobject_cast<frmLumarik*>(w)) {
+                names << w->objectName();
+            }
+            return false;
+        }
+        QStringList names;
+    } shown;
+    qApp->installEventFilter(&shown);
+    frmLumarik second(env.Context());
+    second.show();
+    qApp->removeEventFilter(&shown);
+    EXPECT_TRUE(shown.names.isEmpty()) << shown.names.join(", ").toStdString();
+}
+
 // The beam mode shares the window's places: at the first size its frames, rows, results and
 // extra information show in full too.
 TEST_F(Layout, TheBeamModeShowsInFullAtTheFirstSize) {
