@@ -290,6 +290,19 @@ TEST_F(Chart, TheKeyboardMovesACrossHairAndEnterAppliesIt) {
     EXPECT_TRUE(Find<QPushButton>("comApFldUndo")->isEnabled());
 }
 
+// Switched to a mirror while its tab is hidden, the chart shows the mirror families once the
+// tab shows.
+TEST_F(Chart, FollowsTheModeChangedWhileItsTabIsHidden) {
+    auto* tabs = Find<QTabWidget>("tabExtraInfo");
+    tabs->setCurrentIndex(0);
+    Find<QListWidget>("lstMirrorMode")->setCurrentRow(1);
+    tabs->setCurrentIndex(1);
+    ASSERT_TRUE(plot->isVisible());
+    Hover(plot, At(*chart, {0.05, 0.28}));
+    EXPECT_TRUE(Label("lblApFldLensClass").contains("Parabel"))
+        << Label("lblApFldLensClass").toStdString();
+}
+
 TEST_F(Chart, ClickMovesApertureAndFieldAndUndoRestoresOnce) {
     QPushButton* undo = Find<QPushButton>("comApFldUndo");
     // On the system's own point nothing happens.
