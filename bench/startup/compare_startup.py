@@ -3,8 +3,11 @@
 
 Each program is started in turn (warm: a first start of each is not counted) on an X display,
 and timed from the start of its process to the moment its first top-level window is mapped,
-which an X client watching the root window sees. The peak resident memory is read from
-/proc just after the mapping. Medians of the runs are printed with their ratios.
+which an X client watching the root window sees. A window that is unmapped again at once (a
+control shown before it had a parent) does not count: the time is that of the first window
+still mapped after the first paint, and such windows are counted and reported. The peak
+resident memory is read from /proc just after the first paint. Medians of the runs are printed
+with their ratios.
 
     Xvfb :99 -screen 0 1600x1000x24 &
     bench/startup/compare_startup.py --display :99 --runs 10 \\
@@ -39,18 +42,29 @@ def start_once(command, env, screen):
     started = time.perf_counter()
     process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
+    mapped = {}  # window id -> seconds from the start, while mapped
+    transient = 0
     try:
-        while True:
+        settle_until = None
+        while settle_until is None or time.perf_counter() < settle_until:
+            if settle_until is not None and not screen.pending_events():
+                time.sleep(0.002)  # the first paint and what follows it
+                continue
             event = screen.next_event()
             if event.type == X.MapNotify:
-                mapped = time.perf_counter() - started
-                break
-        time.sleep(0.3)  # the first paint and what follows it
+                mapped[event.window.id] = time.perf_counter() - started
+                if settle_until is None:
+                    settle_until = time.perf_counter() + 0.3
+            elif event.type == X.UnmapNotify and event.window.id in mapped:
+                del mapped[event.window.id]
+                transient += 1
         peak = peak_mib(process.pid)
     finally:
         process.terminate()
         process.wait(timeout=10)
-    return mapped * 1000.0, peak
+    if not mapped:
+        raise RuntimeError(f"{command[0]}: no window stayed mapped")
+    return min(mapped.values()) * 1000.0, peak, transient
 
 
 def main():
@@ -77,8 +91,10 @@ def main():
     for name, runs in results.items():
         ms = statistics.median(r[0] for r in runs)
         mib = statistics.median(r[1] for r in runs)
+        transient = sum(r[2] for r in runs)
         print(f"{name:18} start {ms:6.1f} ms ({ms / base_ms:4.2f}x)   "
-              f"peak {mib:5.1f} MiB (+{mib - base_mib:4.1f})")
+              f"peak {mib:5.1f} MiB (+{mib - base_mib:4.1f})"
+              + (f"   {transient} windows unmapped at once" if transient else ""))
 
 
 if __name__ == "__main__":

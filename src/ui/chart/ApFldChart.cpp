@@ -123,16 +123,24 @@ ApFldChart::ApFldChart(bool enlarged, Prompter* prompter, QWidget* parent)
     layout->addWidget(m_axisY, 0, 0);
     layout->addWidget(m_plot, 0, 1);
     layout->addWidget(m_axisX, 1, 1);
-    m_entries = BuildLensTypeCatalogue(m_mirror);
-    Rebuild();
 }
 
 void ApFldChart::SetMirrorMode(bool mirror) {
     if (mirror == m_mirror) return;
     m_mirror = mirror;
-    m_entries = BuildLensTypeCatalogue(mirror);
+    m_entriesStale = true;
     m_hits.clear();
     Rebuild();
+}
+
+const std::vector<LensTypeEntry>& ApFldChart::Entries() const {
+    Update();
+    return m_entries;
+}
+
+const ChartAxes& ApFldChart::Axes() const {
+    Update();
+    return m_axes;
 }
 
 void ApFldChart::SetCurrent(std::optional<ChartPoint> current) {
@@ -150,15 +158,28 @@ void ApFldChart::SetSample(std::optional<double> na) {
 }
 
 void ApFldChart::Rebuild() {
-    m_axes = ResetChartAxes(m_mirror, m_plot->width(), m_plot->height());
-    m_regions = BuildLensTypeRegions(m_entries, m_axes);
+    m_areasStale = true;
     m_background = QImage();
     m_plot->update();
     m_axisX->update();
     m_axisY->update();
 }
 
+void ApFldChart::Update() const {
+    if (m_entriesStale) {
+        m_entries = BuildLensTypeCatalogue(m_mirror);
+        m_entriesStale = false;
+        m_areasStale = true;
+    }
+    if (m_areasStale) {
+        m_axes = ResetChartAxes(m_mirror, m_plot->width(), m_plot->height());
+        m_regions = BuildLensTypeRegions(m_entries, m_axes);
+        m_areasStale = false;
+    }
+}
+
 void ApFldChart::PaintPlot(QPainter& painter, QSize size) {
+    Update();
     const qreal ratio = m_plot->devicePixelRatioF();
     if (m_background.isNull() || m_background.size() != size * ratio) {
         m_background = BlankDrawingImage(size, ratio);
@@ -181,6 +202,7 @@ void ApFldChart::PaintPlot(QPainter& painter, QSize size) {
 }
 
 void ApFldChart::PaintAxis(Canvas& canvas, bool vertical) const {
+    Update();
     const char decimal = UserSeparators().decimal;
     if (vertical) {
         DrawChartAxisY(canvas, m_axes.y, decimal);
@@ -194,6 +216,7 @@ Picture ApFldChart::PictureOf() const {
 }
 
 void ApFldChart::PaintPicture(QPainter& painter) const {
+    Update();
     for (const QWidget* part : {m_axisY, m_plot, m_axisX}) {
         painter.save();
         painter.translate(part->pos());
@@ -220,6 +243,7 @@ void ApFldChart::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void ApFldChart::MouseAt(ChartPixel pixel) {
+    Update();
     std::vector<int> hits = FindLensTypesAt(m_regions, pixel);
     if (hits != m_hits) {
         m_hits = std::move(hits);
@@ -238,7 +262,7 @@ void ApFldChart::MouseLeft() {
 
 void ApFldChart::StartCursor() {
     ChartPixel at{m_plot->width() / 2, m_plot->height() / 2};
-    if (m_current) at = m_axes.ToPixel(*m_current);
+    if (m_current) at = Axes().ToPixel(*m_current);
     m_cursor = at;
     MoveCursor(0, 0);
 }
@@ -259,6 +283,7 @@ void ApFldChart::EndCursor() {
 }
 
 std::vector<int> ApFldChart::TypesAt(ChartPixel pixel) const {
+    Update();
     return FindLensTypesAt(m_regions, pixel);
 }
 

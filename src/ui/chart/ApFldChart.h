@@ -1,6 +1,7 @@
 // The aperture/field chart as a widget: the plot picture pctApFldPlot between its axis strips
 // pctApFldAxisY (left) and pctApFldAxisX (below), painted through the Canvas. It holds the
-// catalogue of the mode in force, rebuilds axes and areas whenever the plot is resized,
+// catalogue of the mode in force, works out axes and areas when first needed after the plot is
+// resized (a chart on a hidden tab never needs them),
 // highlights the areas under the mouse and reports moves and clicks in plot pixels. Its context
 // menu copies or saves the picture. The small chart of the main window and the enlarged window
 // each have one.
@@ -36,8 +37,8 @@ public:
     void SetSample(std::optional<double> na);
     std::optional<ChartPoint> Current() const { return m_current; }
 
-    const std::vector<LensTypeEntry>& Entries() const { return m_entries; }
-    const ChartAxes& Axes() const { return m_axes; }
+    const std::vector<LensTypeEntry>& Entries() const;
+    const ChartAxes& Axes() const;
     // The areas under the mouse, as last found.
     const std::vector<int>& Hits() const { return m_hits; }
     QWidget* Plot() const { return m_plot; }
@@ -65,6 +66,8 @@ private:
     friend class ApFldPlotView;
     friend class ApFldAxisView;
     void Rebuild();
+    // The catalogue, axes and areas for the mode and the plot's size, where they are out of date.
+    void Update() const;
     void PaintPlot(QPainter& painter, QSize size);
     void PaintAxis(Canvas& canvas, bool vertical) const;
     void PaintPicture(QPainter& painter) const;
@@ -78,9 +81,12 @@ private:
     Prompter* m_prompter;
     bool m_mirror = false;
     ChartStyle m_style;
-    std::vector<LensTypeEntry> m_entries;
-    ChartAxes m_axes;
-    std::vector<std::vector<ChartPixel>> m_regions;
+    // Worked out by Update(), on the first use after a change.
+    mutable std::vector<LensTypeEntry> m_entries;
+    mutable ChartAxes m_axes;
+    mutable std::vector<std::vector<ChartPixel>> m_regions;
+    mutable bool m_entriesStale = true;
+    mutable bool m_areasStale = true;
     std::vector<int> m_hits;
     std::optional<ChartPoint> m_current;
     std::optional<ChartPixel> m_cursor;

@@ -58,15 +58,26 @@ ChartPanel::ChartPanel(DocumentHub& hub, const AppContext& context, QWidget* par
     connect(&m_hub, &DocumentHub::Changed, this, &ChartPanel::Refresh);
 }
 
-// The chart follows the system after every change; the enlarged window as well. Any edit but a
-// chart click ends the chart's undo.
+// The chart follows the system after every change, once it is on screen; the enlarged window
+// always. Any edit but a chart click ends the chart's undo.
 void ChartPanel::Refresh(unsigned changes) {
     m_comApFldUndo->setEnabled(m_hub.Doc().ChartUndoAvailable());
     if (!(changes & (kChangeResults | kChangeRows | kChangeChoice | kChangeMode))) return;
+    m_systemShown = false;
+    if (m_frmApFldPlot) m_frmApFldPlot->Refresh();
+    if (isVisible()) ShowSystem();
+}
+
+void ChartPanel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!m_systemShown) ShowSystem();
+}
+
+void ChartPanel::ShowSystem() {
+    m_systemShown = true;
     const LumarikCode& model = m_hub.Doc().Model();
     m_apFldChart->SetMirrorMode(model.Constants().MirrorMode());
     m_apFldChart->SetCurrent(CurrentChartPoint(model));
-    if (m_frmApFldPlot) m_frmApFldPlot->Refresh();
     if (!m_hovering) ShowCurrent();
 }
 

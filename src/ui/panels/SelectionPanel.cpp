@@ -164,7 +164,8 @@ QGroupBox* SelectionPanel::BuildBeamFrame(const QString& caption, const char* na
             new QCheckBox(text), Indexed("chkVarTypeGB", n),
             beamSide ? QStringLiteral("%1 (%2)").arg(text.trimmed(), caption) : text.trimmed());
         box->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
-        box->setVisible(n != kBeamWaistToWaist);  // t is an output only
+        // t is an output only. (Shown before it has a parent, a box would open as a window.)
+        if (n == kBeamWaistToWaist) box->hide();
         connect(box, &QCheckBox::toggled, this, [this, n, box](bool ticked) {
             BeamSelectResult result;
             const auto number = static_cast<BeamQuantity>(n);

@@ -51,6 +51,27 @@ TEST_F(Layout, EverythingShowsInFullAtTheFirstSizeAndMaximised) {
     ExpectNothingCut(window.get());
 }
 
+// Building the window opens no other window beside it, not even for a moment (a control
+// shown before it has a parent would).
+TEST_F(Layout, BuildingTheWindowOpensNoOtherWindow) {
+    struct ShownWindows : QObject {
+        bool eventFilter(QObject* object, QEvent* event) override {
+            auto* w = qobject_cast<QWidget*>(object);
+            if (event->type() == QEvent::Show && w && w->isWindow() &&
+                !qobject_cast<frmLumarik*>(w)) {
+                names << w->objectName();
+            }
+            return false;
+        }
+        QStringList names;
+    } shown;
+    qApp->installEventFilter(&shown);
+    frmLumarik second(env.Context());
+    second.show();
+    qApp->removeEventFilter(&shown);
+    EXPECT_TRUE(shown.names.isEmpty()) << shown.names.join(", ").toStdString();
+}
+
 // The beam mode shares the window's places: at the first size its frames, rows, results and
 // extra information show in full too.
 TEST_F(Layout, TheBeamModeShowsInFullAtTheFirstSize) {
@@ -267,6 +288,19 @@ TEST_F(Chart, TheKeyboardMovesACrossHairAndEnterAppliesIt) {
     EXPECT_NEAR(window->Model().Value(kParObjectAngle) * 180.0 / M_PI, axes.y.ToValue(moved.y),
                 0.05 * axes.y.ToValue(moved.y));
     EXPECT_TRUE(Find<QPushButton>("comApFldUndo")->isEnabled());
+}
+
+// Switched to a mirror while its tab is hidden, the chart shows the mirror families once the
+// tab shows.
+TEST_F(Chart, FollowsTheModeChangedWhileItsTabIsHidden) {
+    auto* tabs = Find<QTabWidget>("tabExtraInfo");
+    tabs->setCurrentIndex(0);
+    Find<QListWidget>("lstMirrorMode")->setCurrentRow(1);
+    tabs->setCurrentIndex(1);
+    ASSERT_TRUE(plot->isVisible());
+    Hover(plot, At(*chart, {0.05, 0.28}));
+    EXPECT_TRUE(Label("lblApFldLensClass").contains("Parabel"))
+        << Label("lblApFldLensClass").toStdString();
 }
 
 TEST_F(Chart, ClickMovesApertureAndFieldAndUndoRestoresOnce) {
