@@ -30,6 +30,7 @@ const std::vector<LensSample> kSamples = {
 
 // What a scene records besides its listing: the blocks its case is about.
 struct Blocks {
+    bool rows = true;       // the listed rows
     bool memory = false;    // remembered values
     bool options = false;   // option boxes and symbols
     bool growths = false;   // depth-of-focus growths and the lens table
@@ -41,6 +42,7 @@ Blocks BlocksOf(std::string_view name) {
         return std::find(names.begin(), names.end(), name) != names.end();
     };
     Blocks b;
+    b.rows = !in({"carried_without_value", "carried_with_limits", "circularised_s_takes_f"});
     b.memory = in({"plain", "multimode_detector", "image_side_other_root", "scientific",
                    "small_image_waist", "object_not_yet_far", "far_object_diverging",
                    "waist_in_front_focal_plane", "carried_without_value", "carried_with_limits",
@@ -53,7 +55,8 @@ Blocks BlocksOf(std::string_view name) {
     return b;
 }
 
-// The choices (with limits where set), every listed row, the depth of focus and the minimum
+// The choices (with limits where set), every listed row (unless the scene is about the choices
+// alone), the depth of focus and the minimum
 // spot, a line each; then flags and results, and of the blocks the scene asks for: remembered
 // values, option boxes and symbols, growths and the lens table, the laser-diode controls with
 // the y-section choices; last the caption.
@@ -72,7 +75,9 @@ std::string Recorded(GaussianBeam& beam, const Blocks& blocks) {
         }
         text += "\n";
     }
-    for (const BeamListRow& row : rows) text += row.name + "\t" + row.value + "\n";
+    for (const BeamListRow& row : rows) {
+        if (blocks.rows) text += row.name + "\t" + row.value + "\n";
+    }
     text += "depth of focus\t" + beam.DepthOfFocusText(0) + "\n";
     std::string spot = beam.MinimumSpotText();
     for (std::size_t at; (at = spot.find("\r\n")) != std::string::npos;) spot.replace(at, 2, " | ");
