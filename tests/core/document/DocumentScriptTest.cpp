@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <deque>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "core/document/LumarikDocument.h"
@@ -236,11 +237,14 @@ TEST(DocumentScripts, EveryStepAsRecorded) {
     ASSERT_GT(steps.size(), 100U);
     std::map<std::string, LumarikDocument> scenes;
     std::map<std::string, std::string> kept;
+    std::set<std::string> setUp;  // the state after a setting-up step is recorded once
     std::string text;
     for (DataRow s : steps) {
         s.resize(5);
-        text += s[0] + ": " + s[1] + ' ' + s[2] + ' ' + Escaped(s[3]) + ' ' + s[4] + " -> " +
-                Step(scenes[s[0]], s, kept[s[0]]) + '\n';
+        const std::string line = s[0] + ": " + s[1] + ' ' + s[2] + ' ' + Escaped(s[3]) + ' ' +
+                                 s[4] + " -> " + Step(scenes[s[0]], s, kept[s[0]]) + '\n';
+        const bool setting = s[1] == "lens" || s[1] == "beam";
+        if (!setting || setUp.insert(s[1] + line.substr(line.find(" -> "))).second) text += line;
     }
     test::ExpectRecording("document_scripts.txt", text);
 }
