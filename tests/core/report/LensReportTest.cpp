@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -44,8 +45,23 @@ TEST(LensReport, KindOfElementAndAdvancedOptions) {
         code.Constants().SetWavelength(633.0f);
         Choose(code, {{kParFocal, c.focal}, {kParObjectDist, -300}, {kParObjectHeight, 10}});
         ASSERT_TRUE(code.Solve(false));
-        ExpectRecording(std::string("reports/") + c.name + ".txt",
-                        PageText(BuildLensReport(code, kStamp)));
+        // The first row of the system (f' with its kind) and the advanced options.
+        std::istringstream page(PageText(BuildLensReport(code, kStamp)));
+        std::string kept, heading;
+        bool first = false;
+        for (std::string line; std::getline(page, line);) {
+            if (line.rfind("H", 0) == 0) {
+                heading = line;
+                first = true;
+            }
+            const bool system = heading.find("Systemdefinition") != std::string::npos;
+            const bool options = heading.find("Erweiterte Optionen") != std::string::npos;
+            if (options || (system && (line == heading || (first && line.rfind("R", 0) == 0)))) {
+                kept += line + "\n";
+                if (line.rfind("R", 0) == 0) first = false;
+            }
+        }
+        ExpectRecording(std::string("reports/") + c.name + ".txt", kept);
     }
 }
 
