@@ -46,14 +46,40 @@ TEST_F(ChartPlot, MatchesTheReviewedRecordings) {
     add(60, 400, [&](Canvas& c) { DrawChartAxisY(c, axes.y, ','); });
     add(60, 400, [&](Canvas& c) { DrawChartAxisY(c, ResetChartAxes(true, 600, 400).y, '.'); });
     test::ExpectRecorded("chart_axes", trace);
-    // Every family sketch with its rays; without them each paints the same up to the rays
-    // (checked below).
+    // Every family sketch: the rays as the points they pass through, on one line, and each
+    // outline by every sixth point and its last (the rule test below holds the shape between).
     trace.clear();
     for (auto [mirror, count] : {std::pair{false, 15}, std::pair{true, 4}}) {
         for (int entry = 0; entry < count; ++entry) {
             RecordingCanvas sketch(220, 110);
             DrawFamilySketch(sketch, mirror, entry, true);
-            trace += sketch.trace;
+            std::string rays = std::string(mirror ? "mirror " : "lens ") + std::to_string(entry);
+            std::string outlines;
+            std::istringstream in(sketch.trace);
+            double x = -1, y = -1;
+            for (std::string row; std::getline(in, row);) {
+                std::istringstream cells(row);
+                std::string call, cell;
+                std::vector<std::string> xy;
+                cells >> call;
+                while (cells >> cell && cell[0] != '#') xy.push_back(cell);
+                if (call == "polyline") {
+                    outlines += "outline";
+                    for (std::size_t i = 0; i + 1 < xy.size(); i += 2) {
+                        if (i % 12 == 0 || i + 2 == xy.size())
+                            outlines += " " + xy[i] + " " + xy[i + 1];
+                    }
+                    outlines += " " + row.substr(row.find('#')) + "\n";
+                }
+                if (call != "line" || row.substr(row.find('#')) != "#0000ff 0 1") continue;
+                // A ray goes on from where the last segment ended, or starts anew after a '|'.
+                if (std::stod(xy[0]) != x || std::stod(xy[1]) != y)
+                    rays += " | " + xy[0] + " " + xy[1];
+                rays += " " + xy[2] + " " + xy[3];
+                x = std::stod(xy[2]);
+                y = std::stod(xy[3]);
+            }
+            trace += rays + "\n" + outlines;
         }
     }
     test::ExpectRecorded("family_sketches", trace);
