@@ -104,15 +104,22 @@ INSTANTIATE_TEST_SUITE_P(AllFigures, HelpFigureLayoutTest,
                                             ::testing::Values(1.0, 1.5)));
 
 // Every figure at its own size against its reviewed recording. The first figures of the lens,
-// the mirror and the principal planes show the shared parts in full: the lens and mirror
-// symbols, arrowheads, ticks and hatching. The others leave out those short strokes.
+// the mirror and the principal planes show the shared parts in full: the axis, the lens and
+// mirror symbols, arrowheads, ticks, hatching and the lines of the dimensions. The others leave
+// out those: their dimensions are held by the labels in the middle of them.
 class FigureTrace : public test::RecordingCanvas {
 public:
     FigureTrace(bool full) : RecordingCanvas(kHelpFigureWidth, kHelpFigureHeight), m_full(full) {}
+    void Clear() override {
+        RecordingCanvas::Clear();
+        trace.clear();
+    }
     void Line(double x1, double y1, double x2, double y2, Colour c, PenStyle s, int w) override {
         const bool slanted = x1 != x2 && y1 != y2;
         const bool stroke = std::hypot(x2 - x1, y2 - y1) < 12.1 && (slanted || c == 0x505050u);
-        if (m_full || !stroke) RecordingCanvas::Line(x1, y1, x2, y2, c, s, w);
+        const bool shared = (c == 0x505050u && y1 == y2) || (c == colours::kBlack && w == 2) ||
+                            (c == 0x808080u && y1 == y2);
+        if (m_full || !(stroke || shared)) RecordingCanvas::Line(x1, y1, x2, y2, c, s, w);
     }
 
 private:
