@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -314,6 +316,45 @@ TEST(BeamDrawing, TheLargestRadiusShownFillsTheHeight) {
             EXPECT_NEAR(top, beam.drawing.PanelLayout(0).envelope.top, 0.01)
                 << typed[1].second << " mode " << mode;
         }
+    }
+}
+
+// Circularised, each panel shows its section's cylinder lens as two faces 3 pixels either side
+// of its P, joined at both ends, and the other section's as a dotted line at that one's P.
+TEST(BeamDrawing, CircularisationShowsBothCylinderLenses) {
+    Beam beam;
+    beam.Diode();
+    beam.doc.SwitchCircularisation(true);
+    beam.doc.RecalcBeam();
+    ASSERT_TRUE(beam.Draw(480, 600));          // stacked
+    std::vector<std::array<double, 5>> black;  // x1 y1 x2 y2 and 1 for dotted
+    std::istringstream trace(beam.canvas.trace);
+    for (std::string row; std::getline(trace, row);) {
+        std::array<double, 5> l{};
+        int style = 0;
+        if (std::sscanf(row.c_str(), "line %lf %lf %lf %lf #000000 %d", &l[0], &l[1], &l[2], &l[3],
+                        &style) == 5)
+            black.push_back({l[0], l[1], l[2], l[3], double(style)});
+    }
+    const auto drawn = [&](double x1, double y1, double x2, double y2, int style) {
+        return std::any_of(black.begin(), black.end(), [&](const auto& l) {
+            return std::fabs(l[0] - x1) < 0.6 && std::fabs(l[2] - x2) < 0.6 &&
+                   std::fabs(l[1] - y1) < 0.6 && std::fabs(l[3] - y2) < 0.6 && l[4] == style;
+        });
+    };
+    for (int i = 0; i < 2; ++i) {
+        const DrawTransform& t = beam.drawing.Transform(i);
+        // The beam's radius at the lens, M times that of the embedded Gaussian beam.
+        const GaussianBeam& b = beam.doc.Beam();
+        const double radius = b.GetBeamResult(i, kResLensRadius) * b.GetBeamMFactor(i);
+        const double p = std::round(t.X(b.GetBeamResult(i, kResP)));
+        const double other = std::round(t.X(b.GetBeamResult(1 - i, kResP)));
+        const double top = std::round(t.Y(radius)), bottom = std::round(t.Y(-radius));
+        EXPECT_TRUE(drawn(p - 3, bottom, p - 3, top, 0) && drawn(p + 3, bottom, p + 3, top, 0))
+            << i;
+        EXPECT_TRUE(drawn(p - 3, top, p + 3, top, 0) && drawn(p - 3, bottom, p + 3, bottom, 0))
+            << i;
+        EXPECT_TRUE(drawn(other, bottom, other, top, 1)) << i;
     }
 }
 

@@ -22,7 +22,8 @@ constexpr double kTextHeight = RecordingCanvas::kTextHeight;
 // One end beyond each border, both ends beyond two; the cut ends lie on the line. A ray from
 // the object at infinity, z = -1e20 at height -1e20·tan w, meets the border at the height its
 // slope gives. A segment with a non-finite end, or passing a corner outside, is not drawn; a
-// polygon keeps its part inside; labels without clipping stay within ±100000 pixels.
+// polygon keeps its part inside; labels without clipping stay within ±100000 pixels, and one
+// at a position that is not a number is left out.
 TEST(DrawPrimitives, ClipsSegmentsAtEachBorderAndLimitsUnclippedText) {
     const ClipRect clip{-100.0, 100.0, -10.0, 10.0};
     const std::array<double, 8> cases[] = {
@@ -52,6 +53,7 @@ TEST(DrawPrimitives, ClipsSegmentsAtEachBorderAndLimitsUnclippedText) {
     for (const PixelPoint& p : corners) EXPECT_TRUE(on(cut, p)) << p.x << "," << p.y;
     RecordingCanvas canvas;
     EXPECT_FALSE(DrawText(canvas, DrawTransform{}, clip, 500.0, 0.0, "o", colours::kBlack, false));
+    EXPECT_FALSE(DrawText(canvas, DrawTransform{}, clip, std::nan(""), 0.0, "o", 0, true));
     EXPECT_TRUE(DrawText(canvas, DrawTransform{}, clip, -1e20, 1e20, "o", colours::kBlack, true));
     EXPECT_DOUBLE_EQ(canvas.texts.at(0).x, -100000.0);
     EXPECT_DOUBLE_EQ(canvas.texts.at(0).y, -100000.0);
