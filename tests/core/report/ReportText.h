@@ -1,16 +1,29 @@
 // A printed report as text for its recording: header, date and footer, then each line of the
-// page with its kind (B blank, H heading, R row, D drawing; * when bold) and its cells.
+// page with its kind (B blank, H heading, R row, D drawing; * when bold) and its cells. Given
+// keys ("a|b"), only the lines whose first cell starts with one of them, without the header.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/report/PrintedReport.h"
 
 namespace lumarik::test {
 
-inline std::string PageText(const PrintedReport& report) {
-    std::string text = report.header + "|" + report.date + "|" + report.footer + "\n";
+inline bool StartsWithAny(const std::string& cell, std::string_view keys) {
+    for (std::size_t at = 0; at < keys.size();) {
+        const std::size_t bar = std::min(keys.find('|', at), keys.size());
+        if (cell.rfind(keys.substr(at, bar - at), 0) == 0) return true;
+        at = bar + 1;
+    }
+    return false;
+}
+
+inline std::string PageText(const PrintedReport& report, std::string_view keys = "*") {
+    const bool all = keys == "*";
+    std::string text = all ? report.header + "|" + report.date + "|" + report.footer + "\n" : "";
     for (const ReportLine& line : report.Lines()) {
+        if (!all && (line.cells.empty() || !StartsWithAny(line.cells[0], keys))) continue;
         text += "BHRD"[static_cast<int>(line.kind)];
         if (line.bold) text += '*';
         for (const std::string& cell : line.cells) text += "\t" + cell;
