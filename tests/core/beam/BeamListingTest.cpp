@@ -208,7 +208,7 @@ TEST(ListBeamResults, MatchesTheReviewedRecordings) {
         {"other_root_without_solution", "Brennweite|Strahl rad[in]|Strahlradius [L|flags|results",
          [](B b) {  // the smaller root at s' = f' is m = 0
             b.SetAltSolution(true); ChooseBeam(b, {{0, 100}, {2, 100}, {7, 20}}); }},
-        {"beam_value_zero_after_solution", "chosen|Brennweite|Strahl rad[in]|flags|results|memory",
+        {"beam_value_zero_after_solution", "chosen|Brennweite|Strahl rad[in]|Verhältnis s/|flags|results|memory",
          [](B b) {
             ChooseBeam(b, {{0, 100}, {1, 300}, {5, 0.05}}); ASSERT_TRUE(b.SolveBeam(true));
             b.Selection(0).SetVarValue(3, 0.0f); }},
@@ -238,6 +238,20 @@ TEST(ListBeamResults, MatchesTheReviewedRecordings) {
     }
     EXPECT_EQ(GaussianBeam().ListBeamResults(true, 25).size(), 25u);  // as many as shown before
     for (int outside : {-1, 7}) EXPECT_EQ(GaussianBeam::DofGrowth(outside), 0.05) << outside;
+}
+
+// A y section diverging by 0.2 rad exceeds the paraxial bound of 0.1 rad and, about 0.2·100 mm
+// wide at the lens, a quarter of f' = 50 mm while it is shown; it counts no more once the
+// laser-diode mode is left.
+TEST(NotParaxialText, CountsTheYSectionWhileItIsShown) {
+    GaussianBeam beam;
+    beam.SetDiodeMode(true);
+    ChooseBeam(beam, {{0, 50}, {1, 100}, {6, 0.001}});
+    beam.SetDiodeParamValue(0.2);
+    ASSERT_TRUE(beam.SolveBeam(true) && beam.AxisSolved(1));
+    EXPECT_EQ(beam.NotParaxialText(), " Divergenz > 0,1 rad Strahlradius [Linse] > |f'|/4");
+    beam.SetDiodeMode(false);
+    EXPECT_EQ(beam.NotParaxialText(), "");
 }
 
 // The radius at d behind the lens for an object waist at s, straight from the ABCD law.

@@ -211,8 +211,8 @@ TEST(GaussianBeam, CallsOutsideTheTablesAreRefused) {
                       beam.Symbols().Symbol(n) + beam.Symbols().ResultSymbol(k),
                   "");
     }
-    for (int n : {-1, kBeamSelectableCount})
-        EXPECT_FALSE(beam.AddBeamVar(0, n, false) || beam.Memory(0, n).bVarValDef);
+    for (int n : {-1, kBeamSelectableCount})  // on a list with room
+        EXPECT_FALSE(GaussianBeam().AddBeamVar(0, n, false) || beam.Memory(0, n).bVarValDef);
     GaussianBeam diode;  // the y section's quantity is one of the object beam
     for (int n : {kBeamFocal, kBeamObjRadius, kBeamImgRadius}) diode.SetDiodeParamNumber(n);
     EXPECT_EQ(diode.GetDiodeParamNumber(), kBeamObjRadius);

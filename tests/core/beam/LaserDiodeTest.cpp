@@ -86,7 +86,7 @@ TEST(Circularisation, CouplingOnlyBetweenFocalAndObjectDistance) {
 // quantity follows that beam.
 TEST(SetUpCircularisation, LeavesFocalObjectDistanceAndAnObjectBeam) {
     const std::vector<DataRow> cases = ReadDataTable("beam_circularisation_setup.tsv");
-    ASSERT_EQ(cases.size(), 14u);
+    ASSERT_EQ(cases.size(), 15u);
     for (const DataRow& c : cases) {
         for (bool viaDiodeMode : {false, true}) {
             GaussianBeam beam = Diode(viaDiodeMode);
