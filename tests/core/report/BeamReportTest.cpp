@@ -1,6 +1,7 @@
 // The printed beam report as data: refusals, a solved beam, the laser diode, a failed section.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "core/beam/BeamTestSupport.h"
@@ -63,6 +64,28 @@ TEST(BeamReport, DiodeWithMultimodeAndAYSectionWithoutSolution) {
     ASSERT_TRUE(beam.SolveBeam(true) && !beam.AxisSolved(1));
     ExpectRecording("reports/beam_diode_y_unsolved.txt",
                     PageText(BuildBeamReport(beam, kStamp), kDiodeRows));
+}
+
+// Exactly 99 % of the power through the lens is not yet clipped, the next smaller aperture is:
+// 1 − exp(−2a²/w²) = 0.99 at a = w·√(ln 100 / 2), then moved to the exact boundary.
+TEST(BeamReport, ClippedBelowNinetyNinePercent) {
+    GaussianBeam beam;
+    ChooseBeam(beam, {{kBeamFocal, 100}, {kBeamObjectDist, 200}, {kBeamObjRadius, 0.5}});
+    ASSERT_TRUE(beam.SolveBeam(true));
+    double a = beam.GetBeamResult(0, kResLensRadius) * std::sqrt(std::log(100.0) / 2);
+    auto passed = [&] {
+        beam.SetOption(BeamOption::kLensAperture, a);
+        return beam.LensTransmission().value();
+    };
+    for (int i = 0; i < 10000 && passed() != 0.99; ++i)
+        a = std::nextafter(a, passed() < 0.99 ? 1.0 : 0.0);
+    ASSERT_EQ(passed(), 0.99);
+    const char* kLens = "Leistung durch";
+    EXPECT_EQ(PageText(BuildBeamReport(beam, kStamp), kLens),
+              "R\tLeistung durch die Linsenöffnung: \t 99.00 %\n");
+    while (passed() == 0.99) a = std::nextafter(a, 0.0);
+    EXPECT_EQ(PageText(BuildBeamReport(beam, kStamp), kLens),
+              "R\tLeistung durch die Linsenöffnung: \t 99.00 %  [beschnitten]\n");
 }
 
 }  // namespace
