@@ -33,9 +33,10 @@ TEST(BeamReport, RefusalAndAFailedXSection) {
 }
 
 // The eleven quantities, the paraxial image after s', the radius at the lens after zr and the
-// one at the detector after r'.
+// one at the detector after r'; a growth entry outside the list stands for the default 5 %.
 TEST(BeamReport, SolvedBeamWithTheDetector) {
     GaussianBeam beam;
+    beam.SetDofIndex(7);
     beam.SetDetectorOn(true);
     beam.SetDetectorDistance(150);
     ChooseBeam(beam, {{kBeamFocal, 100}, {kBeamObjectDist, 200}, {kBeamObjRadius, 0.5}});

@@ -60,9 +60,12 @@ TEST(LensReport, ObjectAtInfinityAndNoSolution) {
     Choose(far, {{kParFocal, 50}, {kParObjectDist, -200}, {kParImageAngle, 0.1f}});
     far.ObjectAtInfinityChanged(true);
     ASSERT_TRUE(far.Solve(false));
+    RecordingDiagnostics diagnostics;  // no aperture chosen: none is looked up
+    far.SetDiagnostics(&diagnostics);
     ExpectRecording("reports/lens_object_at_infinity.txt",
                     PageText(BuildLensReport(far, kStamp),
                              "Objektweite|Vergrößerung|Objekt Bildabstand|Objekthöhe|Unschärfe"));
+    EXPECT_TRUE(diagnostics.reports.empty());
 
     LumarikCode code;
     Choose(code, {{kParFocal, 100}, {kParTrack, 300}, {kParObjectHeight, 10}});
