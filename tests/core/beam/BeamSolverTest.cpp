@@ -221,8 +221,8 @@ TEST(GaussianBeam, CallsOutsideTheTablesAreRefused) {
     EXPECT_EQ(beam.Selection(0).Numbers(), chosen);
 }
 
-// Without a solved beam there is no power share, however large the aperture; a solved one puts
-// 1 - exp(-2) through a clear radius equal to the beam radius at the lens. The indices count
+// Without a solved beam or an aperture there is no power share; a solved one puts 1 - exp(-2)
+// through a clear radius equal to the beam radius at the lens. The indices count
 // only under the advanced options, and then if either differs from 1.
 TEST(GaussianBeam, TransmissionNeedsASolveAndOpticsFollowTheOptions) {
     GaussianBeam beam;
@@ -231,8 +231,13 @@ TEST(GaussianBeam, TransmissionNeedsASolveAndOpticsFollowTheOptions) {
     EXPECT_FALSE(beam.LensTransmission());
     ChooseBeam(beam, {{5, 1.0}});
     ASSERT_TRUE(beam.SolveBeam(true));
+    beam.SetOption(BeamOption::kLensAperture, 0.0);  // no aperture given
+    EXPECT_FALSE(beam.LensTransmission());
     beam.SetOption(BeamOption::kLensAperture, beam.GetBeamResult(0, kResLensRadius));
     EXPECT_NEAR(beam.LensTransmission().value(), 1 - std::exp(-2.0), 1e-6);
+    beam.Selection(0).SetVarValue(1, 0.0f);  // the failed solve leaves the old radii behind
+    ASSERT_FALSE(beam.SolveBeam(true));
+    EXPECT_FALSE(beam.LensTransmission());
     EffectiveConstants constants;
     constants.SetN(1.0f);
     constants.SetNPrime(1.33f);

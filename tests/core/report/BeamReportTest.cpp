@@ -48,8 +48,8 @@ TEST(BeamReport, SolvedBeamWithTheDetector) {
 // quantity it has none.
 TEST(BeamReport, DiodeWithMultimodeAndAYSectionWithoutSolution) {
     const char* kDiodeRows =
-        "Diodenlaser|[zirkularisiert|Systemdefinition|Brennweite: f':  |[paraxiale|Strahl div|"
-        "Strahl rad[aus]|Strahlradius [Linse]|Airy|Lösung";
+        "Diodenlaser|[zirkularisiert|Systemdefinition|Brennweite: f':  |[paraxiale|"
+        "Strahl div[in]: w [e|Strahl div[aus]w' [e|Strahl rad[aus]|Strahlradius [L|Airy|Lösung";
     GaussianBeam beam;
     beam.SetDiodeMode(true);
     beam.SetUseM2(true);
