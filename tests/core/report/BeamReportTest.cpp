@@ -32,8 +32,8 @@ TEST(BeamReport, RefusalAndAFailedXSection) {
               "Sie haben noch nicht für alle Parameter Werte eingetragen! ");
 }
 
-// The eleven quantities, the paraxial image after s', the radius at the lens after zr and the
-// one at the detector after r'; a growth entry outside the list stands for the default 5 %.
+// The first and last of the eleven quantities, the paraxial image after s', the radius at the
+// lens after zr and the one at the detector after r'; a growth entry outside the list stands for the default 5 %.
 TEST(BeamReport, SolvedBeamWithTheDetector) {
     GaussianBeam beam;
     beam.SetDofIndex(7);
@@ -41,7 +41,11 @@ TEST(BeamReport, SolvedBeamWithTheDetector) {
     beam.SetDetectorDistance(150);
     ChooseBeam(beam, {{kBeamFocal, 100}, {kBeamObjectDist, 200}, {kBeamObjRadius, 0.5}});
     ASSERT_TRUE(beam.SolveBeam(true));
-    ExpectRecording("reports/beam_detector.txt", PageText(BuildBeamReport(beam, kStamp)));
+    ExpectRecording("reports/beam_detector.txt",
+                    PageText(BuildBeamReport(beam, kStamp),
+                             "Brennweite|Wellen|Bildweite|[parax|Rayleigh|Strahlradius|Strahl rad["
+                             "aus]|Detektor|Airy|Schärfe",
+                             true));
 }
 
 // The y section's values in brackets while it is solved; circularised with an image-side

@@ -17,13 +17,17 @@ namespace {
 
 const ReportStamp kStamp{"Lumarik", "1.2.3", "1. Januar 2030"};
 
-// The page of a solved lens in air, reviewed once: f' 100, a -200 (a' 200, m' -1), r 10.
+// The page of a solved lens in air, reviewed once: f' 100, a -200 (a' 200, m' -1), r 10; of
+// the rows each loop writes, the first and the last.
 TEST(LensReport, SolvedLens) {
     LumarikCode code;
     Choose(code, {{kParFocal, 100}, {kParObjectDist, -200}, {kParObjectHeight, 10}});
     GiveAperture(code, kApStopRadius, 10);
     ASSERT_TRUE(code.Solve(false));
-    ExpectRecording("reports/lens_solved.txt", PageText(BuildLensReport(code, kStamp)));
+    ExpectRecording("reports/lens_solved.txt",
+                    PageText(BuildLensReport(code, kStamp),
+                             "Brennweite|Blenden|Bildwinkel|Airy|MTF|Wellenl|Unschärfe|Fixfokus",
+                             true));
 }
 
 // A mirror with a negative focal length is concave. The advanced options show d, n, n' and the
