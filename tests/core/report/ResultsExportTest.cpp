@@ -10,8 +10,9 @@ std::string Row(const ExportRow& r) {
     return r.list + '|' + r.quantity + '|' + r.symbol + '|' + r.value + '|' + r.unit;
 }
 
-// Numbers keep their separator and get their unit column, notes after them are left out; what
-// is no single number stays text; rows that say nothing are left out.
+// Names and values lose the blanks around them. Numbers keep their separator and get their unit
+// column, notes after them are left out; what is no single number stays text; rows that say
+// nothing are left out.
 TEST(ExportTable, ColumnsAsASpreadsheetReadsThem) {
     // clang-format off
     const struct { ResultRow shown; char decimalSep; std::string row; } cases[] = {
@@ -19,7 +20,7 @@ TEST(ExportTable, ColumnsAsASpreadsheetReadsThem) {
         {{"Objektweite: a", "-200,5mm     [Virtuell]"}, ',', "L|Objektweite|a|-200,5|mm"},
         {{"Vergrößerung: m'", "-1.00x"}, '.', "L|Vergrößerung|m'|-1.00|x"},
         {{"Airy-Radius", " 0.001913mm [546nm]*"}, '.', "L|Airy-Radius||0.001913|mm"},
-        {{"NA [objektseitig] ", " 0.5"}, '.', "L|NA [objektseitig]||0.5|"},
+        {{" NA [objektseitig] ", " 0.5"}, '.', "L|NA [objektseitig]||0.5|"},
         {{"Rayleighlänge: zr", " 1.5E+03mm"}, '.', "L|Rayleighlänge|zr|1.5E+03|mm"},
         {{"Strahl div[in]: w", " 2,5e-4mrad"}, ',', "L|Strahl div[in]|w|2,5e-4|mrad"},
         {{"Strahl rad[aus]: r'", " 0.1 [0.2]mm"}, '.', "L|Strahl rad[aus]|r'|0.1 [0.2]mm|"},
