@@ -33,18 +33,17 @@ TEST(BeamReport, RefusalAndAFailedXSection) {
 }
 
 // The first and last of the eleven quantities, the paraxial image after s', the radius at the
-// lens after zr and the one at the detector after r'; a growth entry outside the list stands for the default 5 %.
+// lens after zr and the one at the detector after r'; a radius typed without M² is not marked.
 TEST(BeamReport, SolvedBeamWithTheDetector) {
     GaussianBeam beam;
-    beam.SetDofIndex(7);
     beam.SetDetectorOn(true);
     beam.SetDetectorDistance(150);
     ChooseBeam(beam, {{kBeamFocal, 100}, {kBeamObjectDist, 200}, {kBeamObjRadius, 0.5}});
     ASSERT_TRUE(beam.SolveBeam(true));
     ExpectRecording("reports/beam_detector.txt",
                     PageText(BuildBeamReport(beam, kStamp),
-                             "Brennweite|Wellen|Bildweite|[parax|Rayleigh|Strahlradius|Strahl rad["
-                             "aus]|Detektor|Airy|Schärfe",
+                             "Brennweite|Wellen|Bildweite|[parax|Rayleigh|Strahlradius|Strahl rad[in"
+                             "]: r:|Strahl rad[aus]|Detektor|Airy|Schärfe",
                              true));
 }
 

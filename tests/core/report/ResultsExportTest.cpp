@@ -30,7 +30,8 @@ TEST(ExportTable, ColumnsAsASpreadsheetReadsThem) {
         {{"    ---", " "}, '.', ""},                // a filler
         {{"(Näherung)", " "}, '.', ""},             // a note without a value
         {{"Nahpunkt", "  ---"}, '.', ""},           // no value
-        {{"  ", "  "}, '.', ""}};
+        {{"  ", "  "}, '.', ""},
+        {{" 12 ", " 5.0mm"}, '.', ""}};            // a name without a letter
     // clang-format on
     for (const auto& c : cases) {
         const std::vector<ExportRow> rows = ExportTable({{"L", {c.shown}}}, c.decimalSep);
