@@ -88,10 +88,27 @@ std::string Step(LumarikDocument& doc, const DataRow& s, std::string& kept) {
     const std::string shown = step.find('=') == std::string::npos ? "shown before" : typed;
     const std::string verb = step.substr(0, step.find_first_of("-="));
     std::ostringstream out;
+    // Setting-up steps type their values (typed: one a row, '-' skips a row) without an asker.
+    const auto typeRows = [&] {
+        std::istringstream values(typed);
+        std::string value;
+        for (int row = 0; values >> value; ++row)
+            if (value != "-") doc.CommitValue(row, value, "", true, nullptr);
+    };
     if (verb == "lens") {  // German settings, f', a and u' chosen (rows 0, 1, 2)
         doc.SetSeparators(NumberSeparators::WithDecimal(','));
         for (Parameter k : {kParFocal, kParObjectDist, kParImageHeight})
             doc.SelectParameter(k, true);
+    } else if (verb == "gb") {  // beam mode with f', s and the quantity n chosen
+        doc.SetBeamMode(true);
+        for (int q : {0, 1, n}) doc.SelectBeamParameter(BeamQuantity(q), true);
+        typeRows();
+    } else if (verb == "chartlens") {  // f', a at infinity, w and K chosen
+        for (Parameter k : {kParFocal, kParObjectDist, kParObjectAngle})
+            doc.SelectParameter(k, true);
+        doc.SetObjectAtInfinity(true);
+        doc.SelectAperture(kApFNumber, true);
+        typeRows();
     } else if (verb == "de") {
         doc.SetSeparators(NumberSeparators::WithDecimal(','));
     } else if (verb == "par" || verb == "aperture") {
@@ -237,14 +254,19 @@ TEST(DocumentScripts, EveryStepAsRecorded) {
     ASSERT_GT(steps.size(), 100U);
     std::map<std::string, LumarikDocument> scenes;
     std::map<std::string, std::string> kept;
-    std::set<std::string> setUp;  // the state after a setting-up step is recorded once
+    // The state after a setting-up step is recorded once; a step that only prepares the next
+    // (a mark, a kept file, German settings) the first time it is used.
+    std::set<std::string> setUp;
+    const std::set<std::string> preparing = {"mark", "keep", "de"};
     std::string text;
     for (DataRow s : steps) {
         s.resize(5);
         const std::string line = s[0] + ": " + s[1] + ' ' + s[2] + ' ' + Escaped(s[3]) + ' ' +
                                  s[4] + " -> " + Step(scenes[s[0]], s, kept[s[0]]) + '\n';
-        const bool setting = s[1] == "lens" || s[1] == "beam";
-        if (!setting || setUp.insert(s[1] + line.substr(line.find(" -> "))).second) text += line;
+        const bool setting = s[1] == "lens" || s[1] == "beam" || s[1] == "gb" || s[1] == "chartlens";
+        if (preparing.count(s[1]) > 0 ? setUp.insert(s[1]).second
+            : !setting || setUp.insert(s[1] + line.substr(line.find(" -> "))).second)
+            text += line;
     }
     test::ExpectRecording("document_scripts.txt", text);
 }
