@@ -99,6 +99,7 @@ std::string Step(LumarikDocument& doc, const DataRow& s, std::string& kept) {
         doc.SetSeparators(NumberSeparators::WithDecimal(','));
         for (Parameter k : {kParFocal, kParObjectDist, kParImageHeight})
             doc.SelectParameter(k, true);
+        typeRows();
     } else if (verb == "gb") {  // beam mode with f', s and the quantity n chosen
         doc.SetBeamMode(true);
         for (int q : {0, 1, n}) doc.SelectBeamParameter(BeamQuantity(q), true);
@@ -254,19 +255,17 @@ TEST(DocumentScripts, EveryStepAsRecorded) {
     ASSERT_GT(steps.size(), 100U);
     std::map<std::string, LumarikDocument> scenes;
     std::map<std::string, std::string> kept;
-    // The state after a setting-up step is recorded once; a step that only prepares the next
-    // (a mark, a kept file, German settings) the first time it is used.
-    std::set<std::string> setUp;
+    // A step and its outcome are recorded once, whichever scene reaches them first; a step that
+    // only prepares the next (a mark, a kept file, German settings) the first time it is used.
+    std::set<std::string> recorded;
     const std::set<std::string> preparing = {"mark", "keep", "de"};
     std::string text;
     for (DataRow s : steps) {
         s.resize(5);
-        const std::string line = s[0] + ": " + s[1] + ' ' + s[2] + ' ' + Escaped(s[3]) + ' ' +
-                                 s[4] + " -> " + Step(scenes[s[0]], s, kept[s[0]]) + '\n';
-        const bool setting = s[1] == "lens" || s[1] == "beam" || s[1] == "gb" || s[1] == "chartlens";
-        if (preparing.count(s[1]) > 0 ? setUp.insert(s[1]).second
-            : !setting || setUp.insert(s[1] + line.substr(line.find(" -> "))).second)
-            text += line;
+        const std::string line = s[1] + ' ' + s[2] + ' ' + Escaped(s[3]) + ' ' + s[4] + " -> " +
+                                 Step(scenes[s[0]], s, kept[s[0]]);
+        if (recorded.insert(preparing.count(s[1]) > 0 ? s[1] : line).second)
+            text += s[0] + ": " + line + '\n';
     }
     test::ExpectRecording("document_scripts.txt", text);
 }
