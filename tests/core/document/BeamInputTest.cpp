@@ -79,12 +79,12 @@ TEST_F(BeamInput, ImpossibleValuesAreRefusedWithAReasonAndChangeNothing) {
         {"wavelength", "9,9", false},
         {"wavelength", "abc", false},
         {"wavelength", "1064", true},
-        // π/2 rad = 1570.796 mrad
-        {"w", "1e6", false},
+        // π/2 rad = 1570.796 mrad; 1e38 mrad fits a float as radians only
+        {"w", "1e38", false},
         {"w", "1571", false},
         {"w", "-1571", false},
         {"w", "1570", true},
-        {"wlimit", "2000", false},
+        {"wlimit", "1e38", false},
     };
     for (const Entry& e : entries) {
         const std::string before = doc.SystemFileText();

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "core/document/LumarikDocument.h"
+#include "core/drawing/Canvas.h"
+#include "core/drawing/DrgRoutines.h"
 #include "core/document/ResultLists.h"
 
 namespace lumarik {
@@ -87,6 +89,39 @@ TEST(ExportedLists, BeamListingAtFullPrecision) {
 TEST(LumarikDocument, UndoWithoutAChangeIsRefused) {
     LumarikDocument doc;
     EXPECT_FALSE(doc.Undo());
+}
+
+// A 900 × 600 picture that draws nothing and measures text at 7 × 13 pixels a character.
+struct BlankCanvas : Canvas {
+    ScaleRect Scale() const override { return {0.0, 0.0, 900.0, 600.0}; }
+    void Clear() override {}
+    void Line(double, double, double, double, Colour, PenStyle, int) override {}
+    void Text(double, double, std::string_view, Colour) override {}
+    double TextWidth(std::string_view t) const override { return 7.0 * t.size(); }
+    double TextHeight(std::string_view) const override { return 13.0; }
+    void Box(double, double, double, double, Colour, bool) override {}
+    void Circle(double, double, double, Colour, bool) override {}
+    void Polyline(const std::vector<PixelPoint>&, Colour, PenStyle, int) override {}
+};
+
+// f' = 100, a = -200, u = 10 puts the image tip at u' = -10; dragged below the axis it grows,
+// and one Undo takes the whole drag back.
+TEST(LumarikDocument, DraggingTheImageTipMovesTheImageHeight) {
+    LumarikDocument doc;
+    for (Parameter k : {kParFocal, kParObjectDist, kParObjectHeight}) doc.SelectParameter(k, true);
+    for (auto [row, x] : {std::pair{0, 100.0}, {1, -200.0}, {2, 10.0}})
+        doc.CommitNumber(row, x, nullptr);
+    BlankCanvas canvas;
+    DrgRoutines routines;
+    ASSERT_TRUE(routines.Redraw(canvas, doc.Model(), doc.Opts(), false));
+    const auto& at = routines.Handles().position;
+    const double x = at[kHandleImageX], y = at[kHandleImageTipY];
+    ASSERT_EQ(doc.StartLensDrag(x, y, routines.Handles()).grab, kGrabImageTip);
+    ASSERT_TRUE(doc.MoveLensDrag(x, y + 2.0 * (y - at[kHandleAxisY])).has_value());
+    EXPECT_TRUE(doc.EndDrag());
+    EXPECT_NEAR(doc.Model().Value(kParImageHeight), -30.0f, 1e-3);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_FALSE(doc.Model().Selected().Contains(kParImageHeight));
 }
 
 }  // namespace
