@@ -60,8 +60,9 @@ TEST_F(DataBackupTest, ASliderRunAfterUndoTakesAFreshSnapshot) {
     EXPECT_FALSE(model.Selected().VarValDef(1));
 }
 
+// A change of the choice (reason 0) takes its snapshot like any other reason.
 TEST_F(DataBackupTest, SelectionOptionsAndConstantsComeBackTogether) {
-    backup.TakeBackup(kBackupClear, 0, model, options, beam);
+    backup.TakeBackup(kBackupSelection, 0, model, options, beam);
     model.Selected().Clear();
     model.Constants().SetMirrorMode(true);
     model.Constants().SetN(1.5f);
