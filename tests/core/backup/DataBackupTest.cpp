@@ -32,15 +32,6 @@ TEST_F(DataBackupTest, UndoWithoutSnapshotDoesNothing) {
     EXPECT_EQ(model.Selected().Count(), 2);
 }
 
-TEST_F(DataBackupTest, SecondUndoRedoes) {
-    Change(kBackupValue, 0, 1, 100.0f);
-    Change(kBackupValue, 0, 1, 120.0f);
-    ASSERT_TRUE(backup.Undo(model, options, beam));
-    EXPECT_EQ(Value(1), 100.0f);
-    ASSERT_TRUE(backup.Undo(model, options, beam));
-    EXPECT_EQ(Value(1), 120.0f);
-}
-
 TEST_F(DataBackupTest, ASliderRunKeepsTheStateBeforeItsFirstMove) {
     Change(kBackupValue, 0, 1, 100.0f);
     for (int step = 1; step <= 10; ++step) Change(kBackupSlider, 0, 1, 100.0f + step);

@@ -256,15 +256,16 @@ TEST(DocumentScripts, EveryStepAsRecorded) {
     std::map<std::string, LumarikDocument> scenes;
     std::map<std::string, std::string> kept;
     // A step and its outcome are recorded once, whichever scene reaches them first; a step that
-    // only prepares the next (a mark, a kept file, German settings) the first time it is used.
+    // only prepares the next (a mark, a kept file, German settings, an aperture ticked or
+    // unticked) the first time it is used.
     std::set<std::string> recorded;
-    const std::set<std::string> preparing = {"mark", "keep", "de"};
+    const std::set<std::string> preparing = {"mark", "keep", "de", "aperture"};
     std::string text;
     for (DataRow s : steps) {
         s.resize(5);
         const std::string line = s[1] + ' ' + s[2] + ' ' + Escaped(s[3]) + ' ' + s[4] + " -> " +
                                  Step(scenes[s[0]], s, kept[s[0]]);
-        if (recorded.insert(preparing.count(s[1]) > 0 ? s[1] : line).second)
+        if (recorded.insert(preparing.count(s[1]) > 0 ? s[1] + s[3] : line).second)
             text += s[0] + ": " + line + '\n';
     }
     test::ExpectRecording("document_scripts.txt", text);
