@@ -6,6 +6,7 @@
 
 #include "Scenes.h"
 #include "core/model/Catalogue.h"
+#include "core/model/ImageHeightPresets.h"
 
 namespace lumarik::test {
 namespace {

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "ModelTestSupport.h"
-#include "core/model/ImageHeightPresets.h"
 #include "core/model/ModeSwitches.h"
 #include "core/model/ValueEntry.h"
 #include "support/Recording.h"
@@ -59,18 +58,6 @@ inline void WriteChosen(std::ostream& out, const LumarikCode& code) {
     out << "\n";
 }
 
-inline void WriteCatalogue(std::ostream& out, const ParameterCatalogue& catalogue) {
-    for (int number = 0; number < kValueCount; ++number) {
-        out << "  " << number << ": '" << catalogue.Label(number) << "' '"
-            << catalogue.Symbol(number) << "'\n";
-    }
-    out << "  apertures:";
-    for (int k = 0; k <= kApertureCount; ++k) out << " '" << catalogue.ApertureCaption(k) << "'";
-    out << "\n  cardinal points:";
-    for (int i = 0; i < kCardinalCount; ++i) out << " '" << catalogue.CardinalSymbol(i) << "'";
-    out << "\n";
-}
-
 inline void WriteConstants(std::ostream& out, const LumarikCode& code) {
     const EffectiveConstants& k = code.Constants();
     const DataDOF& dof = code.DepthOfField();
@@ -81,7 +68,8 @@ inline void WriteConstants(std::ostream& out, const LumarikCode& code) {
 }
 
 // What a scene's "state" step names, in this order: chosen, flags, values, aperture, memory,
-// label, enabled, rows, dof, constants. A scene records only what its case is about.
+// label, enabled, texts (the listing's values), rows, dof, constants. A scene records only what
+// its case is about.
 inline void WriteState(std::ostream& out, const LumarikCode& code, const std::string& aspects) {
     std::set<std::string> asked;
     std::istringstream words(aspects);
@@ -130,6 +118,11 @@ inline void WriteState(std::ostream& out, const LumarikCode& code, const std::st
         for (bool b : e.apertureEnabled) out << b;
         out << "\n";
     }
+    if (wants("texts")) {
+        out << "  texts:";
+        for (const std::string& v : code.Listing().values) out << " '" << v << "'";
+        out << "\n";
+    }
     if (wants("rows")) {
         const ListingRows rows = code.Listing();
         for (int i = 0; i < kListingRowCount; ++i)
@@ -143,6 +136,11 @@ inline void WriteState(std::ostream& out, const LumarikCode& code, const std::st
     }
     if (wants("constants")) WriteConstants(out, code);
     for (const std::string& unknown : asked) ADD_FAILURE() << "unknown aspect " << unknown;
+}
+
+// Adding, removing and solving record only a failure.
+inline void Failed(std::ostream& out, bool ok) {
+    if (!ok) out << "  0\n";
 }
 
 // What the steps on a single record or on the solver alone work on.
@@ -204,9 +202,9 @@ inline void RunStep(LumarikCode& code, Loose& loose, const std::string& step, st
     } else if (op == "tickinfinity") {
         out << "  " << code.ObjectAtInfinityChanged(n != 0) << "\n";
     } else if (op == "add" || op == "new" || op == "addap") {
-        out << "  " << (op == "addap" ? code.AddApVar(n) : code.AddVar(n, op == "new")) << "\n";
+        Failed(out, op == "addap" ? code.AddApVar(n) : code.AddVar(n, op == "new"));
     } else if (op == "remove" || op == "removeap") {
-        out << "  " << (op == "remove" ? code.RemoveVar(n) : code.RemoveApVar(n)) << "\n";
+        Failed(out, op == "remove" ? code.RemoveVar(n) : code.RemoveApVar(n));
     } else if (op == "settype") {  // position number
         s.SetVarType(n, static_cast<int>(b));
     } else if (op == "replace") {  // old new value defined low high
@@ -229,7 +227,7 @@ inline void RunStep(LumarikCode& code, Loose& loose, const std::string& step, st
         out << "  " << kOutcomes[static_cast<int>(r.outcome)] << " '" << r.message << "'\n";
         WriteChosen(out, code);
     } else if (op == "solve") {
-        out << "  " << code.Solve(n != 0) << "\n";
+        Failed(out, code.Solve(n != 0));
     } else if (op == "recalc" || op == "selcycle" || op == "apcycle" || op == "refresh") {
         WriteView(out, op == "recalc"     ? code.Recalculate()
                        : op == "selcycle" ? code.SelectionCycle(SolveMemory::kLeave).view
@@ -269,16 +267,6 @@ inline void RunStep(LumarikCode& code, Loose& loose, const std::string& step, st
         memory.bLimHihDef = (int(c) & 2) != 0;
         WriteRecord(out << " ", CarriedRecord(3, memory, float(d)), false);
         out << "\n";
-    } else if (op == "symbols") {  // the user's symbols are F' for f' and Fv for F
-        int asked = 0;
-        code.Catalogue().RebuildSymbols(n, [&](std::string_view key, std::string_view fallback) {
-            ++asked;
-            return std::string(key == "Brennweite: "            ? "F'"
-                               : key == "vorderer Brennpunkt: " ? "Fv"
-                                                                : fallback);
-        });
-        out << "  asked " << asked << "\n";
-        WriteCatalogue(out, code.Catalogue());
     } else if (op == "record") {  // value low high, or empty
         record = CVarType{};
         record.sVarValue = float(a);
@@ -289,11 +277,6 @@ inline void RunStep(LumarikCode& code, Loose& loose, const std::string& step, st
         out << "  " << ExtendLimits(record, float(a), float(b));
         WriteRecord(out, record, false);
         out << "\n";
-    } else if (op == "presets") {
-        for (int entry = -1; entry <= kImageHeightPresetCount + 1; ++entry) {
-            out << "  " << entry << ": '" << ImageHeightPresetText(entry) << "' "
-                << ImageHeightPresetHeight(entry) << "\n";
-        }
     } else if (op == "fill") {
         loose.table.fill(float(a));
     } else if (op == "entry") {  // n=v...
