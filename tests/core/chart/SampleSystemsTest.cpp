@@ -6,14 +6,12 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
-#include <iomanip>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "support/DataTable.h"
-#include "support/Recording.h"
 #include "support/TempFolder.h"
 
 namespace lumarik {
@@ -76,24 +74,9 @@ TEST(ShippedSamples, FilesAndContents) {
 
 using SampleFiles = test::TempFolder;
 
-// 16 bytes a line behind the decimal offset of the first, printable ones as they are, others in
-// hex.
-std::string Bytes(std::string_view bytes) {
-    std::ostringstream out;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (i % 16 == 0) out << (i ? "\n" : "") << std::setw(3) << i << ":";
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        if (c > ' ' && c < 127) out << "  " << c;
-        if (c <= ' ' || c >= 127) out << " " << std::hex << std::setw(2) << std::setfill('0') << +c;
-        out << std::dec << std::setfill(' ');
-    }
-    return out.str() + "\n";
-}
-
-// A record of each kind and an index record as the writer lays them out, read back as written;
-// a record one byte short is refused.
-TEST_F(SampleFiles, RecordLayout) {
-    std::string dump;
+// A record of each kind reads back as written (the layout itself is pinned by the hand-laid
+// singlet and the shipped files); a record one byte short is refused.
+TEST(SampleRecord, EachKindReadsBackAsWritten) {
     for (const SampleKind kind : kAllKinds) {
         SampleSystem s = MakeSample(kind, "ACK-100 Achromat F = 100 mm");
         s.available = false;
@@ -105,7 +88,6 @@ TEST_F(SampleFiles, RecordLayout) {
         for (float& t : s.thicknesses) t = ++number;
         if (kind == SampleKind::kCylinder) s.length = ++number;
         std::string record = EncodeSampleRecord(s);
-        dump += std::string(SampleFileName(kind)) + "\n" + Bytes(record);
         SampleSystem back;
         ASSERT_TRUE(DecodeSampleRecord(kind, record, back));
         EXPECT_EQ(CsvRow(back), CsvRow(s));
@@ -119,8 +101,6 @@ TEST_F(SampleFiles, RecordLayout) {
         ASSERT_TRUE(DecodeSampleRecord(kind, record, back));
         EXPECT_EQ(CsvRow(back), CsvRow(s));
     }
-    test::ExpectRecording("chart/sample_records.txt", dump + "SH_SEQ.dat, record 3 of kind 2\n" +
-                                                          Bytes(EncodeSampleIndexRecord(2, 3)));
 }
 
 // A singlet record laid out by hand, field by field, as the shipped files hold it: name (40
@@ -164,7 +144,8 @@ TEST(SampleRecord, HandLaidSingletReads) {
                                                           {SampleKind::kCylinder, 199}};
     for (const auto& [kind, length] : lengths)
         EXPECT_EQ(EncodeSampleRecord(MakeSample(kind, "X")).size(), length);
-    EXPECT_EQ(EncodeSampleIndexRecord(1, 0).size(), 6u);
+    // An index record: the kind as int16, the record number as int32, little endian.
+    EXPECT_EQ(EncodeSampleIndexRecord(2, 0x01020304), std::string("\x02\x00\x04\x03\x02\x01", 6));
 }
 
 // Short, truncated, missing or damaged files give fewer samples, never a crash. Each kind in
