@@ -68,8 +68,8 @@ inline void WriteConstants(std::ostream& out, const LumarikCode& code) {
 }
 
 // What a scene's "state" step names, in this order: chosen, flags, values, aperture, memory,
-// label, enabled, texts (the listing's values), rows, dof, constants. A scene records only what
-// its case is about.
+// label, enabled, names and texts (the listing's rows), dof, constants. A scene records only
+// what its case is about.
 inline void WriteState(std::ostream& out, const LumarikCode& code, const std::string& aspects) {
     std::set<std::string> asked;
     std::istringstream words(aspects);
@@ -118,15 +118,12 @@ inline void WriteState(std::ostream& out, const LumarikCode& code, const std::st
         for (bool b : e.apertureEnabled) out << b;
         out << "\n";
     }
-    if (wants("texts")) {
-        out << "  texts:";
-        for (const std::string& v : code.Listing().values) out << " '" << v << "'";
+    const ListingRows rows = code.Listing();
+    for (const auto& [aspect, texts] : {std::pair{"names", rows.names}, {"texts", rows.values}}) {
+        if (!wants(aspect)) continue;
+        out << "  " << aspect << ":";
+        for (const std::string& text : texts) out << " '" << text << "'";
         out << "\n";
-    }
-    if (wants("rows")) {
-        const ListingRows rows = code.Listing();
-        for (int i = 0; i < kListingRowCount; ++i)
-            out << "  row " << i << ": '" << rows.names[i] << "' '" << rows.values[i] << "'\n";
     }
     if (wants("dof")) {
         const DepthOfFieldView dof = code.DepthOfFieldRows();

@@ -4,19 +4,12 @@
 #include <string>
 
 #include "Scenes.h"
-#include "core/model/ModelTexts.h"
 
 namespace lumarik::test {
 namespace {
 
 // One refusal of each text; which sets are refused at all is checked below.
 LUMARIK_SCENE_TESTS(Rules, RefusedSelection, ShowsItsMessageAndRemovesTheParameter);
-
-// The refusal texts are the program's; one is spelled out to anchor the wording.
-TEST(RefusedSelection, TextsKeepTheirWordingAndTrailingBlank) {
-    EXPECT_EQ(texts::kAnglesDependent,
-              "Objekt- und Bildwinkel können nicht unabhängig voneinander definiert werden! ");
-}
 
 // Built from the description rather than from the rules: two of the five distances with one
 // of the four field quantities, or one distance with two field quantities other than w and
