@@ -89,6 +89,16 @@ TEST(LensIdeasTest, AreasAreTheEllipsesAndHoldTheirLabels) {
     EXPECT_EQ(LensClassText(lens, {3, 6}), " Doppel Gauss | Petzval");
 }
 
+// The even-odd rule with half-open edges: a pixel on a square's left edge is inside, one on its
+// right edge is not, so two areas that share an edge never both claim its pixels.
+TEST(LensIdeasTest, AreaEdgesAreHalfOpen) {
+    const std::vector<ChartPixel> square = {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}};
+    EXPECT_TRUE(RegionContains(square, {0, 5}));
+    EXPECT_TRUE(RegionContains(square, {9, 5}));
+    EXPECT_FALSE(RegionContains(square, {10, 5}));
+    EXPECT_FALSE(RegionContains(square, {-1, 5}));
+}
+
 // Each axis spans its decades over the plot area between the margins of 12 pixels; inside it
 // a pixel reads a value that maps back to the same pixel, outside it reads 0.
 TEST(LensIdeasTest, AxesAreLogarithmicBetweenTheMargins) {
