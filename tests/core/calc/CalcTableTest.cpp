@@ -1,6 +1,6 @@
-// The calculator's numbers against the window's: the model's recorded scenes and the beam
-// listing's recordings (tests/data/model, tests/data/listings) give the values; the rows the
-// calculator lists are exactly those the window's listing shows as numbers.
+// The calculator's numbers against the window's: the model's recorded scenes (tests/data/model)
+// give the values; the rows the calculator lists are exactly those the window's listing shows as
+// numbers.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -135,67 +135,6 @@ TEST(CalcTable, GivesTheValuesOfTheModelsRecordedScenes) {
         }
     }
     EXPECT_GT(compared, 300);
-}
-
-TEST(CalcTable, GivesTheValuesOfTheBeamListingsRecordings) {
-    const std::pair<const char*, const char*> scenes[] = {
-        {"plain", "f=100 s=300 r=1"},
-        {"multimode_detector", "f=100 s=300 r=1 M2=4 det=50"},
-        {"image_side_other_root", "f=100 s_=150 r_=0.02 alt"},
-        {"scientific", "f=100 s=300 r=0.00005"},
-        {"small_image_waist", "f=100 s=300 r_=0.0005"},
-        {"object_not_yet_far", "f=100 s=2000 zr=10"},
-        {"far_object_diverging", "f=-100 s=2010 zr=10"},
-        {"waist_in_front_focal_plane", "f=100 s=100 r=0.05"},
-    };
-    const char* const memoryKeys[] = {"f", "s", "s_", "m", "t", "r", "w", "zr", "r_", "w_", "zr_"};
-    const std::pair<const char*, int> resultKeys[] = {{"R_lens", kResLensRadius},
-                                                      {"airy", kResAiryRadius},
-                                                      {"R_det", kResDetectorRadius},
-                                                      {"s_over_f", kResSOverF},
-                                                      {"s__over_f", kResSImageOverF}};
-    for (const auto& [name, words] : scenes) {
-        SCOPED_TRACE(name);
-        LumarikDocument doc;
-        ASSERT_EQ(CalcFromWords(doc, SplitWords(std::string("beam ") + words)).status,
-                  CalcStatus::kSolved);
-        const std::map<std::string, double> values = Values(doc);
-        std::ifstream in(std::string(LUMARIK_TEST_DATA_DIR) + "/listings/beam_" + name + ".txt");
-        std::vector<double> memory, results;
-        double m2 = 1.0;
-        for (std::string line; std::getline(in, line);) {
-            std::istringstream items(line);
-            std::string tag, item;
-            items >> tag;
-            if (tag == "memory") {
-                while (items >> item) memory.push_back(std::stod(item.substr(2)));
-            } else if (tag == "results") {
-                while (items >> item && item != "extents") results.push_back(std::stod(item));
-            } else if (line.rfind("Multimode", 0) == 0) {
-                m2 = std::stod(line.substr(line.find('\t') + 1));
-            }
-        }
-        ASSERT_EQ(memory.size(), 11U);
-        ASSERT_EQ(results.size(), std::size_t{kBeamResultCount});
-        // The window shows radii and divergences of a beam with M² as M times the embedded
-        // Gaussian's; the divergence in mrad.
-        const double m = std::sqrt(m2);
-        for (int n = 0; n < 11; ++n) {
-            const auto found = values.find(memoryKeys[n]);
-            ASSERT_NE(found, values.end()) << memoryKeys[n];  // a solved beam lists them all
-            double want = memory[static_cast<std::size_t>(n)];
-            if (n == kBeamObjRadius || n == kBeamImgRadius) want *= m;
-            if (n == kBeamObjDivergence || n == kBeamImgDivergence) want *= 1000.0 * m;
-            EXPECT_NEAR(found->second, want, 1e-5 * std::max(1.0, std::fabs(want))) << found->first;
-        }
-        for (const auto& [key, k] : resultKeys) {
-            const auto found = values.find(key);
-            if (found == values.end()) continue;
-            const bool radius = k == kResLensRadius || k == kResDetectorRadius;
-            const double want = results[static_cast<std::size_t>(k)] * (radius ? m : 1.0);
-            EXPECT_NEAR(found->second, want, 1e-5 * std::max(1.0, std::fabs(want))) << key;
-        }
-    }
 }
 
 // Many systems, real and virtual, at finite and infinite distances, lens and mirror: the
