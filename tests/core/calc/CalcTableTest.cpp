@@ -7,7 +7,6 @@
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <random>
 #include <sstream>
 
 #include "core/calc/CalcMain.h"
@@ -135,36 +134,6 @@ TEST(CalcTable, GivesTheValuesOfTheModelsRecordedScenes) {
         }
     }
     EXPECT_GT(compared, 300);
-}
-
-// Many systems, real and virtual, at finite and infinite distances, lens and mirror: the
-// calculator lists a row where and only where the window shows a number.
-TEST(CalcTable, ListsWhatTheWindowShowsAsANumber) {
-    std::mt19937 random(26);
-    std::uniform_real_distribution<double> unit(0.0, 1.0);
-    const char* const second[] = {"a=%g", "a_=%g", "m=%g", "t=%g", "a=inf"};
-    const char* const third[] = {"u=%g", "w=%g", "u_=%g", "w_=%g"};
-    const char* const aperture[] = {"", " r=%g", " F=%g", " NA=%g", " NA_=%g"};
-    int solved = 0;
-    for (int i = 0; i < 400; ++i) {
-        char words[200];
-        const double f = (unit(random) < 0.8 ? 1 : -1) * (10 + 490 * unit(random));
-        const int s = static_cast<int>(unit(random) * 5);
-        const int t = static_cast<int>(unit(random) * 4) % (s == 4 ? 2 : 4) + (s == 4 ? 1 : 0);
-        const int k = static_cast<int>(unit(random) * 5);
-        std::string format =
-            std::string("%s virtual f=%g ") + second[s] + " " + third[t] + aperture[k];
-        const double distance = (s == 2 ? 4.0 : 600.0) * (unit(random) - 0.6);
-        const double field = s == 4 || t % 2 ? 30 * unit(random) + 0.5 : 50 * unit(random) + 1;
-        const double stop = k == 3 || k == 4 ? 0.01 + 0.4 * unit(random) : 1 + 10 * unit(random);
-        std::snprintf(words, sizeof words, format.c_str(), unit(random) < 0.3 ? "mirror" : "", f,
-                      s == 4 ? field : distance, s == 4 ? stop : field, stop);
-        LumarikDocument doc;
-        if (CalcFromWords(doc, SplitWords(words)).status != CalcStatus::kSolved) continue;
-        ++solved;
-        EXPECT_EQ(static_cast<int>(CalcTable(doc).size()), NumbersListed(doc)) << words;
-    }
-    EXPECT_GT(solved, 200);
 }
 
 }  // namespace
