@@ -30,7 +30,7 @@ TEST(SystemFile, EntriesMustHaveTheFormWritten) {
     };
     EXPECT_TRUE(matches("0|100|True|True|110|True|90|", "1|-2.5e+3|falsch|WAHR|.5|Vrai|7.|"));
     EXPECT_FALSE(matches("0|100|True|", "0|100|True|True|"));
-    EXPECT_TRUE(matches("100", " +1E-07 "));
+    EXPECT_TRUE(matches("100", " +1E-07 ") && matches("100", "2e5"));
     for (const char* actual : {"1e", "1e+", "e5", ".", "-", "1,5", "100 mm"})
         EXPECT_FALSE(matches("100", actual)) << actual;
     EXPECT_TRUE(matches("False", "faux"));
