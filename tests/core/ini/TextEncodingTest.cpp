@@ -10,7 +10,7 @@ namespace {
 TEST(TextEncodingTest, RecognisesWellFormedUtf8Only) {
     for (const std::string_view bytes : {std::string_view(), std::string_view("a\0b", 3),
                                          std::string_view("Vergrößerung € \xF0\x9F\x98\x80"),
-                                         std::string_view("\xF4\x8F\xBF\xBF")})
+                                         std::string_view("\xDF\xBF\xF4\x8F\xBF\xBF")})
         EXPECT_TRUE(IsValidUtf8(bytes)) << testing::PrintToString(std::string(bytes));
     // Windows-1252, overlong NUL, overlong, surrogate, above U+10FFFF, truncated, a lone
     // continuation byte, a byte UTF-8 never uses.
