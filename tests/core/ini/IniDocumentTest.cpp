@@ -27,13 +27,6 @@ TEST(IniDocumentTest, FindsKeysAsTheProfileReaderDoes) {
     EXPECT_EQ(doc.Get("Missing", "UnitType"), std::nullopt);
 }
 
-TEST(IniDocumentTest, UnchangedDocumentSerialisesVerbatimWithLfLineEnds) {
-    EXPECT_EQ(IniDocument::Parse(kHandEdited).Serialize(), kHandEdited);
-    const IniDocument crlf = IniDocument::Parse("[S]\r\nk = v \r\n\r\n;c");
-    EXPECT_EQ(crlf.Get("s", "K"), "v");
-    EXPECT_EQ(crlf.Serialize(), "[S]\nk = v \n\n;c\n");
-}
-
 TEST(IniDocumentTest, SetPlacesKeysWhereAReaderFindsThemFirst) {
     const struct {
         std::string_view before, section, key, value, after;
