@@ -82,7 +82,7 @@ const std::vector<test::DataRow> kLoadCases = test::ReadDataTable("settings_load
 INSTANTIATE_TEST_SUITE_P(Settings, LoadCases, testing::ValuesIn(kLoadCases));
 
 TEST(LumarikSettings, UnitTypeIsZeroOrOne) {
-    EXPECT_EQ(kLoadCases.size(), 35u);  // the table was read whole
+    EXPECT_EQ(kLoadCases.size(), 36u);  // the table was read whole
     const auto read = [](const std::string& text) {
         return ReadUnitType(INICode(IniDocument::Parse("[Options]\nUnitType=" + text)));
     };
