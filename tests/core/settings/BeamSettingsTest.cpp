@@ -72,6 +72,7 @@ TEST(BeamSettings, ExtrasLoadBackAndDamagedOnesTakeTheirDefaults) {
     const std::string written = SystemFileText(BeamExtraEntries(saved, savedOptions));
     LoadBeamExtra(INICode(IniDocument::Parse(written)), beam, options);
     EXPECT_EQ(SystemFileText(BeamExtraEntries(beam, options)), written);
+    EXPECT_EQ(std::make_tuple(beam.GetM2(0), beam.GetM2(1)), std::make_tuple(1.3, 1.7));
 
     LoadBeamExtra(INICode(IniDocument::Parse(
                       "[ExtraGB]\nGBWaveLen=abc\nGBMfactor=-2\nGBDrgScale=-4\nGBDrgScaleType=9\n"
