@@ -141,7 +141,6 @@ std::string MarkedSymbol(std::string_view key, std::string_view fallback) {
     return key == "Brennweite: " ? std::string("F") : std::string(fallback) + "*";
 }
 
-// The calculator's test reads the remembered values and results of some scenes.
 // A lens and a mirror, immersion, M² with the detector and the minimum spot, the laser diode with
 // and without circularisation and with either section left unsolved, the image side given with
 // the other root, an empty and an incomplete choice, a waist in the front focal plane, values
@@ -152,7 +151,7 @@ TEST(ListBeamResults, MatchesTheReviewedRecordings) {
     // clang-format off
     const struct { const char* name; const char* keys; void (*setup)(B); } scenes[] = {
         {"plain", "*", [](B b) { ChooseBeam(b, {{0, 100}, {1, 300}, {5, 1.0}}); }},
-        {"multimode_detector", "Multimode|Strahl rad[in]|Strahlradius|Strahl div[aus]|minimum|results|lenses|memory",
+        {"multimode_detector", "Multimode|Strahl rad[in]|Strahlradius|Strahl div[aus]|minimum|results|lenses",
          [](B b) {
             b.SetUseM2(true); b.SetM2(0, 4.0); b.SetDetectorOn(true); b.SetDetectorDistance(50);
             b.SetMinSpotDistance(150); ChooseBeam(b, {{0, 100}, {1, 300}, {5, 1.0}}); }},
@@ -170,24 +169,24 @@ TEST(ListBeamResults, MatchesTheReviewedRecordings) {
          [](B b) {  // an image-side quantity gives no y lens
             DiodeScene(b); ASSERT_TRUE(b.SolveBeam(true)); b.SetCircularise(true);
             b.Selection(0).Remove(kBeamObjDivergence); ChooseBeam(b, {{9, 0.001}}); }},
-        {"image_side_other_root", "Objektweite|Strahl rad[in]|flags|results|memory", [](B b) {
+        {"image_side_other_root", "Objektweite|Strahl rad[in]|flags", [](B b) {
             b.SetAltSolution(true); ChooseBeam(b, {{0, 100}, {2, 150}, {8, 0.02}}); }},
         {"incomplete", "Brennweite|Strahl rad[in]|Strahl div[in]|Rayleigh[in]|Strahlradius [L|Verhältnis s/|flags",
          [](B b) { ChooseBeam(b, {{0, 100}, {5, 0.05}}); }},
         {"waist_in_front_focal_plane", "paraxial|Vergrößerung|depth|results|memory",
          [](B b) { ChooseBeam(b, {{0, 100}, {1, 100}, {5, 0.05}}); }},
         {"empty", "Grundmode|Brennweite|Verhältnis s/|depth|minimum|flags|results", [](B) {}},
-        {"scientific", "chosen|Strahl rad[in]|Strahl div[in]|Rayleigh|Strahlradius [L|Airy|Achtung|depth|memory|results",
+        {"scientific", "chosen|Strahl rad[in]|Strahl div[in]|Rayleigh|Strahlradius [L|Airy|Achtung|depth|memory",
          [](B b) { ChooseBeam(b, {{0, 100}, {1, 300}, {5, 0.00005}}); }},
         {"paraxial_image_far", "paraxial",
          [](B b) { ChooseBeam(b, {{0, 100}, {1, 100.04002}, {5, 0.05}}); }},
-        {"small_image_waist", "Rayleigh[in]|Strahl rad[aus]|Achtung|depth|results|memory",
+        {"small_image_waist", "Rayleigh[in]|Strahl rad[aus]|Achtung|depth",
          [](B b) { ChooseBeam(b, {{0, 100}, {1, 300}, {8, 0.0005}}); }},
         // |s/f'| = 20 is not yet far; a diverging lens has its focal points the other way round.
-        {"object_not_yet_far", "results|memory",
+        {"object_not_yet_far", "results",
          [](B b) { ChooseBeam(b, {{0, 100}, {1, 2000}, {7, 10}}); }},
         {"far_object", "results", [](B b) { ChooseBeam(b, {{0, 100}, {1, 2010}, {7, 10}}); }},
-        {"far_object_diverging", "minimum|results|memory",
+        {"far_object_diverging", "minimum|results",
          [](B b) { ChooseBeam(b, {{0, -100}, {1, 2010}, {7, 10}}); }},
         {"diode_x_unsolved", "Multimode|Brennweite|flags|results|controls",
          [](B b) {  // no y section without the x section
