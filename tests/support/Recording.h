@@ -3,6 +3,7 @@
 // that differs and names it on standard error; ./test.sh fails when a run changed tests/data.
 #pragma once
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -10,10 +11,21 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
 namespace lumarik::test {
+
+// Whether text starts with one of the keys "a|b|c": the lines a case records of a longer text.
+inline bool StartsWithAny(const std::string& text, std::string_view keys) {
+    for (std::size_t at = 0; at < keys.size();) {
+        const std::size_t bar = std::min(keys.find('|', at), keys.size());
+        if (text.rfind(keys.substr(at, bar - at), 0) == 0) return true;
+        at = bar + 1;
+    }
+    return false;
+}
 
 inline void ExpectRecording(const std::string& name, const std::string& text) {
     const std::string path = std::string(LUMARIK_TEST_DATA_DIR) + "/" + name;

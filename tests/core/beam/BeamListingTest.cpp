@@ -28,16 +28,6 @@ const std::vector<LensSample> kSamples = {
     {"Zylinder 6", 6.5, 3, true},       {"Achromat E", 200, 20, false},
 };
 
-// Whether text starts with one of the keys "a|b|c".
-inline bool StartsWithAny(const std::string& text, std::string_view keys) {
-    for (std::size_t at = 0; at < keys.size();) {
-        const std::size_t bar = std::min(keys.find('|', at), keys.size());
-        if (text.rfind(keys.substr(at, bar - at), 0) == 0) return true;
-        at = bar + 1;
-    }
-    return false;
-}
-
 // The lines of a scene's recording that its case is about: those that start with one of the
 // keys ("   B" is the caption); "*" keeps every line.
 std::string Kept(const std::string& text, std::string_view keys) {

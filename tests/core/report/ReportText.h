@@ -8,17 +8,9 @@
 #include <string_view>
 
 #include "core/report/PrintedReport.h"
+#include "support/Recording.h"
 
 namespace lumarik::test {
-
-inline bool StartsWithAny(const std::string& cell, std::string_view keys) {
-    for (std::size_t at = 0; at < keys.size();) {
-        const std::size_t bar = std::min(keys.find('|', at), keys.size());
-        if (cell.rfind(keys.substr(at, bar - at), 0) == 0) return true;
-        at = bar + 1;
-    }
-    return false;
-}
 
 inline std::string PageText(const PrintedReport& report, std::string_view keys = "*",
                             bool frame = false) {
