@@ -5,9 +5,9 @@
 #include <string>
 
 #include "core/document/LumarikDocument.h"
+#include "core/document/ResultLists.h"
 #include "core/drawing/Canvas.h"
 #include "core/drawing/DrgRoutines.h"
-#include "core/document/ResultLists.h"
 
 namespace lumarik {
 namespace {

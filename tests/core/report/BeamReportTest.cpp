@@ -40,11 +40,12 @@ TEST(BeamReport, SolvedBeamWithTheDetector) {
     beam.SetDetectorDistance(150);
     ChooseBeam(beam, {{kBeamFocal, 100}, {kBeamObjectDist, 200}, {kBeamObjRadius, 0.5}});
     ASSERT_TRUE(beam.SolveBeam(true));
-    ExpectRecording("reports/beam_detector.txt",
-                    PageText(BuildBeamReport(beam, kStamp),
-                             "Brennweite|Wellen|Bildweite|[parax|Rayleigh|Strahlradius|Strahl rad[in"
-                             "]: r:|Strahl rad[aus]|Detektor|Airy|Schärfe",
-                             true));
+    ExpectRecording(
+        "reports/beam_detector.txt",
+        PageText(BuildBeamReport(beam, kStamp),
+                 "Brennweite|Wellen|Bildweite|[parax|Rayleigh|Strahlradius|Strahl rad[in"
+                 "]: r:|Strahl rad[aus]|Detektor|Airy|Schärfe",
+                 true));
 }
 
 // The y section's values in brackets while it is solved; circularised with an image-side
@@ -60,8 +61,7 @@ TEST(BeamReport, DiodeWithMultimodeAndAYSectionWithoutSolution) {
     ChooseBeam(beam, {{kBeamFocal, 50}, {kBeamObjectDist, 100}, {kBeamObjDivergence, 0.001}});
     beam.SetDiodeParamValue(0.003);
     ASSERT_TRUE(beam.SolveBeam(true));
-    ExpectRecording("reports/beam_diode.txt",
-                    PageText(BuildBeamReport(beam, kStamp), kDiodeRows));
+    ExpectRecording("reports/beam_diode.txt", PageText(BuildBeamReport(beam, kStamp), kDiodeRows));
     beam.SetCircularise(true);
     beam.Selection(0).Remove(kBeamObjDivergence);
     ChooseBeam(beam, {{kBeamImgDivergence, 0.001}});

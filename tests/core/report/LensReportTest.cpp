@@ -24,10 +24,10 @@ TEST(LensReport, SolvedLens) {
     Choose(code, {{kParFocal, 100}, {kParObjectDist, -200}, {kParObjectHeight, 10}});
     GiveAperture(code, kApStopRadius, 10);
     ASSERT_TRUE(code.Solve(false));
-    ExpectRecording("reports/lens_solved.txt",
-                    PageText(BuildLensReport(code, kStamp),
-                             "Brennweite|Blenden|Bildwinkel|Airy|MTF|Wellenl|Unschärfe|Fixfokus",
-                             true));
+    ExpectRecording(
+        "reports/lens_solved.txt",
+        PageText(BuildLensReport(code, kStamp),
+                 "Brennweite|Blenden|Bildwinkel|Airy|MTF|Wellenl|Unschärfe|Fixfokus", true));
 }
 
 // A mirror with a negative focal length is concave. The advanced options show d, n, n' and the
