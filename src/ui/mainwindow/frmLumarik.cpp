@@ -37,6 +37,7 @@
 #include "ui/shell/Prompter.h"
 #include "ui/shell/SelectOnFocus.h"
 #include "ui/shell/UserStore.h"
+#include "ui/shell/WidgetHelpers.h"
 
 namespace lumarik {
 namespace {
@@ -189,8 +190,9 @@ void frmLumarik::Load() {
         d.ApplySymbolStyle(ReadUnitType(settings), settings);
         d.Load(settings);
     });
-    FitToContent();
-    app.FormPosnGet(this, kDefaultWidthTwips, kDefaultHeightTwips);
+    // Sized at once so that showing does not first fit the window to its size hint; the least
+    // size and the stored place follow when it shows.
+    resize(kDefaultWidthTwips / kTwipsPerPixel, kDefaultHeightTwips / kTwipsPerPixel);
 }
 
 void frmLumarik::Refresh(unsigned changes) {
@@ -277,10 +279,32 @@ const BeamReadout& frmLumarik::Readout() const {
     return m_drawing->Readout();
 }
 
+// The window's least size is what its largest content needs, measured once at the first show
+// before it goes on screen: only a shown window lays out its panels. What the largest content
+// needs is revealed before the show, so that the show's own layout pass counts it.
+void frmLumarik::setVisible(bool visible) {
+    if (visible && !m_placed) {
+        m_placed = true;
+        m_measure = std::make_unique<ContentMeasure>();
+        m_selection->RevealForMeasure(*m_measure);
+        m_rows->RevealForMeasure(*m_measure);
+        m_options->RevealForMeasure(*m_measure);
+        m_results->RevealForMeasure(*m_measure);
+        m_measure->Reveal(m_drawing);
+        m_extraInfo->RevealForMeasure(*m_measure);
+    }
+    QWidget::setVisible(visible);
+}
+
 // The page of new features, once per user, after the window is on screen; the flag is
 // written before the page shows, so a crash on it never repeats it.
 void frmLumarik::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (m_measure) {
+        FitToContent();
+        m_measure.reset();
+        CSApplication(m_context).FormPosnGet(this, kDefaultWidthTwips, kDefaultHeightTwips);
+    }
     if (m_shownOnce || testAttribute(Qt::WA_DontShowOnScreen)) return;
     m_shownOnce = true;
     QTimer::singleShot(0, this, [this] {
@@ -319,40 +343,25 @@ void frmLumarik::closeEvent(QCloseEvent* event) {
     }
 }
 
-// The window's least size is what its largest content needs: three value rows, the aperture
-// row, the results, the extra information and the longest messages, within the screen. It is
-// taken once, so that the window keeps its size while rows and panels come and go. The beam
-// controls share the places of the lens controls and count as well.
+// Three value rows, the aperture row, the results, the extra information and the longest
+// messages, within the screen; the beam controls share the places of the lens controls and
+// count as well. It is taken once, so that the window keeps its size while rows and panels come
+// and go.
 void frmLumarik::FitToContent() {
-    {
-        ContentMeasure measure;
-        m_selection->RevealForMeasure(measure);
-        m_rows->RevealForMeasure(measure);
-        m_options->RevealForMeasure(measure);
-        m_results->RevealForMeasure(measure);
-        measure.Reveal(m_drawing);
-        m_extraInfo->RevealForMeasure(measure);
-
-        // Laid out as if shown, but kept off the screen: hidden panels are not laid out.
-        setAttribute(Qt::WA_DontShowOnScreen, true);
-        show();
-        const QSize screen = this->screen()->availableGeometry().size();
-        setMinimumSize(0, 0);
-        QSize size = layout()->totalMinimumSize();
-        for (int round = 0; round < 10; ++round) {
-            resize(size);
-            layout()->activate();
-            const QSize more = Shortfall(this);
-            if (more.width() <= 0 && more.height() <= 0) break;
-            size += more.expandedTo(QSize(0, 0));
-        }
-        // Set anew, so that it counts as set by hand (the layout has set the same values) and
-        // no later layout pass changes it.
-        setMinimumSize(0, 0);
-        setMinimumSize(size.boundedTo(screen));
+    const QSize screen = this->screen()->availableGeometry().size();
+    setMinimumSize(0, 0);
+    QSize size = layout()->totalMinimumSize();
+    for (int round = 0; round < 10; ++round) {
+        resize(size);
+        layout()->activate();
+        const QSize more = Shortfall(this);
+        if (more.width() <= 0 && more.height() <= 0) break;
+        size += more.expandedTo(QSize(0, 0));
     }
-    hide();
-    setAttribute(Qt::WA_DontShowOnScreen, false);
+    // Set anew, so that it counts as set by hand (the layout has set the same values) and no
+    // later layout pass changes it.
+    setMinimumSize(0, 0);
+    setMinimumSize(size.boundedTo(screen));
 }
 
 }  // namespace lumarik

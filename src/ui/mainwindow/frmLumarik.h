@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 #include "core/document/LumarikDocument.h"
@@ -19,6 +20,7 @@ class QPushButton;
 namespace lumarik {
 
 class BeamExtraPanel;
+class ContentMeasure;
 class ExtraInfoPanel;
 class OptionsPanel;
 class ResultsPanel;
@@ -40,6 +42,7 @@ public:
     // Opens a system file as "Öffnen..." does (also for the command line and a drop); a file
     // that cannot be read or is refused is told and changes nothing.
     bool OpenSystemFile(const QString& path);
+    void setVisible(bool visible) override;
     // The state of the last drawings on the screen (transform, grab handles), and the read-out.
     const DrgRoutines& Drawing() const;
     const DrgRoutinesGB& BeamDrawing() const;
@@ -82,6 +85,9 @@ private:
     DocumentHub m_hub{m_doc};
     std::optional<QString> m_captionMode;  // the mode the caption names
     bool m_sessionEnding = false;
+    // From the first show until it has measured: what its largest content shows.
+    std::unique_ptr<ContentMeasure> m_measure;
+    bool m_placed = false;  // measured and placed at its first show
     bool m_shownOnce = false;
 
     SelectionPanel* m_selection = nullptr;
