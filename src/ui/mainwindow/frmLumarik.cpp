@@ -1,8 +1,11 @@
 #include "ui/mainwindow/frmLumarik.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,6 +36,7 @@
 #include "ui/report/ReportPrinter.h"
 #include "ui/shell/About.h"
 #include "ui/shell/CSApplication.h"
+#include "ui/shell/LeastSizeCache.h"
 #include "ui/shell/ProgramIcon.h"
 #include "ui/shell/Prompter.h"
 #include "ui/shell/SelectOnFocus.h"
@@ -91,17 +95,15 @@ frmLumarik::~frmLumarik() {
 // options and the results. The drawing takes the room the window gains.
 void frmLumarik::BuildControls() {
     // Made children in the Tab order: what the user chooses and types, the options, the
-    // results, then the drawing and the extra information.
+    // results, then the drawing; the extra panels follow the drawing when they are built.
     m_selection = new SelectionPanel(m_hub, m_context, this);
     m_rows = new ValueRowsPanel(m_hub, m_context, this);
     m_options = new OptionsPanel(m_hub, m_context, this);
     m_results = new ResultsPanel(m_hub, m_context, this);
     m_drawing = new SystemDrawing(m_hub, m_context, this);
-    m_extraInfo = new ExtraInfoPanel(m_hub, m_context, this);
 
     m_drawingRow = new QHBoxLayout;
     m_drawingRow->addWidget(m_drawing, 3);
-    m_drawingRow->addWidget(m_extraInfo, 2);
     auto* left = new QVBoxLayout;
     left->addWidget(m_selection);
     left->addWidget(m_rows);
@@ -193,6 +195,30 @@ void frmLumarik::Load() {
     // Sized at once so that showing does not first fit the window to its size hint; the least
     // size and the stored place follow when it shows.
     resize(kDefaultWidthTwips / kTwipsPerPixel, kDefaultHeightTwips / kTwipsPerPixel);
+    m_leastSizeKey = LeastSizeKey(*this, app.Version(), MeasuredTexts());
+    m_leastSize = LeastSizeCache(LeastSizeCachePath()).Find(m_leastSizeKey);
+    if (!m_leastSize) ShowExtraInfo(true);
+}
+
+QStringList frmLumarik::MeasuredTexts() const {
+    QStringList texts;
+    for (const QWidget* panel :
+         {static_cast<const QWidget*>(m_selection), static_cast<const QWidget*>(m_rows),
+          static_cast<const QWidget*>(m_options), static_cast<const QWidget*>(m_results)}) {
+        for (const QAbstractButton* button : panel->findChildren<QAbstractButton*>())
+            texts << button->text();
+        for (const QGroupBox* frame : panel->findChildren<QGroupBox*>()) texts << frame->title();
+    }
+    const ParameterCatalogue& catalogue = m_doc.Model().Catalogue();
+    for (int n = 0; n < kValueCount; ++n) texts << QString::fromStdString(catalogue.Label(n));
+    for (int k = 0; k < kApertureCount; ++k) texts << FromStd(catalogue.ApertureName(k));
+    return texts;
+}
+
+QString frmLumarik::LeastSizeCachePath() const {
+    return QFileInfo(CSApplication(m_context).SettingsFilePath())
+        .dir()
+        .filePath(QStringLiteral("Lumarik.layout"));
 }
 
 void frmLumarik::Refresh(unsigned changes) {
@@ -206,7 +232,19 @@ void frmLumarik::Refresh(unsigned changes) {
     } else if (!isWindowModified() || (changes & kChangeFile)) {
         setWindowModified(m_doc.Modified());
     }
-    if (changes & (kChangeResults | kChangeChoice | kChangeMode)) ShowBeamExtra();
+    if (changes & (kChangeResults | kChangeChoice | kChangeMode)) {
+        ShowExtraInfo(false);
+        ShowBeamExtra();
+    }
+}
+
+// Its panel shows and hides itself once it is there.
+void frmLumarik::ShowExtraInfo(bool build) {
+    if (m_extraInfo != nullptr || !(build || ExtraInfoPanel::Wanted(m_doc))) return;
+    m_extraInfo = new ExtraInfoPanel(m_hub, m_context, this);
+    m_drawingRow->insertWidget(1, m_extraInfo, 2);
+    setTabOrder(m_drawing, m_extraInfo);
+    m_extraInfo->Refresh(kChangeAll);
 }
 
 void frmLumarik::ShowBeamExtra() {
@@ -283,8 +321,9 @@ const BeamReadout& frmLumarik::Readout() const {
 // before it goes on screen: only a shown window lays out its panels. What the largest content
 // needs is revealed before the show, so that the show's own layout pass counts it.
 void frmLumarik::setVisible(bool visible) {
-    if (visible && !m_placed) {
-        m_placed = true;
+    if (visible && !m_placed && m_leastSize) {
+        setMinimumSize(m_leastSize->boundedTo(screen()->availableGeometry().size()));
+    } else if (visible && !m_placed && !m_measure) {
         m_measure = std::make_unique<ContentMeasure>();
         m_selection->RevealForMeasure(*m_measure);
         m_rows->RevealForMeasure(*m_measure);
@@ -300,9 +339,13 @@ void frmLumarik::setVisible(bool visible) {
 // written before the page shows, so a crash on it never repeats it.
 void frmLumarik::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (m_measure) {
-        FitToContent();
-        m_measure.reset();
+    if (!m_placed) {
+        m_placed = true;
+        if (m_measure) {
+            const QSize least = FitToContent();
+            m_measure.reset();
+            LeastSizeCache(LeastSizeCachePath()).Store(m_leastSizeKey, least);
+        }
         CSApplication(m_context).FormPosnGet(this, kDefaultWidthTwips, kDefaultHeightTwips);
     }
     if (m_shownOnce || testAttribute(Qt::WA_DontShowOnScreen)) return;
@@ -347,7 +390,7 @@ void frmLumarik::closeEvent(QCloseEvent* event) {
 // messages, within the screen; the beam controls share the places of the lens controls and
 // count as well. It is taken once, so that the window keeps its size while rows and panels come
 // and go.
-void frmLumarik::FitToContent() {
+QSize frmLumarik::FitToContent() {
     const QSize screen = this->screen()->availableGeometry().size();
     setMinimumSize(0, 0);
     QSize size = layout()->totalMinimumSize();
@@ -362,6 +405,7 @@ void frmLumarik::FitToContent() {
     // later layout pass changes it.
     setMinimumSize(0, 0);
     setMinimumSize(size.boundedTo(screen));
+    return size;
 }
 
 }  // namespace lumarik

@@ -59,11 +59,16 @@ private:
     QWidget* BuildButtons();
     void ConnectButtons();
     void Load();
-    void FitToContent();
-    // What the window shows itself after a change: the caption and the beam's extra panel.
+    QSize FitToContent();
+    // The texts the least size depends on beyond fonts and style (see LeastSizeKey).
+    QStringList MeasuredTexts() const;
+    QString LeastSizeCachePath() const;
+    // What the window shows itself after a change: the caption and the extra panels.
     void Refresh(unsigned changes);
-    // Built when the beam mode first shows it, so that a start in the lens mode does not pay
-    // for it.
+    // The extra panels are built when they are first shown, so that a start does not pay for
+    // them: the lens mode's extra information (at once when the least size must be measured)
+    // and the beam's panel.
+    void ShowExtraInfo(bool build);
     void ShowBeamExtra();
     QString WindowCaption() const;
     void RefreshCaption();
@@ -85,9 +90,12 @@ private:
     DocumentHub m_hub{m_doc};
     std::optional<QString> m_captionMode;  // the mode the caption names
     bool m_sessionEnding = false;
-    // From the first show until it has measured: what its largest content shows.
+    // The least size known from an earlier start with the same key; otherwise the first show
+    // measures it, from then until it has measured with what its largest content shows.
+    QString m_leastSizeKey;
+    std::optional<QSize> m_leastSize;
     std::unique_ptr<ContentMeasure> m_measure;
-    bool m_placed = false;  // measured and placed at its first show
+    bool m_placed = false;  // sized and placed at its first show
     bool m_shownOnce = false;
 
     SelectionPanel* m_selection = nullptr;

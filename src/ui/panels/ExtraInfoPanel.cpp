@@ -81,14 +81,15 @@ QWidget* ExtraInfoPanel::BuildDepthOfFieldPage(const AppContext& context) {
     return page;
 }
 
-// Shown beside the drawing while the lens/mirror system has its three parameters and the
-// extra information is asked for.
+bool ExtraInfoPanel::Wanted(const LumarikDocument& doc) {
+    return !doc.BeamMode() && doc.Results().resultListsVisible && doc.Opts().showExtra;
+}
+
+// Beside the drawing.
 void ExtraInfoPanel::Refresh(unsigned changes) {
     const LumarikDocument& doc = m_hub.Doc();
     const ResultsView& view = doc.Results();
-    if (changes & (kChangeResults | kChangeChoice | kChangeMode)) {
-        setVisible(!doc.BeamMode() && view.resultListsVisible && doc.Opts().showExtra);
-    }
+    if (changes & (kChangeResults | kChangeChoice | kChangeMode)) setVisible(Wanted(doc));
     if (changes & (kChangeOptions | kChangeDepthOfField | kChangeMode)) {
         const bool airy = doc.Model().DepthOfField().CofCType() == kCofCAiry;
         SetChecked(m_optCofCType[airy ? 1 : 0], true);

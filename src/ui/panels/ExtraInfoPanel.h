@@ -13,6 +13,7 @@ class QRadioButton;
 namespace lumarik {
 
 class DocumentHub;
+class LumarikDocument;
 class Prompter;
 class ContentMeasure;
 struct AppContext;
@@ -23,11 +24,14 @@ class ExtraInfoPanel : public QTabWidget {
 public:
     ExtraInfoPanel(DocumentHub& hub, const AppContext& context, QWidget* parent = nullptr);
 
+    // Shown while the lens/mirror system has its three parameters and the extra information is
+    // asked for.
+    static bool Wanted(const LumarikDocument& doc);
     void RevealForMeasure(ContentMeasure& measure);
+    void Refresh(unsigned changes);
 
 private:
     QWidget* BuildDepthOfFieldPage(const AppContext& context);
-    void Refresh(unsigned changes);
     void ShowDepthOfField();
     void CommitCustomCofC();
 

@@ -51,6 +51,47 @@ TEST_F(Layout, EverythingShowsInFullAtTheFirstSizeAndMaximised) {
     ExpectNothingCut(window.get());
 }
 
+// A start with the fonts, style and captions of the last one takes the least size it measured
+// and builds the extra information only when it first shows; that still shows in full. Other
+// fonts, or a damaged note of the size, measure anew.
+TEST_F(Layout, ARestartTakesTheMeasuredSizeUntilTheFontChanges) {
+    const QSize least = window->minimumSize();
+    ASSERT_NE(window->findChild<QWidget*>("tabExtraInfo"), nullptr);
+    auto showExtraInformation = [this] {
+        ChooseLensSystem();
+        Find<QListWidget>("lstOptions")->item(1)->setCheckState(Qt::Checked);
+        QApplication::processEvents();  // the layout passes the event loop runs
+        return Find<QTabWidget>("tabExtraInfo")->geometry();
+    };
+    const QRect measured = showExtraInformation();
+    window.reset();
+    Open();
+    EXPECT_EQ(window->findChild<QWidget*>("tabExtraInfo"), nullptr);
+    EXPECT_EQ(window->minimumSize(), least);
+    const QSize first = window->size();
+    EXPECT_EQ(showExtraInformation(), measured);
+    Find<QTabWidget>("tabExtraInfo")->setCurrentIndex(1);  // the chart is the higher page
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), first);
+    ExpectNothingCut(window.get());
+
+    const QFont font = QApplication::font();
+    QFont larger = font;
+    larger.setPointSizeF(font.pointSizeF() * 1.25);
+    QApplication::setFont(larger);
+    window.reset();
+    Open();
+    QApplication::setFont(font);
+    EXPECT_NE(window->findChild<QWidget*>("tabExtraInfo"), nullptr);
+    EXPECT_GT(window->minimumSize().width(), least.width());
+
+    window.reset();
+    env.WriteFile("Lumarik.layout", "damaged");
+    Open();
+    EXPECT_NE(window->findChild<QWidget*>("tabExtraInfo"), nullptr);
+    EXPECT_EQ(window->minimumSize(), least);
+}
+
 // Building the window opens no other window beside it, not even for a moment (a control
 // shown before it has a parent would).
 TEST_F(Layout, BuildingTheWindowOpensNoOtherWindow) {

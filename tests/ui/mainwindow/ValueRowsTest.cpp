@@ -156,6 +156,9 @@ TEST_F(Rows, TheAccessibilityToggleActsLikeAClick) {
     EXPECT_FALSE(Find<QCheckBox>("chkVarType_4")->isChecked());
     EXPECT_EQ(Model().Selected().Count(), 3);
     EXPECT_TRUE(env.prompter.Shown().empty());
+    // The circle of confusion is chosen on the extra information, built when it first shows.
+    TypeValues({"100", "-250", "10"});
+    Find<QListWidget>("lstOptions")->item(1)->setCheckState(Qt::Checked);
 
     Toggle(Find<QCheckBox>("chkVarTypeAp_1"));
     EXPECT_TRUE(Model().Apertures().Contains(kApFNumber));
