@@ -20,20 +20,22 @@ SelectionPanel::SelectionPanel(DocumentHub& hub, const AppContext& context, QWid
     : QWidget(parent), m_hub(hub), m_context(context) {
     // The lens frames and the beam frames take the same place, one set at a time: the panel is
     // as high as the higher set, not as both.
+    // The pages go in empty: the stack shows its first page as it is added, and a page shown
+    // with its content would lay it out once for nothing.
     auto* pages = new QStackedLayout(this);
     pages->setContentsMargins(0, 0, 0, 0);
     auto* lens = new QWidget;
+    auto* beam = new QWidget;
+    pages->addWidget(lens);
+    pages->addWidget(beam);
     auto* lensLayout = new QGridLayout(lens);
     lensLayout->setContentsMargins(0, 0, 0, 0);
     BuildLensFrames(lensLayout);
     lensLayout->setColumnStretch(3, 1);
-    auto* beam = new QWidget;
     auto* beamLayout = new QGridLayout(beam);
     beamLayout->setContentsMargins(0, 0, 0, 0);
     BuildBeamFrames(beamLayout);
     beamLayout->setColumnStretch(3, 1);
-    pages->addWidget(lens);
-    pages->addWidget(beam);
     m_pages = pages;
     connect(&m_hub, &DocumentHub::Changed, this, &SelectionPanel::Refresh);
 }
