@@ -47,6 +47,7 @@ ValueRowsPanel::ValueRowsPanel(DocumentHub& hub, const AppContext& context, QWid
         setTabOrder(row.lower, row.bar);
         setTabOrder(row.bar, row.upper);
     }
+    SizeRows();
     grid->setColumnStretch(2, 1);
     m_comApFNosStandard =
         Named(new QPushButton(windowtexts::kStandardFNumbers), QStringLiteral("comApFNosStandard"),
@@ -104,7 +105,6 @@ ValueRowsPanel::Row ValueRowsPanel::BuildRow(int rowIndex) {
                        static_cast<QWidget*>(row.upper), static_cast<QWidget*>(row.bar)}) {
         w->setAccessibleDescription(w->accessibleName());
     }
-    SizeRow(row);
     auto* sliderLayout = new QGridLayout(row.slider);
     sliderLayout->setContentsMargins(0, 0, 0, 0);
     sliderLayout->setVerticalSpacing(0);
@@ -118,7 +118,9 @@ ValueRowsPanel::Row ValueRowsPanel::BuildRow(int rowIndex) {
 
 // The caption fits every label of either mode in one line; the value box fits "-- Nicht
 // definiert --" and the longest number; the limit boxes the placeholder of an undefined limit.
-void ValueRowsPanel::SizeRow(Row& row) const {
+// The rows share their fonts, so the first row's are measured for all.
+void ValueRowsPanel::SizeRows() {
+    const Row& first = m_rows[0];
     QStringList labels;
     for (int k = 0; k < kSelectableCount; ++k) {
         labels << QString::fromStdString(m_hub.Doc().Model().Catalogue().Label(k));
@@ -129,16 +131,18 @@ void ValueRowsPanel::SizeRow(Row& row) const {
     int captionWidth = 0;
     for (const QString& label : labels) {
         captionWidth =
-            std::max(captionWidth, row.caption->fontMetrics().horizontalAdvance(label.trimmed()));
+            std::max(captionWidth, first.caption->fontMetrics().horizontalAdvance(label.trimmed()));
     }
-    row.caption->setFixedWidth(captionWidth + 2);
-    const QFontMetrics metrics = row.value->fontMetrics();
-    row.value->setFixedWidth(std::max(metrics.horizontalAdvance(windowtexts::kNotDefined),
-                                      metrics.horizontalAdvance(kWidestNumber)) +
-                             kBoxPadding);
-    for (QLineEdit* box : {row.lower, row.upper}) {
-        box->setFixedWidth(metrics.horizontalAdvance(windowtexts::kLowerLimitPlaceholder) +
-                           kBoxPadding);
+    const QFontMetrics metrics = first.value->fontMetrics();
+    const int valueWidth = std::max(metrics.horizontalAdvance(windowtexts::kNotDefined),
+                                    metrics.horizontalAdvance(kWidestNumber)) +
+                           kBoxPadding;
+    const int limitWidth =
+        metrics.horizontalAdvance(windowtexts::kLowerLimitPlaceholder) + kBoxPadding;
+    for (Row& row : m_rows) {
+        row.caption->setFixedWidth(captionWidth + 2);
+        row.value->setFixedWidth(valueWidth);
+        for (QLineEdit* box : {row.lower, row.upper}) box->setFixedWidth(limitWidth);
     }
 }
 

@@ -43,7 +43,7 @@ private:
         QLabel* sliderCaption = nullptr;
     };
     Row BuildRow(int row);
-    void SizeRow(Row& row) const;
+    void SizeRows();
     void Connect(int row);
     void Refresh(unsigned changes);
     void ShowVisibility();
