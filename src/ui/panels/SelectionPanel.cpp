@@ -190,12 +190,17 @@ void SelectionPanel::Refresh(unsigned changes) {
     const bool beam = m_hub.Doc().BeamMode();
     if (changes & kChangeMode) {
         m_pages->setCurrentIndex(beam ? 1 : 0);
+        // Only what changes is shown or hidden: showing a control before the window shows
+        // lays it out once for nothing.
+        const auto show = [this](QWidget* w, bool visible) {
+            if (w->isVisibleTo(this) != visible) w->setVisible(visible);
+        };
         for (std::size_t i = 0; i < m_fraOpt.size(); ++i) {
-            m_fraOpt[i]->setVisible(!beam);
-            m_fraGauss[i]->setVisible(beam);
+            show(m_fraOpt[i], !beam);
+            show(m_fraGauss[i], beam);
         }
-        m_cmbImagHeight->setVisible(!beam);
-        m_chkGaussBeamAltSolution->setVisible(beam);
+        show(m_cmbImagHeight, !beam);
+        show(m_chkGaussBeamAltSolution, beam);
     }
     // The alternative solution of the beam follows its case; the lens boxes only the choice.
     if (beam && (changes & (kChangeChoice | kChangeMode | kChangeResults))) ShowBeamChoice();
