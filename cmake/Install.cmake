@@ -5,6 +5,7 @@ set(LUMARIK_APP_ID de.lumarik.Lumarik)
 set(dataDir "${PROJECT_SOURCE_DIR}/data")
 
 install(TARGETS lumarik lumarik-calc RUNTIME DESTINATION bin)
+install(TARGETS lumarik_qtoutput LIBRARY DESTINATION lib/lumarik)
 install(FILES "${dataDir}/man/lumarik-calc.1" DESTINATION share/man/man1)
 install(FILES "${dataDir}/debian/copyright" DESTINATION share/doc/lumarik)
 file(GLOB sampleData "${dataDir}/SH_*.dat")

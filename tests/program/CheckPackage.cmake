@@ -26,7 +26,8 @@ if(NOT EXISTS "${package}")
 endif()
 
 run(dpkg-deb --contents "${package}")
-set(expected ./usr/bin/lumarik ./usr/bin/lumarik-calc ./usr/share/man/man1/lumarik-calc.1
+set(expected ./usr/bin/lumarik ./usr/bin/lumarik-calc ./usr/lib/lumarik/liblumarik_qtoutput.so
+  ./usr/share/man/man1/lumarik-calc.1
   ./usr/share/doc/lumarik/copyright ./usr/share/lumarik/SH_SEQ.dat ./usr/share/lumarik/SH_C1.dat
   ./usr/share/applications/de.lumarik.Lumarik.desktop
   ./usr/share/metainfo/de.lumarik.Lumarik.metainfo.xml

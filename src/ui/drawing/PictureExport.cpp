@@ -7,11 +7,11 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
-#include <QSvgGenerator>
 
 #include "ui/drawing/QPainterCanvas.h"
 #include "ui/shell/FileSave.h"
 #include "ui/shell/Prompter.h"
+#include "ui/shell/QtOutputModule.h"
 
 namespace lumarik {
 namespace {
@@ -37,18 +37,13 @@ QImage RenderPicture(const Picture& picture, qreal ratio) {
 }
 
 QByteArray RenderPictureSvg(const Picture& picture) {
-    QBuffer buffer;
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(picture.size);
-    generator.setViewBox(QRect(QPoint(0, 0), picture.size));
-    generator.setTitle(picture.title);
-    QPainter painter(&generator);
-    // An SVG document is transparent where nothing is painted.
-    painter.fillRect(QRect(QPoint(0, 0), picture.size), Qt::white);
-    if (picture.paint) picture.paint(painter);
-    painter.end();
-    return buffer.data();
+    const QtOutput* output = QtOutputModule();
+    if (!output) return {};
+    return output->renderSvg(picture.size, picture.title, [&picture](QPainter& painter) {
+        // An SVG document is transparent where nothing is painted.
+        painter.fillRect(QRect(QPoint(0, 0), picture.size), Qt::white);
+        if (picture.paint) picture.paint(painter);
+    });
 }
 
 void CopyPicture(const Picture& picture, qreal screenRatio) {
@@ -62,6 +57,10 @@ void SavePicture(Prompter& prompter, const PictureTexts& texts, const Picture& p
     if (!name) return;
     QByteArray content;
     if (QFileInfo(*name).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
+        if (!QtOutputModule()) {
+            prompter.Message(texts.saveFailed + kQtOutputMissing, PromptIcon::Exclamation);
+            return;
+        }
         content = RenderPictureSvg(picture);
     } else {
         QBuffer buffer(&content);

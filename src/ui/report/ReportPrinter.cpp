@@ -8,8 +8,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <optional>
 #include <string_view>
 
@@ -20,6 +18,7 @@
 #include "ui/shell/AppContext.h"
 #include "ui/shell/CSApplication.h"
 #include "ui/shell/Prompter.h"
+#include "ui/shell/QtOutputModule.h"
 
 namespace lumarik {
 namespace {
@@ -44,6 +43,7 @@ constexpr double kCellGap = 120.0;  // keeps a long label off the value column
 constexpr int kDrawingFontPixels = 12;
 
 const QString kPrintFailed = QStringLiteral("Der Bericht konnte nicht gedruckt werden.");
+const QString kCannotPrint = QStringLiteral("Der Bericht kann nicht gedruckt werden: ");
 const QString kDocumentName = QStringLiteral("Lumarik-Bericht");
 
 QString FromStd(const std::string& text) {
@@ -227,17 +227,20 @@ bool PrintThroughDialog(QWidget* parent, std::optional<std::string_view> refusal
         }
         return false;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(kDocumentName);
-    printer.setCreator(CSApplication(context).TitleVer());
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    // Nothing else would tell the user that the page or the PDF file was never written.
-    if (!print(printer)) {
-        if (context.prompter) context.prompter->Message(kPrintFailed, PromptIcon::Exclamation);
+    const QtOutput* output = QtOutputModule();
+    if (!output) {
+        if (context.prompter) {
+            context.prompter->Message(kCannotPrint + kQtOutputMissing, PromptIcon::Exclamation);
+        }
         return false;
     }
-    return true;
+    const PrintOutcome outcome =
+        output->printWithDialog(parent, kDocumentName, CSApplication(context).TitleVer(), print);
+    // Nothing else would tell the user that the page or the PDF file was never written.
+    if (outcome == PrintOutcome::kFailed && context.prompter) {
+        context.prompter->Message(kPrintFailed, PromptIcon::Exclamation);
+    }
+    return outcome == PrintOutcome::kPrinted;
 }
 
 }  // namespace

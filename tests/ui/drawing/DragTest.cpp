@@ -145,6 +145,20 @@ TEST_F(Drag, ContextMenuCopiesAndSavesThePicture) {
     EXPECT_NE(saved.scaled(shown.size()).pixelColor(At(kHandlePX, kHandleAxisY)),
               QColor(Qt::white));
 
+    // SVG comes from the output library the program loads on first use.
+    const QString svg = env.FilePath("zeichnung.svg");
+    env.prompter.AnswerInput(svg);
+    ChooseFromContextMenu(Picture(), 1);
+    QFile document(svg);
+    ASSERT_TRUE(document.open(QIODevice::ReadOnly));
+    const QByteArray content = document.readAll();
+    EXPECT_TRUE(content.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"")
+                                     .arg(Picture()->width())
+                                     .arg(Picture()->height())
+                                     .toLatin1()))
+        << content.left(600).toStdString();
+    EXPECT_TRUE(content.contains("<path") || content.contains("<polyline"));
+
     env.prompter.AnswerInput(env.FilePath("zeichnung.png/zeichnung.png"));
     ChooseFromContextMenu(Picture(), 1);
     ASSERT_EQ(env.prompter.MessageTexts().size(), 1u);

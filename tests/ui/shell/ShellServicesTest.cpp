@@ -1,10 +1,13 @@
 #include <gtest/gtest-spi.h>
 
+#include <QPainter>
+
 #include "support/TestEnvironment.h"
 #include "support/WidgetTest.h"
 #include "ui/shell/CDebugLog.h"
 #include "ui/shell/CSApplication.h"
 #include "ui/shell/CSWindow.h"
+#include "ui/shell/QtOutputModule.h"
 
 namespace lumarik {
 namespace {
@@ -14,6 +17,19 @@ using test::TestEnvironment;
 
 // The title, version and comment are anchored where the user sees them: the window caption,
 // the About box and the command line's --version.
+// Print and SVG output come from a library found beside the program; a folder without it
+// gives none, and the program tells the user instead of writing an empty file.
+TEST(QtOutputTest, TheLibraryIsFoundBesideTheProgramOrNotAtAll) {
+    const QTemporaryDir empty;
+    EXPECT_EQ(LoadQtOutput(empty.path()), nullptr);
+    const QtOutput* output = QtOutputModule();
+    ASSERT_NE(output, nullptr);
+    const QByteArray svg = output->renderSvg(QSize(40, 30), QStringLiteral("Probe"),
+                                             [](QPainter& p) { p.drawLine(0, 0, 40, 30); });
+    EXPECT_TRUE(svg.contains("viewBox=\"0 0 40 30\"") && svg.contains("<title>Probe</title>"))
+        << svg.toStdString();
+}
+
 TEST(CSApplicationTest, ShortTitlePathsAndTheSettingsFileInAWritableProgramDirectory) {
     TestEnvironment env;
     const CSApplication app(env.Context());
