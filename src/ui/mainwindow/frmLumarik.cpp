@@ -195,9 +195,11 @@ void frmLumarik::Load() {
     // Sized at once so that showing does not first fit the window to its size hint; the least
     // size and the stored place follow when it shows.
     resize(kDefaultWidthTwips / kTwipsPerPixel, kDefaultHeightTwips / kTwipsPerPixel);
+    m_leastSizeFile =
+        QFileInfo(app.SettingsFilePath()).dir().filePath(QStringLiteral("Lumarik.layout"));
     m_leastSizeKey = LeastSizeKey(*this, app.Version(), MeasuredTexts());
-    m_leastSize = LeastSizeCache(LeastSizeCachePath()).Find(m_leastSizeKey);
-    if (!m_leastSize) ShowExtraInfo(true);
+    m_leastSize = LeastSizeCache(m_leastSizeFile).Find(m_leastSizeKey);
+    if (!m_leastSize) BuildExtraInfo();  // the measure needs it
 }
 
 QStringList frmLumarik::MeasuredTexts() const {
@@ -215,12 +217,6 @@ QStringList frmLumarik::MeasuredTexts() const {
     return texts;
 }
 
-QString frmLumarik::LeastSizeCachePath() const {
-    return QFileInfo(CSApplication(m_context).SettingsFilePath())
-        .dir()
-        .filePath(QStringLiteral("Lumarik.layout"));
-}
-
 void frmLumarik::Refresh(unsigned changes) {
     if (changes & (kChangeMode | kChangeFile)) RefreshCaption();
     // Comparing the whole system with its file is exact but not free: it is done while the
@@ -233,14 +229,14 @@ void frmLumarik::Refresh(unsigned changes) {
         setWindowModified(m_doc.Modified());
     }
     if (changes & (kChangeResults | kChangeChoice | kChangeMode)) {
-        ShowExtraInfo(false);
+        if (m_extraInfo == nullptr && ExtraInfoPanel::Wanted(m_doc)) BuildExtraInfo();
         ShowBeamExtra();
     }
 }
 
-// Its panel shows and hides itself once it is there.
-void frmLumarik::ShowExtraInfo(bool build) {
-    if (m_extraInfo != nullptr || !(build || ExtraInfoPanel::Wanted(m_doc))) return;
+// Once built, the panel shows and hides itself.
+void frmLumarik::BuildExtraInfo() {
+    if (m_extraInfo != nullptr) return;
     m_extraInfo = new ExtraInfoPanel(m_hub, m_context, this);
     m_drawingRow->insertWidget(1, m_extraInfo, 2);
     setTabOrder(m_drawing, m_extraInfo);
@@ -317,9 +313,10 @@ const BeamReadout& frmLumarik::Readout() const {
     return m_drawing->Readout();
 }
 
-// The window's least size is what its largest content needs, measured once at the first show
-// before it goes on screen: only a shown window lays out its panels. What the largest content
-// needs is revealed before the show, so that the show's own layout pass counts it.
+// The window's least size is what its largest content needs. A start with the key of an earlier
+// one takes that start's size; any other measures at the first show, before the window goes on
+// screen, for only a shown window lays out its panels. What the largest content needs is
+// revealed before the show, so that the show's own layout pass counts it.
 void frmLumarik::setVisible(bool visible) {
     if (visible && !m_placed && m_leastSize) {
         setMinimumSize(m_leastSize->boundedTo(screen()->availableGeometry().size()));
@@ -344,7 +341,7 @@ void frmLumarik::showEvent(QShowEvent* event) {
         if (m_measure) {
             const QSize least = FitToContent();
             m_measure.reset();
-            LeastSizeCache(LeastSizeCachePath()).Store(m_leastSizeKey, least);
+            LeastSizeCache(m_leastSizeFile).Store(m_leastSizeKey, least);
         }
         CSApplication(m_context).FormPosnGet(this, kDefaultWidthTwips, kDefaultHeightTwips);
     }

@@ -62,13 +62,12 @@ private:
     QSize FitToContent();
     // The texts the least size depends on beyond fonts and style (see LeastSizeKey).
     QStringList MeasuredTexts() const;
-    QString LeastSizeCachePath() const;
     // What the window shows itself after a change: the caption and the extra panels.
     void Refresh(unsigned changes);
     // The extra panels are built when they are first shown, so that a start does not pay for
     // them: the lens mode's extra information (at once when the least size must be measured)
     // and the beam's panel.
-    void ShowExtraInfo(bool build);
+    void BuildExtraInfo();
     void ShowBeamExtra();
     QString WindowCaption() const;
     void RefreshCaption();
@@ -92,6 +91,7 @@ private:
     bool m_sessionEnding = false;
     // The least size known from an earlier start with the same key; otherwise the first show
     // measures it, from then until it has measured with what its largest content shows.
+    QString m_leastSizeFile;
     QString m_leastSizeKey;
     std::optional<QSize> m_leastSize;
     std::unique_ptr<ContentMeasure> m_measure;
