@@ -57,11 +57,11 @@ void SavePicture(Prompter& prompter, const PictureTexts& texts, const Picture& p
     if (!name) return;
     QByteArray content;
     if (QFileInfo(*name).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
-        if (!QtOutputModule()) {
+        content = RenderPictureSvg(picture);
+        if (content.isEmpty()) {
             prompter.Message(texts.saveFailed + kQtOutputMissing, PromptIcon::Exclamation);
             return;
         }
-        content = RenderPictureSvg(picture);
     } else {
         QBuffer buffer(&content);
         buffer.open(QIODevice::WriteOnly);

@@ -44,6 +44,7 @@ PicturePaint OnCanvas(QSize size, const QFont& font, std::function<void(Canvas&)
                       TextCache* texts = nullptr);
 
 QImage RenderPicture(const Picture& picture, qreal ratio);
+// Empty when the output library is missing (ui/shell/QtOutputModule.h).
 QByteArray RenderPictureSvg(const Picture& picture);
 
 // At the device pixel ratio of the screen, so that the copy looks as the picture shown.
