@@ -1,6 +1,6 @@
 // The beam solver through GaussianBeam: each of the fifteen cases against the ABCD law with
 // both roots, the selection rules, worked cases at the edges of the relations, the derived
-// results, the value memory, calls outside the tables, and arbitrary input never giving NaN.
+// results, calls outside the tables, and arbitrary input never giving NaN.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -146,22 +146,6 @@ TEST_P(Worked, GivesTheAnswerAndARealSystem) {
 
 INSTANTIATE_TEST_SUITE_P(Edges, Worked, ::testing::ValuesIn(ReadDataTable("beam_worked_cases.tsv")),
                          [](const auto& info) { return info.param.at(0); });
-
-// Only a shown solve changes the memory: a solution remembers every value, an empty choice
-// none.
-TEST(ValueMemory, FollowsTheLastShownSolve) {
-    GaussianBeam beam;
-    ChooseBeam(beam, {{0, 100}, {1, 300}, {5, 0.05}});
-    ASSERT_TRUE(beam.SolveBeamAxis(0, false));
-    EXPECT_FALSE(beam.Memory(0, kBeamImageDist).bVarValDef);
-    ASSERT_TRUE(beam.SolveBeamAxis(0, true));
-    EXPECT_TRUE(beam.Memory(0, kBeamImageDist).bVarValDef);
-    beam.Selection(0).Clear();
-    EXPECT_FALSE(beam.SolveBeamAxis(0, false));
-    EXPECT_TRUE(beam.Memory(0, kBeamFocal).bVarValDef);
-    EXPECT_FALSE(beam.SolveBeamAxis(0, true));
-    EXPECT_FALSE(beam.Memory(0, kBeamFocal).bVarValDef);
-}
 
 // The recordings hold every result of their scenes; here the radii against the ABCD law and the
 // detector distance rounded half to even.

@@ -1,13 +1,10 @@
-// The laser-diode mode: the y section built from the x section, circularisation giving both
-// sections the same output beam, the rewrite of the selection when circularisation is switched
-// on, the coupling of f' and s, and the quantity of the y section.
+// The laser-diode mode: the rewrite of the selection when circularisation is switched on, the
+// coupling of f' and s, and the quantity of the y section.
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <random>
 #include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "BeamTestSupport.h"
@@ -23,48 +20,6 @@ GaussianBeam Diode(bool circularise, int mode = 0) {
     beam.SetCollimationMode(mode);
     return beam;
 }
-
-// The recording of this scene holds both sections; here the y section against the ABCD law.
-TEST(LaserDiode, WithoutCircularisationTheYSectionUsesTheSameLens) {
-    GaussianBeam beam = Diode(false);
-    ChooseBeam(beam, {{0, 50}, {1, 100}, {6, 0.001}});
-    beam.SetDiodeParamValue(0.003);
-    ASSERT_TRUE(beam.SolveBeam(true) && beam.AxisSolved(1));
-    ExpectConsistent(beam, 1, 1e-6);
-}
-
-// The y quantity (5..7) and the collimation mode.
-class Circularisation : public ::testing::TestWithParam<std::tuple<int, int>> {};
-
-// Whatever the y quantity and the collimation mode, both sections leave the crossed cylinder
-// lenses with the same waist radius, placed as the mode says.
-TEST_P(Circularisation, BothSectionsLeaveWithTheSameWaist) {
-    const auto [t, mode] = GetParam();
-    std::mt19937 rng(31 + t * 2 + mode);
-    std::uniform_real_distribution<double> focal(5, 200), zrs(0.05, 3), ratio(0.2, 5);
-    for (int trial = 0; trial < 50; ++trial) {
-        const double fx = focal(rng);
-        const BeamSystem xBeam{fx, fx, zrs(rng) * fx};
-        const BeamSystem yBeam{fx, fx, xBeam.zr * ratio(rng)};
-        GaussianBeam beam = Diode(true, mode);
-        ChooseBeam(beam, {{0, fx}, {1, 1.0}, {t, xBeam.Value(t)}});
-        beam.SetDiodeParamValue(yBeam.Value(t));
-        ASSERT_TRUE(beam.SolveBeam(true) && beam.AxisSolved(1));
-        for (int axis = 0; axis < 2; ++axis) {
-            const double f = beam.GetBeamValue(axis, kBeamFocal);
-            const double zr = beam.GetBeamValue(axis, kBeamObjRayleigh);
-            EXPECT_NEAR(beam.GetBeamValue(axis, kBeamObjectDist), f + (mode == 1 ? zr : 0.0),
-                        1e-5 * f);
-            ExpectConsistent(beam, axis, 1e-6);
-        }
-        const double rx = beam.GetBeamValue(0, kBeamImgRadius);
-        EXPECT_NEAR(beam.GetBeamValue(1, kBeamImgRadius), rx, 1e-5 * rx);
-        EXPECT_NEAR(beam.GetBeamValue(1, kBeamObjRayleigh), yBeam.zr, 1e-5 * yBeam.zr);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Quantities, Circularisation,
-                         ::testing::Combine(::testing::Values(5, 6, 7), ::testing::Values(0, 1)));
 
 // Where the coupling applies in a solution, and what an unsolved y section reports, is in the
 // recordings.

@@ -47,18 +47,6 @@ std::vector<test::DataRow> Cases(const std::string& table, std::size_t count) {
     return rows;
 }
 
-TEST(WaveNamesCells, SplitAtTheFirstBar) {
-    for (const test::DataRow& c : Cases("cells", 9))
-        EXPECT_EQ(WaveLineCells(c.at(0), c.at(1) == "split"), c.at(2)) << '"' << c.at(0) << '"';
-}
-
-// The pad depends on the wavelength as the float it is: 999.99f lies below 999.99.
-TEST(WaveNamesGrid, PadAndTwelveCharacterField) {
-    for (const test::DataRow& c : Cases("pad", 12))
-        EXPECT_EQ(WavelengthCell(WaveGrid(std::stoi(c.at(0))), std::stof(c.at(1)), '.'), c.at(2))
-            << c.at(1);
-}
-
 TEST(WaveNamesGrid, BlockTextAsPasted) {
     const WaveLineList user = {
         {"Alpha", 543.5f}, {"1064", 1064.0f}, {"  ", 10.0f}, {"a\tb", 1.0f}, {"1,5", 3.0f}};
@@ -67,21 +55,6 @@ TEST(WaveNamesGrid, BlockTextAsPasted) {
               "    1,0     \ta b\r\n    3,0     \t\r\n");
     EXPECT_EQ(WaveGridText(WaveGrid::kLaser, {{"Nd:YAG |\t2nd", 532.0f}, {"", 1.5f}}, '.'),
               "    532\tNd:YAG \t\t2nd\r\n    1.5\t\r\n");
-}
-
-// Whatever a name holds, every row has exactly the grid's columns; extra cells are dropped.
-TEST(WaveNamesGrid, RowsHaveTheGridsColumns) {
-    const WaveLineList odd = {{"a|b\tc\td\te", 1.0f}, {"", 2.0f}};
-    for (const WaveGrid grid : {WaveGrid::kLaser, WaveGrid::kGlassCatalogue, WaveGrid::kUser}) {
-        const auto columns = static_cast<std::size_t>(WaveGridColumns(grid));
-        EXPECT_EQ(WaveGridHeaders(grid).size(), columns);
-        for (const WaveLineList& lines : {GetLaserLines(), GetFraunhoferLines(), odd}) {
-            const auto rows = WaveGridCells(grid, lines, '.');
-            ASSERT_EQ(rows.size(), lines.size());
-            for (const Cells& row : rows) EXPECT_EQ(row.size(), columns);
-        }
-    }
-    EXPECT_EQ(WaveGridCells(WaveGrid::kLaser, odd, '.')[0], (Cells{"    1", "a", "b", "c"}));
 }
 
 TEST(WaveNamesPicker, RememberedRow) {

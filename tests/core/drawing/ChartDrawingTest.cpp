@@ -139,64 +139,6 @@ TEST_F(ChartPlot, MatchesTheReviewedRecordings) {
     test::ExpectRecorded("family_sketches", trace);
 }
 
-// The blue segments a trace holds after its first `skip` characters, as x1 y1 x2 y2.
-std::vector<std::array<double, 4>> BlueLines(const std::string& trace, std::size_t skip) {
-    std::vector<std::array<double, 4>> lines;
-    std::istringstream in(trace.substr(skip));
-    for (std::string row; std::getline(in, row);) {
-        std::array<double, 4> l{};
-        char colour[8] = {};
-        if (std::sscanf(row.c_str(), "line %lf %lf %lf %lf #%6s", &l[0], &l[1], &l[2], &l[3],
-                        colour) == 5 &&
-            std::string(colour) == "0000ff")
-            lines.push_back(l);
-    }
-    return lines;
-}
-
-// Every sketch is a cross-section symmetric about the axis, inside its picture; rays from a
-// distant object come in parallel to the axis and all end in one point on it (the focus), drawn
-// over the same elements as the sketch without rays.
-TEST(FamilySketches, AreSymmetricAndBringParallelRaysToOneFocus) {
-    constexpr double kWidth = 220, kHeight = 110, kAxis = kHeight / 2;
-    for (auto [mirror, count] : {std::pair{false, 15}, std::pair{true, 4}}) {
-        for (int entry = 0; entry < count; ++entry) {
-            RecordingCanvas plain(kWidth, kHeight), rayed(kWidth, kHeight);
-            DrawFamilySketch(plain, mirror, entry, false);
-            DrawFamilySketch(rayed, mirror, entry, true);
-            const std::string which = (mirror ? "mirror " : "lens ") + std::to_string(entry);
-            ASSERT_FALSE(plain.polylines.empty()) << which;
-            EXPECT_EQ(rayed.trace.substr(0, plain.trace.size()), plain.trace) << which;
-            std::vector<PixelPoint> outline;
-            for (const auto& p : plain.polylines)
-                outline.insert(outline.end(), p.points.begin(), p.points.end());
-            for (const PixelPoint& p : outline) {
-                EXPECT_TRUE(p.x >= 0 && p.x <= kWidth && p.y >= 0 && p.y <= kHeight) << which;
-                const bool mirrored = std::any_of(outline.begin(), outline.end(), [&](auto q) {
-                    return std::hypot(q.x - p.x, q.y - (2 * kAxis - p.y)) < 0.02;
-                });
-                EXPECT_TRUE(mirrored) << which << " at " << p.x << ", " << p.y;
-            }
-            const auto rays = BlueLines(rayed.trace, plain.trace.size());
-            ASSERT_GE(rays.size(), 4u) << which;
-            std::vector<PixelPoint> ends;
-            for (std::size_t i = 0; i < rays.size(); ++i) {
-                const bool starts =
-                    i == 0 || rays[i][0] != rays[i - 1][2] || rays[i][1] != rays[i - 1][3];
-                if (starts) EXPECT_EQ(rays[i][1], rays[i][3]) << which;  // comes in parallel
-                if (i + 1 == rays.size() || rays[i + 1][0] != rays[i][2] ||
-                    rays[i + 1][1] != rays[i][3])
-                    ends.push_back({rays[i][2], rays[i][3]});
-            }
-            ASSERT_GE(ends.size(), 2u) << which;
-            for (const PixelPoint& end : ends) {
-                EXPECT_NEAR(end.y, kAxis, 0.01) << which;
-                EXPECT_NEAR(end.x, ends.front().x, 0.01) << which;
-            }
-        }
-    }
-}
-
 // A plot or axis without length, and an unknown sketch, paint nothing.
 TEST_F(ChartPlot, NothingIsPaintedWithoutRoom) {
     axes = ResetChartAxes(false, 20, 400);
@@ -210,57 +152,6 @@ TEST_F(ChartPlot, NothingIsPaintedWithoutRoom) {
     RecordingCanvas blank(220, 110);
     DrawFamilySketch(blank, true, 4, true);
     EXPECT_TRUE(blank.points.empty());
-}
-
-// At every size of both charts the names neither overlap nor leave the picture, and a large
-// enlarged chart shows every family in full.
-TEST_F(ChartPlot, NamesNeitherOverlapNorLeaveThePicture) {
-    for (bool mirror : {false, true}) {
-        entries = BuildLensTypeCatalogue(mirror);
-        for (bool enlarged : {false, true}) {
-            for (int width = 150; width <= 900; width += 50) {
-                const int height = width * 2 / 3;
-                axes = ResetChartAxes(mirror, width, height);
-                regions = BuildLensTypeRegions(entries, axes);
-                const RecordingCanvas measure(width, height);
-                const std::vector<PlacedLabel> labels = PlaceChartLabels(
-                    measure, ChartScene{entries, regions, axes, {}, std::nullopt, std::nullopt},
-                    ChartStyle{enlarged, 2, true});
-                for (std::size_t i = 0; i < labels.size(); ++i) {
-                    const PlacedLabel& a = labels[i];
-                    EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= width && a.bottom <= height)
-                        << a.text << " at " << width;
-                    for (std::size_t j = 0; j < i; ++j) {
-                        const PlacedLabel& b = labels[j];
-                        EXPECT_FALSE(a.left < b.right && b.left < a.right && a.top < b.bottom &&
-                                     b.top < a.bottom)
-                            << a.text << " on " << b.text << " at " << width;
-                    }
-                }
-                if (enlarged && width == 900) {
-                    std::size_t names = 0;
-                    for (const LensTypeEntry& e : entries) names += e.labelPositions.size();
-                    EXPECT_EQ(labels.size(), names) << mirror;
-                }
-            }
-        }
-    }
-}
-
-// The tick labels of the enlarged chart's x strip never run together, however narrow.
-TEST_F(ChartPlot, TickLabelsAreThinnedRatherThanRunTogether) {
-    for (int width = 100; width <= 900; width += 25) {
-        RecordingCanvas strip(width, 60);
-        DrawChartAxisX(strip, ResetChartAxes(false, width, 400).x, true, ',');
-        std::vector<std::pair<double, double>> spans;
-        for (const test::RecordedText& t : strip.texts) {
-            if (t.y > 10) continue;  // the title below the labels
-            spans.push_back({t.x, t.x + RecordingCanvas::kCharWidth * t.text.size()});
-        }
-        for (std::size_t i = 1; i < spans.size(); ++i) {
-            EXPECT_GT(spans[i].first, spans[i - 1].second) << width;
-        }
-    }
 }
 
 // A system beyond the axes keeps its cross at the edge it leaves by, with a marker there: a

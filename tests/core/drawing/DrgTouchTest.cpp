@@ -152,31 +152,6 @@ TEST(DrgTouch, ThePressKeepsTheSelectionAdmissible) {
     }
 }
 
-TEST(DrgTouch, RearPrincipalPlaneComesTogetherWithPButNeverCrossesIt) {
-    System thick = kTall;
-    thick.optics = {true, false, 1.0f, 1.0f, 10.0f};
-    Session s(thick);
-    const auto& h = s.routines.Handles().position;
-    const double x = h[kHandlePPrimeX] + 2.0;
-    ASSERT_EQ(s.Press(x, 270).grab, kGrabRearPlane);
-    ASSERT_TRUE(s.Move(h[kHandlePX] + (x - h[kHandlePX]) * 2.0, 270));
-    EXPECT_FLOAT_EQ(s.code.Constants().StoredD(), 20.0f);
-    ASSERT_TRUE(s.Move(h[kHandlePX] - 20.0, 270));
-    EXPECT_FLOAT_EQ(s.code.Constants().StoredD(), 0.0f);
-    EXPECT_EQ(Session(Mirror(thick)).Find(x, 270), kGrabNone);  // a mirror has no separation
-}
-
-// The window ends a drag whose release never came when it loses the mouse.
-TEST(DrgTouch, AMissAndALostReleaseLeaveNothingBehind) {
-    Session s(kShort);
-    EXPECT_EQ(s.Press(300, 100).grab, kGrabNone);
-    EXPECT_FALSE(s.Move(560, 300) || s.touch.EndDrag());
-    ASSERT_EQ(s.Press(10, 300).grab, kGrabObjectFoot);
-    EXPECT_TRUE(s.touch.EndDrag());
-    EXPECT_FALSE(s.touch.Dragging() || s.Move(560, 300));
-    EXPECT_TRUE(s.backups.empty());
-}
-
 }  // namespace
 }  // namespace lumarik::test
 
