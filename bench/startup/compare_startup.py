@@ -9,6 +9,10 @@ still mapped after the first paint, and such windows are counted and reported. T
 resident memory is read from /proc just after the first paint. Medians of the runs are printed
 with their ratios.
 
+A third program is the trivial window at the size Lumarik's window had: a window's pixels
+(its backing store, about 3 MiB for Lumarik's first size) weigh in its peak memory, and the
+difference to this one is what Lumarik needs beyond a window of its size.
+
     Xvfb :99 -screen 0 1600x1000x24 &
     bench/startup/compare_startup.py --display :99 --runs 10 \\
         --lumarik build/src/lumarik --trivial build/bench/startup_trivial_window
@@ -43,6 +47,7 @@ def start_once(command, env, screen):
     process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     mapped = {}  # window id -> seconds from the start, while mapped
+    sizes = {}  # window id -> (width, height)
     transient = 0
     try:
         settle_until = None
@@ -53,6 +58,8 @@ def start_once(command, env, screen):
             event = screen.next_event()
             if event.type == X.MapNotify:
                 mapped[event.window.id] = time.perf_counter() - started
+                geometry = event.window.get_geometry()
+                sizes[event.window.id] = (geometry.width, geometry.height)
                 if settle_until is None:
                     settle_until = time.perf_counter() + 0.3
             elif event.type == X.UnmapNotify and event.window.id in mapped:
@@ -64,7 +71,8 @@ def start_once(command, env, screen):
         process.wait(timeout=10)
     if not mapped:
         raise RuntimeError(f"{command[0]}: no window stayed mapped")
-    return min(mapped.values()) * 1000.0, peak, transient
+    first = min(mapped, key=mapped.get)
+    return mapped[first] * 1000.0, peak, transient, sizes[first]
 
 
 def main():
@@ -80,9 +88,12 @@ def main():
     env.pop("QT_QPA_PLATFORM", None)
     screen = xdisplay.Display(args.display)
     programs = {"trivial Qt window": [args.trivial], "Lumarik": [args.lumarik]}
-    results = {name: [] for name in programs}
-    for name, command in programs.items():
+    for name, command in list(programs.items()):
         start_once(command, env, screen)  # warm-up; Lumarik's first start shows its news page
+    width, height = start_once([args.lumarik], env, screen)[3]
+    programs["trivial, same size"] = [args.trivial, f"{width}x{height}"]
+    start_once(programs["trivial, same size"], env, screen)
+    results = {name: [] for name in programs}
     for _ in range(args.runs):
         for name, command in programs.items():
             results[name].append(start_once(command, env, screen))

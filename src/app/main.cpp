@@ -7,6 +7,7 @@
 #include "ui/shell/AppContext.h"
 #include "ui/shell/CSApplication.h"
 #include "ui/shell/CommandLine.h"
+#include "ui/shell/LeanFusionStyle.h"
 #include "ui/shell/Prompter.h"
 
 int main(int argc, char* argv[]) {
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Lumarik"));
     QApplication::setApplicationName(QStringLiteral("Lumarik"));
+    lumarik::UseLeanFusionStyle();
 
     // The whole program speaks German, Qt's own dialogs included.
     QTranslator qtTranslator;

@@ -7,6 +7,7 @@
 #include "ui/shell/CDebugLog.h"
 #include "ui/shell/CSApplication.h"
 #include "ui/shell/CSWindow.h"
+#include "ui/shell/LeanFusionStyle.h"
 #include "ui/shell/QtOutputModule.h"
 
 namespace lumarik {
@@ -153,6 +154,38 @@ TEST(CSWindowTest, CenterAndAtMouseKeepTheWindowOnTheScreen) {
 
 // Answering in turn is used by every window test; what must never pass unnoticed is a box
 // that no test expected.
+// The lean style draws group boxes pixel for pixel as Fusion does, titled, ticked and bare,
+// and its first frame loads no image plugin (a process that has loaded them already cannot
+// tell, and says so).
+TEST(LeanFusionStyleTest, GroupBoxesLookAsInFusionWithoutLoadingImagePlugins) {
+    auto imagePluginsLoaded = [] {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
+    };
+    const bool loadedBefore = imagePluginsLoaded();
+    auto render = [](QStyle* style) {
+        QWidget window;
+        window.setStyle(style);
+        auto* layout = new QHBoxLayout(&window);
+        for (int kind = 0; kind < 3; ++kind) {
+            auto* box = new QGroupBox(kind == 2 ? QString() : QStringLiteral("Objekt"));
+            box->setStyle(style);
+            box->setCheckable(kind == 1);
+            (new QVBoxLayout(box))->addWidget(new QLabel(QStringLiteral("f' = 50,0mm")));
+            layout->addWidget(box);
+        }
+        window.resize(420, 120);
+        return window.grab().toImage();
+    };
+    LeanFusionStyle lean;
+    const QImage drawn = render(&lean);
+    if (!loadedBefore) {
+        EXPECT_FALSE(imagePluginsLoaded());
+    }
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+    EXPECT_EQ(drawn, render(fusion.get()));
+}
+
 TEST(FakePrompterTest, AnUnscriptedQuestionFailsTheTest) {
     test::FakePrompter prompter;
     EXPECT_NONFATAL_FAILURE(prompter.Question("Speichern?", true, "Lumarik"),

@@ -1,0 +1,53 @@
+#include "ui/shell/LeanFusionStyle.h"
+
+#include <qdrawutil.h>
+#include <QApplication>
+#include <QGroupBox>
+#include <QImageReader>
+#include <QPainter>
+#include <QStyleOption>
+#include <algorithm>
+
+namespace lumarik {
+
+namespace {
+
+const QPixmap& GroupFrameImage() {
+    static const QPixmap image = [] {
+        QImageReader reader(
+            QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"),
+            "png");
+        reader.setAutoDetectImageFormat(false);
+        return QPixmap::fromImage(reader.read());
+    }();
+    return image;
+}
+
+}  // namespace
+
+LeanFusionStyle::LeanFusionStyle() : QProxyStyle(QStringLiteral("fusion")) {}
+
+void LeanFusionStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                    QPainter* painter, const QWidget* widget) const {
+    if (element != PE_FrameGroupBox || GroupFrameImage().isNull()) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    // Fusion's geometry: below the title or check box, a few pixels from the top without them.
+    constexpr int kTopMargin = 3;
+    const auto* box = qobject_cast<const QGroupBox*>(widget);
+    int top = kTopMargin;
+    if (!box || box->isCheckable() || !box->title().isEmpty()) {
+        top += std::max(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height());
+    }
+    qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
+                      GroupFrameImage());
+}
+
+void UseLeanFusionStyle() {
+    if (QApplication::style()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0) {
+        QApplication::setStyle(new LeanFusionStyle);
+    }
+}
+
+}  // namespace lumarik
