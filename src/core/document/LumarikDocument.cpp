@@ -799,18 +799,20 @@ BeamOptionCommit LumarikDocument::CommitBeamOption(BeamOption option, std::strin
     BeamOptionCommit commit;
     const std::optional<double> x = Accept(typed, asker);
     if (x) commit.message = m_beam.OptionRefusal(option, *x);
-    std::optional<double> value = x ? m_beam.OptionChange(option, *x) : std::nullopt;
-    if (value && option != BeamOption::kMinSpot) {
+    const std::optional<double> change = x ? m_beam.OptionChange(option, *x) : std::nullopt;
+    bool store = change.has_value();
+    const double value = change.value_or(0.0);  // read only when stored
+    if (store && option != BeamOption::kMinSpot) {
         GaussianBeam trial = m_beam;
-        trial.SetOption(option, *value);
+        trial.SetOption(option, value);
         if (WouldUnsolve(trial)) {
             commit.message = beamtexts::kWouldUnsolve;
-            value.reset();
+            store = false;
         }
     }
-    if (value) {
+    if (store) {
         if (option != BeamOption::kMinSpot) TakeBackup(kBackupBeamValue);
-        m_beam.SetOption(option, *value);
+        m_beam.SetOption(option, value);
         commit.stored = true;
         commit.beam = RecalcBeam();
     }

@@ -228,6 +228,16 @@ PressResult DrgTouch::DragHitTest(double x, double y, LumarikCode& code, const O
     return {grab, selectionChanged || apertureChanges};
 }
 
+std::optional<float> DrgTouch::DraggedDistance(double dx) const {
+    const std::optional<float> distance = AsSingle(m_startDistance * dx / m_startOffsetX);
+    if (!distance || !m_realObject || *distance < 0.0f) return distance;
+    // A real object's distance is negative, as when it is typed: the object is held one pixel
+    // left of P. Pressed right of P, it keeps its place.
+    const std::optional<float> held = AsSingle(m_startDistance * -1.0 / m_startOffsetX);
+    if (held && *held >= 0.0f) return std::nullopt;
+    return held;
+}
+
 bool DrgTouch::DragMove(double x, double y, LumarikCode& code,
                         const std::function<void()>& beforeChange) {
     if (m_grab == kGrabNone) return false;
@@ -243,15 +253,7 @@ bool DrgTouch::DragMove(double x, double y, LumarikCode& code,
     VarCollection& selected = code.Selected();
     const int distancePosition = m_distance >= 0 ? selected.PositionOf(m_distance) : 0;
     const int heightPosition = m_height >= 0 ? selected.PositionOf(m_height) : 0;
-    if (distancePosition != 0 && m_startOffsetX != 0.0) {
-        distance = AsSingle(m_startDistance * dx / m_startOffsetX);
-        // A real object's distance is negative, as when it is typed: the object is held one
-        // pixel left of P. Pressed right of P, it keeps its place.
-        if (distance && m_realObject && *distance >= 0.0f) {
-            distance = AsSingle(m_startDistance * -1.0 / m_startOffsetX);
-            if (distance && *distance >= 0.0f) distance.reset();
-        }
-    }
+    if (distancePosition != 0 && m_startOffsetX != 0.0) distance = DraggedDistance(dx);
     if (heightPosition != 0 && m_startOffsetY != 0.0) {
         height = AsSingle(m_startHeight * dy / m_startOffsetY);
     }

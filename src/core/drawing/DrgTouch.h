@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "core/drawing/DrgRoutines.h"
 
@@ -75,6 +76,8 @@ public:
 
 private:
     void Reset();
+    // The object or image distance for a drag by dx from the press.
+    std::optional<float> DraggedDistance(double dx) const;
 
     GrabType m_grab = kGrabNone;
     GrabHandles m_handles;
