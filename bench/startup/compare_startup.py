@@ -88,7 +88,7 @@ def main():
     env.pop("QT_QPA_PLATFORM", None)
     screen = xdisplay.Display(args.display)
     programs = {"trivial Qt window": [args.trivial], "Lumarik": [args.lumarik]}
-    for name, command in list(programs.items()):
+    for command in programs.values():
         start_once(command, env, screen)  # warm-up; Lumarik's first start shows its news page
     width, height = start_once([args.lumarik], env, screen)[3]
     programs["trivial, same size"] = [args.trivial, f"{width}x{height}"]

@@ -3,33 +3,22 @@
 #include <qdrawutil.h>
 #include <QApplication>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QPainter>
 #include <QStyleOption>
 #include <algorithm>
 
+#include "ui/shell/ProgramIcon.h"
+
 namespace lumarik {
 
-namespace {
-
-const QPixmap& GroupFrameImage() {
-    static const QPixmap image = [] {
-        QImageReader reader(
-            QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"),
-            "png");
-        reader.setAutoDetectImageFormat(false);
-        return QPixmap::fromImage(reader.read());
-    }();
-    return image;
-}
-
-}  // namespace
-
-LeanFusionStyle::LeanFusionStyle() : QProxyStyle(QStringLiteral("fusion")) {}
+LeanFusionStyle::LeanFusionStyle()
+    : QProxyStyle(QStringLiteral("fusion")),
+      m_groupFrame(QPixmap::fromImage(ReadPng(
+          QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png")))) {}
 
 void LeanFusionStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                     QPainter* painter, const QWidget* widget) const {
-    if (element != PE_FrameGroupBox || GroupFrameImage().isNull()) {
+    if (element != PE_FrameGroupBox || m_groupFrame.isNull()) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
@@ -41,7 +30,7 @@ void LeanFusionStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
         top += std::max(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height());
     }
     qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
-                      GroupFrameImage());
+                      m_groupFrame);
 }
 
 void UseLeanFusionStyle() {

@@ -5,6 +5,7 @@
 // the PNG it is.
 #pragma once
 
+#include <QPixmap>
 #include <QProxyStyle>
 
 namespace lumarik {
@@ -14,6 +15,9 @@ public:
     LeanFusionStyle();
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override;
+
+private:
+    QPixmap m_groupFrame;
 };
 
 // Puts the style in place when the application draws with Fusion; any other style stays.

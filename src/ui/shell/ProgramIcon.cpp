@@ -2,7 +2,6 @@
 
 #include <QImageReader>
 #include <QPixmap>
-#include <QString>
 
 // Q_INIT_RESOURCE declares the registration function in the enclosing namespace, which is the
 // global one for the resource compiler's output.
@@ -15,10 +14,13 @@ namespace lumarik {
 QIcon ProgramIcon() {
     static const bool registered = (RegisterResources(), true);
     (void)registered;
-    // Read as the PNG it is: a reader left to guess the format loads every image plugin first.
-    QImageReader reader(QStringLiteral(":/lumarik/lumarik.png"), "png");
+    return QIcon(QPixmap::fromImage(ReadPng(QStringLiteral(":/lumarik/lumarik.png"))));
+}
+
+QImage ReadPng(const QString& path) {
+    QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
-    return QIcon(QPixmap::fromImage(reader.read()));
+    return reader.read();
 }
 
 }  // namespace lumarik
